@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QSet>
+#include <QString>
+#include <QUrl>
+
+#include <optional>
+#include <variant>
+
+namespace tidewell {
+
+class FileSystem;
+
+enum class AppDescriptorError { notAnAppBundle, invalidBundle, missingBundleIdentifier };
+
+// The user-facing text of an intake error.
+QString errorDescription(AppDescriptorError error);
+
+// The application the user wants to remove, read once from its bundle. Immutable.
+struct AppDescriptor {
+    QUrl appURL;
+    QString displayName;
+    QString bundleIdentifier;
+    QString normalizedBundleIdentifier;
+    QString compactName;
+    QString pathComponentName;
+    std::optional<QString> strippedCompactName;
+    std::optional<QString> baseBundleIdentifier;
+    std::optional<QString> bundleTailToken;
+    QSet<QString> searchTokens;
+
+    friend bool operator==(const AppDescriptor&, const AppDescriptor&) = default;
+
+    using Result = std::variant<AppDescriptor, AppDescriptorError>;
+    // Reads the bundle's Contents/Info.plist and derives every field.
+    static Result from(const QUrl& url, const FileSystem& fileSystem);
+    static Result from(const QUrl& url);
+
+    // Pure derivation steps, exposed for direct tests.
+    static std::optional<QString> makeStrippedCompactName(const QString& displayName,
+                                                          const QString& fallback);
+    static std::optional<QString> makeBaseBundleIdentifier(const QString& normalizedIdentifier);
+    static std::optional<QString> makeBundleTailToken(const QString& normalizedIdentifier);
+    static QSet<QString> buildSearchTokens(const QString& normalizedIdentifier,
+                                           const QString& appName, const QString& compactName,
+                                           const QString& pathComponentName,
+                                           const std::optional<QString>& strippedCompactName,
+                                           const std::optional<QString>& baseBundleIdentifier,
+                                           const std::optional<QString>& bundleTailToken);
+};
+
+} // namespace tidewell

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+namespace tidewell {
+
+// How safe removing a leftover is. The raw value is also its display text.
+enum class FileSafetyLevel { safe, optional, risky };
+
+QString rawValue(FileSafetyLevel level);
+std::optional<FileSafetyLevel> fileSafetyLevelFromRawValue(const QString& raw);
+// Every case in declaration order.
+const QList<FileSafetyLevel>& allFileSafetyLevels();
+
+} // namespace tidewell

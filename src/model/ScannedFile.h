@@ -1,0 +1,26 @@
+#pragma once
+
+#include "FileSafetyLevel.h"
+#include "ScanCategory.h"
+
+#include <QHashFunctions>
+#include <QString>
+#include <QUrl>
+
+namespace tidewell {
+
+// One leftover found by a scan. Only isSelected changes after creation.
+struct ScannedFile {
+    QString id; // path of the standardized url
+    QUrl url;   // standardized file URL
+    ScanCategory category = ScanCategory::other;
+    FileSafetyLevel safety = FileSafetyLevel::risky;
+    qint64 sizeInBytes = 0;
+    bool isSelected = true;
+
+    friend bool operator==(const ScannedFile&, const ScannedFile&) = default;
+};
+
+size_t qHash(const ScannedFile& file, size_t seed = 0);
+
+} // namespace tidewell

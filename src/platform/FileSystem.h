@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QVariantMap>
+
+#include <functional>
+#include <optional>
+
+namespace tidewell {
+
+// Numeric file error codes shared by every layer; only the number is ever compared.
+enum FileErrorCode : int {
+    NoError = 0,
+    NoSuchFileError = 4,
+    NoReadPermissionError = 257,
+    NoWritePermissionError = 513,
+};
+
+// One direct entry of a folder listing. Values the listing could not determine stay empty.
+struct DirectoryEntry {
+    QString path; // absolute path: the listed folder's path + "/" + name
+    QString name; // last path component
+    std::optional<bool> isDirectory;
+    std::optional<bool> isSymbolicLink;
+    std::optional<bool> isPackage;
+};
+
+struct DirectoryListing {
+    QList<DirectoryEntry> entries;
+    int errorCode = NoError; // NoError when the listing succeeded
+    bool ok() const { return errorCode == NoError; }
+};
+
+// Values of one item itself, never following a symbolic link.
+struct ResourceValues {
+    bool isDirectory = false;
+    bool isSymbolicLink = false;
+    bool isPackage = false;
+    std::optional<qint64> totalAllocatedSize;
+    std::optional<qint64> allocatedSize;
+    std::optional<qint64> fileSize;
+};
+
+// One entry met by a deep walk of a tree.
+struct TreeEntry {
+    QString path;
+    ResourceValues values;
+};
+
+// Result of a file operation that changes the disk.
+struct FileOperationResult {
+    int errorCode = NoError;
+    QString message; // the system's own one-line description of the error, empty on success
+    bool ok() const { return errorCode == NoError; }
+};
+
+// Everything the program asks of the file system. The real implementation is shared by all
+// threads; tests wrap it to inject errors.
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+
+    // The process-wide real file system.
+    static FileSystem& real();
+
+    virtual QString homePath() const = 0;
+    // Whether something exists at path; a symbolic link is followed.
+    virtual bool exists(const QString& path) const = 0;
+    // Whether something exists at path itself; a dangling symbolic link exists.
+    virtual bool existsNoFollow(const QString& path) const = 0;
+    // Whether a folder exists at path; a symbolic link is followed.
+    virtual bool isDirectory(const QString& path) const = 0;
+    virtual bool isReadable(const QString& path) const = 0;
+    // Direct entries of a folder, hidden entries (names starting with ".") left out.
+    virtual DirectoryListing listDirectory(const QString& path) const = 0;
+    virtual std::optional<ResourceValues> resourceValues(const QString& path) const = 0;
+    // Every entry below path at any depth, hidden ones included; packages are yielded but not
+    // entered; unreadable folders are passed over. Returns false when path cannot be walked.
+    virtual bool walkTree(const QString& path,
+                          const std::function<void(const TreeEntry&)>& visit) const = 0;
+    // Top-level dictionary of an XML or binary property list, or nothing.
+    virtual std::optional<QVariantMap> readPropertyList(const QString& path) const = 0;
+    // Folder of the group container named by identifier (its existence is not checked).
+    virtual QString groupContainerPath(const QString& homePath,
+                                       const QString& identifier) const = 0;
+    virtual FileOperationResult moveToTrash(const QString& path) = 0;
+    virtual FileOperationResult removePermanently(const QString& path) = 0;
+};
+
+} // namespace tidewell

@@ -1,0 +1,1 @@
+// Placeholder: the real file system arrives with the platform layer.

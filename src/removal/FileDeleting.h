@@ -1,0 +1,18 @@
+#pragma once
+
+#include "DeletionReport.h"
+
+#include <QFuture>
+#include <QList>
+#include <QUrl>
+
+namespace tidewell {
+
+// Anything that can move items to the Trash. Never fails as a whole.
+class FileDeleting {
+public:
+    virtual ~FileDeleting() = default;
+    virtual QFuture<DeletionReport> deleteItems(const QList<QUrl>& urls) = 0;
+};
+
+} // namespace tidewell

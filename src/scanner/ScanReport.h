@@ -1,0 +1,18 @@
+#pragma once
+
+#include "model/ScannedFile.h"
+
+#include <QList>
+#include <QStringList>
+
+namespace tidewell {
+
+// The result of one scan.
+struct ScanReport {
+    QList<ScannedFile> matches;          // report order
+    QStringList permissionDeniedPaths;   // unique, sorted by code point
+
+    friend bool operator==(const ScanReport&, const ScanReport&) = default;
+};
+
+} // namespace tidewell
