@@ -1,0 +1,77 @@
+#pragma once
+
+#include "model/ScanCategory.h"
+#include "model/ScannedFile.h"
+
+#include <QAbstractListModel>
+#include <QList>
+#include <QSet>
+#include <QString>
+
+namespace tidewell {
+
+// The leftovers of the last applied scan, one row per ScannedFile in the scanner's order.
+// Rows are identified by the file's id. Each row's isSelected flag is the selection; the list
+// view writes it through setData (the row checkbox's two-way binding).
+class FileListModel : public QAbstractListModel {
+    Q_OBJECT
+    Q_PROPERTY(int count READ count NOTIFY countChanged)
+
+public:
+    enum Role {
+        FileIdRole = Qt::UserRole + 1,
+        PathRole,
+        FileNameRole,
+        ParentPathRole,
+        CategoryRole,
+        SafetyRole,
+        SizeInBytesRole,
+        IsSelectedRole,
+    };
+    Q_ENUM(Role)
+
+    // Bytes and number of items of one category over every row, selected or not.
+    struct CategoryTotal {
+        ScanCategory category = ScanCategory::other;
+        qint64 totalBytes = 0;
+        qint64 itemCount = 0;
+    };
+
+    explicit FileListModel(QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    QHash<int, QByteArray> roleNames() const override;
+
+    int count() const { return static_cast<int>(m_files.size()); }
+    const QList<ScannedFile>& files() const { return m_files; }
+    // Row of the file with this id, or -1.
+    int rowOfId(const QString& id) const;
+
+    // Replaces every row (an empty list empties the model).
+    void setFiles(const QList<ScannedFile>& files);
+    // Takes out every row whose id is in ids; the others keep their order and selection.
+    void removeFilesWithIds(const QSet<QString>& ids);
+    // Writes one row's flag; false for a row that does not exist.
+    Q_INVOKABLE bool setSelected(int row, bool selected);
+
+    // Pure rules over a list of files.
+    static QList<ScannedFile> selectedFiles(const QList<ScannedFile>& files);
+    static qint64 totalSize(const QList<ScannedFile>& files);
+    // One entry per ScanCategory, in declaration order, empty categories included.
+    static QList<CategoryTotal> categoryTotals(const QList<ScannedFile>& files);
+
+signals:
+    void countChanged();
+    // Any row's isSelected flag was written (also emitted when the value stays the same).
+    void selectionChanged();
+    // Rows were replaced, added or taken out.
+    void filesChanged();
+
+private:
+    QList<ScannedFile> m_files;
+};
+
+} // namespace tidewell
