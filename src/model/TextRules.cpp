@@ -1,0 +1,131 @@
+#include "TextRules.h"
+
+#include <QRegularExpression>
+#include <QTextBoundaryFinder>
+
+namespace tidewell::text {
+
+namespace {
+
+bool isAscii(QStringView text) {
+    for (QChar c : text) {
+        if (c.unicode() >= 0x80)
+            return false;
+    }
+    return true;
+}
+
+bool isAsciiLetterOrDigit(char16_t c) {
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
+}
+
+char16_t asciiLower(char16_t c) {
+    return (c >= u'A' && c <= u'Z') ? char16_t(c + (u'a' - u'A')) : c;
+}
+
+// Lower-cased letters and digits of an ASCII string, in one allocation.
+QString asciiLettersAndDigits(QStringView text) {
+    QString result(text.size(), Qt::Uninitialized);
+    QChar* out = result.data();
+    qsizetype kept = 0;
+    for (QChar c : text) {
+        if (isAsciiLetterOrDigit(c.unicode()))
+            out[kept++] = QChar(asciiLower(c.unicode()));
+    }
+    result.truncate(kept);
+    return result;
+}
+
+// The code point that starts at index, joining a surrogate pair; advances index past it.
+char32_t codePointAt(QStringView text, qsizetype& index) {
+    const QChar first = text[index++];
+    if (first.isHighSurrogate() && index < text.size() && text[index].isLowSurrogate())
+        return QChar::surrogateToUcs4(first, text[index++]);
+    return first.unicode();
+}
+
+bool isLetterMarkOrNumber(char32_t codePoint) {
+    return QChar::isLetterOrNumber(codePoint) || QChar::isMark(codePoint);
+}
+
+// Calls visit(start, length) for each grapheme cluster of text.
+template <typename Visit> void forEachCluster(const QString& text, Visit visit) {
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+    qsizetype start = 0;
+    while (true) {
+        const qsizetype end = finder.toNextBoundary();
+        if (end < 0)
+            break;
+        if (end > start)
+            visit(start, end - start);
+        start = end;
+    }
+}
+
+} // namespace
+
+QString lowercased(const QString& text) {
+    return text.toLower();
+}
+
+QString compactForm(const QString& text) {
+    if (isAscii(text))
+        return asciiLettersAndDigits(text);
+    const QString lower = lowercased(text);
+    QString result;
+    result.reserve(lower.size());
+    for (qsizetype i = 0; i < lower.size();) {
+        const qsizetype start = i;
+        if (isLetterMarkOrNumber(codePointAt(lower, i)))
+            result.append(QStringView(lower).mid(start, i - start));
+    }
+    return result;
+}
+
+QString normalizedForScannerMatching(const QString& text) {
+    if (isAscii(text))
+        return asciiLettersAndDigits(text);
+    const QString lower = lowercased(text);
+    QString result;
+    result.reserve(lower.size());
+    forEachCluster(lower, [&](qsizetype start, qsizetype length) {
+        qsizetype index = start;
+        const char32_t first = codePointAt(lower, index);
+        if (QChar::isLetter(first) || QChar::isNumber(first))
+            result.append(QStringView(lower).mid(start, length));
+    });
+    return result;
+}
+
+qsizetype characterCount(const QString& text) {
+    if (isAscii(text)) {
+        // Every ASCII character is a cluster of its own except CR LF, which is one.
+        qsizetype count = text.size();
+        for (qsizetype i = 1; i < text.size(); ++i) {
+            if (text[i] == u'\n' && text[i - 1] == u'\r')
+                --count;
+        }
+        return count;
+    }
+    qsizetype count = 0;
+    forEachCluster(text, [&](qsizetype, qsizetype) { ++count; });
+    return count;
+}
+
+QString trimmed(const QString& text) {
+    return text.trimmed();
+}
+
+QString strippingTrailingVersionSuffix(const QString& text) {
+    static const QRegularExpression trailingVersion(QStringLiteral("\\s+\\d+(\\.\\d+)*\\s*$"),
+                                                    QRegularExpression::UseUnicodePropertiesOption);
+    QString stripped = text;
+    stripped.remove(trailingVersion);
+    return trimmed(stripped);
+}
+
+QStringList identifierSegments(const QString& identifier) {
+    return identifier.split(u'.', Qt::SkipEmptyParts);
+}
+
+} // namespace tidewell::text
