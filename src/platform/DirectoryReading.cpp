@@ -1,0 +1,151 @@
+#include "DirectoryReading.h"
+
+#include "FileErrors.h"
+#include "PackageExtensions.h"
+#include "ResourceValuesFromStat.h"
+
+#include <cerrno>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace tidewell::directory {
+
+namespace {
+
+bool isDotOrDotDot(const char* name) {
+    return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
+}
+
+QString childPrefix(const QString& folderPath) {
+    return folderPath.endsWith(u'/') ? folderPath : folderPath + u'/';
+}
+
+// Directory and link flags from the type readdir reports; only a file system that does not
+// report types costs an extra fstatat.
+void fillTypes(DIR* dir, const dirent& item, DirectoryEntry& entry) {
+    switch (item.d_type) {
+    case DT_DIR:
+        entry.isDirectory = true;
+        entry.isSymbolicLink = false;
+        break;
+    case DT_LNK:
+        entry.isDirectory = false;
+        entry.isSymbolicLink = true;
+        break;
+    case DT_UNKNOWN: {
+        struct stat info;
+        if (::fstatat(::dirfd(dir), item.d_name, &info, AT_SYMLINK_NOFOLLOW) != 0)
+            return;
+        entry.isDirectory = S_ISDIR(info.st_mode);
+        entry.isSymbolicLink = S_ISLNK(info.st_mode);
+        break;
+    }
+    default:
+        entry.isDirectory = false;
+        entry.isSymbolicLink = false;
+        break;
+    }
+    entry.isPackage = *entry.isDirectory && isPackageName(entry.name);
+}
+
+// The names of one folder, read in one go so that the folder's stream is closed before the walk
+// goes deeper: only one descriptor per level stays open.
+struct FolderNames {
+    std::string bytes;                            // every name followed by its terminating NUL
+    std::vector<std::pair<size_t, size_t>> spans; // offset and length of each name in bytes
+};
+
+bool readNames(int folderFd, FolderNames& names) {
+    const int streamFd = ::dup(folderFd);
+    if (streamFd < 0)
+        return false;
+    DIR* dir = ::fdopendir(streamFd);
+    if (!dir) {
+        ::close(streamFd);
+        return false;
+    }
+    while (const dirent* item = ::readdir(dir)) {
+        if (isDotOrDotDot(item->d_name))
+            continue;
+        const size_t length = std::strlen(item->d_name);
+        names.spans.emplace_back(names.bytes.size(), length);
+        names.bytes.append(item->d_name, length + 1);
+    }
+    ::closedir(dir);
+    return true;
+}
+
+void walkFolder(int folderFd, const QString& folderPath,
+                const std::function<void(const TreeEntry&)>& visit) {
+    FolderNames names;
+    if (!readNames(folderFd, names))
+        return;
+    const QString prefix = childPrefix(folderPath);
+    for (const auto& [offset, length] : names.spans) {
+        const char* rawName = names.bytes.data() + offset;
+        QString name;
+        struct stat info;
+        if (!decodeFileName(rawName, static_cast<qsizetype>(length), name) ||
+            ::fstatat(folderFd, rawName, &info, AT_SYMLINK_NOFOLLOW) != 0)
+            continue;
+        const TreeEntry entry{prefix + name, resourceValuesFromStat(info, name)};
+        visit(entry);
+        if (!entry.values.isDirectory || entry.values.isPackage)
+            continue;
+        const int childFd =
+            ::openat(folderFd, rawName, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (childFd < 0)
+            continue;
+        walkFolder(childFd, entry.path, visit);
+        ::close(childFd);
+    }
+}
+
+} // namespace
+
+DirectoryListing list(const QString& path) {
+    DirectoryListing listing;
+    DIR* dir = ::opendir(encodedPath(path).constData());
+    if (!dir) {
+        listing.errorCode = fileErrorCode(errno, FileAccess::reading);
+        return listing;
+    }
+    const QString prefix = childPrefix(path);
+    for (;;) {
+        errno = 0;
+        const dirent* item = ::readdir(dir);
+        if (!item) {
+            listing.errorCode = fileErrorCode(errno, FileAccess::reading);
+            break;
+        }
+        if (item->d_name[0] == '.')
+            continue;
+        DirectoryEntry entry;
+        if (!decodeFileName(item->d_name, static_cast<qsizetype>(std::strlen(item->d_name)),
+                            entry.name))
+            continue;
+        entry.path = prefix + entry.name;
+        fillTypes(dir, *item, entry);
+        listing.entries.append(std::move(entry));
+    }
+    ::closedir(dir);
+    if (!listing.ok())
+        listing.entries.clear();
+    return listing;
+}
+
+bool walk(const QString& path, const std::function<void(const TreeEntry&)>& visit) {
+    const int folderFd = ::open(encodedPath(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folderFd < 0)
+        return false;
+    walkFolder(folderFd, path, visit);
+    ::close(folderFd);
+    return true;
+}
+
+} // namespace tidewell::directory

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "FileSystem.h"
+
+#include <functional>
+
+// The POSIX side of folder listing and deep walks: one place that knows readdir and fstatat.
+namespace tidewell::directory {
+
+// Direct entries of the folder at path (a link to a folder is followed), hidden ones left out.
+DirectoryListing list(const QString& path);
+
+// Every entry below the folder at path, hidden ones included, in depth-first order: an entry is
+// visited before its contents. Links are never followed and packages never entered; folders
+// that cannot be opened are passed over. Returns false when path itself cannot be opened.
+bool walk(const QString& path, const std::function<void(const TreeEntry&)>& visit);
+
+} // namespace tidewell::directory

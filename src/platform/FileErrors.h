@@ -1,0 +1,35 @@
+#pragma once
+
+#include "FileSystem.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace tidewell {
+
+// Codes for failures that are neither a missing item nor a refused permission. They stay clear
+// of the codes that callers compare (4, 257, 513).
+enum UnclassifiedFileErrorCode : int {
+    UnknownReadError = 256,
+    UnknownWriteError = 512,
+};
+
+enum class FileAccess { reading, writing };
+
+// Numeric file error code for a failed system call: a refused permission becomes 257 when
+// reading and 513 when writing, a missing item 4, anything else the unknown code of the access.
+int fileErrorCode(int errnoValue, FileAccess access);
+
+// The system's one-line description of errnoValue.
+QString errnoMessage(int errnoValue);
+
+// The bytes the kernel sees for a path (UTF-8, the file name encoding Qt uses on Unix).
+inline QByteArray encodedPath(const QString& path) {
+    return path.toUtf8();
+}
+
+// Decodes one file name read from the kernel into name. Returns false, leaving name untouched,
+// when the bytes are not valid UTF-8: such a name has no faithful QString form.
+bool decodeFileName(const char* bytes, qsizetype length, QString& name);
+
+} // namespace tidewell

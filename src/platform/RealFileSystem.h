@@ -1,0 +1,27 @@
+#pragma once
+
+#include "FileSystem.h"
+
+namespace tidewell {
+
+// The host's file system: POSIX calls for queries and walks, libplist for property lists, the
+// desktop Trash (GIO on Linux) and std::filesystem for permanent removal. It holds no state, so
+// one instance serves every thread at once.
+class RealFileSystem final : public FileSystem {
+public:
+    QString homePath() const override;
+    bool exists(const QString& path) const override;
+    bool existsNoFollow(const QString& path) const override;
+    bool isDirectory(const QString& path) const override;
+    bool isReadable(const QString& path) const override;
+    DirectoryListing listDirectory(const QString& path) const override;
+    std::optional<ResourceValues> resourceValues(const QString& path) const override;
+    bool walkTree(const QString& path,
+                  const std::function<void(const TreeEntry&)>& visit) const override;
+    std::optional<QVariantMap> readPropertyList(const QString& path) const override;
+    QString groupContainerPath(const QString& homePath, const QString& identifier) const override;
+    FileOperationResult moveToTrash(const QString& path) override;
+    FileOperationResult removePermanently(const QString& path) override;
+};
+
+} // namespace tidewell
