@@ -1,0 +1,124 @@
+#include "LocateIndexSearch.h"
+
+#include "SpotlightQueryText.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+
+#include <utility>
+
+namespace tidewell {
+
+namespace {
+
+QString locateProgram() {
+    const QString plocate = QStandardPaths::findExecutable(QStringLiteral("plocate"));
+    return plocate.isEmpty() ? QStandardPaths::findExecutable(QStringLiteral("locate")) : plocate;
+}
+
+QString withoutTrailingSlash(QString path) {
+    while (path.size() > 1 && path.endsWith(QLatin1Char('/')))
+        path.chop(1);
+    return path;
+}
+
+QStringList localPaths(const QList<QUrl>& urls) {
+    QStringList paths;
+    paths.reserve(urls.size());
+    for (const QUrl& url : urls)
+        paths.append(withoutTrailingSlash(url.toLocalFile()));
+    return paths;
+}
+
+QStringList splitNullSeparated(const QByteArray& output) {
+    QStringList paths;
+    for (const QByteArray& line : output.split('\0')) {
+        if (!line.isEmpty())
+            paths.append(QFile::decodeName(line));
+    }
+    return paths;
+}
+
+} // namespace
+
+QString LocateIndexSearch::defaultDatabasePath() {
+    return QStringLiteral("/var/lib/plocate/plocate.db");
+}
+
+LocateIndexSearch::LocateIndexSearch(QString databasePath, int timeoutMilliseconds)
+    : m_databasePath(std::move(databasePath)), m_timeoutMilliseconds(timeoutMilliseconds) {}
+
+QList<QUrl> LocateIndexSearch::search(const AppDescriptor& app, const QList<QUrl>& scope) const {
+    const QStringList terms = SpotlightQueryText::searchTerms(app);
+    if (scope.isEmpty() || terms.isEmpty() || !QFileInfo::exists(m_databasePath))
+        return {};
+    const std::optional<QStringList> found = lookUp(pattern(terms));
+    if (!found)
+        return {};
+
+    const QStringList scopeFolders = localPaths(scope);
+    QList<QUrl> results;
+    for (const QString& path : *found) {
+        if (isInsideScope(path, scopeFolders) && containsTerm(path, terms))
+            results.append(QUrl::fromLocalFile(path));
+    }
+    return results;
+}
+
+QString LocateIndexSearch::pattern(const QStringList& terms) {
+    static const QString specials = QStringLiteral("\\.[]()*+?{}|^$");
+    QStringList alternatives;
+    for (const QString& term : terms) {
+        QString escaped;
+        for (const QChar c : term) {
+            if (specials.contains(c))
+                escaped.append(QLatin1Char('\\'));
+            escaped.append(c);
+        }
+        alternatives.append(escaped);
+    }
+    return alternatives.join(QLatin1Char('|'));
+}
+
+bool LocateIndexSearch::isInsideScope(const QString& path, const QStringList& scopeFolders) {
+    for (const QString& folder : scopeFolders) {
+        if (path.size() > folder.size() && path.startsWith(folder) &&
+            path.at(folder.size()) == QLatin1Char('/'))
+            return true;
+    }
+    return false;
+}
+
+bool LocateIndexSearch::containsTerm(const QString& path, const QStringList& terms) {
+    for (const QString& term : terms) {
+        if (path.contains(term, Qt::CaseInsensitive))
+            return true;
+    }
+    return false;
+}
+
+std::optional<QStringList> LocateIndexSearch::lookUp(const QString& regularExpression) const {
+    const QString program = locateProgram();
+    if (program.isEmpty())
+        return std::nullopt;
+
+    QProcess process;
+    // A UTF-8 locale lets the case-insensitive match fold letters beyond ASCII.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    process.setProcessEnvironment(environment);
+    process.setStandardErrorFile(QProcess::nullDevice());
+    process.start(program, {QStringLiteral("-d"), m_databasePath, QStringLiteral("-i"),
+                            QStringLiteral("-0"), QStringLiteral("--regex"), regularExpression});
+    if (!process.waitForFinished(m_timeoutMilliseconds) ||
+        process.exitStatus() != QProcess::NormalExit) {
+        process.kill();
+        process.waitForFinished();
+        return std::nullopt;
+    }
+    return splitNullSeparated(process.readAllStandardOutput());
+}
+
+} // namespace tidewell

@@ -1,0 +1,47 @@
+#include "SpotlightQueryText.h"
+
+#include "model/TextRules.h"
+
+namespace tidewell::SpotlightQueryText {
+
+QStringList searchTerms(const AppDescriptor& app) {
+    const QString candidates[] = {
+        app.normalizedBundleIdentifier,
+        text::lowercased(app.displayName),
+        app.compactName,
+        app.baseBundleIdentifier.value_or(QString()),
+        app.strippedCompactName.value_or(QString()),
+        app.bundleTailToken.value_or(QString()),
+    };
+    QStringList terms;
+    for (const QString& candidate : candidates) {
+        if (!candidate.isEmpty() && !terms.contains(candidate))
+            terms.append(candidate);
+    }
+    return terms;
+}
+
+QString escapedTerm(const QString& term) {
+    QString escaped = term;
+    escaped.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
+    escaped.replace(QLatin1Char('"'), QLatin1String("\\\""));
+    // A bare apostrophe would close the pattern early and make the whole query unparsable,
+    // losing every index result for names such as "Pete's Notes".
+    escaped.replace(QLatin1Char('\''), QLatin1String("\\'"));
+    return escaped;
+}
+
+QString clause(const QString& escaped) {
+    return QLatin1String("(kMDItemPath == '*") + escaped +
+           QLatin1String("*'cd || kMDItemFSName == '*") + escaped +
+           QLatin1String("*'cd || kMDItemDisplayName == '*") + escaped + QLatin1String("*'cd)");
+}
+
+QString queryText(const AppDescriptor& app) {
+    QStringList clauses;
+    for (const QString& term : searchTerms(app))
+        clauses.append(clause(escapedTerm(term)));
+    return clauses.join(QLatin1String(" || "));
+}
+
+} // namespace tidewell::SpotlightQueryText

@@ -1,0 +1,121 @@
+#include "scanner/LocateIndexSearch.h"
+
+#include "TestDir.h"
+
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTest>
+
+using namespace tidewell;
+
+namespace {
+
+AppDescriptor descriptor(const QString& identifier, const QString& displayName,
+                         const QString& compactName) {
+    AppDescriptor app;
+    app.normalizedBundleIdentifier = identifier;
+    app.displayName = displayName;
+    app.compactName = compactName;
+    return app;
+}
+
+const QStringList scopeFolders = {"home/Library/Application Support", "home/Library/Caches",
+                                  "home/Library/Preferences"};
+
+} // namespace
+
+class TestSpotlightLocateIndex : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void findsItemsInsideTheScope_data();
+    void findsItemsInsideTheScope();
+    void findsNothingWithoutIndexOrScope();
+
+private:
+    QList<QUrl> scope() const;
+    QStringList relativePaths(const QList<QUrl>& urls) const;
+
+    TestDir m_dir;
+    QString m_database;
+};
+
+void TestSpotlightLocateIndex::initTestCase() {
+    const QString updatedb = QStandardPaths::findExecutable("updatedb");
+    if (updatedb.isEmpty() || QStandardPaths::findExecutable("plocate").isEmpty())
+        QSKIP("plocate's updatedb is not installed");
+    for (const char* path :
+         {"home/Library/Application Support/Harbor Notes/",
+          "home/Library/Application Support/Vendor/a/b/c/d/harbornotes.db",
+          "home/Library/Caches/COM.QUILLFIELD.HARBOR-NOTES/", "home/Library/Caches/pad [pro/",
+          "home/Library/Caches/ÉCOLE Café.log", "home/Library/Caches/Pete's Notes.log",
+          "home/Library/Preferences/com.quillfield.harbor-notes.plist",
+          "home/Library/Preferences/com.other.tool.plist", "home/Documents/Harbor Notes.txt",
+          "home/Library/Application Supportive/Harbor Notes.txt",
+          "home/Library/Caches.harbornotes"}) {
+        const QString relative = QString::fromUtf8(path);
+        relative.endsWith('/') ? m_dir.createDirectory(relative) : m_dir.createFile(relative);
+    }
+    m_database = m_dir.path("locate.db");
+    // The test folder usually lies below a path the system configuration prunes.
+    QCOMPARE(QProcess::execute(updatedb,
+                               {"-U", m_dir.path("home"), "-o", m_database, "--require-visibility",
+                                "no", "--prunepaths", "", "--prunefs", "", "--prunenames", ""}),
+             0);
+}
+
+QList<QUrl> TestSpotlightLocateIndex::scope() const {
+    QList<QUrl> urls;
+    for (const QString& folder : scopeFolders)
+        urls.append(QUrl::fromLocalFile(m_dir.path(folder)));
+    return urls;
+}
+
+QStringList TestSpotlightLocateIndex::relativePaths(const QList<QUrl>& urls) const {
+    QStringList paths;
+    for (const QUrl& url : urls)
+        paths.append(url.toLocalFile().mid(m_dir.path().size() + 1));
+    paths.sort();
+    return paths;
+}
+
+void TestSpotlightLocateIndex::findsItemsInsideTheScope_data() {
+    QTest::addColumn<AppDescriptor>("app");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("any term, any case, any depth")
+        << descriptor("com.quillfield.harbor-notes", "Harbor Notes", "harbornotes")
+        << QStringList{"home/Library/Application Support/Harbor Notes",
+                       "home/Library/Application Support/Vendor/a/b/c/d/harbornotes.db",
+                       "home/Library/Caches/COM.QUILLFIELD.HARBOR-NOTES",
+                       "home/Library/Preferences/com.quillfield.harbor-notes.plist"};
+    QTest::newRow("pattern characters taken literally")
+        << descriptor("io.pad", "Pad [Pro", "padpro")
+        << QStringList{"home/Library/Caches/pad [pro"};
+    QTest::newRow("apostrophe") << descriptor("net.pete", "Pete's Notes", "petesnotes")
+                                << QStringList{"home/Library/Caches/Pete's Notes.log"};
+    QTest::newRow("case folded beyond ascii")
+        << descriptor("fr.ecole", u"École café"_qs, u"écolecafé"_qs)
+        << QStringList{u"home/Library/Caches/ÉCOLE Café.log"_qs};
+}
+
+void TestSpotlightLocateIndex::findsItemsInsideTheScope() {
+    QFETCH(AppDescriptor, app);
+    QFETCH(QStringList, expected);
+    QCOMPARE(relativePaths(LocateIndexSearch(m_database).search(app, scope())), expected);
+}
+
+void TestSpotlightLocateIndex::findsNothingWithoutIndexOrScope() {
+    const AppDescriptor app = descriptor("com.quillfield.harbor-notes", "Harbor Notes", "x");
+    QVERIFY(!LocateIndexSearch(m_database).search(app, scope()).isEmpty());
+    QVERIFY(LocateIndexSearch(m_database).search(app, {}).isEmpty());
+    QVERIFY(LocateIndexSearch(m_dir.path("missing.db")).search(app, scope()).isEmpty());
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", m_dir.path().toUtf8());
+    const QList<QUrl> withoutProgram = LocateIndexSearch(m_database).search(app, scope());
+    qputenv("PATH", path);
+    QVERIFY(withoutProgram.isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestSpotlightLocateIndex)
+#include "TestSpotlightLocateIndex.moc"
