@@ -13,13 +13,11 @@
 
 namespace {
 
-void ensureParent(const QString& absolute)
-{
+void ensureParent(const QString& absolute) {
     QDir().mkpath(QFileInfo(absolute).absolutePath());
 }
 
-plist_t toPlist(const QVariant& value)
-{
+plist_t toPlist(const QVariant& value) {
     switch (value.typeId()) {
     case QMetaType::Bool:
         return plist_new_bool(value.toBool());
@@ -57,8 +55,7 @@ plist_t toPlist(const QVariant& value)
 
 TestDir::TestDir() = default;
 
-TestDir::~TestDir()
-{
+TestDir::~TestDir() {
     // Give back every permission so the temporary folder can be removed whole.
     const QString root = m_dir.path();
     ::chmod(root.toLocal8Bit().constData(), 0755);
@@ -71,15 +68,20 @@ TestDir::~TestDir()
     }
 }
 
-bool TestDir::isValid() const { return m_dir.isValid(); }
+bool TestDir::isValid() const {
+    return m_dir.isValid();
+}
 
-QString TestDir::path() const { return m_dir.path(); }
+QString TestDir::path() const {
+    return m_dir.path();
+}
 
-QString TestDir::path(const QString& relative) const { return m_dir.filePath(relative); }
+QString TestDir::path(const QString& relative) const {
+    return m_dir.filePath(relative);
+}
 
 QString TestDir::createFile(const QString& relative, const QByteArray& data,
-                            const QDateTime& modified)
-{
+                            const QDateTime& modified) {
     const QString absolute = path(relative);
     ensureParent(absolute);
     QFile file(absolute);
@@ -91,20 +93,17 @@ QString TestDir::createFile(const QString& relative, const QByteArray& data,
     return absolute;
 }
 
-QString TestDir::createFileOfSize(const QString& relative, qint64 size)
-{
+QString TestDir::createFileOfSize(const QString& relative, qint64 size) {
     return createFile(relative, QByteArray(size, 'x'));
 }
 
-QString TestDir::createDirectory(const QString& relative)
-{
+QString TestDir::createDirectory(const QString& relative) {
     const QString absolute = path(relative);
     QDir().mkpath(absolute);
     return absolute;
 }
 
-QString TestDir::createSymlink(const QString& relative, const QString& target)
-{
+QString TestDir::createSymlink(const QString& relative, const QString& target) {
     const QString absolute = path(relative);
     ensureParent(absolute);
     ::symlink(target.toLocal8Bit().constData(), absolute.toLocal8Bit().constData());
@@ -112,8 +111,7 @@ QString TestDir::createSymlink(const QString& relative, const QString& target)
 }
 
 QString TestDir::createPlist(const QString& relative, const QVariantMap& dictionary,
-                             PlistFormat format)
-{
+                             PlistFormat format) {
     plist_t root = toPlist(dictionary);
     char* bytes = nullptr;
     uint32_t length = 0;
@@ -121,21 +119,20 @@ QString TestDir::createPlist(const QString& relative, const QVariantMap& diction
         plist_to_bin(root, &bytes, &length);
     else
         plist_to_xml(root, &bytes, &length);
-    const QString absolute = createFile(relative, QByteArray(bytes, static_cast<qsizetype>(length)));
+    const QString absolute =
+        createFile(relative, QByteArray(bytes, static_cast<qsizetype>(length)));
     free(bytes);
     plist_free(root);
     return absolute;
 }
 
 QString TestDir::createAppBundle(const QString& relative, const QVariantMap& info,
-                                 PlistFormat format)
-{
+                                 PlistFormat format) {
     createPlist(relative + QStringLiteral("/Contents/Info.plist"), info, format);
     createDirectory(relative + QStringLiteral("/Contents/MacOS"));
     return path(relative);
 }
 
-void TestDir::setMode(const QString& relative, unsigned mode)
-{
+void TestDir::setMode(const QString& relative, unsigned mode) {
     ::chmod(path(relative).toLocal8Bit().constData(), static_cast<mode_t>(mode));
 }

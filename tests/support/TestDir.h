@@ -15,8 +15,8 @@ public:
     ~TestDir();
 
     bool isValid() const;
-    QString path() const;                          // absolute path of the folder itself
-    QString path(const QString& relative) const;   // absolute path below it
+    QString path() const;                        // absolute path of the folder itself
+    QString path(const QString& relative) const; // absolute path below it
 
     QString createFile(const QString& relative, const QByteArray& data = {},
                        const QDateTime& modified = {});

@@ -1,0 +1,220 @@
+#include "FaultInjectingFileSystem.h"
+
+#include <QDir>
+
+using tidewell::DirectoryListing;
+using tidewell::FileOperationResult;
+using tidewell::ResourceValues;
+using tidewell::TreeEntry;
+
+namespace {
+
+QString key(const QString& path) {
+    return QDir::cleanPath(path);
+}
+
+bool isSameOrBelow(const QString& path, const QString& ancestor) {
+    return path == ancestor || path.startsWith(ancestor + u'/') || ancestor == u"/";
+}
+
+FileOperationResult failure(int errorCode, const QString& message) {
+    return {errorCode, message.isEmpty()
+                           ? QStringLiteral("Injected failure (code %1)").arg(errorCode)
+                           : message};
+}
+
+} // namespace
+
+FaultInjectingFileSystem::FaultInjectingFileSystem(tidewell::FileSystem& inner) : m_inner(inner) {}
+
+void FaultInjectingFileSystem::setHomePath(const QString& path) {
+    const QMutexLocker lock(&m_mutex);
+    m_homePath = key(path);
+}
+
+void FaultInjectingFileSystem::failListing(const QString& path, int errorCode) {
+    const QMutexLocker lock(&m_mutex);
+    m_listingErrors.insert(key(path), errorCode);
+}
+
+void FaultInjectingFileSystem::makeUnreadable(const QString& path) {
+    const QMutexLocker lock(&m_mutex);
+    m_unreadable.insert(key(path));
+}
+
+void FaultInjectingFileSystem::failResourceValues(const QString& path) {
+    const QMutexLocker lock(&m_mutex);
+    m_failingResourceValues.insert(key(path));
+}
+
+void FaultInjectingFileSystem::vanish(const QString& path, int existenceChecksLeft) {
+    const QMutexLocker lock(&m_mutex);
+    m_vanishing.insert(key(path), qMax(0, existenceChecksLeft));
+}
+
+void FaultInjectingFileSystem::failTrash(const QString& path, int errorCode,
+                                         const QString& message) {
+    const QMutexLocker lock(&m_mutex);
+    m_trashFailures.insert(key(path), failure(errorCode, message));
+}
+
+void FaultInjectingFileSystem::failRemoval(const QString& path, int errorCode,
+                                           const QString& message) {
+    const QMutexLocker lock(&m_mutex);
+    m_removalFailures.insert(key(path), failure(errorCode, message));
+}
+
+QStringList FaultInjectingFileSystem::listedPaths() const {
+    const QMutexLocker lock(&m_mutex);
+    return m_listed;
+}
+
+QStringList FaultInjectingFileSystem::trashedPaths() const {
+    const QMutexLocker lock(&m_mutex);
+    return m_trashed;
+}
+
+QStringList FaultInjectingFileSystem::removedPaths() const {
+    const QMutexLocker lock(&m_mutex);
+    return m_removed;
+}
+
+bool FaultInjectingFileSystem::isVanished(const QString& path) const {
+    for (auto it = m_vanishing.cbegin(); it != m_vanishing.cend(); ++it) {
+        if (it.value() == 0 && isSameOrBelow(path, it.key()))
+            return true;
+    }
+    return false;
+}
+
+bool FaultInjectingFileSystem::survivesExistenceCheck(const QString& path) const {
+    const QMutexLocker lock(&m_mutex);
+    const QString cleaned = key(path);
+    if (isVanished(cleaned))
+        return false;
+    const auto countdown = m_vanishing.find(cleaned);
+    if (countdown != m_vanishing.end())
+        --countdown.value();
+    return true;
+}
+
+QString FaultInjectingFileSystem::homePath() const {
+    {
+        const QMutexLocker lock(&m_mutex);
+        if (!m_homePath.isEmpty())
+            return m_homePath;
+    }
+    return m_inner.homePath();
+}
+
+bool FaultInjectingFileSystem::exists(const QString& path) const {
+    return survivesExistenceCheck(path) && m_inner.exists(path);
+}
+
+bool FaultInjectingFileSystem::existsNoFollow(const QString& path) const {
+    return survivesExistenceCheck(path) && m_inner.existsNoFollow(path);
+}
+
+bool FaultInjectingFileSystem::isDirectory(const QString& path) const {
+    return survivesExistenceCheck(path) && m_inner.isDirectory(path);
+}
+
+bool FaultInjectingFileSystem::isReadable(const QString& path) const {
+    {
+        const QMutexLocker lock(&m_mutex);
+        const QString cleaned = key(path);
+        if (m_unreadable.contains(cleaned) || isVanished(cleaned))
+            return false;
+    }
+    return m_inner.isReadable(path);
+}
+
+DirectoryListing FaultInjectingFileSystem::listDirectory(const QString& path) const {
+    const QString cleaned = key(path);
+    {
+        const QMutexLocker lock(&m_mutex);
+        m_listed.append(path);
+        if (isVanished(cleaned))
+            return {{}, tidewell::NoSuchFileError};
+        if (const auto error = m_listingErrors.constFind(cleaned); error != m_listingErrors.cend())
+            return {{}, error.value()};
+    }
+    DirectoryListing listing = m_inner.listDirectory(path);
+    const QMutexLocker lock(&m_mutex);
+    listing.entries.removeIf(
+        [this](const tidewell::DirectoryEntry& entry) { return isVanished(key(entry.path)); });
+    return listing;
+}
+
+std::optional<ResourceValues> FaultInjectingFileSystem::resourceValues(const QString& path) const {
+    {
+        const QMutexLocker lock(&m_mutex);
+        const QString cleaned = key(path);
+        if (m_failingResourceValues.contains(cleaned) || isVanished(cleaned))
+            return std::nullopt;
+    }
+    return m_inner.resourceValues(path);
+}
+
+bool FaultInjectingFileSystem::walkTree(const QString& path,
+                                        const std::function<void(const TreeEntry&)>& visit) const {
+    {
+        const QMutexLocker lock(&m_mutex);
+        if (isVanished(key(path)))
+            return false;
+    }
+    return m_inner.walkTree(path, [this, &visit](const TreeEntry& entry) {
+        bool gone = false;
+        {
+            const QMutexLocker lock(&m_mutex);
+            gone = isVanished(key(entry.path));
+        }
+        if (!gone)
+            visit(entry);
+    });
+}
+
+std::optional<QVariantMap> FaultInjectingFileSystem::readPropertyList(const QString& path) const {
+    {
+        const QMutexLocker lock(&m_mutex);
+        if (isVanished(key(path)))
+            return std::nullopt;
+    }
+    return m_inner.readPropertyList(path);
+}
+
+QString FaultInjectingFileSystem::groupContainerPath(const QString& homePath,
+                                                     const QString& identifier) const {
+    return m_inner.groupContainerPath(homePath, identifier);
+}
+
+FileOperationResult
+FaultInjectingFileSystem::injectedChange(const QString& path,
+                                         const QHash<QString, FileOperationResult>& failures,
+                                         QStringList& log) const {
+    log.append(path);
+    const QString cleaned = key(path);
+    if (isVanished(cleaned))
+        return {tidewell::NoSuchFileError, QStringLiteral("No such file or directory")};
+    return failures.value(cleaned);
+}
+
+FileOperationResult FaultInjectingFileSystem::moveToTrash(const QString& path) {
+    {
+        const QMutexLocker lock(&m_mutex);
+        const FileOperationResult injected = injectedChange(path, m_trashFailures, m_trashed);
+        if (!injected.ok())
+            return injected;
+    }
+    return m_inner.moveToTrash(path);
+}
+
+FileOperationResult FaultInjectingFileSystem::removePermanently(const QString& path) {
+    {
+        const QMutexLocker lock(&m_mutex);
+        const FileOperationResult injected = injectedChange(path, m_removalFailures, m_removed);
+        if (!injected.ok())
+            return injected;
+    }
+    return m_inner.removePermanently(path);
+}

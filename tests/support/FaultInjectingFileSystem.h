@@ -1,0 +1,75 @@
+#pragma once
+
+#include "platform/FileSystem.h"
+
+#include <QHash>
+#include <QMutex>
+#include <QSet>
+#include <QStringList>
+
+// Wraps a file system and makes chosen paths fail the way real disks do: refused listings,
+// unreadable folders, unreadable resource values, items that disappear, and a Trash or removal
+// that refuses. Everything not injected is forwarded. Paths are compared after QDir::cleanPath.
+// Safe to share between threads, like the real file system.
+class FaultInjectingFileSystem final : public tidewell::FileSystem {
+public:
+    explicit FaultInjectingFileSystem(tidewell::FileSystem& inner = tidewell::FileSystem::real());
+
+    // homePath() answers path instead of asking the wrapped file system.
+    void setHomePath(const QString& path);
+    // listDirectory(path) fails with errorCode (257, 513, 4 or any other code).
+    void failListing(const QString& path, int errorCode);
+    // isReadable(path) answers false.
+    void makeUnreadable(const QString& path);
+    // resourceValues(path) fails as a whole.
+    void failResourceValues(const QString& path);
+    // The item at path, with everything below it, is gone once path has passed
+    // existenceChecksLeft more existence checks (exists, existsNoFollow, isDirectory); at once
+    // when 0. A vanished item does not exist, is left out of listings and walks, cannot be
+    // listed, read or measured, and trashing or removing it fails with code 4.
+    void vanish(const QString& path, int existenceChecksLeft = 0);
+    // moveToTrash(path) / removePermanently(path) fail with errorCode and message.
+    void failTrash(const QString& path, int errorCode, const QString& message = {});
+    void failRemoval(const QString& path, int errorCode, const QString& message = {});
+
+    // The paths passed to each operation, in call order, failed calls included.
+    QStringList listedPaths() const;
+    QStringList trashedPaths() const;
+    QStringList removedPaths() const;
+
+    QString homePath() const override;
+    bool exists(const QString& path) const override;
+    bool existsNoFollow(const QString& path) const override;
+    bool isDirectory(const QString& path) const override;
+    bool isReadable(const QString& path) const override;
+    tidewell::DirectoryListing listDirectory(const QString& path) const override;
+    std::optional<tidewell::ResourceValues> resourceValues(const QString& path) const override;
+    bool walkTree(const QString& path,
+                  const std::function<void(const tidewell::TreeEntry&)>& visit) const override;
+    std::optional<QVariantMap> readPropertyList(const QString& path) const override;
+    QString groupContainerPath(const QString& homePath, const QString& identifier) const override;
+    tidewell::FileOperationResult moveToTrash(const QString& path) override;
+    tidewell::FileOperationResult removePermanently(const QString& path) override;
+
+private:
+    // Counts one existence check of path; false when the item is gone.
+    bool survivesExistenceCheck(const QString& path) const;
+    bool isVanished(const QString& path) const;
+    tidewell::FileOperationResult
+    injectedChange(const QString& path,
+                   const QHash<QString, tidewell::FileOperationResult>& failures,
+                   QStringList& log) const;
+
+    tidewell::FileSystem& m_inner;
+    mutable QMutex m_mutex;
+    QString m_homePath;
+    QHash<QString, int> m_listingErrors;
+    QSet<QString> m_unreadable;
+    QSet<QString> m_failingResourceValues;
+    mutable QHash<QString, int> m_vanishing; // existence checks left; 0 once gone
+    QHash<QString, tidewell::FileOperationResult> m_trashFailures;
+    QHash<QString, tidewell::FileOperationResult> m_removalFailures;
+    mutable QStringList m_listed;
+    QStringList m_trashed;
+    QStringList m_removed;
+};
