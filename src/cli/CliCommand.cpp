@@ -1,0 +1,89 @@
+#include "CliCommand.h"
+
+#include "CliOutput.h"
+#include "ExitCode.h"
+#include "session/AppMetadata.h"
+
+#include <QUrl>
+
+namespace tidewell {
+
+namespace {
+
+const QString program = QStringLiteral("tidewell-cli");
+
+QString mainHelp(const QList<CliCommand>& commands) {
+    QList<QStringList> rows;
+    for (const CliCommand& command : commands)
+        rows.append({QStringLiteral("  ") + command.name, command.summary});
+    return QStringLiteral("Usage: %1 COMMAND [options]\n\n"
+                          "Removes an app bundle and the leftovers it keeps in the library "
+                          "folders.\n\nCommands:\n%2\n"
+                          "Options:\n  -h, --help     Show this help.\n"
+                          "  -v, --version  Show the version.\n\n"
+                          "Run '%1 COMMAND --help' for the options of a command.\n")
+        .arg(program, CliOutput::formatTable(rows));
+}
+
+} // namespace
+
+int runCli(const QStringList& arguments, const QList<CliCommand>& commands) {
+    const QString first = arguments.value(1);
+    if (first == u"-h" || first == u"--help") {
+        CliOutput::printLine(mainHelp(commands).trimmed());
+        return ExitCode::success;
+    }
+    if (first == u"-v" || first == u"--version") {
+        CliOutput::printLine(
+            QStringLiteral("%1 %2 (%3)")
+                .arg(program, AppMetadata::versionString(), AppMetadata::buildString()));
+        return ExitCode::success;
+    }
+    for (const CliCommand& command : commands) {
+        if (command.name == first)
+            return command.run(arguments.mid(2));
+    }
+    if (first.isEmpty())
+        CliOutput::printErrorLine(mainHelp(commands).trimmed());
+    else
+        CliOutput::printErrorLine(
+            QStringLiteral("%1: unknown command '%2'\nRun '%1 --help' for usage.")
+                .arg(program, first));
+    return ExitCode::usageError;
+}
+
+std::optional<int> parseCommandArguments(QCommandLineParser& parser, const QString& commandName,
+                                         const QString& usageTail, const QStringList& arguments) {
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Show this help."));
+    parser.addOption(help);
+    if (!parser.parse(QStringList{program} + arguments))
+        return usageError(commandName, parser.errorText());
+    if (parser.isSet(help)) {
+        // The parser's own usage line names the executable only; name the command too.
+        QString text = parser.helpText();
+        text = text.mid(text.indexOf(u'\n') + 1);
+        CliOutput::printLine(QStringLiteral("Usage: %1 %2 %3\n%4")
+                                 .arg(program, commandName, usageTail, text)
+                                 .trimmed());
+        return ExitCode::success;
+    }
+    return std::nullopt;
+}
+
+int usageError(const QString& commandName, const QString& message) {
+    CliOutput::printErrorLine(QStringLiteral("%1 %2: %3\nRun '%1 %2 --help' for usage.")
+                                  .arg(program, commandName, message));
+    return ExitCode::usageError;
+}
+
+std::variant<AppDescriptor, int> readBundle(const QString& path) {
+    auto result = AppDescriptor::from(QUrl::fromLocalFile(path));
+    if (const auto* error = std::get_if<AppDescriptorError>(&result)) {
+        CliOutput::printErrorLine(errorDescription(*error));
+        return ExitCode::bundleRejected;
+    }
+    return std::get<AppDescriptor>(std::move(result));
+}
+
+} // namespace tidewell

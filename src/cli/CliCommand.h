@@ -1,0 +1,41 @@
+#pragma once
+
+#include "model/AppDescriptor.h"
+
+#include <QCommandLineParser>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+#include <variant>
+
+namespace tidewell {
+
+// One subcommand of tidewell-cli. run receives the arguments after the command's name and
+// returns the process exit code.
+struct CliCommand {
+    QString name;
+    QString summary;
+    std::function<int(const QStringList& arguments)> run;
+};
+
+// Runs the command named by the first argument (arguments include the program name), or
+// answers --help and --version.
+int runCli(const QStringList& arguments, const QList<CliCommand>& commands);
+
+// Parses a command's arguments with a parser that already holds its options and positional
+// arguments; adds --help. Returns an exit code when the command is done (help printed, or a
+// usage error reported on stderr), nothing when it should go on.
+std::optional<int> parseCommandArguments(QCommandLineParser& parser, const QString& commandName,
+                                         const QString& usageTail, const QStringList& arguments);
+
+// Reports a usage error on stderr and returns ExitCode::usageError.
+int usageError(const QString& commandName, const QString& message);
+
+// Reads the bundle at path (as the user typed it). On failure prints the reason on stderr and
+// returns ExitCode::bundleRejected.
+std::variant<AppDescriptor, int> readBundle(const QString& path);
+
+} // namespace tidewell

@@ -1,0 +1,14 @@
+#include "CliCommand.h"
+#include "DescribeCommand.h"
+
+#include <QCoreApplication>
+
+using namespace tidewell;
+
+int main(int argc, char* argv[]) {
+    QCoreApplication application(argc, argv);
+    const QList<CliCommand> commands{
+        describeCommand(),
+    };
+    return runCli(QCoreApplication::arguments(), commands);
+}
