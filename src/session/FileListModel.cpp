@@ -1,0 +1,139 @@
+#include "FileListModel.h"
+
+#include "model/FileSafetyLevel.h"
+
+#include <QFileInfo>
+
+namespace tidewell {
+
+FileListModel::FileListModel(QObject* parent) : QAbstractListModel(parent) {}
+
+int FileListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : count();
+}
+
+QVariant FileListModel::data(const QModelIndex& index, int role) const {
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return {};
+    const ScannedFile& file = m_files.at(index.row());
+    const QString path = file.url.toLocalFile();
+    switch (role) {
+    case FileIdRole:
+        return file.id;
+    case PathRole:
+        return path;
+    case Qt::DisplayRole:
+    case FileNameRole:
+        return QFileInfo(path).fileName();
+    case ParentPathRole:
+        return QFileInfo(path).path();
+    case CategoryRole:
+        return rawValue(file.category);
+    case SafetyRole:
+        return rawValue(file.safety);
+    case SizeInBytesRole:
+        return file.sizeInBytes;
+    case IsSelectedRole:
+        return file.isSelected;
+    default:
+        return {};
+    }
+}
+
+bool FileListModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (role != IsSelectedRole ||
+        !checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return false;
+    return setSelected(index.row(), value.toBool());
+}
+
+Qt::ItemFlags FileListModel::flags(const QModelIndex& index) const {
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable |
+           Qt::ItemNeverHasChildren;
+}
+
+QHash<int, QByteArray> FileListModel::roleNames() const {
+    return {
+        {FileIdRole, "fileId"},           {PathRole, "path"},
+        {FileNameRole, "fileName"},       {ParentPathRole, "parentPath"},
+        {CategoryRole, "category"},       {SafetyRole, "safety"},
+        {SizeInBytesRole, "sizeInBytes"}, {IsSelectedRole, "isSelected"},
+    };
+}
+
+int FileListModel::rowOfId(const QString& id) const {
+    for (qsizetype row = 0; row < m_files.size(); ++row) {
+        if (m_files.at(row).id == id)
+            return static_cast<int>(row);
+    }
+    return -1;
+}
+
+void FileListModel::setFiles(const QList<ScannedFile>& files) {
+    const bool countChanges = files.size() != m_files.size();
+    beginResetModel();
+    m_files = files;
+    endResetModel();
+    if (countChanges)
+        emit countChanged();
+    emit filesChanged();
+}
+
+void FileListModel::removeFilesWithIds(const QSet<QString>& ids) {
+    bool removedAny = false;
+    // From the end, so that the rows still to visit keep their numbers.
+    for (int row = count() - 1; row >= 0; --row) {
+        if (!ids.contains(m_files.at(row).id))
+            continue;
+        beginRemoveRows({}, row, row);
+        m_files.removeAt(row);
+        endRemoveRows();
+        removedAny = true;
+    }
+    if (!removedAny)
+        return;
+    emit countChanged();
+    emit filesChanged();
+}
+
+bool FileListModel::setSelected(int row, bool selected) {
+    if (row < 0 || row >= count())
+        return false;
+    m_files[row].isSelected = selected;
+    const QModelIndex changed = index(row);
+    emit dataChanged(changed, changed, {IsSelectedRole});
+    emit selectionChanged();
+    return true;
+}
+
+QList<ScannedFile> FileListModel::selectedFiles(const QList<ScannedFile>& files) {
+    QList<ScannedFile> selected;
+    for (const ScannedFile& file : files) {
+        if (file.isSelected)
+            selected.append(file);
+    }
+    return selected;
+}
+
+qint64 FileListModel::totalSize(const QList<ScannedFile>& files) {
+    qint64 total = 0;
+    for (const ScannedFile& file : files)
+        total += file.sizeInBytes;
+    return total;
+}
+
+QList<FileListModel::CategoryTotal> FileListModel::categoryTotals(const QList<ScannedFile>& files) {
+    QList<CategoryTotal> totals;
+    for (ScanCategory category : allScanCategories())
+        totals.append({category, 0, 0});
+    for (const ScannedFile& file : files) {
+        CategoryTotal& entry = totals[allScanCategories().indexOf(file.category)];
+        entry.totalBytes += file.sizeInBytes;
+        entry.itemCount += 1;
+    }
+    return totals;
+}
+
+} // namespace tidewell
