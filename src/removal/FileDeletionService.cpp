@@ -50,9 +50,7 @@ QString FileDeletionService::failureReason(const FileOperationResult& removal) {
     case NoSuchFileError:
         return text("File no longer exists.");
     default:
-        if (!removal.message.isEmpty())
-            return removal.message;
-        return text("The item could not be removed (error %1).").arg(removal.errorCode);
+        return removal.message;
     }
 }
 
