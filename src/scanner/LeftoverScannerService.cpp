@@ -1,0 +1,113 @@
+#include "LeftoverScannerService.h"
+
+#include "CandidateMatching.h"
+#include "ContainerDirectories.h"
+#include "DirectoryWalker.h"
+#include "ItemClassification.h"
+#include "PathNames.h"
+#include "ScanContext.h"
+#include "ScanReportOrdering.h"
+#include "ScanRoots.h"
+#include "platform/FileSystem.h"
+
+#include <QThread>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include <algorithm>
+
+namespace tidewell {
+
+namespace {
+
+int ioPoolWidth(int requested) {
+    return requested > 0 ? requested : std::max(4, 2 * QThread::idealThreadCount());
+}
+
+// Runs work(item) for every item on pool and hands each result to merge, in input order.
+template <typename Item, typename Work, typename Merge>
+void runParallel(QThreadPool& pool, const QList<Item>& items, Work work, Merge merge) {
+    QList<QFuture<std::invoke_result_t<Work, const Item&>>> futures;
+    futures.reserve(items.size());
+    for (const Item& item : items)
+        futures.append(QtConcurrent::run(&pool, work, item));
+    for (auto& future : futures)
+        merge(future.result());
+}
+
+} // namespace
+
+LeftoverScannerService::LeftoverScannerService(std::shared_ptr<const SpotlightSearching> spotlight,
+                                               ScanEnvironment environment, FileSystem& fileSystem,
+                                               int walkThreads)
+    : m_spotlight(std::move(spotlight)), m_environment(std::move(environment)),
+      m_fileSystem(fileSystem) {
+    m_ioPool.setMaxThreadCount(ioPoolWidth(walkThreads));
+    m_executor.setMaxThreadCount(1);
+}
+
+LeftoverScannerService::~LeftoverScannerService() {
+    m_executor.waitForDone();
+    m_ioPool.waitForDone();
+}
+
+ScanEnvironment LeftoverScannerService::defaultEnvironment() {
+    return {pathnames::standardized(FileSystem::real().homePath()), QString()};
+}
+
+QFuture<ScanReport> LeftoverScannerService::scan(const AppDescriptor& app, bool useSpotlight) {
+    return QtConcurrent::run(&m_executor,
+                             [this, app, useSpotlight] { return runScan(app, useSpotlight); });
+}
+
+ScanReport LeftoverScannerService::runScan(const AppDescriptor& app, bool useSpotlight) {
+    const ScanContext context(app, m_environment);
+    const ScanEnvironment& environment = context.environment();
+    const FileSystem& fileSystem = m_fileSystem;
+    const QList<ScanRoot> roots =
+        expandScanRoots(makeScanRoots(environment), environment, fileSystem);
+
+    QSet<QString> denied;
+    QSet<QString> found;
+    for (const QString& path :
+         findContainerDirectories(app, context.homePath(), denied, fileSystem))
+        found.insert(path);
+
+    runParallel(
+        m_ioPool, roots,
+        [&context, &fileSystem](const ScanRoot& root) {
+            return DirectoryWalker(context, fileSystem).walk(root);
+        },
+        [&](const WalkResult& result) {
+            for (const QString& path : result.matches)
+                found.insert(path);
+            denied.unite(result.permissionDenied);
+        });
+
+    if (useSpotlight && m_spotlight) {
+        QList<QUrl> scope;
+        for (const ScanRoot& root : roots)
+            scope.append(QUrl::fromLocalFile(root.path));
+        for (const QUrl& url : m_spotlight->search(app, scope)) {
+            if (url.isLocalFile())
+                found.insert(pathnames::standardized(url.toLocalFile()));
+        }
+    }
+
+    QList<QString> kept;
+    for (const QString& path : found) {
+        if (path != context.appPath() && fileSystem.exists(path) && matchesCandidate(path, context))
+            kept.append(path);
+    }
+
+    QList<ScannedFile> items;
+    runParallel(
+        m_ioPool, kept,
+        [&fileSystem](const QString& path) { return makeScannedFile(path, fileSystem); },
+        [&](ScannedFile item) { items.append(std::move(item)); });
+
+    QList<ScannedFile> matches = collapseNestedMatches(std::move(items));
+    sortForReport(matches);
+    return {matches, sortedByCodePoint(denied)};
+}
+
+} // namespace tidewell

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "LeftoverScanning.h"
+#include "ScanEnvironment.h"
+#include "SpotlightSearching.h"
+#include "platform/FileSystem.h"
+
+#include <QThreadPool>
+
+#include <memory>
+
+namespace tidewell {
+
+// Finds an application's leftovers: container folders, a parallel walk of the scan roots and,
+// on request, the metadata index; then filters, sizes, collapses and sorts them.
+//
+// Scans run one at a time on the service's own thread; the walk (one task per root) and the
+// item sizing (one task per item) run on a pool sized for I/O. Destroying the service waits
+// for the scans already started.
+class LeftoverScannerService : public LeftoverScanning {
+public:
+    // walkThreads 0 sizes the I/O pool for the host. spotlight may be null: no index search.
+    explicit LeftoverScannerService(std::shared_ptr<const SpotlightSearching> spotlight,
+                                    ScanEnvironment environment = defaultEnvironment(),
+                                    FileSystem& fileSystem = FileSystem::real(),
+                                    int walkThreads = 0);
+    ~LeftoverScannerService() override;
+
+    LeftoverScannerService(const LeftoverScannerService&) = delete;
+    LeftoverScannerService& operator=(const LeftoverScannerService&) = delete;
+
+    // The current user's home folder and the real root.
+    static ScanEnvironment defaultEnvironment();
+
+    QFuture<ScanReport> scan(const AppDescriptor& app, bool useSpotlight) override;
+
+private:
+    ScanReport runScan(const AppDescriptor& app, bool useSpotlight);
+
+    std::shared_ptr<const SpotlightSearching> m_spotlight;
+    ScanEnvironment m_environment;
+    FileSystem& m_fileSystem;
+    // Declared before the executor so that it is destroyed after it: a running scan still
+    // hands work to this pool.
+    QThreadPool m_ioPool;
+    QThreadPool m_executor;
+};
+
+} // namespace tidewell

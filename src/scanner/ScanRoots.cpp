@@ -1,0 +1,145 @@
+#include "ScanRoots.h"
+
+#include "PathNames.h"
+#include "platform/FileSystem.h"
+
+#include <QSet>
+
+namespace tidewell {
+
+namespace {
+
+const QSet<QString>& excludedLibraryDirectories() {
+    static const QSet<QString> names{"Accessibility",
+                                     "Accounts",
+                                     "Address Book",
+                                     "Apple",
+                                     "Assistant",
+                                     "Audio",
+                                     "Autosave Information",
+                                     "Biome",
+                                     "Calendars",
+                                     "CloudStorage",
+                                     "ColorSync",
+                                     "Contacts",
+                                     "Cookies",
+                                     "CoreAnalytics",
+                                     "CoreMediaIO",
+                                     "DataAccess",
+                                     "Developer",
+                                     "DirectoryServices",
+                                     "Filesystems",
+                                     "Fonts",
+                                     "HomeKit",
+                                     "IdentityServices",
+                                     "Image Capture",
+                                     "Input Methods",
+                                     "Java",
+                                     "Keyboard",
+                                     "Keychains",
+                                     "LanguageModeling",
+                                     "Mail",
+                                     "Messages",
+                                     "Metadata",
+                                     "Mobile Documents",
+                                     "MobileDevice",
+                                     "News",
+                                     "OpenDirectory",
+                                     "Passes",
+                                     "Perl",
+                                     "Photos",
+                                     "Printers",
+                                     "Python",
+                                     "QuickLook",
+                                     "Receipts",
+                                     "Reminders",
+                                     "Ruby",
+                                     "Safari",
+                                     "SafariSafeBrowsing",
+                                     "Screen Savers",
+                                     "ScreenRecordings",
+                                     "Scripts",
+                                     "Security",
+                                     "Sharing",
+                                     "Shortcuts",
+                                     "Sounds",
+                                     "Speech",
+                                     "Spelling",
+                                     "Spotlight",
+                                     "Suggestions",
+                                     "SystemExtensions",
+                                     "Translation",
+                                     "User Pictures",
+                                     "User Template",
+                                     "Weather",
+                                     "WebServer"};
+    return names;
+}
+
+QString homeLibraryPath(const ScanEnvironment& environment) {
+    return environment.homePath + QStringLiteral("/Library");
+}
+
+// One root per entry of a Library folder that could be listed.
+void appendExpandedEntries(const DirectoryListing& listing, int childDepth,
+                           QList<ScanRoot>& expanded) {
+    for (const DirectoryEntry& entry : listing.entries) {
+        const bool isFolder =
+            entry.isDirectory.value_or(false) && !entry.isSymbolicLink.value_or(false);
+        if (!isFolder) {
+            expanded.append({entry.path, 0});
+        } else if (!isDeepSearchExcludedLibraryDirectory(entry.name)) {
+            expanded.append({entry.path, childDepth});
+        }
+    }
+}
+
+} // namespace
+
+QList<ScanRoot> makeScanRoots(const ScanEnvironment& environment) {
+    const QList<ScanRoot> fixed{
+        {pathnames::joined(environment.homePath, QStringLiteral("Library")), 3},
+        {environment.systemPath(QStringLiteral("/Library")), 3},
+        {pathnames::joined(environment.homePath, QStringLiteral("Applications")), 1},
+        {environment.systemPath(QStringLiteral("/Applications")), 1},
+        {environment.systemPath(QStringLiteral("/Users/Shared")), 3},
+    };
+    QList<ScanRoot> roots;
+    QSet<QString> seen;
+    for (const ScanRoot& root : fixed) {
+        if (!seen.contains(root.path)) {
+            seen.insert(root.path);
+            roots.append(root);
+        }
+    }
+    return roots;
+}
+
+QList<ScanRoot> expandScanRoots(const QList<ScanRoot>& roots, const ScanEnvironment& environment,
+                                const FileSystem& fileSystem) {
+    QList<ScanRoot> expanded;
+    for (const ScanRoot& root : roots) {
+        if (!isLibraryRootPath(root.path, environment) || root.maxDepth < 2) {
+            expanded.append(root);
+            continue;
+        }
+        const DirectoryListing listing = fileSystem.listDirectory(root.path);
+        if (!listing.ok()) {
+            expanded.append(root);
+            continue;
+        }
+        appendExpandedEntries(listing, root.maxDepth - 1, expanded);
+    }
+    return expanded;
+}
+
+bool isDeepSearchExcludedLibraryDirectory(QStringView name) {
+    return excludedLibraryDirectories().contains(name.toString());
+}
+
+bool isLibraryRootPath(const QString& path, const ScanEnvironment& environment) {
+    return path == homeLibraryPath(environment) ||
+           path == environment.systemPath(QStringLiteral("/Library"));
+}
+
+} // namespace tidewell

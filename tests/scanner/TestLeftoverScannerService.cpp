@@ -1,0 +1,216 @@
+#include "scanner/LeftoverScannerService.h"
+
+#include "FaultInjectingFileSystem.h"
+#include "ScannerTestApps.h"
+#include "TestDir.h"
+
+#include <QTest>
+
+#include <atomic>
+
+using namespace tidewell;
+
+namespace {
+
+// A metadata index that answers with fixed locations and counts its queries.
+class FakeSpotlight : public SpotlightSearching {
+public:
+    explicit FakeSpotlight(QStringList paths) : m_paths(std::move(paths)) {}
+    QList<QUrl> search(const AppDescriptor&, const QList<QUrl>& scope) const override {
+        ++queries;
+        lastScope = scope;
+        QList<QUrl> urls;
+        for (const QString& path : m_paths)
+            urls.append(QUrl::fromLocalFile(path));
+        return urls;
+    }
+    mutable std::atomic<int> queries = 0;
+    mutable QList<QUrl> lastScope;
+
+private:
+    QStringList m_paths;
+};
+
+} // namespace
+
+class TestLeftoverScannerService : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void findsLeftoversInEveryRoot();
+    void itemsCarryCategorySafetyAndSize();
+    void ordersBySizeThenNameIgnoringCase();
+    void addsIndexHitsOnlyWhenAskedAndCollapsesNested();
+    void reportsEachUnreadableFolderOnceByItsOwnPath();
+    void resultDoesNotDependOnPoolWidth();
+
+private:
+    ScanReport scan(FileSystem& fileSystem, bool useSpotlight = false, int threads = 2,
+                    std::shared_ptr<const SpotlightSearching> spotlight = {});
+    QStringList relativePaths(const ScanReport& report) const;
+    const ScannedFile* item(const ScanReport& report, const QString& relative) const;
+
+    std::unique_ptr<TestDir> m_dir;
+    AppDescriptor m_app;
+};
+
+void TestLeftoverScannerService::init() {
+    m_dir = std::make_unique<TestDir>();
+    TestDir& d = *m_dir;
+    m_app = scannertest::harborNotes(d.path("Applications/Harbor Notes.app"));
+    d.createAppBundle("Applications/Harbor Notes.app", {{"CFBundleIdentifier", "x"}});
+    d.createFileOfSize("Users/ann/Library/Application Support/Harbor Notes/data.bin", 10000);
+    d.createFileOfSize("Users/ann/Library/Application Support/Harbor Notes/.state", 5000);
+    d.createDirectory("Users/ann/Library/Application Support/Notes");
+    d.createDirectory("Users/ann/Library/Application Support/a/b/Harbor Notes");
+    d.createDirectory("Users/ann/Library/Application Support/a/b/c/Harbor Notes");
+    d.createDirectory("Users/ann/Library/Application Support/Tools/Helper.bundle/Harbor Notes");
+    d.createDirectory("Users/ann/Library/Application Support/Tools/HarborNotes.plugin");
+    d.createFile("Users/ann/Library/Preferences/com.quillfield.notes.plist", "p");
+    d.createFile("Users/ann/Library/Caches/com.quillfield.notes.alpha", "c");
+    d.createFile("Users/ann/Library/Caches/com.quillfield.notes.Beta", "c");
+    d.createFile("Users/ann/Library/Caches/.com.quillfield.notes", "hidden");
+    d.createSymlink("Users/ann/Library/Caches/Harbor Notes Link", d.path("Users/ann/elsewhere"));
+    d.createDirectory("Users/ann/elsewhere");
+    d.createFile("Users/ann/Library/Logs/Harbor/notes.log", "l");
+    d.createDirectory("Users/ann/Library/Mail/Harbor Notes");
+    d.createPlist(
+        "Users/ann/Library/Containers/8F3A-11/.com.apple.containermanagerd.metadata.plist",
+        {{"MCMMetadataIdentifier", "COM.QUILLFIELD.NOTES"}});
+    d.createDirectory("Library/Application Support/Quillfield");
+    d.createDirectory("Applications/Harbor Notes Helper.app");
+    d.createFile("Users/Shared/Quillfield/x", "s");
+}
+
+ScanReport TestLeftoverScannerService::scan(FileSystem& fileSystem, bool useSpotlight, int threads,
+                                            std::shared_ptr<const SpotlightSearching> spotlight) {
+    const ScanEnvironment environment{m_dir->path("Users/ann"), m_dir->path()};
+    LeftoverScannerService service(std::move(spotlight), environment, fileSystem, threads);
+    QFuture<ScanReport> future = service.scan(m_app, useSpotlight);
+    return future.result();
+}
+
+QStringList TestLeftoverScannerService::relativePaths(const ScanReport& report) const {
+    QStringList paths;
+    for (const ScannedFile& file : report.matches)
+        paths.append(file.id.mid(m_dir->path().size() + 1));
+    paths.sort();
+    return paths;
+}
+
+const ScannedFile* TestLeftoverScannerService::item(const ScanReport& report,
+                                                    const QString& relative) const {
+    for (const ScannedFile& file : report.matches) {
+        if (file.id == m_dir->path(relative))
+            return &file;
+    }
+    return nullptr;
+}
+
+void TestLeftoverScannerService::findsLeftoversInEveryRoot() {
+    const ScanReport report = scan(FileSystem::real());
+    // Not here: the bundle itself, a single short token (Notes), items beyond the depth limit,
+    // inside a package or an excluded Library folder, symbolic links, hidden entries, and a
+    // container accepted only by its recorded owner whose path names nothing of the app.
+    const QStringList expected{
+        "Applications/Harbor Notes Helper.app",
+        "Library/Application Support/Quillfield",
+        "Users/Shared/Quillfield",
+        "Users/ann/Library/Application Support/Harbor Notes",
+        "Users/ann/Library/Application Support/Tools/HarborNotes.plugin",
+        "Users/ann/Library/Application Support/a/b/Harbor Notes",
+        "Users/ann/Library/Caches/com.quillfield.notes.Beta",
+        "Users/ann/Library/Caches/com.quillfield.notes.alpha",
+        "Users/ann/Library/Logs/Harbor/notes.log",
+        "Users/ann/Library/Preferences/com.quillfield.notes.plist",
+    };
+    QCOMPARE(relativePaths(report), expected);
+    QVERIFY(report.permissionDeniedPaths.isEmpty());
+}
+
+void TestLeftoverScannerService::itemsCarryCategorySafetyAndSize() {
+    const ScanReport report = scan(FileSystem::real());
+    const ScannedFile* support = item(report, "Users/ann/Library/Application Support/Harbor Notes");
+    QVERIFY(support);
+    QCOMPARE(support->category, ScanCategory::applicationSupport);
+    QCOMPARE(support->safety, FileSafetyLevel::optional);
+    QVERIFY(support->isSelected);
+    // The hidden file counts although the walk never lists it.
+    QVERIFY2(support->sizeInBytes >= 15000, qPrintable(QString::number(support->sizeInBytes)));
+    QCOMPARE(support->url, QUrl::fromLocalFile(support->id));
+    const ScannedFile* helper = item(report, "Applications/Harbor Notes Helper.app");
+    QVERIFY(helper);
+    QCOMPARE(helper->category, ScanCategory::other);
+    QCOMPARE(helper->safety, FileSafetyLevel::risky);
+    const ScannedFile* prefs =
+        item(report, "Users/ann/Library/Preferences/com.quillfield.notes.plist");
+    QVERIFY(prefs);
+    QCOMPARE(prefs->safety, FileSafetyLevel::safe);
+}
+
+void TestLeftoverScannerService::ordersBySizeThenNameIgnoringCase() {
+    const ScanReport report = scan(FileSystem::real());
+    for (qsizetype i = 1; i < report.matches.size(); ++i)
+        QVERIFY(report.matches[i - 1].sizeInBytes >= report.matches[i].sizeInBytes);
+    const auto index = [&](const QString& relative) {
+        return report.matches.indexOf(*item(report, relative));
+    };
+    const qsizetype alpha = index("Users/ann/Library/Caches/com.quillfield.notes.alpha");
+    const qsizetype beta = index("Users/ann/Library/Caches/com.quillfield.notes.Beta");
+    QCOMPARE(report.matches[alpha].sizeInBytes, report.matches[beta].sizeInBytes);
+    QVERIFY(alpha < beta);
+}
+
+void TestLeftoverScannerService::addsIndexHitsOnlyWhenAskedAndCollapsesNested() {
+    const QStringList hits{
+        m_app.appURL.toLocalFile(),
+        m_dir->path("Users/ann/Library/Application Support/Harbor Notes/data.bin"),
+        m_dir->path("Users/ann/Library/Application Support/a/b/c/Harbor Notes"),
+        m_dir->path("Users/ann/Library/Application Support/Notes"),
+        m_dir->path("Users/ann/Library/Caches/com.quillfield.notes.gone"),
+    };
+    auto spotlight = std::make_shared<FakeSpotlight>(hits);
+    const ScanReport without = scan(FileSystem::real(), false, 2, spotlight);
+    QCOMPARE(spotlight->queries.load(), 0);
+
+    const ScanReport with = scan(FileSystem::real(), true, 2, spotlight);
+    QCOMPARE(spotlight->queries.load(), 1);
+    QVERIFY(spotlight->lastScope.contains(
+        QUrl::fromLocalFile(m_dir->path("Users/ann/Library/Application Support"))));
+    QStringList expected = relativePaths(without);
+    expected.append("Users/ann/Library/Application Support/a/b/c/Harbor Notes");
+    expected.sort();
+    QCOMPARE(relativePaths(with), expected);
+}
+
+void TestLeftoverScannerService::reportsEachUnreadableFolderOnceByItsOwnPath() {
+    m_dir->createDirectory("Users/ann/Library/Caches/Locked");
+    m_dir->createDirectory("Users/ann/Library/Group Containers");
+    m_dir->createDirectory("Library/Private");
+    FaultInjectingFileSystem fileSystem;
+    fileSystem.failListing(m_dir->path("Users/ann/Library/Caches/Locked"), NoReadPermissionError);
+    fileSystem.failListing(m_dir->path("Users/ann/Library/Group Containers"),
+                           NoWritePermissionError);
+    fileSystem.failListing(m_dir->path("Users/ann/Library/Caches/com.quillfield.notes.alpha"),
+                           NoSuchFileError);
+    fileSystem.makeUnreadable(m_dir->path("Library/Private"));
+    const ScanReport report = scan(fileSystem);
+    const QStringList expected{m_dir->path("Library/Private"),
+                               m_dir->path("Users/ann/Library/Caches/Locked"),
+                               m_dir->path("Users/ann/Library/Group Containers")};
+    QCOMPARE(report.permissionDeniedPaths, expected);
+    QCOMPARE(report.matches.size(), scan(FileSystem::real()).matches.size());
+}
+
+void TestLeftoverScannerService::resultDoesNotDependOnPoolWidth() {
+    auto spotlight = std::make_shared<FakeSpotlight>(
+        QStringList{m_dir->path("Users/ann/Library/Application Support/a/b/c/Harbor Notes")});
+    const ScanReport narrow = scan(FileSystem::real(), true, 1, spotlight);
+    const ScanReport wide = scan(FileSystem::real(), true, 8, spotlight);
+    QCOMPARE(narrow, wide);
+    QCOMPARE(narrow.matches.size(), 11);
+}
+
+QTEST_GUILESS_MAIN(TestLeftoverScannerService)
+#include "TestLeftoverScannerService.moc"
