@@ -96,7 +96,9 @@ FileOperationResult RealFileSystem::moveToTrash(const QString& path) {
 }
 
 FileOperationResult RealFileSystem::removePermanently(const QString& path) {
-    const QByteArray native = encodedPath(path);
+    // Without a trailing slash: "link/" names the folder a link points to, and its contents
+    // would go instead of the link.
+    const QByteArray native = encodedPath(QDir::cleanPath(path));
     struct stat info;
     if (::lstat(native.constData(), &info) != 0)
         return removalFailure(errno);

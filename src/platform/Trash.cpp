@@ -46,7 +46,8 @@ int codeForGioError(const GError& error) {
 FileOperationResult moveToTrash(const QString& path) {
     // GLib trashes the item itself (it looks at it with lstat and renames it), so a symbolic
     // link is moved as a link and its target stays where it is.
-    GFile* file = g_file_new_for_path(encodedPath(path).constData());
+    // The local implementation directly: no GVfs module is loaded and no daemon is asked.
+    GFile* file = g_vfs_get_file_for_path(g_vfs_get_local(), encodedPath(path).constData());
     GError* error = nullptr;
     const bool trashed = g_file_trash(file, nullptr, &error);
     g_object_unref(file);
