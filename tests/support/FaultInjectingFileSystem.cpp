@@ -87,6 +87,11 @@ bool FaultInjectingFileSystem::isVanished(const QString& path) const {
     return false;
 }
 
+bool FaultInjectingFileSystem::isGone(const QString& path) const {
+    const QMutexLocker lock(&m_mutex);
+    return isVanished(key(path));
+}
+
 bool FaultInjectingFileSystem::survivesExistenceCheck(const QString& path) const {
     const QMutexLocker lock(&m_mutex);
     const QString cleaned = key(path);
@@ -158,28 +163,17 @@ std::optional<ResourceValues> FaultInjectingFileSystem::resourceValues(const QSt
 
 bool FaultInjectingFileSystem::walkTree(const QString& path,
                                         const std::function<void(const TreeEntry&)>& visit) const {
-    {
-        const QMutexLocker lock(&m_mutex);
-        if (isVanished(key(path)))
-            return false;
-    }
+    if (isGone(path))
+        return false;
     return m_inner.walkTree(path, [this, &visit](const TreeEntry& entry) {
-        bool gone = false;
-        {
-            const QMutexLocker lock(&m_mutex);
-            gone = isVanished(key(entry.path));
-        }
-        if (!gone)
+        if (!isGone(entry.path))
             visit(entry);
     });
 }
 
 std::optional<QVariantMap> FaultInjectingFileSystem::readPropertyList(const QString& path) const {
-    {
-        const QMutexLocker lock(&m_mutex);
-        if (isVanished(key(path)))
-            return std::nullopt;
-    }
+    if (isGone(path))
+        return std::nullopt;
     return m_inner.readPropertyList(path);
 }
 
@@ -188,33 +182,25 @@ QString FaultInjectingFileSystem::groupContainerPath(const QString& homePath,
     return m_inner.groupContainerPath(homePath, identifier);
 }
 
-FileOperationResult
-FaultInjectingFileSystem::injectedChange(const QString& path,
-                                         const QHash<QString, FileOperationResult>& failures,
-                                         QStringList& log) const {
-    log.append(path);
-    const QString cleaned = key(path);
-    if (isVanished(cleaned))
-        return {tidewell::NoSuchFileError, QStringLiteral("No such file or directory")};
-    return failures.value(cleaned);
+FileOperationResult FaultInjectingFileSystem::changeUnlessInjected(
+    const QString& path, const QHash<QString, FileOperationResult>& failures, QStringList& log,
+    FileOperationResult (FileSystem::*change)(const QString&)) {
+    {
+        const QMutexLocker lock(&m_mutex);
+        log.append(path);
+        const QString cleaned = key(path);
+        if (isVanished(cleaned))
+            return {tidewell::NoSuchFileError, QStringLiteral("No such file or directory")};
+        if (const auto injected = failures.constFind(cleaned); injected != failures.cend())
+            return injected.value();
+    }
+    return (m_inner.*change)(path);
 }
 
 FileOperationResult FaultInjectingFileSystem::moveToTrash(const QString& path) {
-    {
-        const QMutexLocker lock(&m_mutex);
-        const FileOperationResult injected = injectedChange(path, m_trashFailures, m_trashed);
-        if (!injected.ok())
-            return injected;
-    }
-    return m_inner.moveToTrash(path);
+    return changeUnlessInjected(path, m_trashFailures, m_trashed, &FileSystem::moveToTrash);
 }
 
 FileOperationResult FaultInjectingFileSystem::removePermanently(const QString& path) {
-    {
-        const QMutexLocker lock(&m_mutex);
-        const FileOperationResult injected = injectedChange(path, m_removalFailures, m_removed);
-        if (!injected.ok())
-            return injected;
-    }
-    return m_inner.removePermanently(path);
+    return changeUnlessInjected(path, m_removalFailures, m_removed, &FileSystem::removePermanently);
 }

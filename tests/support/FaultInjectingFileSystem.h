@@ -54,11 +54,12 @@ public:
 private:
     // Counts one existence check of path; false when the item is gone.
     bool survivesExistenceCheck(const QString& path) const;
-    bool isVanished(const QString& path) const;
-    tidewell::FileOperationResult
-    injectedChange(const QString& path,
-                   const QHash<QString, tidewell::FileOperationResult>& failures,
-                   QStringList& log) const;
+    bool isVanished(const QString& path) const; // expects m_mutex held and a cleaned path
+    bool isGone(const QString& path) const;
+    // Runs change on the wrapped file system unless path has vanished or a failure is injected.
+    tidewell::FileOperationResult changeUnlessInjected(
+        const QString& path, const QHash<QString, tidewell::FileOperationResult>& failures,
+        QStringList& log, tidewell::FileOperationResult (FileSystem::*change)(const QString&));
 
     tidewell::FileSystem& m_inner;
     mutable QMutex m_mutex;
