@@ -31,6 +31,13 @@ const QByteArray richXml =
     "</dict>\n"
     "</plist>\n";
 
+// An XML property list of exactly size bytes: one dictionary holding one long string.
+QByteArray dictionaryOfSize(qsizetype size) {
+    const QByteArray head = "<plist version=\"1.0\"><dict><key>k</key><string>";
+    const QByteArray tail = "</string></dict></plist>";
+    return head + QByteArray(size - head.size() - tail.size(), 'x') + tail;
+}
+
 QByteArray toBinary(const QByteArray& xml) {
     plist_t root = nullptr;
     plist_from_xml(xml.constData(), uint32_t(xml.size()), &root);
@@ -86,10 +93,7 @@ private slots:
         QTest::newRow("array at the top")
             << QByteArray("<plist version=\"1.0\"><array><string>a</string></array></plist>");
         // A valid dictionary, but one byte over the 16 MiB the reader accepts.
-        const QByteArray head = "<plist version=\"1.0\"><dict><key>k</key><string>";
-        const QByteArray tail = "</string></dict></plist>";
-        QTest::newRow("over 16 MiB")
-            << head + QByteArray((16 << 20) + 1 - head.size() - tail.size(), 'x') + tail;
+        QTest::newRow("over 16 MiB") << dictionaryOfSize((16 << 20) + 1);
     }
 
     void refusesWhatIsNotADictionary() {
@@ -100,12 +104,9 @@ private slots:
     }
 
     void acceptsADictionaryOfExactly16MiB() {
-        const QByteArray head = "<plist version=\"1.0\"><dict><key>k</key><string>";
-        const QByteArray tail = "</string></dict></plist>";
         TestDir dir;
         const QString path =
-            dir.createFile(QStringLiteral("big.plist"),
-                           head + QByteArray((16 << 20) - head.size() - tail.size(), 'x') + tail);
+            dir.createFile(QStringLiteral("big.plist"), dictionaryOfSize(16 << 20));
         const std::optional<QVariantMap> map = FileSystem::real().readPropertyList(path);
         QVERIFY(map);
         QVERIFY(map->value("k").toString().size() > 16000000);
