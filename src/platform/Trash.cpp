@@ -4,6 +4,7 @@
 
 #ifdef __APPLE__
 #include <QFile>
+#include <QFileInfo>
 #else
 // GLib's headers use "signals" as a member name, which Qt defines as a keyword.
 #pragma push_macro("signals")
@@ -20,7 +21,9 @@ FileOperationResult moveToTrash(const QString& path) {
     QFile file(path);
     if (file.moveToTrash())
         return {};
-    const int code = file.exists() ? UnknownWriteError : NoSuchFileError;
+    // A dangling link still exists as an item of its own.
+    const int code =
+        QFileInfo(path).isSymLink() || file.exists() ? UnknownWriteError : NoSuchFileError;
     return {code, file.errorString()};
 }
 
