@@ -1,5 +1,6 @@
 #include "CliCommand.h"
 #include "DescribeCommand.h"
+#include "ScanCommand.h"
 
 #include <QCoreApplication>
 
@@ -9,6 +10,7 @@ int main(int argc, char* argv[]) {
     QCoreApplication application(argc, argv);
     const QList<CliCommand> commands{
         describeCommand(),
+        scanCommand(),
     };
     return runCli(QCoreApplication::arguments(), commands);
 }

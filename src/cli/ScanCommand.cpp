@@ -1,0 +1,187 @@
+#include "ScanCommand.h"
+
+#include "CliOutput.h"
+#include "DescribeCommand.h"
+#include "ExitCode.h"
+#include "scanner/DefaultSpotlightService.h"
+#include "scanner/LeftoverScannerService.h"
+#include "session/SharedByteFormatter.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QFutureWatcher>
+#include <QJsonArray>
+#include <QTimer>
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace tidewell {
+
+namespace {
+
+const QString commandName = QStringLiteral("scan");
+
+// Waits for the scan, drawing a spinner with the elapsed time on the terminal meanwhile and
+// erasing it at the end.
+ScanReport waitShowingProgress(QFuture<ScanReport> future) {
+    if (!isatty(fileno(stderr)))
+        return future.result();
+    static const char frames[] = {'|', '/', '-', '\\'};
+    QElapsedTimer elapsed;
+    elapsed.start();
+    int frame = 0;
+    QEventLoop loop;
+    QFutureWatcher<ScanReport> watcher;
+    QTimer timer;
+    QObject::connect(&watcher, &QFutureWatcher<ScanReport>::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        std::fprintf(stderr, "\r%c Scanning... %.1f s", frames[frame++ % 4],
+                     double(elapsed.elapsed()) / 1000.0);
+        std::fflush(stderr);
+    });
+    timer.start(100);
+    watcher.setFuture(future);
+    if (!future.isFinished())
+        loop.exec();
+    std::fputs("\r\033[K", stderr);
+    std::fflush(stderr);
+    return future.result();
+}
+
+QStringList totalRow(const QString& label, qsizetype count, qint64 bytes) {
+    return {QStringLiteral("  ") + label, QString::number(count),
+            count == 1 ? QStringLiteral("item") : QStringLiteral("items"),
+            SharedByteFormatter::string(bytes)};
+}
+
+QString categoryTotals(const QList<ScannedFile>& matches) {
+    QList<QStringList> rows;
+    qint64 allBytes = 0;
+    for (const ScanCategory category : allScanCategories()) {
+        qsizetype count = 0;
+        qint64 bytes = 0;
+        for (const ScannedFile& file : matches) {
+            if (file.category == category) {
+                ++count;
+                bytes += file.sizeInBytes;
+            }
+        }
+        if (count > 0)
+            rows.append(totalRow(rawValue(category), count, bytes));
+        allBytes += bytes;
+    }
+    rows.append(totalRow(QStringLiteral("Total"), matches.size(), allBytes));
+    using Align = CliOutput::Align;
+    return CliOutput::formatTable(rows, {Align::left, Align::right, Align::left, Align::right});
+}
+
+QString scanText(const AppDescriptor& app, const ScanReport& report) {
+    QString text;
+    if (report.matches.isEmpty()) {
+        text = QStringLiteral("No leftovers found for %1.\n").arg(app.displayName);
+    } else {
+        QList<QStringList> rows;
+        for (const ScannedFile& file : report.matches)
+            rows.append({SharedByteFormatter::string(file.sizeInBytes), rawValue(file.category),
+                         rawValue(file.safety), file.id});
+        text =
+            QStringLiteral("Leftovers of %1 (%2):\n").arg(app.displayName, app.bundleIdentifier) +
+            CliOutput::formatTable(rows, {CliOutput::Align::right}) +
+            QStringLiteral("\nTotals:\n") + categoryTotals(report.matches);
+    }
+    const qsizetype denied = report.permissionDeniedPaths.size();
+    if (denied > 0) {
+        text += QStringLiteral("\nCould not read %1 (they may hold more leftovers):\n")
+                    .arg(denied == 1 ? QStringLiteral("1 folder")
+                                     : QStringLiteral("%1 folders").arg(denied));
+        for (const QString& path : report.permissionDeniedPaths)
+            text += QStringLiteral("  ") + path + u'\n';
+    }
+    return text;
+}
+
+int runScan(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Lists the leftovers of an app bundle in the library folders."));
+    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Print JSON."));
+    const ScanOptions options;
+    parser.addOption(json);
+    options.addTo(parser);
+    parser.addPositionalArgument(QStringLiteral("BUNDLE"), QStringLiteral("The .app bundle."));
+    if (auto done = parseCommandArguments(
+            parser, commandName, QStringLiteral("[--json] [--root DIR] [--no-index] BUNDLE"),
+            arguments))
+        return *done;
+    if (parser.positionalArguments().size() != 1)
+        return usageError(commandName, QStringLiteral("expected exactly one BUNDLE"));
+    const auto environment = options.environment(parser, commandName);
+    if (const int* exitCode = std::get_if<int>(&environment))
+        return *exitCode;
+
+    const auto bundle = readBundle(parser.positionalArguments().constFirst());
+    if (const int* exitCode = std::get_if<int>(&bundle))
+        return *exitCode;
+    const auto& app = std::get<AppDescriptor>(bundle);
+    const ScanReport report = scanShowingProgress(app, std::get<ScanEnvironment>(environment),
+                                                  !parser.isSet(options.noIndex));
+    if (parser.isSet(json))
+        CliOutput::printJson(scanJson(app, report));
+    else
+        CliOutput::printLine(scanText(app, report).chopped(1));
+    return ExitCode::success;
+}
+
+} // namespace
+
+void ScanOptions::addTo(QCommandLineParser& parser) const {
+    parser.addOptions({root, noIndex});
+}
+
+std::variant<ScanEnvironment, int> ScanOptions::environment(const QCommandLineParser& parser,
+                                                            const QString& commandName) const {
+    ScanEnvironment environment = LeftoverScannerService::defaultEnvironment();
+    if (!parser.isSet(root))
+        return environment;
+    const QFileInfo folder(parser.value(root));
+    if (!folder.isDir())
+        return usageError(commandName, QStringLiteral("no folder at '%1'").arg(parser.value(root)));
+    // "/" stands for the real root, which the environment spells "".
+    environment.rootPath = QDir::cleanPath(folder.absoluteFilePath());
+    if (environment.rootPath == u"/")
+        environment.rootPath.clear();
+    return environment;
+}
+
+ScanReport scanShowingProgress(const AppDescriptor& app, const ScanEnvironment& environment,
+                               bool useIndex) {
+    LeftoverScannerService scanner(useIndex ? makeDefaultSpotlightService() : nullptr, environment);
+    return waitShowingProgress(scanner.scan(app, useIndex));
+}
+
+CliCommand scanCommand() {
+    return {commandName, QStringLiteral("List the leftovers of an app bundle."), runScan};
+}
+
+QJsonObject scanJson(const AppDescriptor& app, const ScanReport& report) {
+    QJsonArray matches;
+    for (const ScannedFile& file : report.matches) {
+        matches.append(QJsonObject{
+            {QStringLiteral("path"), file.id},
+            {QStringLiteral("category"), rawValue(file.category)},
+            {QStringLiteral("safety"), rawValue(file.safety)},
+            {QStringLiteral("sizeInBytes"), file.sizeInBytes},
+        });
+    }
+    return {
+        {QStringLiteral("app"), describeJson(app)},
+        {QStringLiteral("matches"), matches},
+        {QStringLiteral("permissionDeniedPaths"),
+         QJsonArray::fromStringList(report.permissionDeniedPaths)},
+    };
+}
+
+} // namespace tidewell

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "CliCommand.h"
+#include "scanner/ScanEnvironment.h"
+#include "scanner/ScanReport.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QJsonObject>
+
+#include <variant>
+
+namespace tidewell {
+
+// The options of every command that scans: --root DIR and --no-index.
+struct ScanOptions {
+    QCommandLineOption root{QStringLiteral("root"),
+                            QStringLiteral("Take the system folders under DIR."),
+                            QStringLiteral("DIR")};
+    QCommandLineOption noIndex{QStringLiteral("no-index"),
+                               QStringLiteral("Do not search the file index.")};
+
+    void addTo(QCommandLineParser& parser) const;
+    // The user's home and the root that --root names, or the exit code of a usage error
+    // (reported on stderr) when DIR is not a folder.
+    std::variant<ScanEnvironment, int> environment(const QCommandLineParser& parser,
+                                                   const QString& commandName) const;
+};
+
+// Scans with the host's services, showing progress while stderr is a terminal.
+ScanReport scanShowingProgress(const AppDescriptor& app, const ScanEnvironment& environment,
+                               bool useIndex);
+
+// `scan BUNDLE [--json] [--root DIR] [--no-index]`: the leftovers a scan finds for a bundle.
+CliCommand scanCommand();
+
+// The scan as JSON: "app" (as describe prints it), "matches" in report order (path,
+// category, safety, sizeInBytes) and "permissionDeniedPaths".
+QJsonObject scanJson(const AppDescriptor& app, const ScanReport& report);
+
+} // namespace tidewell
