@@ -1,0 +1,392 @@
+#include "CleanerViewModel.h"
+
+#include "AppPreferences.h"
+#include "ItemSize.h"
+#include "PreferenceStore.h"
+#include "SharedByteFormatter.h"
+#include "removal/DeletionReport.h"
+#include "removal/FileDeletionService.h"
+#include "removal/PermissionManager.h"
+#include "scanner/DefaultSpotlightService.h"
+#include "scanner/LeftoverScannerService.h"
+#include "scanner/ScanReport.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace tidewell {
+
+namespace {
+
+// The path of a location with "." and ".." resolved and no trailing slash.
+QString standardizedPath(const QUrl& url) {
+    return QDir::cleanPath(url.toLocalFile());
+}
+
+CleanerViewModel::Collaborators withDefaults(CleanerViewModel::Collaborators given) {
+    if (!given.scanner) {
+        given.scanner = std::make_shared<LeftoverScannerService>(
+            makeDefaultSpotlightService(), LeftoverScannerService::defaultEnvironment());
+    }
+    if (!given.deletion)
+        given.deletion = std::make_shared<FileDeletionService>();
+    if (!given.preferences)
+        given.preferences = &PreferenceStore::shared();
+    if (!given.permissions)
+        given.permissions = &PermissionManager::shared();
+    if (!given.sizeEstimator)
+        given.sizeEstimator = &ItemSize::estimateInBackground;
+    return given;
+}
+
+} // namespace
+
+CleanerViewModel::CleanerViewModel(std::shared_ptr<LeftoverScanning> scanner,
+                                   std::shared_ptr<FileDeleting> deletion,
+                                   PreferenceStore* preferences, QObject* parent)
+    : CleanerViewModel(Collaborators{std::move(scanner), std::move(deletion), preferences, {}, {}},
+                       parent) {}
+
+CleanerViewModel::CleanerViewModel(Collaborators collaborators, QObject* parent)
+    : QObject(parent), m_files(new FileListModel(this)), m_statusMessage(tr("Drop your apps here")),
+      m_activeScanID(QUuid::createUuid()), m_activeSizeTaskID(QUuid::createUuid()) {
+    collaborators = withDefaults(std::move(collaborators));
+    m_scanner = std::move(collaborators.scanner);
+    m_deletion = std::move(collaborators.deletion);
+    m_preferences = collaborators.preferences;
+    m_permissions = collaborators.permissions;
+    m_sizeEstimator = std::move(collaborators.sizeEstimator);
+
+    // A row's checkbox writes its flag straight into the list; the totals follow it.
+    connect(m_files, &FileListModel::selectionChanged, this,
+            &CleanerViewModel::notifySelectionTotals);
+    connect(m_files, &FileListModel::filesChanged, this, [this] {
+        notifySelectionTotals();
+        emit categoryBreakdownChanged();
+    });
+
+    m_permissions->checkStatus();
+}
+
+CleanerViewModel::~CleanerViewModel() = default;
+
+// MARK: published state
+
+QVariantMap CleanerViewModel::droppedApp() const {
+    if (!m_droppedApp)
+        return {};
+    const QString appPath = standardizedPath(m_droppedApp->appURL);
+    return {
+        {QStringLiteral("displayName"), m_droppedApp->displayName},
+        {QStringLiteral("bundleIdentifier"), m_droppedApp->bundleIdentifier},
+        {QStringLiteral("appPath"), appPath},
+        {QStringLiteral("fileName"), QFileInfo(appPath).fileName()},
+    };
+}
+
+void CleanerViewModel::setDroppedApp(const std::optional<AppDescriptor>& app) {
+    m_droppedApp = app;
+    emit droppedAppChanged();
+    emit hasDroppedAppChanged();
+    notifySelectionTotals();
+}
+
+void CleanerViewModel::setDroppedAppSizeInBytes(qint64 size) {
+    m_droppedAppSizeInBytes = size;
+    emit droppedAppSizeInBytesChanged();
+    emit appSizeTextChanged();
+    emit selectedSizeChanged();
+}
+
+void CleanerViewModel::setFileList(const QList<ScannedFile>& files) {
+    m_files->setFiles(files);
+}
+
+void CleanerViewModel::setIsScanning(bool scanning) {
+    m_isScanning = scanning;
+    emit isScanningChanged();
+}
+
+void CleanerViewModel::setIsDeleting(bool deleting) {
+    m_isDeleting = deleting;
+    emit isDeletingChanged();
+}
+
+void CleanerViewModel::setStatusMessage(const QString& message) {
+    m_statusMessage = message;
+    emit statusMessageChanged();
+}
+
+void CleanerViewModel::setShowDeleteConfirmation(bool show) {
+    m_showDeleteConfirmation = show;
+    emit showDeleteConfirmationChanged();
+}
+
+void CleanerViewModel::setShowErrorAlert(bool show) {
+    m_showErrorAlert = show;
+    emit showErrorAlertChanged();
+}
+
+void CleanerViewModel::setErrorMessage(const QString& message) {
+    m_errorMessage = message;
+    emit errorMessageChanged();
+}
+
+void CleanerViewModel::setAwaitingManualScan(bool awaiting) {
+    m_awaitingManualScan = awaiting;
+    emit awaitingManualScanChanged();
+}
+
+void CleanerViewModel::setShowSuccessState(bool show) {
+    m_showSuccessState = show;
+    emit showSuccessStateChanged();
+}
+
+void CleanerViewModel::setLastDeletedCount(qint64 count) {
+    m_lastDeletedCount = count;
+    emit lastDeletedCountChanged();
+}
+
+void CleanerViewModel::setLastReclaimedSize(qint64 size) {
+    m_lastReclaimedSize = size;
+    emit lastReclaimedSizeChanged();
+}
+
+// The alert shows errorMessage, so the text goes in first. Only the window closes the alert.
+void CleanerViewModel::reportError(const QString& message) {
+    setErrorMessage(message);
+    setShowErrorAlert(true);
+}
+
+// MARK: derived values
+
+QList<ScannedFile> CleanerViewModel::selectedFiles() const {
+    return FileListModel::selectedFiles(m_files->files());
+}
+
+bool CleanerViewModel::isAllSelected() const {
+    const QList<ScannedFile>& files = m_files->files();
+    return !files.isEmpty() && std::all_of(files.cbegin(), files.cend(),
+                                           [](const ScannedFile& file) { return file.isSelected; });
+}
+
+bool CleanerViewModel::isAnySelected() const {
+    const QList<ScannedFile>& files = m_files->files();
+    return std::any_of(files.cbegin(), files.cend(),
+                       [](const ScannedFile& file) { return file.isSelected; });
+}
+
+// The held bundle always goes along with the selection, so it counts as one more item.
+qint64 CleanerViewModel::selectedSize() const {
+    return FileListModel::totalSize(selectedFiles()) + (m_droppedApp ? m_droppedAppSizeInBytes : 0);
+}
+
+qint64 CleanerViewModel::selectedCount() const {
+    return selectedFiles().size() + (m_droppedApp ? 1 : 0);
+}
+
+QVariantList CleanerViewModel::categoryBreakdown() const {
+    QVariantList breakdown;
+    for (const FileListModel::CategoryTotal& total :
+         FileListModel::categoryTotals(m_files->files())) {
+        breakdown.append(QVariantMap{
+            {QStringLiteral("category"), rawValue(total.category)},
+            {QStringLiteral("totalBytes"), total.totalBytes},
+            {QStringLiteral("itemCount"), total.itemCount},
+        });
+    }
+    return breakdown;
+}
+
+QString CleanerViewModel::appSizeText() const {
+    if (m_droppedAppSizeInBytes == 0)
+        return tr("Calculating...");
+    return SharedByteFormatter::string(m_droppedAppSizeInBytes);
+}
+
+void CleanerViewModel::notifySelectionTotals() {
+    emit selectedCountChanged();
+    emit selectedSizeChanged();
+    emit isAllSelectedChanged();
+    emit isAnySelectedChanged();
+}
+
+// MARK: intake and size estimate
+
+void CleanerViewModel::handleDroppedApp(const QUrl& url) {
+    const AppDescriptor::Result result = AppDescriptor::from(url);
+    if (const auto* error = std::get_if<AppDescriptorError>(&result)) {
+        reportError(errorDescription(*error));
+        return;
+    }
+    const AppDescriptor& app = std::get<AppDescriptor>(result);
+    setDroppedApp(app);
+    setFileList({});
+    m_permissions->setPermissionDeniedPaths({});
+    setDroppedAppSizeInBytes(0);
+    triggerAppSizeEstimation(app.appURL);
+    if (m_preferences->boolValue(AppPreferences::autoScanAfterDroppingApp)) {
+        setStatusMessage(tr("Scanning leftovers for %1...").arg(app.displayName));
+        scanForLeftovers(true);
+    } else {
+        setAwaitingManualScan(true);
+        setStatusMessage(tr("Ready to scan leftovers for %1.").arg(app.displayName));
+    }
+}
+
+void CleanerViewModel::triggerAppSizeEstimation(const QUrl& bundleURL) {
+    const QUuid taskID = QUuid::createUuid();
+    m_activeSizeTaskID = taskID;
+    m_sizeEstimator(bundleURL).then(
+        this, [this, taskID](qint64 size) { applySizeEstimate(taskID, size); });
+}
+
+void CleanerViewModel::applySizeEstimate(const QUuid& taskID, qint64 size) {
+    if (taskID != m_activeSizeTaskID)
+        return;
+    setDroppedAppSizeInBytes(size);
+}
+
+// MARK: scan
+
+void CleanerViewModel::scanForLeftovers(bool isUserInitiated) {
+    if (!m_droppedApp) {
+        if (isUserInitiated)
+            reportError(tr("Select an app first."));
+        return;
+    }
+    m_permissions->checkStatus();
+    setAwaitingManualScan(false);
+    setIsScanning(true);
+    setFileList({});
+    m_permissions->setPermissionDeniedPaths({});
+    setStatusMessage(tr("Scanning library folders..."));
+    const QUuid scanID = QUuid::createUuid();
+    m_activeScanID = scanID;
+    m_scanner->scan(*m_droppedApp, m_useSpotlight)
+        .then(this, [this, scanID](const ScanReport& report) { applyScanReport(scanID, report); });
+}
+
+void CleanerViewModel::applyScanReport(const QUuid& scanID, const ScanReport& report) {
+    // A newer scan or a reset owns the state now, including isScanning.
+    if (scanID != m_activeScanID)
+        return;
+    m_permissions->checkStatus();
+    const bool granted = m_permissions->hasFullDiskAccess();
+    setFileList(report.matches);
+    m_permissions->setPermissionDeniedPaths(granted ? QStringList{} : report.permissionDeniedPaths);
+    setIsScanning(false);
+    m_permissions->applyPromptDecision(!report.permissionDeniedPaths.isEmpty());
+    if (report.matches.isEmpty())
+        setStatusMessage(tr("No leftover files were found."));
+    else
+        setStatusMessage(tr("Found %1 related items.").arg(report.matches.size()));
+}
+
+// MARK: selection and removal
+
+void CleanerViewModel::toggleSelectAll() {
+    const bool select = !isAllSelected();
+    for (int row = 0; row < m_files->count(); ++row)
+        m_files->setSelected(row, select);
+}
+
+void CleanerViewModel::requestDeletion() {
+    if (selectedFiles().isEmpty()) {
+        reportError(tr("Select at least one file before deleting."));
+        return;
+    }
+    if (m_preferences->boolValue(AppPreferences::confirmBeforeRemovingFiles))
+        setShowDeleteConfirmation(true);
+    else
+        deleteSelectedFiles();
+}
+
+void CleanerViewModel::deleteSelectedFiles() {
+    QList<QUrl> urls;
+    for (const ScannedFile& file : selectedFiles())
+        urls.append(file.url);
+    if (m_droppedApp)
+        urls.append(m_droppedApp->appURL);
+    const qint64 count = selectedCount();
+    const qint64 bytes = selectedSize();
+    if (urls.isEmpty())
+        return;
+    setIsDeleting(true);
+    setStatusMessage(tr("Moving selected files to Trash..."));
+    // A removal is never stale: whatever happened meanwhile, its outcome is reported.
+    m_deletion->deleteItems(urls).then(this, [this, count, bytes](const DeletionReport& report) {
+        applyDeletionReport(report, count, bytes);
+    });
+}
+
+void CleanerViewModel::applyDeletionReport(const DeletionReport& report, qint64 count,
+                                           qint64 bytes) {
+    QSet<QString> removedPaths;
+    for (const QUrl& url : report.deleted)
+        removedPaths.insert(standardizedPath(url));
+    const qint64 reclaimed = reclaimedSize(report);
+    QSet<QString> removedIds;
+    for (const ScannedFile& file : m_files->files()) {
+        if (removedPaths.contains(standardizedPath(file.url)))
+            removedIds.insert(file.id);
+    }
+    m_files->removeFilesWithIds(removedIds);
+    setIsDeleting(false);
+
+    const qint64 deletedCount = report.deleted.size();
+    if (report.failures.isEmpty()) {
+        setStatusMessage(tr("Moved %1 items to Trash.").arg(deletedCount));
+        setLastDeletedCount(count);
+        setLastReclaimedSize(bytes);
+        setShowSuccessState(true);
+        return;
+    }
+    setStatusMessage(tr("Deleted %1 items. Some files failed.").arg(deletedCount));
+    reportError(report.failures.first().reason);
+    if (report.deleted.isEmpty())
+        return;
+    setLastDeletedCount(deletedCount);
+    setLastReclaimedSize(reclaimed);
+    setShowSuccessState(true);
+}
+
+// Bytes freed by the removed locations, looked up against the rows before they are taken out.
+qint64 CleanerViewModel::reclaimedSize(const DeletionReport& report) const {
+    const QList<ScannedFile> selected = selectedFiles();
+    const QString appPath = m_droppedApp ? standardizedPath(m_droppedApp->appURL) : QString();
+    qint64 total = 0;
+    for (const QUrl& url : report.deleted) {
+        if (m_droppedApp && standardizedPath(url) == appPath) {
+            total += m_droppedAppSizeInBytes;
+            continue;
+        }
+        const auto match =
+            std::find_if(selected.cbegin(), selected.cend(),
+                         [&url](const ScannedFile& file) { return file.url == url; });
+        if (match != selected.cend())
+            total += match->sizeInBytes;
+    }
+    return total;
+}
+
+// MARK: reset
+
+void CleanerViewModel::resetSelection() {
+    m_activeScanID = QUuid::createUuid();
+    m_activeSizeTaskID = QUuid::createUuid();
+    setDroppedApp(std::nullopt);
+    setDroppedAppSizeInBytes(0);
+    setFileList({});
+    m_permissions->setPermissionDeniedPaths({});
+    setIsScanning(false);
+    setIsDeleting(false);
+    setAwaitingManualScan(false);
+    m_permissions->setShowPermissionPromptAlert(false);
+    setShowSuccessState(false);
+    setLastDeletedCount(0);
+    setLastReclaimedSize(0);
+    setStatusMessage(tr("Drop your apps here"));
+}
+
+} // namespace tidewell
