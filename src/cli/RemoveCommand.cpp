@@ -1,0 +1,150 @@
+#include "RemoveCommand.h"
+
+#include "CliOutput.h"
+#include "ExitCode.h"
+#include "ScanCommand.h"
+#include "removal/FileDeletionService.h"
+#include "scanner/ItemClassification.h"
+#include "session/SharedByteFormatter.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QTextStream>
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace tidewell {
+
+namespace {
+
+const QString commandName = QStringLiteral("remove");
+
+// Every leftover in report order, then the bundle itself.
+QList<QUrl> itemsToRemove(const ScanReport& report, const QUrl& bundle) {
+    QList<QUrl> urls;
+    for (const ScannedFile& file : report.matches)
+        urls.append(file.url);
+    urls.append(bundle);
+    return urls;
+}
+
+// Asks on the terminal; only an explicit yes goes on.
+bool confirmRemoval(qsizetype count) {
+    std::fprintf(stderr, "Move %lld selected items to Trash? [y/N] ",
+                 static_cast<long long>(count));
+    std::fflush(stderr);
+    const QString answer = QTextStream(stdin).readLine().trimmed().toLower();
+    return answer == u"y" || answer == u"yes";
+}
+
+// The bytes freed by the items that are gone: the bundle's size for the bundle, a leftover's
+// measured size for a leftover.
+qint64 reclaimedBytes(const DeletionReport& deletion, const ScanReport& report,
+                      const QString& bundlePath, qint64 bundleSize) {
+    qint64 bytes = 0;
+    for (const QUrl& url : deletion.deleted) {
+        if (QDir::cleanPath(url.toLocalFile()) == bundlePath) {
+            bytes += bundleSize;
+            continue;
+        }
+        const auto match = std::find_if(report.matches.cbegin(), report.matches.cend(),
+                                        [&](const ScannedFile& file) { return file.url == url; });
+        if (match != report.matches.cend())
+            bytes += match->sizeInBytes;
+    }
+    return bytes;
+}
+
+QJsonObject removalJson(const DeletionReport& deletion, qint64 reclaimed) {
+    QJsonArray deleted;
+    for (const QUrl& url : deletion.deleted)
+        deleted.append(url.toLocalFile());
+    QJsonArray failures;
+    for (const DeletionFailure& failure : deletion.failures)
+        failures.append(QJsonObject{{QStringLiteral("path"), failure.url.toLocalFile()},
+                                    {QStringLiteral("reason"), failure.reason}});
+    return {{QStringLiteral("deleted"), deleted},
+            {QStringLiteral("failures"), failures},
+            {QStringLiteral("reclaimedBytes"), reclaimed}};
+}
+
+QString removalText(const DeletionReport& deletion, qint64 reclaimed) {
+    QString text;
+    if (!deletion.deleted.isEmpty()) {
+        text += QStringLiteral("Removed (%1):\n").arg(SharedByteFormatter::string(reclaimed));
+        for (const QUrl& url : deletion.deleted)
+            text += QStringLiteral("  ") + url.toLocalFile() + u'\n';
+    }
+    if (!deletion.failures.isEmpty()) {
+        text += QStringLiteral("Not removed:\n");
+        for (const DeletionFailure& failure : deletion.failures)
+            text += QStringLiteral("  %1\n    %2\n").arg(failure.url.toLocalFile(), failure.reason);
+    }
+    const qsizetype count = deletion.deleted.size();
+    return text + (deletion.failures.isEmpty()
+                       ? QStringLiteral("Moved %1 items to Trash.").arg(count)
+                       : QStringLiteral("Deleted %1 items. Some files failed.").arg(count));
+}
+
+int runRemove(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Moves an app bundle and its leftovers to the Trash."));
+    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Print JSON."));
+    const QCommandLineOption yes({QStringLiteral("y"), QStringLiteral("yes")},
+                                 QStringLiteral("Remove without asking."));
+    const ScanOptions scanOptions;
+    parser.addOptions({json, yes});
+    scanOptions.addTo(parser);
+    parser.addPositionalArgument(QStringLiteral("BUNDLE"), QStringLiteral("The .app bundle."));
+    const QString usage = QStringLiteral("[--json] [--yes] [--root DIR] [--no-index] BUNDLE");
+    if (auto done = parseCommandArguments(parser, commandName, usage, arguments))
+        return *done;
+    if (parser.positionalArguments().size() != 1)
+        return usageError(commandName, QStringLiteral("expected exactly one BUNDLE"));
+    const auto environment = scanOptions.environment(parser, commandName);
+    if (const int* exitCode = std::get_if<int>(&environment))
+        return *exitCode;
+    // Without a terminal nobody can answer the question: refuse before any work is done.
+    if (!parser.isSet(yes) && !isatty(STDIN_FILENO))
+        return usageError(
+            commandName,
+            QStringLiteral("stdin is not a terminal; pass --yes to remove without asking"));
+
+    // An absolute bundle path, so the scanner recognises the bundle wherever the walk meets it
+    // and the removal is independent of the working folder.
+    const QString bundlePath =
+        QDir::cleanPath(QFileInfo(parser.positionalArguments().constFirst()).absoluteFilePath());
+    const auto bundle = readBundle(bundlePath);
+    if (const int* exitCode = std::get_if<int>(&bundle))
+        return *exitCode;
+    const auto& app = std::get<AppDescriptor>(bundle);
+    const ScanReport report = scanShowingProgress(app, std::get<ScanEnvironment>(environment),
+                                                  !parser.isSet(scanOptions.noIndex));
+    const QList<QUrl> urls = itemsToRemove(report, app.appURL);
+    if (!parser.isSet(yes) && !confirmRemoval(urls.size())) {
+        CliOutput::printErrorLine(QStringLiteral("Nothing was removed."));
+        return ExitCode::failure;
+    }
+
+    const qint64 bundleSize = directorySize(bundlePath, FileSystem::real());
+    FileDeletionService deletionService;
+    const DeletionReport deletion = deletionService.deleteItems(urls).result();
+    const qint64 reclaimed = reclaimedBytes(deletion, report, bundlePath, bundleSize);
+    if (parser.isSet(json))
+        CliOutput::printJson(removalJson(deletion, reclaimed));
+    else
+        CliOutput::printLine(removalText(deletion, reclaimed));
+    return deletion.failures.isEmpty() ? ExitCode::success : ExitCode::failure;
+}
+
+} // namespace
+
+CliCommand removeCommand() {
+    return {commandName, QStringLiteral("Move an app bundle and its leftovers to the Trash."),
+            runRemove};
+}
+
+} // namespace tidewell
