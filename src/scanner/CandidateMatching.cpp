@@ -42,24 +42,19 @@ template <typename View> bool componentHasWord(View component, View word) {
     return false;
 }
 
-bool asciiComponentHasShortWord(std::string_view component, const MatchNeedles& needles) {
-    for (const std::string& word : needles.asciiShortWords) {
-        if (componentHasWord(component, std::string_view(word)))
-            return true;
-    }
-    return false;
-}
-
-// The same test over every component of a lower-cased ASCII path.
+// Whether one of the short words is a whole component or piece of a lower-cased ASCII path
+// (or of one component). Most paths hold none of the words' letters in a row at all.
 bool asciiPathHasShortWord(std::string_view path, const MatchNeedles& needles) {
-    if (needles.asciiShortWords.empty())
-        return false;
-    size_t start = 0;
-    while (start <= path.size()) {
-        const size_t slash = std::min(path.find('/', start), path.size());
-        if (slash > start && asciiComponentHasShortWord(path.substr(start, slash - start), needles))
-            return true;
-        start = slash + 1;
+    for (const std::string& word : needles.asciiShortWords) {
+        if (path.find(word) == std::string_view::npos)
+            continue;
+        size_t start = 0;
+        while (start <= path.size()) {
+            const size_t slash = std::min(path.find('/', start), path.size());
+            if (componentHasWord(path.substr(start, slash - start), std::string_view(word)))
+                return true;
+            start = slash + 1;
+        }
     }
     return false;
 }
@@ -68,16 +63,45 @@ bool isAscii(QStringView text) {
     return QtPrivate::isAscii(text);
 }
 
-// Appends text in lower case to lowered and its letters and digits to normalized (if given).
-void appendAsciiForms(QStringView text, std::string& lowered, std::string* normalized) {
-    for (QChar qc : text) {
-        char c = char(qc.unicode());
-        if (c >= 'A' && c <= 'Z')
-            c = char(c + ('a' - 'A'));
-        lowered.push_back(c);
-        if (normalized && ((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')))
-            normalized->push_back(c);
+// Per byte: its lower case, and whether it is a letter or digit (kept when normalizing).
+struct AsciiTable {
+    char lower[128];
+    bool isKept[128];
+    constexpr AsciiTable() : lower(), isKept() {
+        for (int c = 0; c < 128; ++c) {
+            lower[c] = char(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c);
+            isKept[c] = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+        }
     }
+};
+constexpr AsciiTable asciiTable;
+
+// Appends ASCII text in lower case to lowered.
+void appendAsciiLowered(QStringView text, std::string& lowered) {
+    const size_t start = lowered.size();
+    lowered.resize(start + size_t(text.size()));
+    char* lower = lowered.data() + start;
+    for (QChar qc : text)
+        *lower++ = asciiTable.lower[qc.unicode() & 0x7F];
+}
+
+// Appends ASCII text in lower case to lowered and its letters and digits to normalized.
+// Branch-free per character: paths mix letters and punctuation unpredictably.
+void appendAsciiForms(QStringView text, std::string& lowered, std::string& normalized) {
+    const size_t loweredStart = lowered.size();
+    const size_t keptStart = normalized.size();
+    lowered.resize(loweredStart + size_t(text.size()));
+    normalized.resize(keptStart + size_t(text.size()));
+    char* lower = lowered.data() + loweredStart;
+    char* kept = normalized.data() + keptStart;
+    for (QChar qc : text) {
+        const auto c = char16_t(qc.unicode() & 0x7F);
+        const char l = asciiTable.lower[c];
+        *lower++ = l;
+        *kept = l;
+        kept += asciiTable.isKept[c];
+    }
+    normalized.resize(size_t(kept - normalized.data()));
 }
 
 // Whether needle occurs in haystack in a place that reaches at or past from.
@@ -124,13 +148,12 @@ bool fillIncrementalState(FolderMatchState& state, const ScanContext& context) {
     const QStringView path(state.path);
     state.lowered.clear();
     state.normalized.clear();
-    appendAsciiForms(path.sliced(context.relativePathStart(path)), state.lowered,
-                     &state.normalized);
+    appendAsciiForms(path.sliced(context.relativePathStart(path)), state.lowered, state.normalized);
     const MatchNeedles& needles = context.needles();
     thread_local std::string fullLowered;
     fullLowered.clear();
     if (!needles.asciiShortWords.empty())
-        appendAsciiForms(path, fullLowered, nullptr);
+        appendAsciiLowered(path, fullLowered);
     state.hasShortWord = asciiPathHasShortWord(fullLowered, needles);
     return needles.decide(
         [&](size_t index) {
@@ -218,12 +241,12 @@ bool matchesEntry(const FolderMatchState& folder, const QString& name, const QSt
     entryState.normalized.assign(folder.normalized);
     const size_t loweredFrom = folder.lowered.size();
     const size_t normalizedFrom = folder.normalized.size();
-    appendAsciiForms(name, entryState.lowered, &entryState.normalized);
+    appendAsciiForms(name, entryState.lowered, entryState.normalized);
     const MatchNeedles& needles = context.needles();
     entryState.hasShortWord =
         folder.hasShortWord ||
-        asciiComponentHasShortWord(std::string_view(entryState.lowered).substr(loweredFrom + 1),
-                                   needles);
+        asciiPathHasShortWord(std::string_view(entryState.lowered).substr(loweredFrom + 1),
+                              needles);
     const bool byNeedle = needles.decide(
         [&](size_t index) {
             const MatchNeedle& needle = needles.needles[index];

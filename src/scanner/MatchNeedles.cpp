@@ -16,6 +16,20 @@ std::string asciiBytes(const QString& text) {
     return text.toStdString();
 }
 
+// The needle's bytes as they can occur in the ASCII form of its haystack; empty when they
+// never can: a lowered path has no capitals, a normalized one only letters and digits.
+std::string asciiForm(const QString& text, MatchNeedle::Haystack haystack) {
+    std::string ascii = asciiBytes(text);
+    const bool normalized = haystack == MatchNeedle::Haystack::normalizedPath;
+    for (char c : ascii) {
+        const bool isLower = c >= 'a' && c <= 'z';
+        const bool isDigit = c >= '0' && c <= '9';
+        if ((c >= 'A' && c <= 'Z') || (normalized && !isLower && !isDigit))
+            return {};
+    }
+    return ascii;
+}
+
 // Adds a needle, merging its roles into an existing one with the same text and haystack.
 void addNeedle(std::vector<MatchNeedle>& needles, const QString& text,
                MatchNeedle::Haystack haystack, bool sufficient, bool counted, bool name) {
@@ -29,7 +43,7 @@ void addNeedle(std::vector<MatchNeedle>& needles, const QString& text,
             return;
         }
     }
-    needles.push_back({text, asciiBytes(text), haystack, sufficient, counted, name});
+    needles.push_back({text, asciiForm(text, haystack), haystack, sufficient, counted, name});
 }
 
 // The names tested on their own: the compact name, the file name's compact form when it

@@ -14,7 +14,7 @@ struct MatchNeedle {
     enum class Haystack { loweredPath, normalizedPath };
 
     QString text;
-    std::string ascii; // text as bytes when it is pure ASCII, else empty (never in ASCII paths)
+    std::string ascii; // text as it can occur in an ASCII path, else empty (it never does)
     Haystack haystack = Haystack::normalizedPath;
     bool isSufficient = false; // one hit is a match
     bool isCounted = false;    // a search token: two counted hits together are a match
