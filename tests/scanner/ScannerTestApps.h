@@ -8,42 +8,38 @@
 // they read.
 namespace scannertest {
 
+inline tidewell::AppDescriptor descriptor(const QString& appPath, const QString& displayName,
+                                          const QString& identifier, const QString& compactName,
+                                          const QString& tailToken, QSet<QString> tokens) {
+    tidewell::AppDescriptor app;
+    app.appURL = QUrl::fromLocalFile(appPath);
+    app.displayName = displayName;
+    app.bundleIdentifier = app.normalizedBundleIdentifier = identifier;
+    app.compactName = app.pathComponentName = compactName;
+    app.bundleTailToken = tailToken;
+    app.searchTokens = std::move(tokens);
+    return app;
+}
+
 // Harbor Notes, com.quillfield.notes: long names, a tail token, no base identifier.
 inline tidewell::AppDescriptor
 harborNotes(const QString& appPath = "/Applications/Harbor Notes.app") {
-    tidewell::AppDescriptor app;
-    app.appURL = QUrl::fromLocalFile(appPath);
-    app.displayName = "Harbor Notes";
-    app.bundleIdentifier = "com.quillfield.notes";
-    app.normalizedBundleIdentifier = "com.quillfield.notes";
-    app.compactName = "harbornotes";
-    app.pathComponentName = "harbornotes";
-    app.bundleTailToken = "quillfieldnotes";
-    app.searchTokens = {
-        "harbor",      "notes",          "quillfield", "com.quillfield.notes", "comquillfieldnotes",
-        "harbornotes", "quillfieldnotes"};
-    return app;
+    return descriptor(appPath, "Harbor Notes", "com.quillfield.notes", "harbornotes",
+                      "quillfieldnotes",
+                      {"harbor", "notes", "quillfield", "com.quillfield.notes",
+                       "comquillfieldnotes", "harbornotes", "quillfieldnotes"});
 }
 
 // Ink, co.ink.mac: a three-letter name that only matches as a whole word.
 inline tidewell::AppDescriptor ink() {
-    tidewell::AppDescriptor app;
-    app.appURL = QUrl::fromLocalFile("/Applications/Ink.app");
-    app.displayName = "Ink";
-    app.bundleIdentifier = "co.ink.mac";
-    app.normalizedBundleIdentifier = "co.ink.mac";
-    app.compactName = "ink";
-    app.pathComponentName = "ink";
-    app.bundleTailToken = "inkmac";
-    app.searchTokens = {"ink", "co.ink.mac", "coinkmac", "inkmac"};
-    return app;
+    return descriptor("/Applications/Ink.app", "Ink", "co.ink.mac", "ink", "inkmac",
+                      {"ink", "co.ink.mac", "coinkmac", "inkmac"});
 }
 
 // Harbor Notes' helper, com.quillfield.notes.helper, whose base identifier is the main app's.
 inline tidewell::AppDescriptor harborNotesHelper() {
     tidewell::AppDescriptor app = harborNotes();
-    app.bundleIdentifier = "com.quillfield.notes.helper";
-    app.normalizedBundleIdentifier = "com.quillfield.notes.helper";
+    app.bundleIdentifier = app.normalizedBundleIdentifier = "com.quillfield.notes.helper";
     app.baseBundleIdentifier = "com.quillfield.notes";
     app.bundleTailToken = "noteshelper";
     return app;
