@@ -11,8 +11,31 @@ namespace {
 
 const QString commandName = QStringLiteral("describe");
 
-QJsonValue optionalJson(const std::optional<QString>& value) {
-    return value ? QJsonValue(*value) : QJsonValue(QJsonValue::Null);
+struct Field {
+    QString key;
+    QString label;
+    std::optional<QString> value;
+};
+
+// The descriptor's fields in reading order, with their JSON keys and their labels.
+QList<Field> fields(const AppDescriptor& app) {
+    return {
+        {QStringLiteral("appPath"), QStringLiteral("App path"), app.appURL.toLocalFile()},
+        {QStringLiteral("displayName"), QStringLiteral("Display name"), app.displayName},
+        {QStringLiteral("bundleIdentifier"), QStringLiteral("Bundle identifier"),
+         app.bundleIdentifier},
+        {QStringLiteral("normalizedBundleIdentifier"), QStringLiteral("Normalized identifier"),
+         app.normalizedBundleIdentifier},
+        {QStringLiteral("compactName"), QStringLiteral("Compact name"), app.compactName},
+        {QStringLiteral("pathComponentName"), QStringLiteral("Path component name"),
+         app.pathComponentName},
+        {QStringLiteral("strippedCompactName"), QStringLiteral("Stripped compact name"),
+         app.strippedCompactName},
+        {QStringLiteral("baseBundleIdentifier"), QStringLiteral("Base bundle identifier"),
+         app.baseBundleIdentifier},
+        {QStringLiteral("bundleTailToken"), QStringLiteral("Bundle tail token"),
+         app.bundleTailToken},
+    };
 }
 
 QStringList sortedTokens(const AppDescriptor& app) {
@@ -21,20 +44,9 @@ QStringList sortedTokens(const AppDescriptor& app) {
 }
 
 QString describeText(const AppDescriptor& app) {
-    const auto optionalText = [](const std::optional<QString>& value) {
-        return value.value_or(QStringLiteral("(none)"));
-    };
-    QList<QStringList> rows{
-        {QStringLiteral("App path"), app.appURL.toLocalFile()},
-        {QStringLiteral("Display name"), app.displayName},
-        {QStringLiteral("Bundle identifier"), app.bundleIdentifier},
-        {QStringLiteral("Normalized identifier"), app.normalizedBundleIdentifier},
-        {QStringLiteral("Compact name"), app.compactName},
-        {QStringLiteral("Path component name"), app.pathComponentName},
-        {QStringLiteral("Stripped compact name"), optionalText(app.strippedCompactName)},
-        {QStringLiteral("Base bundle identifier"), optionalText(app.baseBundleIdentifier)},
-        {QStringLiteral("Bundle tail token"), optionalText(app.bundleTailToken)},
-    };
+    QList<QStringList> rows;
+    for (const Field& field : fields(app))
+        rows.append({field.label, field.value.value_or(QStringLiteral("(none)"))});
     QString label = QStringLiteral("Search tokens");
     for (const QString& token : sortedTokens(app)) {
         rows.append({label, token});
@@ -75,18 +87,11 @@ CliCommand describeCommand() {
 }
 
 QJsonObject describeJson(const AppDescriptor& app) {
-    return {
-        {QStringLiteral("appPath"), app.appURL.toLocalFile()},
-        {QStringLiteral("displayName"), app.displayName},
-        {QStringLiteral("bundleIdentifier"), app.bundleIdentifier},
-        {QStringLiteral("normalizedBundleIdentifier"), app.normalizedBundleIdentifier},
-        {QStringLiteral("compactName"), app.compactName},
-        {QStringLiteral("pathComponentName"), app.pathComponentName},
-        {QStringLiteral("strippedCompactName"), optionalJson(app.strippedCompactName)},
-        {QStringLiteral("baseBundleIdentifier"), optionalJson(app.baseBundleIdentifier)},
-        {QStringLiteral("bundleTailToken"), optionalJson(app.bundleTailToken)},
-        {QStringLiteral("searchTokens"), QJsonArray::fromStringList(sortedTokens(app))},
-    };
+    QJsonObject object;
+    for (const Field& field : fields(app))
+        object.insert(field.key, field.value ? QJsonValue(*field.value) : QJsonValue());
+    object.insert(QStringLiteral("searchTokens"), QJsonArray::fromStringList(sortedTokens(app)));
+    return object;
 }
 
 } // namespace tidewell

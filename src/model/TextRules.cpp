@@ -44,22 +44,53 @@ char32_t codePointAt(QStringView text, qsizetype& index) {
     return first.unicode();
 }
 
+// Calls visit(start, length, codePoint) for each code point of text.
+struct CodePoints {
+    template <typename Visit> void operator()(const QString& text, Visit visit) const {
+        for (qsizetype index = 0; index < text.size();) {
+            const qsizetype start = index;
+            const char32_t codePoint = codePointAt(text, index);
+            visit(start, index - start, codePoint);
+        }
+    }
+};
+
+// Calls visit(start, length, first code point) for each grapheme cluster of text.
+struct Clusters {
+    template <typename Visit> void operator()(const QString& text, Visit visit) const {
+        QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+        qsizetype start = 0;
+        for (qsizetype end = finder.toNextBoundary(); end > 0; end = finder.toNextBoundary()) {
+            qsizetype index = start;
+            visit(start, end - start, codePointAt(text, index));
+            start = end;
+        }
+    }
+};
+
+// text in lower case, keeping the pieces (code points or clusters) whose first code point
+// keep() accepts. ASCII text, where both come down to letters and digits, skips the Unicode
+// machinery and allocates once.
+template <typename Pieces, typename Keep>
+QString lowerCaseKeeping(const QString& text, Pieces forEachPiece, Keep keep) {
+    if (isAscii(text))
+        return asciiLettersAndDigits(text);
+    const QString lower = lowercased(text);
+    QString result;
+    result.reserve(lower.size());
+    forEachPiece(lower, [&](qsizetype start, qsizetype length, char32_t first) {
+        if (keep(first))
+            result.append(QStringView(lower).mid(start, length));
+    });
+    return result;
+}
+
 bool isLetterMarkOrNumber(char32_t codePoint) {
     return QChar::isLetterOrNumber(codePoint) || QChar::isMark(codePoint);
 }
 
-// Calls visit(start, length) for each grapheme cluster of text.
-template <typename Visit> void forEachCluster(const QString& text, Visit visit) {
-    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
-    qsizetype start = 0;
-    while (true) {
-        const qsizetype end = finder.toNextBoundary();
-        if (end < 0)
-            break;
-        if (end > start)
-            visit(start, end - start);
-        start = end;
-    }
+bool isLetterOrNumber(char32_t codePoint) {
+    return QChar::isLetter(codePoint) || QChar::isNumber(codePoint);
 }
 
 } // namespace
@@ -69,32 +100,11 @@ QString lowercased(const QString& text) {
 }
 
 QString compactForm(const QString& text) {
-    if (isAscii(text))
-        return asciiLettersAndDigits(text);
-    const QString lower = lowercased(text);
-    QString result;
-    result.reserve(lower.size());
-    for (qsizetype i = 0; i < lower.size();) {
-        const qsizetype start = i;
-        if (isLetterMarkOrNumber(codePointAt(lower, i)))
-            result.append(QStringView(lower).mid(start, i - start));
-    }
-    return result;
+    return lowerCaseKeeping(text, CodePoints{}, isLetterMarkOrNumber);
 }
 
 QString normalizedForScannerMatching(const QString& text) {
-    if (isAscii(text))
-        return asciiLettersAndDigits(text);
-    const QString lower = lowercased(text);
-    QString result;
-    result.reserve(lower.size());
-    forEachCluster(lower, [&](qsizetype start, qsizetype length) {
-        qsizetype index = start;
-        const char32_t first = codePointAt(lower, index);
-        if (QChar::isLetter(first) || QChar::isNumber(first))
-            result.append(QStringView(lower).mid(start, length));
-    });
-    return result;
+    return lowerCaseKeeping(text, Clusters{}, isLetterOrNumber);
 }
 
 qsizetype characterCount(const QString& text) {
@@ -108,7 +118,7 @@ qsizetype characterCount(const QString& text) {
         return count;
     }
     qsizetype count = 0;
-    forEachCluster(text, [&](qsizetype, qsizetype) { ++count; });
+    Clusters{}(text, [&](qsizetype, qsizetype, char32_t) { ++count; });
     return count;
 }
 

@@ -40,11 +40,8 @@ private slots:
     void displayNameSources();
     void searchTokens_data();
     void searchTokens();
-    void baseBundleIdentifier_data();
-    void baseBundleIdentifier();
-    void bundleTailToken_data();
-    void bundleTailToken();
-    void errorTexts();
+    void identifierDerivations_data();
+    void identifierDerivations();
 
 private:
     TestDir m_dir;
@@ -183,6 +180,8 @@ void TestAppDescriptor::searchTokens_data() {
     QTest::addColumn<Tokens>("tokens");
     QTest::newRow("one segment") << "Tk"
                                  << "toolkit" << Tokens{"toolkit"};
+    QTest::newRow("punctuation identifier") << "Tk"
+                                            << "-.-" << Tokens{"-.-"};
     QTest::newRow("two-letter words") << "Ab Cd Ef"
                                       << "x.y" << Tokens{"abcdef", "x.y", "xy"};
     QTest::newRow("stop word as the whole name") << "Software"
@@ -213,47 +212,30 @@ void TestAppDescriptor::searchTokens() {
     QCOMPARE(sorted(std::get<AppDescriptor>(result).searchTokens), tokens);
 }
 
-void TestAppDescriptor::baseBundleIdentifier_data() {
+void TestAppDescriptor::identifierDerivations_data() {
     QTest::addColumn<QString>("identifier");
     QTest::addColumn<QString>("base");
+    QTest::addColumn<QString>("tail");
+    QTest::newRow("one segment") << "toolkit" << absent << absent;
     QTest::newRow("four segments, helper") << "com.quillfield.notes.helper"
-                                           << "com.quillfield.notes";
-    QTest::newRow("three segments, helper") << "quillfield.notes.helper" << absent;
-    QTest::newRow("not an auxiliary role") << "com.quillfield.notes.pro" << absent;
+                                           << "com.quillfield.notes"
+                                           << "noteshelper";
+    QTest::newRow("three segments, helper") << "quillfield.notes.helper" << absent << "noteshelper";
+    QTest::newRow("not an auxiliary role") << "com.quillfield.notes.pro" << absent << "notespro";
     QTest::newRow("doubled dots collapse") << "com..quillfield.notes.agent"
-                                           << "com.quillfield.notes";
+                                           << "com.quillfield.notes"
+                                           << "notesagent";
+    QTest::newRow("punctuation segment dropped")
+        << "com.quillfield.notes.-" << absent << "quillfieldnotes";
+    QTest::newRow("only one survives") << "-.notes" << absent << absent;
 }
 
-void TestAppDescriptor::baseBundleIdentifier() {
+void TestAppDescriptor::identifierDerivations() {
     QFETCH(QString, identifier);
     QFETCH(QString, base);
-    QCOMPARE(orAbsent(AppDescriptor::makeBaseBundleIdentifier(identifier)), base);
-}
-
-void TestAppDescriptor::bundleTailToken_data() {
-    QTest::addColumn<QString>("identifier");
-    QTest::addColumn<QString>("tail");
-    QTest::newRow("one segment") << "toolkit" << absent;
-    QTest::newRow("two segments") << "io.zp"
-                                  << "iozp";
-    QTest::newRow("punctuation segment dropped") << "com.quillfield.notes.-"
-                                                 << "quillfieldnotes";
-    QTest::newRow("only one survives") << "-.notes" << absent;
-}
-
-void TestAppDescriptor::bundleTailToken() {
-    QFETCH(QString, identifier);
     QFETCH(QString, tail);
+    QCOMPARE(orAbsent(AppDescriptor::makeBaseBundleIdentifier(identifier)), base);
     QCOMPARE(orAbsent(AppDescriptor::makeBundleTailToken(identifier)), tail);
-}
-
-void TestAppDescriptor::errorTexts() {
-    QCOMPARE(errorDescription(AppDescriptorError::notAnAppBundle),
-             "Drop a valid .app file to continue.");
-    QCOMPARE(errorDescription(AppDescriptorError::invalidBundle),
-             "This app bundle could not be read.");
-    QCOMPARE(errorDescription(AppDescriptorError::missingBundleIdentifier),
-             "Couldn't read CFBundleIdentifier from the app.");
 }
 
 QTEST_APPLESS_MAIN(TestAppDescriptor)
