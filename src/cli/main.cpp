@@ -1,5 +1,6 @@
 #include "CliCommand.h"
 #include "DescribeCommand.h"
+#include "RemoveCommand.h"
 #include "ScanCommand.h"
 
 #include <QCoreApplication>
@@ -11,6 +12,7 @@ int main(int argc, char* argv[]) {
     const QList<CliCommand> commands{
         describeCommand(),
         scanCommand(),
+        removeCommand(),
     };
     return runCli(QCoreApplication::arguments(), commands);
 }
