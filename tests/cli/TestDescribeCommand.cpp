@@ -65,15 +65,6 @@ void TestDescribeCommand::describesAsJson_data() {
                 "harbornotes", "harbornotes2", "harbornoteshelper", "helper", "notes",
                 "quillfield"]})")
         << true;
-    QTest::newRow("Ink") << "Ink.app"
-                         << QVariantMap{{"CFBundleDisplayName", "Ink"},
-                                        {"CFBundleIdentifier", "co.ink.mac"}}
-                         << QByteArray(R"({"displayName": "Ink", "bundleIdentifier": "co.ink.mac",
-            "normalizedBundleIdentifier": "co.ink.mac", "compactName": "ink",
-            "pathComponentName": "ink", "strippedCompactName": null,
-            "baseBundleIdentifier": null, "bundleTailToken": "inkmac",
-            "searchTokens": ["co.ink.mac", "coinkmac", "ink", "inkmac"]})")
-                         << false;
     QTest::newRow("Zed Pad") << "Zed Pad.app" << QVariantMap{{"CFBundleIdentifier", " io.zp "}}
                              << QByteArray(
                                     R"({"displayName": "Zed Pad", "bundleIdentifier": "io.zp",
