@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QtQml/qqmlregistration.h>
+
+namespace tidewell {
+
+// The shared byte-count text for the views.
+class ByteFormatter : public QObject {
+    Q_OBJECT
+    QML_ELEMENT
+    QML_SINGLETON
+
+public:
+    using QObject::QObject;
+    Q_INVOKABLE QString string(qint64 byteCount) const;
+};
+
+} // namespace tidewell

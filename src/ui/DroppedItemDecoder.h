@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QObject>
+#include <QUrl>
+#include <QVariant>
+#include <QtQml/qqmlregistration.h>
+
+#include <optional>
+
+namespace tidewell {
+
+// Turns the first item of a drop into the location of an application bundle.
+class DroppedItemDecoder : public QObject {
+    Q_OBJECT
+    QML_ELEMENT
+    QML_SINGLETON
+
+public:
+    using QObject::QObject;
+
+    // A local file location from a dropped item: a URL as is (local files only), a string or
+    // UTF-8 bytes trimmed and read as a file URL or, failing that, as a bare path.
+    static std::optional<QUrl> decodeFileURL(const QVariant& item);
+    // Whether the location's last component ends in ".app", in any case.
+    static bool isAppBundle(const QUrl& url);
+
+    // The bundle location of a dropped item, or an empty URL when it names no application.
+    Q_INVOKABLE QUrl appBundleURL(const QVariant& item) const;
+};
+
+} // namespace tidewell

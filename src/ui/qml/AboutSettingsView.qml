@@ -1,0 +1,53 @@
+import QtQuick
+import QtQuick.Layouts
+import Tidewell
+
+// The program's mark, name, purpose, version and build.
+ColumnLayout {
+    spacing: 20
+
+    SettingsGroupView {
+        Layout.fillWidth: true
+
+        RowLayout {
+            Layout.fillWidth: true
+            Layout.margins: 16
+            spacing: 14
+
+            Image {
+                Layout.preferredWidth: 54
+                Layout.preferredHeight: 54
+                source: "qrc:/qt/qml/Tidewell/assets/AdaptiveAppMark.svg"
+                sourceSize: Qt.size(108, 108)
+                fillMode: Image.PreserveAspectFit
+                smooth: true
+            }
+            ColumnLayout {
+                spacing: 4
+                Text {
+                    text: AppInfo.displayName
+                    font.pixelSize: 13
+                    font.bold: true
+                    color: Appearance.primary
+                }
+                Text {
+                    text: qsTr("Completely remove apps and leftover files.")
+                    font.pixelSize: 11
+                    color: Appearance.secondary
+                }
+                Text {
+                    objectName: "versionLine"
+                    text: qsTr("Version ") + AppInfo.versionString + " (" + AppInfo.buildString + ")"
+                    font.pixelSize: 10
+                    color: Appearance.secondary
+                }
+                Text {
+                    text: qsTr("Copyright \u00A9 2026 The Tidewell developers.")
+                    font.pixelSize: 10
+                    color: Appearance.secondary
+                }
+            }
+            Item { Layout.fillWidth: true }
+        }
+    }
+}

@@ -1,0 +1,81 @@
+import QtQuick
+import QtQuick.Layouts
+import Tidewell
+
+// The held application: its icon, file name, full path and size on disk.
+RowLayout {
+    id: header
+
+    // {displayName, bundleIdentifier, appPath, fileName}
+    property var app: ({})
+    property string appSizeText
+
+    spacing: 12
+
+    Item {
+        Layout.preferredWidth: 44
+        Layout.preferredHeight: 44
+        Image {
+            anchors.fill: parent
+            source: header.app.appPath ? "image://bundleicon/" + encodeURIComponent(header.app.appPath) : ""
+            sourceSize: Qt.size(88, 88)
+            fillMode: Image.PreserveAspectFit
+            smooth: true
+            mipmap: true
+        }
+        Rectangle {
+            anchors.fill: parent
+            radius: 12
+            color: "transparent"
+            border.width: 0.6
+            border.color: Appearance.faded(Appearance.primary, Appearance.pick(0.18, 0.09))
+        }
+    }
+
+    ColumnLayout {
+        Layout.fillWidth: true
+        spacing: 2
+        Text {
+            objectName: "appFileName"
+            Layout.fillWidth: true
+            text: header.app.fileName || ""
+            font.pixelSize: 17
+            font.weight: Font.DemiBold
+            color: Appearance.primary
+            fontSizeMode: Text.HorizontalFit
+            minimumPixelSize: Math.floor(17 * 0.85)
+            elide: Text.ElideRight
+            maximumLineCount: 1
+        }
+        Text {
+            Layout.fillWidth: true
+            text: header.app.appPath || ""
+            font.pixelSize: 12
+            color: Appearance.secondary
+            fontSizeMode: Text.HorizontalFit
+            minimumPixelSize: Math.floor(12 * 0.8)
+            elide: Text.ElideRight
+            maximumLineCount: 1
+        }
+    }
+
+    ColumnLayout {
+        Layout.preferredWidth: 112
+        spacing: 4
+        Text {
+            Layout.alignment: Qt.AlignRight
+            text: qsTr("App Size")
+            font.pixelSize: 12
+            font.weight: Font.Medium
+            color: Appearance.secondary
+        }
+        Text {
+            objectName: "appSizeText"
+            Layout.alignment: Qt.AlignRight
+            text: header.appSizeText
+            font.pixelSize: 17
+            font.weight: Font.DemiBold
+            color: Appearance.primary
+        }
+    }
+}

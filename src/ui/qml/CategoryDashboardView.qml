@@ -1,0 +1,106 @@
+import QtQuick
+import QtQuick.Layouts
+import Tidewell
+
+// Five equal cards, one per category: its symbol, the number of items and their total size.
+RowLayout {
+    id: dashboard
+
+    // One entry per category, in drawing order: {category, totalBytes, itemCount}.
+    property var breakdown: []
+
+    readonly property var looks: ({
+        "Application Support": { symbol: "folder.fill", accent: Appearance.blue },
+        "Preferences": { symbol: "slider.horizontal.3", accent: Appearance.purple },
+        "Caches": { symbol: "bolt.square.fill", accent: Appearance.orange },
+        "Logs": { symbol: "doc.text.fill", accent: Appearance.green },
+        "Other": { symbol: "square.grid.2x2.fill", accent: Appearance.gray }
+    })
+
+    spacing: 8
+
+    Repeater {
+        model: dashboard.breakdown
+
+        Item {
+            id: card
+            required property var modelData
+            readonly property var look: dashboard.looks[modelData.category] || dashboard.looks["Other"]
+
+            Layout.fillWidth: true
+            Layout.preferredWidth: 1
+            Layout.alignment: Qt.AlignVCenter
+            implicitHeight: cardContent.implicitHeight + 16
+
+            MaterialFill {
+                anchors.fill: parent
+                thickness: "thin"
+                radius: 10
+            }
+            Rectangle {
+                anchors.fill: parent
+                radius: 10
+                color: Appearance.faded(Appearance.windowBackground, Appearance.pick(0.12, 0.16))
+            }
+
+            ColumnLayout {
+                id: cardContent
+                anchors.fill: parent
+                anchors.margins: 8
+                spacing: 5
+
+                RowLayout {
+                    Layout.fillWidth: true
+                    SymbolImage {
+                        name: card.look.symbol
+                        pointSize: 13
+                        color: card.look.accent
+                    }
+                    Item { Layout.fillWidth: true }
+                    Rectangle {
+                        objectName: "countBadge"
+                        implicitWidth: countText.implicitWidth + 12
+                        implicitHeight: countText.implicitHeight + 3
+                        radius: height / 2
+                        color: Appearance.faded(Appearance.primary, Appearance.pick(0.08, 0.05))
+                        Text {
+                            id: countText
+                            anchors.centerIn: parent
+                            text: qsTr("%1").arg(card.modelData.itemCount)
+                            font.pixelSize: 10
+                            font.bold: true
+                            color: Appearance.secondary
+                        }
+                    }
+                }
+                Text {
+                    Layout.fillWidth: true
+                    Layout.topMargin: 2
+                    text: qsTr(card.modelData.category)
+                    font.pixelSize: 10
+                    font.weight: Font.DemiBold
+                    color: Appearance.secondary
+                    elide: Text.ElideRight
+                    maximumLineCount: 1
+                }
+                Text {
+                    Layout.fillWidth: true
+                    text: ByteFormatter.string(card.modelData.totalBytes)
+                    font.pixelSize: 13
+                    font.bold: true
+                    color: Appearance.primary
+                    elide: Text.ElideRight
+                    maximumLineCount: 1
+                }
+            }
+
+            Rectangle {
+                anchors.fill: parent
+                radius: 10
+                color: "transparent"
+                border.width: 0.8
+                border.color: Appearance.faded(Appearance.primary, Appearance.pick(0.14, 0.08))
+            }
+        }
+    }
+}

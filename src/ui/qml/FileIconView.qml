@@ -1,0 +1,15 @@
+import QtQuick
+import Tidewell
+
+// The file-type icon of a path, one theme lookup per kind of item for the whole run.
+Image {
+    property string path
+
+    readonly property string iconKey: IconKeys.keyForPath(path)
+
+    source: "image://fileicon/" + iconKey
+    sourceSize: Qt.size(18, 18)
+    fillMode: Image.Stretch
+    smooth: true
+    mipmap: true
+}

@@ -1,0 +1,299 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Tidewell
+
+// The held application, its leftovers (or the scan's progress in their place), the blocked
+// folders banner and the bottom bar with the selection total and the two actions.
+ColumnLayout {
+    id: panel
+
+    property var viewModel
+    property var permissionManager
+    property bool showCategoryDashboard: true
+    // Column measurements shared by the list header and the rows.
+    property var columns: ({ checkbox: 24, icon: 28, file: 192, path: 198, size: 74,
+                             spacing: 10, rowPadding: 14, rowHeight: 34 })
+    property real panelCornerRadius: 14
+
+    readonly property var files: viewModel.files
+    readonly property int fileCount: files ? files.count : 0
+    // "scanning", "awaitingManualScan", "noResults" or "rows": what the list card shows.
+    readonly property string cardBody: viewModel.isScanning ? "scanning"
+                                     : viewModel.awaitingManualScan ? "awaitingManualScan"
+                                     : fileCount === 0 ? "noResults" : "rows"
+    readonly property bool dashboardShown: showCategoryDashboard && fileCount > 0
+                                           && !viewModel.isScanning
+    readonly property bool bannerShown: permissionManager.hasPermissionWarning
+    readonly property bool selectAllEnabled: fileCount > 0 && !viewModel.isScanning
+    readonly property bool removeEnabled: viewModel.selectedCount > 0 && !viewModel.isScanning
+                                          && !viewModel.isDeleting
+    readonly property string selectAllState: viewModel.isAllSelected ? "on"
+                                           : viewModel.isAnySelected ? "mixed" : "off"
+
+    spacing: 12
+
+    AppHeaderView {
+        Layout.fillWidth: true
+        Layout.leftMargin: 6
+        Layout.rightMargin: 6
+        Layout.topMargin: 2
+        Layout.bottomMargin: 2
+        visible: panel.viewModel.hasDroppedApp
+        app: panel.viewModel.droppedApp
+        appSizeText: panel.viewModel.appSizeText
+    }
+
+    CategoryDashboardView {
+        objectName: "dashboard"
+        Layout.fillWidth: true
+        visible: opacity > 0
+        opacity: panel.dashboardShown ? 1 : 0
+        Behavior on opacity { NumberAnimation { duration: 200; easing.type: Easing.InOutQuad } }
+        breakdown: panel.dashboardShown ? panel.viewModel.categoryBreakdown : []
+    }
+
+    Item {
+        id: listCard
+        Layout.fillWidth: true
+        Layout.fillHeight: true
+
+        MaterialFill {
+            anchors.fill: parent
+            thickness: "thin"
+            radius: panel.panelCornerRadius
+        }
+        Rectangle {
+            anchors.fill: parent
+            radius: panel.panelCornerRadius
+            color: Appearance.faded(Appearance.isDark ? Appearance.underPageBackground
+                                                      : Appearance.windowBackground, 0.18)
+        }
+
+        ColumnLayout {
+            anchors.fill: parent
+            spacing: 0
+
+            Item {
+                id: listHeader
+                Layout.fillWidth: true
+                Layout.preferredHeight: 40
+
+                TopRoundedRectangle {
+                    anchors.fill: parent
+                    cornerRadius: panel.panelCornerRadius - 1
+                    fillColor: Appearance.faded(Appearance.primary, Appearance.pick(0.08, 0.04))
+                }
+                Rectangle {
+                    anchors.left: parent.left
+                    anchors.right: parent.right
+                    anchors.bottom: parent.bottom
+                    height: 0.5
+                    color: Appearance.faded(Appearance.primary, Appearance.pick(0.10, 0.08))
+                }
+                Row {
+                    anchors.fill: parent
+                    anchors.leftMargin: panel.columns.rowPadding
+                    anchors.rightMargin: panel.columns.rowPadding
+                    spacing: panel.columns.spacing
+
+                    Item {
+                        width: panel.columns.checkbox
+                        height: parent.height
+                        SelectionCheckbox {
+                            objectName: "selectAllCheckbox"
+                            anchors.centerIn: parent
+                            selectionState: panel.selectAllState
+                            enabled: panel.selectAllEnabled
+                            onClicked: panel.viewModel.toggleSelectAll()
+                        }
+                    }
+                    Item { width: panel.columns.icon; height: parent.height }
+                    HeaderText { width: panel.columns.file; text: qsTr("File") }
+                    HeaderText { width: panel.columns.path; text: qsTr("Path") }
+                    HeaderText {
+                        width: panel.columns.size
+                        text: qsTr("Size")
+                        horizontalAlignment: Text.AlignRight
+                    }
+                }
+            }
+
+            Item {
+                Layout.fillWidth: true
+                Layout.fillHeight: true
+
+                Column {
+                    objectName: "scanningBody"
+                    anchors.centerIn: parent
+                    visible: panel.cardBody === "scanning"
+                    spacing: 8
+                    BusyIndicator {
+                        anchors.horizontalCenter: parent.horizontalCenter
+                        running: parent.visible
+                        implicitWidth: 28
+                        implicitHeight: 28
+                    }
+                    Text {
+                        anchors.horizontalCenter: parent.horizontalCenter
+                        text: qsTr("Scanning...")
+                        font.pixelSize: 12
+                        color: Appearance.secondary
+                    }
+                }
+
+                Column {
+                    objectName: "awaitingBody"
+                    anchors.centerIn: parent
+                    visible: panel.cardBody === "awaitingManualScan"
+                    spacing: 8
+                    Text {
+                        anchors.horizontalCenter: parent.horizontalCenter
+                        text: qsTr("Ready to scan leftovers")
+                        font.pixelSize: 12
+                        font.weight: Font.DemiBold
+                        color: Appearance.primary
+                    }
+                    Text {
+                        anchors.horizontalCenter: parent.horizontalCenter
+                        text: qsTr("Auto-scan is off. Start a scan when you're ready.")
+                        font.pixelSize: 10
+                        color: Appearance.secondary
+                    }
+                    GlassActionButton {
+                        objectName: "scanNowButton"
+                        anchors.horizontalCenter: parent.horizontalCenter
+                        text: qsTr("Scan Now")
+                        role: "secondary"
+                        frameWidth: 110
+                        onClicked: panel.viewModel.scanForLeftovers(true)
+                    }
+                }
+
+                Column {
+                    objectName: "noResultsBody"
+                    anchors.centerIn: parent
+                    visible: panel.cardBody === "noResults"
+                    spacing: 4
+                    Text {
+                        anchors.horizontalCenter: parent.horizontalCenter
+                        text: qsTr("No related files found")
+                        font.pixelSize: 12
+                        color: Appearance.primary
+                    }
+                    Text {
+                        anchors.horizontalCenter: parent.horizontalCenter
+                        text: qsTr("Try another app")
+                        font.pixelSize: 10
+                        color: Appearance.secondary
+                    }
+                }
+
+                ListView {
+                    id: fileList
+                    objectName: "fileList"
+                    anchors.fill: parent
+                    visible: panel.cardBody === "rows"
+                    clip: true
+                    boundsBehavior: Flickable.StopAtBounds
+                    model: panel.files
+                    ScrollBar.vertical: ScrollBar {}
+
+                    delegate: Column {
+                        id: entry
+                        required property var model
+                        required property int index
+                        width: fileList.width
+
+                        FileRowView {
+                            width: parent.width
+                            file: entry.model
+                            checkboxColumnWidth: panel.columns.checkbox
+                            iconColumnWidth: panel.columns.icon
+                            fileColumnWidth: panel.columns.file
+                            pathColumnWidth: panel.columns.path
+                            sizeColumnWidth: panel.columns.size
+                            columnSpacing: panel.columns.spacing
+                            horizontalPadding: panel.columns.rowPadding
+                            rowHeight: panel.columns.rowHeight
+                        }
+                        Rectangle {
+                            objectName: "rowSeparator"
+                            visible: entry.index < panel.fileCount - 1
+                            width: parent.width
+                            height: 0.5
+                            opacity: 0.55
+                            color: Appearance.faded(Appearance.primary, Appearance.pick(0.10, 0.08))
+                        }
+                    }
+                }
+            }
+        }
+
+        Rectangle {
+            anchors.fill: parent
+            radius: panel.panelCornerRadius
+            color: "transparent"
+            border.width: 0.8
+            border.color: Appearance.faded(Appearance.primary, Appearance.pick(0.18, 0.09))
+        }
+    }
+
+    PermissionBannerView {
+        objectName: "permissionBanner"
+        Layout.fillWidth: true
+        visible: opacity > 0
+        opacity: panel.bannerShown ? 1 : 0
+        Behavior on opacity { NumberAnimation { duration: 200; easing.type: Easing.InOutQuad } }
+        deniedPathCount: panel.permissionManager.permissionDeniedPaths.length
+        isDarkMode: Appearance.isDark
+        windowTintColor: Appearance.isDark ? Appearance.underPageBackground
+                                           : Appearance.windowBackground
+        onOpenSettings: panel.permissionManager.openFullDiskAccessSettings()
+    }
+
+    Rectangle {
+        Layout.fillWidth: true
+        Layout.preferredHeight: 1
+        opacity: 0.6
+        color: Appearance.faded(Appearance.primary, Appearance.pick(0.18, 0.12))
+    }
+
+    RowLayout {
+        Layout.fillWidth: true
+        spacing: 10
+
+        ColumnLayout {
+            spacing: 3
+            Text {
+                text: qsTr("Total selected size")
+                font.pixelSize: 12
+                font.weight: Font.Medium
+                color: Appearance.secondary
+            }
+            Text {
+                objectName: "selectedSizeText"
+                text: ByteFormatter.string(panel.viewModel.selectedSize)
+                font.pixelSize: 16
+                font.weight: Font.DemiBold
+                color: Appearance.primary
+            }
+        }
+        Item { Layout.fillWidth: true }
+        GlassActionButton {
+            objectName: "cancelButton"
+            text: qsTr("Cancel")
+            role: "secondary"
+            frameWidth: 84
+            onClicked: panel.viewModel.resetSelection()
+        }
+        GlassActionButton {
+            objectName: "removeButton"
+            text: panel.viewModel.isDeleting ? qsTr("Removing...") : qsTr("Remove")
+            role: "primary"
+            frameWidth: 92
+            enabled: panel.removeEnabled
+            onClicked: panel.viewModel.requestDeletion()
+        }
+    }
+}

@@ -1,0 +1,91 @@
+import QtQuick
+import QtQuick.Layouts
+import Tidewell
+
+// The settings window's content: a sidebar with the General and About tabs beside the page
+// of the selected tab.
+Item {
+    id: settingsView
+
+    property var preferences
+    // "general" or "about".
+    property string selectedTab: "general"
+
+    implicitWidth: 620
+    implicitHeight: 380
+
+    MaterialFill {
+        anchors.fill: parent
+        thickness: "regular"
+    }
+
+    RowLayout {
+        anchors.fill: parent
+        spacing: 0
+
+        Item {
+            Layout.preferredWidth: 170
+            Layout.fillHeight: true
+
+            MaterialFill {
+                anchors.fill: parent
+                thickness: "thin"
+                color: Appearance.isDark ? Qt.rgba(0.12, 0.12, 0.13, 0.6) : Qt.rgba(0.9, 0.9, 0.91, 0.7)
+            }
+            ColumnLayout {
+                anchors.fill: parent
+                anchors.leftMargin: 10
+                anchors.rightMargin: 10
+                anchors.topMargin: 48
+                anchors.bottomMargin: 16
+                spacing: 6
+
+                SidebarButton {
+                    objectName: "generalTab"
+                    Layout.fillWidth: true
+                    title: qsTr("General")
+                    symbol: "gearshape"
+                    selected: settingsView.selectedTab === "general"
+                    onClicked: settingsView.selectedTab = "general"
+                }
+                SidebarButton {
+                    objectName: "aboutTab"
+                    Layout.fillWidth: true
+                    title: qsTr("About")
+                    symbol: "info.circle"
+                    selected: settingsView.selectedTab === "about"
+                    onClicked: settingsView.selectedTab = "about"
+                }
+                Item { Layout.fillHeight: true }
+            }
+        }
+
+        Rectangle {
+            Layout.preferredWidth: 1
+            Layout.fillHeight: true
+            color: Appearance.faded(Appearance.primary, Appearance.pick(0.12, 0.1))
+        }
+
+        Item {
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            clip: true
+
+            SettingsPage {
+                objectName: "generalPage"
+                shown: settingsView.selectedTab === "general"
+                GeneralSettingsView {
+                    width: parent.width
+                    preferences: settingsView.preferences
+                }
+            }
+            SettingsPage {
+                objectName: "aboutPage"
+                shown: settingsView.selectedTab === "about"
+                AboutSettingsView {
+                    width: parent.width
+                }
+            }
+        }
+    }
+}

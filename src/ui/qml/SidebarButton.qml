@@ -1,0 +1,43 @@
+import QtQuick
+import QtQuick.Templates as T
+import Tidewell
+
+// One tab of the settings sidebar: symbol and title on an accent plate when selected.
+T.AbstractButton {
+    id: button
+
+    property string title
+    property string symbol
+    property bool selected: false
+
+    implicitHeight: contentRow.implicitHeight + 12
+    focusPolicy: Qt.NoFocus
+
+    background: Rectangle {
+        radius: 8
+        color: button.selected ? Appearance.accent : "transparent"
+        Behavior on color { ColorAnimation { duration: 280; easing.type: Easing.OutCubic } }
+    }
+    contentItem: Item {
+        Row {
+            id: contentRow
+            anchors.left: parent.left
+            anchors.leftMargin: 10
+            anchors.verticalCenter: parent.verticalCenter
+            spacing: 8
+            SymbolImage {
+                width: 18
+                name: button.symbol
+                pointSize: 15
+                color: button.selected ? "white" : Appearance.secondary
+            }
+            Text {
+                anchors.verticalCenter: parent.verticalCenter
+                text: button.title
+                font.pixelSize: 13
+                font.weight: button.selected ? Font.Medium : Font.Normal
+                color: button.selected ? "white" : Appearance.primary
+            }
+        }
+    }
+}
