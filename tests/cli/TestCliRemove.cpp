@@ -5,6 +5,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTest>
 
 #include <fcntl.h>
@@ -52,39 +53,25 @@ Tree moved(const Tree& tree, const QString& item, const QString& newName) {
     return result;
 }
 
-// Makes removing entries of a folder fail for whoever runs the test: root ignores permission
-// bits, so it gets the immutable flag; anyone else loses write permission.
-class FolderLock {
-public:
-    explicit FolderLock(const QString& folder) : m_path(QFile::encodeName(folder)) {
-        m_locked = ::geteuid() == 0 ? setImmutable(true) : ::chmod(m_path, 0555) == 0;
-    }
-    ~FolderLock() {
-        if (m_locked && !(::geteuid() == 0 ? setImmutable(false) : ::chmod(m_path, 0755) == 0))
-            qWarning("could not unlock %s", m_path.constData());
-    }
-    bool isLocked() const { return m_locked; }
-
-private:
-    bool setImmutable(bool immutable) {
+// Makes removing entries of a folder fail, or work again, for whoever runs the test: root
+// ignores permission bits, so it gets the immutable flag; anyone else loses write permission.
+bool setFolderLocked(const QString& folder, bool locked) {
+    const QByteArray path = QFile::encodeName(folder);
+    if (::geteuid() != 0)
+        return ::chmod(path, locked ? 0555 : 0755) == 0;
 #ifdef __linux__
-        const int fd = ::open(m_path, O_RDONLY | O_DIRECTORY);
-        int flags = 0;
-        bool done = fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-        flags = immutable ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
-        done = done && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-        if (fd >= 0)
-            ::close(fd);
-        return done;
+    const int fd = ::open(path, O_RDONLY | O_DIRECTORY);
+    int flags = 0;
+    bool done = fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    flags = locked ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+    done = done && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    if (fd >= 0)
+        ::close(fd);
+    return done;
 #else
-        Q_UNUSED(immutable);
-        return false;
+    return false;
 #endif
-    }
-
-    QByteArray m_path;
-    bool m_locked = false;
-};
+}
 
 struct CliRun {
     int exitCode = -1;
@@ -201,9 +188,10 @@ void TestCliRemove::movesLeftoversAndBundleToTheTrash() {
 
 void TestCliRemove::reportsItemsThatCouldNotBeRemoved() {
     const QString stuck = m_leftovers[1];
-    const FolderLock lock(m_dir->path(QFileInfo(stuck).path()));
-    if (!lock.isLocked())
+    const QString folder = m_dir->path(QFileInfo(stuck).path());
+    if (!setFolderLocked(folder, true))
         QSKIP("cannot make a folder unwritable here (no immutable flag for root)");
+    const auto unlock = qScopeGuard([&] { setFolderLocked(folder, false); });
 
     const CliRun run = remove({"--yes"});
 

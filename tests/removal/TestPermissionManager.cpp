@@ -22,8 +22,6 @@ private slots:
     void detectsAccessFromTheProbeFolders_data();
     void detectsAccessFromTheProbeFolders();
     void detectsARealUnreadableProbeFolder();
-    void promptDecisionAfterAScan_data();
-    void promptDecisionAfterAScan();
     void promptsAgainOnlyAfterAccessWasSeenGranted();
     void rechecksOnceAfterTheSettingsWereOpened();
     void everyWriteOfAPublishedFieldNotifies();
@@ -92,39 +90,6 @@ void TestPermissionManager::detectsARealUnreadableProbeFolder() {
     QVERIFY(manager.hasFullDiskAccess());
 }
 
-void TestPermissionManager::promptDecisionAfterAScan_data() {
-    QTest::addColumn<bool>("granted");
-    QTest::addColumn<bool>("shownBefore");
-    QTest::addColumn<bool>("unreadable");
-    QTest::addColumn<bool>("shownAfter");
-    QTest::addColumn<bool>("alert");
-    QTest::newRow("granted, nothing unreadable") << true << true << false << false << false;
-    QTest::newRow("granted, some unreadable") << true << true << true << false << false;
-    QTest::newRow("denied, nothing unreadable") << false << false << false << false << false;
-    QTest::newRow("denied, unreadable, first time") << false << false << true << true << true;
-    QTest::newRow("denied, unreadable, prompted before") << false << true << true << true << false;
-}
-
-void TestPermissionManager::promptDecisionAfterAScan() {
-    QFETCH(bool, granted);
-    QFETCH(bool, shownBefore);
-    QFETCH(bool, unreadable);
-    QFETCH(bool, shownAfter);
-    QFETCH(bool, alert);
-    TestDir home;
-    home.createDirectory(mail);
-    FaultInjectingFileSystem fileSystem;
-    if (!granted)
-        fileSystem.failListing(home.path(mail), 257);
-    PermissionManager manager(fileSystem, home.path());
-    manager.setHasShownPermissionPrompt(shownBefore);
-
-    manager.applyPromptDecision(unreadable);
-
-    QCOMPARE(manager.hasShownPermissionPrompt(), shownAfter);
-    QCOMPARE(manager.showPermissionPromptAlert(), alert);
-}
-
 void TestPermissionManager::promptsAgainOnlyAfterAccessWasSeenGranted() {
     TestDir home;
     home.createDirectory(mail);
@@ -138,6 +103,8 @@ void TestPermissionManager::promptsAgainOnlyAfterAccessWasSeenGranted() {
         manager.applyPromptDecision(!unreadable.isEmpty());
     };
 
+    scan({});
+    QVERIFY(!manager.showPermissionPromptAlert() && !manager.hasShownPermissionPrompt());
     scan({QStringLiteral("/a")});
     QVERIFY(manager.showPermissionPromptAlert());
     QVERIFY(manager.hasPermissionWarning());
@@ -151,6 +118,9 @@ void TestPermissionManager::promptsAgainOnlyAfterAccessWasSeenGranted() {
     QVERIFY(manager.permissionDeniedPaths().isEmpty());
     QVERIFY(!manager.hasShownPermissionPrompt());
     manager.setPermissionDeniedPaths({QStringLiteral("/c")});
+    manager.setHasShownPermissionPrompt(true);
+    manager.applyPromptDecision(true); // granted: re-armed, no prompt, no banner
+    QVERIFY(!manager.hasShownPermissionPrompt() && !manager.showPermissionPromptAlert());
     QVERIFY(!manager.hasPermissionWarning());
 
     home.createDirectory(mail); // access lost again
