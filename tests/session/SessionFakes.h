@@ -4,10 +4,7 @@
 #include "removal/FileDeleting.h"
 #include "scanner/LeftoverScanning.h"
 
-#include <QFuture>
-#include <QList>
 #include <QPromise>
-#include <QUrl>
 
 #include <memory>
 
@@ -16,25 +13,21 @@
 template <typename Result, typename Request> class PendingCalls {
 public:
     QFuture<Result> start(const Request& request) {
-        auto promise = std::make_shared<QPromise<Result>>();
-        promise->start();
-        m_calls.append({request, promise});
-        return promise->future();
+        m_requests.append(request);
+        m_promises.append(std::make_shared<QPromise<Result>>());
+        m_promises.last()->start();
+        return m_promises.last()->future();
     }
-    qsizetype count() const { return m_calls.size(); }
-    const Request& request(qsizetype index) const { return m_calls.at(index).request; }
+    qsizetype count() const { return m_requests.size(); }
+    const Request& request(qsizetype index) const { return m_requests.at(index); }
     void finish(qsizetype index, const Result& result) {
-        QPromise<Result>& promise = *m_calls.at(index).promise;
-        promise.addResult(result);
-        promise.finish();
+        m_promises.at(index)->addResult(result);
+        m_promises.at(index)->finish();
     }
 
 private:
-    struct Call {
-        Request request;
-        std::shared_ptr<QPromise<Result>> promise;
-    };
-    QList<Call> m_calls;
+    QList<Request> m_requests;
+    QList<std::shared_ptr<QPromise<Result>>> m_promises;
 };
 
 struct ScanRequest {
@@ -42,34 +35,24 @@ struct ScanRequest {
     bool useSpotlight = false;
 };
 
-class FakeScanner : public tidewell::LeftoverScanning,
-                    public PendingCalls<tidewell::ScanReport, ScanRequest> {
-public:
+struct FakeScanner : tidewell::LeftoverScanning, PendingCalls<tidewell::ScanReport, ScanRequest> {
     QFuture<tidewell::ScanReport> scan(const tidewell::AppDescriptor& app,
-                                       bool useSpotlight) override {
-        return start({app, useSpotlight});
+                                       bool spotlight) override {
+        return start({app, spotlight});
     }
 };
 
-class FakeDeleter : public tidewell::FileDeleting,
-                    public PendingCalls<tidewell::DeletionReport, QList<QUrl>> {
-public:
+struct FakeDeleter : tidewell::FileDeleting, PendingCalls<tidewell::DeletionReport, QList<QUrl>> {
     QFuture<tidewell::DeletionReport> deleteItems(const QList<QUrl>& urls) override {
         return start(urls);
     }
 };
 
-class FakeSizeEstimator : public PendingCalls<qint64, QUrl> {};
+using FakeSizeEstimator = PendingCalls<qint64, QUrl>;
 
 // A leftover of the given size at path, as a scan reports it.
 inline tidewell::ScannedFile leftover(const QString& path, tidewell::ScanCategory category,
                                       qint64 size, bool selected = true) {
-    tidewell::ScannedFile file;
-    file.id = path;
-    file.url = QUrl::fromLocalFile(path);
-    file.category = category;
-    file.safety = tidewell::FileSafetyLevel::safe;
-    file.sizeInBytes = size;
-    file.isSelected = selected;
-    return file;
+    return {path,    QUrl::fromLocalFile(path), category, tidewell::FileSafetyLevel::safe, size,
+            selected};
 }

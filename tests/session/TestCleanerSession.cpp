@@ -1,7 +1,7 @@
 #include "SessionFixture.h"
 #include "session/SharedByteFormatter.h"
 
-#include <QSignalSpy>
+#include <QMetaProperty>
 #include <QTest>
 
 using namespace tidewell;
@@ -9,14 +9,27 @@ using namespace tidewell;
 namespace {
 
 ScanReport reportOf(int matchCount, const QStringList& deniedPaths = {}) {
-    ScanReport report;
-    for (int i = 0; i < matchCount; ++i) {
-        report.matches.append(leftover(QString("/h/Library/Caches/com.harbor.notes.%1").arg(i),
-                                       ScanCategory::caches, 10 * (i + 1)));
-    }
-    report.permissionDeniedPaths = deniedPaths;
+    ScanReport report{{}, deniedPaths};
+    for (int i = 1; i <= matchCount; ++i)
+        report.matches.append(
+            leftover(QString("/h/Library/Caches/n%1").arg(i), ScanCategory::caches, 10 * i));
     return report;
 }
+
+// Every published value of the session and of the permission state, to show that a stale
+// result writes nothing.
+QVariantMap snapshot(const SessionFixture& session) {
+    QVariantMap values{{"rows", session.model->files()->count()}};
+    for (const QObject* object : {static_cast<const QObject*>(session.model.get()),
+                                  static_cast<const QObject*>(&session.permissions)}) {
+        const QMetaObject* meta = object->metaObject();
+        for (int i = meta->propertyOffset(); i < meta->propertyCount(); ++i)
+            values.insert(meta->property(i).name(), meta->property(i).read(object));
+    }
+    return values;
+}
+
+enum class Interruption { secondScan, reset, newerIntake };
 
 } // namespace
 
@@ -25,25 +38,15 @@ class TestCleanerSession : public QObject {
 
 private slots:
     void newSessionStartsEmpty() {
-        TestDir dir;
-        PreferenceStore preferences(dir.path("settings.ini"));
-        FaultInjectingFileSystem faults(FileSystem::real());
-        PermissionManager permissions(faults, dir.createDirectory("home"));
-        QSignalSpy checks(&permissions, &PermissionManager::hasFullDiskAccessChanged);
-        CleanerViewModel model({std::make_shared<FakeScanner>(), std::make_shared<FakeDeleter>(),
-                                &preferences, &permissions,
-                                [](const QUrl&) { return QFuture<qint64>(); }});
-
-        QCOMPARE(checks.count(), 1);
+        SessionFixture session;
+        const CleanerViewModel& model = *session.model;
+        QCOMPARE(session.accessChecks.count(), 1);
         QCOMPARE(model.statusMessage(), "Drop your apps here");
-        QVERIFY(model.useSpotlight());
-        QVERIFY(!model.hasDroppedApp() && model.droppedApp().isEmpty());
+        QVERIFY(model.useSpotlight() && !model.hasDroppedApp() && model.droppedApp().isEmpty());
         QVERIFY(!model.isScanning() && !model.isDeleting() && !model.awaitingManualScan());
         QVERIFY(!model.showErrorAlert() && !model.showDeleteConfirmation());
         QVERIFY(!model.showSuccessState() && !model.isAnySelected() && !model.isAllSelected());
-        QCOMPARE(model.files()->count(), 0);
-        QCOMPARE(model.selectedCount(), 0);
-        QCOMPARE(model.lastDeletedCount() + model.lastReclaimedSize() + model.selectedSize(), 0);
+        QCOMPARE(model.lastDeletedCount() + model.lastReclaimedSize() + model.selectedCount(), 0);
         QCOMPARE(model.appSizeText(), "Calculating...");
     }
 
@@ -70,33 +73,26 @@ private slots:
         const QUrl bundle = session.takeInHarborNotes();
 
         QCOMPARE(published, statuses);
-        const QVariantMap app = model.droppedApp();
-        QCOMPARE(app.value("displayName").toString(), "Harbor Notes");
-        QCOMPARE(app.value("bundleIdentifier").toString(), "com.harbor.notes");
-        QCOMPARE(app.value("appPath").toString(), bundle.toLocalFile());
-        QCOMPARE(app.value("fileName").toString(), "Harbor Notes.app");
+        QCOMPARE(model.droppedApp(), QVariantMap({{"displayName", "Harbor Notes"},
+                                                  {"bundleIdentifier", "com.harbor.notes"},
+                                                  {"appPath", bundle.toLocalFile()},
+                                                  {"fileName", "Harbor Notes.app"}}));
         QVERIFY(session.permissions.permissionDeniedPaths().isEmpty());
-        QCOMPARE(session.sizes.count(), 1);
         QCOMPARE(session.sizes.request(0), bundle);
         QCOMPARE(model.isScanning(), autoScan);
         QCOMPARE(model.awaitingManualScan(), !autoScan);
         QCOMPARE(session.scanner->count(), autoScan ? 1 : 0);
 
-        // "Scan Now" while waiting for a manual scan.
-        model.scanForLeftovers(true);
-        QVERIFY(!model.awaitingManualScan());
-        QCOMPARE(model.statusMessage(), "Scanning library folders...");
+        model.scanForLeftovers(true); // "Scan Now"
+        QVERIFY(!model.awaitingManualScan() && model.isScanning());
         const ScanRequest& request = session.scanner->request(session.scanner->count() - 1);
-        QCOMPARE(request.app.bundleIdentifier, "com.harbor.notes");
-        QVERIFY(request.useSpotlight);
+        QVERIFY(request.app.bundleIdentifier == "com.harbor.notes" && request.useSpotlight);
     }
 
     void rejectingABundle_data() {
-        QTest::addColumn<QString>("relativePath");
-        QTest::addColumn<QVariantMap>("info");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QVariantMap>("info"); // empty: no Info.plist at all
         QTest::addColumn<AppDescriptorError>("error");
-        QTest::newRow("plain file")
-            << "notes.txt" << QVariantMap() << AppDescriptorError::notAnAppBundle;
         QTest::newRow("folder without .app")
             << "Harbor Notes" << QVariantMap{{"CFBundleIdentifier", "com.harbor.notes"}}
             << AppDescriptorError::notAnAppBundle;
@@ -108,54 +104,41 @@ private slots:
 
     // A bad bundle leaves the session exactly as it was, apart from the alert.
     void rejectingABundle() {
-        QFETCH(QString, relativePath);
+        QFETCH(QString, name);
         QFETCH(QVariantMap, info);
         QFETCH(AppDescriptorError, error);
         SessionFixture session;
-        CleanerViewModel& model = *session.model;
         session.takeInHarborNotes(4096);
         session.scanner->finish(0, reportOf(2));
-        QString path;
-        if (relativePath.endsWith(".txt"))
-            path = session.dir.createFile(relativePath, "notes");
-        else if (info.isEmpty())
-            path = session.dir.createDirectory(relativePath);
-        else
-            path = session.dir.createAppBundle(relativePath, info);
-        QSignalSpy statuses(&model, &CleanerViewModel::statusMessageChanged);
+        const QString path = info.isEmpty() ? session.dir.createDirectory(name)
+                                            : session.dir.createAppBundle(name, info);
+        QVariantMap expected = snapshot(session);
+        expected["errorMessage"] = errorDescription(error);
+        expected["showErrorAlert"] = true;
 
-        model.handleDroppedApp(QUrl::fromLocalFile(path));
+        session.model->handleDroppedApp(QUrl::fromLocalFile(path));
 
-        QCOMPARE(model.errorMessage(), errorDescription(error));
-        QVERIFY(model.showErrorAlert());
-        QCOMPARE(model.droppedApp().value("fileName").toString(), "Harbor Notes.app");
-        QCOMPARE(model.droppedAppSizeInBytes(), 4096);
-        QCOMPARE(model.files()->count(), 2);
-        QCOMPARE(session.sizes.count(), 1);
-        QCOMPARE(session.scanner->count(), 1);
-        QCOMPARE(statuses.count(), 0);
+        QCOMPARE(snapshot(session), expected);
+        QCOMPARE(session.sizes.count() + session.scanner->count(), 2);
     }
 
     void scanWithoutAnApp_data() {
         QTest::addColumn<bool>("userInitiated");
-        QTest::newRow("user") << true;
-        QTest::newRow("after settings") << false;
+        QTest::newRow("by the user") << true;
+        QTest::newRow("after the settings") << false;
     }
 
     void scanWithoutAnApp() {
         QFETCH(bool, userInitiated);
         SessionFixture session;
-        QSignalSpy errors(session.model.get(), &CleanerViewModel::errorMessageChanged);
-        QSignalSpy statuses(session.model.get(), &CleanerViewModel::statusMessageChanged);
-
+        QVariantMap expected = snapshot(session);
+        if (userInitiated) {
+            expected["errorMessage"] = "Select an app first.";
+            expected["showErrorAlert"] = true;
+        }
         session.model->scanForLeftovers(userInitiated);
-
-        QCOMPARE(session.model->showErrorAlert(), userInitiated);
-        QCOMPARE(errors.count(), userInitiated ? 1 : 0);
-        QCOMPARE(session.model->errorMessage(), userInitiated ? "Select an app first." : "");
-        QCOMPARE(statuses.count(), 0);
+        QCOMPARE(snapshot(session), expected);
         QCOMPARE(session.scanner->count(), 0);
-        QVERIFY(!session.model->isScanning());
     }
 
     void scanResultIsPublished_data() {
@@ -179,80 +162,49 @@ private slots:
         QVERIFY(!session.model->isScanning());
         QCOMPARE(session.model->files()->files(), reportOf(matches).matches);
         QCOMPARE(breakdown.count(), 1);
-        const QVariantMap caches = session.model->categoryBreakdown().at(2).toMap();
-        QCOMPARE(caches.value("category").toString(), "Caches");
-        QCOMPARE(caches.value("itemCount").toLongLong(), matches);
-        QCOMPARE(caches.value("totalBytes").toLongLong(), 5LL * matches * (matches + 1));
+        QCOMPARE(session.model->categoryBreakdown().at(2).toMap(),
+                 QVariantMap({{"category", "Caches"},
+                              {"itemCount", qint64(matches)},
+                              {"totalBytes", qint64(5 * matches * (matches + 1))}}));
     }
 
-    // Only the latest scan may write; the earlier one finds its identity replaced.
-    void twoScansInARow() {
-        SessionFixture session;
-        CleanerViewModel& model = *session.model;
-        session.takeInHarborNotes();
-        model.scanForLeftovers(true);
-        QCOMPARE(session.scanner->count(), 2);
-
-        QSignalSpy scanning(&model, &CleanerViewModel::isScanningChanged);
-        session.scanner->finish(0, reportOf(3, {"/h/Library/Mail"}));
-        QVERIFY(model.isScanning());
-        QCOMPARE(scanning.count(), 0);
-        QCOMPARE(model.files()->count(), 0);
-        QCOMPARE(model.statusMessage(), "Scanning library folders...");
-
-        session.scanner->finish(1, reportOf(1));
-        QVERIFY(!model.isScanning());
-        QCOMPARE(model.statusMessage(), "Found 1 related items.");
+    void staleResultsAreDropped_data() {
+        QTest::addColumn<Interruption>("interruption");
+        QTest::newRow("second scan") << Interruption::secondScan;
+        QTest::newRow("reset") << Interruption::reset;
+        QTest::newRow("newer bundle") << Interruption::newerIntake;
     }
 
-    void resetDuringAScan() {
+    void staleResultsAreDropped() {
+        QFETCH(Interruption, interruption);
         SessionFixture session;
         session.setAccessGranted(false);
         CleanerViewModel& model = *session.model;
         session.takeInHarborNotes();
-        model.setErrorMessage("Earlier failure");
-        model.setShowErrorAlert(true);
-
-        model.resetSelection();
-        QVERIFY(!model.isScanning());
-        QVERIFY(model.showErrorAlert()); // only the user closes an alert
-        QCOMPARE(model.errorMessage(), "Earlier failure");
-        session.scanner->finish(0, reportOf(2, {"/h/Library/Mail"}));
-
-        QVERIFY(!model.isScanning() && !model.hasDroppedApp());
-        QCOMPARE(model.files()->count(), 0);
-        QCOMPARE(model.statusMessage(), "Drop your apps here");
-        QVERIFY(session.permissions.permissionDeniedPaths().isEmpty());
-        QVERIFY(!session.permissions.showPermissionPromptAlert());
-    }
-
-    void staleSizeEstimates_data() {
-        QTest::addColumn<bool>("newerIntake");
-        QTest::newRow("reset") << false;
-        QTest::newRow("newer intake") << true;
-    }
-
-    void staleSizeEstimates() {
-        QFETCH(bool, newerIntake);
-        SessionFixture session;
-        CleanerViewModel& model = *session.model;
-        session.takeInHarborNotes();
-        if (newerIntake)
+        if (interruption == Interruption::secondScan)
+            model.scanForLeftovers(true);
+        else if (interruption == Interruption::newerIntake)
             model.handleDroppedApp(session.bundle("Tide Clock", "org.tide.clock"));
         else
             model.resetSelection();
+        QCOMPARE(model.isScanning(), interruption != Interruption::reset);
+        const QVariantMap before = snapshot(session);
 
-        session.sizes.finish(0, 5000);
-        QCOMPARE(model.droppedAppSizeInBytes(), 0);
-        QCOMPARE(model.appSizeText(), "Calculating...");
-        if (!newerIntake)
+        session.scanner->finish(0, reportOf(2, {"/h/Library/Mail"}));
+        if (interruption != Interruption::secondScan) // a scan leaves the size estimate current
+            session.sizes.finish(0, 5000);
+        QCOMPARE(snapshot(session), before);
+        if (interruption == Interruption::reset)
             return;
 
+        // The current work still lands.
+        session.scanner->finish(1, reportOf(1));
+        QCOMPARE(model.statusMessage(), "Found 1 related items.");
+        QVERIFY(!model.isScanning());
         QSignalSpy totals(&model, &CleanerViewModel::selectedSizeChanged);
-        session.sizes.finish(1, 2'500'000);
-        QCOMPARE(model.droppedAppSizeInBytes(), 2'500'000);
+        session.sizes.finish(session.sizes.count() - 1, 2'500'000);
         QCOMPARE(model.appSizeText(), SharedByteFormatter::string(2'500'000));
-        QCOMPARE(model.selectedSize(), 2'500'000);
+        QCOMPARE(model.selectedSize(), 2'500'000 + 10);
         QCOMPARE(totals.count(), 1);
     }
 
@@ -262,38 +214,43 @@ private slots:
         session.setAccessGranted(false);
         PermissionManager& permissions = session.permissions;
         CleanerViewModel& model = *session.model;
-        QSignalSpy checks(&permissions, &PermissionManager::hasFullDiskAccessChanged);
 
         session.takeInHarborNotes();
-        QCOMPARE(checks.count(), 1);
-        session.scanner->finish(0, reportOf(1, {"/h/Library/Mail"}));
-        QCOMPARE(checks.count(), 2);
+        QCOMPARE(session.accessChecks.count(), 2);
+        session.scanner->finish(0, reportOf(1)); // nothing was refused: no reason to ask
+        QCOMPARE(session.accessChecks.count(), 3);
+        QVERIFY(!permissions.showPermissionPromptAlert() &&
+                !permissions.hasShownPermissionPrompt());
+
+        model.scanForLeftovers(true);
+        session.scanner->finish(1, reportOf(1, {"/h/Library/Mail"}));
         QCOMPARE(permissions.permissionDeniedPaths(), QStringList{"/h/Library/Mail"});
-        QVERIFY(permissions.showPermissionPromptAlert());
-        QVERIFY(permissions.hasPermissionWarning());
+        QVERIFY(permissions.showPermissionPromptAlert() && permissions.hasPermissionWarning());
         permissions.setShowPermissionPromptAlert(false); // the user closes the prompt
 
         model.scanForLeftovers(true);
         QVERIFY(permissions.permissionDeniedPaths().isEmpty());
-        session.scanner->finish(1, reportOf(1, {"/h/Library/Safari"}));
+        session.scanner->finish(2, reportOf(1, {"/h/Library/Safari"}));
         QCOMPARE(permissions.permissionDeniedPaths(), QStringList{"/h/Library/Safari"});
         QVERIFY(!permissions.showPermissionPromptAlert());
 
         session.setAccessGranted(true);
         model.scanForLeftovers(false);
-        session.scanner->finish(2, reportOf(1, {"/h/Library/Safari"}));
+        session.scanner->finish(3, reportOf(1, {"/h/Library/Safari"}));
         QVERIFY(permissions.permissionDeniedPaths().isEmpty());
         QVERIFY(!permissions.hasShownPermissionPrompt());
-        QVERIFY(!permissions.showPermissionPromptAlert());
 
         session.setAccessGranted(false);
         model.scanForLeftovers(true);
-        session.scanner->finish(3, reportOf(1, {"/h/Library/Messages"}));
+        session.scanner->finish(4, reportOf(1, {"/h/Library/Messages"}));
         QVERIFY(permissions.showPermissionPromptAlert());
 
+        model.setErrorMessage("Earlier failure");
+        model.setShowErrorAlert(true);
         model.resetSelection();
         QVERIFY(!permissions.showPermissionPromptAlert());
         QVERIFY(permissions.permissionDeniedPaths().isEmpty());
+        QVERIFY(model.showErrorAlert()); // only the user closes an alert
     }
 };
 

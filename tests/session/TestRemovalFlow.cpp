@@ -14,7 +14,7 @@ const QString goneReason = "File no longer exists.";
 // A held bundle of 1000 bytes whose scan found a (100), b (20) and c (3), selected, and d (7),
 // not selected.
 struct ScannedSession : SessionFixture {
-    explicit ScannedSession(Options options = {}) : SessionFixture(options) {
+    explicit ScannedSession(SessionOptions options = {}) : SessionFixture(options) {
         bundleURL = takeInHarborNotes(1000);
         scanner->finish(0, {{leftover("/h/Library/Caches/a", ScanCategory::caches, 100),
                              leftover("/h/Library/Logs/b", ScanCategory::logs, 20),
