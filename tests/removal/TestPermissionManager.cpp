@@ -13,6 +13,19 @@ namespace {
 
 const QString mail = QStringLiteral("Library/Mail");
 
+// A home whose Mail folder refuses to be listed while it exists.
+struct GuardedHome {
+    explicit GuardedHome(int errorCode) {
+        revoke();
+        fileSystem.failListing(home.path(mail), errorCode);
+    }
+    void grant() { QDir(home.path(mail)).removeRecursively(); }
+    void revoke() { home.createDirectory(mail); }
+
+    TestDir home;
+    FaultInjectingFileSystem fileSystem;
+};
+
 } // namespace
 
 class TestPermissionManager : public QObject {
@@ -91,11 +104,8 @@ void TestPermissionManager::detectsARealUnreadableProbeFolder() {
 }
 
 void TestPermissionManager::promptsAgainOnlyAfterAccessWasSeenGranted() {
-    TestDir home;
-    home.createDirectory(mail);
-    FaultInjectingFileSystem fileSystem;
-    fileSystem.failListing(home.path(mail), 513);
-    PermissionManager manager(fileSystem, home.path());
+    GuardedHome guarded(513);
+    PermissionManager manager(guarded.fileSystem, guarded.home.path());
     const auto scan = [&](const QStringList& unreadable) {
         manager.setPermissionDeniedPaths({});
         manager.checkStatus();
@@ -112,7 +122,7 @@ void TestPermissionManager::promptsAgainOnlyAfterAccessWasSeenGranted() {
     scan({QStringLiteral("/b")});
     QVERIFY(!manager.showPermissionPromptAlert());
 
-    QVERIFY(QDir(home.path(mail)).removeRecursively()); // nothing guarded left: granted
+    guarded.grant();
     manager.checkStatus();
     QVERIFY(manager.hasFullDiskAccess());
     QVERIFY(manager.permissionDeniedPaths().isEmpty());
@@ -123,17 +133,14 @@ void TestPermissionManager::promptsAgainOnlyAfterAccessWasSeenGranted() {
     QVERIFY(!manager.hasShownPermissionPrompt() && !manager.showPermissionPromptAlert());
     QVERIFY(!manager.hasPermissionWarning());
 
-    home.createDirectory(mail); // access lost again
+    guarded.revoke();
     scan({QStringLiteral("/d")});
     QVERIFY(manager.showPermissionPromptAlert());
 }
 
 void TestPermissionManager::rechecksOnceAfterTheSettingsWereOpened() {
-    TestDir home;
-    home.createDirectory(mail);
-    FaultInjectingFileSystem fileSystem;
-    fileSystem.failListing(home.path(mail), 257);
-    PermissionManager manager(fileSystem, home.path());
+    GuardedHome guarded(257);
+    PermissionManager manager(guarded.fileSystem, guarded.home.path());
     manager.openFullDiskAccessSettings(); // no opener installed: only the flags change
     QVERIFY(manager.hasShownPermissionPrompt());
     QList<std::pair<QUrl, QString>> opened;
@@ -151,14 +158,14 @@ void TestPermissionManager::rechecksOnceAfterTheSettingsWereOpened() {
     QCOMPARE(opened[0].second, QStringLiteral("/first"));
     QVERIFY(manager.hasShownPermissionPrompt());
 
-    const qsizetype listings = fileSystem.listedPaths().size();
+    const qsizetype listings = guarded.fileSystem.listedPaths().size();
     QVERIFY(!manager.recheckAfterSettingsIfPending()); // still denied
-    QCOMPARE(fileSystem.listedPaths().size(), listings + 1);
+    QCOMPARE(guarded.fileSystem.listedPaths().size(), listings + 1);
     QVERIFY(!manager.recheckAfterSettingsIfPending()); // nothing pending: no check
-    QCOMPARE(fileSystem.listedPaths().size(), listings + 1);
+    QCOMPARE(guarded.fileSystem.listedPaths().size(), listings + 1);
 
     manager.openFullDiskAccessSettings();
-    QVERIFY(QDir(home.path(mail)).removeRecursively());
+    guarded.grant();
     QVERIFY(manager.recheckAfterSettingsIfPending());
     QVERIFY(!manager.shouldRecheckPermissionAfterSettings());
 }
