@@ -8,6 +8,7 @@
 #include <QScopeGuard>
 #include <QTest>
 
+#include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -73,6 +74,30 @@ bool setFolderLocked(const QString& folder, bool locked) {
 #endif
 }
 
+// A terminal on which the given answer has already been typed.
+class TypedTerminal {
+public:
+    explicit TypedTerminal(const QByteArray& typed) : m_master(::posix_openpt(O_RDWR | O_NOCTTY)) {
+        if (m_master < 0 || ::grantpt(m_master) != 0 || ::unlockpt(m_master) != 0)
+            return;
+        m_path = QString::fromLocal8Bit(::ptsname(m_master));
+        m_slave = ::open(::ptsname(m_master), O_RDWR | O_NOCTTY);
+        if (m_slave < 0 || ::write(m_master, typed.constData(), size_t(typed.size())) < 0)
+            m_path.clear();
+    }
+    ~TypedTerminal() {
+        for (const int fd : {m_slave, m_master})
+            if (fd >= 0)
+                ::close(fd);
+    }
+    QString path() const { return m_path; } // empty when no terminal could be made
+
+private:
+    int m_master;
+    int m_slave = -1;
+    QString m_path;
+};
+
 struct CliRun {
     int exitCode = -1;
     QByteArray out;
@@ -89,9 +114,11 @@ private slots:
     void movesLeftoversAndBundleToTheTrash();
     void reportsItemsThatCouldNotBeRemoved();
     void refusesWithoutConfirmationWhenStdinIsNoTerminal();
+    void asksOnTheTerminal_data();
+    void asksOnTheTerminal();
 
 private:
-    CliRun remove(const QStringList& options) const;
+    CliRun remove(const QStringList& options, const QString& terminal = {}) const;
     QString trashPath(const QString& relative) const {
         return m_dir->path("data/Trash/" + relative);
     }
@@ -128,8 +155,10 @@ void TestCliRemove::init() {
     dir.createDirectory("root/Applications");
 }
 
-CliRun TestCliRemove::remove(const QStringList& options) const {
+CliRun TestCliRemove::remove(const QStringList& options, const QString& terminal) const {
     QProcess process;
+    if (!terminal.isEmpty())
+        process.setStandardInputFile(terminal);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("HOME", m_dir->path("home"));
     environment.insert("XDG_DATA_HOME", m_dir->path("data"));
@@ -217,6 +246,29 @@ void TestCliRemove::refusesWithoutConfirmationWhenStdinIsNoTerminal() {
     QVERIFY(run.out.isEmpty());
     QCOMPARE(library(), before);
     QVERIFY(!QFile::exists(trashPath("files")));
+}
+
+void TestCliRemove::asksOnTheTerminal_data() {
+    QTest::addColumn<QByteArray>("answer");
+    QTest::addColumn<int>("exitCode");
+    QTest::newRow("no") << QByteArray("n\n") << 1;
+    QTest::newRow("just return") << QByteArray("\n") << 1;
+    QTest::newRow("yes") << QByteArray("yes\n") << 0;
+}
+
+void TestCliRemove::asksOnTheTerminal() {
+    QFETCH(QByteArray, answer);
+    QFETCH(int, exitCode);
+    const TypedTerminal terminal(answer);
+    if (terminal.path().isEmpty())
+        QSKIP("no pseudo-terminal available");
+    const Tree before = library();
+
+    const CliRun run = remove({}, terminal.path());
+
+    QCOMPARE(run.exitCode, exitCode);
+    QVERIFY2(run.err.startsWith("Move 5 selected items to Trash? [y/N] "), qPrintable(run.err));
+    QCOMPARE(library() == before, exitCode != 0);
 }
 
 QTEST_GUILESS_MAIN(TestCliRemove)
