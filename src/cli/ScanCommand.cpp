@@ -122,7 +122,9 @@ int runScan(const QStringList& arguments) {
     if (const int* exitCode = std::get_if<int>(&environment))
         return *exitCode;
 
-    const auto bundle = readBundle(parser.positionalArguments().constFirst());
+    // The walk meets the bundle by its absolute path; it must know it to leave it out.
+    const auto bundle =
+        readBundle(QFileInfo(parser.positionalArguments().constFirst()).absoluteFilePath());
     if (const int* exitCode = std::get_if<int>(&bundle))
         return *exitCode;
     const auto& app = std::get<AppDescriptor>(bundle);
