@@ -13,6 +13,7 @@
 #include <QIcon>
 #include <QQmlApplicationEngine>
 #include <QQuickStyle>
+#include <QStandardPaths>
 
 namespace tidewell {
 
@@ -43,10 +44,15 @@ void TidewellApp::prepareApplication() {
     QGuiApplication::setApplicationName(QStringLiteral("Tidewell"));
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Tidewell"));
     QQuickStyle::setStyle(QStringLiteral("Basic"));
-    // Without a desktop session no icon theme is configured; the file-type icons come from
-    // Adwaita then.
-    if (QIcon::themeName().isEmpty() || QIcon::themeName() == QLatin1String("hicolor"))
+    // Without a desktop session no icon theme is configured and only the resources are
+    // searched; the file-type icons come from the installed Adwaita theme then.
+    if (QIcon::themeName().isEmpty() || QIcon::themeName() == QLatin1String("hicolor")) {
+        QIcon::setThemeSearchPaths(QIcon::themeSearchPaths() +
+                                   QStandardPaths::locateAll(QStandardPaths::GenericDataLocation,
+                                                             QStringLiteral("icons"),
+                                                             QStandardPaths::LocateDirectory));
         QIcon::setThemeName(QStringLiteral("Adwaita"));
+    }
 }
 
 void TidewellApp::prepareEngine(QQmlEngine& engine) {

@@ -18,7 +18,7 @@ ColumnLayout {
             title: qsTr("Confirm before removing files")
             description: qsTr("Ask before moving leftover files to the Trash.")
             checked: general.preferences.confirmBeforeRemovingFiles
-            onToggled: general.preferences.confirmBeforeRemovingFiles = checked
+            onToggled: (on) => general.preferences.confirmBeforeRemovingFiles = on
         }
         RowDivider {}
         SettingsToggleRow {
@@ -26,7 +26,7 @@ ColumnLayout {
             title: qsTr("Auto-scan after dropping app")
             description: qsTr("Start scanning as soon as you drop an app into the window.")
             checked: general.preferences.autoScanAfterDroppingApp
-            onToggled: general.preferences.autoScanAfterDroppingApp = checked
+            onToggled: (on) => general.preferences.autoScanAfterDroppingApp = on
         }
         RowDivider {}
         SettingsToggleRow {
@@ -34,7 +34,7 @@ ColumnLayout {
             title: qsTr("Show category breakdown dashboard")
             description: qsTr("Display disk space usage categorized by Application Support, Preferences, Caches, etc.")
             checked: general.preferences.showCategoryDashboard
-            onToggled: general.preferences.showCategoryDashboard = checked
+            onToggled: (on) => general.preferences.showCategoryDashboard = on
         }
     }
 }

@@ -11,8 +11,8 @@ Item {
     property string description
     property bool checked: false
 
-    // The user flipped the switch; `checked` already holds the new value.
-    signal toggled()
+    // The user flipped the switch; the owner stores the value, which comes back in `checked`.
+    signal toggled(bool on)
 
     Layout.fillWidth: true
     implicitHeight: rowContent.implicitHeight + 22
@@ -55,8 +55,8 @@ Item {
             implicitHeight: 18
             focusPolicy: Qt.NoFocus
             onToggled: {
-                row.checked = checked
-                row.toggled()
+                row.toggled(checked)
+                checked = Qt.binding(() => row.checked)
             }
             indicator: Rectangle {
                 anchors.fill: parent

@@ -11,6 +11,7 @@ Window {
 
     // Opens the window, or brings it forward when it is already open.
     function present() {
+        page.active = true
         show()
         raise()
         requestActivate()
@@ -26,12 +27,14 @@ Window {
     color: Appearance.windowBackground
     title: qsTr("Settings")
     visible: false
+    onClosing: page.active = false
+    onVisibleChanged: page.active = visible
 
     Loader {
         id: page
         objectName: "settingsLoader"
         anchors.fill: parent
-        active: settingsWindow.visible
+        active: false
         sourceComponent: SettingsView {
             preferences: settingsWindow.preferences
         }

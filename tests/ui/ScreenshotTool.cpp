@@ -1,0 +1,257 @@
+// Renders every state of the two windows to PNG files, off screen, on a sample library:
+//   tidewell-screenshots OUTDIR APP_BUNDLE
+// HOME must be a temporary sample home (the success state really moves the sample's files to
+// the Trash of XDG_DATA_HOME). TIDEWELL_APPEARANCE picks light or dark.
+#include "../session/SessionFakes.h"
+#include "FaultInjectingFileSystem.h"
+#include "removal/FileDeletionService.h"
+#include "removal/PermissionManager.h"
+#include "scanner/LeftoverScannerService.h"
+#include "session/AppPreferences.h"
+#include "session/CleanerViewModel.h"
+#include "session/PreferenceStore.h"
+#include "ui/TidewellApp.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QGuiApplication>
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QQuickWindow>
+#include <QThread>
+#include <QtQml/qqmlextensionplugin.h>
+
+#include <cstdio>
+#include <functional>
+#include <memory>
+
+Q_IMPORT_QML_PLUGIN(TidewellPlugin)
+
+using namespace tidewell;
+
+namespace {
+
+// Lets events, timers and animations run for ms milliseconds, or until done() holds.
+bool settle(int ms, const std::function<bool()>& done = {}) {
+    const QDeadlineTimer deadline(ms);
+    while (!deadline.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        if (done && done())
+            return true;
+        QThread::msleep(10);
+    }
+    return !done || done();
+}
+
+class Studio {
+public:
+    Studio(QString outDir, QString appPath)
+        : m_outDir(std::move(outDir)), m_appPath(std::move(appPath)), m_home(QDir::homePath()),
+          m_preferences(QDir(m_home).filePath(QStringLiteral(".screenshots.ini"))),
+          m_openPermissions(FileSystem::real(), m_home),
+          m_blockedPermissions(blockFolders(), m_home) {
+        AppPreferences::registerDefaults(m_preferences);
+        TidewellApp::prepareEngine(m_engine);
+        m_component.loadUrl(QUrl(QStringLiteral("qrc:/qt/qml/Tidewell/qml/MainWindow.qml")));
+        m_suffix = qEnvironmentVariable("TIDEWELL_APPEARANCE", QStringLiteral("system"));
+    }
+
+    bool run() {
+        shootEmpty();
+        shootScanningAndWaiting();
+        shootResults();
+        shootRemoval();
+        shootError();
+        return m_failures == 0;
+    }
+
+private:
+    struct Scene {
+        std::unique_ptr<CleanerViewModel> viewModel;
+        std::unique_ptr<QQuickWindow> window;
+    };
+
+    FaultInjectingFileSystem& blockFolders() {
+        m_blockedFs.setHomePath(m_home);
+        for (const char* folder : {"Library/Mail", "Library/WebKit", "Library/HTTPStorages",
+                                   "Library/Saved Application State"})
+            m_blockedFs.failListing(QDir(m_home).filePath(QLatin1String(folder)), 257);
+        return m_blockedFs;
+    }
+
+    std::shared_ptr<LeftoverScanning> realScanner(FileSystem& fileSystem) {
+        return std::make_shared<LeftoverScannerService>(nullptr, ScanEnvironment{m_home, {}},
+                                                        fileSystem);
+    }
+
+    Scene open(std::shared_ptr<LeftoverScanning> scanner = {},
+               std::shared_ptr<FileDeleting> deletion = {}, PermissionManager* permissions = {}) {
+        if (!permissions)
+            permissions = &m_openPermissions;
+        CleanerViewModel::Collaborators collaborators;
+        collaborators.scanner = std::move(scanner);
+        collaborators.deletion = std::move(deletion);
+        collaborators.preferences = &m_preferences;
+        collaborators.permissions = permissions;
+        Scene scene;
+        scene.viewModel = std::make_unique<CleanerViewModel>(std::move(collaborators));
+        QObject* window = m_component.createWithInitialProperties({
+            {QStringLiteral("viewModel"), QVariant::fromValue<QObject*>(scene.viewModel.get())},
+            {QStringLiteral("permissionManager"), QVariant::fromValue<QObject*>(permissions)},
+            {QStringLiteral("preferences"), QVariant::fromValue<QObject*>(&m_preferences)},
+        });
+        if (!window)
+            qFatal("%s", qPrintable(m_component.errorString()));
+        scene.window.reset(qobject_cast<QQuickWindow*>(window));
+        settle(400);
+        return scene;
+    }
+
+    void require(bool condition, const char* what) {
+        if (condition)
+            return;
+        std::fprintf(stderr, "screenshots: state not reached: %s\n", what);
+        ++m_failures;
+    }
+
+    void shoot(QQuickWindow* window, const QString& name) {
+        settle(500);
+        const QString file = QDir(m_outDir).filePath(name + QLatin1Char('-') + m_suffix + ".png");
+        if (!window->grabWindow().save(file)) {
+            std::fprintf(stderr, "screenshots: cannot write %s\n", qPrintable(file));
+            ++m_failures;
+            return;
+        }
+        std::printf("%s\n", qPrintable(file));
+    }
+
+    void dropApp(Scene& scene, const QString& path) {
+        scene.viewModel->handleDroppedApp(QUrl::fromLocalFile(path));
+    }
+
+    void shootEmpty() {
+        Scene scene = open();
+        shoot(scene.window.get(), QStringLiteral("01-empty"));
+        QObject* zone = scene.window->findChild<QObject*>(QStringLiteral("dropZone"));
+        require(zone, "drop zone");
+        if (zone)
+            zone->setProperty("isDropTargeted", true);
+        shoot(scene.window.get(), QStringLiteral("02-drop-targeted"));
+    }
+
+    void shootScanningAndWaiting() {
+        auto scanner = std::make_shared<FakeScanner>();
+        Scene scanning = open(scanner);
+        dropApp(scanning, m_appPath);
+        require(scanning.viewModel->isScanning(), "scanning");
+        shoot(scanning.window.get(), QStringLiteral("03-scanning"));
+
+        m_preferences.setAutoScanAfterDroppingApp(false);
+        Scene waiting = open(scanner);
+        dropApp(waiting, m_appPath);
+        require(waiting.viewModel->awaitingManualScan(), "waiting for a manual scan");
+        shoot(waiting.window.get(), QStringLiteral("04-awaiting-scan"));
+        m_preferences.setAutoScanAfterDroppingApp(true);
+
+        // An application that leaves nothing behind: a bundle of its own in the sample home.
+        Scene empty = open(realScanner(FileSystem::real()));
+        dropApp(empty, QDir(m_home).filePath(QStringLiteral("Applications/Weatherbar.app")));
+        require(settle(15000, [&] { return !empty.viewModel->isScanning(); }), "no results");
+        shoot(empty.window.get(), QStringLiteral("05-no-results"));
+    }
+
+    // Results with folders the scan could not read: the banner shows and, once, the prompt.
+    Scene openBlockedResults() {
+        Scene scene = open(realScanner(m_blockedFs), {}, &m_blockedPermissions);
+        dropApp(scene, m_appPath);
+        require(settle(15000, [&] { return scene.viewModel->files()->count() > 0; }), "results");
+        require(settle(15000, [&] { return scene.viewModel->droppedAppSizeInBytes() > 0; }),
+                "bundle size");
+        return scene;
+    }
+
+    void shootResults() {
+        Scene scene = openBlockedResults();
+        require(m_blockedPermissions.showPermissionPromptAlert(), "permission prompt");
+        shoot(scene.window.get(), QStringLiteral("06-permission-prompt"));
+        m_blockedPermissions.setShowPermissionPromptAlert(false);
+        require(m_blockedPermissions.hasPermissionWarning(), "permission banner");
+        scene.viewModel->files()->setSelected(1, false);
+        shoot(scene.window.get(), QStringLiteral("07-results"));
+
+        scene.viewModel->requestDeletion();
+        require(scene.viewModel->showDeleteConfirmation(), "delete confirmation");
+        shoot(scene.window.get(), QStringLiteral("08-delete-confirmation"));
+    }
+
+    void shootRemoval() {
+        m_preferences.setConfirmBeforeRemovingFiles(false);
+        auto deleter = std::make_shared<FakeDeleter>();
+        Scene removing = open(realScanner(FileSystem::real()), deleter);
+        dropApp(removing, m_appPath);
+        require(settle(15000, [&] { return removing.viewModel->files()->count() > 0; }),
+                "results before removal");
+        removing.viewModel->requestDeletion();
+        require(removing.viewModel->isDeleting(), "removing");
+        shoot(removing.window.get(), QStringLiteral("09-removing"));
+
+        Scene done = open(realScanner(FileSystem::real()), std::make_shared<FileDeletionService>());
+        dropApp(done, m_appPath);
+        require(settle(15000, [&] { return done.viewModel->files()->count() > 0; }),
+                "results before success");
+        require(settle(15000, [&] { return done.viewModel->droppedAppSizeInBytes() > 0; }),
+                "bundle size before success");
+        done.viewModel->requestDeletion();
+        require(settle(15000, [&] { return done.viewModel->showSuccessState(); }), "success");
+        shoot(done.window.get(), QStringLiteral("10-success"));
+        m_preferences.setConfirmBeforeRemovingFiles(true);
+    }
+
+    void shootError() {
+        Scene scene = open();
+        dropApp(scene, QDir(m_home).filePath(QStringLiteral("Library")));
+        require(scene.viewModel->showErrorAlert(), "error alert");
+        shoot(scene.window.get(), QStringLiteral("11-error-alert"));
+
+        auto* settings = scene.window->property("settingsWindow").value<QQuickWindow*>();
+        QMetaObject::invokeMethod(settings, "present");
+        shoot(settings, QStringLiteral("12-settings-general"));
+        QObject* loader = settings->findChild<QObject*>(QStringLiteral("settingsLoader"));
+        QObject* page = loader ? loader->property("item").value<QObject*>() : nullptr;
+        require(page, "settings page");
+        if (page)
+            page->setProperty("selectedTab", QStringLiteral("about"));
+        shoot(settings, QStringLiteral("13-settings-about"));
+    }
+
+    QString m_outDir;
+    QString m_appPath;
+    QString m_home;
+    QString m_suffix;
+    PreferenceStore m_preferences;
+    FaultInjectingFileSystem m_blockedFs;
+    PermissionManager m_openPermissions;
+    PermissionManager m_blockedPermissions;
+    QQmlEngine m_engine;
+    QQmlComponent m_component{&m_engine};
+    int m_failures = 0;
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+    QGuiApplication application(argc, argv);
+    TidewellApp::prepareApplication();
+    const QStringList arguments = application.arguments();
+    if (arguments.size() != 3) {
+        std::fprintf(stderr, "usage: tidewell-screenshots OUTDIR APP_BUNDLE\n");
+        return 2;
+    }
+    if (!QDir::homePath().startsWith(QDir::tempPath() + QLatin1Char('/'))) {
+        std::fprintf(stderr, "tidewell-screenshots: HOME must be a temporary sample home\n");
+        return 2;
+    }
+    QDir().mkpath(arguments.at(1));
+    return Studio(arguments.at(1), arguments.at(2)).run() ? 0 : 1;
+}

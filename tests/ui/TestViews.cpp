@@ -1,0 +1,19 @@
+#include "ui/TidewellApp.h"
+
+#include <QQmlEngine>
+#include <QtQml/qqmlextensionplugin.h>
+#include <QtQuickTest>
+
+Q_IMPORT_QML_PLUGIN(TidewellPlugin)
+
+// Gives the view tests the application's look and the module's resources.
+class ViewTestSetup : public QObject {
+    Q_OBJECT
+
+public slots:
+    void applicationAvailable() { tidewell::TidewellApp::prepareApplication(); }
+    void qmlEngineAvailable(QQmlEngine* engine) { tidewell::TidewellApp::prepareEngine(*engine); }
+};
+
+QUICK_TEST_MAIN_WITH_SETUP(TestViews, ViewTestSetup)
+#include "TestViews.moc"
