@@ -1,5 +1,6 @@
 #include "scanner/LocateIndexSearch.h"
 
+#include "ScannerTestApps.h"
 #include "TestDir.h"
 
 #include <QProcess>
@@ -7,17 +8,9 @@
 #include <QTest>
 
 using namespace tidewell;
+using scannertest::descriptor;
 
 namespace {
-
-AppDescriptor descriptor(const QString& identifier, const QString& displayName,
-                         const QString& compactName) {
-    AppDescriptor app;
-    app.normalizedBundleIdentifier = identifier;
-    app.displayName = displayName;
-    app.compactName = compactName;
-    return app;
-}
 
 const QStringList scopeFolders = {"home/Library/Application Support", "home/Library/Caches",
                                   "home/Library/Preferences"};
@@ -84,18 +77,18 @@ void TestSpotlightLocateIndex::findsItemsInsideTheScope_data() {
     QTest::addColumn<AppDescriptor>("app");
     QTest::addColumn<QStringList>("expected");
     QTest::newRow("any term, any case, any depth")
-        << descriptor("com.quillfield.harbor-notes", "Harbor Notes", "harbornotes")
+        << descriptor("", "Harbor Notes", "com.quillfield.harbor-notes", "harbornotes", "", {})
         << QStringList{"home/Library/Application Support/Harbor Notes",
                        "home/Library/Application Support/Vendor/a/b/c/d/harbornotes.db",
                        "home/Library/Caches/COM.QUILLFIELD.HARBOR-NOTES",
                        "home/Library/Preferences/com.quillfield.harbor-notes.plist"};
     QTest::newRow("pattern characters taken literally")
-        << descriptor("io.pad", "Pad [Pro", "padpro")
+        << descriptor("", "Pad [Pro", "io.pad", "padpro", "", {})
         << QStringList{"home/Library/Caches/pad [pro"};
-    QTest::newRow("apostrophe") << descriptor("net.pete", "Pete's Notes", "petesnotes")
+    QTest::newRow("apostrophe") << descriptor("", "Pete's Notes", "net.pete", "petesnotes", "", {})
                                 << QStringList{"home/Library/Caches/Pete's Notes.log"};
     QTest::newRow("case folded beyond ascii")
-        << descriptor("fr.ecole", u"École café"_qs, u"écolecafé"_qs)
+        << descriptor("", u"École café"_qs, "fr.ecole", u"écolecafé"_qs, "", {})
         << QStringList{u"home/Library/Caches/ÉCOLE Café.log"_qs};
 }
 
@@ -106,7 +99,8 @@ void TestSpotlightLocateIndex::findsItemsInsideTheScope() {
 }
 
 void TestSpotlightLocateIndex::findsNothingWithoutIndexOrScope() {
-    const AppDescriptor app = descriptor("com.quillfield.harbor-notes", "Harbor Notes", "x");
+    const AppDescriptor app =
+        descriptor("", "Harbor Notes", "com.quillfield.harbor-notes", "x", "", {});
     QVERIFY(!LocateIndexSearch(m_database).search(app, scope()).isEmpty());
     QVERIFY(LocateIndexSearch(m_database).search(app, {}).isEmpty());
     QVERIFY(LocateIndexSearch(m_dir.path("missing.db")).search(app, scope()).isEmpty());

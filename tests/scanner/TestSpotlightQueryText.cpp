@@ -1,25 +1,10 @@
+#include "ScannerTestApps.h"
 #include "scanner/SpotlightQueryText.h"
 
 #include <QTest>
 
 using namespace tidewell;
-
-namespace {
-
-AppDescriptor descriptor(const QString& identifier, const QString& displayName,
-                         const QString& compactName, std::optional<QString> base = {},
-                         std::optional<QString> stripped = {}, std::optional<QString> tail = {}) {
-    AppDescriptor app;
-    app.normalizedBundleIdentifier = identifier;
-    app.displayName = displayName;
-    app.compactName = compactName;
-    app.baseBundleIdentifier = base;
-    app.strippedCompactName = stripped;
-    app.bundleTailToken = tail;
-    return app;
-}
-
-} // namespace
+using scannertest::descriptor;
 
 class TestSpotlightQueryText : public QObject {
     Q_OBJECT
@@ -35,19 +20,20 @@ private slots:
 void TestSpotlightQueryText::searchTerms_data() {
     QTest::addColumn<AppDescriptor>("app");
     QTest::addColumn<QStringList>("expected");
+    AppDescriptor helper = scannertest::harborNotesHelper();
+    helper.displayName = "Harbor Notes 2";
+    helper.compactName = "harbornotes2";
+    helper.strippedCompactName = "harbornotes";
     QTest::newRow("every field")
-        << descriptor("com.quillfield.harbor-notes.helper", "Harbor Notes 2", "harbornotes2",
-                      "com.quillfield.harbor-notes", "harbornotes", "harbornoteshelper")
-        << QStringList{"com.quillfield.harbor-notes.helper", "harbor notes 2", "harbornotes2",
-                       "com.quillfield.harbor-notes",        "harbornotes",    "harbornoteshelper"};
+        << helper << QStringList{"com.quillfield.notes.helper", "harbor notes 2", "harbornotes2",
+                                 "com.quillfield.notes",        "harbornotes",    "noteshelper"};
     QTest::newRow("one-word name gives one term fewer")
-        << descriptor("co.ink.mac", "Ink", "ink", {}, {}, "inkmac")
-        << QStringList{"co.ink.mac", "ink", "inkmac"};
-    QTest::newRow("duplicates and empty names dropped")
-        << descriptor("toolkit", "TOOLKIT", "toolkit", QString(), QString(), "toolkit")
-        << QStringList{"toolkit"};
+        << scannertest::ink() << QStringList{"co.ink.mac", "ink", "inkmac"};
+    AppDescriptor toolkit = descriptor("", "TOOLKIT", "toolkit", "toolkit", "toolkit", {});
+    toolkit.baseBundleIdentifier = toolkit.strippedCompactName = "";
+    QTest::newRow("duplicates and empty names dropped") << toolkit << QStringList{"toolkit"};
     QTest::newRow("display name lower-cased beyond ascii")
-        << descriptor("de.cafe", u"ÉCOLE Café"_qs, u"écolecafé"_qs)
+        << descriptor("", u"ÉCOLE Café"_qs, "de.cafe", u"écolecafé"_qs, "", {})
         << QStringList{"de.cafe", u"école café"_qs, u"écolecafé"_qs};
 }
 
@@ -79,10 +65,11 @@ void TestSpotlightQueryText::escapedTerm() {
 void TestSpotlightQueryText::queryTextJoinsOneClausePerTerm() {
     const QString clause = "(kMDItemPath == '*%1*'cd || kMDItemFSName == '*%1*'cd || "
                            "kMDItemDisplayName == '*%1*'cd)";
-    QCOMPARE(SpotlightQueryText::queryText(descriptor("co.ink.mac", "Pete's Ink", "petesink")),
+    QCOMPARE(SpotlightQueryText::queryText(
+                 descriptor("", "Pete's Ink", "co.ink.mac", "petesink", "", {})),
              clause.arg("co.ink.mac") + " || " + clause.arg(R"(pete\'s ink)") + " || " +
                  clause.arg("petesink"));
-    QCOMPARE(SpotlightQueryText::queryText(descriptor("", "", "")), QString());
+    QCOMPARE(SpotlightQueryText::queryText(descriptor("", "", "", "", "", {})), QString());
 }
 
 QTEST_GUILESS_MAIN(TestSpotlightQueryText)
