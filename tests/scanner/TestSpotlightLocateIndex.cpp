@@ -24,7 +24,7 @@ private slots:
     void initTestCase();
     void findsItemsInsideTheScope_data();
     void findsItemsInsideTheScope();
-    void findsNothingWithoutIndexOrScope();
+    void findsNothingWithoutIndexScopeOrAnswer();
 
 private:
     QList<QUrl> scope() const;
@@ -98,7 +98,7 @@ void TestSpotlightLocateIndex::findsItemsInsideTheScope() {
     QCOMPARE(relativePaths(LocateIndexSearch(m_database).search(app, scope())), expected);
 }
 
-void TestSpotlightLocateIndex::findsNothingWithoutIndexOrScope() {
+void TestSpotlightLocateIndex::findsNothingWithoutIndexScopeOrAnswer() {
     const AppDescriptor app =
         descriptor("", "Harbor Notes", "com.quillfield.harbor-notes", "x", "", {});
     QVERIFY(!LocateIndexSearch(m_database).search(app, scope()).isEmpty());
@@ -107,8 +107,17 @@ void TestSpotlightLocateIndex::findsNothingWithoutIndexOrScope() {
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", m_dir.path().toUtf8());
     const QList<QUrl> withoutProgram = LocateIndexSearch(m_database).search(app, scope());
+    // A locate that would answer only after 30 s is given up on.
+    const QString slowLocate = m_dir.createFile(
+        "slow/plocate", "#!/bin/bash\nwhile (( SECONDS < 30 )); do :; done\nprintf '%s\\0' '" +
+                            m_dir.path("home/Library/Caches/COM.QUILLFIELD.HARBOR-NOTES").toUtf8() +
+                            "'\n");
+    QFile::setPermissions(slowLocate, QFile::ReadOwner | QFile::ExeOwner);
+    qputenv("PATH", m_dir.path("slow").toUtf8());
+    const QList<QUrl> withoutAnswer = LocateIndexSearch(m_database, 300).search(app, scope());
     qputenv("PATH", path);
     QVERIFY(withoutProgram.isEmpty());
+    QVERIFY(withoutAnswer.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestSpotlightLocateIndex)
