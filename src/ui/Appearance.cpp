@@ -73,12 +73,6 @@ QColor Appearance::green() const {
 QColor Appearance::gray() const {
     return byScheme(0x98989D, 0x8E8E93);
 }
-QColor Appearance::red() const {
-    return byScheme(0xFF453A, 0xFF3B30);
-}
-QColor Appearance::yellow() const {
-    return byScheme(0xFFD60A, 0xFFCC00);
-}
 
 qreal Appearance::pick(qreal darkValue, qreal lightValue) const {
     return m_isDark ? darkValue : lightValue;

@@ -25,8 +25,6 @@ class Appearance : public QObject {
     Q_PROPERTY(QColor orange READ orange NOTIFY appearanceChanged)
     Q_PROPERTY(QColor green READ green NOTIFY appearanceChanged)
     Q_PROPERTY(QColor gray READ gray NOTIFY appearanceChanged)
-    Q_PROPERTY(QColor red READ red NOTIFY appearanceChanged)
-    Q_PROPERTY(QColor yellow READ yellow NOTIFY appearanceChanged)
 
 public:
     explicit Appearance(QObject* parent = nullptr);
@@ -47,8 +45,6 @@ public:
     QColor orange() const;
     QColor green() const;
     QColor gray() const;
-    QColor red() const;
-    QColor yellow() const;
 
     // The dark or the light value of a pair, for the current appearance.
     Q_INVOKABLE qreal pick(qreal darkValue, qreal lightValue) const;

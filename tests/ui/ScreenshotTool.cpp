@@ -4,6 +4,7 @@
 // the Trash of XDG_DATA_HOME). TIDEWELL_APPEARANCE picks light or dark.
 #include "../session/SessionFakes.h"
 #include "FaultInjectingFileSystem.h"
+#include "TestDir.h"
 #include "removal/FileDeletionService.h"
 #include "removal/PermissionManager.h"
 #include "scanner/LeftoverScannerService.h"
@@ -153,9 +154,13 @@ private:
         shoot(waiting.window.get(), QStringLiteral("04-awaiting-scan"));
         m_preferences.setAutoScanAfterDroppingApp(true);
 
-        // An application that leaves nothing behind: a bundle of its own in the sample home.
+        // An application that left nothing behind in the sample library.
+        TestDir spare;
+        const QString loner = spare.createAppBundle(
+            QStringLiteral("Quokka Quill.app"),
+            {{QStringLiteral("CFBundleIdentifier"), QStringLiteral("org.example.quokkaquill")}});
         Scene empty = open(realScanner(FileSystem::real()));
-        dropApp(empty, QDir(m_home).filePath(QStringLiteral("Applications/Weatherbar.app")));
+        dropApp(empty, loner);
         require(settle(15000, [&] { return !empty.viewModel->isScanning(); }), "no results");
         shoot(empty.window.get(), QStringLiteral("05-no-results"));
     }

@@ -53,7 +53,7 @@ RowLayout {
                     Layout.fillWidth: true
                     SymbolImage {
                         name: card.look.symbol
-                        pointSize: 13
+                        pointSize: 15
                         color: card.look.accent
                     }
                     Item { Layout.fillWidth: true }
