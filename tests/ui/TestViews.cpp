@@ -1,6 +1,7 @@
 #include "ui/TidewellApp.h"
 
 #include <QQmlEngine>
+#include <QQuickWindow>
 #include <QtQml/qqmlextensionplugin.h>
 #include <QtQuickTest>
 
@@ -11,7 +12,11 @@ class ViewTestSetup : public QObject {
     Q_OBJECT
 
 public slots:
-    void applicationAvailable() { tidewell::TidewellApp::prepareApplication(); }
+    void applicationAvailable() {
+        // Without a display only the software renderer lays the scene out reliably.
+        QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+        tidewell::TidewellApp::prepareApplication();
+    }
     void qmlEngineAvailable(QQmlEngine* engine) { tidewell::TidewellApp::prepareEngine(*engine); }
 };
 

@@ -6,6 +6,7 @@ import Tidewell
 // anywhere toggles the item's selection; the context menu reveals it in the file manager.
 Item {
     id: row
+    objectName: "fileRow"
 
     // The item's list entry: fileName, parentPath, path, sizeInBytes and a writable isSelected.
     property var file

@@ -50,7 +50,7 @@ ColumnLayout {
         visible: opacity > 0
         opacity: panel.dashboardShown ? 1 : 0
         Behavior on opacity { NumberAnimation { duration: 200; easing.type: Easing.InOutQuad } }
-        breakdown: panel.dashboardShown ? panel.viewModel.categoryBreakdown : []
+        breakdown: panel.viewModel.categoryBreakdown
     }
 
     Item {
