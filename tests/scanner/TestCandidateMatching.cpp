@@ -150,11 +150,7 @@ void TestCandidateMatching::entryFilters() {
     const ScanContext underRoot(appNamed("notes"), {"/r/Users/ann", "/r"});
     QVERIFY(underRoot.isProtectedPath("/r/System/x"));
     QVERIFY(!underRoot.isProtectedPath("/System/x"));
-
-    QVERIFY(isPackageLike({"/a/X.APP", "X.APP", true, false, false}));
     QVERIFY(isPackageLike({"/a/Y", "Y", true, false, true}));
-    QVERIFY(!isPackageLike({"/a/Y.d", "Y.d", true, false, false}));
-    QVERIFY(!isPackageLike({"/a/.app", ".app", true, false, std::nullopt}));
 }
 
 // The walk tests an entry from its folder's state and its own name; whatever the folder, the

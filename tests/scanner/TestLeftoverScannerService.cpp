@@ -39,8 +39,6 @@ class TestLeftoverScannerService : public QObject {
 private slots:
     void init();
     void findsLeftoversInEveryRoot();
-    void itemsCarryCategorySafetyAndSize();
-    void ordersBySizeThenNameIgnoringCase();
     void addsIndexHitsOnlyWhenAskedAndCollapsesNested();
     void reportsEachUnreadableFolderOnceByItsOwnPath();
     void resultDoesNotDependOnPoolWidth();
@@ -49,7 +47,6 @@ private:
     ScanReport scan(FileSystem& fileSystem, bool useSpotlight = false, int threads = 2,
                     std::shared_ptr<const SpotlightSearching> spotlight = {});
     QStringList relativePaths(const ScanReport& report) const;
-    const ScannedFile* item(const ScanReport& report, const QString& relative) const;
 
     std::unique_ptr<TestDir> m_dir;
     AppDescriptor m_app;
@@ -99,15 +96,6 @@ QStringList TestLeftoverScannerService::relativePaths(const ScanReport& report) 
     return paths;
 }
 
-const ScannedFile* TestLeftoverScannerService::item(const ScanReport& report,
-                                                    const QString& relative) const {
-    for (const ScannedFile& file : report.matches) {
-        if (file.id == m_dir->path(relative))
-            return &file;
-    }
-    return nullptr;
-}
-
 void TestLeftoverScannerService::findsLeftoversInEveryRoot() {
     const ScanReport report = scan(FileSystem::real());
     // Not here: the bundle itself, a single short token (Notes), items beyond the depth limit,
@@ -127,38 +115,26 @@ void TestLeftoverScannerService::findsLeftoversInEveryRoot() {
     };
     QCOMPARE(relativePaths(report), expected);
     QVERIFY(report.permissionDeniedPaths.isEmpty());
-}
 
-void TestLeftoverScannerService::itemsCarryCategorySafetyAndSize() {
-    const ScanReport report = scan(FileSystem::real());
-    const ScannedFile* support = item(report, "Users/ann/Library/Application Support/Harbor Notes");
-    QVERIFY(support);
+    const auto at = [&](const QString& relative) {
+        return std::find_if(report.matches.cbegin(), report.matches.cend(),
+                            [&](const ScannedFile& f) { return f.id == m_dir->path(relative); });
+    };
+    const auto support = at("Users/ann/Library/Application Support/Harbor Notes");
     QCOMPARE(support->category, ScanCategory::applicationSupport);
     QCOMPARE(support->safety, FileSafetyLevel::optional);
     QVERIFY(support->isSelected);
+    QCOMPARE(support->url, QUrl::fromLocalFile(support->id));
     // The hidden file counts although the walk never lists it.
     QVERIFY2(support->sizeInBytes >= 15000, qPrintable(QString::number(support->sizeInBytes)));
-    QCOMPARE(support->url, QUrl::fromLocalFile(support->id));
-    const ScannedFile* helper = item(report, "Applications/Harbor Notes Helper.app");
-    QVERIFY(helper);
-    QCOMPARE(helper->category, ScanCategory::other);
-    QCOMPARE(helper->safety, FileSafetyLevel::risky);
-    const ScannedFile* prefs =
-        item(report, "Users/ann/Library/Preferences/com.quillfield.notes.plist");
-    QVERIFY(prefs);
-    QCOMPARE(prefs->safety, FileSafetyLevel::safe);
-}
+    QCOMPARE(at("Applications/Harbor Notes Helper.app")->safety, FileSafetyLevel::risky);
 
-void TestLeftoverScannerService::ordersBySizeThenNameIgnoringCase() {
-    const ScanReport report = scan(FileSystem::real());
+    // Larger first; equal sizes by name whatever the letter case.
     for (qsizetype i = 1; i < report.matches.size(); ++i)
         QVERIFY(report.matches[i - 1].sizeInBytes >= report.matches[i].sizeInBytes);
-    const auto index = [&](const QString& relative) {
-        return report.matches.indexOf(*item(report, relative));
-    };
-    const qsizetype alpha = index("Users/ann/Library/Caches/com.quillfield.notes.alpha");
-    const qsizetype beta = index("Users/ann/Library/Caches/com.quillfield.notes.Beta");
-    QCOMPARE(report.matches[alpha].sizeInBytes, report.matches[beta].sizeInBytes);
+    const auto alpha = at("Users/ann/Library/Caches/com.quillfield.notes.alpha");
+    const auto beta = at("Users/ann/Library/Caches/com.quillfield.notes.Beta");
+    QCOMPARE(alpha->sizeInBytes, beta->sizeInBytes);
     QVERIFY(alpha < beta);
 }
 
