@@ -32,15 +32,11 @@ RowLayout {
             Layout.alignment: Qt.AlignVCenter
             implicitHeight: cardContent.implicitHeight + 16
 
-            MaterialFill {
-                anchors.fill: parent
-                thickness: "thin"
-                radius: 10
-            }
-            Rectangle {
+            GlassPanel {
                 anchors.fill: parent
                 radius: 10
-                color: Appearance.faded(Appearance.windowBackground, Appearance.pick(0.12, 0.16))
+                tint: Appearance.faded(Appearance.windowBackground, Appearance.pick(0.12, 0.16))
+                borderColor: Appearance.faded(Appearance.primary, Appearance.pick(0.14, 0.08))
             }
 
             ColumnLayout {
@@ -92,14 +88,6 @@ RowLayout {
                     elide: Text.ElideRight
                     maximumLineCount: 1
                 }
-            }
-
-            Rectangle {
-                anchors.fill: parent
-                radius: 10
-                color: "transparent"
-                border.width: 0.8
-                border.color: Appearance.faded(Appearance.primary, Appearance.pick(0.14, 0.08))
             }
         }
     }

@@ -51,16 +51,12 @@ Item {
             radius: zone.lookState === "dropTargeted" ? 10 : zone.lookState === "hovering" ? 6 : 3
             offsetY: zone.lookState === "dropTargeted" ? 4 : zone.lookState === "hovering" ? 2 : 1
         }
-        MaterialFill {
-            anchors.fill: parent
-            thickness: "thin"
-            radius: zone.cornerRadius
-        }
-        Rectangle {
+        GlassPanel {
             anchors.fill: parent
             radius: zone.cornerRadius
-            color: Appearance.isDark ? Appearance.faded(Appearance.underPageBackground, 0.2)
-                                     : Appearance.faded(Appearance.windowBackground, 0.22)
+            tint: Appearance.isDark ? Appearance.faded(Appearance.underPageBackground, 0.2)
+                                    : Appearance.faded(Appearance.windowBackground, 0.22)
+            borderWidth: 0
         }
         Rectangle {
             objectName: "dropTint"

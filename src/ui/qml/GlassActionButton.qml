@@ -44,23 +44,14 @@ T.Button {
         elide: Text.ElideNone
     }
 
-    background: Item {
-        MaterialFill {
-            anchors.fill: parent
-            visible: !control.isPrimary
-            thickness: "thin"
-            radius: control.plateRadius
-        }
-        Rectangle {
-            anchors.fill: parent
-            radius: control.plateRadius
-            color: control.isPrimary ? Appearance.accent
-                                     : Appearance.faded(Appearance.windowBackground,
-                                                        Appearance.pick(0.2, 0.34))
-            border.width: 0.8
-            border.color: control.isPrimary
-                          ? Appearance.faded(Appearance.accent, 0.5)
-                          : Appearance.faded(Appearance.primary, Appearance.pick(0.1, 0.12))
-        }
+    background: GlassPanel {
+        radius: control.plateRadius
+        thickness: control.isPrimary ? "none" : "thin"
+        tint: control.isPrimary ? Appearance.accent
+                                : Appearance.faded(Appearance.windowBackground,
+                                                   Appearance.pick(0.2, 0.34))
+        borderColor: control.isPrimary
+                     ? Appearance.faded(Appearance.accent, 0.5)
+                     : Appearance.faded(Appearance.primary, Appearance.pick(0.1, 0.12))
     }
 }

@@ -23,18 +23,11 @@ Item {
 
     implicitHeight: content.implicitHeight + 22
 
-    MaterialFill {
-        anchors.fill: parent
-        thickness: "thin"
-        radius: 12
-    }
-    Rectangle {
+    GlassPanel {
         anchors.fill: parent
         radius: 12
-        color: Qt.rgba(banner.windowTintColor.r, banner.windowTintColor.g,
-                       banner.windowTintColor.b, 0.16)
-        border.width: 0.8
-        border.color: Appearance.faded(Appearance.primary, banner.isDarkMode ? 0.12 : 0.08)
+        tint: Appearance.faded(banner.windowTintColor, 0.16)
+        borderColor: Appearance.faded(Appearance.primary, banner.isDarkMode ? 0.12 : 0.08)
     }
 
     RowLayout {

@@ -58,16 +58,12 @@ ColumnLayout {
         Layout.fillWidth: true
         Layout.fillHeight: true
 
-        MaterialFill {
-            anchors.fill: parent
-            thickness: "thin"
-            radius: panel.panelCornerRadius
-        }
-        Rectangle {
+        GlassPanel {
             anchors.fill: parent
             radius: panel.panelCornerRadius
-            color: Appearance.faded(Appearance.isDark ? Appearance.underPageBackground
-                                                      : Appearance.windowBackground, 0.18)
+            tint: Appearance.faded(Appearance.isDark ? Appearance.underPageBackground
+                                                     : Appearance.windowBackground, 0.18)
+            borderWidth: 0
         }
 
         ColumnLayout {
