@@ -4,6 +4,7 @@
 #include "model/TextRules.h"
 #include "platform/PackageExtensions.h"
 
+#include <algorithm>
 #include <string_view>
 
 namespace tidewell {

@@ -62,16 +62,25 @@ QFuture<ScanReport> LeftoverScannerService::scan(const AppDescriptor& app, bool 
 ScanReport LeftoverScannerService::runScan(const AppDescriptor& app, bool useSpotlight) {
     const ScanContext context(app, m_environment);
     const ScanEnvironment& environment = context.environment();
-    const FileSystem& fileSystem = m_fileSystem;
     const QList<ScanRoot> roots =
-        expandScanRoots(makeScanRoots(environment), environment, fileSystem);
-
+        expandScanRoots(makeScanRoots(environment), environment, m_fileSystem);
     QSet<QString> denied;
     QSet<QString> found;
     for (const QString& path :
-         findContainerDirectories(app, context.homePath(), denied, fileSystem))
+         findContainerDirectories(app, context.homePath(), denied, m_fileSystem))
         found.insert(path);
+    walkRoots(roots, context, found, denied);
+    // The index is asked only once the walk is complete, never beside it.
+    if (useSpotlight && m_spotlight)
+        addIndexHits(app, roots, found);
+    QList<ScannedFile> matches = collapseNestedMatches(buildItems(keptMatches(found, context)));
+    sortForReport(matches);
+    return {matches, sortedByCodePoint(denied)};
+}
 
+void LeftoverScannerService::walkRoots(const QList<ScanRoot>& roots, const ScanContext& context,
+                                       QSet<QString>& found, QSet<QString>& denied) {
+    const FileSystem& fileSystem = m_fileSystem;
     runParallel(
         m_ioPool, roots,
         [&context, &fileSystem](const ScanRoot& root) {
@@ -82,32 +91,40 @@ ScanReport LeftoverScannerService::runScan(const AppDescriptor& app, bool useSpo
                 found.insert(path);
             denied.unite(result.permissionDenied);
         });
+}
 
-    if (useSpotlight && m_spotlight) {
-        QList<QUrl> scope;
-        for (const ScanRoot& root : roots)
-            scope.append(QUrl::fromLocalFile(root.path));
-        for (const QUrl& url : m_spotlight->search(app, scope)) {
-            if (url.isLocalFile())
-                found.insert(pathnames::standardized(url.toLocalFile()));
-        }
+void LeftoverScannerService::addIndexHits(const AppDescriptor& app, const QList<ScanRoot>& roots,
+                                          QSet<QString>& found) const {
+    QList<QUrl> scope;
+    for (const ScanRoot& root : roots)
+        scope.append(QUrl::fromLocalFile(root.path));
+    for (const QUrl& url : m_spotlight->search(app, scope)) {
+        if (url.isLocalFile())
+            found.insert(pathnames::standardized(url.toLocalFile()));
     }
+}
 
-    QList<QString> kept;
+QStringList LeftoverScannerService::keptMatches(const QSet<QString>& found,
+                                                const ScanContext& context) const {
+    // Containers and index hits meet the main rule here for the first time; the walk's
+    // matches are checked again as well, and anything gone since is dropped.
+    QStringList kept;
     for (const QString& path : found) {
-        if (path != context.appPath() && fileSystem.exists(path) && matchesCandidate(path, context))
+        if (path != context.appPath() && m_fileSystem.exists(path) &&
+            matchesCandidate(path, context))
             kept.append(path);
     }
+    return kept;
+}
 
+QList<ScannedFile> LeftoverScannerService::buildItems(const QStringList& paths) {
+    const FileSystem& fileSystem = m_fileSystem;
     QList<ScannedFile> items;
     runParallel(
-        m_ioPool, kept,
+        m_ioPool, paths,
         [&fileSystem](const QString& path) { return makeScannedFile(path, fileSystem); },
         [&](ScannedFile item) { items.append(std::move(item)); });
-
-    QList<ScannedFile> matches = collapseNestedMatches(std::move(items));
-    sortForReport(matches);
-    return {matches, sortedByCodePoint(denied)};
+    return items;
 }
 
 } // namespace tidewell

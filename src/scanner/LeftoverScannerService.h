@@ -1,7 +1,9 @@
 #pragma once
 
 #include "LeftoverScanning.h"
+#include "ScanContext.h"
 #include "ScanEnvironment.h"
+#include "ScanRoots.h"
 #include "SpotlightSearching.h"
 #include "platform/FileSystem.h"
 
@@ -36,6 +38,12 @@ public:
 
 private:
     ScanReport runScan(const AppDescriptor& app, bool useSpotlight);
+    void walkRoots(const QList<ScanRoot>& roots, const ScanContext& context, QSet<QString>& found,
+                   QSet<QString>& denied);
+    void addIndexHits(const AppDescriptor& app, const QList<ScanRoot>& roots,
+                      QSet<QString>& found) const;
+    QStringList keptMatches(const QSet<QString>& found, const ScanContext& context) const;
+    QList<ScannedFile> buildItems(const QStringList& paths);
 
     std::shared_ptr<const SpotlightSearching> m_spotlight;
     ScanEnvironment m_environment;
