@@ -1,190 +1,98 @@
+#include "CliRun.h"
 #include "TestDir.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTest>
-
-namespace {
-
-struct CliRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-CliRun runCli(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral(TIDEWELL_CLI_PATH), arguments);
-    if (!process.waitForFinished(30000))
-        return {};
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
-
-} // namespace
 
 class TestDescribeCommand : public QObject {
     Q_OBJECT
 
 private slots:
-    void describesAsJson_data();
-    void describesAsJson();
-    void listsTheSameFieldsAsText();
-    void rejectsBadBundles_data();
-    void rejectsBadBundles();
-    void usageErrors_data();
-    void usageErrors();
-    void helpAndVersion();
+    void describesAsJsonAndText();
+    void commandLine_data();
+    void commandLine();
 
 private:
     TestDir m_dir;
 };
 
-void TestDescribeCommand::describesAsJson_data() {
-    QTest::addColumn<QString>("bundle");
-    QTest::addColumn<QVariantMap>("info");
-    QTest::addColumn<QByteArray>("expected"); // every field but appPath
-    QTest::addColumn<bool>("optionFirst");
+void TestDescribeCommand::describesAsJsonAndText() {
+    // The path as typed, trailing slash included, comes back unchanged; the option may follow it.
+    const QString given = m_dir.createAppBundle("Wide.app", {{"CFBundleIdentifier", "x.y"},
+                                                             {"CFBundleName", u"𝐀𝐁𝐂 ｱｲｳ"_qs}}) +
+                          u'/';
+    const CliRun json = CliRun::of({"describe", given, "--json"});
+    QCOMPARE(json.exitCode, 0);
+    // Absent values are null; tokens come in code point order, which puts U+FF71 before
+    // U+1D400 where UTF-16 order would not.
+    const QStringList values{given,  u"𝐀𝐁𝐂 ｱｲｳ"_qs, "x.y",     "x.y",     u"𝐀𝐁𝐂ｱｲｳ"_qs,
+                             "wide", "(none)",      "(none)",  "xy",      "wide",
+                             "x.y",  "xy",          u"ｱｲｳ"_qs, u"𝐀𝐁𝐂"_qs, u"𝐀𝐁𝐂ｱｲｳ"_qs};
+    const QJsonObject expected{{"appPath", values[0]},
+                               {"displayName", values[1]},
+                               {"bundleIdentifier", values[2]},
+                               {"normalizedBundleIdentifier", values[3]},
+                               {"compactName", values[4]},
+                               {"pathComponentName", values[5]},
+                               {"strippedCompactName", QJsonValue::Null},
+                               {"baseBundleIdentifier", QJsonValue::Null},
+                               {"bundleTailToken", values[8]},
+                               {"searchTokens", QJsonArray::fromStringList(values.mid(9))}};
+    QCOMPARE(QJsonDocument::fromJson(json.out).object(), expected);
 
-    QTest::newRow("Harbor Notes 2")
-        << "Harbor Notes 2.app"
-        << QVariantMap{{"CFBundleIdentifier", "com.Quillfield.harbor-notes.Helper"},
-                       {"CFBundleName", "Harbor Notes 2"}}
-        << QByteArray(R"({"displayName": "Harbor Notes 2",
-            "bundleIdentifier": "com.Quillfield.harbor-notes.Helper",
-            "normalizedBundleIdentifier": "com.quillfield.harbor-notes.helper",
-            "compactName": "harbornotes2", "pathComponentName": "harbornotes2",
-            "strippedCompactName": "harbornotes",
-            "baseBundleIdentifier": "com.quillfield.harbor-notes",
-            "bundleTailToken": "harbornoteshelper",
-            "searchTokens": ["com.quillfield.harbor-notes", "com.quillfield.harbor-notes.helper",
-                "comquillfieldharbornotes", "comquillfieldharbornoteshelper", "harbor",
-                "harbornotes", "harbornotes2", "harbornoteshelper", "helper", "notes",
-                "quillfield"]})")
-        << true;
-    QTest::newRow("Zed Pad") << "Zed Pad.app" << QVariantMap{{"CFBundleIdentifier", " io.zp "}}
-                             << QByteArray(
-                                    R"({"displayName": "Zed Pad", "bundleIdentifier": "io.zp",
-            "normalizedBundleIdentifier": "io.zp", "compactName": "zedpad",
-            "pathComponentName": "zedpad", "strippedCompactName": null,
-            "baseBundleIdentifier": null, "bundleTailToken": "iozp",
-            "searchTokens": ["io.zp", "iozp", "pad", "zed", "zedpad"]})")
-                             << true;
-    // Code point order puts U+FF71 before U+1D400, which UTF-16 order would not.
-    QTest::newRow("tokens in code point order")
-        << "Wide.app" << QVariantMap{{"CFBundleIdentifier", "x.y"}, {"CFBundleName", u"𝐀𝐁𝐂 ｱｲｳ"_qs}}
-        << QByteArray(R"({"displayName": "𝐀𝐁𝐂 ｱｲｳ", "bundleIdentifier": "x.y",
-            "normalizedBundleIdentifier": "x.y", "compactName": "𝐀𝐁𝐂ｱｲｳ",
-            "pathComponentName": "wide", "strippedCompactName": null,
-            "baseBundleIdentifier": null, "bundleTailToken": "xy",
-            "searchTokens": ["wide", "x.y", "xy", "ｱｲｳ", "𝐀𝐁𝐂", "𝐀𝐁𝐂ｱｲｳ"]})")
-        << false;
-}
-
-void TestDescribeCommand::describesAsJson() {
-    QFETCH(QString, bundle);
-    QFETCH(QVariantMap, info);
-    QFETCH(QByteArray, expected);
-    QFETCH(bool, optionFirst);
-
-    // The path as typed, trailing slash included, comes back unchanged.
-    const QString given = m_dir.createAppBundle(bundle, info) + u'/';
-    const CliRun run = runCli(optionFirst ? QStringList{"describe", "--json", given}
-                                          : QStringList{"describe", given, "--json"});
-    QCOMPARE(run.exitCode, 0);
-    QJsonObject object = QJsonDocument::fromJson(run.out.toUtf8()).object();
-    QCOMPARE(object.take("appPath").toString(), given);
-    QCOMPARE(object, QJsonDocument::fromJson(expected).object());
-}
-
-void TestDescribeCommand::listsTheSameFieldsAsText() {
-    const QString path = m_dir.createAppBundle(
-        "Text/Ink.app", {{"CFBundleDisplayName", "Ink"}, {"CFBundleIdentifier", "co.ink.mac"}});
-    const CliRun run = runCli({"describe", path});
-    QCOMPARE(run.exitCode, 0);
-    const QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
-    const QStringList expectedValues{path,       "Ink",    "co.ink.mac", "co.ink.mac", "ink",
-                                     "ink",      "(none)", "(none)",     "inkmac",     "co.ink.mac",
-                                     "coinkmac", "ink",    "inkmac"};
-    QCOMPARE(lines.size(), expectedValues.size());
-    // Every value starts in the same column.
-    const qsizetype column = lines.constFirst().indexOf(path);
+    // The text lists the same values, one a line, each starting in the same column.
+    const CliRun text = CliRun::of({"describe", given});
+    QCOMPARE(text.exitCode, 0);
+    const QStringList lines = QString::fromUtf8(text.out).split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), values.size());
+    const qsizetype column = lines.constFirst().indexOf(given);
     QVERIFY(column > 0);
     for (qsizetype i = 0; i < lines.size(); ++i)
-        QCOMPARE(lines[i].mid(column), expectedValues[i]);
+        QCOMPARE(lines[i].mid(column), values[i]);
 }
 
-void TestDescribeCommand::rejectsBadBundles_data() {
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QString>("message");
-    const QString notApp = "Drop a valid .app file to continue.";
-    const QString unreadable = "This app bundle could not be read.";
-    const QString noIdentifier = "Couldn't read CFBundleIdentifier from the app.";
-    const auto plistText = [this](const QString& name, const QByteArray& text) {
-        m_dir.createFile(name + "/Contents/Info.plist", text);
-        return m_dir.path(name);
-    };
-
-    QTest::newRow("not an app") << m_dir.createAppBundle("Tool.bundle",
-                                                         {{"CFBundleIdentifier", "a.b"}})
-                                << notApp;
-    QTest::newRow("missing Info.plist") << m_dir.createDirectory("Bare.app") << unreadable;
-    QTest::newRow("garbage Info.plist")
-        << plistText("Garbage.app", "bplist00\xff\xfe") << unreadable;
-    QTest::newRow("array-topped Info.plist")
-        << plistText("Array.app", "<plist version=\"1.0\"><array/></plist>") << unreadable;
-    QTest::newRow("identifier missing")
-        << m_dir.createAppBundle("NoId.app", {{"CFBundleName", "N"}}) << noIdentifier;
-    QTest::newRow("identifier blank")
-        << m_dir.createAppBundle("Blank.app", {{"CFBundleIdentifier", "  "}}) << noIdentifier;
-    QTest::newRow("identifier not a string")
-        << m_dir.createAppBundle("Data.app", {{"CFBundleIdentifier", QByteArray("a.b")}})
-        << noIdentifier;
-}
-
-void TestDescribeCommand::rejectsBadBundles() {
-    QFETCH(QString, path);
-    QFETCH(QString, message);
-    for (const QStringList& arguments :
-         {QStringList{"describe", path}, {"describe", "--json", path}}) {
-        const CliRun run = runCli(arguments);
-        QCOMPARE(run.exitCode, 3);
-        QCOMPARE(run.err, message + u'\n');
-        QVERIFY(run.out.isEmpty());
-    }
-}
-
-void TestDescribeCommand::usageErrors_data() {
+void TestDescribeCommand::commandLine_data() {
     QTest::addColumn<QStringList>("arguments");
-    QTest::newRow("nothing") << QStringList{};
-    QTest::newRow("no bundle") << QStringList{"describe", "--json"};
-    QTest::newRow("two bundles") << QStringList{"describe", "A.app", "B.app"};
-    QTest::newRow("unknown option") << QStringList{"describe", "--colour", "A.app"};
-    QTest::newRow("unknown command") << QStringList{"explain", "A.app"};
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("err"); // all of stderr, when known
+    m_dir.createFile("Garbage.app/Contents/Info.plist", "bplist00\xff\xfe");
+    const auto describe = [](const QStringList& arguments) {
+        return QStringList{"describe"} + arguments;
+    };
+    QTest::newRow("not an app") << describe({m_dir.createAppBundle(
+                                       "Tool.bundle", {{"CFBundleIdentifier", "a.b"}})})
+                                << 3 << "Drop a valid .app file to continue.\n";
+    QTest::newRow("unreadable") << describe({"--json", m_dir.path("Garbage.app")}) << 3
+                                << "This app bundle could not be read.\n";
+    QTest::newRow("no identifier")
+        << describe({m_dir.createAppBundle("NoId.app", {{"CFBundleName", "N"}})}) << 3
+        << "Couldn't read CFBundleIdentifier from the app.\n";
+    QTest::newRow("scan of no bundle") << QStringList{"scan", "--no-index", m_dir.path("No.app")}
+                                       << 3 << "This app bundle could not be read.\n";
+    QTest::newRow("nothing") << QStringList{} << 2 << "";
+    QTest::newRow("no bundle") << describe({"--json"}) << 2 << "";
+    QTest::newRow("two bundles") << describe({"A.app", "B.app"}) << 2 << "";
+    QTest::newRow("unknown option") << describe({"--colour", "A.app"}) << 2 << "";
+    QTest::newRow("unknown command") << QStringList{"explain", "A.app"} << 2 << "";
+    QTest::newRow("scan root is no folder")
+        << QStringList{"scan", "--root", "/no/root", "A.app"} << 2 << "";
+    QTest::newRow("version") << QStringList{"--version"} << 0 << "";
 }
 
-void TestDescribeCommand::usageErrors() {
+void TestDescribeCommand::commandLine() {
     QFETCH(QStringList, arguments);
-    const CliRun run = runCli(arguments);
-    QCOMPARE(run.exitCode, 2);
-    QVERIFY(!run.err.isEmpty());
-    QVERIFY(run.out.isEmpty());
-}
-
-void TestDescribeCommand::helpAndVersion() {
-    const CliRun version = runCli({"--version"});
-    QCOMPARE(version.exitCode, 0);
-    QVERIFY2(version.out.contains(QStringLiteral(TIDEWELL_EXPECTED_VERSION)),
-             qPrintable(version.out));
-    const CliRun help = runCli({"--help"});
-    QCOMPARE(help.exitCode, 0);
-    QVERIFY(help.out.contains("describe"));
-    const CliRun commandHelp = runCli({"describe", "--help"});
-    QCOMPARE(commandHelp.exitCode, 0);
-    QVERIFY(commandHelp.out.contains("--json"));
+    QFETCH(int, exitCode);
+    QFETCH(QString, err);
+    const CliRun run = CliRun::of(arguments);
+    QCOMPARE(run.exitCode, exitCode);
+    QVERIFY2(exitCode == 0 ? run.out.contains(TIDEWELL_EXPECTED_VERSION) : run.out.isEmpty(),
+             run.out);
+    if (err.isEmpty())
+        QCOMPARE(run.err.isEmpty(), exitCode == 0);
+    else
+        QCOMPARE(QString::fromUtf8(run.err), err);
 }
 
 QTEST_GUILESS_MAIN(TestDescribeCommand)
