@@ -77,15 +77,6 @@ struct AsciiTable {
 };
 constexpr AsciiTable asciiTable;
 
-// Appends ASCII text in lower case to lowered.
-void appendAsciiLowered(QStringView text, std::string& lowered) {
-    const size_t start = lowered.size();
-    lowered.resize(start + size_t(text.size()));
-    char* lower = lowered.data() + start;
-    for (QChar qc : text)
-        *lower++ = asciiTable.lower[qc.unicode() & 0x7F];
-}
-
 // Appends ASCII text in lower case to lowered and its letters and digits to normalized.
 // Branch-free per character: paths mix letters and punctuation unpredictably.
 void appendAsciiForms(QStringView text, std::string& lowered, std::string& normalized) {
@@ -136,8 +127,10 @@ bool matchesByRule(const QString& path, const ScanContext& context) {
         hits);
     if (byNeedle)
         return true;
+    // Short names are looked for in the relative path only: a name that is also a component
+    // of the home or root folder must not match everything below it.
     for (const QString& word : needles.shortWords) {
-        if (urlHasWord(path, word))
+        if (urlHasWord(relative, word))
             return true;
     }
     return false;
@@ -151,11 +144,7 @@ bool fillIncrementalState(FolderMatchState& state, const ScanContext& context) {
     state.normalized.clear();
     appendAsciiForms(path.sliced(context.relativePathStart(path)), state.lowered, state.normalized);
     const MatchNeedles& needles = context.needles();
-    thread_local std::string fullLowered;
-    fullLowered.clear();
-    if (!needles.asciiShortWords.empty())
-        appendAsciiLowered(path, fullLowered);
-    state.hasShortWord = asciiPathHasShortWord(fullLowered, needles);
+    state.hasShortWord = asciiPathHasShortWord(state.lowered, needles);
     return needles.decide(
         [&](size_t index) {
             const MatchNeedle& needle = needles.needles[index];

@@ -18,7 +18,7 @@ struct FolderMatchState {
     std::string lowered;       // relative path in lower case
     std::string normalized;    // relative path with only its letters and digits
     std::vector<char> hits;    // needles already found in the relative path
-    bool hasShortWord = false; // a component of the full path is one of the short names
+    bool hasShortWord = false; // a component of the relative path is a short name
 };
 
 } // namespace tidewell

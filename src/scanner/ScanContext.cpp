@@ -2,6 +2,8 @@
 
 #include "PathNames.h"
 
+#include <QFileInfo>
+
 namespace tidewell {
 
 namespace {
@@ -20,7 +22,7 @@ ScanEnvironment standardizedEnvironment(const ScanEnvironment& environment) {
 ScanContext::ScanContext(const AppDescriptor& app, const ScanEnvironment& environment)
     : m_app(app), m_environment(standardizedEnvironment(environment)),
       m_homePath(m_environment.homePath), m_sharedPath(QStringLiteral("/Users/Shared")),
-      m_appPath(pathnames::standardized(app.appURL.toLocalFile())),
+      m_appPath(pathnames::standardized(QFileInfo(app.appURL.toLocalFile()).absoluteFilePath())),
       m_rootPath(m_environment.rootPath),
       m_protectedPrefixes{m_homePath + QStringLiteral("/.Trash"),
                           m_environment.systemPath(QStringLiteral("/System/")),

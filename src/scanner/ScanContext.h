@@ -11,8 +11,8 @@ namespace tidewell {
 // Everything one scan matches against, built once and shared read-only by all its workers.
 class ScanContext {
 public:
-    // appPath and the environment's paths are standardized here; the application path comes
-    // from the descriptor's appURL.
+    // appPath and the environment's paths are standardized here; the application path is the
+    // descriptor's appURL made absolute, as the walk meets the bundle by its absolute path.
     ScanContext(const AppDescriptor& app, const ScanEnvironment& environment);
 
     const AppDescriptor& app() const { return m_app; }

@@ -30,10 +30,11 @@ harborNotes(const QString& appPath = "/Applications/Harbor Notes.app") {
                        "comquillfieldnotes", "harbornotes", "quillfieldnotes"});
 }
 
-// Ink, co.ink.mac: a three-letter name that only matches as a whole word.
-inline tidewell::AppDescriptor ink() {
-    return descriptor("/Applications/Ink.app", "Ink", "co.ink.mac", "ink", "inkmac",
-                      {"ink", "co.ink.mac", "coinkmac", "inkmac"});
+// Ann, co.ann.mac: a three-letter name that only matches as a whole word, and that is also a
+// component of the tests' home folder /Users/ann.
+inline tidewell::AppDescriptor ann() {
+    return descriptor("/Applications/Ann.app", "Ann", "co.ann.mac", "ann", "annmac",
+                      {"ann", "co.ann.mac", "coannmac", "annmac"});
 }
 
 // Harbor Notes' helper, com.quillfield.notes.helper, whose base identifier is the main app's.

@@ -2,6 +2,7 @@
 
 #include "ScannerTestApps.h"
 
+#include <QDir>
 #include <QRandomGenerator>
 #include <QTest>
 
@@ -10,8 +11,8 @@ using namespace tidewell;
 namespace {
 
 AppDescriptor appNamed(const QString& name) {
-    if (name == "ink")
-        return scannertest::ink();
+    if (name == "ann")
+        return scannertest::ann();
     AppDescriptor app = scannertest::harborNotes();
     if (name == "bare helper") {
         // Only the base identifier can match.
@@ -38,6 +39,7 @@ private slots:
     void matchesNormalizedText_data();
     void matchesNormalizedText();
     void entryFilters();
+    void bundleAtRelativeUrlIsNeverItsOwnLeftover();
     void entryTestAgreesWithWholePathTest();
 };
 
@@ -65,10 +67,14 @@ void TestCandidateMatching::matchesCandidate_data() {
     row("notes", "", "/Users/ann/Library/Application Support/Harbor Notés", false);
     row("notes", "", "/Users/ann/Library/Application Support/Harbor Notes Ü", true);
     row("notes", "", "/Users/ann/Library/Application Support/Ärger/Quillfield", true);
-    row("ink", "", "/Users/ann/Library/Caches/ink", true);
-    row("ink", "", "/Users/ann/Library/Caches/com.ink-tools", true);
-    row("ink", "", "/Users/ann/Library/Caches/inklings", false);
-    row("ink", "", "/Users/ann/Library/Caches/blink", false);
+    row("ann", "", "/Users/ann/Library/Caches/ann", true);
+    row("ann", "", "/Users/ann/Library/Caches/com.ann-tools", true);
+    row("ann", "", "/Users/ann/Library/Caches/annals", false);
+    row("ann", "", "/Users/ann/Library/Caches/joann", false);
+    // The user's name in the home path is no match, nor a folder of that name above the root.
+    row("ann", "", "/Users/ann/Library/Caches/com.example.other", false);
+    row("ann", "/tmp/ann", "/tmp/ann/Library/Caches/com.example.other", false);
+    row("ann", "/tmp/ann", "/tmp/ann/Library/Caches/Ann", true);
     row("bare helper", "", "/Users/ann/Library/Caches/com.quillfield.notes.x", true);
     row("bare helper", "", "/Users/ann/Library/Caches/com.quillfield.note", false);
     // Below a root folder, its own path is cut off like the home folder's.
@@ -125,12 +131,12 @@ void TestCandidateMatching::matchesNormalizedText_data() {
                                                   << "group.quillfield.shared" << false;
     QTest::newRow("opaque") << "notes"
                             << "8F3A-11C2" << false;
-    QTest::newRow("short whole name") << "ink"
-                                      << "INK" << true;
-    QTest::newRow("short piece") << "ink"
-                                 << "com.ink-tools" << true;
-    QTest::newRow("short inside a word") << "ink"
-                                         << "inklings" << false;
+    QTest::newRow("short whole name") << "ann"
+                                      << "ANN" << true;
+    QTest::newRow("short piece") << "ann"
+                                 << "com.ann-tools" << true;
+    QTest::newRow("short inside a word") << "ann"
+                                         << "annals" << false;
 }
 
 void TestCandidateMatching::matchesNormalizedText() {
@@ -153,16 +159,26 @@ void TestCandidateMatching::entryFilters() {
     QVERIFY(isPackageLike({"/a/Y", "Y", true, false, true}));
 }
 
+void TestCandidateMatching::bundleAtRelativeUrlIsNeverItsOwnLeftover() {
+    const AppDescriptor app = scannertest::harborNotes("Apps/../Applications/Harbor Notes.app");
+    const ScanContext context(app, annAtRealRoot);
+    const QString absolute = QDir::currentPath() + "/Applications/Harbor Notes.app";
+    QCOMPARE(context.appPath(), absolute);
+    QVERIFY(!tidewell::matchesCandidate(absolute, context));
+    FolderMatchState folder = folderMatchState(QDir::currentPath() + "/Applications", context);
+    QVERIFY(!matchesEntry(folder, "Harbor Notes.app", absolute, context, folder));
+}
+
 // The walk tests an entry from its folder's state and its own name; whatever the folder, the
 // answer must be the one the whole path gives.
 void TestCandidateMatching::entryTestAgreesWithWholePathTest() {
     const QStringList names{"Harbor", "Notes", "notes.log", "com.quillfield", "Quill",
-                            "field",  "ink",   "x-ink",     "2024",           "Ü",
+                            "field",  "ann",   "x-ann",     "2024",           "Ü",
                             "Caches", "a b",   "Shared",    "NOTES.helper"};
     QRandomGenerator random(7);
     const QStringList starts{"/Users/ann/Library", "/Users",     "/",
                              "/Users/Shared/x",    "/r/Library", "/Users/ann/Library/Logs/Harbor"};
-    for (const char* app : {"notes", "ink"}) {
+    for (const char* app : {"notes", "ann"}) {
         const ScanContext context(appNamed(app), {"/Users/ann", "/r"});
         for (int walk = 0; walk < 400; ++walk) {
             FolderMatchState folder =

@@ -28,7 +28,7 @@ void TestSpotlightQueryText::searchTerms_data() {
         << helper << QStringList{"com.quillfield.notes.helper", "harbor notes 2", "harbornotes2",
                                  "com.quillfield.notes",        "harbornotes",    "noteshelper"};
     QTest::newRow("one-word name gives one term fewer")
-        << scannertest::ink() << QStringList{"co.ink.mac", "ink", "inkmac"};
+        << scannertest::ann() << QStringList{"co.ann.mac", "ann", "annmac"};
     AppDescriptor toolkit = descriptor("", "TOOLKIT", "toolkit", "toolkit", "toolkit", {});
     toolkit.baseBundleIdentifier = toolkit.strippedCompactName = "";
     QTest::newRow("duplicates and empty names dropped") << toolkit << QStringList{"toolkit"};
