@@ -8,14 +8,11 @@
 #include "session/SharedByteFormatter.h"
 
 #include <QDir>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QFileInfo>
-#include <QFutureWatcher>
 #include <QJsonArray>
-#include <QTimer>
 
 #include <cstdio>
+#include <mutex>
 #include <unistd.h>
 
 namespace tidewell {
@@ -23,33 +20,6 @@ namespace tidewell {
 namespace {
 
 const QString commandName = QStringLiteral("scan");
-
-// Waits for the scan, drawing a spinner with the elapsed time on the terminal meanwhile and
-// erasing it at the end.
-ScanReport waitShowingProgress(QFuture<ScanReport> future) {
-    if (!isatty(fileno(stderr)))
-        return future.result();
-    static const char frames[] = {'|', '/', '-', '\\'};
-    QElapsedTimer elapsed;
-    elapsed.start();
-    int frame = 0;
-    QEventLoop loop;
-    QFutureWatcher<ScanReport> watcher;
-    QTimer timer;
-    QObject::connect(&watcher, &QFutureWatcher<ScanReport>::finished, &loop, &QEventLoop::quit);
-    QObject::connect(&timer, &QTimer::timeout, [&] {
-        std::fprintf(stderr, "\r%c Scanning... %.1f s", frames[frame++ % 4],
-                     double(elapsed.elapsed()) / 1000.0);
-        std::fflush(stderr);
-    });
-    timer.start(100);
-    watcher.setFuture(future);
-    if (!future.isFinished())
-        loop.exec();
-    std::fputs("\r\033[K", stderr);
-    std::fflush(stderr);
-    return future.result();
-}
 
 QStringList totalRow(const QString& label, qsizetype count, qint64 bytes) {
     return {QStringLiteral("  ") + label, QString::number(count),
@@ -161,7 +131,21 @@ std::variant<ScanEnvironment, int> ScanOptions::environment(const QCommandLinePa
 ScanReport scanShowingProgress(const AppDescriptor& app, const ScanEnvironment& environment,
                                bool useIndex) {
     LeftoverScannerService scanner(useIndex ? makeDefaultSpotlightService() : nullptr, environment);
-    return waitShowingProgress(scanner.scan(app, useIndex));
+    if (!isatty(fileno(stderr)))
+        return scanner.scan(app, useIndex).result();
+    // The scanner reports from its own thread; the lock keeps each line whole and the final
+    // erase last.
+    std::mutex terminal;
+    const auto showProgress = [&terminal](int rootsDone, int rootsTotal) {
+        const std::lock_guard lock(terminal);
+        std::fprintf(stderr, "\r\033[KScanning\u2026 %d/%d folders", rootsDone, rootsTotal);
+        std::fflush(stderr);
+    };
+    const ScanReport report = scanner.scan(app, useIndex, showProgress).result();
+    const std::lock_guard lock(terminal);
+    std::fputs("\r\033[K", stderr);
+    std::fflush(stderr);
+    return report;
 }
 
 CliCommand scanCommand() {

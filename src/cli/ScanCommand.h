@@ -27,7 +27,8 @@ struct ScanOptions {
                                                    const QString& commandName) const;
 };
 
-// Scans with the host's services, showing progress while stderr is a terminal.
+// Scans with the host's services. While stderr is a terminal it shows there how many folders
+// the walk has done, and erases that line at the end.
 ScanReport scanShowingProgress(const AppDescriptor& app, const ScanEnvironment& environment,
                                bool useIndex);
 

@@ -55,11 +55,18 @@ ScanEnvironment LeftoverScannerService::defaultEnvironment() {
 }
 
 QFuture<ScanReport> LeftoverScannerService::scan(const AppDescriptor& app, bool useSpotlight) {
-    return QtConcurrent::run(&m_executor,
-                             [this, app, useSpotlight] { return runScan(app, useSpotlight); });
+    return scan(app, useSpotlight, {});
 }
 
-ScanReport LeftoverScannerService::runScan(const AppDescriptor& app, bool useSpotlight) {
+QFuture<ScanReport> LeftoverScannerService::scan(const AppDescriptor& app, bool useSpotlight,
+                                                 Progress progress) {
+    return QtConcurrent::run(&m_executor, [this, app, useSpotlight, progress] {
+        return runScan(app, useSpotlight, progress);
+    });
+}
+
+ScanReport LeftoverScannerService::runScan(const AppDescriptor& app, bool useSpotlight,
+                                           const Progress& progress) {
     const ScanContext context(app, m_environment);
     const ScanEnvironment& environment = context.environment();
     const QList<ScanRoot> roots =
@@ -69,7 +76,7 @@ ScanReport LeftoverScannerService::runScan(const AppDescriptor& app, bool useSpo
     for (const QString& path :
          findContainerDirectories(app, context.homePath(), denied, m_fileSystem))
         found.insert(path);
-    walkRoots(roots, context, found, denied);
+    walkRoots(roots, context, found, denied, progress);
     // The index is asked only once the walk is complete, never beside it.
     if (useSpotlight && m_spotlight)
         addIndexHits(app, roots, found);
@@ -79,8 +86,13 @@ ScanReport LeftoverScannerService::runScan(const AppDescriptor& app, bool useSpo
 }
 
 void LeftoverScannerService::walkRoots(const QList<ScanRoot>& roots, const ScanContext& context,
-                                       QSet<QString>& found, QSet<QString>& denied) {
+                                       QSet<QString>& found, QSet<QString>& denied,
+                                       const Progress& progress) {
     const FileSystem& fileSystem = m_fileSystem;
+    const auto total = int(roots.size());
+    int done = 0;
+    if (progress)
+        progress(done, total);
     runParallel(
         m_ioPool, roots,
         [&context, &fileSystem](const ScanRoot& root) {
@@ -90,6 +102,8 @@ void LeftoverScannerService::walkRoots(const QList<ScanRoot>& roots, const ScanC
             for (const QString& path : result.matches)
                 found.insert(path);
             denied.unite(result.permissionDenied);
+            if (progress)
+                progress(++done, total);
         });
 }
 

@@ -9,6 +9,7 @@
 
 #include <QThreadPool>
 
+#include <functional>
 #include <memory>
 
 namespace tidewell {
@@ -31,15 +32,20 @@ public:
     LeftoverScannerService(const LeftoverScannerService&) = delete;
     LeftoverScannerService& operator=(const LeftoverScannerService&) = delete;
 
+    // How far the walk is: the roots walked so far out of all roots. Called on the service's
+    // thread, first with none done, then as each root's results are taken in.
+    using Progress = std::function<void(int rootsDone, int rootsTotal)>;
+
     // The current user's home folder and the real root.
     static ScanEnvironment defaultEnvironment();
 
     QFuture<ScanReport> scan(const AppDescriptor& app, bool useSpotlight) override;
+    QFuture<ScanReport> scan(const AppDescriptor& app, bool useSpotlight, Progress progress);
 
 private:
-    ScanReport runScan(const AppDescriptor& app, bool useSpotlight);
+    ScanReport runScan(const AppDescriptor& app, bool useSpotlight, const Progress& progress);
     void walkRoots(const QList<ScanRoot>& roots, const ScanContext& context, QSet<QString>& found,
-                   QSet<QString>& denied);
+                   QSet<QString>& denied, const Progress& progress);
     void addIndexHits(const AppDescriptor& app, const QList<ScanRoot>& roots,
                       QSet<QString>& found) const;
     QStringList keptMatches(const QSet<QString>& found, const ScanContext& context) const;

@@ -5,6 +5,7 @@
 #include "TestDir.h"
 
 #include <QTest>
+#include <QThread>
 
 #include <atomic>
 
@@ -42,6 +43,7 @@ private slots:
     void addsIndexHitsOnlyWhenAskedAndCollapsesNested();
     void reportsEachUnreadableFolderOnceByItsOwnPath();
     void resultDoesNotDependOnPoolWidth();
+    void reportsProgressOncePerRoot();
 
 private:
     ScanReport scan(FileSystem& fileSystem, bool useSpotlight = false, int threads = 2,
@@ -186,6 +188,23 @@ void TestLeftoverScannerService::resultDoesNotDependOnPoolWidth() {
     const ScanReport wide = scan(FileSystem::real(), true, 8, spotlight);
     QCOMPARE(narrow, wide);
     QCOMPARE(narrow.matches.size(), 11);
+}
+
+void TestLeftoverScannerService::reportsProgressOncePerRoot() {
+    const ScanEnvironment environment{m_dir->path("Users/ann"), m_dir->path()};
+    const auto roots = expandScanRoots(makeScanRoots(environment), environment, FileSystem::real());
+    LeftoverScannerService service(nullptr, environment, FileSystem::real(), 4);
+    QList<std::pair<int, int>> calls;
+    QThread* caller = nullptr;
+    const auto progress = [&](int done, int total) {
+        calls.append({done, total});
+        caller = QThread::currentThread();
+    };
+    service.scan(m_app, false, progress).waitForFinished();
+    QVERIFY(caller != QThread::currentThread());
+    QCOMPARE(calls.size(), roots.size() + 1);
+    for (int done = 0; done < calls.size(); ++done)
+        QCOMPARE(calls[done], std::pair(done, int(roots.size())));
 }
 
 QTEST_GUILESS_MAIN(TestLeftoverScannerService)
