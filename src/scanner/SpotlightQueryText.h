@@ -13,8 +13,8 @@ namespace tidewell::SpotlightQueryText {
 // kept once, in that order.
 QStringList searchTerms(const AppDescriptor& app);
 
-// A term made safe inside a quoted pattern of the metadata query language: backslashes are
-// doubled, then both quote characters get a backslash in front.
+// A term escaped for a quoted pattern of the metadata query language: backslashes are
+// doubled, then double quotes get a backslash in front. Single quotes are left as they are.
 QString escapedTerm(const QString& term);
 
 // The clause asking whether an item's path, file name or display name contains the term,
