@@ -8,11 +8,8 @@ QtObject {
     readonly property bool hasPermissionWarning: !hasFullDiskAccess
                                                  && permissionDeniedPaths.length > 0
     property bool shouldRecheckPermissionAfterSettings: false
-    property bool hasShownPermissionPrompt: false
 
     property bool accessAfterCheck: false
     property int checks: 0
-    property int settingsOpened: 0
     function checkStatus() { ++checks; hasFullDiskAccess = accessAfterCheck }
-    function openFullDiskAccessSettings() { ++settingsOpened; shouldRecheckPermissionAfterSettings = true }
 }

@@ -1,21 +1,18 @@
 import QtQuick
 
-// Stands in for the session view model: the same property names, operations that record
-// their calls.
+// Stands in for the session view model: the properties the views read, and operations that
+// record their calls.
 QtObject {
-    property var droppedApp: hasDroppedApp ? { displayName: "Harbor Notes",
-                                               bundleIdentifier: "com.example.harbor",
-                                               appPath: "/Applications/Harbor Notes.app",
-                                               fileName: "Harbor Notes.app" } : ({})
+    property var droppedApp: ({ appPath: "/Applications/Harbor Notes.app",
+                                fileName: "Harbor Notes.app" })
     property bool hasDroppedApp: false
-    property double droppedAppSizeInBytes: 0
     property ListModel files: ListModel {}
     property bool isScanning: false
     property bool isDeleting: false
+    property bool awaitingManualScan: false
     property bool showDeleteConfirmation: false
     property bool showErrorAlert: false
     property string errorMessage: ""
-    property bool awaitingManualScan: false
     property bool showSuccessState: false
     property double lastDeletedCount: 0
     property double lastReclaimedSize: 0
@@ -28,12 +25,8 @@ QtObject {
 
     property var calls: []
     function record(name) { calls = calls.concat([name]) }
-    function handleDroppedApp(url) { record("handleDroppedApp " + url) }
     function scanForLeftovers(isUserInitiated) { record("scanForLeftovers " + isUserInitiated) }
     function toggleSelectAll() { record("toggleSelectAll") }
-    function requestDeletion() { record("requestDeletion") }
-    function deleteSelectedFiles() { record("deleteSelectedFiles") }
-    function resetSelection() { record("resetSelection") }
 
     // Fills the list with n selected rows.
     function addRows(n) {

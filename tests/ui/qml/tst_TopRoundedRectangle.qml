@@ -4,7 +4,6 @@ import Tidewell
 
 TestCase {
     id: testCase
-    visible: true
     name: "TopRoundedRectangle"
 
     Component { id: shape; TopRoundedRectangle {} }
