@@ -42,11 +42,6 @@ void FaultInjectingFileSystem::makeUnreadable(const QString& path) {
     m_unreadable.insert(key(path));
 }
 
-void FaultInjectingFileSystem::failResourceValues(const QString& path) {
-    const QMutexLocker lock(&m_mutex);
-    m_failingResourceValues.insert(key(path));
-}
-
 void FaultInjectingFileSystem::vanish(const QString& path, int existenceChecksLeft) {
     const QMutexLocker lock(&m_mutex);
     m_vanishing.insert(key(path), qMax(0, existenceChecksLeft));
@@ -154,8 +149,7 @@ DirectoryListing FaultInjectingFileSystem::listDirectory(const QString& path) co
 std::optional<ResourceValues> FaultInjectingFileSystem::resourceValues(const QString& path) const {
     {
         const QMutexLocker lock(&m_mutex);
-        const QString cleaned = key(path);
-        if (m_failingResourceValues.contains(cleaned) || isVanished(cleaned))
+        if (isVanished(key(path)))
             return std::nullopt;
     }
     return m_inner.resourceValues(path);

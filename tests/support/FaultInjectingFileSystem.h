@@ -8,9 +8,9 @@
 #include <QStringList>
 
 // Wraps a file system and makes chosen paths fail the way real disks do: refused listings,
-// unreadable folders, unreadable resource values, items that disappear, and a Trash or removal
-// that refuses. Everything not injected is forwarded. Paths are compared after QDir::cleanPath.
-// Safe to share between threads, like the real file system.
+// unreadable folders, items that disappear, and a Trash or removal that refuses. Everything not
+// injected is forwarded. Paths are compared after QDir::cleanPath. Safe to share between threads,
+// like the real file system.
 class FaultInjectingFileSystem final : public tidewell::FileSystem {
 public:
     explicit FaultInjectingFileSystem(tidewell::FileSystem& inner = tidewell::FileSystem::real());
@@ -21,8 +21,6 @@ public:
     void failListing(const QString& path, int errorCode);
     // isReadable(path) answers false.
     void makeUnreadable(const QString& path);
-    // resourceValues(path) fails as a whole.
-    void failResourceValues(const QString& path);
     // The item at path, with everything below it, is gone once path has passed
     // existenceChecksLeft more existence checks (exists, existsNoFollow, isDirectory); at once
     // when 0. A vanished item does not exist, is left out of listings and walks, cannot be
@@ -66,7 +64,6 @@ private:
     QString m_homePath;
     QHash<QString, int> m_listingErrors;
     QSet<QString> m_unreadable;
-    QSet<QString> m_failingResourceValues;
     mutable QHash<QString, int> m_vanishing; // existence checks left; 0 once gone
     QHash<QString, tidewell::FileOperationResult> m_trashFailures;
     QHash<QString, tidewell::FileOperationResult> m_removalFailures;
