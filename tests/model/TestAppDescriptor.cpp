@@ -8,22 +8,13 @@ using namespace tidewell;
 
 namespace {
 
-using Tokens = QStringList;
-
-const QString absent; // a null string stands for "no value" in the tables below
-
-QString orAbsent(const std::optional<QString>& value) {
-    return value.value_or(QString());
-}
-
-Tokens sorted(const QSet<QString>& tokens) {
-    Tokens list(tokens.cbegin(), tokens.cend());
-    list.sort();
-    return list;
-}
-
-AppDescriptor::Result describe(const QString& path) {
-    return AppDescriptor::from(QUrl::fromLocalFile(path));
+// The search tokens in order, separated by spaces, or the error text.
+QString outcome(const AppDescriptor::Result& result) {
+    if (const auto* error = std::get_if<AppDescriptorError>(&result))
+        return errorDescription(*error);
+    QStringList tokens = std::get<AppDescriptor>(result).searchTokens.values();
+    tokens.sort();
+    return tokens.join(u' ');
 }
 
 } // namespace
@@ -34,12 +25,8 @@ class TestAppDescriptor : public QObject {
 private slots:
     void workedExamples_data();
     void workedExamples();
-    void rejectsBadBundles_data();
-    void rejectsBadBundles();
-    void displayNameSources_data();
-    void displayNameSources();
-    void searchTokens_data();
-    void searchTokens();
+    void describes_data();
+    void describes();
     void identifierDerivations_data();
     void identifierDerivations();
 
@@ -48,194 +35,115 @@ private:
 };
 
 void TestAppDescriptor::workedExamples_data() {
-    QTest::addColumn<QString>("bundle");
     QTest::addColumn<QVariantMap>("info");
-    QTest::addColumn<QStringList>("fields");    // display, identifier, normalized, compact, path
-    QTest::addColumn<QStringList>("optionals"); // stripped, base, tail
-    QTest::addColumn<Tokens>("tokens");
-
-    QTest::newRow("Harbor Notes 2")
-        << "Harbor Notes 2.app"
-        << QVariantMap{{"CFBundleIdentifier", "com.Quillfield.harbor-notes.Helper"},
-                       {"CFBundleName", "Harbor Notes 2"}}
-        << QStringList{"Harbor Notes 2", "com.Quillfield.harbor-notes.Helper",
-                       "com.quillfield.harbor-notes.helper", "harbornotes2", "harbornotes2"}
-        << QStringList{"harbornotes", "com.quillfield.harbor-notes", "harbornoteshelper"}
-        << Tokens{"com.quillfield.harbor-notes",
-                  "com.quillfield.harbor-notes.helper",
-                  "comquillfieldharbornotes",
-                  "comquillfieldharbornoteshelper",
-                  "harbor",
-                  "harbornotes",
-                  "harbornotes2",
-                  "harbornoteshelper",
-                  "helper",
-                  "notes",
-                  "quillfield"};
-    QTest::newRow("Ink") << "Ink.app"
-                         << QVariantMap{{"CFBundleDisplayName", "Ink"},
-                                        {"CFBundleIdentifier", "co.ink.mac"}}
-                         << QStringList{"Ink", "co.ink.mac", "co.ink.mac", "ink", "ink"}
-                         << QStringList{absent, absent, "inkmac"}
-                         << Tokens{"co.ink.mac", "coinkmac", "ink", "inkmac"};
-    QTest::newRow("Zed Pad") << "Zed Pad.app" << QVariantMap{{"CFBundleIdentifier", " io.zp \n"}}
-                             << QStringList{"Zed Pad", "io.zp", "io.zp", "zedpad", "zedpad"}
-                             << QStringList{absent, absent, "iozp"}
-                             << Tokens{"io.zp", "iozp", "pad", "zed", "zedpad"};
+    // display|identifier|normalized|compact|path component|stripped|base|tail|sorted tokens
+    QTest::addColumn<QString>("fields");
+    const auto row = [](const char* tag, const QVariantMap& info, const char* fields) {
+        QTest::newRow(tag) << info << fields;
+    };
+    row("Harbor Notes 2",
+        {{"CFBundleIdentifier", "com.Quillfield.harbor-notes.Helper"},
+         {"CFBundleName", "Harbor Notes 2"}},
+        "Harbor Notes 2|com.Quillfield.harbor-notes.Helper|com.quillfield.harbor-notes.helper|"
+        "harbornotes2|harbornotes2|harbornotes|com.quillfield.harbor-notes|harbornoteshelper|"
+        "com.quillfield.harbor-notes com.quillfield.harbor-notes.helper comquillfieldharbornotes "
+        "comquillfieldharbornoteshelper harbor harbornotes harbornotes2 harbornoteshelper helper "
+        "notes quillfield");
+    row("Ink", {{"CFBundleDisplayName", "Ink"}, {"CFBundleIdentifier", "co.ink.mac"}},
+        "Ink|co.ink.mac|co.ink.mac|ink|ink|||inkmac|co.ink.mac coinkmac ink inkmac");
+    row("Zed Pad", {{"CFBundleIdentifier", " io.zp \n"}},
+        "Zed Pad|io.zp|io.zp|zedpad|zedpad|||iozp|io.zp iozp pad zed zedpad");
 }
 
 void TestAppDescriptor::workedExamples() {
-    QFETCH(QString, bundle);
     QFETCH(QVariantMap, info);
-    QFETCH(QStringList, fields);
-    QFETCH(QStringList, optionals);
-    QFETCH(Tokens, tokens);
-
-    const QUrl url = QUrl::fromLocalFile(m_dir.createAppBundle(bundle, info));
+    QFETCH(QString, fields);
+    const QUrl url = QUrl::fromLocalFile(
+        m_dir.createAppBundle(QTest::currentDataTag() + QStringLiteral(".app"), info));
     const auto result = AppDescriptor::from(url);
     QVERIFY(std::holds_alternative<AppDescriptor>(result));
     const auto& app = std::get<AppDescriptor>(result);
-    QCOMPARE(app.appURL, url);
-    QCOMPARE((QStringList{app.displayName, app.bundleIdentifier, app.normalizedBundleIdentifier,
-                          app.compactName, app.pathComponentName}),
-             fields);
-    QCOMPARE((QStringList{orAbsent(app.strippedCompactName), orAbsent(app.baseBundleIdentifier),
-                          orAbsent(app.bundleTailToken)}),
-             optionals);
-    QCOMPARE(sorted(app.searchTokens), tokens);
+    QCOMPARE(
+        (QStringList{app.displayName, app.bundleIdentifier, app.normalizedBundleIdentifier,
+                     app.compactName, app.pathComponentName, app.strippedCompactName.value_or(""),
+                     app.baseBundleIdentifier.value_or(""), app.bundleTailToken.value_or(""),
+                     outcome(result)}
+             .join(u'|')),
+        fields);
 }
 
-void TestAppDescriptor::rejectsBadBundles_data() {
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<AppDescriptorError>("error");
-    const auto app = [this](const QString& name, const QVariantMap& info) {
-        return m_dir.createAppBundle(name, info);
-    };
-    const auto appWithPlistText = [this](const QString& name, const QByteArray& text) {
-        m_dir.createFile(name + "/Contents/Info.plist", text);
-        return m_dir.path(name);
-    };
-
-    QTest::newRow("other extension") << app("Tool.application", {{"CFBundleIdentifier", "a.b"}})
-                                     << AppDescriptorError::notAnAppBundle;
-    QTest::newRow("no extension") << m_dir.createDirectory("Tool")
-                                  << AppDescriptorError::notAnAppBundle;
-    QTest::newRow("missing folder") << m_dir.path("Gone.app") << AppDescriptorError::invalidBundle;
-    m_dir.createDirectory("Empty.app/Contents");
-    QTest::newRow("no Info.plist") << m_dir.path("Empty.app") << AppDescriptorError::invalidBundle;
-    QTest::newRow("garbage Info.plist") << appWithPlistText("Garbage.app", "\x01\x02 not a plist")
-                                        << AppDescriptorError::invalidBundle;
-    QTest::newRow("array Info.plist")
-        << appWithPlistText("Array.app", "<?xml version=\"1.0\"?><plist version=\"1.0\"><array>"
-                                         "<string>x</string></array></plist>")
-        << AppDescriptorError::invalidBundle;
-    QTest::newRow("identifier missing") << app("Nameless.app", {{"CFBundleName", "Nameless"}})
-                                        << AppDescriptorError::missingBundleIdentifier;
-    QTest::newRow("identifier blank") << app("Blank.app", {{"CFBundleIdentifier", " \t\n "}})
-                                      << AppDescriptorError::missingBundleIdentifier;
-    QTest::newRow("identifier a number") << app("Number.app", {{"CFBundleIdentifier", 42}})
-                                         << AppDescriptorError::missingBundleIdentifier;
-}
-
-void TestAppDescriptor::rejectsBadBundles() {
-    QFETCH(QString, path);
-    QFETCH(AppDescriptorError, error);
-    const auto result = describe(path);
-    QVERIFY(std::holds_alternative<AppDescriptorError>(result));
-    QCOMPARE(std::get<AppDescriptorError>(result), error);
-}
-
-void TestAppDescriptor::displayNameSources_data() {
+void TestAppDescriptor::describes_data() {
     QTest::addColumn<QString>("bundle");
-    QTest::addColumn<QVariantMap>("info");
-    QTest::addColumn<QString>("displayName");
-    const QVariantMap id{{"CFBundleIdentifier", "com.example.tool"}};
-    auto with = [&id](const QVariantMap& extra) {
-        QVariantMap info = id;
-        info.insert(extra);
-        return info;
+    QTest::addColumn<QVariantMap>("info"); // empty: the bundle is made apart, or not at all
+    QTest::addColumn<QString>("outcome");
+    const auto row = [](const char* tag, const char* bundle, const QVariantMap& info,
+                        const QString& outcome) {
+        QTest::newRow(tag) << QStringLiteral("%1/%2").arg(tag, bundle) << info << outcome;
     };
-    QTest::newRow("upper-case extension") << "Tool.APP" << id << "Tool";
-    QTest::newRow("display name wins even empty")
-        << "A1.app" << with({{"CFBundleDisplayName", ""}, {"CFBundleName", "Tool"}}) << "";
-    QTest::newRow("padding kept") << "A2.app" << with({{"CFBundleName", " Tool "}}) << " Tool ";
-    QTest::newRow("wrong types skipped")
-        << "Fallback.app" << with({{"CFBundleDisplayName", 7}, {"CFBundleName", QVariantList{}}})
-        << "Fallback";
-    QTest::newRow("only the last extension goes") << "My.Tool.app" << id << "My.Tool";
+    const QString display = "CFBundleDisplayName", name = "CFBundleName", id = "CFBundleIdentifier";
+    const QString notApp = "Drop a valid .app file to continue.";
+    const QString unreadable = "This app bundle could not be read.";
+    const QString noIdentifier = "Couldn't read CFBundleIdentifier from the app.";
+    m_dir.createFile("garbage Info.plist/G.app/Contents/Info.plist", "\x01\x02 not a plist");
+    m_dir.createFile("array Info.plist/A.app/Contents/Info.plist",
+                     "<plist><array><string/></array></plist>");
+    row("other extension", "Tool.application", {{id, "a.b"}}, notApp);
+    row("garbage Info.plist", "G.app", {}, unreadable);
+    row("array Info.plist", "A.app", {}, unreadable);
+    row("identifier missing", "N.app", {{name, "Nameless"}}, noIdentifier);
+    row("identifier blank", "B.app", {{id, u" \t\n\u00a0\u2003"_qs}}, noIdentifier);
+    row("identifier a number", "N.app", {{id, 42}}, noIdentifier);
+    row("upper-case extension", "Tool.APP", {{id, "x.y"}}, "tool x.y xy");
+    row("display name wins even empty", "A1.app", {{display, ""}, {name, "Tool"}, {id, "x.y"}},
+        "x.y xy");
+    row("wrong types skipped", "Fallback.app", {{display, 7}, {name, QVariantList{}}, {id, "x.y"}},
+        "fallback x.y xy");
+    // "Q.app": a path component too short to add a token of its own.
+    const auto named = [&](const QString& text, const QString& identifier = "x.y") {
+        return QVariantMap{{display, text}, {id, identifier}};
+    };
+    row("punctuation identifier: no empty token", "Q.app", named("Tk", "-.-"), "-.-");
+    row("two-letter words", "Q.app", named("Ab Cd Ef"), "abcdef x.y xy");
+    row("stop word as the whole name", "Q.app", named("Software"), "software x.y xy");
+    row("tail of four is no token", "Q.app", named("Qq", "com.ab.cd"), "com.ab.cd comabcd");
+    row("tail of five is a token", "Q.app", named("Qq", "com.ab.cde"),
+        "abcde cde com.ab.cde comabcde");
+    row("japanese", "Q.app", named(u"日記帳 メモ"_qs, "jp.nikki"),
+        u"jp.nikki jpnikki nikki 日記帳 日記帳メモ"_qs);
+    row("combining accents count as one", "Q.app", named(u"E\u0300ve E\u0300v"_qs),
+        u"e\u0300ve e\u0300vee\u0300v x.y xy"_qs);
 }
 
-void TestAppDescriptor::displayNameSources() {
+void TestAppDescriptor::describes() {
     QFETCH(QString, bundle);
     QFETCH(QVariantMap, info);
-    QFETCH(QString, displayName);
-    const auto result = describe(m_dir.createAppBundle(bundle, info, TestDir::PlistFormat::binary));
-    QVERIFY(std::holds_alternative<AppDescriptor>(result));
-    QCOMPARE(std::get<AppDescriptor>(result).displayName, displayName);
-}
-
-void TestAppDescriptor::searchTokens_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("identifier");
-    QTest::addColumn<Tokens>("tokens");
-    QTest::newRow("one segment") << "Tk"
-                                 << "toolkit" << Tokens{"toolkit"};
-    QTest::newRow("punctuation identifier") << "Tk"
-                                            << "-.-" << Tokens{"-.-"};
-    QTest::newRow("two-letter words") << "Ab Cd Ef"
-                                      << "x.y" << Tokens{"abcdef", "x.y", "xy"};
-    QTest::newRow("stop word as the whole name") << "Software"
-                                                 << "x.y" << Tokens{"software", "x.y", "xy"};
-    QTest::newRow("tail of four is no token") << "Qq"
-                                              << "com.ab.cd" << Tokens{"com.ab.cd", "comabcd"};
-    QTest::newRow("tail of five is a token")
-        << "Qq"
-        << "com.ab.cde" << Tokens{"abcde", "cde", "com.ab.cde", "comabcde"};
-    QTest::newRow("japanese") << u"日記帳 メモ"_qs << "jp.nikki"
-                              << Tokens{"jp.nikki", "jpnikki", "nikki", u"日記帳"_qs,
-                                        u"日記帳メモ"_qs};
-    QTest::newRow("combining accents count as one")
-        << u"E\u0300ve E\u0300v"_qs << "x.y"
-        << Tokens{u"e\u0300ve"_qs, u"e\u0300vee\u0300v"_qs, "x.y", "xy"};
-    QTest::newRow("emoji") << u"🐙 Ink"_qs << "x.y" << Tokens{"ink", "x.y", "xy"};
-}
-
-void TestAppDescriptor::searchTokens() {
-    QFETCH(QString, name);
-    QFETCH(QString, identifier);
-    QFETCH(Tokens, tokens);
-    // "Q.app": a path component too short to add a token of its own.
-    const QString bundle = QStringLiteral("%1/Q.app").arg(QTest::currentDataTag());
-    const auto result = describe(m_dir.createAppBundle(
-        bundle, {{"CFBundleDisplayName", name}, {"CFBundleIdentifier", identifier}}));
-    QVERIFY(std::holds_alternative<AppDescriptor>(result));
-    QCOMPARE(sorted(std::get<AppDescriptor>(result).searchTokens), tokens);
+    QFETCH(QString, outcome);
+    if (!info.isEmpty())
+        m_dir.createAppBundle(bundle, info, TestDir::PlistFormat::binary);
+    QCOMPARE(::outcome(AppDescriptor::from(QUrl::fromLocalFile(m_dir.path(bundle)))), outcome);
 }
 
 void TestAppDescriptor::identifierDerivations_data() {
     QTest::addColumn<QString>("identifier");
-    QTest::addColumn<QString>("base");
-    QTest::addColumn<QString>("tail");
-    QTest::newRow("one segment") << "toolkit" << absent << absent;
-    QTest::newRow("four segments, helper") << "com.quillfield.notes.helper"
-                                           << "com.quillfield.notes"
-                                           << "noteshelper";
-    QTest::newRow("three segments, helper") << "quillfield.notes.helper" << absent << "noteshelper";
-    QTest::newRow("not an auxiliary role") << "com.quillfield.notes.pro" << absent << "notespro";
-    QTest::newRow("doubled dots collapse") << "com..quillfield.notes.agent"
-                                           << "com.quillfield.notes"
-                                           << "notesagent";
-    QTest::newRow("punctuation segment dropped")
-        << "com.quillfield.notes.-" << absent << "quillfieldnotes";
-    QTest::newRow("only one survives") << "-.notes" << absent << absent;
+    QTest::addColumn<QString>("derived"); // base identifier and tail token, "-" for none
+    const auto row = [](const char* tag, const char* identifier, const char* derived) {
+        QTest::newRow(tag) << identifier << derived;
+    };
+    row("one segment", "toolkit", "- -");
+    row("four segments, helper", "com.quill.notes.helper", "com.quill.notes noteshelper");
+    row("three segments, helper", "quill.notes.helper", "- noteshelper");
+    row("not an auxiliary role", "com.quill.notes.pro", "- notespro");
+    row("doubled dots collapse", "com..quill.notes.agent", "com.quill.notes notesagent");
+    row("punctuation segment dropped", "com.quill.notes.-", "- quillnotes");
+    row("only one survives", "-.notes", "- -");
 }
 
 void TestAppDescriptor::identifierDerivations() {
     QFETCH(QString, identifier);
-    QFETCH(QString, base);
-    QFETCH(QString, tail);
-    QCOMPARE(orAbsent(AppDescriptor::makeBaseBundleIdentifier(identifier)), base);
-    QCOMPARE(orAbsent(AppDescriptor::makeBundleTailToken(identifier)), tail);
+    QFETCH(QString, derived);
+    QCOMPARE(AppDescriptor::makeBaseBundleIdentifier(identifier).value_or("-") + u' ' +
+                 AppDescriptor::makeBundleTailToken(identifier).value_or("-"),
+             derived);
 }
 
 QTEST_APPLESS_MAIN(TestAppDescriptor)
