@@ -8,48 +8,24 @@ class TestAppMetadata : public QObject {
     Q_OBJECT
 
 private slots:
-    void selection_data();
-    void selection();
-    void buildCompiledInItsOwnValues();
+    void takesTheFirstUsableValue();
 };
 
-void TestAppMetadata::selection_data() {
-    QTest::addColumn<QVariantMap>("info");
-    QTest::addColumn<QStringList>("expected"); // name, version, build
-
-    QTest::newRow("nothing") << QVariantMap{} << QStringList{"Tidewell", "1.0", "1"};
-    QTest::newRow("all given") << QVariantMap{{"CFBundleDisplayName", "Tide"},
-                                              {"CFBundleName", "Tidewell Pro"},
-                                              {"CFBundleShortVersionString", "2.3"},
-                                              {"CFBundleVersion", "45"}}
-                               << QStringList{"Tide", "2.3", "45"};
-    QTest::newRow("empty display name, no bundle name")
-        << QVariantMap{{"CFBundleDisplayName", ""}} << QStringList{"Tidewell", "1.0", "1"};
-    QTest::newRow("empty display name falls to bundle name")
-        << QVariantMap{{"CFBundleDisplayName", ""}, {"CFBundleName", "Tidewell Beta"}}
-        << QStringList{"Tidewell Beta", "1.0", "1"};
-    QTest::newRow("empty version and build kept")
-        << QVariantMap{{"CFBundleShortVersionString", ""}, {"CFBundleVersion", ""}}
-        << QStringList{"Tidewell", "", ""};
-    QTest::newRow("other types count as absent")
-        << QVariantMap{{"CFBundleName", 3},
-                       {"CFBundleShortVersionString", 2.5},
-                       {"CFBundleVersion", QVariantList{"7"}}}
-        << QStringList{"Tidewell", "1.0", "1"};
-}
-
-void TestAppMetadata::selection() {
-    QFETCH(QVariantMap, info);
-    QFETCH(QStringList, expected);
-    QCOMPARE((QStringList{AppMetadata::displayName(info), AppMetadata::versionString(info),
-                          AppMetadata::buildString(info)}),
-             expected);
-}
-
-void TestAppMetadata::buildCompiledInItsOwnValues() {
-    QCOMPARE(AppMetadata::displayName(), QStringLiteral(EXPECTED_NAME));
-    QCOMPARE(AppMetadata::versionString(), QStringLiteral(EXPECTED_VERSION));
-    QCOMPARE(AppMetadata::buildString(), QStringLiteral(EXPECTED_BUILD));
+void TestAppMetadata::takesTheFirstUsableValue() {
+    const auto selected = [](const QVariantMap& info) { // name|version|build
+        return AppMetadata::displayName(info) + u'|' + AppMetadata::versionString(info) + u'|' +
+               AppMetadata::buildString(info);
+    };
+    const QString display = "CFBundleDisplayName", name = "CFBundleName",
+                  version = "CFBundleShortVersionString", build = "CFBundleVersion";
+    QCOMPARE(selected({{display, ""}, {name, 3}}), "Tidewell|1.0|1");
+    QCOMPARE(selected({{display, ""}, {name, "Tidewell Beta"}, {version, "2.3"}, {build, "45"}}),
+             "Tidewell Beta|2.3|45");
+    // Values of another type count as absent.
+    QCOMPARE(selected({{display, "Tide"}, {name, "Pro"}, {version, 2.5}, {build, QVariantList{}}}),
+             "Tide|1.0|1");
+    // Empty version and build strings are kept.
+    QCOMPARE(selected({{version, ""}, {build, ""}}), "Tidewell||");
 }
 
 QTEST_APPLESS_MAIN(TestAppMetadata)
