@@ -3,8 +3,7 @@
 #include <QDirIterator>
 #include <QMap>
 
-// Every item below a folder by relative path: link target, mode, and for what is no folder its
-// time and content.
+// Every item below a folder by relative path: link target, mode, and for files time and content.
 using TreeSnapshot = QMap<QString, QByteArray>;
 
 inline TreeSnapshot snapshotOf(const QString& folder) {

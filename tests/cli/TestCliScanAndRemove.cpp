@@ -1,0 +1,175 @@
+#include "CliRun.h"
+#include "TestDir.h"
+#include "TreeSnapshot.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QScopeGuard>
+#include <QTest>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+// Two apps with their leftovers in one library: the scan of one lists only its own, and the
+// removal of the other moves only its own to the Trash.
+class TestCliScanAndRemove : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void scanListsOnlyTheAppsOwnLeftoversAsJson();
+    void removeMovesLeftoversAndBundleToTheTrash();
+    void removeReportsItemsThatCouldNotBeRemoved();
+    void removeAsksFirst_data();
+    void removeAsksFirst();
+
+private:
+    std::unique_ptr<TestDir> m_dir, m_data; // the library, and the user's data with the Trash
+    QStringList m_harbor;                   // the leftovers of one app, then its bundle
+    QStringList m_remove;                   // the command that removes that app
+    QStringList m_ink; // the other app's leftovers, largest first: path|category|safety
+};
+
+void TestCliScanAndRemove::init() {
+    m_dir = std::make_unique<TestDir>();
+    m_data = std::make_unique<TestDir>();
+    qputenv("HOME", QFile::encodeName(m_dir->path("home")));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(m_data->path()));
+    QDir::setCurrent(m_dir->path()); // relative paths name the same items as absolute ones
+    m_harbor = {"home/Library/Caches/com.quillfield.harbornotes",
+                "home/Library/Preferences/com.quillfield.harbornotes.plist",
+                "home/Library/Application Support/Harbor Notes",
+                "home/Applications/Harbor Notes.app"};
+    m_remove = {"remove", "--no-index", "--root", "root", m_harbor.last()};
+    m_dir->createAppBundle(m_harbor[3], {{"CFBundleIdentifier", "com.quillfield.harbornotes"},
+                                         {"CFBundleName", "Harbor Notes"}});
+    m_dir->createFileOfSize(m_harbor[3] + "/Contents/MacOS/Harbor Notes", 20000);
+    m_dir->createFileOfSize(m_harbor[0] + "/Cache.db", 5000);
+    m_dir->createPlist(m_harbor[1], {{"NSWindow Frame", "0 0 800 600"}});
+    m_dir->createFile(m_harbor[2] + "/notes.sqlite", "notes");
+    // A link inside a leftover goes with it; the folder it points to stays.
+    m_dir->createFile("home/Documents/Shared/keep.txt", "keep");
+    m_dir->createSymlink(m_harbor[0] + "/shared", m_dir->path("home/Documents/Shared"));
+    m_dir->createAppBundle("root/Applications/Ink Writer.app",
+                           {{"CFBundleIdentifier", "io.inkwell.writer"}, {"CFBundleName", "Ink"}});
+    m_ink = {"home/Library/Application Support/Ink Writer|Application Support|Optional",
+             "root/Library/Logs/io.inkwell.writer.log|Logs|Safe",
+             "home/Library/Preferences/io.inkwell.writer|Preferences|Optional"};
+    for (qsizetype i = 0; i < m_ink.size(); ++i) // sizes 10 KB apart leave no ties
+        m_dir->createFileOfSize(m_ink[i].section('|', 0, 0), (3 - i) * 10000);
+}
+
+void TestCliScanAndRemove::scanListsOnlyTheAppsOwnLeftoversAsJson() {
+    const QString bundle = "root/Applications/Ink Writer.app";
+    const CliRun run = CliRun::of({"scan", "--json", "--no-index", "--root", "root", bundle});
+    QCOMPARE(run.exitCode, 0);
+    const QJsonObject scanned = QJsonDocument::fromJson(run.out).object();
+    QCOMPARE(scanned.keys(), QStringList({"app", "matches", "permissionDeniedPaths"}));
+    QCOMPARE(scanned["permissionDeniedPaths"].toArray(), QJsonArray());
+    const CliRun described = CliRun::of({"describe", "--json", m_dir->path(bundle)});
+    QCOMPARE(scanned["app"], QJsonDocument::fromJson(described.out).object());
+    QJsonArray expected;
+    for (const QString& leftover : m_ink) {
+        const QString path = m_dir->path(leftover.section('|', 0, 0));
+        struct stat values {};
+        QCOMPARE(::stat(QFile::encodeName(path).constData(), &values), 0);
+        expected.append(QJsonObject{{"path", path},
+                                    {"category", leftover.section('|', 1, 1)},
+                                    {"safety", leftover.section('|', 2, 2)},
+                                    {"sizeInBytes", qint64(values.st_blocks) * 512}});
+    }
+    QCOMPARE(scanned["matches"].toArray(), expected);
+}
+
+void TestCliScanAndRemove::removeMovesLeftoversAndBundleToTheTrash() {
+    const TreeSnapshot before = snapshotOf(m_dir->path());
+
+    const CliRun run = CliRun::of(m_remove + QStringList{"--json", "--yes"});
+
+    QCOMPARE(run.exitCode, 0);
+    const QJsonObject result = QJsonDocument::fromJson(run.out).object();
+    QStringList deleted;
+    for (const QJsonValue& path : result["deleted"].toArray())
+        deleted.append(QDir(m_dir->path()).relativeFilePath(path.toString()));
+    QCOMPARE(deleted.takeLast(), m_harbor.last()); // the bundle goes last
+    QCOMPARE(QSet(deleted.cbegin(), deleted.cend()), QSet(m_harbor.cbegin(), m_harbor.cend() - 1));
+    QCOMPARE(result["failures"].toArray(), QJsonArray());
+    QVERIFY2(result["reclaimedBytes"].toInteger() >= 25000, run.out); // at least what was written
+
+    // Every item left for the Trash with a record of its place; put back, the tree is as it was.
+    TreeSnapshot restored = snapshotOf(m_dir->path());
+    QMap<QString, QString> origins; // name in the Trash -> place
+    for (const QString& item : m_harbor) {
+        const QString name = QFileInfo(item).fileName();
+        origins[name] = item;
+        QVERIFY2(!restored.contains(item), qPrintable(item));
+        QFile info(m_data->path("Trash/info/" + name + ".trashinfo"));
+        QVERIFY2(info.open(QFile::ReadOnly), qPrintable(name));
+        const QByteArray path = QUrl::toPercentEncoding(m_dir->path(item), "/");
+        QVERIFY(info.readAll().contains("\nPath=" + path + "\nDeletionDate="));
+    }
+    const TreeSnapshot trashed = snapshotOf(m_data->path("Trash/files"));
+    for (auto it = trashed.cbegin(); it != trashed.cend(); ++it) {
+        const QString name = it.key().section('/', 0, 0);
+        restored[origins.value(name, "?") + it.key().mid(name.size())] = it.value();
+    }
+    QCOMPARE(restored, before);
+}
+
+void TestCliScanAndRemove::removeReportsItemsThatCouldNotBeRemoved() {
+    // Root ignores permission bits, so it locks the folder with the immutable flag instead.
+    const QString stuck = m_dir->path(m_harbor[1]);
+    const QString folder = QFileInfo(stuck).path();
+    const auto lock = [&folder](bool locked) {
+        if (::geteuid() != 0)
+            return ::chmod(QFile::encodeName(folder).constData(), locked ? 0555 : 0755) == 0;
+        return QProcess::execute("chattr", {locked ? "+i" : "-i", folder}) == 0;
+    };
+    if (!lock(true))
+        QSKIP("cannot make a folder unwritable here (no immutable flag for root)");
+    const auto unlock = qScopeGuard([&lock] { lock(false); });
+
+    const CliRun run = CliRun::of(m_remove + QStringList{"--yes"});
+
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.out.contains(stuck.toUtf8() +
+                              "\n    Permission denied. Grant Full Disk Access and try again."),
+             run.out);
+    QVERIFY2(run.out.endsWith("Deleted 3 items. Some files failed.\n"), run.out);
+    QVERIFY(QFileInfo::exists(stuck));
+    QVERIFY(!QFileInfo::exists(m_dir->path(m_harbor.last())));
+}
+
+void TestCliScanAndRemove::removeAsksFirst_data() {
+    QTest::addColumn<QByteArray>("typed"); // on a terminal; null: stdin is no terminal
+    QTest::addColumn<int>("exitCode");
+    QTest::newRow("no terminal") << QByteArray() << 2;
+    QTest::newRow("no") << QByteArray("n\n") << 1;
+    QTest::newRow("just return") << QByteArray("\n") << 1;
+    QTest::newRow("yes") << QByteArray("yes\n") << 0;
+}
+
+void TestCliScanAndRemove::removeAsksFirst() {
+    QFETCH(QByteArray, typed);
+    QFETCH(int, exitCode);
+    // The answer is typed on a new terminal before the question comes.
+    const int terminal = typed.isNull() ? -1 : ::posix_openpt(O_RDWR | O_NOCTTY);
+    const auto closeTerminal = qScopeGuard([terminal] { ::close(terminal); });
+    if (!typed.isNull() && (terminal < 0 || ::grantpt(terminal) != 0 || ::unlockpt(terminal) != 0 ||
+                            ::write(terminal, typed.constData(), size_t(typed.size())) <= 0))
+        QSKIP("no pseudo-terminal available");
+    const TreeSnapshot before = snapshotOf(m_dir->path());
+
+    const CliRun run = CliRun::of(m_remove, typed.isNull() ? QString() : ::ptsname(terminal));
+
+    QCOMPARE(run.exitCode, exitCode);
+    QCOMPARE(snapshotOf(m_dir->path()) == before, exitCode != 0);
+    const QByteArray question = typed.isNull() ? "" : "Move 4 selected items to Trash? [y/N] ";
+    QVERIFY2(run.err.startsWith(question) && run.err.contains(typed.isNull() ? "--yes" : ""),
+             run.err);
+}
+
+QTEST_GUILESS_MAIN(TestCliScanAndRemove)
+#include "TestCliScanAndRemove.moc"
