@@ -13,27 +13,22 @@
 template <typename Result, typename Request> class PendingCalls {
 public:
     QFuture<Result> start(const Request& request) {
-        m_requests.append(request);
-        m_promises.append(std::make_shared<QPromise<Result>>());
-        m_promises.last()->start();
-        return m_promises.last()->future();
+        m_calls.append({request, std::make_shared<QPromise<Result>>()});
+        m_calls.last().second->start();
+        return m_calls.last().second->future();
     }
-    qsizetype count() const { return m_requests.size(); }
-    const Request& request(qsizetype index) const { return m_requests.at(index); }
+    qsizetype count() const { return m_calls.size(); }
+    const Request& request(qsizetype index) const { return m_calls.at(index).first; }
     void finish(qsizetype index, const Result& result) {
-        m_promises.at(index)->addResult(result);
-        m_promises.at(index)->finish();
+        m_calls.at(index).second->addResult(result);
+        m_calls.at(index).second->finish();
     }
 
 private:
-    QList<Request> m_requests;
-    QList<std::shared_ptr<QPromise<Result>>> m_promises;
+    QList<std::pair<Request, std::shared_ptr<QPromise<Result>>>> m_calls;
 };
 
-struct ScanRequest {
-    tidewell::AppDescriptor app;
-    bool useSpotlight = false;
-};
+using ScanRequest = std::pair<tidewell::AppDescriptor, bool>; // the app, and whether to search
 
 struct FakeScanner : tidewell::LeftoverScanning, PendingCalls<tidewell::ScanReport, ScanRequest> {
     QFuture<tidewell::ScanReport> scan(const tidewell::AppDescriptor& app,

@@ -7,8 +7,6 @@
 #include "session/AppPreferences.h"
 #include "session/CleanerViewModel.h"
 
-#include <QSignalSpy>
-
 struct SessionOptions {
     bool autoScan = true;
     bool confirmBeforeRemoving = false;
@@ -28,14 +26,11 @@ struct SessionFixture {
                 [this](const QUrl& url) { return sizes.start(url); }});
     }
 
-    QUrl bundle(const QString& name, const QString& identifier) {
-        return QUrl::fromLocalFile(dir.createAppBundle(
-            "Apps/" + name + ".app", {{"CFBundleIdentifier", identifier}, {"CFBundleName", name}}));
-    }
-
     // Takes in a bundle, and completes its size estimate when a size is given.
     QUrl takeInHarborNotes(qint64 size = 0) {
-        const QUrl url = bundle("Harbor Notes", "com.harbor.notes");
+        const QUrl url = QUrl::fromLocalFile(dir.createAppBundle(
+            "Apps/Harbor Notes.app",
+            {{"CFBundleIdentifier", "com.harbor.notes"}, {"CFBundleName", "Harbor Notes"}}));
         model->handleDroppedApp(url);
         if (size != 0)
             sizes.finish(sizes.count() - 1, size);
@@ -52,7 +47,6 @@ struct SessionFixture {
     tidewell::PreferenceStore preferences;
     FaultInjectingFileSystem faults;
     tidewell::PermissionManager permissions;
-    QSignalSpy accessChecks{&permissions, &tidewell::PermissionManager::hasFullDiskAccessChanged};
     std::shared_ptr<FakeScanner> scanner = std::make_shared<FakeScanner>();
     std::shared_ptr<FakeDeleter> deleter = std::make_shared<FakeDeleter>();
     FakeSizeEstimator sizes;

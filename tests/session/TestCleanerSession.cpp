@@ -1,5 +1,4 @@
 #include "SessionFixture.h"
-#include "session/SharedByteFormatter.h"
 
 #include <QMetaProperty>
 #include <QTest>
@@ -8,16 +7,17 @@ using namespace tidewell;
 
 namespace {
 
-ScanReport reportOf(int matchCount, const QStringList& deniedPaths = {}) {
-    ScanReport report{{}, deniedPaths};
-    for (int i = 1; i <= matchCount; ++i)
-        report.matches.append(
-            leftover(QString("/h/Library/Caches/n%1").arg(i), ScanCategory::caches, 10 * i));
-    return report;
+const QString permissionReason = "Permission denied. Grant Full Disk Access and try again.";
+
+// What the scan finds: a (100), b (20) and c (3), selected, and d (7), not selected.
+QList<ScannedFile> fourLeftovers() {
+    return {leftover("/h/Library/Caches/a", ScanCategory::caches, 100),
+            leftover("/h/Library/Logs/b", ScanCategory::logs, 20),
+            leftover("/h/Library/Preferences/c", ScanCategory::preferences, 3),
+            leftover("/h/Library/Caches/d", ScanCategory::caches, 7, false)};
 }
 
-// Every published value of the session and of the permission state, to show that a stale
-// result writes nothing.
+// Every published value of the session and of its permission state.
 QVariantMap snapshot(const SessionFixture& session) {
     QVariantMap values{{"rows", session.model->files()->count()}};
     for (const QObject* object : {static_cast<const QObject*>(session.model.get()),
@@ -29,7 +29,13 @@ QVariantMap snapshot(const SessionFixture& session) {
     return values;
 }
 
-enum class Interruption { secondScan, reset, newerIntake };
+// A held bundle of 1000 bytes and its four leftovers.
+struct ScannedSession : SessionFixture {
+    ScannedSession() {
+        takeInHarborNotes(1000);
+        scanner->finish(0, {fourLeftovers(), {}});
+    }
+};
 
 } // namespace
 
@@ -37,27 +43,14 @@ class TestCleanerSession : public QObject {
     Q_OBJECT
 
 private slots:
-    void newSessionStartsEmpty() {
-        SessionFixture session;
-        const CleanerViewModel& model = *session.model;
-        QCOMPARE(session.accessChecks.count(), 1);
-        QCOMPARE(model.statusMessage(), "Drop your apps here");
-        QVERIFY(model.useSpotlight() && !model.hasDroppedApp() && model.droppedApp().isEmpty());
-        QVERIFY(!model.isScanning() && !model.isDeleting() && !model.awaitingManualScan());
-        QVERIFY(!model.showErrorAlert() && !model.showDeleteConfirmation());
-        QVERIFY(!model.showSuccessState() && !model.isAnySelected() && !model.isAllSelected());
-        QCOMPARE(model.lastDeletedCount() + model.lastReclaimedSize() + model.selectedCount(), 0);
-        QCOMPARE(model.appSizeText(), "Calculating...");
-    }
-
     void acceptingABundle_data() {
         QTest::addColumn<bool>("autoScan");
         QTest::addColumn<QStringList>("statuses");
-        QTest::newRow("automatic scan")
-            << true
-            << QStringList{"Scanning leftovers for Harbor Notes...", "Scanning library folders..."};
-        QTest::newRow("manual scan")
-            << false << QStringList{"Ready to scan leftovers for Harbor Notes."};
+        QTest::newRow("auto") << true
+                              << QStringList{"Scanning leftovers for Harbor Notes...",
+                                             "Scanning library folders..."};
+        QTest::newRow("manual") << false
+                                << QStringList{"Ready to scan leftovers for Harbor Notes."};
     }
 
     void acceptingABundle() {
@@ -65,192 +58,200 @@ private slots:
         QFETCH(QStringList, statuses);
         SessionFixture session({.autoScan = autoScan});
         CleanerViewModel& model = *session.model;
-        session.permissions.setPermissionDeniedPaths({"/h/Library/Mail"});
-        QStringList published;
+        session.permissions.setPermissionDeniedPaths({"/h/Library/Mail"}); // an earlier scan's
+        QStringList published{model.statusMessage()};
         connect(&model, &CleanerViewModel::statusMessageChanged, this,
                 [&] { published.append(model.statusMessage()); });
 
         const QUrl bundle = session.takeInHarborNotes();
 
-        QCOMPARE(published, statuses);
-        QCOMPARE(model.droppedApp(), QVariantMap({{"displayName", "Harbor Notes"},
-                                                  {"bundleIdentifier", "com.harbor.notes"},
-                                                  {"appPath", bundle.toLocalFile()},
-                                                  {"fileName", "Harbor Notes.app"}}));
-        QVERIFY(session.permissions.permissionDeniedPaths().isEmpty());
+        QCOMPARE(published, QStringList{"Drop your apps here"} + statuses);
         QCOMPARE(session.sizes.request(0), bundle);
-        QCOMPARE(model.isScanning(), autoScan);
+        QVERIFY(session.permissions.permissionDeniedPaths().isEmpty());
         QCOMPARE(model.awaitingManualScan(), !autoScan);
         QCOMPARE(session.scanner->count(), autoScan ? 1 : 0);
-
         model.scanForLeftovers(true); // "Scan Now"
         QVERIFY(!model.awaitingManualScan() && model.isScanning());
-        const ScanRequest& request = session.scanner->request(session.scanner->count() - 1);
-        QVERIFY(request.app.bundleIdentifier == "com.harbor.notes" && request.useSpotlight);
-    }
-
-    void rejectingABundle_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QVariantMap>("info"); // empty: no Info.plist at all
-        QTest::addColumn<AppDescriptorError>("error");
-        QTest::newRow("folder without .app")
-            << "Harbor Notes" << QVariantMap{{"CFBundleIdentifier", "com.harbor.notes"}}
-            << AppDescriptorError::notAnAppBundle;
-        QTest::newRow("no Info.plist")
-            << "Broken.app" << QVariantMap() << AppDescriptorError::invalidBundle;
-        QTest::newRow("no identifier") << "Nameless.app" << QVariantMap{{"CFBundleName", "X"}}
-                                       << AppDescriptorError::missingBundleIdentifier;
+        QVERIFY(session.scanner->request(session.scanner->count() - 1).second);
     }
 
     // A bad bundle leaves the session exactly as it was, apart from the alert.
     void rejectingABundle() {
-        QFETCH(QString, name);
-        QFETCH(QVariantMap, info);
-        QFETCH(AppDescriptorError, error);
-        SessionFixture session;
-        session.takeInHarborNotes(4096);
-        session.scanner->finish(0, reportOf(2));
-        const QString path = info.isEmpty() ? session.dir.createDirectory(name)
-                                            : session.dir.createAppBundle(name, info);
+        ScannedSession session;
         QVariantMap expected = snapshot(session);
-        expected["errorMessage"] = errorDescription(error);
+        expected["errorMessage"] = errorDescription(AppDescriptorError::missingBundleIdentifier);
         expected["showErrorAlert"] = true;
 
-        session.model->handleDroppedApp(QUrl::fromLocalFile(path));
+        session.model->handleDroppedApp(
+            QUrl::fromLocalFile(session.dir.createAppBundle("N.app", {{"CFBundleName", "N"}})));
 
         QCOMPARE(snapshot(session), expected);
         QCOMPARE(session.sizes.count() + session.scanner->count(), 2);
     }
 
-    void scanWithoutAnApp_data() {
-        QTest::addColumn<bool>("userInitiated");
-        QTest::newRow("by the user") << true;
-        QTest::newRow("after the settings") << false;
-    }
-
-    void scanWithoutAnApp() {
-        QFETCH(bool, userInitiated);
-        SessionFixture session;
-        QVariantMap expected = snapshot(session);
-        if (userInitiated) {
-            expected["errorMessage"] = "Select an app first.";
-            expected["showErrorAlert"] = true;
-        }
-        session.model->scanForLeftovers(userInitiated);
-        QCOMPARE(snapshot(session), expected);
-        QCOMPARE(session.scanner->count(), 0);
-    }
-
-    void scanResultIsPublished_data() {
-        QTest::addColumn<int>("matches");
-        QTest::addColumn<QString>("status");
-        QTest::newRow("none") << 0 << "No leftover files were found.";
-        QTest::newRow("one") << 1 << "Found 1 related items.";
-        QTest::newRow("twelve") << 12 << "Found 12 related items.";
-    }
-
-    void scanResultIsPublished() {
-        QFETCH(int, matches);
-        QFETCH(QString, status);
-        SessionFixture session;
-        session.takeInHarborNotes();
-        QSignalSpy breakdown(session.model.get(), &CleanerViewModel::categoryBreakdownChanged);
-
-        session.scanner->finish(0, reportOf(matches));
-
-        QCOMPARE(session.model->statusMessage(), status);
-        QVERIFY(!session.model->isScanning());
-        QCOMPARE(session.model->files()->files(), reportOf(matches).matches);
-        QCOMPARE(breakdown.count(), 1);
-        QCOMPARE(session.model->categoryBreakdown().at(2).toMap(),
-                 QVariantMap({{"category", "Caches"},
-                              {"itemCount", qint64(matches)},
-                              {"totalBytes", qint64(5 * matches * (matches + 1))}}));
-    }
-
     void staleResultsAreDropped_data() {
-        QTest::addColumn<Interruption>("interruption");
-        QTest::newRow("second scan") << Interruption::secondScan;
-        QTest::newRow("reset") << Interruption::reset;
-        QTest::newRow("newer bundle") << Interruption::newerIntake;
+        QTest::addColumn<bool>("found"); // whether the scan that counts finds anything
+        QTest::newRow("second scan") << false;
+        QTest::newRow("reset") << false;
+        QTest::newRow("newer bundle") << true;
     }
 
     void staleResultsAreDropped() {
-        QFETCH(Interruption, interruption);
+        QFETCH(bool, found);
+        const QByteArray interruption = QTest::currentDataTag();
         SessionFixture session;
         session.setAccessGranted(false);
         CleanerViewModel& model = *session.model;
         session.takeInHarborNotes();
-        if (interruption == Interruption::secondScan)
+        if (interruption == "second scan")
             model.scanForLeftovers(true);
-        else if (interruption == Interruption::newerIntake)
-            model.handleDroppedApp(session.bundle("Tide Clock", "org.tide.clock"));
+        else if (interruption == "newer bundle")
+            model.handleDroppedApp(QUrl::fromLocalFile(
+                session.dir.createAppBundle("Tide.app", {{"CFBundleIdentifier", "org.tide"}})));
         else
             model.resetSelection();
-        QCOMPARE(model.isScanning(), interruption != Interruption::reset);
+        QCOMPARE(model.isScanning(), interruption != "reset");
         const QVariantMap before = snapshot(session);
 
-        session.scanner->finish(0, reportOf(2, {"/h/Library/Mail"}));
-        if (interruption != Interruption::secondScan) // a scan leaves the size estimate current
+        session.scanner->finish(0, {fourLeftovers(), {"/h/Library/Mail"}});
+        if (interruption != "second scan") // a scan leaves the size estimate current
             session.sizes.finish(0, 5000);
         QCOMPARE(snapshot(session), before);
-        if (interruption == Interruption::reset)
+        if (interruption == "reset")
             return;
 
         // The current work still lands.
-        session.scanner->finish(1, reportOf(1));
-        QCOMPARE(model.statusMessage(), "Found 1 related items.");
+        session.scanner->finish(1, {found ? fourLeftovers() : QList<ScannedFile>(), {}});
+        QCOMPARE(model.statusMessage(),
+                 found ? "Found 4 related items." : "No leftover files were found.");
         QVERIFY(!model.isScanning());
-        QSignalSpy totals(&model, &CleanerViewModel::selectedSizeChanged);
         session.sizes.finish(session.sizes.count() - 1, 2'500'000);
-        QCOMPARE(model.appSizeText(), SharedByteFormatter::string(2'500'000));
-        QCOMPARE(model.selectedSize(), 2'500'000 + 10);
-        QCOMPARE(totals.count(), 1);
+        QCOMPARE(model.selectedSize(), 2'500'000 + (found ? 123 : 0));
     }
 
-    // The prompt comes once per loss of access; the banner's list follows every scan.
+    // The prompt comes once; the banner's list follows every scan; a reset clears both.
     void permissionHandOffAcrossScans() {
         SessionFixture session;
         session.setAccessGranted(false);
         PermissionManager& permissions = session.permissions;
         CleanerViewModel& model = *session.model;
-
         session.takeInHarborNotes();
-        QCOMPARE(session.accessChecks.count(), 2);
-        session.scanner->finish(0, reportOf(1)); // nothing was refused: no reason to ask
-        QCOMPARE(session.accessChecks.count(), 3);
-        QVERIFY(!permissions.showPermissionPromptAlert() &&
-                !permissions.hasShownPermissionPrompt());
-
-        model.scanForLeftovers(true);
-        session.scanner->finish(1, reportOf(1, {"/h/Library/Mail"}));
-        QCOMPARE(permissions.permissionDeniedPaths(), QStringList{"/h/Library/Mail"});
-        QVERIFY(permissions.showPermissionPromptAlert() && permissions.hasPermissionWarning());
-        permissions.setShowPermissionPromptAlert(false); // the user closes the prompt
-
-        model.scanForLeftovers(true);
-        QVERIFY(permissions.permissionDeniedPaths().isEmpty());
-        session.scanner->finish(2, reportOf(1, {"/h/Library/Safari"}));
-        QCOMPARE(permissions.permissionDeniedPaths(), QStringList{"/h/Library/Safari"});
-        QVERIFY(!permissions.showPermissionPromptAlert());
-
-        session.setAccessGranted(true);
+        for (const QStringList& denied :
+             QList<QStringList>{{}, {"/h/Library/Mail"}, {"/h/Library/Safari"}}) {
+            model.scanForLeftovers(true);
+            QVERIFY(permissions.permissionDeniedPaths().isEmpty());
+            session.scanner->finish(session.scanner->count() - 1, {{}, denied});
+            QCOMPARE(permissions.permissionDeniedPaths(), denied);
+            QCOMPARE(permissions.showPermissionPromptAlert(), denied.contains("/h/Library/Mail"));
+            permissions.setShowPermissionPromptAlert(false); // the user closes the prompt
+        }
+        session.setAccessGranted(true); // seen at the next scan: no banner
         model.scanForLeftovers(false);
-        session.scanner->finish(3, reportOf(1, {"/h/Library/Safari"}));
+        session.scanner->finish(session.scanner->count() - 1, {{}, {"/h/Library/Safari"}});
         QVERIFY(permissions.permissionDeniedPaths().isEmpty());
-        QVERIFY(!permissions.hasShownPermissionPrompt());
 
-        session.setAccessGranted(false);
-        model.scanForLeftovers(true);
-        session.scanner->finish(4, reportOf(1, {"/h/Library/Messages"}));
-        QVERIFY(permissions.showPermissionPromptAlert());
-
-        model.setErrorMessage("Earlier failure");
+        permissions.setShowPermissionPromptAlert(true);
         model.setShowErrorAlert(true);
         model.resetSelection();
-        QVERIFY(!permissions.showPermissionPromptAlert());
-        QVERIFY(permissions.permissionDeniedPaths().isEmpty());
+        QVERIFY(!permissions.showPermissionPromptAlert() && !model.hasDroppedApp());
         QVERIFY(model.showErrorAlert()); // only the user closes an alert
+    }
+
+    void selectionAndTotals_data() {
+        QTest::addColumn<QList<bool>>("rows");
+        QTest::addColumn<int>("files");      // selected rows
+        QTest::addColumn<qint64>("size");    // selected, bundle included
+        QTest::addColumn<bool>("toggledOn"); // what "select all" does next
+        QTest::newRow("some") << QList<bool>{true, true, true, false} << 3 << 1123LL << true;
+        QTest::newRow("none") << QList<bool>{false, false, false, false} << 0 << 1000LL << true;
+        QTest::newRow("all") << QList<bool>{true, true, true, true} << 4 << 1130LL << false;
+    }
+
+    // The bundle goes along with every removal, so it counts in the totals, not in the list.
+    void selectionAndTotals() {
+        QFETCH(QList<bool>, rows);
+        QFETCH(int, files);
+        QFETCH(qint64, size);
+        QFETCH(bool, toggledOn);
+        ScannedSession session;
+        CleanerViewModel& model = *session.model;
+        for (int row = 0; row < rows.size(); ++row)
+            model.files()->setSelected(row, rows[row]);
+        QCOMPARE(model.selectedFiles().size(), files);
+        QCOMPARE(model.selectedCount(), files + 1);
+        QCOMPARE(model.selectedSize(), size);
+        QVERIFY(model.isAnySelected() == (files > 0) && model.isAllSelected() == (files == 4));
+        QCOMPARE(model.categoryBreakdown().at(2).toMap(),
+                 QVariantMap({{"category", "Caches"}, {"itemCount", 2LL}, {"totalBytes", 107LL}}));
+
+        model.toggleSelectAll();
+        QCOMPARE(model.selectedFiles().size(), toggledOn ? 4 : 0);
+        QCOMPARE(model.selectedCount(), toggledOn ? 5 : 1);
+        QCOMPARE(model.selectedSize(), toggledOn ? 1130 : 1000);
+    }
+
+    void removalNeedsASelection() {
+        ScannedSession session;
+        session.model->toggleSelectAll(); // all
+        session.model->toggleSelectAll(); // none
+        session.model->requestDeletion();
+        QCOMPARE(session.model->errorMessage(), "Select at least one file before deleting.");
+        QVERIFY(session.model->showErrorAlert() && session.deleter->count() == 0);
+    }
+
+    void removalOutcomes_data() {
+        QTest::addColumn<QString>("failing"); // the items the service refuses, comma-separated
+        QTest::addColumn<bool>("reset");      // the window is reset while removing
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<qint64>("reclaimed");
+        QTest::addColumn<QString>("remaining"); // the rows left, * when selected
+        const QString moved = "Moved 4 items to Trash.", app = "Harbor Notes.app";
+        const QString failed = "Deleted %1 items. Some files failed.";
+        QTest::newRow("all moved") << "" << false << moved << 1123LL << "d";
+        QTest::newRow("middle fails") << "b" << false << failed.arg(3) << 1103LL << "b*,d";
+        QTest::newRow("bundle fails") << app << false << failed.arg(3) << 123LL << "d";
+        QTest::newRow("all") << "a,b,c," + app << false << failed.arg(0) << 0LL << "a*,b*,c*,d";
+        // A removal has no identity: its outcome arrives even after a reset.
+        QTest::newRow("reset while removing") << "" << true << moved << 1123LL << "";
+    }
+
+    void removalOutcomes() {
+        QFETCH(QString, failing);
+        QFETCH(bool, reset);
+        QFETCH(QString, status);
+        QFETCH(qint64, reclaimed);
+        QFETCH(QString, remaining);
+        const QStringList refused = failing.split(',', Qt::SkipEmptyParts);
+        ScannedSession session;
+        CleanerViewModel& model = *session.model;
+        model.requestDeletion(); // no confirmation asked
+        QCOMPARE(model.statusMessage(), "Moving selected files to Trash...");
+        if (reset)
+            model.resetSelection();
+        DeletionReport report;
+        for (const QUrl& url : session.deleter->request(0)) {
+            if (!refused.contains(url.fileName()))
+                report.deleted.append(url);
+            else // the first failure's reason is the one shown
+                report.failures.append(
+                    {QUuid::createUuid(), url,
+                     report.failures.isEmpty() ? permissionReason : "File no longer exists."});
+        }
+
+        session.deleter->finish(0, report);
+
+        QVERIFY(!model.isDeleting());
+        QCOMPARE(model.statusMessage(), status);
+        QCOMPARE(model.showErrorAlert(), !failing.isEmpty());
+        QCOMPARE(model.errorMessage(), failing.isEmpty() ? "" : permissionReason);
+        QCOMPARE(model.lastDeletedCount(), qint64(4 - refused.size()));
+        QCOMPARE(model.showSuccessState(), refused.size() < 4);
+        QCOMPARE(model.lastReclaimedSize(), reclaimed);
+        QStringList names;
+        for (const ScannedFile& file : model.files()->files())
+            names.append(file.url.fileName() + (file.isSelected ? "*" : ""));
+        QCOMPARE(names.join(','), remaining); // failed rows stay selected for another try
+        QCOMPARE(model.hasDroppedApp(), !reset);
     }
 };
 
