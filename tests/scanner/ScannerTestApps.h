@@ -4,8 +4,7 @@
 
 #include <QUrl>
 
-// Descriptors built field by field, so the scanner's rules are tested on exactly the values
-// they read.
+// Descriptors built field by field, so the scanner's rules meet exactly the values they read.
 namespace scannertest {
 
 inline tidewell::AppDescriptor descriptor(const QString& appPath, const QString& displayName,
@@ -21,7 +20,7 @@ inline tidewell::AppDescriptor descriptor(const QString& appPath, const QString&
     return app;
 }
 
-// Harbor Notes, com.quillfield.notes: long names, a tail token, no base identifier.
+// Long names, a tail token, no base identifier.
 inline tidewell::AppDescriptor
 harborNotes(const QString& appPath = "/Applications/Harbor Notes.app") {
     return descriptor(appPath, "Harbor Notes", "com.quillfield.notes", "harbornotes",
@@ -30,20 +29,10 @@ harborNotes(const QString& appPath = "/Applications/Harbor Notes.app") {
                        "comquillfieldnotes", "harbornotes", "quillfieldnotes"});
 }
 
-// Ann, co.ann.mac: a three-letter name that only matches as a whole word, and that is also a
-// component of the tests' home folder /Users/ann.
+// A three-letter name, matched only as a whole word; also the user of the home /Users/ann.
 inline tidewell::AppDescriptor ann() {
     return descriptor("/Applications/Ann.app", "Ann", "co.ann.mac", "ann", "annmac",
                       {"ann", "co.ann.mac", "coannmac", "annmac"});
-}
-
-// Harbor Notes' helper, com.quillfield.notes.helper, whose base identifier is the main app's.
-inline tidewell::AppDescriptor harborNotesHelper() {
-    tidewell::AppDescriptor app = harborNotes();
-    app.bundleIdentifier = app.normalizedBundleIdentifier = "com.quillfield.notes.helper";
-    app.baseBundleIdentifier = "com.quillfield.notes";
-    app.bundleTailToken = "noteshelper";
-    return app;
 }
 
 } // namespace scannertest

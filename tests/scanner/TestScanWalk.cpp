@@ -1,0 +1,235 @@
+#include "scanner/ContainerDirectories.h"
+#include "scanner/DirectoryWalker.h"
+#include "scanner/LeftoverScannerService.h"
+
+#include "FaultInjectingFileSystem.h"
+#include "ScannerTestApps.h"
+#include "TestDir.h"
+#include "Unprivileged.h"
+
+#include <QTest>
+#include <QThread>
+
+#include <atomic>
+
+using namespace tidewell;
+
+namespace {
+
+// A metadata index that answers with fixed locations and counts its queries.
+struct FakeSpotlight : SpotlightSearching {
+    QList<QUrl> search(const AppDescriptor&, const QList<QUrl>& scope) const override {
+        ++queries;
+        lastScope = scope;
+        return hits;
+    }
+    QList<QUrl> hits;
+    mutable std::atomic<int> queries = 0;
+    mutable QList<QUrl> lastScope;
+};
+
+const QString containers = "Users/ann/Library/Containers/";
+
+} // namespace
+
+// Roots, walk, containers and whole scans on a tree with the home Users/ann; run unprivileged.
+class TestScanWalk : public QObject {
+    Q_OBJECT
+
+    QString path(const QString& relative) const { return m_dir->path(relative); }
+    ScanEnvironment environment() const { return {path("Users/ann"), m_dir->path()}; }
+
+    ScanReport scan(FileSystem& fileSystem = FileSystem::real(), bool useSpotlight = false,
+                    int threads = 2, std::shared_ptr<const SpotlightSearching> spotlight = {}) {
+        LeftoverScannerService service(std::move(spotlight), environment(), fileSystem, threads);
+        return service.scan(m_app, useSpotlight).result();
+    }
+
+    QStringList relativePaths(const ScanReport& report) const {
+        QStringList paths;
+        for (const ScannedFile& file : report.matches)
+            paths.append(file.id.mid(m_dir->path().size() + 1));
+        paths.sort();
+        return paths;
+    }
+
+    std::unique_ptr<TestDir> m_dir;
+    AppDescriptor m_app;
+
+private slots:
+    void init() {
+        m_dir = std::make_unique<TestDir>();
+        TestDir& d = *m_dir;
+        m_app = scannertest::harborNotes(d.path("Applications/Harbor Notes.app"));
+        d.createAppBundle("Applications/Harbor Notes.app", {{"CFBundleIdentifier", "x"}});
+        d.createDirectory("Applications/Harbor Notes Helper.app");
+        d.createFileOfSize("Users/ann/Library/Application Support/Harbor Notes/data.bin", 10000);
+        d.createFileOfSize("Users/ann/Library/Application Support/Harbor Notes/.state", 5000);
+        const QString bundle = d.createFileOfSize(
+            "Users/ann/Library/Application Support/Harbor Notes/Plug.bundle/blob", 200000);
+        d.createSymlink("Users/ann/Library/Application Support/Harbor Notes/link", bundle + "/..");
+        for (const char* folder : {"Notes", "a/b/Harbor Notes", "a/b/c/Harbor Notes",
+                                   "Tools/Helper.bundle/Harbor Notes", "Tools/HarborNotes.plugin"})
+            d.createDirectory(QString("Users/ann/Library/Application Support/") + folder);
+        for (const char* file :
+             {"Preferences/com.quillfield.notes.plist", "Logs/Harbor/notes.log",
+              "Caches/com.quillfield.notes.alpha", "Caches/com.quillfield.notes.Beta",
+              "Caches/.com.quillfield.notes"})
+            d.createFile(QString("Users/ann/Library/") + file, "x");
+        // Library folders of shared data are left out by their exact names.
+        for (const char* folder : {"Mail", "Fonts", "fonts"})
+            d.createDirectory(QString("Users/ann/Library/%1/Harbor Notes").arg(folder));
+        const QString meta = "/.com.apple.containermanagerd.metadata.plist";
+        d.createDirectory(containers + "com.quillfield.notes");
+        d.createPlist(containers + "77AB" + meta,
+                      {{"MCMMetadataIdentifier", "com.quillfield.notesarchive"}},
+                      TestDir::PlistFormat::binary);
+        for (const auto& [folder, owner] :
+             {std::pair<QString, QVariant>{"8F3A", "COM.Quillfield.Notes"},
+              {"0001", 42},
+              {"0002", "org.other.app"}})
+            d.createPlist(containers + folder + meta, {{"MCMMetadataIdentifier", owner}});
+        d.createSymlink(containers + "Harbor.Notes", d.path(containers + "0002"));
+        d.createDirectory("Users/ann/Library/Group Containers/XQ9.group");
+        d.createDirectory("Library/Application Support/Quillfield");
+        d.createFile("Users/Shared/Quillfield/x", "s");
+    }
+
+    void rootsAndWalkStopAtDepthAndSkipExcludedAndProtectedFolders() {
+        QCOMPARE(makeScanRoots({"/Users/ann", ""}), (QList<ScanRoot>{{"/Users/ann/Library", 3},
+                                                                     {"/Library", 3},
+                                                                     {"/Users/ann/Applications", 1},
+                                                                     {"/Applications", 1},
+                                                                     {"/Users/Shared", 3}}));
+        for (const char* folder :
+             {"Library/Mail/Harbor Notes", "Library/Caches/Mail/Harbor Notes",
+              "Library/a/b/c/Harbor Notes", "Library/a/b/c/d/Harbor Notes", "System/Harbor Notes",
+              "private/var/folders/xy/Harbor Notes", "private/var/Harbor Notes"})
+            m_dir->createDirectory(folder);
+        const ScanContext context(m_app, environment());
+        DirectoryWalker walker(context, FileSystem::real());
+        QStringList found;
+        for (const ScanRoot& root : {ScanRoot{path("Library"), 3}, ScanRoot{path("private"), 3},
+                                     ScanRoot{path("System"), 3}, ScanRoot{path("Library/a"), 0}})
+            found += walker.walk(root).matches;
+        found.sort();
+        QCOMPARE(found, (QStringList{path("Library/Application Support/Quillfield"),
+                                     path("Library/Caches/Mail/Harbor Notes"),
+                                     path("Library/a/b/c/Harbor Notes"),
+                                     path("private/var/Harbor Notes")}));
+    }
+
+    void findsContainersByNameAndRecordedOwner() {
+        AppDescriptor app = m_app;
+        QSet<QString> denied;
+        QStringList expected{path(containers + "77AB"), path(containers + "8F3A"),
+                             path(containers + "com.quillfield.notes")};
+        QCOMPARE(findContainerDirectories(app, path("Users/ann"), denied, FileSystem::real()),
+                 expected);
+        // The group container named by the bundle identifier is taken without a name test.
+        app.bundleIdentifier = "XQ9.group";
+        expected.append(path("Users/ann/Library/Group Containers/XQ9.group"));
+        std::sort(expected.begin(), expected.end());
+        QCOMPARE(findContainerDirectories(app, path("Users/ann/"), denied, FileSystem::real()),
+                 expected);
+        QVERIFY(denied.isEmpty());
+    }
+
+    void findsLeftoversInEveryRoot() {
+        const ScanReport report = scan();
+        // Not here: the bundle itself, a single short token (Notes), items beyond the depth
+        // limit, inside a package or an excluded Library folder, links, hidden entries, and
+        // containers accepted by their recorded owner whose paths name nothing of the app.
+        QCOMPARE(relativePaths(report),
+                 (QStringList{"Applications/Harbor Notes Helper.app",
+                              "Library/Application Support/Quillfield", "Users/Shared/Quillfield",
+                              "Users/ann/Library/Application Support/Harbor Notes",
+                              "Users/ann/Library/Application Support/Tools/HarborNotes.plugin",
+                              "Users/ann/Library/Application Support/a/b/Harbor Notes",
+                              "Users/ann/Library/Caches/com.quillfield.notes.Beta",
+                              "Users/ann/Library/Caches/com.quillfield.notes.alpha",
+                              "Users/ann/Library/Containers/com.quillfield.notes",
+                              "Users/ann/Library/Logs/Harbor/notes.log",
+                              "Users/ann/Library/Preferences/com.quillfield.notes.plist",
+                              "Users/ann/Library/fonts/Harbor Notes"}));
+        const ScannedFile& largest = report.matches.first();
+        QCOMPARE(largest.id, path("Users/ann/Library/Application Support/Harbor Notes"));
+        QCOMPARE(largest.category, ScanCategory::applicationSupport);
+        QVERIFY(largest.isSelected);
+        // The hidden file counts although the walk never lists it; what lies inside the package
+        // or behind the link does not.
+        QVERIFY2(largest.sizeInBytes >= 15000 && largest.sizeInBytes < 200000,
+                 qPrintable(QString::number(largest.sizeInBytes)));
+        for (qsizetype i = 1; i < report.matches.size(); ++i)
+            QVERIFY(report.matches[i - 1].sizeInBytes >= report.matches[i].sizeInBytes);
+    }
+
+    void addsIndexHitsOnlyWhenAskedWhateverThePoolWidth() {
+        auto spotlight = std::make_shared<FakeSpotlight>();
+        for (const QString& hit :
+             {m_app.appURL.toLocalFile(),
+              path("Users/ann/Library/Application Support/Harbor Notes/data.bin"),
+              path("Users/ann/Library/Application Support/a/b/c/Harbor Notes"),
+              path("Users/ann/Library/Application Support/Notes"),
+              path("Users/ann/Library/Caches/com.quillfield.notes.gone")})
+            spotlight->hits.append(QUrl::fromLocalFile(hit));
+        const ScanReport without = scan(FileSystem::real(), false, 2, spotlight);
+        QCOMPARE(spotlight->queries.load(), 0);
+        const ScanReport narrow = scan(FileSystem::real(), true, 1, spotlight);
+        QCOMPARE(spotlight->queries.load(), 1);
+        QVERIFY(spotlight->lastScope.contains(
+            QUrl::fromLocalFile(path("Users/ann/Library/Application Support"))));
+        QStringList expected = relativePaths(without);
+        expected.append("Users/ann/Library/Application Support/a/b/c/Harbor Notes");
+        expected.sort();
+        QCOMPARE(relativePaths(narrow), expected);
+        QCOMPARE(scan(FileSystem::real(), true, 8, spotlight), narrow);
+    }
+
+    void reportsEachUnreadableFolderOnceByItsOwnPath() {
+        QStringList expected = relativePaths(scan());
+        expected.removeOne("Library/Application Support/Quillfield");
+        expected.removeOne("Users/ann/Library/Containers/com.quillfield.notes");
+        m_dir->createDirectory("Users/ann/Library/Caches/Locked/com.quillfield.notes");
+        m_dir->createDirectory("Users/ann/Library/Other");
+        const QStringList deniedPaths{path("Library"), path("Users/ann/Library/Caches/Locked"),
+                                      path("Users/ann/Library/Containers"),
+                                      path("Users/ann/Library/Group Containers")};
+        FaultInjectingFileSystem fileSystem;
+        fileSystem.failListing(deniedPaths[0], NoReadPermissionError);
+        fileSystem.failListing(deniedPaths[1], NoReadPermissionError);
+        fileSystem.makeUnreadable(deniedPaths[2]);
+        fileSystem.failListing(deniedPaths[3], NoWritePermissionError);
+        fileSystem.failListing(path("Users/ann/Library/Other"), 5); // not a permission fault
+        const ScanReport injected = scan(fileSystem);
+        QCOMPARE(injected.permissionDeniedPaths, deniedPaths);
+        QCOMPARE(relativePaths(injected), expected);
+        // The same folders really unreadable, as an unprivileged user meets them.
+        TIDEWELL_REQUIRE_UNPRIVILEGED();
+        for (const QString& folder : deniedPaths)
+            m_dir->setMode(folder.mid(m_dir->path().size() + 1), 0);
+        const ScanReport real = scan();
+        QCOMPARE(real.permissionDeniedPaths, deniedPaths);
+        QCOMPARE(relativePaths(real), expected);
+    }
+
+    void reportsProgressOncePerRoot() {
+        const auto roots =
+            expandScanRoots(makeScanRoots(environment()), environment(), FileSystem::real());
+        LeftoverScannerService service(nullptr, environment(), FileSystem::real(), 4);
+        QList<std::pair<int, int>> calls;
+        QThread* caller = nullptr;
+        const auto progress = [&](int done, int total) {
+            calls.append({done, total});
+            caller = QThread::currentThread();
+        };
+        service.scan(m_app, false, progress).waitForFinished();
+        QVERIFY(caller != QThread::currentThread());
+        QCOMPARE(calls.size(), roots.size() + 1);
+        for (int done = 0; done < calls.size(); ++done)
+            QCOMPARE(calls[done], std::pair(done, int(roots.size())));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestScanWalk)
+#include "TestScanWalk.moc"
