@@ -89,6 +89,18 @@ private slots:
         QCOMPARE(session.sizes.count() + session.scanner->count(), 2);
     }
 
+    // Without a bundle only a scan the user asked for is reported, and nothing starts.
+    void scanningWithoutABundle() {
+        SessionFixture session;
+        CleanerViewModel& model = *session.model;
+        model.scanForLeftovers(false);
+        QVERIFY(!model.showErrorAlert() && model.errorMessage().isEmpty());
+        model.scanForLeftovers(true);
+        QCOMPARE(model.errorMessage(), "Select an app first.");
+        QVERIFY(model.showErrorAlert() && !model.isScanning());
+        QCOMPARE(session.scanner->count(), 0);
+    }
+
     void staleResultsAreDropped_data() {
         QTest::addColumn<bool>("found"); // whether the scan that counts finds anything
         QTest::newRow("second scan") << false;
