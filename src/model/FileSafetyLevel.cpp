@@ -2,8 +2,7 @@
 
 namespace tidewell {
 
-QString rawValue(FileSafetyLevel level)
-{
+QString rawValue(FileSafetyLevel level) {
     switch (level) {
     case FileSafetyLevel::safe:
         return QStringLiteral("Safe");
@@ -15,15 +14,13 @@ QString rawValue(FileSafetyLevel level)
     return QStringLiteral("Risky");
 }
 
-const QList<FileSafetyLevel>& allFileSafetyLevels()
-{
+const QList<FileSafetyLevel>& allFileSafetyLevels() {
     static const QList<FileSafetyLevel> cases{FileSafetyLevel::safe, FileSafetyLevel::optional,
                                               FileSafetyLevel::risky};
     return cases;
 }
 
-std::optional<FileSafetyLevel> fileSafetyLevelFromRawValue(const QString& raw)
-{
+std::optional<FileSafetyLevel> fileSafetyLevelFromRawValue(const QString& raw) {
     for (FileSafetyLevel level : allFileSafetyLevels()) {
         if (rawValue(level) == raw)
             return level;

@@ -2,8 +2,7 @@
 
 namespace tidewell {
 
-QString rawValue(ScanCategory category)
-{
+QString rawValue(ScanCategory category) {
     switch (category) {
     case ScanCategory::applicationSupport:
         return QStringLiteral("Application Support");
@@ -19,16 +18,14 @@ QString rawValue(ScanCategory category)
     return QStringLiteral("Other");
 }
 
-const QList<ScanCategory>& allScanCategories()
-{
+const QList<ScanCategory>& allScanCategories() {
     static const QList<ScanCategory> cases{ScanCategory::applicationSupport,
                                            ScanCategory::preferences, ScanCategory::caches,
                                            ScanCategory::logs, ScanCategory::other};
     return cases;
 }
 
-std::optional<ScanCategory> scanCategoryFromRawValue(const QString& raw)
-{
+std::optional<ScanCategory> scanCategoryFromRawValue(const QString& raw) {
     for (ScanCategory category : allScanCategories()) {
         if (rawValue(category) == raw)
             return category;

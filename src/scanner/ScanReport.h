@@ -9,8 +9,8 @@ namespace tidewell {
 
 // The result of one scan.
 struct ScanReport {
-    QList<ScannedFile> matches;          // report order
-    QStringList permissionDeniedPaths;   // unique, sorted by code point
+    QList<ScannedFile> matches;        // report order
+    QStringList permissionDeniedPaths; // unique, sorted by code point
 
     friend bool operator==(const ScanReport&, const ScanReport&) = default;
 };
