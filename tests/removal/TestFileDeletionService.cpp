@@ -3,7 +3,12 @@
 #include "TrashSandbox.h"
 #include "removal/FileDeletionService.h"
 
+#include <QDir>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace tidewell;
 
@@ -57,6 +62,25 @@ private slots:
         QVERIFY(report.failures.isEmpty() && isGone(path) && QFile::exists(outside));
         QCOMPARE(!isGone(TrashSandbox::instance().trashFilesPath() + '/' + name),
                  !trashRefuses && kind != "already gone");
+    }
+
+    // A real volume whose Trash GLib refuses (a system tmpfs): the folder is removed in place.
+    void removesOutrightOnAVolumeWithoutTrash() {
+        struct stat shm, home;
+        if (::stat("/dev/shm", &shm) != 0 ||
+            ::stat(QFile::encodeName(TrashSandbox::instance().homePath()), &home) != 0 ||
+            shm.st_dev == home.st_dev)
+            QSKIP("/dev/shm is not a volume of its own here");
+        QTemporaryDir volume("/dev/shm/tidewell-deletion-XXXXXX");
+        const QString item = volume.filePath("folder");
+        QVERIFY(QDir().mkpath(item + "/inner"));
+
+        FileDeletionService service;
+        QCOMPARE(service.deleteItems({QUrl::fromLocalFile(item)}).result().deleted.size(), 1);
+
+        QVERIFY(isGone(item));
+        QVERIFY(isGone(TrashSandbox::instance().trashFilesPath() + "/folder"));
+        QVERIFY(isGone(QStringLiteral("/dev/shm/.Trash-%1/files/folder").arg(::getuid())));
     }
 
     // Every item is tried, in the order given, and a queued call still runs.
