@@ -8,7 +8,6 @@
 #include "session/SharedByteFormatter.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QTextStream>
 
@@ -113,11 +112,7 @@ int runRemove(const QStringList& arguments) {
             commandName,
             QStringLiteral("stdin is not a terminal; pass --yes to remove without asking"));
 
-    // An absolute bundle path, so the scanner recognises the bundle wherever the walk meets it
-    // and the removal is independent of the working folder.
-    const QString bundlePath =
-        QDir::cleanPath(QFileInfo(parser.positionalArguments().constFirst()).absoluteFilePath());
-    const auto bundle = readBundle(bundlePath);
+    const auto bundle = readScannedBundle(parser);
     if (const int* exitCode = std::get_if<int>(&bundle))
         return *exitCode;
     const auto& app = std::get<AppDescriptor>(bundle);
@@ -129,6 +124,7 @@ int runRemove(const QStringList& arguments) {
         return ExitCode::failure;
     }
 
+    const QString bundlePath = app.appURL.toLocalFile();
     const qint64 bundleSize = directorySize(bundlePath, FileSystem::real());
     FileDeletionService deletionService;
     const DeletionReport deletion = deletionService.deleteItems(urls).result();

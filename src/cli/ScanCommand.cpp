@@ -92,9 +92,7 @@ int runScan(const QStringList& arguments) {
     if (const int* exitCode = std::get_if<int>(&environment))
         return *exitCode;
 
-    // The walk meets the bundle by its absolute path; it must know it to leave it out.
-    const auto bundle =
-        readBundle(QFileInfo(parser.positionalArguments().constFirst()).absoluteFilePath());
+    const auto bundle = readScannedBundle(parser);
     if (const int* exitCode = std::get_if<int>(&bundle))
         return *exitCode;
     const auto& app = std::get<AppDescriptor>(bundle);
@@ -108,6 +106,11 @@ int runScan(const QStringList& arguments) {
 }
 
 } // namespace
+
+std::variant<AppDescriptor, int> readScannedBundle(const QCommandLineParser& parser) {
+    return readBundle(
+        QDir::cleanPath(QFileInfo(parser.positionalArguments().constFirst()).absoluteFilePath()));
+}
 
 void ScanOptions::addTo(QCommandLineParser& parser) const {
     parser.addOptions({root, noIndex});

@@ -27,6 +27,11 @@ struct ScanOptions {
                                                    const QString& commandName) const;
 };
 
+// The bundle named by the command's one positional argument, read by its absolute path: the
+// walk meets the bundle by that path and must recognise it to leave it out. On rejection,
+// the exit code (the reason is on stderr).
+std::variant<AppDescriptor, int> readScannedBundle(const QCommandLineParser& parser);
+
 // Scans with the host's services. While stderr is a terminal it shows there how many folders
 // the walk has done, and erases that line at the end.
 ScanReport scanShowingProgress(const AppDescriptor& app, const ScanEnvironment& environment,
