@@ -126,9 +126,13 @@ AppDescriptor::Result AppDescriptor::from(const QUrl& url, const FileSystem& fil
             : std::nullopt;
     if (!info)
         return AppDescriptorError::invalidBundle;
+    return fromInfo(url, *info);
+}
 
+AppDescriptor::Result AppDescriptor::fromInfo(const QUrl& url, const QVariantMap& info) {
+    const QString fileName = lastPathComponent(bundlePath(url));
     const std::optional<QString> rawIdentifier =
-        stringValue(*info, QStringLiteral("CFBundleIdentifier"));
+        stringValue(info, QStringLiteral("CFBundleIdentifier"));
     const QString identifier = rawIdentifier ? text::trimmed(*rawIdentifier) : QString();
     if (identifier.isEmpty())
         return AppDescriptorError::missingBundleIdentifier;
@@ -136,7 +140,7 @@ AppDescriptor::Result AppDescriptor::from(const QUrl& url, const FileSystem& fil
     const QString fileBaseName = deletingPathExtension(fileName);
     AppDescriptor app;
     app.appURL = url;
-    app.displayName = chooseDisplayName(*info, fileBaseName);
+    app.displayName = chooseDisplayName(info, fileBaseName);
     app.bundleIdentifier = identifier;
     app.normalizedBundleIdentifier = text::lowercased(identifier);
     app.compactName = text::compactForm(app.displayName);

@@ -35,6 +35,8 @@ struct AppDescriptor {
     // Reads the bundle's Contents/Info.plist and derives every field.
     static Result from(const QUrl& url, const FileSystem& fileSystem);
     static Result from(const QUrl& url);
+    // Derives every field from the bundle's information dictionary, as read.
+    static Result fromInfo(const QUrl& url, const QVariantMap& info);
 
     // Pure derivation steps, exposed for direct tests.
     static std::optional<QString> makeStrippedCompactName(const QString& displayName,

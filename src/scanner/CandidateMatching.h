@@ -2,23 +2,35 @@
 
 #include "FolderMatchState.h"
 #include "ScanContext.h"
-#include "model/AppDescriptor.h"
 #include "platform/FileSystem.h"
 
 #include <QString>
 
+#include <optional>
+
 namespace tidewell {
 
-// Whether word (lower case) is a whole component of path, or a whole piece of one cut at
-// ".", "_", "-" or space. Components are compared in lower case.
-bool urlHasWord(const QString& path, const QString& word);
+// What path shows of the application whose needles are given: for an entry directly in a
+// Library folder, whether it is named exactly for it (its name starts with the identifier, or
+// without its extension it is the name; the Library's standard folders never are); below a
+// root folder, what the part below the root folder shows. Nothing when path is no candidate at
+// all: outside the scan's folders, a Library folder, inside an application bundle of an
+// Applications folder.
+std::optional<MatchEvidence> evidenceFor(QStringView path, const MatchNeedles& needles,
+                                         const ScanContext& context);
 
-// Whether the item at path belongs to the application: by identifier, by name (short names
-// only as whole words), by tail token, or by search tokens found in its relative path.
+// Whether the item at path belongs to the scan's application: by identifier, name or tail
+// token on word boundaries in one component below its root folder, or by two search tokens of
+// which one is specific.
 bool matchesCandidate(const QString& path, const ScanContext& context);
 
-// Whether a folder name or an identifier names the application (container folders).
-bool matchesNormalizedText(const QString& name, const AppDescriptor& app);
+// Whether a container folder's name belongs to the application, by the same rule as a first
+// component below a root folder (a leading team id is not read).
+bool matchesContainerName(QStringView name, const MatchNeedles& needles);
+
+// The name without a leading ten-character team id ("ABCDE12345.com.example" ->
+// "com.example").
+QStringView withoutTeamId(QStringView name);
 
 // A package-like entry is tested as a candidate but never entered.
 bool isPackageLike(const DirectoryEntry& entry);
@@ -26,10 +38,9 @@ bool isPackageLike(const DirectoryEntry& entry);
 // The state the walk keeps for a folder it lists; computed in full once per root.
 FolderMatchState folderMatchState(const QString& folderPath, const ScanContext& context);
 
-// matchesCandidate for an entry named name at path inside folder, looking only at the name
-// when the folder allows it. Fills entryState with the entry's own state, ready to serve as
-// the folder state when the walk enters the entry (complete whenever the entry does not
-// match). Reusing one entryState per depth keeps the walk free of allocations.
+// matchesCandidate for an entry named name at path inside folder, reading only the name when
+// the folder allows it. Fills entryState with the entry's own state, ready to serve as the
+// folder state when the walk enters the entry.
 bool matchesEntry(const FolderMatchState& folder, const QString& name, const QString& path,
                   const ScanContext& context, FolderMatchState& entryState);
 

@@ -14,13 +14,40 @@ namespace {
 const QString metadataFileName = QStringLiteral(".com.apple.containermanagerd.metadata.plist");
 const QString ownerIdentifierKey = QStringLiteral("MCMMetadataIdentifier");
 
+enum class Ownership { none, byName, byRecord };
+
 bool isPermissionError(int code) {
     return code == NoReadPermissionError || code == NoWritePermissionError;
 }
 
+// Whether a recorded owner is the application itself, or the application a helper belongs to.
+bool isOwner(const QString& lowered, const AppDescriptor& app) {
+    if (lowered == app.normalizedBundleIdentifier)
+        return true;
+    const std::optional<QString>& base = app.baseBundleIdentifier;
+    return base && !base->isEmpty() &&
+           (lowered == *base || lowered.startsWith(*base + QLatin1Char('.')));
+}
+
+Ownership ownershipOf(const QString& folderPath, const AppDescriptor& app,
+                      const MatchNeedles& needles, const FileSystem& fileSystem) {
+    const auto metadata =
+        fileSystem.readPropertyList(pathnames::joined(folderPath, metadataFileName));
+    const QVariant owner = metadata ? metadata->value(ownerIdentifierKey) : QVariant();
+    if (owner.typeId() == QMetaType::QString) {
+        if (isOwner(text::lowercased(owner.toString()), app))
+            return Ownership::byRecord;
+        if (matchesContainerName(owner.toString(), needles))
+            return Ownership::byName;
+    }
+    return matchesContainerName(pathnames::fileName(folderPath), needles) ? Ownership::byName
+                                                                          : Ownership::none;
+}
+
 // Adds the matching folders of one container root; a root that may not be read is reported.
-void collectFromRoot(const QString& root, const AppDescriptor& app, QSet<QString>& permissionDenied,
-                     const FileSystem& fileSystem, QSet<QString>& found) {
+void collectFromRoot(const QString& root, const AppDescriptor& app, const MatchNeedles& needles,
+                     QSet<QString>& permissionDenied, const FileSystem& fileSystem,
+                     QSet<QString>& owned, QSet<QString>& named) {
     if (!fileSystem.exists(root))
         return;
     if (!fileSystem.isReadable(root)) {
@@ -34,51 +61,40 @@ void collectFromRoot(const QString& root, const AppDescriptor& app, QSet<QString
         return;
     }
     for (const DirectoryEntry& entry : listing.entries) {
-        if (!entry.isDirectory || !entry.isSymbolicLink)
+        if (!entry.isDirectory.value_or(false) || entry.isSymbolicLink.value_or(true))
             continue;
-        if (*entry.isDirectory && !*entry.isSymbolicLink &&
-            containerCandidateMatches(entry.path, app, fileSystem))
-            found.insert(pathnames::standardized(entry.path));
+        const Ownership ownership = ownershipOf(entry.path, app, needles, fileSystem);
+        if (ownership == Ownership::byRecord)
+            owned.insert(pathnames::standardized(entry.path));
+        else if (ownership == Ownership::byName)
+            named.insert(pathnames::standardized(entry.path));
     }
+}
+
+QStringList sorted(const QSet<QString>& paths) {
+    QStringList list(paths.begin(), paths.end());
+    std::sort(list.begin(), list.end());
+    return list;
 }
 
 } // namespace
 
-QStringList findContainerDirectories(const AppDescriptor& app, const QString& homePath,
-                                     QSet<QString>& permissionDenied,
-                                     const FileSystem& fileSystem) {
-    QSet<QString> found;
+ContainerDirectories ContainerDirectories::find(const AppDescriptor& app,
+                                                const MatchNeedles& needles,
+                                                const QString& homePath,
+                                                QSet<QString>& permissionDenied,
+                                                const FileSystem& fileSystem) {
+    QSet<QString> owned;
+    QSet<QString> named;
     const QString group = fileSystem.groupContainerPath(homePath, app.bundleIdentifier);
     if (!group.isEmpty() && fileSystem.exists(group))
-        found.insert(pathnames::standardized(group));
+        named.insert(pathnames::standardized(group));
     for (const QString& relative :
          {QStringLiteral("Library/Containers"), QStringLiteral("Library/Group Containers")})
-        collectFromRoot(pathnames::joined(homePath, relative), app, permissionDenied, fileSystem,
-                        found);
-    QStringList sorted(found.begin(), found.end());
-    std::sort(sorted.begin(), sorted.end());
-    return sorted;
-}
-
-bool containerCandidateMatches(const QString& folderPath, const AppDescriptor& app,
-                               const FileSystem& fileSystem) {
-    if (matchesNormalizedText(pathnames::fileName(folderPath).toString(), app))
-        return true;
-    const auto metadata =
-        fileSystem.readPropertyList(pathnames::joined(folderPath, metadataFileName));
-    if (!metadata)
-        return false;
-    const QVariant owner = metadata->value(ownerIdentifierKey);
-    if (owner.typeId() != QMetaType::QString)
-        return false;
-    const QString identifier = owner.toString();
-    const QString lowered = text::lowercased(identifier);
-    if (lowered == app.normalizedBundleIdentifier)
-        return true;
-    if (app.baseBundleIdentifier && !app.baseBundleIdentifier->isEmpty() &&
-        lowered.startsWith(*app.baseBundleIdentifier))
-        return true;
-    return matchesNormalizedText(identifier, app);
+        collectFromRoot(pathnames::joined(homePath, relative), app, needles, permissionDenied,
+                        fileSystem, owned, named);
+    named.subtract(owned);
+    return {sorted(owned), sorted(named)};
 }
 
 } // namespace tidewell

@@ -1,24 +1,20 @@
 #pragma once
 
-#include <QString>
+#include "MatchNeedles.h"
 
-#include <string>
-#include <vector>
+#include <QString>
 
 namespace tidewell {
 
-// What the walk keeps of a folder so that testing one of its entries only has to look at the
-// entry's own name: the folder's relative path, lowered and normalized, and which needles it
-// already holds.
+// What the walk keeps of a folder so that testing one of its entries only has to read the
+// entry's own name: what the folder's part below its root folder already showed.
 struct FolderMatchState {
     QString path;
-    // The entries' forms can be built by appending to this folder's forms: the folder's path
-    // is ASCII and long enough that no prefix cut can reach into an entry's name.
-    bool isIncremental = false;
-    std::string lowered;       // relative path in lower case
-    std::string normalized;    // relative path with only its letters and digits
-    std::vector<char> hits;    // needles already found in the relative path
-    bool hasShortWord = false; // a component of the relative path is a short name
+    // The folder lies below a root folder, so an entry's evidence is the folder's plus what
+    // its own name shows.
+    bool hasEvidence = false;
+    bool isBlocked = false; // inside an application bundle: nothing here matches
+    MatchEvidence evidence;
 };
 
 } // namespace tidewell

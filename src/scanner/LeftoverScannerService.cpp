@@ -3,11 +3,14 @@
 #include "CandidateMatching.h"
 #include "ContainerDirectories.h"
 #include "DirectoryWalker.h"
+#include "InstalledApps.h"
 #include "ItemClassification.h"
+#include "OwnershipArbiter.h"
 #include "PathNames.h"
 #include "ScanContext.h"
 #include "ScanReportOrdering.h"
 #include "ScanRoots.h"
+#include "model/TextRules.h"
 #include "platform/FileSystem.h"
 
 #include <QThread>
@@ -67,20 +70,26 @@ QFuture<ScanReport> LeftoverScannerService::scan(const AppDescriptor& app, bool 
 
 ScanReport LeftoverScannerService::runScan(const AppDescriptor& app, bool useSpotlight,
                                            const Progress& progress) {
-    const ScanContext context(app, m_environment);
+    const QList<AppDescriptor> installed = findInstalledApps(m_environment, m_fileSystem, m_ioPool);
+    const ScanContext context(app, m_environment, installed);
     const ScanEnvironment& environment = context.environment();
     const QList<ScanRoot> roots =
         expandScanRoots(makeScanRoots(environment), environment, m_fileSystem);
+    const OwnershipArbiter arbiter(context, installed);
     QSet<QString> denied;
-    QSet<QString> found;
-    for (const QString& path :
-         findContainerDirectories(app, context.homePath(), denied, m_fileSystem))
-        found.insert(path);
+    const ContainerDirectories containers = ContainerDirectories::find(
+        app, context.needles(), context.homePath(), denied, m_fileSystem);
+    QSet<QString> found(containers.matchedByName.begin(), containers.matchedByName.end());
+    addCookieFile(context, found);
     walkRoots(roots, context, found, denied, progress);
     // The index is asked only once the walk is complete, never beside it.
     if (useSpotlight && m_spotlight)
         addIndexHits(app, roots, found);
-    QList<ScannedFile> matches = collapseNestedMatches(buildItems(keptMatches(found, context)));
+    for (const QString& path : containers.ownedByRecord)
+        found.remove(path);
+    QStringList kept = keptMatches(found, context, arbiter);
+    kept.append(keptOwnedContainers(containers.ownedByRecord, context));
+    QList<ScannedFile> matches = collapseNestedMatches(buildItems(kept));
     sortForReport(matches);
     return {matches, sortedByCodePoint(denied)};
 }
@@ -118,14 +127,41 @@ void LeftoverScannerService::addIndexHits(const AppDescriptor& app, const QList<
     }
 }
 
+void LeftoverScannerService::addCookieFile(const ScanContext& context, QSet<QString>& found) const {
+    // The cookie store is a shared system folder the walk never enters; only the file named
+    // exactly for the application is taken from it.
+    const QString wanted =
+        context.app().normalizedBundleIdentifier + QStringLiteral(".binarycookies");
+    const QString folder = pathnames::joined(context.homePath(), QStringLiteral("Library/Cookies"));
+    for (const DirectoryEntry& entry : m_fileSystem.listDirectory(folder).entries) {
+        if (!entry.isDirectory.value_or(true) && text::lowercased(entry.name) == wanted)
+            found.insert(pathnames::standardized(entry.path));
+    }
+}
+
 QStringList LeftoverScannerService::keptMatches(const QSet<QString>& found,
-                                                const ScanContext& context) const {
-    // Containers and index hits meet the main rule here for the first time; the walk's
-    // matches are checked again as well, and anything gone since is dropped.
+                                                const ScanContext& context,
+                                                const OwnershipArbiter& arbiter) const {
+    // Containers and index hits meet the rules here for the first time; the walk's matches
+    // are checked again as well, and anything gone since is dropped.
     QStringList kept;
     for (const QString& path : found) {
-        if (path != context.appPath() && m_fileSystem.exists(path) &&
-            matchesCandidate(path, context))
+        if (m_fileSystem.exists(path) && matchesCandidate(path, context) &&
+            !arbiter.belongsToAnotherApp(path))
+            kept.append(path);
+    }
+    return kept;
+}
+
+QStringList LeftoverScannerService::keptOwnedContainers(const QStringList& owned,
+                                                        const ScanContext& context) const {
+    // The system's record names the owner, so no other application's claim counts; the name
+    // must still mention the application (any token, the vendor's included), as a record
+    // alone may be stale.
+    QStringList kept;
+    for (const QString& path : owned) {
+        const ComponentWords name(withoutTeamId(pathnames::fileName(path)));
+        if (m_fileSystem.exists(path) && context.needles().mentions(name))
             kept.append(path);
     }
     return kept;

@@ -14,6 +14,8 @@
 
 namespace tidewell {
 
+class OwnershipArbiter;
+
 // Finds an application's leftovers: container folders, a parallel walk of the scan roots and,
 // on request, the metadata index; then filters, sizes, collapses and sorts them.
 //
@@ -48,7 +50,10 @@ private:
                    QSet<QString>& denied, const Progress& progress);
     void addIndexHits(const AppDescriptor& app, const QList<ScanRoot>& roots,
                       QSet<QString>& found) const;
-    QStringList keptMatches(const QSet<QString>& found, const ScanContext& context) const;
+    void addCookieFile(const ScanContext& context, QSet<QString>& found) const;
+    QStringList keptMatches(const QSet<QString>& found, const ScanContext& context,
+                            const OwnershipArbiter& arbiter) const;
+    QStringList keptOwnedContainers(const QStringList& owned, const ScanContext& context) const;
     QList<ScannedFile> buildItems(const QStringList& paths);
 
     std::shared_ptr<const SpotlightSearching> m_spotlight;

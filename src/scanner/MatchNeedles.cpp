@@ -2,94 +2,171 @@
 
 #include "model/TextRules.h"
 
+#include <QRegularExpression>
+#include <QSet>
+
 #include <algorithm>
+#include <bit>
 
 namespace tidewell {
 
 namespace {
 
-std::string asciiBytes(const QString& text) {
-    for (QChar c : text) {
-        if (c.unicode() >= 0x80)
-            return {};
-    }
-    return text.toStdString();
+// Shorter names are taken as whole pieces only; shorter needles never.
+constexpr size_t shortNameLength = 4;
+constexpr size_t minimumLength = 3;
+constexpr size_t minimumTailLength = 5;
+constexpr size_t maximumTokens = 64;
+// A component named for the vendor is the weakest evidence: any other claim wins over it.
+constexpr int vendorStrength = 1;
+
+bool addUnique(std::vector<std::u32string>& list, std::u32string text) {
+    if (text.size() < minimumLength || std::find(list.begin(), list.end(), text) != list.end())
+        return false;
+    list.push_back(std::move(text));
+    return true;
 }
 
-// The needle's bytes as they can occur in the ASCII form of its haystack; empty when they
-// never can: a lowered path has no capitals, a normalized one only letters and digits.
-std::string asciiForm(const QString& text, MatchNeedle::Haystack haystack) {
-    std::string ascii = asciiBytes(text);
-    const bool normalized = haystack == MatchNeedle::Haystack::normalizedPath;
-    for (char c : ascii) {
-        const bool isLower = c >= 'a' && c <= 'z';
-        const bool isDigit = c >= '0' && c <= '9';
-        if ((c >= 'A' && c <= 'Z') || (normalized && !isLower && !isDigit))
-            return {};
-    }
-    return ascii;
+bool contains(const std::vector<std::u32string>& list, std::u32string_view text) {
+    return std::find(list.begin(), list.end(), text) != list.end();
 }
 
-// Adds a needle, merging its roles into an existing one with the same text and haystack.
-void addNeedle(std::vector<MatchNeedle>& needles, const QString& text,
-               MatchNeedle::Haystack haystack, bool sufficient, bool counted, bool name) {
-    if (text.isEmpty())
-        return;
-    for (MatchNeedle& needle : needles) {
-        if (needle.text == text && needle.haystack == haystack) {
-            needle.isSufficient |= sufficient;
-            needle.isCounted |= counted;
-            needle.isName |= name;
-            return;
-        }
-    }
-    needles.push_back({text, asciiForm(text, haystack), haystack, sufficient, counted, name});
+std::vector<std::u32string> identifiersOf(const AppDescriptor& app) {
+    std::vector<std::u32string> identifiers;
+    addUnique(identifiers, ComponentWords::compact(app.normalizedBundleIdentifier));
+    if (app.baseBundleIdentifier)
+        addUnique(identifiers, ComponentWords::compact(*app.baseBundleIdentifier));
+    return identifiers;
 }
 
-// The names tested on their own: the compact name, the file name's compact form when it
-// differs, and the name without its version.
-QStringList candidateNames(const AppDescriptor& app) {
-    QStringList names{app.compactName};
-    if (app.pathComponentName != app.compactName)
-        names.append(app.pathComponentName);
+// The words of the name without a trailing version, minus short and generic ones, minus the
+// vendor when anything is left: what people call the application ("teams" of "Microsoft
+// Teams 2", "zoom" of "zoom.us").
+std::u32string principalName(const AppDescriptor& app, const std::u32string& vendor) {
+    static const QRegularExpression separators(QStringLiteral("[^\\p{L}\\p{M}\\p{N}]+"),
+                                               QRegularExpression::UseUnicodePropertiesOption);
+    const QString name = text::strippingTrailingVersionSuffix(app.displayName);
+    std::vector<std::u32string> significant;
+    for (const QString& word : text::lowercased(name).split(separators, Qt::SkipEmptyParts)) {
+        if (!MatchNeedles::isGenericWord(word))
+            addUnique(significant, ComponentWords::compact(word));
+    }
+    std::vector<std::u32string> principal = significant;
+    std::erase(principal, vendor);
+    std::u32string joined;
+    for (const std::u32string& word : principal.empty() ? significant : principal)
+        joined += word;
+    return joined;
+}
+
+std::vector<std::u32string> namesOf(const AppDescriptor& app, const std::u32string& vendor) {
+    std::vector<std::u32string> names;
+    addUnique(names, ComponentWords::compact(app.compactName));
+    addUnique(names, ComponentWords::compact(app.pathComponentName));
     if (app.strippedCompactName)
-        names.append(*app.strippedCompactName);
-    names.removeAll(QString());
+        addUnique(names, ComponentWords::compact(*app.strippedCompactName));
+    if (std::u32string principal = principalName(app, vendor); principal.size() >= shortNameLength)
+        addUnique(names, std::move(principal));
     return names;
+}
+
+// The vendor alone and as a reverse-DNS domain ("quillfield", "comquillfield").
+std::vector<std::u32string> vendorNamesOf(const QString& identifier, const std::u32string& vendor) {
+    if (vendor.size() < minimumLength)
+        return {};
+    const QStringList segments = text::identifierSegments(identifier);
+    return {vendor, ComponentWords::compact(segments[0]) + vendor};
 }
 
 } // namespace
 
-MatchNeedles MatchNeedles::compile(const AppDescriptor& app) {
-    using enum MatchNeedle::Haystack;
+std::u32string MatchNeedles::vendorOf(const QString& normalizedIdentifier) {
+    const QStringList segments = text::identifierSegments(normalizedIdentifier);
+    if (segments.size() < 3 || isGenericWord(segments[1]))
+        return {};
+    return ComponentWords::compact(segments[1]);
+}
+
+bool MatchNeedles::isGenericWord(const QString& word) {
+    // Roles, platforms and product kinds tell what a program is, not whose it is; code hosting
+    // sites stand where a vendor would in the identifiers of many unrelated programs.
+    static const QSet<QString> words{
+        "agent",      "app",       "application", "applications", "apps",     "beta",
+        "bitbucket",  "browser",   "cache",       "caches",       "client",   "cloud",
+        "com",        "daemon",    "data",        "desktop",      "edition",  "editor",
+        "electron",   "extension", "files",       "free",         "github",   "gitlab",
+        "googlecode", "group",     "helper",      "installer",    "launcher", "lite",
+        "mac",        "macos",     "manager",     "net",          "org",      "osx",
+        "player",     "plugin",    "plugins",     "preview",      "pro",      "service",
+        "services",   "settings",  "setup",       "shared",       "software", "sourceforge",
+        "studio",     "support",   "sync",        "tool",         "tools",    "update",
+        "updater",    "utility",   "viewer",      "web"};
+    return words.contains(word);
+}
+
+MatchNeedles MatchNeedles::compile(const AppDescriptor& app, bool vendorIsShared) {
+    const std::u32string vendor = vendorOf(app.normalizedBundleIdentifier);
     MatchNeedles compiled;
-    auto& needles = compiled.needles;
-    addNeedle(needles, app.normalizedBundleIdentifier, loweredPath, true, false, false);
-    if (app.baseBundleIdentifier)
-        addNeedle(needles, *app.baseBundleIdentifier, loweredPath, true, false, false);
-    for (const QString& name : candidateNames(app)) {
-        if (text::characterCount(name) < 4)
-            compiled.shortWords.append(name);
-        else
-            addNeedle(needles, name, normalizedPath, true, false, true);
+    compiled.m_identifiers = identifiersOf(app);
+    compiled.m_names = namesOf(app, vendor);
+    for (const std::u32string& identifier : compiled.m_identifiers)
+        compiled.m_strong.push_back({identifier, false});
+    for (const std::u32string& name : compiled.m_names)
+        compiled.m_strong.push_back({name, name.size() < shortNameLength});
+    if (app.bundleTailToken) {
+        std::u32string tail = ComponentWords::compact(*app.bundleTailToken);
+        if (tail.size() >= minimumTailLength)
+            compiled.m_strong.push_back({std::move(tail), false});
     }
-    if (app.bundleTailToken && text::characterCount(*app.bundleTailToken) >= 5)
-        addNeedle(needles, *app.bundleTailToken, normalizedPath, true, false, false);
-    for (const QString& token : app.searchTokens) {
-        const qsizetype length = text::characterCount(token);
-        if (length >= 3)
-            addNeedle(needles, token, normalizedPath, length > 7, true, false);
-    }
-    // The order only decides which needles are tried first; identifiers are the usual hits.
-    std::stable_sort(needles.begin(), needles.end(), [](const auto& a, const auto& b) {
-        return std::pair(a.haystack, !a.isSufficient) < std::pair(b.haystack, !b.isSufficient);
-    });
-    compiled.shortWords.removeDuplicates();
-    for (const QString& word : compiled.shortWords) {
-        if (std::string ascii = asciiBytes(word); !ascii.empty())
-            compiled.asciiShortWords.push_back(std::move(ascii));
-    }
+    if (!vendorIsShared)
+        compiled.m_vendorNames = vendorNamesOf(app.normalizedBundleIdentifier, vendor);
+    compiled.addTokens(app, vendor);
     return compiled;
+}
+
+void MatchNeedles::addTokens(const AppDescriptor& app, const std::u32string& vendor) {
+    QStringList tokens(app.searchTokens.begin(), app.searchTokens.end());
+    tokens.sort(); // the same bits for the same tokens in every scan
+    for (const QString& token : tokens) {
+        std::u32string compact = ComponentWords::compact(token);
+        const bool isStrong =
+            std::any_of(m_strong.begin(), m_strong.end(),
+                        [&](const Strong& strong) { return strong.text == compact; });
+        const size_t index = m_tokens.size();
+        if (isStrong || index == maximumTokens || !addUnique(m_tokens, std::move(compact)))
+            continue;
+        if (m_tokens.back() != vendor && !isGenericWord(token))
+            m_specific |= std::uint64_t(1) << index;
+    }
+}
+
+void MatchNeedles::collect(const ComponentWords& component, MatchEvidence& evidence) const {
+    for (const Strong& strong : m_strong) {
+        const auto length = int(strong.text.size());
+        if (length > evidence.strength &&
+            (strong.wholePieces ? component.containsPieces(strong.text)
+                                : component.containsWords(strong.text)))
+            evidence.strength = length;
+    }
+    if (evidence.strength < vendorStrength &&
+        (contains(m_vendorNames, component.text()) ||
+         contains(m_vendorNames, component.textWithoutExtension())))
+        evidence.strength = vendorStrength;
+    for (size_t index = 0; index < m_tokens.size(); ++index) {
+        if (component.containsWords(m_tokens[index]))
+            evidence.seen |= std::uint64_t(1) << index;
+    }
+}
+
+bool MatchNeedles::decides(const MatchEvidence& evidence) const {
+    return evidence.strength > 0 ||
+           (std::popcount(evidence.seen) >= 2 && (evidence.seen & m_specific) != 0);
+}
+
+bool MatchNeedles::mentions(const ComponentWords& component) const {
+    MatchEvidence evidence;
+    collect(component, evidence);
+    return evidence.strength > 0 || evidence.seen != 0;
 }
 
 } // namespace tidewell

@@ -1,51 +1,68 @@
 #pragma once
 
+#include "ComponentWords.h"
 #include "model/AppDescriptor.h"
 
-#include <QString>
-
+#include <cstdint>
 #include <string>
 #include <vector>
 
 namespace tidewell {
 
-// One text the matching rule looks for in a candidate's relative path.
-struct MatchNeedle {
-    enum class Haystack { loweredPath, normalizedPath };
-
-    QString text;
-    std::string ascii; // text as it can occur in an ASCII path, else empty (it never does)
-    Haystack haystack = Haystack::normalizedPath;
-    bool isSufficient = false; // one hit is a match
-    bool isCounted = false;    // a search token: two counted hits together are a match
-    bool isName = false;       // also tested against the candidate's own normalized name
+// What the components of one relative path showed of an application: how strongly the
+// strongest needle that is enough on its own names it, and which search tokens were seen.
+struct MatchEvidence {
+    int strength = 0;       // 0: no needle that is enough alone
+    std::uint64_t seen = 0; // bit i: token i of the needles
 };
 
-// The application's identifiers, names and tokens compiled once per scan into the texts the
-// matching rule searches for, so the per-entry test does no string preparation of its own.
-struct MatchNeedles {
-    std::vector<MatchNeedle> needles; // lowered-path needles first, then sufficient ones
-    QStringList shortWords;           // names under 4 characters: matched as whole words only
-    std::vector<std::string> asciiShortWords; // the short words that can occur in ASCII paths
+// An application's identifiers, names and tokens compiled once per scan into compact forms
+// that the rules look for as runs of whole words, never across a path separator.
+//
+// Enough alone, as strong as they are long: the bundle identifier, its base identifier, the
+// names (short names only as whole pieces, "ink" in "com.ink-tools" but not in "InkWell"), the
+// principal name (the name without its vendor and generic words: "teams" of "Microsoft Teams")
+// and the tail token. Enough alone but weakest of all: a component named exactly for the
+// vendor ("Quillfield", "com.quillfield"), while no other installed application shares that
+// vendor. Otherwise two different search tokens are needed, at least one of them specific:
+// the vendor part of the identifier and generic words never decide alone.
+class MatchNeedles {
+public:
+    // vendorIsShared: another installed application has the same vendor, so a folder named
+    // for the vendor may hold its data too.
+    static MatchNeedles compile(const AppDescriptor& app, bool vendorIsShared = true);
 
-    static MatchNeedles compile(const AppDescriptor& app);
+    // The vendor part of a reverse-DNS identifier: the label after the top-level one, when the
+    // identifier has more labels than that ("microsoft" of com.microsoft.word), in compact
+    // form; empty for other identifiers and for hosting sites ("io.github.someone.tool").
+    static std::u32string vendorOf(const QString& normalizedIdentifier);
+    // Words that many unrelated applications put in their names and identifiers.
+    static bool isGenericWord(const QString& word);
 
-    // Runs every needle through contains(index), records the hits in hits, and tells whether
-    // they make a match: one sufficient hit, or two counted hits.
-    template <typename Contains> bool decide(Contains contains, std::vector<char>& hits) const {
-        hits.assign(needles.size(), 0);
-        bool matched = false;
-        int counted = 0;
-        for (size_t index = 0; index < needles.size(); ++index) {
-            if (!contains(index))
-                continue;
-            hits[index] = 1;
-            const MatchNeedle& needle = needles[index];
-            if (needle.isSufficient || (needle.isCounted && ++counted >= 2))
-                matched = true;
-        }
-        return matched;
-    }
+    // Adds what one component shows to evidence.
+    void collect(const ComponentWords& component, MatchEvidence& evidence) const;
+    bool decides(const MatchEvidence& evidence) const;
+    // Whether the component holds any needle or token at all, the vendor's included.
+    bool mentions(const ComponentWords& component) const;
+
+    // Identifiers and names, for the exact tests on entries directly in a Library folder.
+    const std::vector<std::u32string>& identifiers() const { return m_identifiers; }
+    const std::vector<std::u32string>& names() const { return m_names; }
+
+private:
+    struct Strong {
+        std::u32string text;
+        bool wholePieces = false;
+    };
+
+    void addTokens(const AppDescriptor& app, const std::u32string& vendor);
+
+    std::vector<Strong> m_strong;
+    std::vector<std::u32string> m_vendorNames; // matched only as a whole component
+    std::vector<std::u32string> m_tokens;      // at most 64
+    std::uint64_t m_specific = 0;              // bit i: token i is specific
+    std::vector<std::u32string> m_identifiers;
+    std::vector<std::u32string> m_names;
 };
 
 } // namespace tidewell

@@ -4,6 +4,8 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace tidewell {
 
 namespace {
@@ -17,17 +19,42 @@ ScanEnvironment standardizedEnvironment(const ScanEnvironment& environment) {
     return {pathnames::standardized(environment.homePath), root};
 }
 
+// The length of folder plus its slash when path lies strictly inside folder, else 0.
+qsizetype insideLength(QStringView path, const QString& folder) {
+    const qsizetype length = folder.endsWith(u'/') ? folder.size() : folder.size() + 1;
+    return path.size() > length && path.startsWith(folder) && path[length - 1] == u'/' ? length : 0;
+}
+
+// Whether an installed application other than app has app's vendor.
+bool sharesVendor(const AppDescriptor& app, const QList<AppDescriptor>& installed) {
+    const std::u32string vendor = MatchNeedles::vendorOf(app.normalizedBundleIdentifier);
+    return std::any_of(installed.begin(), installed.end(), [&](const AppDescriptor& other) {
+        return other.normalizedBundleIdentifier != app.normalizedBundleIdentifier &&
+               MatchNeedles::vendorOf(other.normalizedBundleIdentifier) == vendor;
+    });
+}
+
+bool namesTeamRoot(QStringView rootName) {
+    return rootName == u"Application Scripts" || rootName == u"Group Containers";
+}
+
 } // namespace
 
-ScanContext::ScanContext(const AppDescriptor& app, const ScanEnvironment& environment)
+ScanContext::ScanContext(const AppDescriptor& app, const ScanEnvironment& environment,
+                         const QList<AppDescriptor>& installed)
     : m_app(app), m_environment(standardizedEnvironment(environment)),
-      m_homePath(m_environment.homePath), m_sharedPath(QStringLiteral("/Users/Shared")),
+      m_homePath(m_environment.homePath),
       m_appPath(pathnames::standardized(QFileInfo(app.appURL.toLocalFile()).absoluteFilePath())),
       m_rootPath(m_environment.rootPath),
       m_protectedPrefixes{m_homePath + QStringLiteral("/.Trash"),
                           m_environment.systemPath(QStringLiteral("/System/")),
                           m_environment.systemPath(QStringLiteral("/private/var/folders/"))},
-      m_needles(MatchNeedles::compile(app)) {}
+      m_libraries{pathnames::joined(m_homePath, QStringLiteral("Library")),
+                  m_environment.systemPath(QStringLiteral("/Library"))},
+      m_applications{pathnames::joined(m_homePath, QStringLiteral("Applications")),
+                     m_environment.systemPath(QStringLiteral("/Applications"))},
+      m_sharedPath(m_environment.systemPath(QStringLiteral("/Users/Shared"))),
+      m_needles(MatchNeedles::compile(app, sharesVendor(app, installed))) {}
 
 bool ScanContext::isProtectedPath(const QString& path) const {
     for (const QString& prefix : m_protectedPrefixes) {
@@ -37,25 +64,27 @@ bool ScanContext::isProtectedPath(const QString& path) const {
     return false;
 }
 
-qsizetype ScanContext::relativePathStart(QStringView path) const {
-    const qsizetype start = homeOrRootCut(path);
-    return path.sliced(start).startsWith(m_sharedPath) ? start + m_sharedPath.size() : start;
-}
-
-bool ScanContext::decidesCutsBelow(QStringView folder) const {
-    // A longer path starts with a prefix exactly when the folder does, once the folder is at
-    // least as long as the prefix.
-    if (folder.size() < m_homePath.size() || folder.size() < m_rootPath.size())
-        return false;
-    return folder.size() - homeOrRootCut(folder) >= m_sharedPath.size();
-}
-
-qsizetype ScanContext::homeOrRootCut(QStringView path) const {
-    if (path.startsWith(m_homePath))
-        return m_homePath.size();
-    if (!m_rootPath.isEmpty() && path.startsWith(m_rootPath))
-        return m_rootPath.size();
-    return 0;
+PathPlace ScanContext::place(QStringView path) const {
+    using enum PathPlace::Kind;
+    for (const QString& library : m_libraries) {
+        if (path == library)
+            return {libraryFolder};
+        const qsizetype entryStart = insideLength(path, library);
+        if (entryStart == 0)
+            continue;
+        const qsizetype slash = path.indexOf(u'/', entryStart);
+        if (slash < 0)
+            return {libraryEntry, entryStart};
+        const QStringView rootName = path.sliced(entryStart, slash - entryStart);
+        return {belowRoot, slash + 1, namesTeamRoot(rootName)};
+    }
+    for (const QString& applications : m_applications) {
+        if (const qsizetype start = insideLength(path, applications))
+            return {belowRoot, start, false, true};
+    }
+    if (const qsizetype start = insideLength(path, m_sharedPath))
+        return {belowRoot, start};
+    return {};
 }
 
 } // namespace tidewell

@@ -8,16 +8,31 @@
 
 namespace tidewell {
 
+// Where a path lies among the folders a scan looks at, and which part of it the rules read.
+struct PathPlace {
+    enum class Kind {
+        outside,       // in none of the scan's folders
+        libraryFolder, // a Library folder itself
+        libraryEntry,  // directly inside a Library folder ("~/Library/Caches")
+        belowRoot,     // below a root folder: the part from relativeStart on is matched
+    };
+    Kind kind = Kind::outside;
+    qsizetype relativeStart = 0; // where the part below the root folder starts
+    bool stripsTeamId = false;   // the root folder's entries may start with a team id
+    bool inApplications = false; // below an Applications folder
+};
+
 // Everything one scan matches against, built once and shared read-only by all its workers.
 class ScanContext {
 public:
     // appPath and the environment's paths are standardized here; the application path is the
     // descriptor's appURL made absolute, as the walk meets the bundle by its absolute path.
-    ScanContext(const AppDescriptor& app, const ScanEnvironment& environment);
+    // installed: the other applications installed, whose vendors are then not ours alone.
+    ScanContext(const AppDescriptor& app, const ScanEnvironment& environment,
+                const QList<AppDescriptor>& installed = {});
 
     const AppDescriptor& app() const { return m_app; }
     const QString& homePath() const { return m_homePath; }
-    const QString& sharedPath() const { return m_sharedPath; }
     const QString& appPath() const { return m_appPath; }
     const QString& rootPath() const { return m_rootPath; }
     const ScanEnvironment& environment() const { return m_environment; }
@@ -25,23 +40,20 @@ public:
 
     // Trash, system and temporary folders are neither matched nor entered.
     bool isProtectedPath(const QString& path) const;
-    // Where the part of path that the rules read starts: the home path, or else the root
-    // folder, is cut off first, then the shared folder.
-    qsizetype relativePathStart(QStringView path) const;
-    // Whether the cuts of relativePathStart are the same for every path below folder as for
-    // the folder itself, so an entry's relative path is the folder's plus "/" and its name.
-    bool decidesCutsBelow(QStringView folder) const;
+    // The root folders are the entries of the two Library folders, the two Applications
+    // folders and the shared folder; their own names are never matched.
+    PathPlace place(QStringView path) const;
 
 private:
-    qsizetype homeOrRootCut(QStringView path) const;
-
     AppDescriptor m_app;
     ScanEnvironment m_environment;
     QString m_homePath;
-    QString m_sharedPath;
     QString m_appPath;
     QString m_rootPath;
     QString m_protectedPrefixes[3];
+    QString m_libraries[2];
+    QString m_applications[2];
+    QString m_sharedPath;
     MatchNeedles m_needles;
 };
 

@@ -76,6 +76,39 @@ const QSet<QString>& excludedLibraryDirectories() {
     return names;
 }
 
+const QSet<QString>& sharedLibraryFolders() {
+    static const QSet<QString> names{"Application Scripts",
+                                     "Application Support",
+                                     "Caches",
+                                     "Containers",
+                                     "Cookies",
+                                     "Daemon Containers",
+                                     "Extensions",
+                                     "Favorites",
+                                     "Frameworks",
+                                     "Group Containers",
+                                     "HTTPStorages",
+                                     "Internet Plug-Ins",
+                                     "LaunchAgents",
+                                     "LaunchDaemons",
+                                     "Logs",
+                                     "Preferences",
+                                     "PreferencePanes",
+                                     "PrivilegedHelperTools",
+                                     "Saved Application State",
+                                     "Services",
+                                     "StartupItems",
+                                     "Updates",
+                                     "WebKit",
+                                     "Widgets",
+                                     "Documentation",
+                                     "Components",
+                                     "Compositions",
+                                     "Staging",
+                                     "Trial"};
+    return names;
+}
+
 QString homeLibraryPath(const ScanEnvironment& environment) {
     return environment.homePath + QStringLiteral("/Library");
 }
@@ -135,6 +168,11 @@ QList<ScanRoot> expandScanRoots(const QList<ScanRoot>& roots, const ScanEnvironm
 
 bool isDeepSearchExcludedLibraryDirectory(QStringView name) {
     return excludedLibraryDirectories().contains(name.toString());
+}
+
+bool isStandardLibraryFolder(QStringView name) {
+    const QString folder = name.toString();
+    return excludedLibraryDirectories().contains(folder) || sharedLibraryFolders().contains(folder);
 }
 
 bool isLibraryRootPath(const QString& path, const ScanEnvironment& environment) {

@@ -30,6 +30,11 @@ QList<ScanRoot> expandScanRoots(const QList<ScanRoot>& roots, const ScanEnvironm
 // enters (exact, case-sensitive name).
 bool isDeepSearchExcludedLibraryDirectory(QStringView name);
 
+// Whether a folder directly inside a Library folder is one that the system or many programs
+// share (the excluded folders, "Application Support", "Caches", "Preferences", ...): never an
+// application's own leftover, whatever it is called.
+bool isStandardLibraryFolder(QStringView name);
+
 // Whether path is the home Library folder or the system Library folder.
 bool isLibraryRootPath(const QString& path, const ScanEnvironment& environment);
 

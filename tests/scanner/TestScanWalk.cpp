@@ -104,45 +104,49 @@ private slots:
         for (const char* folder :
              {"Library/Mail/Harbor Notes", "Library/Caches/Mail/Harbor Notes",
               "Library/a/b/c/Harbor Notes", "Library/a/b/c/d/Harbor Notes", "System/Harbor Notes",
-              "private/var/folders/xy/Harbor Notes", "private/var/Harbor Notes"})
+              "Library/Harbor Notes", "Library/Caches.Harbor/Notes"})
             m_dir->createDirectory(folder);
         const ScanContext context(m_app, environment());
         DirectoryWalker walker(context, FileSystem::real());
         QStringList found;
-        for (const ScanRoot& root : {ScanRoot{path("Library"), 3}, ScanRoot{path("private"), 3},
-                                     ScanRoot{path("System"), 3}, ScanRoot{path("Library/a"), 0}})
+        for (const ScanRoot& root : {ScanRoot{path("Library"), 3}, ScanRoot{path("System"), 3},
+                                     ScanRoot{path("Library/a"), 0}})
             found += walker.walk(root).matches;
         found.sort();
-        QCOMPARE(found, (QStringList{path("Library/Application Support/Quillfield"),
-                                     path("Library/Caches/Mail/Harbor Notes"),
-                                     path("Library/a/b/c/Harbor Notes"),
-                                     path("private/var/Harbor Notes")}));
+        QCOMPARE(found,
+                 (QStringList{path("Library/Application Support/Quillfield"),
+                              path("Library/Caches/Mail/Harbor Notes"),
+                              path("Library/Harbor Notes"), path("Library/a/b/c/Harbor Notes")}));
     }
 
     void findsContainersByNameAndRecordedOwner() {
         AppDescriptor app = m_app;
+        const auto needles = MatchNeedles::compile(app);
         QSet<QString> denied;
-        QStringList expected{path(containers + "77AB"), path(containers + "8F3A"),
-                             path(containers + "com.quillfield.notes")};
-        QCOMPARE(findContainerDirectories(app, path("Users/ann"), denied, FileSystem::real()),
-                 expected);
+        const auto find = [&](const QString& home) {
+            return ContainerDirectories::find(app, needles, home, denied, FileSystem::real());
+        };
+        // Owned by record: the identifier in any case. Named: a name like the application's;
+        // an owner that merely starts with the identifier is another application.
+        QCOMPARE(find(path("Users/ann")).ownedByRecord, QStringList{path(containers + "8F3A")});
+        QCOMPARE(find(path("Users/ann")).matchedByName,
+                 QStringList{path(containers + "com.quillfield.notes")});
         // The group container named by the bundle identifier is taken without a name test.
         app.bundleIdentifier = "XQ9.group";
-        expected.append(path("Users/ann/Library/Group Containers/XQ9.group"));
-        std::sort(expected.begin(), expected.end());
-        QCOMPARE(findContainerDirectories(app, path("Users/ann/"), denied, FileSystem::real()),
-                 expected);
+        QCOMPARE(find(path("Users/ann/")).matchedByName,
+                 (QStringList{path(containers + "com.quillfield.notes"),
+                              path("Users/ann/Library/Group Containers/XQ9.group")}));
         QVERIFY(denied.isEmpty());
     }
 
     void findsLeftoversInEveryRoot() {
         const ScanReport report = scan();
-        // Not here: the bundle itself, a single short token (Notes), items beyond the depth
-        // limit, inside a package or an excluded Library folder, links, hidden entries, and
-        // containers accepted by their recorded owner whose paths name nothing of the app.
+        // Not here: the bundle itself and the helper's bundle beside it, a single short token
+        // (Notes), items beyond the depth limit, inside a package or an excluded Library folder,
+        // links, hidden entries, and containers owned by record whose names say nothing of the
+        // app.
         QCOMPARE(relativePaths(report),
-                 (QStringList{"Applications/Harbor Notes Helper.app",
-                              "Library/Application Support/Quillfield", "Users/Shared/Quillfield",
+                 (QStringList{"Library/Application Support/Quillfield", "Users/Shared/Quillfield",
                               "Users/ann/Library/Application Support/Harbor Notes",
                               "Users/ann/Library/Application Support/Tools/HarborNotes.plugin",
                               "Users/ann/Library/Application Support/a/b/Harbor Notes",
@@ -211,6 +215,60 @@ private slots:
         const ScanReport real = scan();
         QCOMPARE(real.permissionDeniedPaths, deniedPaths);
         QCOMPARE(relativePaths(real), expected);
+    }
+
+    // A home with several applications of one vendor installed, one of another vendor, and
+    // each one's data: every scan takes its own and nothing of the others'.
+    void scansOfInstalledAppsStayWithinTheirOwnData() {
+        TestDir d;
+        const ScanEnvironment home{d.path("home"), d.path("root")};
+        const QString library = "home/Library/";
+        const std::pair<const char*, const char*> apps[] = {
+            {"Harbor Notes", "com.quillfield.harbor-notes"},
+            {"Harbor Notes Canary", "com.quillfield.harbor-notes.canary"},
+            {"Quillfield Word", "com.quillfield.word"},
+            {"Loom", "com.threadworks.loom"}};
+        for (const auto& [name, identifier] : apps)
+            d.createAppBundle(QString("root/Applications/%1.app").arg(name),
+                              {{"CFBundleIdentifier", identifier}});
+        const QMap<QString, QStringList> owned{
+            {"Harbor Notes",
+             {"Preferences/com.quillfield.harbor-notes.plist",
+              "Application Support/Quillfield/Harbor Notes", "Harbor Notes",
+              "Cookies/com.quillfield.harbor-notes.binarycookies",
+              "Group Containers/ABCDE12345.com.quillfield.harbor-notes",
+              "Application Scripts/ABCDE12345.com.quillfield.harbor-notes",
+              "Containers/Quillfield-7F"}},
+            {"Harbor Notes Canary",
+             {"Preferences/com.quillfield.harbor-notes.canary.plist",
+              "Caches/Quillfield/Harbor Notes Canary"}},
+            {"Quillfield Word", {"Application Support/Quillfield/Word"}},
+            {"Loom", {"Application Support/Threadworks", "Caches/com.threadworks.loom"}}};
+        for (const QStringList& items : owned)
+            for (const QString& item : items)
+                d.createFile(
+                    library + item +
+                        (item.contains("cookies") || item.contains(".plist") ? "" : "/data"),
+                    "x");
+        d.createPlist(library +
+                          "Containers/Quillfield-7F/.com.apple.containermanagerd.metadata.plist",
+                      {{"MCMMetadataIdentifier", "com.quillfield.harbor-notes"}});
+        // Nobody's alone: the shared vendor's own file, and cookies of the whole system.
+        d.createFile(library + "Application Support/Quillfield/license.key", "x");
+        d.createFile(library + "Cookies/Cookies.binarycookies", "x");
+        for (const auto& [name, identifier] : apps) {
+            LeftoverScannerService service(nullptr, home, FileSystem::real(), 2);
+            const QString bundle = d.path(QString("root/Applications/%1.app").arg(name));
+            const auto app =
+                std::get<AppDescriptor>(AppDescriptor::from(QUrl::fromLocalFile(bundle)));
+            QStringList found;
+            for (const ScannedFile& file : service.scan(app, false).result().matches)
+                found.append(file.id.mid(d.path(library).size()));
+            found.sort();
+            QStringList expected = owned[name];
+            expected.sort();
+            QVERIFY2(found == expected, qPrintable(name + QString(": ") + found.join(", ")));
+        }
     }
 
     void reportsProgressOncePerRoot() {

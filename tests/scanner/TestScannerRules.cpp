@@ -1,4 +1,5 @@
 #include "scanner/CandidateMatching.h"
+#include "scanner/ComponentWords.h"
 #include "scanner/ItemClassification.h"
 #include "scanner/LocateIndexSearch.h"
 #include "scanner/ScanReportOrdering.h"
@@ -18,15 +19,30 @@ using scannertest::descriptor;
 
 namespace {
 
-AppDescriptor appNamed(const QString& name) {
-    if (name == "ann")
-        return scannertest::ann();
-    if (name != "helper")
-        return scannertest::harborNotes();
-    // Only the base identifier can match.
-    AppDescriptor app = descriptor("", "Zz", "com.quillfield.notes.helper", "zzzz", "", {});
-    app.baseBundleIdentifier = "com.quillfield.notes";
-    return app;
+AppDescriptor app(const QString& bundleName, const QString& identifier,
+                  const QString& displayName = {}) {
+    QVariantMap info{{"CFBundleIdentifier", identifier}};
+    if (!displayName.isEmpty())
+        info.insert("CFBundleName", displayName);
+    const QUrl url = QUrl::fromLocalFile("/Applications/" + bundleName + ".app");
+    return std::get<AppDescriptor>(AppDescriptor::fromInfo(url, info));
+}
+
+// Made-up applications, each standing for a kind of name.
+AppDescriptor appNamed(const QString& key) {
+    static const QMap<QString, AppDescriptor> apps{
+        {"notes", app("Harbor Notes", "com.quillfield.harbor-notes")},
+        {"notes2", app("Harbor Notes 2", "com.quillfield.notes-two")},
+        {"ink", app("Ink", "co.ink.mac")},
+        {"stone", app("Stone", "com.stonecraft.stone")},
+        {"orb", app("Orb Browser", "org.orbproject.orbbrowser")},
+        {"word", app("Quillfield Word", "com.quillfield.word")},
+        {"loader", app("Application Loader", "com.loaderworks.application")},
+        {"logs", app("Logs", "io.logs")},
+        {"x", app("X", "x.y.z")},
+        {"teamed", app("Teamed", "com.teamed.teamed")},
+    };
+    return apps.value(key);
 }
 
 } // namespace
@@ -36,69 +52,139 @@ class TestScannerRules : public QObject {
     Q_OBJECT
 
 private slots:
+    void words_data() {
+        QTest::addColumn<QString>("component");
+        QTest::addColumn<QString>("needle");
+        QTest::addColumn<bool>("asWords");
+        QTest::addColumn<bool>("asPieces");
+        const auto row = [](const char* component, const char* needle, bool words, bool pieces) {
+            QTest::addRow("%s in %s", needle, component)
+                << QString::fromUtf8(component) << QString::fromUtf8(needle) << words << pieces;
+        };
+        row("Harbor Notes.plist", "harbornotes", true, true);
+        row("HarborNotes", "harbornotes", true, true);
+        row("HarborNotes", "notes", true, false);
+        row("XMLParser", "parser", true, false);
+        row("IntelliJIdea2026.2", "intellijidea", true, false);
+        row("TeamViewer", "steam", false, false);
+        row("Minecraft", "craft", false, false);
+        row("com.ink-tools", "ink", true, true);
+        row("InkWell", "ink", true, false);
+        row("blink", "ink", false, false);
+        row("Écoles Café", "écolescafé", true, true);
+        row("cafe\u0301", "cafe\u0301", true, true);
+    }
+
+    void words() {
+        QFETCH(QString, component);
+        QFETCH(QString, needle);
+        QFETCH(bool, asWords);
+        QFETCH(bool, asPieces);
+        const ComponentWords words(component);
+        const std::u32string compact = ComponentWords::compact(needle);
+        QCOMPARE(words.containsWords(compact), asWords);
+        QCOMPARE(words.containsPieces(compact), asPieces);
+    }
+
+    // One row per way a rule once took what was not the application's. Paths lie in the home
+    // /Users/ann; "rival" installs another application of the same vendor.
     void matching_data() {
         QTest::addColumn<QString>("app");
-        QTest::addColumn<QString>("root");
-        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("rival");
         QTest::addColumn<bool>("expected");
-        // A text starting with "/" goes to the main rule (home /Users/ann below the root), any
-        // other text to the name-only rule of container folders.
-        const auto row = [](const char* app, const char* text, bool expected,
-                            const char* root = "") {
-            QTest::addRow("%s %s: %s", app, root, text)
-                << QString(app) << QString(root) << QString::fromUtf8(text) << expected;
+        const auto row = [](const char* app, const char* path, bool expected, bool rival = false) {
+            QTest::addRow("%s%s: %s", app, rival ? " (rival)" : "", path)
+                << QString(app) << "/Users/ann/" + QString::fromUtf8(path) << rival << expected;
         };
-        row("notes", "/Users/ann/Library/Preferences/com.quillfield.notes.plist", true);
-        row("notes", "/Users/ann/Library/HTTPStorages/COM.QUILLFIELD.NOTES.binarycookies", true);
-        row("notes", "/Users/ann/Library/Application Support/Harbor Notes", true);
-        row("notes", "/Users/ann/Library/Logs/Harbor/2024/notes.log", true);
-        row("notes", "/Users/ann/Library/Application Support/Notes", false);
-        row("notes", "/Users/ann/Library/Application Support/Quillfield", true);
-        // Paths outside ASCII take the rule on whole strings.
-        row("notes", "/Users/ann/Library/Application Support/Harbor Notés", false);
-        row("notes", "/Users/ann/Library/Application Support/Ärger/Quillfield", true);
-        row("ann", "/Users/ann/Library/Caches/ann", true);
-        row("ann", "/Users/ann/Library/Caches/com.ann-tools", true);
-        row("ann", "/Users/ann/Library/Caches/annals", false);
-        // The user's name in the home path is no match, nor a folder of that name above the root.
-        row("ann", "/Users/ann/Library/Caches/com.example.other", false);
-        row("ann", "/tmp/ann/Library/Caches/com.example.other", false, "/tmp/ann");
-        row("ann", "/tmp/ann/Library/Caches/Ann", true, "/tmp/ann");
-        row("helper", "/Users/ann/Library/Caches/com.quillfield.notes.x", true);
-        // Below a root folder, its own path is cut off like the home folder's, then the shared one.
-        row("notes", "/tmp/harbor/Users/Shared/Notes", false, "/tmp/harbor");
-        row("notes", "/tmp/harborx/Notes", false, "/tmp/harbor");
-        // Container folder names: one long token is not enough; short names only as whole words.
-        row("notes", "Harbor.Notes.data", true);
-        row("notes", "com.quillfield.notes", true);
-        row("notes", "group.quillfield.shared", false);
-        row("ann", "COM.ANN-tools", true);
-        row("ann", "annals", false);
+        // Identifiers, names and tokens as whole words of one component.
+        row("notes", "Library/Preferences/com.quillfield.harbor-notes.plist", true);
+        row("notes", "Library/HTTPStorages/COM.QUILLFIELD.HARBOR-NOTES.binarycookies", true);
+        row("notes", "Library/Application Support/Harbor Notes", true);
+        row("notes", "Library/Logs/Harbor/2024/notes.log", true);
+        row("notes", "Library/Application Support/Notes", false);
+        row("notes2", "Library/Application Support/Harbor Notes", true);
+        // Separators are never dropped to join words, and no word spans a path separator.
+        row("stone", "Library/Caches/Milestone", false);
+        row("stone", "Library/Application Support/Mile/Stone Age", true);
+        row("stone", "Library/Application Support/Bus/tone", false);
+        row("ink", "Library/Caches/com.ink-tools", true);
+        row("ink", "Library/Caches/InkWell", false);
+        row("ink", "Library/Caches/blink", false);
+        // Short and generic words, and the vendor when it is shared, never decide alone.
+        row("orb", "Library/HTTPStorages/com.sorbet.orbit", false);
+        row("orb", "Library/Caches/Browser", false);
+        row("orb", "Library/Caches/orb", false);
+        row("orb", "Library/Caches/Orb Browser", true);
+        row("notes", "Library/Application Support/Quillfield", true);
+        row("notes", "Library/Application Support/Quillfield", false, true);
+        row("notes", "Library/Application Support/Quillfield/Harbor Notes", true, true);
+        row("notes", "Library/Caches/com.quillfield.sync", false, true);
+        row("word", "Library/Application Support/Quillfield/Word", true, true);
+        // The root folders' own names are never read, nor the home folder's.
+        row("loader", "Library/Application Support/cache.db", false);
+        row("loader", "Applications/Tools.app", false);
+        row("logs", "Library/Logs", false);
+        row("logs", "Library/Logs/system.log", false);
+        row("x", "Library/Caches/x-ray", false);
+        row("x", "Library/Preferences/x.y.z.plist", true);
+        row("x", "Library/Preferences/x.y.zebra.plist", false);
+        row("teamed", "Library/Group Containers/ABCDE12345.com.teamed.teamed", true);
+        row("teamed", "Library/Group Containers/ABCDE12345.Tools", false);
+        // Entries directly in a Library folder are taken only when named for the application.
+        row("notes", "Library/Harbor Notes", true);
+        row("notes", "Library/Harbor NotesData", true);
+        row("notes", "Library/com.quillfield.harbor-notes.plist", true);
+        row("notes", "Library/Harbor", false);
+        row("logs", "Library/Logs", false);
+        // Inside an application bundle of an Applications folder nothing is a leftover.
+        row("notes", "Applications/Harbor Notes Helper.app", false);
+        row("notes", "Applications/Tools/Harbor Notes.app/Contents", false);
+        row("notes", "Applications/Harbor Notes Extras", true);
+        row("notes", "Documents/Harbor Notes", false);
     }
 
     void matching() {
         QFETCH(QString, app);
-        QFETCH(QString, root);
-        QFETCH(QString, text);
+        QFETCH(QString, path);
+        QFETCH(bool, rival);
         QFETCH(bool, expected);
-        const ScanContext context(appNamed(app), {root + "/Users/ann", root});
-        QCOMPARE(text.startsWith('/') ? matchesCandidate(text, context)
-                                      : matchesNormalizedText(text, context.app()),
-                 expected);
+        QList<AppDescriptor> installed;
+        if (rival)
+            installed.append(appNamed("word"));
+        const ScanContext context(appNamed(app), {"/Users/ann", ""}, installed);
+        QCOMPARE(matchesCandidate(path, context), expected);
     }
 
     // The walk tests an entry from its folder's state and its own name; whatever the folder,
     // the answer must be the one the whole path gives.
     void entryTestAgreesWithWholePathTest() {
-        const QStringList names{"Harbor", "Notes", "notes.log", "com.quillfield", "Quill",
-                                "field",  "ann",   "x-ann",     "2024",           "Ü",
-                                "Caches", "a b",   "Shared",    "NOTES.helper"};
-        const QStringList starts{
-            "/Users/ann/Library", "/Users",     "/",
-            "/Users/Shared/x",    "/r/Library", "/Users/ann/Library/Logs/Harbor"};
+        const QStringList names{"Harbor",
+                                "Notes",
+                                "notes.log",
+                                "com.quillfield",
+                                "Quillfield",
+                                "field",
+                                "ink",
+                                "x-ink",
+                                "2024",
+                                "Ü",
+                                "Caches",
+                                "Ink.app",
+                                "ABCDE12345.ink",
+                                "a b",
+                                "Harbor Notes.app"};
+        const QStringList starts{"/Users/ann/Library",
+                                 "/Users/ann/Library/Group Containers",
+                                 "/Users/ann",
+                                 "/",
+                                 "/r/Users/Shared",
+                                 "/r/Library/Logs/Harbor",
+                                 "/Users/ann/Applications",
+                                 "/r/Applications/Tools"};
         QRandomGenerator random(7);
-        for (const char* app : {"notes", "ann"}) {
-            const ScanContext context(appNamed(app), {"/Users/ann", "/r"});
+        for (const char* key : {"notes", "ink"}) {
+            const ScanContext context(appNamed(key), {"/Users/ann", "/r"});
             for (int walk = 0; walk < 400; ++walk) {
                 FolderMatchState folder =
                     folderMatchState(starts[random.bounded(starts.size())], context);
@@ -117,14 +203,13 @@ private slots:
     }
 
     void contextKnowsTheBundleByItsAbsolutePathAndTheProtectedFolders() {
-        const AppDescriptor app = scannertest::harborNotes("Apps/../Applications/Harbor Notes.app");
-        const ScanContext context(app, {"/Users/ann", ""});
-        const QString absolute = QDir::currentPath() + "/Applications/Harbor Notes.app";
+        AppDescriptor notes = appNamed("notes");
+        notes.appURL = QUrl::fromLocalFile("Apps/../Library/Harbor Notes.app");
+        const ScanContext context(notes, {QDir::currentPath(), ""});
+        const QString absolute = QDir::currentPath() + "/Library/Harbor Notes.app";
         QCOMPARE(context.appPath(), absolute);
         QVERIFY(!matchesCandidate(absolute, context));
-        FolderMatchState folder = folderMatchState(QDir::currentPath() + "/Applications", context);
-        QVERIFY(!matchesEntry(folder, "Harbor Notes.app", absolute, context, folder));
-        QVERIFY(context.isProtectedPath("/Users/ann/.Trash/x"));
+        QVERIFY(context.isProtectedPath(QDir::currentPath() + "/.Trash/x"));
         QVERIFY(!context.isProtectedPath("/Systems/x"));
     }
 

@@ -1,0 +1,129 @@
+#include "ComponentWords.h"
+
+#include <QChar>
+
+#include <algorithm>
+
+namespace tidewell {
+
+namespace {
+
+enum class Kind { separator, mark, lower, upper, otherLetter, digit };
+
+Kind kindOf(char32_t c) {
+    if (c < 0x80) {
+        if (c >= 'a' && c <= 'z')
+            return Kind::lower;
+        if (c >= 'A' && c <= 'Z')
+            return Kind::upper;
+        return c >= '0' && c <= '9' ? Kind::digit : Kind::separator;
+    }
+    if (QChar::isMark(c))
+        return Kind::mark;
+    if (QChar::isLower(c))
+        return Kind::lower;
+    if (QChar::isUpper(c) || QChar::isTitleCase(c))
+        return Kind::upper;
+    if (QChar::isLetter(c))
+        return Kind::otherLetter;
+    return QChar::isNumber(c) ? Kind::digit : Kind::separator;
+}
+
+bool isLetter(Kind kind) {
+    return kind == Kind::lower || kind == Kind::upper || kind == Kind::otherLetter;
+}
+
+char32_t lowered(char32_t c) {
+    if (c < 0x80)
+        return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c;
+    return QChar::toLower(c);
+}
+
+// Whether a word starts at a kept character of kind current, between previous and next.
+bool startsWord(Kind previous, Kind current, Kind next) {
+    if (current == Kind::mark)
+        return false;
+    if (previous == Kind::separator)
+        return true;
+    if (isLetter(previous) != isLetter(current) && previous != Kind::mark)
+        return true; // letters meet digits
+    if (current != Kind::upper)
+        return false;
+    return previous == Kind::lower || (previous == Kind::upper && next == Kind::lower);
+}
+
+// Calls visit(code point) for each code point of text, joining surrogate pairs.
+template <typename Visit> void forEachCodePoint(QStringView text, Visit visit) {
+    for (qsizetype index = 0; index < text.size();) {
+        const QChar first = text[index++];
+        if (first.isHighSurrogate() && index < text.size() && text[index].isLowSurrogate())
+            visit(QChar::surrogateToUcs4(first, text[index++]));
+        else
+            visit(char32_t(first.unicode()));
+    }
+}
+
+} // namespace
+
+void ComponentWords::assign(QStringView component) {
+    m_text.clear();
+    m_starts.clear();
+    thread_local std::u32string codePoints;
+    codePoints.clear();
+    forEachCodePoint(component, [](char32_t c) { codePoints.push_back(c); });
+    Kind previous = Kind::separator;
+    m_extensionStart = std::u32string::npos;
+    for (size_t i = 0; i < codePoints.size(); ++i) {
+        const Kind current = kindOf(codePoints[i]);
+        if (current == Kind::separator) {
+            if (codePoints[i] == U'.' && i > 0)
+                m_extensionStart = m_text.size();
+            previous = current;
+            continue;
+        }
+        const Kind next = i + 1 < codePoints.size() ? kindOf(codePoints[i + 1]) : Kind::separator;
+        unsigned char boundary = startsWord(previous, current, next) ? word : none;
+        if (previous == Kind::separator)
+            boundary |= piece;
+        m_text.push_back(lowered(codePoints[i]));
+        m_starts.push_back(boundary);
+        previous = current;
+    }
+    m_extensionStart = std::min(m_extensionStart, m_text.size());
+}
+
+bool ComponentWords::containsWords(std::u32string_view needle) const {
+    return containsRun(needle, word);
+}
+
+bool ComponentWords::containsPieces(std::u32string_view needle) const {
+    return containsRun(needle, piece);
+}
+
+bool ComponentWords::startsWithWords(std::u32string_view needle) const {
+    return !needle.empty() && std::u32string_view(m_text).starts_with(needle) &&
+           isBoundary(needle.size(), word);
+}
+
+bool ComponentWords::containsRun(std::u32string_view needle, unsigned char boundary) const {
+    if (needle.empty())
+        return false;
+    const std::u32string_view text(m_text);
+    for (size_t at = text.find(needle); at != std::u32string_view::npos;
+         at = text.find(needle, at + 1)) {
+        if (isBoundary(at, boundary) && isBoundary(at + needle.size(), boundary))
+            return true;
+    }
+    return false;
+}
+
+std::u32string ComponentWords::compact(QStringView text) {
+    std::u32string result;
+    forEachCodePoint(text, [&](char32_t c) {
+        if (kindOf(c) != Kind::separator)
+            result.push_back(lowered(c));
+    });
+    return result;
+}
+
+} // namespace tidewell
