@@ -1,12 +1,17 @@
-// Throughput of the main matching rule, which runs once for every entry a scan visits.
+// Throughput of the main matching rule, which runs once for every entry a scan visits, and the
+// cost of reading the installed applications that every scan weighs its matches against.
 
 #include "model/AppDescriptor.h"
+#include "platform/FileSystem.h"
 #include "scanner/CandidateMatching.h"
+#include "scanner/InstalledApps.h"
 #include "scanner/ScanContext.h"
 
 #include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QThread>
+#include <QThreadPool>
 #include <QUrl>
 
 #include <benchmark/benchmark.h>
@@ -19,20 +24,26 @@ namespace {
 
 const QString home = QStringLiteral("/Users/ann");
 
-AppDescriptor harborNotes(const QTemporaryDir& dir) {
-    const QString contents = dir.filePath(QStringLiteral("Harbor Notes.app/Contents"));
+// A bundle with an XML Info.plist of the size real ones have (a few dozen keys).
+QString writeBundle(const QString& folder, const QString& name, const QString& identifier) {
+    const QString contents = folder + u'/' + name + QStringLiteral(".app/Contents");
     QDir().mkpath(contents);
     QFile plist(contents + QStringLiteral("/Info.plist"));
     plist.open(QIODevice::WriteOnly);
+    QByteArray keys;
+    for (int key = 0; key < 30; ++key)
+        keys += QByteArray("<key>LSKey") + QByteArray::number(key) + "</key><string>value</string>\n";
     plist.write(R"(<?xml version="1.0" encoding="UTF-8"?>
 <plist version="1.0"><dict>
-<key>CFBundleIdentifier</key><string>com.quillfield.harbor-notes</string>
-<key>CFBundleName</key><string>Harbor Notes</string>
-</dict></plist>
-)");
-    plist.close();
-    return std::get<AppDescriptor>(
-        AppDescriptor::from(QUrl::fromLocalFile(dir.filePath(QStringLiteral("Harbor Notes.app")))));
+<key>CFBundleIdentifier</key><string>)" + identifier.toUtf8() + R"(</string>
+<key>CFBundleName</key><string>)" + name.toUtf8() + "</string>\n" + keys + "</dict></plist>\n");
+    return folder + u'/' + name + QStringLiteral(".app");
+}
+
+AppDescriptor harborNotes(const QTemporaryDir& dir) {
+    const QString bundle =
+        writeBundle(dir.path(), QStringLiteral("Harbor Notes"), "com.quillfield.harbor-notes");
+    return std::get<AppDescriptor>(AppDescriptor::from(QUrl::fromLocalFile(bundle)));
 }
 
 // Paths as a walk meets them: library folders, vendors, nested data, files with extensions;
@@ -84,6 +95,27 @@ void matchesCandidate(benchmark::State& state, bool nonAscii) {
 
 BENCHMARK_CAPTURE(matchesCandidate, ascii, false);
 BENCHMARK_CAPTURE(matchesCandidate, nonAscii, true);
+
+// Reads 300 installed bundles, as a scan does before it walks, on a pool as wide as the scan's.
+void installedApps(benchmark::State& state) {
+    const QTemporaryDir dir;
+    const QString applications = dir.filePath(QStringLiteral("Applications"));
+    for (int index = 0; index < 300; ++index)
+        writeBundle(applications, QStringLiteral("Tool %1").arg(index),
+                    QStringLiteral("com.vendor%1.tool%2").arg(index % 40).arg(index));
+    QThreadPool pool;
+    pool.setMaxThreadCount(std::max(4, 2 * QThread::idealThreadCount()));
+    qsizetype found = 0;
+    for (auto _ : state) {
+        found = findInstalledApps({dir.filePath(QStringLiteral("home")), dir.path()},
+                                  FileSystem::real(), pool)
+                    .size();
+        benchmark::DoNotOptimize(found);
+    }
+    state.counters["apps"] = double(found);
+}
+
+BENCHMARK(installedApps)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 

@@ -13,7 +13,9 @@ concrete, user documents and other programs' data as noise), then scans each app
 - foreign: the rest (another app's data, noise, or a folder that mixes them);
 - precision: own / reported;
 - apps with any foreign item, each named with its first foreign items;
-- recall: the listed paths in ~/Library and /Library that some reported item covers.
+- recall: the listed paths in ~/Library and /Library that some reported item covers; and
+  the same without the paths that a list copies from another installed app (a component
+  named by that app's bundle identifier), which the scanner leaves to that app by design.
 """
 
 import argparse
@@ -172,8 +174,19 @@ def covered(listed_path, reported):
     return any(listed_path == item or listed_path.startswith(item + "/") for item in reported)
 
 
+def names_another_app(path, own_id, identifiers):
+    """Whether a component of path starts with another app's bundle identifier as a whole."""
+    for component in path.lower().split("/"):
+        for identifier in identifiers:
+            if identifier != own_id and (component == identifier
+                                         or component.startswith(identifier + ".")):
+                return True
+    return False
+
+
 def measure(cli, casks, home, root, listed, owners):
-    totals = {"reported": 0, "own": 0, "listed": 0, "found": 0}
+    totals = {"reported": 0, "own": 0, "listed": 0, "found": 0, "ownListed": 0, "ownFound": 0}
+    identifiers = {cask["bundleId"].lower() for cask in casks if "bundle" in cask}
     foreign_apps = {}
     for cask in casks:
         if "bundle" not in cask:
@@ -190,6 +203,10 @@ def measure(cli, casks, home, root, listed, owners):
         paths = listed[cask["token"]]
         totals["listed"] += len(paths)
         totals["found"] += sum(covered(path, reported) for path in paths)
+        own_paths = [path for path in paths
+                     if not names_another_app(path, cask["bundleId"].lower(), identifiers)]
+        totals["ownListed"] += len(own_paths)
+        totals["ownFound"] += sum(covered(path, reported) for path in own_paths)
     return totals, foreign_apps
 
 
@@ -204,12 +221,16 @@ def report(totals, foreign_apps, work, app_count):
     print(f"apps with a foreign item:  {len(foreign_apps)}  (target <= {TARGET_FOREIGN_APPS})")
     print(f"recall (~/Library, /Library): {totals['found']}/{totals['listed']} = {recall:.2%}"
           f"  (target >= {TARGET_RECALL:.0%})")
+    own_recall = totals["ownFound"] / totals["ownListed"] if totals["ownListed"] else 1.0
+    print(f"  without paths named for another installed app: "
+          f"{totals['ownFound']}/{totals['ownListed']} = {own_recall:.2%}")
     prefix = len(str(work)) + 1
     for token, items in sorted(foreign_apps.items()):
         shown = ", ".join(item[prefix:] for item in items[:3])
         more = f" (+{len(items) - 3} more)" if len(items) > 3 else ""
         print(f"  foreign for {token}: {shown}{more}")
-    return {"precision": precision, "recall": recall, "foreignApps": len(foreign_apps),
+    return {"precision": precision, "recall": recall, "ownRecall": own_recall,
+            "foreignApps": len(foreign_apps),
             **totals}
 
 
