@@ -89,18 +89,19 @@ std::u32string MatchNeedles::vendorOf(const QString& normalizedIdentifier) {
 
 bool MatchNeedles::isGenericWord(const QString& word) {
     // Roles, platforms and product kinds tell what a program is, not whose it is; code hosting
-    // sites stand where a vendor would in the identifiers of many unrelated programs.
+    // sites stand where a vendor would in the identifiers of many unrelated programs, and so
+    // does the system's own vendor in the names of everything it ships.
     static const QSet<QString> words{
-        "agent",      "app",       "application", "applications", "apps",     "beta",
-        "bitbucket",  "browser",   "cache",       "caches",       "client",   "cloud",
-        "com",        "daemon",    "data",        "desktop",      "edition",  "editor",
-        "electron",   "extension", "files",       "free",         "github",   "gitlab",
-        "googlecode", "group",     "helper",      "installer",    "launcher", "lite",
-        "mac",        "macos",     "manager",     "net",          "org",      "osx",
-        "player",     "plugin",    "plugins",     "preview",      "pro",      "service",
-        "services",   "settings",  "setup",       "shared",       "software", "sourceforge",
-        "studio",     "support",   "sync",        "tool",         "tools",    "update",
-        "updater",    "utility",   "viewer",      "web"};
+        "agent",       "app",        "apple",     "application", "applications", "apps",
+        "beta",        "bitbucket",  "browser",   "cache",       "caches",       "client",
+        "cloud",       "com",        "daemon",    "data",        "desktop",      "edition",
+        "editor",      "electron",   "extension", "files",       "free",         "github",
+        "gitlab",      "googlecode", "group",     "helper",      "installer",    "launcher",
+        "lite",        "mac",        "macos",     "manager",     "net",          "org",
+        "osx",         "player",     "plugin",    "plugins",     "preview",      "pro",
+        "service",     "services",   "settings",  "setup",       "shared",       "software",
+        "sourceforge", "studio",     "support",   "sync",        "tool",         "tools",
+        "update",      "updater",    "utility",   "viewer",      "web"};
     return words.contains(word);
 }
 

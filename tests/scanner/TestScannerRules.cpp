@@ -41,6 +41,7 @@ AppDescriptor appNamed(const QString& key) {
         {"logs", app("Logs", "io.logs")},
         {"x", app("X", "x.y.z")},
         {"teamed", app("Teamed", "com.teamed.teamed")},
+        {"slides", app("Slides", "com.apple.slides")},
     };
     return apps.value(key);
 }
@@ -121,6 +122,7 @@ private slots:
         row("notes", "Library/Application Support/Quillfield/Harbor Notes", true, true);
         row("notes", "Library/Caches/com.quillfield.sync", false, true);
         row("word", "Library/Application Support/Quillfield/Word", true, true);
+        row("slides", "Library/Caches/com.apple", false);
         // The root folders' own names are never read, nor the home folder's.
         row("loader", "Library/Application Support/cache.db", false);
         row("loader", "Applications/Tools.app", false);
