@@ -13,6 +13,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 
 namespace tidewell {
 
@@ -165,30 +166,25 @@ QList<ScannedFile> CleanerViewModel::selectedFiles() const {
 }
 
 bool CleanerViewModel::isAllSelected() const {
-    const QList<ScannedFile>& files = m_files->files();
-    return !files.isEmpty() && std::all_of(files.cbegin(), files.cend(),
-                                           [](const ScannedFile& file) { return file.isSelected; });
+    return m_files->count() > 0 && m_files->selectedCount() == m_files->count();
 }
 
 bool CleanerViewModel::isAnySelected() const {
-    const QList<ScannedFile>& files = m_files->files();
-    return std::any_of(files.cbegin(), files.cend(),
-                       [](const ScannedFile& file) { return file.isSelected; });
+    return m_files->selectedCount() > 0;
 }
 
 // The held bundle always goes along with the selection, so it counts as one more item.
 qint64 CleanerViewModel::selectedSize() const {
-    return FileListModel::totalSize(selectedFiles()) + (m_droppedApp ? m_droppedAppSizeInBytes : 0);
+    return m_files->selectedBytes() + (m_droppedApp ? m_droppedAppSizeInBytes : 0);
 }
 
 qint64 CleanerViewModel::selectedCount() const {
-    return selectedFiles().size() + (m_droppedApp ? 1 : 0);
+    return m_files->selectedCount() + (m_droppedApp ? 1 : 0);
 }
 
 QVariantList CleanerViewModel::categoryBreakdown() const {
     QVariantList breakdown;
-    for (const FileListModel::CategoryTotal& total :
-         FileListModel::categoryTotals(m_files->files())) {
+    for (const FileListModel::CategoryTotal& total : m_files->totalsByCategory()) {
         breakdown.append(QVariantMap{
             {QStringLiteral("category"), rawValue(total.category)},
             {QStringLiteral("totalBytes"), total.totalBytes},
@@ -286,13 +282,11 @@ void CleanerViewModel::applyScanReport(const QUuid& scanID, const ScanReport& re
 // MARK: selection and removal
 
 void CleanerViewModel::toggleSelectAll() {
-    const bool select = !isAllSelected();
-    for (int row = 0; row < m_files->count(); ++row)
-        m_files->setSelected(row, select);
+    m_files->setAllSelected(!isAllSelected());
 }
 
 void CleanerViewModel::requestDeletion() {
-    if (selectedFiles().isEmpty()) {
+    if (!isAnySelected()) {
         reportError(tr("Select at least one file before deleting."));
         return;
     }
@@ -353,19 +347,16 @@ void CleanerViewModel::applyDeletionReport(const DeletionReport& report, qint64 
 
 // Bytes freed by the removed locations, looked up against the rows before they are taken out.
 qint64 CleanerViewModel::reclaimedSize(const DeletionReport& report) const {
-    const QList<ScannedFile> selected = selectedFiles();
+    QHash<QUrl, qint64> selectedSizes;
+    for (const ScannedFile& file : selectedFiles())
+        selectedSizes.insert(file.url, file.sizeInBytes);
     const QString appPath = m_droppedApp ? standardizedPath(m_droppedApp->appURL) : QString();
     qint64 total = 0;
     for (const QUrl& url : report.deleted) {
-        if (m_droppedApp && standardizedPath(url) == appPath) {
+        if (m_droppedApp && standardizedPath(url) == appPath)
             total += m_droppedAppSizeInBytes;
-            continue;
-        }
-        const auto match =
-            std::find_if(selected.cbegin(), selected.cend(),
-                         [&url](const ScannedFile& file) { return file.url == url; });
-        if (match != selected.cend())
-            total += match->sizeInBytes;
+        else
+            total += selectedSizes.value(url);
     }
     return total;
 }
