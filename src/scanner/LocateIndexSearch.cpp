@@ -2,6 +2,7 @@
 
 #include "SpotlightQueryText.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -41,6 +42,19 @@ QStringList splitNullSeparated(const QByteArray& output) {
     return paths;
 }
 
+// Waits in short slices, so that a cancelled scan stops the program at once.
+bool finishedInTime(QProcess& process, int timeoutMilliseconds, const CancellationToken& cancel) {
+    constexpr int sliceMilliseconds = 25;
+    QElapsedTimer clock;
+    clock.start();
+    while (!process.waitForFinished(sliceMilliseconds)) {
+        if (process.state() == QProcess::NotRunning || cancel.isCancelled() ||
+            clock.elapsed() >= timeoutMilliseconds)
+            return false;
+    }
+    return !cancel.isCancelled();
+}
+
 } // namespace
 
 QString LocateIndexSearch::defaultDatabasePath() {
@@ -50,11 +64,12 @@ QString LocateIndexSearch::defaultDatabasePath() {
 LocateIndexSearch::LocateIndexSearch(QString databasePath, int timeoutMilliseconds)
     : m_databasePath(std::move(databasePath)), m_timeoutMilliseconds(timeoutMilliseconds) {}
 
-QList<QUrl> LocateIndexSearch::search(const AppDescriptor& app, const QList<QUrl>& scope) const {
+QList<QUrl> LocateIndexSearch::search(const AppDescriptor& app, const QList<QUrl>& scope,
+                                      const CancellationToken& cancel) const {
     const QStringList terms = SpotlightQueryText::searchTerms(app);
     if (scope.isEmpty() || terms.isEmpty() || !QFileInfo::exists(m_databasePath))
         return {};
-    const std::optional<QStringList> found = lookUp(pattern(terms));
+    const std::optional<QStringList> found = lookUp(pattern(terms), cancel);
     if (!found)
         return {};
 
@@ -99,7 +114,8 @@ bool LocateIndexSearch::containsTerm(const QString& path, const QStringList& ter
     return false;
 }
 
-std::optional<QStringList> LocateIndexSearch::lookUp(const QString& regularExpression) const {
+std::optional<QStringList> LocateIndexSearch::lookUp(const QString& regularExpression,
+                                                     const CancellationToken& cancel) const {
     const QString program = locateProgram();
     if (program.isEmpty())
         return std::nullopt;
@@ -112,7 +128,7 @@ std::optional<QStringList> LocateIndexSearch::lookUp(const QString& regularExpre
     process.setStandardErrorFile(QProcess::nullDevice());
     process.start(program, {QStringLiteral("-d"), m_databasePath, QStringLiteral("-i"),
                             QStringLiteral("-0"), QStringLiteral("--regex"), regularExpression});
-    if (!process.waitForFinished(m_timeoutMilliseconds) ||
+    if (!finishedInTime(process, m_timeoutMilliseconds, cancel) ||
         process.exitStatus() != QProcess::NormalExit) {
         process.kill();
         process.waitForFinished();

@@ -69,7 +69,9 @@ CleanerViewModel::CleanerViewModel(Collaborators collaborators, QObject* parent)
     m_permissions->checkStatus();
 }
 
-CleanerViewModel::~CleanerViewModel() = default;
+CleanerViewModel::~CleanerViewModel() {
+    abandonScan();
+}
 
 // MARK: published state
 
@@ -216,6 +218,7 @@ void CleanerViewModel::handleDroppedApp(const QUrl& url) {
         return;
     }
     const AppDescriptor& app = std::get<AppDescriptor>(result);
+    abandonScan();
     setDroppedApp(app);
     setFileList({});
     m_permissions->setPermissionDeniedPaths({});
@@ -257,10 +260,18 @@ void CleanerViewModel::scanForLeftovers(bool isUserInitiated) {
     setFileList({});
     m_permissions->setPermissionDeniedPaths({});
     setStatusMessage(tr("Scanning library folders..."));
+    abandonScan();
     const QUuid scanID = QUuid::createUuid();
     m_activeScanID = scanID;
-    m_scanner->scan(*m_droppedApp, m_useSpotlight)
-        .then(this, [this, scanID](const ScanReport& report) { applyScanReport(scanID, report); });
+    m_activeScan = m_scanner->scan(*m_droppedApp, m_useSpotlight);
+    m_activeScan.then(
+        this, [this, scanID](const ScanReport& report) { applyScanReport(scanID, report); });
+}
+
+void CleanerViewModel::abandonScan() {
+    if (!m_activeScan.isFinished())
+        m_activeScan.cancel();
+    m_activeScan = {};
 }
 
 void CleanerViewModel::applyScanReport(const QUuid& scanID, const ScanReport& report) {
@@ -364,6 +375,7 @@ qint64 CleanerViewModel::reclaimedSize(const DeletionReport& report) const {
 // MARK: reset
 
 void CleanerViewModel::resetSelection() {
+    abandonScan();
     m_activeScanID = QUuid::createUuid();
     m_activeSizeTaskID = QUuid::createUuid();
     setDroppedApp(std::nullopt);

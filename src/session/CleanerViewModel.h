@@ -3,6 +3,7 @@
 #include "FileListModel.h"
 #include "model/AppDescriptor.h"
 #include "model/ScannedFile.h"
+#include "scanner/ScanReport.h"
 
 #include <QFuture>
 #include <QObject>
@@ -23,7 +24,6 @@ class LeftoverScanning;
 class PermissionManager;
 class PreferenceStore;
 struct DeletionReport;
-struct ScanReport;
 
 // The state of the main window and the operations of one cleaning session: taking in a
 // bundle, estimating its size, scanning for its leftovers, the selection and the removal.
@@ -156,6 +156,8 @@ private:
     void triggerAppSizeEstimation(const QUrl& bundleURL);
     void applySizeEstimate(const QUuid& taskID, qint64 size);
     void applyScanReport(const QUuid& scanID, const ScanReport& report);
+    // Tells the running scan, if any, that its result is no longer wanted.
+    void abandonScan();
     void applyDeletionReport(const DeletionReport& report, qint64 count, qint64 bytes);
     qint64 reclaimedSize(const DeletionReport& report) const;
 
@@ -181,6 +183,7 @@ private:
     qint64 m_lastReclaimedSize = 0;
 
     QUuid m_activeScanID;
+    QFuture<ScanReport> m_activeScan;
     QUuid m_activeSizeTaskID;
 };
 

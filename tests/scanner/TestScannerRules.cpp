@@ -8,6 +8,7 @@
 #include "TestDir.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QStandardPaths>
@@ -210,7 +211,7 @@ private slots:
                                 QUrl::fromLocalFile(dir.path("Library/Preferences"))};
         const auto search = [&](const AppDescriptor& app, int timeout = 15000) {
             QStringList found;
-            for (const QUrl& url : LocateIndexSearch(database, timeout).search(app, scope))
+            for (const QUrl& url : LocateIndexSearch(database, timeout).search(app, scope, {}))
                 found.append(url.toLocalFile().mid(dir.path().size() + 1));
             found.sort();
             return found;
@@ -226,8 +227,8 @@ private slots:
                  QStringList{"Library/Caches/pad [pro's"});
         QCOMPARE(search(descriptor("", u"École café"_qs, "fr.ecole", u"écolecafé"_qs, "", {})),
                  QStringList{u"Library/Caches/ÉCOLE Café.log"_qs});
-        QVERIFY(LocateIndexSearch(database).search(app, {}).isEmpty());
-        QVERIFY(LocateIndexSearch(database + "x").search(app, scope).isEmpty());
+        QVERIFY(LocateIndexSearch(database).search(app, {}, {}).isEmpty());
+        QVERIFY(LocateIndexSearch(database + "x").search(app, scope, {}).isEmpty());
         // A locate that would answer only after 30 s is given up on.
         const QString slow = dir.createFile(
             "bin/plocate", "#!/bin/bash\nwhile (( SECONDS < 30 )); do :; done\nprintf '%s\\0' '" +
@@ -237,8 +238,16 @@ private slots:
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", dir.path("bin").toUtf8());
         const QStringList withoutAnswer = search(app, 300);
+        // An abandoned scan kills the program at once.
+        QElapsedTimer clock;
+        clock.start();
+        const CancellationToken cancelSoon([&clock] { return clock.elapsed() > 100; });
+        const QList<QUrl> abandoned = LocateIndexSearch(database).search(app, scope, cancelSoon);
+        const qint64 abandonedAfter = clock.elapsed();
         qputenv("PATH", path);
         QVERIFY(withoutAnswer.isEmpty());
+        QVERIFY(abandoned.isEmpty());
+        QVERIFY2(abandonedAfter < 5000, qPrintable(QString::number(abandonedAfter)));
     }
 };
 

@@ -15,7 +15,10 @@ using namespace tidewell;
 // The host's file index plays no part here: the walk alone must find the leftovers.
 class NoIndex : public SpotlightSearching {
 public:
-    QList<QUrl> search(const AppDescriptor&, const QList<QUrl>&) const override { return {}; }
+    QList<QUrl> search(const AppDescriptor&, const QList<QUrl>&,
+                       const CancellationToken&) const override {
+        return {};
+    }
 };
 
 class TestSessionEndToEnd : public QObject {

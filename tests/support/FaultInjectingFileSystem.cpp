@@ -129,7 +129,13 @@ bool FaultInjectingFileSystem::isReadable(const QString& path) const {
     return m_inner.isReadable(path);
 }
 
+void FaultInjectingFileSystem::whenListing(std::function<void(const QString&)> hook) {
+    m_listingHook = std::move(hook);
+}
+
 DirectoryListing FaultInjectingFileSystem::listDirectory(const QString& path) const {
+    if (m_listingHook)
+        m_listingHook(path);
     const QString cleaned = key(path);
     {
         const QMutexLocker lock(&m_mutex);
