@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSet>
 #include <QStandardPaths>
 
 #include <utility>
@@ -69,32 +70,38 @@ QList<QUrl> LocateIndexSearch::search(const AppDescriptor& app, const QList<QUrl
     const QStringList terms = SpotlightQueryText::searchTerms(app);
     if (scope.isEmpty() || terms.isEmpty() || !QFileInfo::exists(m_databasePath))
         return {};
-    const std::optional<QStringList> found = lookUp(pattern(terms), cancel);
-    if (!found)
-        return {};
-
-    const QStringList scopeFolders = localPaths(scope);
-    QList<QUrl> results;
-    for (const QString& path : *found) {
-        if (isInsideScope(path, scopeFolders) && containsTerm(path, terms))
-            results.append(QUrl::fromLocalFile(path));
+    // One query per term: locate requires every pattern of one query to match, and a plain
+    // pattern is answered from the database's index where a regular expression reads it whole.
+    QSet<QString> found;
+    for (const QString& term : terms) {
+        const std::optional<QStringList> paths = lookUp(pattern(term), cancel);
+        if (!paths)
+            return {};
+        for (const QString& path : *paths)
+            found.insert(path);
     }
+    const QStringList scopeFolders = localPaths(scope);
+    QStringList inScope;
+    for (const QString& path : found) {
+        if (isInsideScope(path, scopeFolders) && containsTerm(path, terms))
+            inScope.append(path);
+    }
+    inScope.sort();
+    QList<QUrl> results;
+    for (const QString& path : inScope)
+        results.append(QUrl::fromLocalFile(path));
     return results;
 }
 
-QString LocateIndexSearch::pattern(const QStringList& terms) {
-    static const QString specials = QStringLiteral("\\.[]()*+?{}|^$");
-    QStringList alternatives;
-    for (const QString& term : terms) {
-        QString escaped;
-        for (const QChar c : term) {
-            if (specials.contains(c))
-                escaped.append(QLatin1Char('\\'));
-            escaped.append(c);
-        }
-        alternatives.append(escaped);
+QString LocateIndexSearch::pattern(const QString& term) {
+    static const QString globCharacters = QStringLiteral("*?[]\\");
+    QString escaped;
+    for (const QChar c : term) {
+        if (globCharacters.contains(c))
+            escaped.append(QLatin1Char('\\'));
+        escaped.append(c);
     }
-    return alternatives.join(QLatin1Char('|'));
+    return escaped.size() == term.size() ? term : u'*' + escaped + u'*';
 }
 
 bool LocateIndexSearch::isInsideScope(const QString& path, const QStringList& scopeFolders) {
@@ -114,7 +121,7 @@ bool LocateIndexSearch::containsTerm(const QString& path, const QStringList& ter
     return false;
 }
 
-std::optional<QStringList> LocateIndexSearch::lookUp(const QString& regularExpression,
+std::optional<QStringList> LocateIndexSearch::lookUp(const QString& pattern,
                                                      const CancellationToken& cancel) const {
     const QString program = locateProgram();
     if (program.isEmpty())
@@ -127,7 +134,7 @@ std::optional<QStringList> LocateIndexSearch::lookUp(const QString& regularExpre
     process.setProcessEnvironment(environment);
     process.setStandardErrorFile(QProcess::nullDevice());
     process.start(program, {QStringLiteral("-d"), m_databasePath, QStringLiteral("-i"),
-                            QStringLiteral("-0"), QStringLiteral("--regex"), regularExpression});
+                            QStringLiteral("-0"), QStringLiteral("--"), pattern});
     if (!finishedInTime(process, m_timeoutMilliseconds, cancel) ||
         process.exitStatus() != QProcess::NormalExit) {
         process.kill();

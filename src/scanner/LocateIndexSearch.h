@@ -23,8 +23,9 @@ public:
     QList<QUrl> search(const AppDescriptor& app, const QList<QUrl>& scope,
                        const CancellationToken& cancel) const override;
 
-    // One extended regular expression matching any of the terms literally.
-    static QString pattern(const QStringList& terms);
+    // A locate pattern matching every path that contains term literally: the term itself, or,
+    // when it holds a glob character, the escaped term between two "*".
+    static QString pattern(const QString& term);
     // Whether path lies inside one of the folders (a path equal to a folder is not inside it).
     static bool isInsideScope(const QString& path, const QStringList& scopeFolders);
     // Whether the path (and so its file name and its name without extension) contains a term,
@@ -33,7 +34,7 @@ public:
 
 private:
     // The database's paths matching the pattern, or nothing when the lookup failed.
-    std::optional<QStringList> lookUp(const QString& regularExpression,
+    std::optional<QStringList> lookUp(const QString& pattern,
                                       const CancellationToken& cancel) const;
 
     QString m_databasePath;
