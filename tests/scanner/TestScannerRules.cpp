@@ -9,10 +9,14 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTest>
+
+#include <unistd.h>
 
 using namespace tidewell;
 using scannertest::descriptor;
@@ -191,6 +195,33 @@ private slots:
 
     // The locate database stands in for the metadata index: items inside the scope folders
     // whose path contains a term, ignoring case.
+    // A file with several names inside an item is counted once.
+    void sizeCountsAHardLinkedFileOnce() {
+        TestDir dir;
+        const QString data = dir.createFileOfSize("Item/data.bin", 64 * 1024);
+        dir.createDirectory("Item/sub");
+        for (const char* name : {"Item/again.bin", "Item/sub/third.bin"})
+            QCOMPARE(::link(QFile::encodeName(data), QFile::encodeName(dir.path(name))), 0);
+        const qint64 once = regularFileSize(data, FileSystem::real());
+        QVERIFY(once >= 64 * 1024);
+        QCOMPARE(sizeInBytes(dir.path("Item"), FileSystem::real()), once);
+    }
+
+    // What another file system mounted inside an item holds is not the item's.
+    void sizeStaysOnTheItemsFileSystem() {
+        TestDir dir;
+        const QString mountPoint = dir.createDirectory("Item/mounted");
+        dir.createFileOfSize("Item/own.bin", 8 * 1024);
+        if (QProcess::execute("mount",
+                              {"-t", "tmpfs", "-o", "size=4m", "tidewell-test", mountPoint}) != 0)
+            QSKIP("no second file system can be mounted here (needs root and mount rights)");
+        const auto unmount = qScopeGuard([&] { QProcess::execute("umount", {mountPoint}); });
+        dir.createFileOfSize("Item/mounted/foreign.bin", 1024 * 1024);
+        const qint64 own = regularFileSize(dir.path("Item/own.bin"), FileSystem::real());
+        QVERIFY(sizeInBytes(dir.path("Item"), FileSystem::real()) < own + 64 * 1024);
+        QVERIFY(sizeInBytes(mountPoint, FileSystem::real()) >= 1024 * 1024);
+    }
+
     void locateIndexFindsItemsInsideTheScope() {
         const QString updatedb = QStandardPaths::findExecutable("updatedb");
         if (updatedb.isEmpty() || QStandardPaths::findExecutable("plocate").isEmpty())
