@@ -189,6 +189,7 @@ QVariantList CleanerViewModel::categoryBreakdown() const {
     for (const FileListModel::CategoryTotal& total : m_files->totalsByCategory()) {
         breakdown.append(QVariantMap{
             {QStringLiteral("category"), rawValue(total.category)},
+            {QStringLiteral("categoryName"), displayName(total.category)},
             {QStringLiteral("totalBytes"), total.totalBytes},
             {QStringLiteral("itemCount"), total.itemCount},
         });
@@ -287,7 +288,7 @@ void CleanerViewModel::applyScanReport(const QUuid& scanID, const ScanReport& re
     if (report.matches.isEmpty())
         setStatusMessage(tr("No leftover files were found."));
     else
-        setStatusMessage(tr("Found %1 related items.").arg(report.matches.size()));
+        setStatusMessage(tr("Found %n related items.", "", int(report.matches.size())));
 }
 
 // MARK: selection and removal
@@ -341,13 +342,13 @@ void CleanerViewModel::applyDeletionReport(const DeletionReport& report, qint64 
 
     const qint64 deletedCount = report.deleted.size();
     if (report.failures.isEmpty()) {
-        setStatusMessage(tr("Moved %1 items to Trash.").arg(deletedCount));
+        setStatusMessage(tr("Moved %n items to Trash.", "", int(deletedCount)));
         setLastDeletedCount(count);
         setLastReclaimedSize(bytes);
         setShowSuccessState(true);
         return;
     }
-    setStatusMessage(tr("Deleted %1 items. Some files failed.").arg(deletedCount));
+    setStatusMessage(tr("Deleted %n items. Some files failed.", "", int(deletedCount)));
     reportError(report.failures.first().reason);
     if (report.deleted.isEmpty())
         return;

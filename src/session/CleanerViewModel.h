@@ -105,7 +105,8 @@ public:
     bool isAnySelected() const;
     qint64 selectedSize() const;
     qint64 selectedCount() const;
-    // One map per category: {category: raw text, totalBytes, itemCount}.
+    // One map per category: {category: raw text, categoryName: its translation, totalBytes,
+    // itemCount}.
     QVariantList categoryBreakdown() const;
     QString appSizeText() const;
 

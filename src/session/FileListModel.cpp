@@ -35,6 +35,10 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const {
         return file.sizeInBytes;
     case IsSelectedRole:
         return file.isSelected;
+    case CategoryNameRole:
+        return displayName(file.category);
+    case SafetyNameRole:
+        return displayName(file.safety);
     default:
         return {};
     }
@@ -56,10 +60,16 @@ Qt::ItemFlags FileListModel::flags(const QModelIndex& index) const {
 
 QHash<int, QByteArray> FileListModel::roleNames() const {
     return {
-        {FileIdRole, "fileId"},           {PathRole, "path"},
-        {FileNameRole, "fileName"},       {ParentPathRole, "parentPath"},
-        {CategoryRole, "category"},       {SafetyRole, "safety"},
-        {SizeInBytesRole, "sizeInBytes"}, {IsSelectedRole, "isSelected"},
+        {FileIdRole, "fileId"},
+        {PathRole, "path"},
+        {FileNameRole, "fileName"},
+        {ParentPathRole, "parentPath"},
+        {CategoryRole, "category"},
+        {SafetyRole, "safety"},
+        {SizeInBytesRole, "sizeInBytes"},
+        {IsSelectedRole, "isSelected"},
+        {CategoryNameRole, "categoryName"},
+        {SafetyNameRole, "safetyName"},
     };
 }
 

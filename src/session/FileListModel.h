@@ -29,6 +29,8 @@ public:
         SafetyRole,
         SizeInBytesRole,
         IsSelectedRole,
+        CategoryNameRole, // the category in the user's language
+        SafetyNameRole,
     };
     Q_ENUM(Role)
 

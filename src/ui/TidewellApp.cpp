@@ -3,6 +3,7 @@
 #include "BundleIconProvider.h"
 #include "DesktopIntegration.h"
 #include "FileIconProvider.h"
+#include "Translations.h"
 #include "platform/FileSystem.h"
 #include "session/AppPreferences.h"
 #include "session/CleanerViewModel.h"
@@ -19,6 +20,7 @@ namespace tidewell {
 
 int TidewellApp::run(int argc, char** argv) {
     QGuiApplication application(argc, argv);
+    Translations::install();
     prepareApplication();
     AppPreferences::registerDefaults();
 

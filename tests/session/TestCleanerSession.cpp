@@ -194,8 +194,10 @@ private slots:
         QCOMPARE(model.selectedCount(), files + 1);
         QCOMPARE(model.selectedSize(), size);
         QVERIFY(model.isAnySelected() == (files > 0) && model.isAllSelected() == (files == 4));
-        QCOMPARE(model.categoryBreakdown().at(2).toMap(),
-                 QVariantMap({{"category", "Caches"}, {"itemCount", 2LL}, {"totalBytes", 107LL}}));
+        QCOMPARE(model.categoryBreakdown().at(2).toMap(), QVariantMap({{"category", "Caches"},
+                                                                       {"categoryName", "Caches"},
+                                                                       {"itemCount", 2LL},
+                                                                       {"totalBytes", 107LL}}));
 
         model.toggleSelectAll();
         QCOMPARE(model.selectedFiles().size(), toggledOn ? 4 : 0);
