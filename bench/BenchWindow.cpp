@@ -96,7 +96,7 @@ Window openWindow(QQmlEngine& engine, const QCommandLineParser& options, Prefere
         ScanEnvironment{options.value("home"), options.value("root")});
     Window opened;
     opened.viewModel = std::make_unique<CleanerViewModel>(
-        CleanerViewModel::Collaborators{scanner, {}, &prefs, &permissions, {}});
+        CleanerViewModel::Collaborators{scanner, {}, &prefs, &permissions, {}, {}});
     QQmlComponent component(&engine, QUrl("qrc:/qt/qml/Tidewell/qml/MainWindow.qml"));
     opened.window.reset(qobject_cast<QQuickWindow*>(component.createWithInitialProperties({
         {"viewModel", QVariant::fromValue<QObject*>(opened.viewModel.get())},

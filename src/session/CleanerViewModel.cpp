@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
+#include <QtConcurrent/QtConcurrentRun>
 
 namespace tidewell {
 
@@ -37,6 +38,11 @@ CleanerViewModel::Collaborators withDefaults(CleanerViewModel::Collaborators giv
         given.permissions = &PermissionManager::shared();
     if (!given.sizeEstimator)
         given.sizeEstimator = &ItemSize::estimateInBackground;
+    if (!given.descriptorReader) {
+        given.descriptorReader = [](const QUrl& url) {
+            return QtConcurrent::run([url] { return AppDescriptor::from(url); });
+        };
+    }
     return given;
 }
 
@@ -45,8 +51,9 @@ CleanerViewModel::Collaborators withDefaults(CleanerViewModel::Collaborators giv
 CleanerViewModel::CleanerViewModel(std::shared_ptr<LeftoverScanning> scanner,
                                    std::shared_ptr<FileDeleting> deletion,
                                    PreferenceStore* preferences, QObject* parent)
-    : CleanerViewModel(Collaborators{std::move(scanner), std::move(deletion), preferences, {}, {}},
-                       parent) {}
+    : CleanerViewModel(
+          Collaborators{std::move(scanner), std::move(deletion), preferences, {}, {}, {}}, parent) {
+}
 
 CleanerViewModel::CleanerViewModel(Collaborators collaborators, QObject* parent)
     : QObject(parent), m_files(new FileListModel(this)), m_statusMessage(tr("Drop your apps here")),
@@ -57,6 +64,7 @@ CleanerViewModel::CleanerViewModel(Collaborators collaborators, QObject* parent)
     m_preferences = collaborators.preferences;
     m_permissions = collaborators.permissions;
     m_sizeEstimator = std::move(collaborators.sizeEstimator);
+    m_descriptorReader = std::move(collaborators.descriptorReader);
 
     // A row's checkbox writes its flag straight into the list; the totals follow it.
     connect(m_files, &FileListModel::selectionChanged, this,
@@ -65,8 +73,6 @@ CleanerViewModel::CleanerViewModel(Collaborators collaborators, QObject* parent)
         notifySelectionTotals();
         emit categoryBreakdownChanged();
     });
-
-    m_permissions->checkStatus();
 }
 
 CleanerViewModel::~CleanerViewModel() {
@@ -212,8 +218,17 @@ void CleanerViewModel::notifySelectionTotals() {
 
 // MARK: intake and size estimate
 
+// The bundle is read on a worker; a newer intake or a reset before it arrives drops it.
 void CleanerViewModel::handleDroppedApp(const QUrl& url) {
-    const AppDescriptor::Result result = AppDescriptor::from(url);
+    const QUuid intakeID = QUuid::createUuid();
+    m_activeIntakeID = intakeID;
+    m_descriptorReader(url).then(this, [this, intakeID](const AppDescriptor::Result& result) {
+        if (intakeID == m_activeIntakeID)
+            takeIn(result);
+    });
+}
+
+void CleanerViewModel::takeIn(const AppDescriptor::Result& result) {
     if (const auto* error = std::get_if<AppDescriptorError>(&result)) {
         reportError(errorDescription(*error));
         return;
@@ -255,7 +270,6 @@ void CleanerViewModel::scanForLeftovers(bool isUserInitiated) {
             reportError(tr("Select an app first."));
         return;
     }
-    m_permissions->checkStatus();
     setAwaitingManualScan(false);
     setIsScanning(true);
     setFileList({});
@@ -265,8 +279,14 @@ void CleanerViewModel::scanForLeftovers(bool isUserInitiated) {
     const QUuid scanID = QUuid::createUuid();
     m_activeScanID = scanID;
     m_activeScan = m_scanner->scan(*m_droppedApp, m_useSpotlight);
-    m_activeScan.then(
-        this, [this, scanID](const ScanReport& report) { applyScanReport(scanID, report); });
+    // Access is detected where the scan ends, off the main thread, and travels with its report.
+    m_activeScan
+        .then([probe = m_permissions->statusProbe()](const ScanReport& report) {
+            return std::pair<ScanReport, bool>(report, probe());
+        })
+        .then(this, [this, scanID](const std::pair<ScanReport, bool>& outcome) {
+            applyScanReport(scanID, outcome.first, outcome.second);
+        });
 }
 
 void CleanerViewModel::abandonScan() {
@@ -275,14 +295,15 @@ void CleanerViewModel::abandonScan() {
     m_activeScan = {};
 }
 
-void CleanerViewModel::applyScanReport(const QUuid& scanID, const ScanReport& report) {
+void CleanerViewModel::applyScanReport(const QUuid& scanID, const ScanReport& report,
+                                       bool accessGranted) {
     // A newer scan or a reset owns the state now, including isScanning.
     if (scanID != m_activeScanID)
         return;
-    m_permissions->checkStatus();
-    const bool granted = m_permissions->hasFullDiskAccess();
+    m_permissions->applyStatus(accessGranted);
     setFileList(report.matches);
-    m_permissions->setPermissionDeniedPaths(granted ? QStringList{} : report.permissionDeniedPaths);
+    m_permissions->setPermissionDeniedPaths(accessGranted ? QStringList{}
+                                                          : report.permissionDeniedPaths);
     setIsScanning(false);
     m_permissions->applyPromptDecision(!report.permissionDeniedPaths.isEmpty());
     if (report.matches.isEmpty())
@@ -377,6 +398,7 @@ qint64 CleanerViewModel::reclaimedSize(const DeletionReport& report) const {
 
 void CleanerViewModel::resetSelection() {
     abandonScan();
+    m_activeIntakeID = QUuid::createUuid();
     m_activeScanID = QUuid::createUuid();
     m_activeSizeTaskID = QUuid::createUuid();
     setDroppedApp(std::nullopt);

@@ -62,6 +62,8 @@ class CleanerViewModel : public QObject {
 public:
     // Starts the size estimate of a bundle; the future delivers its on-disk size in bytes.
     using SizeEstimator = std::function<QFuture<qint64>(const QUrl& bundleURL)>;
+    // Starts reading a bundle's descriptor.
+    using DescriptorReader = std::function<QFuture<AppDescriptor::Result>(const QUrl& bundleURL)>;
 
     // What the view model works with; every empty member is replaced by the real default.
     struct Collaborators {
@@ -70,6 +72,7 @@ public:
         PreferenceStore* preferences = nullptr;
         PermissionManager* permissions = nullptr;
         SizeEstimator sizeEstimator;
+        DescriptorReader descriptorReader; // by default on a worker thread
     };
 
     explicit CleanerViewModel(std::shared_ptr<LeftoverScanning> scanner = {},
@@ -154,9 +157,10 @@ private:
     void reportError(const QString& message);
 
     void notifySelectionTotals();
+    void takeIn(const AppDescriptor::Result& result);
     void triggerAppSizeEstimation(const QUrl& bundleURL);
     void applySizeEstimate(const QUuid& taskID, qint64 size);
-    void applyScanReport(const QUuid& scanID, const ScanReport& report);
+    void applyScanReport(const QUuid& scanID, const ScanReport& report, bool accessGranted);
     // Tells the running scan, if any, that its result is no longer wanted.
     void abandonScan();
     void applyDeletionReport(const DeletionReport& report, qint64 count, qint64 bytes);
@@ -167,6 +171,7 @@ private:
     PreferenceStore* m_preferences = nullptr;
     PermissionManager* m_permissions = nullptr;
     SizeEstimator m_sizeEstimator;
+    DescriptorReader m_descriptorReader;
 
     std::optional<AppDescriptor> m_droppedApp;
     qint64 m_droppedAppSizeInBytes = 0;
@@ -186,6 +191,7 @@ private:
     QUuid m_activeScanID;
     QFuture<ScanReport> m_activeScan;
     QUuid m_activeSizeTaskID;
+    QUuid m_activeIntakeID;
 };
 
 } // namespace tidewell

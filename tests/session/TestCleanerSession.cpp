@@ -75,6 +75,28 @@ private slots:
         QVERIFY(session.scanner->request(session.scanner->count() - 1).second);
     }
 
+    // Bundles are read off the main thread: only the latest intake is taken in, none after a
+    // reset.
+    void onlyTheLatestIntakeIsTakenIn() {
+        SessionFixture session({.deferDescriptorReads = true});
+        CleanerViewModel& model = *session.model;
+        QList<QUrl> bundles;
+        for (const char* name : {"A", "B"})
+            bundles.append(QUrl::fromLocalFile(session.dir.createAppBundle(
+                QString("%1.app").arg(name), {{"CFBundleIdentifier", QString("org.") + name}})));
+        model.handleDroppedApp(bundles[0]);
+        model.handleDroppedApp(bundles[1]);
+        QVERIFY(!model.hasDroppedApp());
+        session.descriptors.finish(1, AppDescriptor::from(bundles[1]));
+        session.descriptors.finish(0, AppDescriptor::from(bundles[0]));
+        QCOMPARE(model.droppedApp().value("bundleIdentifier"), "org.B");
+        model.handleDroppedApp(bundles[0]);
+        model.resetSelection();
+        session.descriptors.finish(2, AppDescriptor::from(bundles[0]));
+        QVERIFY(!model.hasDroppedApp());
+        QCOMPARE(session.scanner->count(), 1);
+    }
+
     // A bad bundle leaves the session exactly as it was, apart from the alert.
     void rejectingABundle() {
         ScannedSession session;

@@ -44,7 +44,7 @@ private slots:
         const auto scanner = std::make_shared<LeftoverScannerService>(
             std::make_shared<NoIndex>(), ScanEnvironment{home.path(), root.path()});
         CleanerViewModel model(
-            {scanner, std::make_shared<FileDeletionService>(), &preferences, &permissions, {}});
+            {scanner, std::make_shared<FileDeletionService>(), &preferences, &permissions, {}, {}});
 
         model.handleDroppedApp(QUrl::fromLocalFile(bundle));
         QTRY_VERIFY(!model.isScanning() && model.droppedAppSizeInBytes() >= 20000);
