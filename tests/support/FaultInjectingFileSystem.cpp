@@ -133,6 +133,10 @@ void FaultInjectingFileSystem::whenListing(std::function<void(const QString&)> h
     m_listingHook = std::move(hook);
 }
 
+void FaultInjectingFileSystem::whenReadingPropertyList(std::function<void(const QString&)> hook) {
+    m_propertyListHook = std::move(hook);
+}
+
 DirectoryListing FaultInjectingFileSystem::listDirectory(const QString& path) const {
     if (m_listingHook)
         m_listingHook(path);
@@ -172,6 +176,8 @@ bool FaultInjectingFileSystem::walkTree(const QString& path,
 }
 
 std::optional<QVariantMap> FaultInjectingFileSystem::readPropertyList(const QString& path) const {
+    if (m_propertyListHook)
+        m_propertyListHook(path);
     if (isGone(path))
         return std::nullopt;
     return m_inner.readPropertyList(path);

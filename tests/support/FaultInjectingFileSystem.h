@@ -30,8 +30,10 @@ public:
     void failTrash(const QString& path, int errorCode, const QString& message = {});
     void failRemoval(const QString& path, int errorCode, const QString& message = {});
 
-    // hook(path) runs on the listing thread before every listing; set it before sharing.
+    // hook(path) runs on the calling thread before every listing, or every property list read;
+    // set them before sharing.
     void whenListing(std::function<void(const QString&)> hook);
+    void whenReadingPropertyList(std::function<void(const QString&)> hook);
 
     // The paths passed to each operation, in call order, failed calls included.
     QStringList listedPaths() const;
@@ -71,6 +73,7 @@ private:
     QHash<QString, tidewell::FileOperationResult> m_trashFailures;
     QHash<QString, tidewell::FileOperationResult> m_removalFailures;
     std::function<void(const QString&)> m_listingHook;
+    std::function<void(const QString&)> m_propertyListHook;
     mutable QStringList m_listed;
     QStringList m_trashed;
     QStringList m_removed;
