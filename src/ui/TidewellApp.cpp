@@ -3,11 +3,11 @@
 #include "BundleIconProvider.h"
 #include "DesktopIntegration.h"
 #include "FileIconProvider.h"
-#include "Translations.h"
 #include "platform/FileSystem.h"
 #include "session/AppPreferences.h"
 #include "session/CleanerViewModel.h"
 #include "session/PreferenceStore.h"
+#include "session/Translations.h"
 
 #include <QDesktopServices>
 #include <QGuiApplication>

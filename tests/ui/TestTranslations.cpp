@@ -1,7 +1,7 @@
 #include "../session/SessionFixture.h"
 #include "model/AppDescriptor.h"
 #include "model/ScanCategory.h"
-#include "ui/Translations.h"
+#include "session/Translations.h"
 
 #include <QTest>
 

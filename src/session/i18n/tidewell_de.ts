@@ -65,6 +65,242 @@
     </message>
 </context>
 <context>
+    <name>CliText</name>
+    <message>
+        <source>Usage: %1 COMMAND [options]
+
+Removes an app bundle and the leftovers it keeps in the library folders.
+
+Commands:
+%2
+Options:
+  -h, --help     Show this help.
+  -v, --version  Show the version.
+
+Run &apos;%1 COMMAND --help&apos; for the options of a command.
+</source>
+        <translation>Aufruf: %1 BEFEHL [Optionen]
+
+Entfernt ein App-Bundle und die Restdateien, die es in den Bibliotheksordnern hinterlässt.
+
+Befehle:
+%2
+Optionen:
+  -h, --help     Diese Hilfe zeigen.
+  -v, --version  Die Version zeigen.
+
+&apos;%1 BEFEHL --help&apos; zeigt die Optionen eines Befehls.
+</translation>
+    </message>
+    <message>
+        <source>%1: unknown command &apos;%2&apos;
+Run &apos;%1 --help&apos; for usage.</source>
+        <translation>%1: unbekannter Befehl &apos;%2&apos;
+&apos;%1 --help&apos; zeigt den Aufruf.</translation>
+    </message>
+    <message>
+        <source>Show this help.</source>
+        <translation>Diese Hilfe zeigen.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 %2 %3
+%4</source>
+        <translation>Aufruf: %1 %2 %3
+%4</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3
+Run &apos;%1 %2 --help&apos; for usage.</source>
+        <translation>%1 %2: %3
+&apos;%1 %2 --help&apos; zeigt den Aufruf.</translation>
+    </message>
+    <message>
+        <source>App path</source>
+        <translation>App-Pfad</translation>
+    </message>
+    <message>
+        <source>Display name</source>
+        <translation>Anzeigename</translation>
+    </message>
+    <message>
+        <source>Bundle identifier</source>
+        <translation>Bundle-Kennung</translation>
+    </message>
+    <message>
+        <source>Normalized identifier</source>
+        <translation>Normalisierte Kennung</translation>
+    </message>
+    <message>
+        <source>Compact name</source>
+        <translation>Kompakter Name</translation>
+    </message>
+    <message>
+        <source>Path component name</source>
+        <translation>Name als Pfadteil</translation>
+    </message>
+    <message>
+        <source>Stripped compact name</source>
+        <translation>Gekürzter kompakter Name</translation>
+    </message>
+    <message>
+        <source>Base bundle identifier</source>
+        <translation>Basis-Bundle-Kennung</translation>
+    </message>
+    <message>
+        <source>Bundle tail token</source>
+        <translation>Letzter Teil der Kennung</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keiner)</translation>
+    </message>
+    <message>
+        <source>Search tokens</source>
+        <translation>Suchbegriffe</translation>
+    </message>
+    <message>
+        <source>Shows the names, identifiers and search tokens read from an app bundle.</source>
+        <translation>Zeigt die Namen, Kennungen und Suchbegriffe, die aus einem App-Bundle gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Print JSON.</source>
+        <translation>JSON ausgeben.</translation>
+    </message>
+    <message>
+        <source>The .app bundle.</source>
+        <translation>Das .app-Bundle.</translation>
+    </message>
+    <message>
+        <source>expected exactly one BUNDLE</source>
+        <translation>genau ein BUNDLE erwartet</translation>
+    </message>
+    <message>
+        <source>Show what Tidewell reads from an app bundle.</source>
+        <translation>Zeigen, was Tidewell aus einem App-Bundle liest.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n selected items to Trash? [y/N] </source>
+        <translation>
+            <numerusform>%n ausgewähltes Objekt in den Papierkorb verschieben? [y/N] </numerusform>
+            <numerusform>%n ausgewählte Objekte in den Papierkorb verschieben? [y/N] </numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Removed (%1):
+</source>
+        <translation>Entfernt (%1):
+</translation>
+    </message>
+    <message>
+        <source>Not removed:
+</source>
+        <translation>Nicht entfernt:
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %n items to Trash.</source>
+        <translation>
+            <numerusform>%n Objekt in den Papierkorb verschoben.</numerusform>
+            <numerusform>%n Objekte in den Papierkorb verschoben.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Deleted %n items. Some files failed.</source>
+        <translation>
+            <numerusform>%n Objekt entfernt. Einige Dateien konnten nicht entfernt werden.</numerusform>
+            <numerusform>%n Objekte entfernt. Einige Dateien konnten nicht entfernt werden.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Moves an app bundle and its leftovers to the Trash.</source>
+        <translation>Verschiebt ein App-Bundle und seine Restdateien in den Papierkorb.</translation>
+    </message>
+    <message>
+        <source>Remove without asking.</source>
+        <translation>Ohne Nachfrage entfernen.</translation>
+    </message>
+    <message>
+        <source>stdin is not a terminal; pass --yes to remove without asking</source>
+        <translation>die Standardeingabe ist kein Terminal; --yes entfernt ohne Nachfrage</translation>
+    </message>
+    <message>
+        <source>Nothing was removed.</source>
+        <translation>Es wurde nichts entfernt.</translation>
+    </message>
+    <message>
+        <source>Move an app bundle and its leftovers to the Trash.</source>
+        <translation>Ein App-Bundle und seine Restdateien in den Papierkorb verschieben.</translation>
+    </message>
+    <message numerus="yes">
+        <source>item(s)</source>
+        <translation>
+            <numerusform>Objekt</numerusform>
+            <numerusform>Objekte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Gesamt</translation>
+    </message>
+    <message>
+        <source>No leftovers found for %1.
+</source>
+        <translation>Keine Restdateien von %1 gefunden.
+</translation>
+    </message>
+    <message>
+        <source>Leftovers of %1 (%2):
+</source>
+        <translation>Restdateien von %1 (%2):
+</translation>
+    </message>
+    <message>
+        <source>
+Totals:
+</source>
+        <translation>
+Summen:
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>
+Could not read %n folder(s) (they may hold more leftovers):
+</source>
+        <translation>
+            <numerusform>
+%n Ordner konnte nicht gelesen werden (er kann weitere Restdateien enthalten):
+</numerusform>
+            <numerusform>
+%n Ordner konnten nicht gelesen werden (sie können weitere Restdateien enthalten):
+</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Lists the leftovers of an app bundle in the library folders.</source>
+        <translation>Listet die Restdateien eines App-Bundles in den Bibliotheksordnern auf.</translation>
+    </message>
+    <message>
+        <source>no folder at &apos;%1&apos;</source>
+        <translation>kein Ordner unter &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Scanning… %1/%2 folders</source>
+        <translation>Suche … %1/%2 Ordner</translation>
+    </message>
+    <message>
+        <source>List the leftovers of an app bundle.</source>
+        <translation>Die Restdateien eines App-Bundles auflisten.</translation>
+    </message>
+    <message>
+        <source>Take the system folders under DIR.</source>
+        <translation>Die Systemordner unter DIR nehmen.</translation>
+    </message>
+    <message>
+        <source>Do not search the file index.</source>
+        <translation>Den Dateiindex nicht durchsuchen.</translation>
+    </message>
+</context>
+<context>
     <name>ContentView</name>
     <message>
         <source>Choose App</source>

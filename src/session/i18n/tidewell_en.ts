@@ -65,6 +65,222 @@
     </message>
 </context>
 <context>
+    <name>CliText</name>
+    <message>
+        <source>Usage: %1 COMMAND [options]
+
+Removes an app bundle and the leftovers it keeps in the library folders.
+
+Commands:
+%2
+Options:
+  -h, --help     Show this help.
+  -v, --version  Show the version.
+
+Run &apos;%1 COMMAND --help&apos; for the options of a command.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: unknown command &apos;%2&apos;
+Run &apos;%1 --help&apos; for usage.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show this help.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: %1 %2 %3
+%4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2: %3
+Run &apos;%1 %2 --help&apos; for usage.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>App path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bundle identifier</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Normalized identifier</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compact name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Path component name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stripped compact name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Base bundle identifier</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bundle tail token</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search tokens</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows the names, identifiers and search tokens read from an app bundle.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print JSON.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The .app bundle.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected exactly one BUNDLE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show what Tidewell reads from an app bundle.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n selected items to Trash? [y/N] </source>
+        <translation>
+            <numerusform>Move %n selected item to Trash? [y/N] </numerusform>
+            <numerusform>Move %n selected items to Trash? [y/N] </numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Removed (%1):
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not removed:
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %n items to Trash.</source>
+        <translation>
+            <numerusform>Moved %n item to Trash.</numerusform>
+            <numerusform>Moved %n items to Trash.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Deleted %n items. Some files failed.</source>
+        <translation>
+            <numerusform>Deleted %n item. Some files failed.</numerusform>
+            <numerusform>Deleted %n items. Some files failed.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Moves an app bundle and its leftovers to the Trash.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove without asking.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stdin is not a terminal; pass --yes to remove without asking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was removed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move an app bundle and its leftovers to the Trash.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>item(s)</source>
+        <translation>
+            <numerusform>item</numerusform>
+            <numerusform>items</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No leftovers found for %1.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leftovers of %1 (%2):
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Totals:
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>
+Could not read %n folder(s) (they may hold more leftovers):
+</source>
+        <translation>
+            <numerusform>
+Could not read 1 folder (they may hold more leftovers):
+</numerusform>
+            <numerusform>
+Could not read %n folders (they may hold more leftovers):
+</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Lists the leftovers of an app bundle in the library folders.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no folder at &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scanning… %1/%2 folders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List the leftovers of an app bundle.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take the system folders under DIR.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do not search the file index.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ContentView</name>
     <message>
         <source>Choose App</source>
