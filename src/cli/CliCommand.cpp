@@ -1,6 +1,7 @@
 #include "CliCommand.h"
 
 #include "CliOutput.h"
+#include "CliText.h"
 #include "ExitCode.h"
 #include "session/AppMetadata.h"
 
@@ -16,12 +17,12 @@ QString mainHelp(const QList<CliCommand>& commands) {
     QList<QStringList> rows;
     for (const CliCommand& command : commands)
         rows.append({QStringLiteral("  ") + command.name, command.summary});
-    return QStringLiteral("Usage: %1 COMMAND [options]\n\n"
-                          "Removes an app bundle and the leftovers it keeps in the library "
-                          "folders.\n\nCommands:\n%2\n"
-                          "Options:\n  -h, --help     Show this help.\n"
-                          "  -v, --version  Show the version.\n\n"
-                          "Run '%1 COMMAND --help' for the options of a command.\n")
+    return CliText::tr("Usage: %1 COMMAND [options]\n\n"
+                       "Removes an app bundle and the leftovers it keeps in the library "
+                       "folders.\n\nCommands:\n%2\n"
+                       "Options:\n  -h, --help     Show this help.\n"
+                       "  -v, --version  Show the version.\n\n"
+                       "Run '%1 COMMAND --help' for the options of a command.\n")
         .arg(program, CliOutput::formatTable(rows));
 }
 
@@ -47,7 +48,7 @@ int runCli(const QStringList& arguments, const QList<CliCommand>& commands) {
         CliOutput::printErrorLine(mainHelp(commands).trimmed());
     else
         CliOutput::printErrorLine(
-            QStringLiteral("%1: unknown command '%2'\nRun '%1 --help' for usage.")
+            CliText::tr("%1: unknown command '%2'\nRun '%1 --help' for usage.")
                 .arg(program, first));
     return ExitCode::usageError;
 }
@@ -55,7 +56,7 @@ int runCli(const QStringList& arguments, const QList<CliCommand>& commands) {
 std::optional<int> parseCommandArguments(QCommandLineParser& parser, const QString& commandName,
                                          const QString& usageTail, const QStringList& arguments) {
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help."));
+                                  CliText::tr("Show this help."));
     parser.addOption(help);
     if (!parser.parse(QStringList{program} + arguments))
         return usageError(commandName, parser.errorText());
@@ -63,7 +64,7 @@ std::optional<int> parseCommandArguments(QCommandLineParser& parser, const QStri
         // The parser's own usage line names the executable only; name the command too.
         QString text = parser.helpText();
         text = text.mid(text.indexOf(u'\n') + 1);
-        CliOutput::printLine(QStringLiteral("Usage: %1 %2 %3\n%4")
+        CliOutput::printLine(CliText::tr("Usage: %1 %2 %3\n%4")
                                  .arg(program, commandName, usageTail, text)
                                  .trimmed());
         return ExitCode::success;
@@ -72,8 +73,8 @@ std::optional<int> parseCommandArguments(QCommandLineParser& parser, const QStri
 }
 
 int usageError(const QString& commandName, const QString& message) {
-    CliOutput::printErrorLine(QStringLiteral("%1 %2: %3\nRun '%1 %2 --help' for usage.")
-                                  .arg(program, commandName, message));
+    CliOutput::printErrorLine(
+        CliText::tr("%1 %2: %3\nRun '%1 %2 --help' for usage.").arg(program, commandName, message));
     return ExitCode::usageError;
 }
 

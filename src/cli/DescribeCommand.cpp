@@ -1,6 +1,7 @@
 #include "DescribeCommand.h"
 
 #include "CliOutput.h"
+#include "CliText.h"
 #include "ExitCode.h"
 
 #include <QJsonArray>
@@ -20,21 +21,20 @@ struct Field {
 // The descriptor's fields in reading order, with their JSON keys and their labels.
 QList<Field> fields(const AppDescriptor& app) {
     return {
-        {QStringLiteral("appPath"), QStringLiteral("App path"), app.appURL.toLocalFile()},
-        {QStringLiteral("displayName"), QStringLiteral("Display name"), app.displayName},
-        {QStringLiteral("bundleIdentifier"), QStringLiteral("Bundle identifier"),
+        {QStringLiteral("appPath"), CliText::tr("App path"), app.appURL.toLocalFile()},
+        {QStringLiteral("displayName"), CliText::tr("Display name"), app.displayName},
+        {QStringLiteral("bundleIdentifier"), CliText::tr("Bundle identifier"),
          app.bundleIdentifier},
-        {QStringLiteral("normalizedBundleIdentifier"), QStringLiteral("Normalized identifier"),
+        {QStringLiteral("normalizedBundleIdentifier"), CliText::tr("Normalized identifier"),
          app.normalizedBundleIdentifier},
-        {QStringLiteral("compactName"), QStringLiteral("Compact name"), app.compactName},
-        {QStringLiteral("pathComponentName"), QStringLiteral("Path component name"),
+        {QStringLiteral("compactName"), CliText::tr("Compact name"), app.compactName},
+        {QStringLiteral("pathComponentName"), CliText::tr("Path component name"),
          app.pathComponentName},
-        {QStringLiteral("strippedCompactName"), QStringLiteral("Stripped compact name"),
+        {QStringLiteral("strippedCompactName"), CliText::tr("Stripped compact name"),
          app.strippedCompactName},
-        {QStringLiteral("baseBundleIdentifier"), QStringLiteral("Base bundle identifier"),
+        {QStringLiteral("baseBundleIdentifier"), CliText::tr("Base bundle identifier"),
          app.baseBundleIdentifier},
-        {QStringLiteral("bundleTailToken"), QStringLiteral("Bundle tail token"),
-         app.bundleTailToken},
+        {QStringLiteral("bundleTailToken"), CliText::tr("Bundle tail token"), app.bundleTailToken},
     };
 }
 
@@ -46,8 +46,8 @@ QStringList sortedTokens(const AppDescriptor& app) {
 QString describeText(const AppDescriptor& app) {
     QList<QStringList> rows;
     for (const Field& field : fields(app))
-        rows.append({field.label, field.value.value_or(QStringLiteral("(none)"))});
-    QString label = QStringLiteral("Search tokens");
+        rows.append({field.label, field.value.value_or(CliText::tr("(none)"))});
+    QString label = CliText::tr("Search tokens");
     for (const QString& token : sortedTokens(app)) {
         rows.append({label, token});
         label.clear();
@@ -58,15 +58,15 @@ QString describeText(const AppDescriptor& app) {
 int runDescribe(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Shows the names, identifiers and search tokens read from an app bundle."));
-    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Print JSON."));
+        CliText::tr("Shows the names, identifiers and search tokens read from an app bundle."));
+    const QCommandLineOption json(QStringLiteral("json"), CliText::tr("Print JSON."));
     parser.addOption(json);
-    parser.addPositionalArgument(QStringLiteral("BUNDLE"), QStringLiteral("The .app bundle."));
+    parser.addPositionalArgument(QStringLiteral("BUNDLE"), CliText::tr("The .app bundle."));
     if (auto done = parseCommandArguments(parser, commandName, QStringLiteral("[--json] BUNDLE"),
                                           arguments))
         return *done;
     if (parser.positionalArguments().size() != 1)
-        return usageError(commandName, QStringLiteral("expected exactly one BUNDLE"));
+        return usageError(commandName, CliText::tr("expected exactly one BUNDLE"));
 
     const auto bundle = readBundle(parser.positionalArguments().constFirst());
     if (const int* exitCode = std::get_if<int>(&bundle))
@@ -82,8 +82,7 @@ int runDescribe(const QStringList& arguments) {
 } // namespace
 
 CliCommand describeCommand() {
-    return {commandName, QStringLiteral("Show what Tidewell reads from an app bundle."),
-            runDescribe};
+    return {commandName, CliText::tr("Show what Tidewell reads from an app bundle."), runDescribe};
 }
 
 QJsonObject describeJson(const AppDescriptor& app) {

@@ -1,6 +1,7 @@
 #include "RemoveCommand.h"
 
 #include "CliOutput.h"
+#include "CliText.h"
 #include "ExitCode.h"
 #include "ScanCommand.h"
 #include "removal/FileDeletionService.h"
@@ -31,8 +32,8 @@ QList<QUrl> itemsToRemove(const ScanReport& report, const QUrl& bundle) {
 
 // Asks on the terminal; only an explicit yes goes on.
 bool confirmRemoval(qsizetype count) {
-    std::fprintf(stderr, "Move %lld selected items to Trash? [y/N] ",
-                 static_cast<long long>(count));
+    std::fputs(qPrintable(CliText::tr("Move %n selected items to Trash? [y/N] ", "", int(count))),
+               stderr);
     std::fflush(stderr);
     const QString answer = QTextStream(stdin).readLine().trimmed().toLower();
     return answer == u"y" || answer == u"yes";
@@ -72,37 +73,37 @@ QJsonObject removalJson(const DeletionReport& deletion, qint64 reclaimed) {
 QString removalText(const DeletionReport& deletion, qint64 reclaimed) {
     QString text;
     if (!deletion.deleted.isEmpty()) {
-        text += QStringLiteral("Removed (%1):\n").arg(SharedByteFormatter::string(reclaimed));
+        text += CliText::tr("Removed (%1):\n").arg(SharedByteFormatter::string(reclaimed));
         for (const QUrl& url : deletion.deleted)
             text += QStringLiteral("  ") + url.toLocalFile() + u'\n';
     }
     if (!deletion.failures.isEmpty()) {
-        text += QStringLiteral("Not removed:\n");
+        text += CliText::tr("Not removed:\n");
         for (const DeletionFailure& failure : deletion.failures)
             text += QStringLiteral("  %1\n    %2\n").arg(failure.url.toLocalFile(), failure.reason);
     }
     const qsizetype count = deletion.deleted.size();
     return text + (deletion.failures.isEmpty()
-                       ? QStringLiteral("Moved %1 items to Trash.").arg(count)
-                       : QStringLiteral("Deleted %1 items. Some files failed.").arg(count));
+                       ? CliText::tr("Moved %n items to Trash.", "", int(count))
+                       : CliText::tr("Deleted %n items. Some files failed.", "", int(count)));
 }
 
 int runRemove(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Moves an app bundle and its leftovers to the Trash."));
-    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Print JSON."));
+        CliText::tr("Moves an app bundle and its leftovers to the Trash."));
+    const QCommandLineOption json(QStringLiteral("json"), CliText::tr("Print JSON."));
     const QCommandLineOption yes({QStringLiteral("y"), QStringLiteral("yes")},
-                                 QStringLiteral("Remove without asking."));
+                                 CliText::tr("Remove without asking."));
     const ScanOptions scanOptions;
     parser.addOptions({json, yes});
     scanOptions.addTo(parser);
-    parser.addPositionalArgument(QStringLiteral("BUNDLE"), QStringLiteral("The .app bundle."));
+    parser.addPositionalArgument(QStringLiteral("BUNDLE"), CliText::tr("The .app bundle."));
     const QString usage = QStringLiteral("[--json] [--yes] [--root DIR] [--no-index] BUNDLE");
     if (auto done = parseCommandArguments(parser, commandName, usage, arguments))
         return *done;
     if (parser.positionalArguments().size() != 1)
-        return usageError(commandName, QStringLiteral("expected exactly one BUNDLE"));
+        return usageError(commandName, CliText::tr("expected exactly one BUNDLE"));
     const auto environment = scanOptions.environment(parser, commandName);
     if (const int* exitCode = std::get_if<int>(&environment))
         return *exitCode;
@@ -110,7 +111,7 @@ int runRemove(const QStringList& arguments) {
     if (!parser.isSet(yes) && !isatty(STDIN_FILENO))
         return usageError(
             commandName,
-            QStringLiteral("stdin is not a terminal; pass --yes to remove without asking"));
+            CliText::tr("stdin is not a terminal; pass --yes to remove without asking"));
 
     const auto bundle = readScannedBundle(parser);
     if (const int* exitCode = std::get_if<int>(&bundle))
@@ -120,7 +121,7 @@ int runRemove(const QStringList& arguments) {
                                                   !parser.isSet(scanOptions.noIndex));
     const QList<QUrl> urls = itemsToRemove(report, app.appURL);
     if (!parser.isSet(yes) && !confirmRemoval(urls.size())) {
-        CliOutput::printErrorLine(QStringLiteral("Nothing was removed."));
+        CliOutput::printErrorLine(CliText::tr("Nothing was removed."));
         return ExitCode::failure;
     }
 
@@ -139,7 +140,7 @@ int runRemove(const QStringList& arguments) {
 } // namespace
 
 CliCommand removeCommand() {
-    return {commandName, QStringLiteral("Move an app bundle and its leftovers to the Trash."),
+    return {commandName, CliText::tr("Move an app bundle and its leftovers to the Trash."),
             runRemove};
 }
 

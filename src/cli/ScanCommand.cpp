@@ -1,6 +1,7 @@
 #include "ScanCommand.h"
 
 #include "CliOutput.h"
+#include "CliText.h"
 #include "DescribeCommand.h"
 #include "ExitCode.h"
 #include "scanner/DefaultSpotlightService.h"
@@ -23,8 +24,7 @@ const QString commandName = QStringLiteral("scan");
 
 QStringList totalRow(const QString& label, qsizetype count, qint64 bytes) {
     return {QStringLiteral("  ") + label, QString::number(count),
-            count == 1 ? QStringLiteral("item") : QStringLiteral("items"),
-            SharedByteFormatter::string(bytes)};
+            CliText::tr("item(s)", "", int(count)), SharedByteFormatter::string(bytes)};
 }
 
 QString categoryTotals(const QList<ScannedFile>& matches) {
@@ -40,10 +40,10 @@ QString categoryTotals(const QList<ScannedFile>& matches) {
             }
         }
         if (count > 0)
-            rows.append(totalRow(rawValue(category), count, bytes));
+            rows.append(totalRow(displayName(category), count, bytes));
         allBytes += bytes;
     }
-    rows.append(totalRow(QStringLiteral("Total"), matches.size(), allBytes));
+    rows.append(totalRow(CliText::tr("Total"), matches.size(), allBytes));
     using Align = CliOutput::Align;
     return CliOutput::formatTable(rows, {Align::left, Align::right, Align::left, Align::right});
 }
@@ -51,22 +51,20 @@ QString categoryTotals(const QList<ScannedFile>& matches) {
 QString scanText(const AppDescriptor& app, const ScanReport& report) {
     QString text;
     if (report.matches.isEmpty()) {
-        text = QStringLiteral("No leftovers found for %1.\n").arg(app.displayName);
+        text = CliText::tr("No leftovers found for %1.\n").arg(app.displayName);
     } else {
         QList<QStringList> rows;
         for (const ScannedFile& file : report.matches)
-            rows.append({SharedByteFormatter::string(file.sizeInBytes), rawValue(file.category),
-                         rawValue(file.safety), file.id});
-        text =
-            QStringLiteral("Leftovers of %1 (%2):\n").arg(app.displayName, app.bundleIdentifier) +
-            CliOutput::formatTable(rows, {CliOutput::Align::right}) +
-            QStringLiteral("\nTotals:\n") + categoryTotals(report.matches);
+            rows.append({SharedByteFormatter::string(file.sizeInBytes), displayName(file.category),
+                         displayName(file.safety), file.id});
+        text = CliText::tr("Leftovers of %1 (%2):\n").arg(app.displayName, app.bundleIdentifier) +
+               CliOutput::formatTable(rows, {CliOutput::Align::right}) +
+               CliText::tr("\nTotals:\n") + categoryTotals(report.matches);
     }
     const qsizetype denied = report.permissionDeniedPaths.size();
     if (denied > 0) {
-        text += QStringLiteral("\nCould not read %1 (they may hold more leftovers):\n")
-                    .arg(denied == 1 ? QStringLiteral("1 folder")
-                                     : QStringLiteral("%1 folders").arg(denied));
+        text += CliText::tr("\nCould not read %n folder(s) (they may hold more leftovers):\n", "",
+                            int(denied));
         for (const QString& path : report.permissionDeniedPaths)
             text += QStringLiteral("  ") + path + u'\n';
     }
@@ -76,18 +74,18 @@ QString scanText(const AppDescriptor& app, const ScanReport& report) {
 int runScan(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Lists the leftovers of an app bundle in the library folders."));
-    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Print JSON."));
+        CliText::tr("Lists the leftovers of an app bundle in the library folders."));
+    const QCommandLineOption json(QStringLiteral("json"), CliText::tr("Print JSON."));
     const ScanOptions options;
     parser.addOption(json);
     options.addTo(parser);
-    parser.addPositionalArgument(QStringLiteral("BUNDLE"), QStringLiteral("The .app bundle."));
+    parser.addPositionalArgument(QStringLiteral("BUNDLE"), CliText::tr("The .app bundle."));
     if (auto done = parseCommandArguments(
             parser, commandName, QStringLiteral("[--json] [--root DIR] [--no-index] BUNDLE"),
             arguments))
         return *done;
     if (parser.positionalArguments().size() != 1)
-        return usageError(commandName, QStringLiteral("expected exactly one BUNDLE"));
+        return usageError(commandName, CliText::tr("expected exactly one BUNDLE"));
     const auto environment = options.environment(parser, commandName);
     if (const int* exitCode = std::get_if<int>(&environment))
         return *exitCode;
@@ -123,7 +121,7 @@ std::variant<ScanEnvironment, int> ScanOptions::environment(const QCommandLinePa
         return environment;
     const QFileInfo folder(parser.value(root));
     if (!folder.isDir())
-        return usageError(commandName, QStringLiteral("no folder at '%1'").arg(parser.value(root)));
+        return usageError(commandName, CliText::tr("no folder at '%1'").arg(parser.value(root)));
     // "/" stands for the real root, which the environment spells "".
     environment.rootPath = QDir::cleanPath(folder.absoluteFilePath());
     if (environment.rootPath == u"/")
@@ -141,7 +139,8 @@ ScanReport scanShowingProgress(const AppDescriptor& app, const ScanEnvironment& 
     std::mutex terminal;
     const auto showProgress = [&terminal](int rootsDone, int rootsTotal) {
         const std::lock_guard lock(terminal);
-        std::fprintf(stderr, "\r\033[KScanning\u2026 %d/%d folders", rootsDone, rootsTotal);
+        const QString line = CliText::tr("Scanning… %1/%2 folders").arg(rootsDone).arg(rootsTotal);
+        std::fprintf(stderr, "\r\033[K%s", qPrintable(line));
         std::fflush(stderr);
     };
     const ScanReport report = scanner.scan(app, useIndex, showProgress).result();
@@ -152,7 +151,7 @@ ScanReport scanShowingProgress(const AppDescriptor& app, const ScanEnvironment& 
 }
 
 CliCommand scanCommand() {
-    return {commandName, QStringLiteral("List the leftovers of an app bundle."), runScan};
+    return {commandName, CliText::tr("List the leftovers of an app bundle."), runScan};
 }
 
 QJsonObject scanJson(const AppDescriptor& app, const ScanReport& report) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CliCommand.h"
+#include "CliText.h"
 #include "scanner/ScanEnvironment.h"
 #include "scanner/ScanReport.h"
 
@@ -15,10 +16,10 @@ namespace tidewell {
 // The options of every command that scans: --root DIR and --no-index.
 struct ScanOptions {
     QCommandLineOption root{QStringLiteral("root"),
-                            QStringLiteral("Take the system folders under DIR."),
+                            CliText::tr("Take the system folders under DIR."),
                             QStringLiteral("DIR")};
     QCommandLineOption noIndex{QStringLiteral("no-index"),
-                               QStringLiteral("Do not search the file index.")};
+                               CliText::tr("Do not search the file index.")};
 
     void addTo(QCommandLineParser& parser) const;
     // The user's home and the root that --root names, or the exit code of a usage error

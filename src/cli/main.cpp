@@ -2,6 +2,7 @@
 #include "DescribeCommand.h"
 #include "RemoveCommand.h"
 #include "ScanCommand.h"
+#include "session/Translations.h"
 
 #include <QCoreApplication>
 
@@ -9,6 +10,7 @@ using namespace tidewell;
 
 int main(int argc, char* argv[]) {
     QCoreApplication application(argc, argv);
+    Translations::install();
     const QList<CliCommand> commands{
         describeCommand(),
         scanCommand(),

@@ -3,6 +3,7 @@
 #include "TextRules.h"
 #include "platform/FileSystem.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace tidewell {
@@ -102,13 +103,14 @@ void insertIfLongEnough(QSet<QString>& tokens, const std::optional<QString>& tok
 QString errorDescription(AppDescriptorError error) {
     switch (error) {
     case AppDescriptorError::notAnAppBundle:
-        return QStringLiteral("Drop a valid .app file to continue.");
+        return QCoreApplication::translate("AppDescriptor", "Drop a valid .app file to continue.");
     case AppDescriptorError::invalidBundle:
-        return QStringLiteral("This app bundle could not be read.");
+        return QCoreApplication::translate("AppDescriptor", "This app bundle could not be read.");
     case AppDescriptorError::missingBundleIdentifier:
         break;
     }
-    return QStringLiteral("Couldn't read CFBundleIdentifier from the app.");
+    return QCoreApplication::translate("AppDescriptor",
+                                       "Couldn't read CFBundleIdentifier from the app.");
 }
 
 AppDescriptor::Result AppDescriptor::from(const QUrl& url, const FileSystem& fileSystem) {

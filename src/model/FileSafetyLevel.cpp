@@ -1,17 +1,31 @@
 #include "FileSafetyLevel.h"
 
+#include <QCoreApplication>
+
 namespace tidewell {
 
-QString rawValue(FileSafetyLevel level) {
+namespace {
+
+const char* englishName(FileSafetyLevel level) {
     switch (level) {
     case FileSafetyLevel::safe:
-        return QStringLiteral("Safe");
+        return QT_TRANSLATE_NOOP("FileSafetyLevel", "Safe");
     case FileSafetyLevel::optional:
-        return QStringLiteral("Optional");
+        return QT_TRANSLATE_NOOP("FileSafetyLevel", "Optional");
     case FileSafetyLevel::risky:
         break;
     }
-    return QStringLiteral("Risky");
+    return QT_TRANSLATE_NOOP("FileSafetyLevel", "Risky");
+}
+
+} // namespace
+
+QString rawValue(FileSafetyLevel level) {
+    return QString::fromLatin1(englishName(level));
+}
+
+QString displayName(FileSafetyLevel level) {
+    return QCoreApplication::translate("FileSafetyLevel", englishName(level));
 }
 
 const QList<FileSafetyLevel>& allFileSafetyLevels() {

@@ -1,21 +1,35 @@
 #include "ScanCategory.h"
 
+#include <QCoreApplication>
+
 namespace tidewell {
 
-QString rawValue(ScanCategory category) {
+namespace {
+
+const char* englishName(ScanCategory category) {
     switch (category) {
     case ScanCategory::applicationSupport:
-        return QStringLiteral("Application Support");
+        return QT_TRANSLATE_NOOP("ScanCategory", "Application Support");
     case ScanCategory::preferences:
-        return QStringLiteral("Preferences");
+        return QT_TRANSLATE_NOOP("ScanCategory", "Preferences");
     case ScanCategory::caches:
-        return QStringLiteral("Caches");
+        return QT_TRANSLATE_NOOP("ScanCategory", "Caches");
     case ScanCategory::logs:
-        return QStringLiteral("Logs");
+        return QT_TRANSLATE_NOOP("ScanCategory", "Logs");
     case ScanCategory::other:
         break;
     }
-    return QStringLiteral("Other");
+    return QT_TRANSLATE_NOOP("ScanCategory", "Other");
+}
+
+} // namespace
+
+QString rawValue(ScanCategory category) {
+    return QString::fromLatin1(englishName(category));
+}
+
+QString displayName(ScanCategory category) {
+    return QCoreApplication::translate("ScanCategory", englishName(category));
 }
 
 const QList<ScanCategory>& allScanCategories() {

@@ -80,7 +80,7 @@ bool readNames(int folderFd, FolderNames& names) {
     return true;
 }
 
-void walkFolder(int folderFd, const QString& folderPath,
+void walkFolder(int folderFd, const QString& folderPath, dev_t device,
                 const std::function<void(const TreeEntry&)>& visit) {
     FolderNames names;
     if (!readNames(folderFd, names))
@@ -95,13 +95,13 @@ void walkFolder(int folderFd, const QString& folderPath,
             continue;
         const TreeEntry entry{prefix + name, resourceValuesFromStat(info, name)};
         visit(entry);
-        if (!entry.values.isDirectory || entry.values.isPackage)
+        if (!entry.values.isDirectory || entry.values.isPackage || info.st_dev != device)
             continue;
         const int childFd =
             ::openat(folderFd, rawName, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
         if (childFd < 0)
             continue;
-        walkFolder(childFd, entry.path, visit);
+        walkFolder(childFd, entry.path, device, visit);
         ::close(childFd);
     }
 }
@@ -141,9 +141,11 @@ DirectoryListing list(const QString& path) {
 
 bool walk(const QString& path, const std::function<void(const TreeEntry&)>& visit) {
     const int folderFd = ::open(encodedPath(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    struct stat info;
     if (folderFd < 0)
         return false;
-    walkFolder(folderFd, path, visit);
+    if (::fstat(folderFd, &info) == 0)
+        walkFolder(folderFd, path, info.st_dev, visit);
     ::close(folderFd);
     return true;
 }

@@ -40,6 +40,10 @@ struct ResourceValues {
     std::optional<qint64> totalAllocatedSize;
     std::optional<qint64> allocatedSize;
     std::optional<qint64> fileSize;
+    // Which file this is: the same device and inode are the same file under another name.
+    quint64 deviceId = 0;
+    quint64 inode = 0;
+    quint64 linkCount = 1;
 };
 
 // One entry met by a deep walk of a tree.
@@ -75,8 +79,9 @@ public:
     // Direct entries of a folder, hidden entries (names starting with ".") left out.
     virtual DirectoryListing listDirectory(const QString& path) const = 0;
     virtual std::optional<ResourceValues> resourceValues(const QString& path) const = 0;
-    // Every entry below path at any depth, hidden ones included; packages are yielded but not
-    // entered; unreadable folders are passed over. Returns false when path cannot be walked.
+    // Every entry below path at any depth, hidden ones included; packages, and folders on
+    // another file system than path, are yielded but not entered; unreadable folders are passed
+    // over. Returns false when path cannot be walked.
     virtual bool walkTree(const QString& path,
                           const std::function<void(const TreeEntry&)>& visit) const = 0;
     // Top-level dictionary of an XML or binary property list, or nothing.

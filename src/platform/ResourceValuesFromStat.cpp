@@ -13,6 +13,9 @@ ResourceValues resourceValuesFromStat(const struct stat& info, QStringView name)
     values.totalAllocatedSize = allocated;
     values.allocatedSize = allocated;
     values.fileSize = static_cast<qint64>(info.st_size);
+    values.deviceId = static_cast<quint64>(info.st_dev);
+    values.inode = static_cast<quint64>(info.st_ino);
+    values.linkCount = static_cast<quint64>(info.st_nlink);
     return values;
 }
 

@@ -46,9 +46,10 @@ QString FileDeletionService::failureReason(const FileOperationResult& removal) {
     switch (removal.errorCode) {
     case NoWritePermissionError:
     case NoReadPermissionError:
-        return text("Permission denied. Grant Full Disk Access and try again.");
+        return text(QT_TRANSLATE_NOOP("FileDeletionService",
+                                      "Permission denied. Grant Full Disk Access and try again."));
     case NoSuchFileError:
-        return text("File no longer exists.");
+        return text(QT_TRANSLATE_NOOP("FileDeletionService", "File no longer exists."));
     default:
         return removal.message;
     }
@@ -57,11 +58,12 @@ QString FileDeletionService::failureReason(const FileOperationResult& removal) {
 std::optional<QString> FileDeletionService::refusalReason(const QUrl& url,
                                                           const QString& homePath) {
     if (!isLocalAbsolutePath(url))
-        return text("Not a file on this computer.");
+        return text(QT_TRANSLATE_NOOP("FileDeletionService", "Not a file on this computer."));
     const QString path = operatingPath(url);
     const QString home = homePath.isEmpty() ? QString() : QDir::cleanPath(homePath);
     if (path == u"/" || (!home.isEmpty() && contains(path, home)))
-        return text("This folder is protected and was not removed.");
+        return text(QT_TRANSLATE_NOOP("FileDeletionService",
+                                      "This folder is protected and was not removed."));
     return std::nullopt;
 }
 

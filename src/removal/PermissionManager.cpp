@@ -77,7 +77,17 @@ void PermissionManager::setSettingsOpener(SettingsOpener opener) {
 }
 
 void PermissionManager::checkStatus() {
-    setHasFullDiskAccess(detectFullDiskAccessStatus(m_fileSystem, m_homePath));
+    applyStatus(detectFullDiskAccessStatus(m_fileSystem, m_homePath));
+}
+
+std::function<bool()> PermissionManager::statusProbe() const {
+    return [&fileSystem = m_fileSystem, homePath = m_homePath] {
+        return detectFullDiskAccessStatus(fileSystem, homePath);
+    };
+}
+
+void PermissionManager::applyStatus(bool granted) {
+    setHasFullDiskAccess(granted);
     if (!m_hasFullDiskAccess)
         return;
     setPermissionDeniedPaths({});

@@ -64,6 +64,11 @@ public:
 
     // Re-detects access; when granted, clears the denied folders and re-arms the prompt.
     Q_INVOKABLE void checkStatus();
+    // The detection of checkStatus() as a function that any thread may run, so that the disk is
+    // read away from the main thread; its answer goes to applyStatus().
+    std::function<bool()> statusProbe() const;
+    // checkStatus() with the access state already detected.
+    void applyStatus(bool granted);
     // Marks a recheck as pending and opens the privacy settings through the installed opener.
     Q_INVOKABLE void openFullDiskAccessSettings();
     // Run when the main window becomes active: consumes a pending recheck and returns whether

@@ -6,8 +6,9 @@
 
 namespace tidewell {
 
-DirectoryWalker::DirectoryWalker(const ScanContext& context, const FileSystem& fileSystem)
-    : m_context(context), m_fileSystem(fileSystem) {}
+DirectoryWalker::DirectoryWalker(const ScanContext& context, const FileSystem& fileSystem,
+                                 CancellationToken cancel)
+    : m_context(context), m_fileSystem(fileSystem), m_cancel(std::move(cancel)) {}
 
 WalkResult DirectoryWalker::walk(const ScanRoot& root) {
     m_result = {};
@@ -30,7 +31,7 @@ WalkResult DirectoryWalker::walk(const ScanRoot& root) {
 
 void DirectoryWalker::scanDirectory(int depth) {
     const FolderMatchState& folder = m_levels[size_t(depth)];
-    if (!m_fileSystem.exists(folder.path))
+    if (m_cancel.isCancelled() || !m_fileSystem.exists(folder.path))
         return;
     if (!m_fileSystem.isReadable(folder.path)) {
         m_result.permissionDenied.insert(folder.path);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CancellationToken.h"
 #include "FolderMatchState.h"
 #include "ScanContext.h"
 #include "ScanRoots.h"
@@ -21,11 +22,13 @@ struct WalkResult {
 };
 
 // Walks one scan root depth-first: never follows links, never enters matched items, packages,
-// protected paths or excluded Library folders, and stops at the root's depth. One walker per
+// protected paths or excluded Library folders, and stops at the root's depth; a cancelled walk
+// lists no further folder and returns what it found so far. One walker per
 // worker; the context and the file system are shared read-only.
 class DirectoryWalker {
 public:
-    DirectoryWalker(const ScanContext& context, const FileSystem& fileSystem);
+    DirectoryWalker(const ScanContext& context, const FileSystem& fileSystem,
+                    CancellationToken cancel = {});
 
     WalkResult walk(const ScanRoot& root);
 
@@ -35,6 +38,7 @@ private:
 
     const ScanContext& m_context;
     const FileSystem& m_fileSystem;
+    CancellationToken m_cancel;
     int m_maxDepth = 0;
     bool m_rootIsLibrary = false;
     WalkResult m_result;

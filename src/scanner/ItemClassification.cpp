@@ -3,6 +3,7 @@
 #include "PathNames.h"
 #include "platform/FileSystem.h"
 
+#include <QSet>
 #include <QUrl>
 
 #include <algorithm>
@@ -15,6 +16,13 @@ bool containsAny(const QString& path, std::initializer_list<const char16_t*> fra
     return std::any_of(fragments.begin(), fragments.end(), [&](const char16_t* fragment) {
         return path.contains(QStringView(fragment));
     });
+}
+
+// Adds key to seen; false when it was there already.
+bool addIfNew(QSet<std::pair<quint64, quint64>>& seen, std::pair<quint64, quint64> key) {
+    const qsizetype before = seen.size();
+    seen.insert(key);
+    return seen.size() != before;
 }
 
 } // namespace
@@ -64,9 +72,14 @@ qint64 regularFileSize(const QString& path, const FileSystem& fileSystem) {
 
 qint64 directorySize(const QString& path, const FileSystem& fileSystem) {
     qint64 total = 0;
+    QSet<std::pair<quint64, quint64>> linkedFilesSeen;
     const bool walked = fileSystem.walkTree(path, [&](const TreeEntry& entry) {
-        if (!entry.values.isDirectory)
-            total += sizeFromValues(entry.values);
+        const ResourceValues& values = entry.values;
+        if (values.isDirectory)
+            return;
+        if (values.linkCount > 1 && !addIfNew(linkedFilesSeen, {values.deviceId, values.inode}))
+            return;
+        total += sizeFromValues(values);
     });
     const qint64 own = regularFileSize(path, fileSystem);
     return walked ? std::max(total, own) : own;

@@ -22,8 +22,9 @@ FileSafetyLevel safetyFor(ScanCategory category, const QString& path);
 qint64 sizeFromValues(const std::optional<ResourceValues>& values);
 // The size of one item itself (a folder's own entry, not its contents); 0 when unknown.
 qint64 regularFileSize(const QString& path, const FileSystem& fileSystem);
-// Everything below a folder, hidden items included, packages inside counted as nothing; at
-// least the folder's own size.
+// Everything below a folder, hidden items included, packages inside and other file systems
+// mounted below counted as nothing, a file with several names inside counted once; at least the
+// folder's own size.
 qint64 directorySize(const QString& path, const FileSystem& fileSystem);
 // A folder's total or a file's own size; never fails.
 qint64 sizeInBytes(const QString& path, const FileSystem& fileSystem);

@@ -13,6 +13,7 @@
 #include "model/TextRules.h"
 #include "platform/FileSystem.h"
 
+#include <QPromise>
 #include <QThread>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -49,6 +50,7 @@ LeftoverScannerService::LeftoverScannerService(std::shared_ptr<const SpotlightSe
 }
 
 LeftoverScannerService::~LeftoverScannerService() {
+    m_stopping = true;
     m_executor.waitForDone();
     m_ioPool.waitForDone();
 }
@@ -63,13 +65,22 @@ QFuture<ScanReport> LeftoverScannerService::scan(const AppDescriptor& app, bool 
 
 QFuture<ScanReport> LeftoverScannerService::scan(const AppDescriptor& app, bool useSpotlight,
                                                  Progress progress) {
-    return QtConcurrent::run(&m_executor, [this, app, useSpotlight, progress] {
-        return runScan(app, useSpotlight, progress);
-    });
+    return QtConcurrent::run(
+        &m_executor, [this, app, useSpotlight, progress](QPromise<ScanReport>& promise) {
+            const CancellationToken cancel(
+                [this, &promise] { return m_stopping.load() || promise.isCanceled(); });
+            std::optional<ScanReport> report = runScan(app, useSpotlight, progress, cancel);
+            if (report && !cancel.isCancelled())
+                promise.addResult(std::move(*report));
+            else
+                promise.future().cancel();
+        });
 }
 
-ScanReport LeftoverScannerService::runScan(const AppDescriptor& app, bool useSpotlight,
-                                           const Progress& progress) {
+std::optional<ScanReport> LeftoverScannerService::runScan(const AppDescriptor& app,
+                                                          bool useSpotlight,
+                                                          const Progress& progress,
+                                                          const CancellationToken& cancel) {
     const QList<AppDescriptor> installed = findInstalledApps(m_environment, m_fileSystem, m_ioPool);
     const ScanContext context(app, m_environment, installed);
     const ScanEnvironment& environment = context.environment();
@@ -81,22 +92,24 @@ ScanReport LeftoverScannerService::runScan(const AppDescriptor& app, bool useSpo
         app, context.needles(), context.homePath(), denied, m_fileSystem);
     QSet<QString> found(containers.matchedByName.begin(), containers.matchedByName.end());
     addCookieFile(context, found);
-    walkRoots(roots, context, found, denied, progress);
+    walkRoots(roots, context, found, denied, progress, cancel);
     // The index is asked only once the walk is complete, never beside it.
-    if (useSpotlight && m_spotlight)
-        addIndexHits(app, roots, found);
+    if (useSpotlight && m_spotlight && !cancel.isCancelled())
+        addIndexHits(app, roots, found, cancel);
+    if (cancel.isCancelled())
+        return std::nullopt;
     for (const QString& path : containers.ownedByRecord)
         found.remove(path);
     QStringList kept = keptMatches(found, context, arbiter);
     kept.append(keptOwnedContainers(containers.ownedByRecord, context));
-    QList<ScannedFile> matches = collapseNestedMatches(buildItems(kept));
+    QList<ScannedFile> matches = collapseNestedMatches(buildItems(kept, cancel));
     sortForReport(matches);
-    return {matches, sortedByCodePoint(denied)};
+    return ScanReport{matches, sortedByCodePoint(denied)};
 }
 
 void LeftoverScannerService::walkRoots(const QList<ScanRoot>& roots, const ScanContext& context,
                                        QSet<QString>& found, QSet<QString>& denied,
-                                       const Progress& progress) {
+                                       const Progress& progress, const CancellationToken& cancel) {
     const FileSystem& fileSystem = m_fileSystem;
     const auto total = int(roots.size());
     int done = 0;
@@ -104,8 +117,8 @@ void LeftoverScannerService::walkRoots(const QList<ScanRoot>& roots, const ScanC
         progress(done, total);
     runParallel(
         m_ioPool, roots,
-        [&context, &fileSystem](const ScanRoot& root) {
-            return DirectoryWalker(context, fileSystem).walk(root);
+        [&context, &fileSystem, &cancel](const ScanRoot& root) {
+            return DirectoryWalker(context, fileSystem, cancel).walk(root);
         },
         [&](const WalkResult& result) {
             for (const QString& path : result.matches)
@@ -117,11 +130,12 @@ void LeftoverScannerService::walkRoots(const QList<ScanRoot>& roots, const ScanC
 }
 
 void LeftoverScannerService::addIndexHits(const AppDescriptor& app, const QList<ScanRoot>& roots,
-                                          QSet<QString>& found) const {
+                                          QSet<QString>& found,
+                                          const CancellationToken& cancel) const {
     QList<QUrl> scope;
     for (const ScanRoot& root : roots)
         scope.append(QUrl::fromLocalFile(root.path));
-    for (const QUrl& url : m_spotlight->search(app, scope)) {
+    for (const QUrl& url : m_spotlight->search(app, scope, cancel)) {
         if (url.isLocalFile())
             found.insert(pathnames::standardized(url.toLocalFile()));
     }
@@ -167,12 +181,17 @@ QStringList LeftoverScannerService::keptOwnedContainers(const QStringList& owned
     return kept;
 }
 
-QList<ScannedFile> LeftoverScannerService::buildItems(const QStringList& paths) {
+// Items not yet sized when the scan is cancelled are never sized; the scan's result is
+// dropped then anyway.
+QList<ScannedFile> LeftoverScannerService::buildItems(const QStringList& paths,
+                                                      const CancellationToken& cancel) {
     const FileSystem& fileSystem = m_fileSystem;
     QList<ScannedFile> items;
     runParallel(
         m_ioPool, paths,
-        [&fileSystem](const QString& path) { return makeScannedFile(path, fileSystem); },
+        [&fileSystem, &cancel](const QString& path) {
+            return cancel.isCancelled() ? ScannedFile{} : makeScannedFile(path, fileSystem);
+        },
         [&](ScannedFile item) { items.append(std::move(item)); });
     return items;
 }

@@ -9,8 +9,10 @@
 
 #include <QThreadPool>
 
+#include <atomic>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace tidewell {
 
@@ -20,8 +22,9 @@ class OwnershipArbiter;
 // on request, the metadata index; then filters, sizes, collapses and sorts them.
 //
 // Scans run one at a time on the service's own thread; the walk (one task per root) and the
-// item sizing (one task per item) run on a pool sized for I/O. Destroying the service waits
-// for the scans already started.
+// item sizing (one task per item) run on a pool sized for I/O. Cancelling a scan's future
+// abandons it: the scan stops at the next folder, phase or item and delivers nothing.
+// Destroying the service abandons every scan it runs and waits only for them to stop.
 class LeftoverScannerService : public LeftoverScanning {
 public:
     // walkThreads 0 sizes the I/O pool for the host. spotlight may be null: no index search.
@@ -45,20 +48,23 @@ public:
     QFuture<ScanReport> scan(const AppDescriptor& app, bool useSpotlight, Progress progress);
 
 private:
-    ScanReport runScan(const AppDescriptor& app, bool useSpotlight, const Progress& progress);
+    std::optional<ScanReport> runScan(const AppDescriptor& app, bool useSpotlight,
+                                      const Progress& progress, const CancellationToken& cancel);
     void walkRoots(const QList<ScanRoot>& roots, const ScanContext& context, QSet<QString>& found,
-                   QSet<QString>& denied, const Progress& progress);
-    void addIndexHits(const AppDescriptor& app, const QList<ScanRoot>& roots,
-                      QSet<QString>& found) const;
+                   QSet<QString>& denied, const Progress& progress,
+                   const CancellationToken& cancel);
+    void addIndexHits(const AppDescriptor& app, const QList<ScanRoot>& roots, QSet<QString>& found,
+                      const CancellationToken& cancel) const;
     void addCookieFile(const ScanContext& context, QSet<QString>& found) const;
     QStringList keptMatches(const QSet<QString>& found, const ScanContext& context,
                             const OwnershipArbiter& arbiter) const;
     QStringList keptOwnedContainers(const QStringList& owned, const ScanContext& context) const;
-    QList<ScannedFile> buildItems(const QStringList& paths);
+    QList<ScannedFile> buildItems(const QStringList& paths, const CancellationToken& cancel);
 
     std::shared_ptr<const SpotlightSearching> m_spotlight;
     ScanEnvironment m_environment;
     FileSystem& m_fileSystem;
+    std::atomic<bool> m_stopping = false;
     // Declared before the executor so that it is destroyed after it: a running scan still
     // hands work to this pool.
     QThreadPool m_ioPool;

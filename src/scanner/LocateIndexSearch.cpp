@@ -2,9 +2,11 @@
 
 #include "SpotlightQueryText.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSet>
 #include <QStandardPaths>
 
 #include <utility>
@@ -41,6 +43,19 @@ QStringList splitNullSeparated(const QByteArray& output) {
     return paths;
 }
 
+// Waits in short slices, so that a cancelled scan stops the program at once.
+bool finishedInTime(QProcess& process, int timeoutMilliseconds, const CancellationToken& cancel) {
+    constexpr int sliceMilliseconds = 25;
+    QElapsedTimer clock;
+    clock.start();
+    while (!process.waitForFinished(sliceMilliseconds)) {
+        if (process.state() == QProcess::NotRunning || cancel.isCancelled() ||
+            clock.elapsed() >= timeoutMilliseconds)
+            return false;
+    }
+    return !cancel.isCancelled();
+}
+
 } // namespace
 
 QString LocateIndexSearch::defaultDatabasePath() {
@@ -50,36 +65,43 @@ QString LocateIndexSearch::defaultDatabasePath() {
 LocateIndexSearch::LocateIndexSearch(QString databasePath, int timeoutMilliseconds)
     : m_databasePath(std::move(databasePath)), m_timeoutMilliseconds(timeoutMilliseconds) {}
 
-QList<QUrl> LocateIndexSearch::search(const AppDescriptor& app, const QList<QUrl>& scope) const {
+QList<QUrl> LocateIndexSearch::search(const AppDescriptor& app, const QList<QUrl>& scope,
+                                      const CancellationToken& cancel) const {
     const QStringList terms = SpotlightQueryText::searchTerms(app);
     if (scope.isEmpty() || terms.isEmpty() || !QFileInfo::exists(m_databasePath))
         return {};
-    const std::optional<QStringList> found = lookUp(pattern(terms));
-    if (!found)
-        return {};
-
-    const QStringList scopeFolders = localPaths(scope);
-    QList<QUrl> results;
-    for (const QString& path : *found) {
-        if (isInsideScope(path, scopeFolders) && containsTerm(path, terms))
-            results.append(QUrl::fromLocalFile(path));
+    // One query per term: locate requires every pattern of one query to match, and a plain
+    // pattern is answered from the database's index where a regular expression reads it whole.
+    QSet<QString> found;
+    for (const QString& term : terms) {
+        const std::optional<QStringList> paths = lookUp(pattern(term), cancel);
+        if (!paths)
+            return {};
+        for (const QString& path : *paths)
+            found.insert(path);
     }
+    const QStringList scopeFolders = localPaths(scope);
+    QStringList inScope;
+    for (const QString& path : found) {
+        if (isInsideScope(path, scopeFolders) && containsTerm(path, terms))
+            inScope.append(path);
+    }
+    inScope.sort();
+    QList<QUrl> results;
+    for (const QString& path : inScope)
+        results.append(QUrl::fromLocalFile(path));
     return results;
 }
 
-QString LocateIndexSearch::pattern(const QStringList& terms) {
-    static const QString specials = QStringLiteral("\\.[]()*+?{}|^$");
-    QStringList alternatives;
-    for (const QString& term : terms) {
-        QString escaped;
-        for (const QChar c : term) {
-            if (specials.contains(c))
-                escaped.append(QLatin1Char('\\'));
-            escaped.append(c);
-        }
-        alternatives.append(escaped);
+QString LocateIndexSearch::pattern(const QString& term) {
+    static const QString globCharacters = QStringLiteral("*?[]\\");
+    QString escaped;
+    for (const QChar c : term) {
+        if (globCharacters.contains(c))
+            escaped.append(QLatin1Char('\\'));
+        escaped.append(c);
     }
-    return alternatives.join(QLatin1Char('|'));
+    return escaped.size() == term.size() ? term : u'*' + escaped + u'*';
 }
 
 bool LocateIndexSearch::isInsideScope(const QString& path, const QStringList& scopeFolders) {
@@ -99,7 +121,8 @@ bool LocateIndexSearch::containsTerm(const QString& path, const QStringList& ter
     return false;
 }
 
-std::optional<QStringList> LocateIndexSearch::lookUp(const QString& regularExpression) const {
+std::optional<QStringList> LocateIndexSearch::lookUp(const QString& pattern,
+                                                     const CancellationToken& cancel) const {
     const QString program = locateProgram();
     if (program.isEmpty())
         return std::nullopt;
@@ -111,8 +134,8 @@ std::optional<QStringList> LocateIndexSearch::lookUp(const QString& regularExpre
     process.setProcessEnvironment(environment);
     process.setStandardErrorFile(QProcess::nullDevice());
     process.start(program, {QStringLiteral("-d"), m_databasePath, QStringLiteral("-i"),
-                            QStringLiteral("-0"), QStringLiteral("--regex"), regularExpression});
-    if (!process.waitForFinished(m_timeoutMilliseconds) ||
+                            QStringLiteral("-0"), QStringLiteral("--"), pattern});
+    if (!finishedInTime(process, m_timeoutMilliseconds, cancel) ||
         process.exitStatus() != QProcess::NormalExit) {
         process.kill();
         process.waitForFinished();

@@ -11,7 +11,8 @@ namespace tidewell {
 
 // Searches the host's locate database (plocate, or a compatible locate) for items whose path
 // contains one of the application's names, ignoring case. Stateless apart from its settings;
-// callable from any thread. Without a database or a locate program it finds nothing at once.
+// callable from any thread. Without a database or a locate program it finds nothing at once;
+// a cancelled search kills the locate program and finds nothing.
 class LocateIndexSearch : public SpotlightSearching {
 public:
     static QString defaultDatabasePath();
@@ -19,10 +20,12 @@ public:
     explicit LocateIndexSearch(QString databasePath = defaultDatabasePath(),
                                int timeoutMilliseconds = 15000);
 
-    QList<QUrl> search(const AppDescriptor& app, const QList<QUrl>& scope) const override;
+    QList<QUrl> search(const AppDescriptor& app, const QList<QUrl>& scope,
+                       const CancellationToken& cancel) const override;
 
-    // One extended regular expression matching any of the terms literally.
-    static QString pattern(const QStringList& terms);
+    // A locate pattern matching every path that contains term literally: the term itself, or,
+    // when it holds a glob character, the escaped term between two "*".
+    static QString pattern(const QString& term);
     // Whether path lies inside one of the folders (a path equal to a folder is not inside it).
     static bool isInsideScope(const QString& path, const QStringList& scopeFolders);
     // Whether the path (and so its file name and its name without extension) contains a term,
@@ -31,7 +34,8 @@ public:
 
 private:
     // The database's paths matching the pattern, or nothing when the lookup failed.
-    std::optional<QStringList> lookUp(const QString& regularExpression) const;
+    std::optional<QStringList> lookUp(const QString& pattern,
+                                      const CancellationToken& cancel) const;
 
     QString m_databasePath;
     int m_timeoutMilliseconds;

@@ -46,9 +46,10 @@ std::optional<QString> itemPath(MDItemRef item) {
 
 } // namespace
 
-QList<QUrl> SpotlightQueryService::search(const AppDescriptor& app,
-                                          const QList<QUrl>& scope) const {
-    if (scope.isEmpty())
+// The synchronous query cannot be interrupted; a cancelled scan drops its answer.
+QList<QUrl> SpotlightQueryService::search(const AppDescriptor& app, const QList<QUrl>& scope,
+                                          const CancellationToken& cancel) const {
+    if (scope.isEmpty() || cancel.isCancelled())
         return {};
     const QString text = SpotlightQueryText::queryText(app);
     if (text.isEmpty())

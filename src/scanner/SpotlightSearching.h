@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CancellationToken.h"
 #include "model/AppDescriptor.h"
 
 #include <QList>
@@ -7,11 +8,13 @@
 
 namespace tidewell {
 
-// A search of the host's file metadata index. Synchronous; failure yields an empty list.
+// A search of the host's file metadata index. Synchronous; failure or cancellation yields an
+// empty list.
 class SpotlightSearching {
 public:
     virtual ~SpotlightSearching() = default;
-    virtual QList<QUrl> search(const AppDescriptor& app, const QList<QUrl>& scope) const = 0;
+    virtual QList<QUrl> search(const AppDescriptor& app, const QList<QUrl>& scope,
+                               const CancellationToken& cancel) const = 0;
 };
 
 } // namespace tidewell

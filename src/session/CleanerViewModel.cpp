@@ -13,6 +13,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
+#include <QtConcurrent/QtConcurrentRun>
 
 namespace tidewell {
 
@@ -36,6 +38,11 @@ CleanerViewModel::Collaborators withDefaults(CleanerViewModel::Collaborators giv
         given.permissions = &PermissionManager::shared();
     if (!given.sizeEstimator)
         given.sizeEstimator = &ItemSize::estimateInBackground;
+    if (!given.descriptorReader) {
+        given.descriptorReader = [](const QUrl& url) {
+            return QtConcurrent::run([url] { return AppDescriptor::from(url); });
+        };
+    }
     return given;
 }
 
@@ -44,8 +51,9 @@ CleanerViewModel::Collaborators withDefaults(CleanerViewModel::Collaborators giv
 CleanerViewModel::CleanerViewModel(std::shared_ptr<LeftoverScanning> scanner,
                                    std::shared_ptr<FileDeleting> deletion,
                                    PreferenceStore* preferences, QObject* parent)
-    : CleanerViewModel(Collaborators{std::move(scanner), std::move(deletion), preferences, {}, {}},
-                       parent) {}
+    : CleanerViewModel(
+          Collaborators{std::move(scanner), std::move(deletion), preferences, {}, {}, {}}, parent) {
+}
 
 CleanerViewModel::CleanerViewModel(Collaborators collaborators, QObject* parent)
     : QObject(parent), m_files(new FileListModel(this)), m_statusMessage(tr("Drop your apps here")),
@@ -56,6 +64,7 @@ CleanerViewModel::CleanerViewModel(Collaborators collaborators, QObject* parent)
     m_preferences = collaborators.preferences;
     m_permissions = collaborators.permissions;
     m_sizeEstimator = std::move(collaborators.sizeEstimator);
+    m_descriptorReader = std::move(collaborators.descriptorReader);
 
     // A row's checkbox writes its flag straight into the list; the totals follow it.
     connect(m_files, &FileListModel::selectionChanged, this,
@@ -64,11 +73,11 @@ CleanerViewModel::CleanerViewModel(Collaborators collaborators, QObject* parent)
         notifySelectionTotals();
         emit categoryBreakdownChanged();
     });
-
-    m_permissions->checkStatus();
 }
 
-CleanerViewModel::~CleanerViewModel() = default;
+CleanerViewModel::~CleanerViewModel() {
+    abandonScan();
+}
 
 // MARK: published state
 
@@ -165,32 +174,28 @@ QList<ScannedFile> CleanerViewModel::selectedFiles() const {
 }
 
 bool CleanerViewModel::isAllSelected() const {
-    const QList<ScannedFile>& files = m_files->files();
-    return !files.isEmpty() && std::all_of(files.cbegin(), files.cend(),
-                                           [](const ScannedFile& file) { return file.isSelected; });
+    return m_files->count() > 0 && m_files->selectedCount() == m_files->count();
 }
 
 bool CleanerViewModel::isAnySelected() const {
-    const QList<ScannedFile>& files = m_files->files();
-    return std::any_of(files.cbegin(), files.cend(),
-                       [](const ScannedFile& file) { return file.isSelected; });
+    return m_files->selectedCount() > 0;
 }
 
 // The held bundle always goes along with the selection, so it counts as one more item.
 qint64 CleanerViewModel::selectedSize() const {
-    return FileListModel::totalSize(selectedFiles()) + (m_droppedApp ? m_droppedAppSizeInBytes : 0);
+    return m_files->selectedBytes() + (m_droppedApp ? m_droppedAppSizeInBytes : 0);
 }
 
 qint64 CleanerViewModel::selectedCount() const {
-    return selectedFiles().size() + (m_droppedApp ? 1 : 0);
+    return m_files->selectedCount() + (m_droppedApp ? 1 : 0);
 }
 
 QVariantList CleanerViewModel::categoryBreakdown() const {
     QVariantList breakdown;
-    for (const FileListModel::CategoryTotal& total :
-         FileListModel::categoryTotals(m_files->files())) {
+    for (const FileListModel::CategoryTotal& total : m_files->totalsByCategory()) {
         breakdown.append(QVariantMap{
             {QStringLiteral("category"), rawValue(total.category)},
+            {QStringLiteral("categoryName"), displayName(total.category)},
             {QStringLiteral("totalBytes"), total.totalBytes},
             {QStringLiteral("itemCount"), total.itemCount},
         });
@@ -213,13 +218,23 @@ void CleanerViewModel::notifySelectionTotals() {
 
 // MARK: intake and size estimate
 
+// The bundle is read on a worker; a newer intake or a reset before it arrives drops it.
 void CleanerViewModel::handleDroppedApp(const QUrl& url) {
-    const AppDescriptor::Result result = AppDescriptor::from(url);
+    const QUuid intakeID = QUuid::createUuid();
+    m_activeIntakeID = intakeID;
+    m_descriptorReader(url).then(this, [this, intakeID](const AppDescriptor::Result& result) {
+        if (intakeID == m_activeIntakeID)
+            takeIn(result);
+    });
+}
+
+void CleanerViewModel::takeIn(const AppDescriptor::Result& result) {
     if (const auto* error = std::get_if<AppDescriptorError>(&result)) {
         reportError(errorDescription(*error));
         return;
     }
     const AppDescriptor& app = std::get<AppDescriptor>(result);
+    abandonScan();
     setDroppedApp(app);
     setFileList({});
     m_permissions->setPermissionDeniedPaths({});
@@ -255,44 +270,56 @@ void CleanerViewModel::scanForLeftovers(bool isUserInitiated) {
             reportError(tr("Select an app first."));
         return;
     }
-    m_permissions->checkStatus();
     setAwaitingManualScan(false);
     setIsScanning(true);
     setFileList({});
     m_permissions->setPermissionDeniedPaths({});
     setStatusMessage(tr("Scanning library folders..."));
+    abandonScan();
     const QUuid scanID = QUuid::createUuid();
     m_activeScanID = scanID;
-    m_scanner->scan(*m_droppedApp, m_useSpotlight)
-        .then(this, [this, scanID](const ScanReport& report) { applyScanReport(scanID, report); });
+    m_activeScan = m_scanner->scan(*m_droppedApp, m_useSpotlight);
+    // Access is detected where the scan ends, off the main thread, and travels with its report.
+    m_activeScan
+        .then([probe = m_permissions->statusProbe()](const ScanReport& report) {
+            return std::pair<ScanReport, bool>(report, probe());
+        })
+        .then(this, [this, scanID](const std::pair<ScanReport, bool>& outcome) {
+            applyScanReport(scanID, outcome.first, outcome.second);
+        });
 }
 
-void CleanerViewModel::applyScanReport(const QUuid& scanID, const ScanReport& report) {
+void CleanerViewModel::abandonScan() {
+    if (!m_activeScan.isFinished())
+        m_activeScan.cancel();
+    m_activeScan = {};
+}
+
+void CleanerViewModel::applyScanReport(const QUuid& scanID, const ScanReport& report,
+                                       bool accessGranted) {
     // A newer scan or a reset owns the state now, including isScanning.
     if (scanID != m_activeScanID)
         return;
-    m_permissions->checkStatus();
-    const bool granted = m_permissions->hasFullDiskAccess();
+    m_permissions->applyStatus(accessGranted);
     setFileList(report.matches);
-    m_permissions->setPermissionDeniedPaths(granted ? QStringList{} : report.permissionDeniedPaths);
+    m_permissions->setPermissionDeniedPaths(accessGranted ? QStringList{}
+                                                          : report.permissionDeniedPaths);
     setIsScanning(false);
     m_permissions->applyPromptDecision(!report.permissionDeniedPaths.isEmpty());
     if (report.matches.isEmpty())
         setStatusMessage(tr("No leftover files were found."));
     else
-        setStatusMessage(tr("Found %1 related items.").arg(report.matches.size()));
+        setStatusMessage(tr("Found %n related items.", "", int(report.matches.size())));
 }
 
 // MARK: selection and removal
 
 void CleanerViewModel::toggleSelectAll() {
-    const bool select = !isAllSelected();
-    for (int row = 0; row < m_files->count(); ++row)
-        m_files->setSelected(row, select);
+    m_files->setAllSelected(!isAllSelected());
 }
 
 void CleanerViewModel::requestDeletion() {
-    if (selectedFiles().isEmpty()) {
+    if (!isAnySelected()) {
         reportError(tr("Select at least one file before deleting."));
         return;
     }
@@ -336,13 +363,13 @@ void CleanerViewModel::applyDeletionReport(const DeletionReport& report, qint64 
 
     const qint64 deletedCount = report.deleted.size();
     if (report.failures.isEmpty()) {
-        setStatusMessage(tr("Moved %1 items to Trash.").arg(deletedCount));
+        setStatusMessage(tr("Moved %n items to Trash.", "", int(deletedCount)));
         setLastDeletedCount(count);
         setLastReclaimedSize(bytes);
         setShowSuccessState(true);
         return;
     }
-    setStatusMessage(tr("Deleted %1 items. Some files failed.").arg(deletedCount));
+    setStatusMessage(tr("Deleted %n items. Some files failed.", "", int(deletedCount)));
     reportError(report.failures.first().reason);
     if (report.deleted.isEmpty())
         return;
@@ -353,19 +380,16 @@ void CleanerViewModel::applyDeletionReport(const DeletionReport& report, qint64 
 
 // Bytes freed by the removed locations, looked up against the rows before they are taken out.
 qint64 CleanerViewModel::reclaimedSize(const DeletionReport& report) const {
-    const QList<ScannedFile> selected = selectedFiles();
+    QHash<QUrl, qint64> selectedSizes;
+    for (const ScannedFile& file : selectedFiles())
+        selectedSizes.insert(file.url, file.sizeInBytes);
     const QString appPath = m_droppedApp ? standardizedPath(m_droppedApp->appURL) : QString();
     qint64 total = 0;
     for (const QUrl& url : report.deleted) {
-        if (m_droppedApp && standardizedPath(url) == appPath) {
+        if (m_droppedApp && standardizedPath(url) == appPath)
             total += m_droppedAppSizeInBytes;
-            continue;
-        }
-        const auto match =
-            std::find_if(selected.cbegin(), selected.cend(),
-                         [&url](const ScannedFile& file) { return file.url == url; });
-        if (match != selected.cend())
-            total += match->sizeInBytes;
+        else
+            total += selectedSizes.value(url);
     }
     return total;
 }
@@ -373,6 +397,8 @@ qint64 CleanerViewModel::reclaimedSize(const DeletionReport& report) const {
 // MARK: reset
 
 void CleanerViewModel::resetSelection() {
+    abandonScan();
+    m_activeIntakeID = QUuid::createUuid();
     m_activeScanID = QUuid::createUuid();
     m_activeSizeTaskID = QUuid::createUuid();
     setDroppedApp(std::nullopt);

@@ -3,6 +3,7 @@
 #include "FileListModel.h"
 #include "model/AppDescriptor.h"
 #include "model/ScannedFile.h"
+#include "scanner/ScanReport.h"
 
 #include <QFuture>
 #include <QObject>
@@ -23,7 +24,6 @@ class LeftoverScanning;
 class PermissionManager;
 class PreferenceStore;
 struct DeletionReport;
-struct ScanReport;
 
 // The state of the main window and the operations of one cleaning session: taking in a
 // bundle, estimating its size, scanning for its leftovers, the selection and the removal.
@@ -62,6 +62,8 @@ class CleanerViewModel : public QObject {
 public:
     // Starts the size estimate of a bundle; the future delivers its on-disk size in bytes.
     using SizeEstimator = std::function<QFuture<qint64>(const QUrl& bundleURL)>;
+    // Starts reading a bundle's descriptor.
+    using DescriptorReader = std::function<QFuture<AppDescriptor::Result>(const QUrl& bundleURL)>;
 
     // What the view model works with; every empty member is replaced by the real default.
     struct Collaborators {
@@ -70,6 +72,7 @@ public:
         PreferenceStore* preferences = nullptr;
         PermissionManager* permissions = nullptr;
         SizeEstimator sizeEstimator;
+        DescriptorReader descriptorReader; // by default on a worker thread
     };
 
     explicit CleanerViewModel(std::shared_ptr<LeftoverScanning> scanner = {},
@@ -105,7 +108,8 @@ public:
     bool isAnySelected() const;
     qint64 selectedSize() const;
     qint64 selectedCount() const;
-    // One map per category: {category: raw text, totalBytes, itemCount}.
+    // One map per category: {category: raw text, categoryName: its translation, totalBytes,
+    // itemCount}.
     QVariantList categoryBreakdown() const;
     QString appSizeText() const;
 
@@ -153,9 +157,12 @@ private:
     void reportError(const QString& message);
 
     void notifySelectionTotals();
+    void takeIn(const AppDescriptor::Result& result);
     void triggerAppSizeEstimation(const QUrl& bundleURL);
     void applySizeEstimate(const QUuid& taskID, qint64 size);
-    void applyScanReport(const QUuid& scanID, const ScanReport& report);
+    void applyScanReport(const QUuid& scanID, const ScanReport& report, bool accessGranted);
+    // Tells the running scan, if any, that its result is no longer wanted.
+    void abandonScan();
     void applyDeletionReport(const DeletionReport& report, qint64 count, qint64 bytes);
     qint64 reclaimedSize(const DeletionReport& report) const;
 
@@ -164,6 +171,7 @@ private:
     PreferenceStore* m_preferences = nullptr;
     PermissionManager* m_permissions = nullptr;
     SizeEstimator m_sizeEstimator;
+    DescriptorReader m_descriptorReader;
 
     std::optional<AppDescriptor> m_droppedApp;
     qint64 m_droppedAppSizeInBytes = 0;
@@ -181,7 +189,9 @@ private:
     qint64 m_lastReclaimedSize = 0;
 
     QUuid m_activeScanID;
+    QFuture<ScanReport> m_activeScan;
     QUuid m_activeSizeTaskID;
+    QUuid m_activeIntakeID;
 };
 
 } // namespace tidewell

@@ -35,6 +35,10 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const {
         return file.sizeInBytes;
     case IsSelectedRole:
         return file.isSelected;
+    case CategoryNameRole:
+        return displayName(file.category);
+    case SafetyNameRole:
+        return displayName(file.safety);
     default:
         return {};
     }
@@ -56,10 +60,16 @@ Qt::ItemFlags FileListModel::flags(const QModelIndex& index) const {
 
 QHash<int, QByteArray> FileListModel::roleNames() const {
     return {
-        {FileIdRole, "fileId"},           {PathRole, "path"},
-        {FileNameRole, "fileName"},       {ParentPathRole, "parentPath"},
-        {CategoryRole, "category"},       {SafetyRole, "safety"},
-        {SizeInBytesRole, "sizeInBytes"}, {IsSelectedRole, "isSelected"},
+        {FileIdRole, "fileId"},
+        {PathRole, "path"},
+        {FileNameRole, "fileName"},
+        {ParentPathRole, "parentPath"},
+        {CategoryRole, "category"},
+        {SafetyRole, "safety"},
+        {SizeInBytesRole, "sizeInBytes"},
+        {IsSelectedRole, "isSelected"},
+        {CategoryNameRole, "categoryName"},
+        {SafetyNameRole, "safetyName"},
     };
 }
 
@@ -75,6 +85,7 @@ void FileListModel::setFiles(const QList<ScannedFile>& files) {
     const bool countChanges = files.size() != m_files.size();
     beginResetModel();
     m_files = files;
+    recountTotals();
     endResetModel();
     if (countChanges)
         emit countChanged();
@@ -83,17 +94,23 @@ void FileListModel::setFiles(const QList<ScannedFile>& files) {
 
 void FileListModel::removeFilesWithIds(const QSet<QString>& ids) {
     bool removedAny = false;
-    // From the end, so that the rows still to visit keep their numbers.
-    for (int row = count() - 1; row >= 0; --row) {
-        if (!ids.contains(m_files.at(row).id))
+    // Runs of neighbouring rows go in one step each, from the end so that the rows still to
+    // visit keep their numbers.
+    for (int last = count() - 1; last >= 0; --last) {
+        if (!ids.contains(m_files.at(last).id))
             continue;
-        beginRemoveRows({}, row, row);
-        m_files.removeAt(row);
+        int first = last;
+        while (first > 0 && ids.contains(m_files.at(first - 1).id))
+            --first;
+        beginRemoveRows({}, first, last);
+        m_files.remove(first, last - first + 1);
         endRemoveRows();
         removedAny = true;
+        last = first;
     }
     if (!removedAny)
         return;
+    recountTotals();
     emit countChanged();
     emit filesChanged();
 }
@@ -101,11 +118,35 @@ void FileListModel::removeFilesWithIds(const QSet<QString>& ids) {
 bool FileListModel::setSelected(int row, bool selected) {
     if (row < 0 || row >= count())
         return false;
-    m_files[row].isSelected = selected;
+    ScannedFile& file = m_files[row];
+    if (file.isSelected != selected) {
+        file.isSelected = selected;
+        const int sign = selected ? 1 : -1;
+        m_selectedCount += sign;
+        m_selectedBytes += sign * file.sizeInBytes;
+    }
     const QModelIndex changed = index(row);
     emit dataChanged(changed, changed, {IsSelectedRole});
     emit selectionChanged();
     return true;
+}
+
+void FileListModel::setAllSelected(bool selected) {
+    if (m_files.isEmpty())
+        return;
+    for (ScannedFile& file : m_files)
+        file.isSelected = selected;
+    m_selectedCount = selected ? count() : 0;
+    m_selectedBytes = selected ? totalSize(m_files) : 0;
+    emit dataChanged(index(0), index(count() - 1), {IsSelectedRole});
+    emit selectionChanged();
+}
+
+void FileListModel::recountTotals() {
+    const QList<ScannedFile> selected = selectedFiles(m_files);
+    m_selectedCount = selected.size();
+    m_selectedBytes = totalSize(selected);
+    m_categoryTotals = categoryTotals(m_files);
 }
 
 QList<ScannedFile> FileListModel::selectedFiles(const QList<ScannedFile>& files) {

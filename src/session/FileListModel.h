@@ -12,7 +12,9 @@ namespace tidewell {
 
 // The leftovers of the last applied scan, one row per ScannedFile in the scanner's order.
 // Rows are identified by the file's id. Each row's isSelected flag is the selection; the list
-// view writes it through setData (the row checkbox's two-way binding).
+// view writes it through setData (the row checkbox's two-way binding). The selected count and
+// bytes follow every write, and the category totals every change of rows, so reading them never
+// walks the list.
 class FileListModel : public QAbstractListModel {
     Q_OBJECT
     Q_PROPERTY(int count READ count NOTIFY countChanged)
@@ -27,6 +29,8 @@ public:
         SafetyRole,
         SizeInBytesRole,
         IsSelectedRole,
+        CategoryNameRole, // the category in the user's language
+        SafetyNameRole,
     };
     Q_ENUM(Role)
 
@@ -56,6 +60,13 @@ public:
     void removeFilesWithIds(const QSet<QString>& ids);
     // Writes one row's flag; false for a row that does not exist.
     Q_INVOKABLE bool setSelected(int row, bool selected);
+    // Writes every row's flag at once, with one change for the whole list.
+    void setAllSelected(bool selected);
+
+    qint64 selectedCount() const { return m_selectedCount; }
+    qint64 selectedBytes() const { return m_selectedBytes; }
+    // categoryTotals(files()), kept as rows come and go.
+    const QList<CategoryTotal>& totalsByCategory() const { return m_categoryTotals; }
 
     // Pure rules over a list of files.
     static QList<ScannedFile> selectedFiles(const QList<ScannedFile>& files);
@@ -71,7 +82,13 @@ signals:
     void filesChanged();
 
 private:
+    // Recounts the selection and the category totals after the rows changed.
+    void recountTotals();
+
     QList<ScannedFile> m_files;
+    qint64 m_selectedCount = 0;
+    qint64 m_selectedBytes = 0;
+    QList<CategoryTotal> m_categoryTotals = categoryTotals({});
 };
 
 } // namespace tidewell

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QImageReader>
+#include <QRunnable>
 #include <QUrl>
 
 namespace tidewell {
@@ -13,15 +14,62 @@ namespace tidewell {
 namespace {
 
 constexpr int defaultEdge = 88;
+constexpr int genericEdge = 256;
 
-QPixmap genericApplicationIcon(const QSize& size) {
-    return QIcon::fromTheme(QStringLiteral("application-x-executable")).pixmap(size);
-}
+// Loads one icon on the provider's pool and hands it over; deletes itself when done.
+class BundleIconLoader : public QObject, public QRunnable {
+    Q_OBJECT
+public:
+    BundleIconLoader(const FileSystem& fileSystem, QString bundlePath, QSize requestedSize,
+                     QImage genericIcon)
+        : m_fileSystem(fileSystem), m_bundlePath(std::move(bundlePath)),
+          m_requestedSize(requestedSize), m_genericIcon(std::move(genericIcon)) {}
+
+    void run() override {
+        emit loaded(BundleIconProvider::loadIcon(m_fileSystem, m_bundlePath, m_requestedSize,
+                                                 m_genericIcon));
+    }
+
+signals:
+    void loaded(const QImage& image);
+
+private:
+    const FileSystem& m_fileSystem;
+    QString m_bundlePath;
+    QSize m_requestedSize;
+    QImage m_genericIcon;
+};
+
+// One icon request as the view sees it. The view may drop it before the icon is loaded; the
+// queued hand-over then never reaches it.
+class BundleIconResponse : public QQuickImageResponse {
+    Q_OBJECT
+public:
+    explicit BundleIconResponse(BundleIconLoader* loader) {
+        connect(
+            loader, &BundleIconLoader::loaded, this,
+            [this](const QImage& image) {
+                m_image = image;
+                emit finished();
+            },
+            Qt::QueuedConnection);
+    }
+
+    QQuickTextureFactory* textureFactory() const override {
+        return QQuickTextureFactory::textureFactoryForImage(m_image);
+    }
+
+private:
+    QImage m_image;
+};
 
 } // namespace
 
 BundleIconProvider::BundleIconProvider(const FileSystem& fileSystem)
-    : QQuickImageProvider(QQuickImageProvider::Pixmap), m_fileSystem(fileSystem) {}
+    : m_fileSystem(fileSystem),
+      m_genericIcon(QIcon::fromTheme(QStringLiteral("application-x-executable"))
+                        .pixmap(genericEdge, genericEdge)
+                        .toImage()) {}
 
 QString BundleIconProvider::iconFilePath(const FileSystem& fileSystem, const QString& bundlePath) {
     const QDir contents(QDir(bundlePath).filePath(QStringLiteral("Contents")));
@@ -38,22 +86,30 @@ QString BundleIconProvider::iconFilePath(const FileSystem& fileSystem, const QSt
     return contents.filePath(QStringLiteral("Resources/") + name);
 }
 
-QPixmap BundleIconProvider::requestPixmap(const QString& id, QSize* size,
-                                          const QSize& requestedSize) {
+QImage BundleIconProvider::loadIcon(const FileSystem& fileSystem, const QString& bundlePath,
+                                    const QSize& requestedSize, const QImage& genericIcon) {
     const QSize edge = requestedSize.isValid() ? requestedSize : QSize(defaultEdge, defaultEdge);
-    const QString bundlePath = QUrl::fromPercentEncoding(id.toUtf8());
-    QPixmap icon;
-    const QString iconFile = iconFilePath(m_fileSystem, bundlePath);
+    QImage icon;
+    const QString iconFile = iconFilePath(fileSystem, bundlePath);
     if (!iconFile.isEmpty()) {
         QImageReader reader(iconFile);
         reader.setScaledSize(edge);
-        icon = QPixmap::fromImage(reader.read());
+        icon = reader.read();
     }
-    if (icon.isNull())
-        icon = genericApplicationIcon(edge);
-    if (size)
-        *size = icon.size();
+    if (icon.isNull() && !genericIcon.isNull())
+        icon = genericIcon.scaled(edge, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     return icon;
 }
 
+QQuickImageResponse* BundleIconProvider::requestImageResponse(const QString& id,
+                                                              const QSize& requestedSize) {
+    auto* loader = new BundleIconLoader(m_fileSystem, QUrl::fromPercentEncoding(id.toUtf8()),
+                                        requestedSize, m_genericIcon);
+    auto* response = new BundleIconResponse(loader);
+    m_pool.start(loader);
+    return response;
+}
+
 } // namespace tidewell
+
+#include "BundleIconProvider.moc"

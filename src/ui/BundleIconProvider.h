@@ -1,6 +1,8 @@
 #pragma once
 
-#include <QQuickImageProvider>
+#include <QImage>
+#include <QQuickAsyncImageProvider>
+#include <QThreadPool>
 
 namespace tidewell {
 
@@ -8,18 +10,27 @@ class FileSystem;
 
 // "image://bundleicon/<percent-encoded bundle path>": the icon a bundle names in its
 // Info.plist ("CFBundleIconFile", an .icns in Contents/Resources), else a generic
-// application icon.
-class BundleIconProvider : public QQuickImageProvider {
+// application icon. The plist is read and the icon decoded on a worker thread, never on the
+// thread that draws the window.
+class BundleIconProvider : public QQuickAsyncImageProvider {
 public:
     explicit BundleIconProvider(const FileSystem& fileSystem);
 
     // The icon file a bundle names, or an empty string when it names none.
     static QString iconFilePath(const FileSystem& fileSystem, const QString& bundlePath);
+    // The bundle's icon at the requested size (88 by 88 when none is asked for), else the generic
+    // icon; reads the disk.
+    static QImage loadIcon(const FileSystem& fileSystem, const QString& bundlePath,
+                           const QSize& requestedSize, const QImage& genericIcon);
 
-    QPixmap requestPixmap(const QString& id, QSize* size, const QSize& requestedSize) override;
+    QQuickImageResponse* requestImageResponse(const QString& id,
+                                              const QSize& requestedSize) override;
 
 private:
     const FileSystem& m_fileSystem;
+    // Drawn from the icon theme on the GUI thread once, since theme icons are not thread-safe.
+    QImage m_genericIcon;
+    QThreadPool m_pool;
 };
 
 } // namespace tidewell

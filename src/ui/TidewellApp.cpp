@@ -7,6 +7,7 @@
 #include "session/AppPreferences.h"
 #include "session/CleanerViewModel.h"
 #include "session/PreferenceStore.h"
+#include "session/Translations.h"
 
 #include <QDesktopServices>
 #include <QGuiApplication>
@@ -19,6 +20,7 @@ namespace tidewell {
 
 int TidewellApp::run(int argc, char** argv) {
     QGuiApplication application(argc, argv);
+    Translations::install();
     prepareApplication();
     AppPreferences::registerDefaults();
 

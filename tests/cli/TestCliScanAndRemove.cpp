@@ -5,6 +5,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTest>
 
@@ -19,6 +20,8 @@ class TestCliScanAndRemove : public QObject {
 private slots:
     void init();
     void scanListsOnlyTheAppsOwnLeftoversAsJson();
+    void scanTextFollowsTheLocale_data();
+    void scanTextFollowsTheLocale();
     void removeMovesLeftoversAndBundleToTheTrash();
     void removeReportsItemsThatCouldNotBeRemoved();
     void removeAsksFirst_data();
@@ -79,6 +82,33 @@ void TestCliScanAndRemove::scanListsOnlyTheAppsOwnLeftoversAsJson() {
                                     {"sizeInBytes", qint64(values.st_blocks) * 512}});
     }
     QCOMPARE(scanned["matches"].toArray(), expected);
+}
+
+void TestCliScanAndRemove::scanTextFollowsTheLocale_data() {
+    QTest::addColumn<QByteArray>("locale");
+    QTest::addColumn<QStringList>("totals"); // the totals' last lines without their sizes
+    QTest::newRow("English") << QByteArray("C.UTF-8")
+                             << QStringList{"Application Support 1 item", "Logs 1 item",
+                                            "Total 2 items"};
+    QTest::newRow("German") << QByteArray("de_DE.UTF-8")
+                            << QStringList{"Programmdaten 1 Objekt", "Protokolle 1 Objekt",
+                                           "Gesamt 2 Objekte"};
+}
+
+void TestCliScanAndRemove::scanTextFollowsTheLocale() {
+    QFETCH(QByteArray, locale);
+    QFETCH(QStringList, totals);
+    const QByteArray before = qgetenv("LC_ALL");
+    const auto restore = qScopeGuard([&before] { qputenv("LC_ALL", before); });
+    qputenv("LC_ALL", locale);
+    const CliRun run =
+        CliRun::of({"scan", "--no-index", "--root", "root", "root/Applications/Ink Writer.app"});
+    QCOMPARE(run.exitCode, 0);
+    const QStringList lines = QString::fromUtf8(run.out).split(u'\n', Qt::SkipEmptyParts);
+    QStringList shown = lines.mid(lines.size() - totals.size());
+    shown.replaceInStrings(QRegularExpression(" +"), " ")
+        .replaceInStrings(QRegularExpression("^ | [0-9.]+ [A-Za-z]+$"), "");
+    QCOMPARE(shown, totals);
 }
 
 void TestCliScanAndRemove::removeMovesLeftoversAndBundleToTheTrash() {

@@ -7,6 +7,7 @@
 #include "TestDir.h"
 #include "Unprivileged.h"
 
+#include <QSemaphore>
 #include <QTest>
 #include <QThread>
 
@@ -18,7 +19,8 @@ namespace {
 
 // A metadata index that answers with fixed locations and counts its queries.
 struct FakeSpotlight : SpotlightSearching {
-    QList<QUrl> search(const AppDescriptor&, const QList<QUrl>& scope) const override {
+    QList<QUrl> search(const AppDescriptor&, const QList<QUrl>& scope,
+                       const CancellationToken&) const override {
         ++queries;
         lastScope = scope;
         return hits;
@@ -286,6 +288,30 @@ private slots:
         QCOMPARE(calls.size(), roots.size() + 1);
         for (int done = 0; done < calls.size(); ++done)
             QCOMPARE(calls[done], std::pair(done, int(roots.size())));
+    }
+
+    // Cancelling a scan's future in the middle of the walk stops it at the next folder, and
+    // the scan delivers nothing.
+    void abandonedScanStopsAtTheNextFolder() {
+        for (int index = 0; index < 60; ++index)
+            m_dir->createDirectory(QString("Users/ann/Library/Vendor%1/a/b").arg(index));
+        FaultInjectingFileSystem fileSystem;
+        QFuture<ScanReport> future;
+        QSemaphore futureStored;
+        std::atomic<int> listings = 0;
+        fileSystem.whenListing([&](const QString&) {
+            if (++listings != 3)
+                return;
+            futureStored.acquire();
+            future.cancel();
+        });
+        LeftoverScannerService service(nullptr, environment(), fileSystem, 1);
+        future = service.scan(m_app, false);
+        futureStored.release();
+        future.waitForFinished();
+        QVERIFY(future.isCanceled());
+        QCOMPARE(future.resultCount(), 0);
+        QVERIFY2(listings < 6, qPrintable(QString::number(listings)));
     }
 };
 

@@ -9,10 +9,15 @@
 #include "TestDir.h"
 
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTest>
+
+#include <unistd.h>
 
 using namespace tidewell;
 using scannertest::descriptor;
@@ -277,6 +282,33 @@ private slots:
 
     // The locate database stands in for the metadata index: items inside the scope folders
     // whose path contains a term, ignoring case.
+    // A file with several names inside an item is counted once.
+    void sizeCountsAHardLinkedFileOnce() {
+        TestDir dir;
+        const QString data = dir.createFileOfSize("Item/data.bin", 64 * 1024);
+        dir.createDirectory("Item/sub");
+        for (const char* name : {"Item/again.bin", "Item/sub/third.bin"})
+            QCOMPARE(::link(QFile::encodeName(data), QFile::encodeName(dir.path(name))), 0);
+        const qint64 once = regularFileSize(data, FileSystem::real());
+        QVERIFY(once >= 64 * 1024);
+        QCOMPARE(sizeInBytes(dir.path("Item"), FileSystem::real()), once);
+    }
+
+    // What another file system mounted inside an item holds is not the item's.
+    void sizeStaysOnTheItemsFileSystem() {
+        TestDir dir;
+        const QString mountPoint = dir.createDirectory("Item/mounted");
+        dir.createFileOfSize("Item/own.bin", 8 * 1024);
+        if (QProcess::execute("mount",
+                              {"-t", "tmpfs", "-o", "size=4m", "tidewell-test", mountPoint}) != 0)
+            QSKIP("no second file system can be mounted here (needs root and mount rights)");
+        const auto unmount = qScopeGuard([&] { QProcess::execute("umount", {mountPoint}); });
+        dir.createFileOfSize("Item/mounted/foreign.bin", 1024 * 1024);
+        const qint64 own = regularFileSize(dir.path("Item/own.bin"), FileSystem::real());
+        QVERIFY(sizeInBytes(dir.path("Item"), FileSystem::real()) < own + 64 * 1024);
+        QVERIFY(sizeInBytes(mountPoint, FileSystem::real()) >= 1024 * 1024);
+    }
+
     void locateIndexFindsItemsInsideTheScope() {
         const QString updatedb = QStandardPaths::findExecutable("updatedb");
         if (updatedb.isEmpty() || QStandardPaths::findExecutable("plocate").isEmpty())
@@ -297,7 +329,7 @@ private slots:
                                 QUrl::fromLocalFile(dir.path("Library/Preferences"))};
         const auto search = [&](const AppDescriptor& app, int timeout = 15000) {
             QStringList found;
-            for (const QUrl& url : LocateIndexSearch(database, timeout).search(app, scope))
+            for (const QUrl& url : LocateIndexSearch(database, timeout).search(app, scope, {}))
                 found.append(url.toLocalFile().mid(dir.path().size() + 1));
             found.sort();
             return found;
@@ -313,8 +345,8 @@ private slots:
                  QStringList{"Library/Caches/pad [pro's"});
         QCOMPARE(search(descriptor("", u"École café"_qs, "fr.ecole", u"écolecafé"_qs, "", {})),
                  QStringList{u"Library/Caches/ÉCOLE Café.log"_qs});
-        QVERIFY(LocateIndexSearch(database).search(app, {}).isEmpty());
-        QVERIFY(LocateIndexSearch(database + "x").search(app, scope).isEmpty());
+        QVERIFY(LocateIndexSearch(database).search(app, {}, {}).isEmpty());
+        QVERIFY(LocateIndexSearch(database + "x").search(app, scope, {}).isEmpty());
         // A locate that would answer only after 30 s is given up on.
         const QString slow = dir.createFile(
             "bin/plocate", "#!/bin/bash\nwhile (( SECONDS < 30 )); do :; done\nprintf '%s\\0' '" +
@@ -324,8 +356,16 @@ private slots:
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", dir.path("bin").toUtf8());
         const QStringList withoutAnswer = search(app, 300);
+        // An abandoned scan kills the program at once.
+        QElapsedTimer clock;
+        clock.start();
+        const CancellationToken cancelSoon([&clock] { return clock.elapsed() > 100; });
+        const QList<QUrl> abandoned = LocateIndexSearch(database).search(app, scope, cancelSoon);
+        const qint64 abandonedAfter = clock.elapsed();
         qputenv("PATH", path);
         QVERIFY(withoutAnswer.isEmpty());
+        QVERIFY(abandoned.isEmpty());
+        QVERIFY2(abandonedAfter < 5000, qPrintable(QString::number(abandonedAfter)));
     }
 };
 

@@ -19,6 +19,8 @@ public:
     }
     qsizetype count() const { return m_calls.size(); }
     const Request& request(qsizetype index) const { return m_calls.at(index).first; }
+    // Whether the caller cancelled that call's future.
+    bool isCanceled(qsizetype index) const { return m_calls.at(index).second->isCanceled(); }
     void finish(qsizetype index, const Result& result) {
         m_calls.at(index).second->addResult(result);
         m_calls.at(index).second->finish();

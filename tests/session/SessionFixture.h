@@ -10,6 +10,7 @@
 struct SessionOptions {
     bool autoScan = true;
     bool confirmBeforeRemoving = false;
+    bool deferDescriptorReads = false;
 };
 
 // A view model whose scanner, deletion service and size estimate the test completes by hand,
@@ -23,7 +24,14 @@ struct SessionFixture {
         model =
             std::make_unique<tidewell::CleanerViewModel>(tidewell::CleanerViewModel::Collaborators{
                 scanner, deleter, &preferences, &permissions,
-                [this](const QUrl& url) { return sizes.start(url); }});
+                [this](const QUrl& url) { return sizes.start(url); },
+                [this, options](const QUrl& url) {
+                    // Read at once unless the test completes the reads, so that each intake is
+                    // taken in before the test goes on.
+                    if (options.deferDescriptorReads)
+                        return descriptors.start(url);
+                    return QtFuture::makeReadyFuture(tidewell::AppDescriptor::from(url));
+                }});
     }
 
     // Takes in a bundle, and completes its size estimate when a size is given.
@@ -50,5 +58,6 @@ struct SessionFixture {
     std::shared_ptr<FakeScanner> scanner = std::make_shared<FakeScanner>();
     std::shared_ptr<FakeDeleter> deleter = std::make_shared<FakeDeleter>();
     FakeSizeEstimator sizes;
+    PendingCalls<tidewell::AppDescriptor::Result, QUrl> descriptors;
     std::unique_ptr<tidewell::CleanerViewModel> model;
 };

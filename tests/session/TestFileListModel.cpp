@@ -2,6 +2,7 @@
 #include "session/FileListModel.h"
 
 #include <QAbstractItemModelTester>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -38,6 +39,63 @@ private slots:
         QVERIFY(model.files().at(1).isSelected);
         model.setFiles({});
         QCOMPARE(count.count(), 3);
+    }
+
+    // Selecting every row is one change of the whole list, not one per row.
+    void selectAllIsOneChange() {
+        FileListModel model;
+        QList<ScannedFile> files;
+        for (int index = 0; index < 500; ++index)
+            files.append(leftover(QString("/h/Library/Caches/%1").arg(index), ScanCategory::caches,
+                                  index, index % 3 == 0));
+        model.setFiles(files);
+        QSignalSpy changes(&model, &FileListModel::dataChanged);
+        QSignalSpy selection(&model, &FileListModel::selectionChanged);
+        model.setAllSelected(true);
+        QCOMPARE(changes.count(), 1);
+        QCOMPARE(selection.count(), 1);
+        QCOMPARE(changes.at(0).at(0).toModelIndex().row(), 0);
+        QCOMPARE(changes.at(0).at(1).toModelIndex().row(), 499);
+        QCOMPARE(model.selectedCount(), 500);
+        QCOMPARE(model.selectedBytes(), 499 * 500 / 2);
+    }
+
+    // The kept totals equal a full recount after any mix of toggles, select-all and removals
+    // of scattered rows.
+    void keptTotalsEqualARecount() {
+        FileListModel model;
+        QAbstractItemModelTester tester(&model,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QRandomGenerator random(12);
+        const QList<ScanCategory> categories = allScanCategories();
+        QList<ScannedFile> files;
+        for (int index = 0; index < 300; ++index)
+            files.append(leftover(QString("/h/Library/x/%1").arg(index),
+                                  categories.at(random.bounded(int(categories.size()))),
+                                  random.bounded(1, 100000), random.bounded(2) == 0));
+        model.setFiles(files);
+        for (int step = 0; step < 2000; ++step) {
+            const int action = random.bounded(100);
+            if (action == 0) {
+                model.setAllSelected(random.bounded(2) == 0);
+            } else if (action == 1 && model.count() > 0) {
+                QSet<QString> ids;
+                for (int pick = 0; pick < 20; ++pick)
+                    ids.insert(model.files().at(random.bounded(model.count())).id);
+                model.removeFilesWithIds(ids);
+            } else if (model.count() > 0) {
+                model.setSelected(random.bounded(model.count()), random.bounded(2) == 0);
+            }
+            const QList<ScannedFile> selected = FileListModel::selectedFiles(model.files());
+            QCOMPARE(model.selectedCount(), selected.size());
+            QCOMPARE(model.selectedBytes(), FileListModel::totalSize(selected));
+        }
+        const auto recount = FileListModel::categoryTotals(model.files());
+        for (qsizetype index = 0; index < recount.size(); ++index) {
+            QCOMPARE(model.totalsByCategory().at(index).totalBytes, recount.at(index).totalBytes);
+            QCOMPARE(model.totalsByCategory().at(index).itemCount, recount.at(index).itemCount);
+        }
+        QVERIFY(model.count() < 300);
     }
 };
 

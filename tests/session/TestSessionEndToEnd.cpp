@@ -15,7 +15,10 @@ using namespace tidewell;
 // The host's file index plays no part here: the walk alone must find the leftovers.
 class NoIndex : public SpotlightSearching {
 public:
-    QList<QUrl> search(const AppDescriptor&, const QList<QUrl>&) const override { return {}; }
+    QList<QUrl> search(const AppDescriptor&, const QList<QUrl>&,
+                       const CancellationToken&) const override {
+        return {};
+    }
 };
 
 class TestSessionEndToEnd : public QObject {
@@ -41,7 +44,7 @@ private slots:
         const auto scanner = std::make_shared<LeftoverScannerService>(
             std::make_shared<NoIndex>(), ScanEnvironment{home.path(), root.path()});
         CleanerViewModel model(
-            {scanner, std::make_shared<FileDeletionService>(), &preferences, &permissions, {}});
+            {scanner, std::make_shared<FileDeletionService>(), &preferences, &permissions, {}, {}});
 
         model.handleDroppedApp(QUrl::fromLocalFile(bundle));
         QTRY_VERIFY(!model.isScanning() && model.droppedAppSizeInBytes() >= 20000);

@@ -129,7 +129,17 @@ bool FaultInjectingFileSystem::isReadable(const QString& path) const {
     return m_inner.isReadable(path);
 }
 
+void FaultInjectingFileSystem::whenListing(std::function<void(const QString&)> hook) {
+    m_listingHook = std::move(hook);
+}
+
+void FaultInjectingFileSystem::whenReadingPropertyList(std::function<void(const QString&)> hook) {
+    m_propertyListHook = std::move(hook);
+}
+
 DirectoryListing FaultInjectingFileSystem::listDirectory(const QString& path) const {
+    if (m_listingHook)
+        m_listingHook(path);
     const QString cleaned = key(path);
     {
         const QMutexLocker lock(&m_mutex);
@@ -166,6 +176,8 @@ bool FaultInjectingFileSystem::walkTree(const QString& path,
 }
 
 std::optional<QVariantMap> FaultInjectingFileSystem::readPropertyList(const QString& path) const {
+    if (m_propertyListHook)
+        m_propertyListHook(path);
     if (isGone(path))
         return std::nullopt;
     return m_inner.readPropertyList(path);

@@ -30,6 +30,11 @@ public:
     void failTrash(const QString& path, int errorCode, const QString& message = {});
     void failRemoval(const QString& path, int errorCode, const QString& message = {});
 
+    // hook(path) runs on the calling thread before every listing, or every property list read;
+    // set them before sharing.
+    void whenListing(std::function<void(const QString&)> hook);
+    void whenReadingPropertyList(std::function<void(const QString&)> hook);
+
     // The paths passed to each operation, in call order, failed calls included.
     QStringList listedPaths() const;
     QStringList trashedPaths() const;
@@ -67,6 +72,8 @@ private:
     mutable QHash<QString, int> m_vanishing; // existence checks left; 0 once gone
     QHash<QString, tidewell::FileOperationResult> m_trashFailures;
     QHash<QString, tidewell::FileOperationResult> m_removalFailures;
+    std::function<void(const QString&)> m_listingHook;
+    std::function<void(const QString&)> m_propertyListHook;
     mutable QStringList m_listed;
     QStringList m_trashed;
     QStringList m_removed;

@@ -126,8 +126,18 @@ private:
         std::printf("%s\n", qPrintable(file));
     }
 
+    // The bundle is read off the main thread: waits until it is taken in or rejected.
     void dropApp(Scene& scene, const QString& path) {
-        scene.viewModel->handleDroppedApp(QUrl::fromLocalFile(path));
+        bool landed = false;
+        CleanerViewModel* model = scene.viewModel.get();
+        QList<QMetaObject::Connection> watches;
+        for (auto signal :
+             {&CleanerViewModel::droppedAppChanged, &CleanerViewModel::showErrorAlertChanged})
+            watches.append(QObject::connect(model, signal, [&landed] { landed = true; }));
+        model->handleDroppedApp(QUrl::fromLocalFile(path));
+        require(settle(5000, [&landed] { return landed; }), "intake");
+        for (const QMetaObject::Connection& watch : watches)
+            QObject::disconnect(watch);
     }
 
     void shootEmpty() {

@@ -1,7 +1,14 @@
+#include "FaultInjectingFileSystem.h"
+#include "TestDir.h"
+#include "ui/BundleIconProvider.h"
 #include "ui/IconCache.h"
 #include "ui/TidewellApp.h"
 
+#include <QSignalSpy>
 #include <QTest>
+#include <QThread>
+
+#include <atomic>
 
 using namespace tidewell;
 
@@ -31,6 +38,31 @@ private slots:
         QFETCH(QString, path);
         QFETCH(QString, key);
         QCOMPARE(IconCache::keyForPath(path), key);
+    }
+
+    // The bundle's plist is read and its icon decoded on a worker; the view gets it scaled.
+    void bundleIconsLoadOffTheGuiThread() {
+        TestDir dir;
+        const QString bundle = dir.createAppBundle(
+            "Tool.app", {{"CFBundleIdentifier", "org.tool"}, {"CFBundleIconFile", "tool.png"}});
+        QImage drawn(64, 64, QImage::Format_ARGB32);
+        drawn.fill(Qt::red);
+        QVERIFY(drawn.save(dir.createDirectory("Tool.app/Contents/Resources") + "/tool.png"));
+        FaultInjectingFileSystem fileSystem;
+        std::atomic<QThread*> reader = nullptr;
+        fileSystem.whenReadingPropertyList(
+            [&](const QString&) { reader = QThread::currentThread(); });
+        BundleIconProvider provider(fileSystem);
+
+        const std::unique_ptr<QQuickImageResponse> response(
+            provider.requestImageResponse(QUrl::toPercentEncoding(bundle), QSize(32, 32)));
+        QSignalSpy finished(response.get(), &QQuickImageResponse::finished);
+        QVERIFY(finished.wait());
+
+        QVERIFY(reader.load() && reader.load() != QThread::currentThread());
+        const std::unique_ptr<QQuickTextureFactory> texture(response->textureFactory());
+        QCOMPARE(texture->image().size(), QSize(32, 32));
+        QCOMPARE(texture->image().pixelColor(16, 16), QColor(Qt::red));
     }
 
     void looksUpEachKindOnce() {

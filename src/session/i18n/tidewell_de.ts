@@ -1,0 +1,631 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>AboutSettingsView</name>
+    <message>
+        <source>Completely remove apps and leftover files.</source>
+        <translation>Apps und ihre Restdateien vollständig entfernen.</translation>
+    </message>
+    <message>
+        <source>Version </source>
+        <translation>Version </translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 The Tidewell developers.</source>
+        <translation>Copyright © 2026 Die Tidewell-Entwickler.</translation>
+    </message>
+</context>
+<context>
+    <name>AppDescriptor</name>
+    <message>
+        <source>Drop a valid .app file to continue.</source>
+        <translation>Legen Sie eine gültige .app-Datei ab, um fortzufahren.</translation>
+    </message>
+    <message>
+        <source>This app bundle could not be read.</source>
+        <translation>Dieses App-Bundle konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t read CFBundleIdentifier from the app.</source>
+        <translation>CFBundleIdentifier der App konnte nicht gelesen werden.</translation>
+    </message>
+</context>
+<context>
+    <name>AppHeaderView</name>
+    <message>
+        <source>App Size</source>
+        <translation>App-Größe</translation>
+    </message>
+</context>
+<context>
+    <name>AppWindowChrome</name>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimieren</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Einstellungen öffnen</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryDashboardView</name>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+</context>
+<context>
+    <name>CliText</name>
+    <message>
+        <source>Usage: %1 COMMAND [options]
+
+Removes an app bundle and the leftovers it keeps in the library folders.
+
+Commands:
+%2
+Options:
+  -h, --help     Show this help.
+  -v, --version  Show the version.
+
+Run &apos;%1 COMMAND --help&apos; for the options of a command.
+</source>
+        <translation>Aufruf: %1 BEFEHL [Optionen]
+
+Entfernt ein App-Bundle und die Restdateien, die es in den Bibliotheksordnern hinterlässt.
+
+Befehle:
+%2
+Optionen:
+  -h, --help     Diese Hilfe zeigen.
+  -v, --version  Die Version zeigen.
+
+&apos;%1 BEFEHL --help&apos; zeigt die Optionen eines Befehls.
+</translation>
+    </message>
+    <message>
+        <source>%1: unknown command &apos;%2&apos;
+Run &apos;%1 --help&apos; for usage.</source>
+        <translation>%1: unbekannter Befehl &apos;%2&apos;
+&apos;%1 --help&apos; zeigt den Aufruf.</translation>
+    </message>
+    <message>
+        <source>Show this help.</source>
+        <translation>Diese Hilfe zeigen.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 %2 %3
+%4</source>
+        <translation>Aufruf: %1 %2 %3
+%4</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3
+Run &apos;%1 %2 --help&apos; for usage.</source>
+        <translation>%1 %2: %3
+&apos;%1 %2 --help&apos; zeigt den Aufruf.</translation>
+    </message>
+    <message>
+        <source>App path</source>
+        <translation>App-Pfad</translation>
+    </message>
+    <message>
+        <source>Display name</source>
+        <translation>Anzeigename</translation>
+    </message>
+    <message>
+        <source>Bundle identifier</source>
+        <translation>Bundle-Kennung</translation>
+    </message>
+    <message>
+        <source>Normalized identifier</source>
+        <translation>Normalisierte Kennung</translation>
+    </message>
+    <message>
+        <source>Compact name</source>
+        <translation>Kompakter Name</translation>
+    </message>
+    <message>
+        <source>Path component name</source>
+        <translation>Name als Pfadteil</translation>
+    </message>
+    <message>
+        <source>Stripped compact name</source>
+        <translation>Gekürzter kompakter Name</translation>
+    </message>
+    <message>
+        <source>Base bundle identifier</source>
+        <translation>Basis-Bundle-Kennung</translation>
+    </message>
+    <message>
+        <source>Bundle tail token</source>
+        <translation>Letzter Teil der Kennung</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keiner)</translation>
+    </message>
+    <message>
+        <source>Search tokens</source>
+        <translation>Suchbegriffe</translation>
+    </message>
+    <message>
+        <source>Shows the names, identifiers and search tokens read from an app bundle.</source>
+        <translation>Zeigt die Namen, Kennungen und Suchbegriffe, die aus einem App-Bundle gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Print JSON.</source>
+        <translation>JSON ausgeben.</translation>
+    </message>
+    <message>
+        <source>The .app bundle.</source>
+        <translation>Das .app-Bundle.</translation>
+    </message>
+    <message>
+        <source>expected exactly one BUNDLE</source>
+        <translation>genau ein BUNDLE erwartet</translation>
+    </message>
+    <message>
+        <source>Show what Tidewell reads from an app bundle.</source>
+        <translation>Zeigen, was Tidewell aus einem App-Bundle liest.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n selected items to Trash? [y/N] </source>
+        <translation>
+            <numerusform>%n ausgewähltes Objekt in den Papierkorb verschieben? [y/N] </numerusform>
+            <numerusform>%n ausgewählte Objekte in den Papierkorb verschieben? [y/N] </numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Removed (%1):
+</source>
+        <translation>Entfernt (%1):
+</translation>
+    </message>
+    <message>
+        <source>Not removed:
+</source>
+        <translation>Nicht entfernt:
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %n items to Trash.</source>
+        <translation>
+            <numerusform>%n Objekt in den Papierkorb verschoben.</numerusform>
+            <numerusform>%n Objekte in den Papierkorb verschoben.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Deleted %n items. Some files failed.</source>
+        <translation>
+            <numerusform>%n Objekt entfernt. Einige Dateien konnten nicht entfernt werden.</numerusform>
+            <numerusform>%n Objekte entfernt. Einige Dateien konnten nicht entfernt werden.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Moves an app bundle and its leftovers to the Trash.</source>
+        <translation>Verschiebt ein App-Bundle und seine Restdateien in den Papierkorb.</translation>
+    </message>
+    <message>
+        <source>Remove without asking.</source>
+        <translation>Ohne Nachfrage entfernen.</translation>
+    </message>
+    <message>
+        <source>stdin is not a terminal; pass --yes to remove without asking</source>
+        <translation>die Standardeingabe ist kein Terminal; --yes entfernt ohne Nachfrage</translation>
+    </message>
+    <message>
+        <source>Nothing was removed.</source>
+        <translation>Es wurde nichts entfernt.</translation>
+    </message>
+    <message>
+        <source>Move an app bundle and its leftovers to the Trash.</source>
+        <translation>Ein App-Bundle und seine Restdateien in den Papierkorb verschieben.</translation>
+    </message>
+    <message numerus="yes">
+        <source>item(s)</source>
+        <translation>
+            <numerusform>Objekt</numerusform>
+            <numerusform>Objekte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Gesamt</translation>
+    </message>
+    <message>
+        <source>No leftovers found for %1.
+</source>
+        <translation>Keine Restdateien von %1 gefunden.
+</translation>
+    </message>
+    <message>
+        <source>Leftovers of %1 (%2):
+</source>
+        <translation>Restdateien von %1 (%2):
+</translation>
+    </message>
+    <message>
+        <source>
+Totals:
+</source>
+        <translation>
+Summen:
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>
+Could not read %n folder(s) (they may hold more leftovers):
+</source>
+        <translation>
+            <numerusform>
+%n Ordner konnte nicht gelesen werden (er kann weitere Restdateien enthalten):
+</numerusform>
+            <numerusform>
+%n Ordner konnten nicht gelesen werden (sie können weitere Restdateien enthalten):
+</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Lists the leftovers of an app bundle in the library folders.</source>
+        <translation>Listet die Restdateien eines App-Bundles in den Bibliotheksordnern auf.</translation>
+    </message>
+    <message>
+        <source>no folder at &apos;%1&apos;</source>
+        <translation>kein Ordner unter &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Scanning… %1/%2 folders</source>
+        <translation>Suche … %1/%2 Ordner</translation>
+    </message>
+    <message>
+        <source>List the leftovers of an app bundle.</source>
+        <translation>Die Restdateien eines App-Bundles auflisten.</translation>
+    </message>
+    <message>
+        <source>Take the system folders under DIR.</source>
+        <translation>Die Systemordner unter DIR nehmen.</translation>
+    </message>
+    <message>
+        <source>Do not search the file index.</source>
+        <translation>Den Dateiindex nicht durchsuchen.</translation>
+    </message>
+</context>
+<context>
+    <name>ContentView</name>
+    <message>
+        <source>Choose App</source>
+        <translation>App auswählen</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Auswählen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Move %1 selected items to Trash?</source>
+        <translation>%1 ausgewählte Objekte in den Papierkorb verschieben?</translation>
+    </message>
+    <message>
+        <source>Total selected size: %1</source>
+        <translation>Ausgewählte Gesamtgröße: %1</translation>
+    </message>
+    <message>
+        <source>Allow Full Disk Access</source>
+        <translation>Vollen Festplattenzugriff erlauben</translation>
+    </message>
+    <message>
+        <source>To find all related files, this app needs Full Disk Access.</source>
+        <translation>Um alle zugehörigen Dateien zu finden, braucht diese App vollen Festplattenzugriff.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Einstellungen öffnen</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t complete action</source>
+        <translation>Aktion konnte nicht abgeschlossen werden</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>DropZoneView</name>
+    <message>
+        <source>Drop your apps here</source>
+        <translation>Apps hier ablegen</translation>
+    </message>
+    <message>
+        <source>Drag an app bundle into this area, or click to choose from Finder.</source>
+        <translation>Ziehen Sie ein App-Bundle in diesen Bereich oder klicken Sie, um eines auszuwählen.</translation>
+    </message>
+    <message>
+        <source>Choose App…</source>
+        <translation>App auswählen …</translation>
+    </message>
+</context>
+<context>
+    <name>FileDeletionService</name>
+    <message>
+        <source>Permission denied. Grant Full Disk Access and try again.</source>
+        <translation>Zugriff verweigert. Gewähren Sie vollen Festplattenzugriff und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>File no longer exists.</source>
+        <translation>Die Datei existiert nicht mehr.</translation>
+    </message>
+    <message>
+        <source>Not a file on this computer.</source>
+        <translation>Keine Datei auf diesem Computer.</translation>
+    </message>
+    <message>
+        <source>This folder is protected and was not removed.</source>
+        <translation>Dieser Ordner ist geschützt und wurde nicht entfernt.</translation>
+    </message>
+</context>
+<context>
+    <name>FileRowView</name>
+    <message>
+        <source>Show in Finder</source>
+        <translation>Im Dateimanager zeigen</translation>
+    </message>
+</context>
+<context>
+    <name>FileSafetyLevel</name>
+    <message>
+        <source>Safe</source>
+        <translation>Sicher</translation>
+    </message>
+    <message>
+        <source>Optional</source>
+        <translation>Optional</translation>
+    </message>
+    <message>
+        <source>Risky</source>
+        <translation>Riskant</translation>
+    </message>
+</context>
+<context>
+    <name>GeneralSettingsView</name>
+    <message>
+        <source>Confirm before removing files</source>
+        <translation>Vor dem Entfernen von Dateien nachfragen</translation>
+    </message>
+    <message>
+        <source>Ask before moving leftover files to the Trash.</source>
+        <translation>Nachfragen, bevor Restdateien in den Papierkorb verschoben werden.</translation>
+    </message>
+    <message>
+        <source>Auto-scan after dropping app</source>
+        <translation>Nach dem Ablegen einer App automatisch suchen</translation>
+    </message>
+    <message>
+        <source>Start scanning as soon as you drop an app into the window.</source>
+        <translation>Die Suche beginnt, sobald Sie eine App im Fenster ablegen.</translation>
+    </message>
+    <message>
+        <source>Show category breakdown dashboard</source>
+        <translation>Übersicht nach Kategorien zeigen</translation>
+    </message>
+    <message>
+        <source>Display disk space usage categorized by Application Support, Preferences, Caches, etc.</source>
+        <translation>Belegten Speicherplatz nach Programmdaten, Einstellungen, Caches usw. aufgeschlüsselt anzeigen.</translation>
+    </message>
+</context>
+<context>
+    <name>PermissionBannerView</name>
+    <message>
+        <source>Some folders were restricted.</source>
+        <translation>Einige Ordner waren gesperrt.</translation>
+    </message>
+    <message>
+        <source>Grant Full Disk Access for complete results.</source>
+        <translation>Gewähren Sie vollen Festplattenzugriff für vollständige Ergebnisse.</translation>
+    </message>
+    <message>
+        <source>%1 location were blocked. Grant Full Disk Access for complete results.</source>
+        <translation>%1 Ort war gesperrt. Gewähren Sie vollen Festplattenzugriff für vollständige Ergebnisse.</translation>
+    </message>
+    <message>
+        <source>%1 locations were blocked. Grant Full Disk Access for complete results.</source>
+        <translation>%1 Orte waren gesperrt. Gewähren Sie vollen Festplattenzugriff für vollständige Ergebnisse.</translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation>Einstellungen öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsPanelView</name>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>Pfad</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Scanning...</source>
+        <translation>Suche läuft …</translation>
+    </message>
+    <message>
+        <source>Ready to scan leftovers</source>
+        <translation>Bereit für die Suche nach Restdateien</translation>
+    </message>
+    <message>
+        <source>Auto-scan is off. Start a scan when you&apos;re ready.</source>
+        <translation>Die automatische Suche ist aus. Starten Sie eine Suche, wenn Sie bereit sind.</translation>
+    </message>
+    <message>
+        <source>Scan Now</source>
+        <translation>Jetzt suchen</translation>
+    </message>
+    <message>
+        <source>No related files found</source>
+        <translation>Keine zugehörigen Dateien gefunden</translation>
+    </message>
+    <message>
+        <source>Try another app</source>
+        <translation>Versuchen Sie eine andere App</translation>
+    </message>
+    <message>
+        <source>Total selected size</source>
+        <translation>Ausgewählte Gesamtgröße</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Removing...</source>
+        <translation>Wird entfernt …</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+</context>
+<context>
+    <name>ScanCategory</name>
+    <message>
+        <source>Application Support</source>
+        <translation>Programmdaten</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Caches</source>
+        <translation>Caches</translation>
+    </message>
+    <message>
+        <source>Logs</source>
+        <translation>Protokolle</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Sonstiges</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsView</name>
+    <message>
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsWindow</name>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+</context>
+<context>
+    <name>SuccessPanelView</name>
+    <message>
+        <source>Leftovers Cleared</source>
+        <translation>Restdateien entfernt</translation>
+    </message>
+    <message>
+        <source>Successfully moved %1 items to the Trash.</source>
+        <translation>%1 Objekte wurden in den Papierkorb verschoben.</translation>
+    </message>
+    <message>
+        <source>Reclaimed %1</source>
+        <translation>%1 freigegeben</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+</context>
+<context>
+    <name>tidewell::CleanerViewModel</name>
+    <message>
+        <source>Drop your apps here</source>
+        <translation>Apps hier ablegen</translation>
+    </message>
+    <message>
+        <source>Calculating...</source>
+        <translation>Wird berechnet …</translation>
+    </message>
+    <message>
+        <source>Scanning leftovers for %1...</source>
+        <translation>Restdateien von %1 werden gesucht …</translation>
+    </message>
+    <message>
+        <source>Ready to scan leftovers for %1.</source>
+        <translation>Bereit für die Suche nach Restdateien von %1.</translation>
+    </message>
+    <message>
+        <source>Select an app first.</source>
+        <translation>Wählen Sie zuerst eine App aus.</translation>
+    </message>
+    <message>
+        <source>Scanning library folders...</source>
+        <translation>Bibliotheksordner werden durchsucht …</translation>
+    </message>
+    <message>
+        <source>No leftover files were found.</source>
+        <translation>Es wurden keine Restdateien gefunden.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Found %n related items.</source>
+        <translation>
+            <numerusform>%n zugehöriges Objekt gefunden.</numerusform>
+            <numerusform>%n zugehörige Objekte gefunden.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Select at least one file before deleting.</source>
+        <translation>Wählen Sie vor dem Entfernen mindestens eine Datei aus.</translation>
+    </message>
+    <message>
+        <source>Moving selected files to Trash...</source>
+        <translation>Ausgewählte Dateien werden in den Papierkorb verschoben …</translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %n items to Trash.</source>
+        <translation>
+            <numerusform>%n Objekt in den Papierkorb verschoben.</numerusform>
+            <numerusform>%n Objekte in den Papierkorb verschoben.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Deleted %n items. Some files failed.</source>
+        <translation>
+            <numerusform>%n Objekt entfernt. Einige Dateien konnten nicht entfernt werden.</numerusform>
+            <numerusform>%n Objekte entfernt. Einige Dateien konnten nicht entfernt werden.</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,611 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>AboutSettingsView</name>
+    <message>
+        <source>Completely remove apps and leftover files.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 The Tidewell developers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AppDescriptor</name>
+    <message>
+        <source>Drop a valid .app file to continue.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This app bundle could not be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t read CFBundleIdentifier from the app.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AppHeaderView</name>
+    <message>
+        <source>App Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AppWindowChrome</name>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CategoryDashboardView</name>
+    <message>
+        <source>%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CliText</name>
+    <message>
+        <source>Usage: %1 COMMAND [options]
+
+Removes an app bundle and the leftovers it keeps in the library folders.
+
+Commands:
+%2
+Options:
+  -h, --help     Show this help.
+  -v, --version  Show the version.
+
+Run &apos;%1 COMMAND --help&apos; for the options of a command.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: unknown command &apos;%2&apos;
+Run &apos;%1 --help&apos; for usage.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show this help.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: %1 %2 %3
+%4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2: %3
+Run &apos;%1 %2 --help&apos; for usage.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>App path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bundle identifier</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Normalized identifier</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compact name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Path component name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stripped compact name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Base bundle identifier</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bundle tail token</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Search tokens</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows the names, identifiers and search tokens read from an app bundle.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print JSON.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The .app bundle.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected exactly one BUNDLE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show what Tidewell reads from an app bundle.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n selected items to Trash? [y/N] </source>
+        <translation>
+            <numerusform>Move %n selected item to Trash? [y/N] </numerusform>
+            <numerusform>Move %n selected items to Trash? [y/N] </numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Removed (%1):
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not removed:
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %n items to Trash.</source>
+        <translation>
+            <numerusform>Moved %n item to Trash.</numerusform>
+            <numerusform>Moved %n items to Trash.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Deleted %n items. Some files failed.</source>
+        <translation>
+            <numerusform>Deleted %n item. Some files failed.</numerusform>
+            <numerusform>Deleted %n items. Some files failed.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Moves an app bundle and its leftovers to the Trash.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove without asking.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stdin is not a terminal; pass --yes to remove without asking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was removed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move an app bundle and its leftovers to the Trash.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>item(s)</source>
+        <translation>
+            <numerusform>item</numerusform>
+            <numerusform>items</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No leftovers found for %1.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Leftovers of %1 (%2):
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Totals:
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>
+Could not read %n folder(s) (they may hold more leftovers):
+</source>
+        <translation>
+            <numerusform>
+Could not read 1 folder (they may hold more leftovers):
+</numerusform>
+            <numerusform>
+Could not read %n folders (they may hold more leftovers):
+</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Lists the leftovers of an app bundle in the library folders.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no folder at &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scanning… %1/%2 folders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List the leftovers of an app bundle.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take the system folders under DIR.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do not search the file index.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ContentView</name>
+    <message>
+        <source>Choose App</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move %1 selected items to Trash?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total selected size: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Allow Full Disk Access</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To find all related files, this app needs Full Disk Access.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t complete action</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DropZoneView</name>
+    <message>
+        <source>Drop your apps here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drag an app bundle into this area, or click to choose from Finder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose App…</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FileDeletionService</name>
+    <message>
+        <source>Permission denied. Grant Full Disk Access and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File no longer exists.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not a file on this computer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This folder is protected and was not removed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FileRowView</name>
+    <message>
+        <source>Show in Finder</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FileSafetyLevel</name>
+    <message>
+        <source>Safe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Optional</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Risky</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GeneralSettingsView</name>
+    <message>
+        <source>Confirm before removing files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ask before moving leftover files to the Trash.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto-scan after dropping app</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start scanning as soon as you drop an app into the window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show category breakdown dashboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display disk space usage categorized by Application Support, Preferences, Caches, etc.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PermissionBannerView</name>
+    <message>
+        <source>Some folders were restricted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grant Full Disk Access for complete results.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 location were blocked. Grant Full Disk Access for complete results.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 locations were blocked. Grant Full Disk Access for complete results.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ResultsPanelView</name>
+    <message>
+        <source>File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scanning...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ready to scan leftovers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto-scan is off. Start a scan when you&apos;re ready.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scan Now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No related files found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try another app</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total selected size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Removing...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ScanCategory</name>
+    <message>
+        <source>Application Support</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Caches</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Logs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SettingsView</name>
+    <message>
+        <source>General</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SettingsWindow</name>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SuccessPanelView</name>
+    <message>
+        <source>Leftovers Cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Successfully moved %1 items to the Trash.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reclaimed %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tidewell::CleanerViewModel</name>
+    <message numerus="yes">
+        <source>Found %n related items.</source>
+        <translation>
+            <numerusform>Found %n related item.</numerusform>
+            <numerusform>Found %n related items.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %n items to Trash.</source>
+        <translation>
+            <numerusform>Moved %n item to Trash.</numerusform>
+            <numerusform>Moved %n items to Trash.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Deleted %n items. Some files failed.</source>
+        <translation>
+            <numerusform>Deleted %n item. Some files failed.</numerusform>
+            <numerusform>Deleted %n items. Some files failed.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Drop your apps here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calculating...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scanning leftovers for %1...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ready to scan leftovers for %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select an app first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scanning library folders...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No leftover files were found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select at least one file before deleting.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moving selected files to Trash...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>

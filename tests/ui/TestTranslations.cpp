@@ -1,0 +1,48 @@
+#include "../session/SessionFixture.h"
+#include "model/AppDescriptor.h"
+#include "model/ScanCategory.h"
+#include "session/Translations.h"
+
+#include <QTest>
+
+using namespace tidewell;
+
+// The window's texts follow the locale: German throughout, with its plural forms, and English
+// with the singular of a counted text.
+class TestTranslations : public QObject {
+    Q_OBJECT
+
+    static QString foundStatus(int count) {
+        SessionFixture session;
+        session.takeInHarborNotes();
+        QList<ScannedFile> found;
+        for (int index = 0; index < count; ++index)
+            found.append(
+                leftover(QString("/h/Library/Caches/%1").arg(index), ScanCategory::caches, 10));
+        session.scanner->finish(0, {found, {}});
+        return session.model->statusMessage();
+    }
+
+private slots:
+    void cleanup() { Translations::install(QLocale(QLocale::English)); }
+
+    void germanTextsAndPlurals() {
+        QVERIFY(Translations::install(QLocale(QLocale::German, QLocale::Germany)));
+        QCOMPARE(SessionFixture().model->statusMessage(), u"Apps hier ablegen");
+        QCOMPARE(foundStatus(1), u"1 zugehöriges Objekt gefunden.");
+        QCOMPARE(foundStatus(3), u"3 zugehörige Objekte gefunden.");
+        QCOMPARE(displayName(ScanCategory::applicationSupport), u"Programmdaten");
+        QCOMPARE(rawValue(ScanCategory::applicationSupport), u"Application Support");
+        QCOMPARE(errorDescription(AppDescriptorError::invalidBundle),
+                 u"Dieses App-Bundle konnte nicht gelesen werden.");
+    }
+
+    void englishSingular() {
+        QVERIFY(Translations::install(QLocale(QLocale::English)));
+        QCOMPARE(foundStatus(1), u"Found 1 related item.");
+        QCOMPARE(foundStatus(2), u"Found 2 related items.");
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTranslations)
+#include "TestTranslations.moc"
