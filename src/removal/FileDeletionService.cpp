@@ -46,7 +46,12 @@ QString FileDeletionService::failureReason(const FileOperationResult& removal) {
     switch (removal.errorCode) {
     case NoWritePermissionError:
     case NoReadPermissionError:
+#ifdef Q_OS_MACOS
         return text("Permission denied. Grant Full Disk Access and try again.");
+#else
+        // Linux has no Full Disk Access: the folder's own permissions decide.
+        return text("Permission denied. Check the permissions of the folder that holds it.");
+#endif
     case NoSuchFileError:
         return text("File no longer exists.");
     default:

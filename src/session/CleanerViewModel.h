@@ -7,6 +7,7 @@
 #include <QFuture>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 #include <QUuid>
 #include <QVariantList>
@@ -22,6 +23,7 @@ class FileDeleting;
 class LeftoverScanning;
 class PermissionManager;
 class PreferenceStore;
+struct DeletionFailure;
 struct DeletionReport;
 struct ScanReport;
 
@@ -58,6 +60,8 @@ class CleanerViewModel : public QObject {
     Q_PROPERTY(
         QVariantList categoryBreakdown READ categoryBreakdown NOTIFY categoryBreakdownChanged)
     Q_PROPERTY(QString appSizeText READ appSizeText NOTIFY appSizeTextChanged)
+    Q_PROPERTY(QStringList unreadableFolders READ unreadableFolders NOTIFY unreadableFoldersChanged)
+    Q_PROPERTY(QVariantList lastFailures READ lastFailures NOTIFY lastFailuresChanged)
 
 public:
     // Starts the size estimate of a bundle; the future delivers its on-disk size in bytes.
@@ -98,6 +102,10 @@ public:
     bool showSuccessState() const { return m_showSuccessState; }
     qint64 lastDeletedCount() const { return m_lastDeletedCount; }
     qint64 lastReclaimedSize() const { return m_lastReclaimedSize; }
+    // Every folder the last scan could not read, whatever the permission state.
+    QStringList unreadableFolders() const { return m_unreadableFolders; }
+    // The items the last removal left in place: {path, fileName, reason} each.
+    QVariantList lastFailures() const { return m_lastFailures; }
 
     // Derived values, computed on every read.
     QList<ScannedFile> selectedFiles() const;
@@ -138,6 +146,8 @@ signals:
     void isAnySelectedChanged();
     void categoryBreakdownChanged();
     void appSizeTextChanged();
+    void unreadableFoldersChanged();
+    void lastFailuresChanged();
 
 private:
     void setDroppedApp(const std::optional<AppDescriptor>& app);
@@ -151,12 +161,15 @@ private:
     void setLastDeletedCount(qint64 count);
     void setLastReclaimedSize(qint64 size);
     void reportError(const QString& message);
+    void setUnreadableFolders(const QStringList& folders);
+    void setLastFailures(const QList<DeletionFailure>& failures);
 
     void notifySelectionTotals();
     void triggerAppSizeEstimation(const QUrl& bundleURL);
     void applySizeEstimate(const QUuid& taskID, qint64 size);
     void applyScanReport(const QUuid& scanID, const ScanReport& report);
-    void applyDeletionReport(const DeletionReport& report, qint64 count, qint64 bytes);
+    void applyDeletionReport(const QUuid& deletionID, const DeletionReport& report, qint64 count,
+                             qint64 bytes);
     qint64 reclaimedSize(const DeletionReport& report) const;
 
     std::shared_ptr<LeftoverScanning> m_scanner;
@@ -179,9 +192,12 @@ private:
     bool m_showSuccessState = false;
     qint64 m_lastDeletedCount = 0;
     qint64 m_lastReclaimedSize = 0;
+    QStringList m_unreadableFolders;
+    QVariantList m_lastFailures;
 
     QUuid m_activeScanID;
     QUuid m_activeSizeTaskID;
+    QUuid m_activeDeletionID;
 };
 
 } // namespace tidewell

@@ -32,6 +32,10 @@ Item {
         return true
     }
 
+    function focusChooseButton() {
+        chooseButton.forceActiveFocus()
+    }
+
     implicitWidth: panelWidth
     implicitHeight: panelHeight
 
@@ -115,7 +119,7 @@ Item {
                 Text {
                     Layout.alignment: Qt.AlignHCenter
                     Layout.maximumWidth: 290
-                    text: qsTr("Drag an app bundle into this area, or click to choose from Finder.")
+                    text: Host.dropHint
                     font.pixelSize: 12
                     color: Appearance.secondary
                     horizontalAlignment: Text.AlignHCenter
@@ -123,6 +127,7 @@ Item {
                 }
             }
             GlassActionButton {
+                id: chooseButton
                 objectName: "chooseAppButton"
                 Layout.alignment: Qt.AlignHCenter
                 text: qsTr("Choose App\u2026")

@@ -3,13 +3,17 @@ import QtQuick.Controls
 import Tidewell
 
 // One found item: checkbox, icon, name, the folder that holds it and its size. A click
-// anywhere toggles the item's selection; the context menu reveals it in the file manager.
+// anywhere or Space toggles the item's selection; the context menu (right click, the Menu key
+// or Shift+F10) reveals it in the file manager. Names and paths cut off show in full on hover.
 Item {
     id: row
     objectName: "fileRow"
 
-    // The item's list entry: fileName, parentPath, path, sizeInBytes and a writable isSelected.
+    // The item's list entry: fileName, parentPath, path, category, sizeInBytes and a writable
+    // isSelected.
     property var file
+    // The row is the list's current one while the list has the keyboard focus.
+    property bool showsFocus: false
     // Shows a path in the file manager.
     property var revealer: DesktopIntegration
 
@@ -26,8 +30,29 @@ Item {
         file.isSelected = !file.isSelected
     }
 
+    function openContextMenu() {
+        contextMenu.popup(row, horizontalPadding, rowHeight)
+    }
+
     implicitHeight: rowHeight
     height: rowHeight
+
+    Accessible.role: Accessible.CheckBox
+    Accessible.name: qsTr("%1, %2, %3, %4").arg(file.fileName)
+        .arg(ByteFormatter.string(file.sizeInBytes)).arg(file.category)
+        .arg(file.isSelected ? qsTr("selected") : qsTr("not selected"))
+    Accessible.description: file.path
+    Accessible.checkable: true
+    Accessible.checked: file.isSelected
+    Accessible.onToggleAction: toggleSelection()
+    Accessible.onPressAction: toggleSelection()
+
+    FocusRing {
+        anchors.fill: parent
+        anchors.margins: 1
+        radius: 6
+        shown: row.showsFocus
+    }
 
     MouseArea {
         id: clickArea
@@ -53,6 +78,7 @@ Item {
             SelectionCheckbox {
                 objectName: "rowCheckbox"
                 anchors.centerIn: parent
+                Accessible.ignored: true
                 selectionState: row.file.isSelected ? "on" : "off"
                 onClicked: row.toggleSelection()
             }
@@ -67,24 +93,22 @@ Item {
                 path: row.file.path
             }
         }
-        Text {
+        ElidedText {
+            objectName: "rowFileName"
             width: row.fileColumnWidth
             anchors.verticalCenter: parent.verticalCenter
             text: row.file.fileName
             font.pixelSize: 13
             font.weight: Font.DemiBold
             color: Appearance.primary
-            elide: Text.ElideRight
-            maximumLineCount: 1
         }
-        Text {
+        ElidedText {
+            objectName: "rowParentPath"
             width: row.pathColumnWidth
             anchors.verticalCenter: parent.verticalCenter
             text: row.file.parentPath
             font.pixelSize: 12
             color: Appearance.secondary
-            elide: Text.ElideRight
-            maximumLineCount: 1
         }
         Text {
             width: row.sizeColumnWidth
@@ -103,7 +127,7 @@ Item {
         id: contextMenu
         objectName: "rowContextMenu"
         MenuItem {
-            text: qsTr("Show in Finder")
+            text: Host.revealLabel
             onTriggered: row.revealer.reveal(row.file.path)
         }
     }

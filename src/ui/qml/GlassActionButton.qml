@@ -29,6 +29,11 @@ T.Button {
     topPadding: compact ? 5 : 7
     bottomPadding: topPadding
 
+    focusPolicy: Qt.StrongFocus
+    Accessible.name: text
+    Keys.onReturnPressed: clicked()
+    Keys.onEnterPressed: clicked()
+
     opacity: enabled ? 1.0 : 0.62
     scale: down ? 0.985 : 1.0
     Behavior on scale { NumberAnimation { duration: 120; easing.type: Easing.OutQuad } }
@@ -53,5 +58,11 @@ T.Button {
         borderColor: control.isPrimary
                      ? Appearance.faded(Appearance.accent, 0.5)
                      : Appearance.faded(Appearance.primary, Appearance.pick(0.1, 0.12))
+    }
+
+    FocusRing {
+        anchors.fill: control.background
+        radius: control.plateRadius + 3
+        shown: control.visualFocus
     }
 }

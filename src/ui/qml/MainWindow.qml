@@ -2,8 +2,9 @@ import QtQuick
 import QtQuick.Window
 import Tidewell
 
-// The main window: fixed size, our own title bar, the content view, and the settings window
-// it opens on request.
+// The main window, the content view and the settings window it opens on request. On macOS it
+// is frameless at a fixed size under our own title bar; elsewhere the window manager frames it
+// and it grows from that size.
 Window {
     id: mainWindow
 
@@ -14,16 +15,25 @@ Window {
     readonly property alias contentView: content
     readonly property alias settingsWindow: settings
 
+    // Window shortcuts act only while no prompt holds the keyboard.
+    readonly property bool shortcutsEnabled: !content.promptOpen
+
     width: 620
     height: 460
-    minimumWidth: width
-    maximumWidth: width
-    minimumHeight: height
-    maximumHeight: height
-    flags: Qt.Window | Qt.FramelessWindowHint
+    minimumWidth: 620
+    minimumHeight: 460
+    maximumWidth: Host.drawsOwnTitleBar ? minimumWidth : 16777215
+    maximumHeight: Host.drawsOwnTitleBar ? minimumHeight : 16777215
+    flags: Host.drawsOwnTitleBar ? Qt.Window | Qt.FramelessWindowHint : Qt.Window
     color: Appearance.windowBackground
     title: AppInfo.displayName
     visible: true
+
+    function openSettings() {
+        mainWindow.raise()
+        mainWindow.requestActivate()
+        AppEvents.openSettings()
+    }
 
     onActiveChanged: {
         if (active)
@@ -36,17 +46,38 @@ Window {
         viewModel: mainWindow.viewModel
         permissionManager: mainWindow.permissionManager
         preferences: mainWindow.preferences
+        Component.onCompleted: Qt.callLater(focusPanel)
     }
 
     AppWindowChrome {
         window: mainWindow
         title: mainWindow.title
         showsSettingsButton: true
-        onSettingsRequested: {
-            mainWindow.raise()
-            mainWindow.requestActivate()
-            AppEvents.openSettings()
-        }
+        onSettingsRequested: mainWindow.openSettings()
+    }
+
+    Shortcut {
+        sequence: StandardKey.Open
+        enabled: mainWindow.shortcutsEnabled && content.panel === "empty"
+        onActivated: content.chooseApp()
+    }
+    Shortcut {
+        sequence: "Ctrl+,"
+        enabled: mainWindow.shortcutsEnabled
+        onActivated: mainWindow.openSettings()
+    }
+    Shortcut {
+        sequence: StandardKey.SelectAll
+        enabled: mainWindow.shortcutsEnabled && content.panel === "results"
+                 && !mainWindow.viewModel.isAllSelected
+        onActivated: mainWindow.viewModel.toggleSelectAll()
+    }
+    Shortcut {
+        sequence: StandardKey.Delete
+        enabled: mainWindow.shortcutsEnabled && content.panel === "results"
+                 && mainWindow.viewModel.selectedCount > 0 && !mainWindow.viewModel.isScanning
+                 && !mainWindow.viewModel.isDeleting
+        onActivated: mainWindow.viewModel.requestDeletion()
     }
 
     Connections {
@@ -56,6 +87,7 @@ Window {
 
     SettingsWindow {
         id: settings
+        transientParent: mainWindow
         preferences: mainWindow.preferences
     }
 }

@@ -11,7 +11,17 @@ T.AbstractButton {
     property bool selected: false
 
     implicitHeight: contentRow.implicitHeight + 12
-    focusPolicy: Qt.NoFocus
+    focusPolicy: Qt.StrongFocus
+    Accessible.role: Accessible.PageTab
+    Accessible.name: title
+    Accessible.selected: selected
+    Keys.onReturnPressed: clicked()
+
+    FocusRing {
+        anchors.fill: parent
+        radius: 10
+        shown: button.visualFocus
+    }
 
     background: Rectangle {
         radius: 8
