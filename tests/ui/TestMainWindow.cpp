@@ -152,6 +152,7 @@ private slots:
         QVERIFY(QMetaObject::invokeMethod(chooser, "openIn",
                                           Q_ARG(QVariant, QUrl::fromLocalFile(apps))));
         QTRY_COMPARE(visibleItems("chooserRow").size(), 2);
+        QCOMPARE(only("chooserFolder")->property("text").toString(), apps);
         press(Qt::Key_Return); // "Archive" comes first and is entered
         QTRY_COMPARE(chooser->property("folder").toUrl().toLocalFile(), apps + "/Archive");
         press(Qt::Key_Backspace);

@@ -13,16 +13,22 @@ Dialog {
     // The chosen bundle's location.
     signal chosen(url bundleURL)
 
-    readonly property alias folder: folders.folder
+    // The folder on show; the model follows it.
+    property url folder
     readonly property bool currentIsBundle: list.currentIndex >= 0
                                             && isBundle(folders.get(list.currentIndex, "fileName"))
+
+    function localPath(folderURL) {
+        const text = folderURL.toString()
+        return decodeURIComponent(text.startsWith("file://") ? text.substring(7) : text)
+    }
 
     function isBundle(name) {
         return name !== undefined && name.toLowerCase().endsWith(".app")
     }
 
     function openIn(startFolder) {
-        folders.folder = startFolder
+        folder = startFolder
         list.currentIndex = 0
         open()
     }
@@ -43,7 +49,7 @@ Dialog {
     }
 
     function openFolder(folderURL) {
-        folders.folder = folderURL
+        folder = folderURL
         list.currentIndex = 0
     }
 
@@ -73,6 +79,7 @@ Dialog {
 
     FolderListModel {
         id: folders
+        folder: chooser.folder
         showFiles: false
         showDirsFirst: true
         showDotAndDotDot: false
@@ -104,7 +111,7 @@ Dialog {
             ElidedText {
                 objectName: "chooserFolder"
                 Layout.fillWidth: true
-                text: decodeURIComponent(folders.folder.toString().replace(/^file:\/\//, ""))
+                text: chooser.localPath(chooser.folder)
                 font.pixelSize: 12
                 color: Appearance.secondary
                 elide: Text.ElideMiddle

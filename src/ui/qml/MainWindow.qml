@@ -73,7 +73,7 @@ Window {
         onActivated: mainWindow.viewModel.toggleSelectAll()
     }
     Shortcut {
-        sequence: StandardKey.Delete
+        sequence: "Delete"
         enabled: mainWindow.shortcutsEnabled && content.panel === "results"
                  && mainWindow.viewModel.selectedCount > 0 && !mainWindow.viewModel.isScanning
                  && !mainWindow.viewModel.isDeleting
