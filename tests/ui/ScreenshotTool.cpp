@@ -221,6 +221,8 @@ private:
         removing.viewModel->requestDeletion();
         require(removing.viewModel->isDeleting(), "removing");
         shoot(removing.window.get(), QStringLiteral("09-removing"));
+        // Before the real removal below, which moves the sample's leftovers away.
+        shootPartialFailure();
 
         Scene done = open(realScanner(FileSystem::real()), std::make_shared<FileDeletionService>());
         dropApp(done, m_appPath);
@@ -231,7 +233,6 @@ private:
         done.viewModel->requestDeletion();
         require(settle(15000, [&] { return done.viewModel->showSuccessState(); }), "success");
         shoot(done.window.get(), QStringLiteral("10-success"));
-        shootPartialFailure();
         m_preferences.setConfirmBeforeRemovingFiles(true);
     }
 

@@ -95,6 +95,9 @@ Item {
             panelHeight: 280
             onDropApp: (bundleURL) => root.viewModel.handleDroppedApp(bundleURL)
             onSelectApp: root.chooseApp()
+            onDroppedSeveral: (takenURL) => notice.show(
+                qsTr("One app is removed at a time: %1 was taken.")
+                    .arg(decodeURIComponent(takenURL.toString().split("/").pop())))
         }
     }
 
@@ -129,6 +132,14 @@ Item {
             anchors.rightMargin: root.outerPadding
             viewModel: root.viewModel
         }
+    }
+
+    NoticeLine {
+        id: notice
+        objectName: "notice"
+        anchors.horizontalCenter: parent.horizontalCenter
+        anchors.top: parent.top
+        anchors.topMargin: 8
     }
 
     AppChooserDialog {

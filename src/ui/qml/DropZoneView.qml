@@ -14,6 +14,8 @@ Item {
 
     // A dropped application bundle's location.
     signal dropApp(url bundleURL)
+    // Several items were dropped; only the first is taken.
+    signal droppedSeveral(url takenURL)
     // The user asked to choose an application.
     signal selectApp()
 
@@ -29,6 +31,8 @@ Item {
         const bundle = DroppedItemDecoder.appBundleURL(urls[0])
         if (bundle.toString() !== "")
             Qt.callLater(zone.dropApp, bundle)
+        if (urls.length > 1)
+            zone.droppedSeveral(urls[0])
         return true
     }
 

@@ -18,8 +18,9 @@ Window {
     // Window shortcuts act only while no prompt holds the keyboard.
     readonly property bool shortcutsEnabled: !content.promptOpen
 
+    // Under a window manager the window starts taller, so a banner leaves room for the rows.
     width: 620
-    height: 460
+    height: Host.drawsOwnTitleBar ? 460 : 600
     minimumWidth: 620
     minimumHeight: 460
     maximumWidth: Host.drawsOwnTitleBar ? minimumWidth : 16777215

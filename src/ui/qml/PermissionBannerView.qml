@@ -16,6 +16,8 @@ Item {
     signal openSettings()
 
     readonly property int folderCount: folders.length
+    // The list names this many; the rest are counted.
+    readonly property int listedCount: 4
     readonly property string title: Host.asksForFullDiskAccess
         ? qsTr("Some folders were restricted.")
         : qsTr("Some folders could not be read.")
@@ -117,7 +119,7 @@ Item {
 
         Repeater {
             objectName: "bannerFolderList"
-            model: banner.listShown ? banner.folders.slice(0, 6) : []
+            model: banner.listShown ? banner.folders.slice(0, banner.listedCount) : []
             ElidedText {
                 required property string modelData
                 objectName: "bannerFolder"
@@ -131,8 +133,8 @@ Item {
         }
         Text {
             Layout.leftMargin: 34
-            visible: banner.listShown && banner.folderCount > 6
-            text: qsTr("and %n more", "", banner.folderCount - 6)
+            visible: banner.listShown && banner.folderCount > banner.listedCount
+            text: qsTr("and %n more", "", banner.folderCount - banner.listedCount)
             font.pixelSize: 11
             color: Appearance.secondary
         }

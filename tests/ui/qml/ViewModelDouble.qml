@@ -30,6 +30,7 @@ QtObject {
     function scanForLeftovers(isUserInitiated) { record("scanForLeftovers " + isUserInitiated) }
     function toggleSelectAll() { record("toggleSelectAll") }
     function requestDeletion() { record("requestDeletion") }
+    function handleDroppedApp(url) { record("handleDroppedApp " + url) }
     function resetSelection() { record("resetSelection") }
 
     // Fills the list with n selected rows.
