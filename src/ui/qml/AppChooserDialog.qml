@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
@@ -19,7 +20,7 @@ Dialog {
                                             && isBundle(folders.get(list.currentIndex, "fileName"))
 
     function localPath(folderURL) {
-        const text = folderURL.toString()
+        const text = String(folderURL)
         return decodeURIComponent(text.startsWith("file://") ? text.substring(7) : text)
     }
 
@@ -54,7 +55,7 @@ Dialog {
     }
 
     function goUp() {
-        if (folders.parentFolder.toString() !== "")
+        if (String(folders.parentFolder) !== "")
             openFolder(folders.parentFolder)
     }
 
@@ -86,7 +87,8 @@ Dialog {
         sortCaseSensitive: false
     }
 
-    contentItem: ColumnLayout {
+    ColumnLayout {
+        anchors.fill: parent
         spacing: 10
 
         Text {

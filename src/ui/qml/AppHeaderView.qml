@@ -18,7 +18,8 @@ RowLayout {
         Image {
             anchors.fill: parent
             source: header.app.appPath ? "image://bundleicon/" + encodeURIComponent(header.app.appPath) : ""
-            sourceSize: Qt.size(88, 88)
+            sourceSize.width: 88
+            sourceSize.height: 88
             fillMode: Image.PreserveAspectFit
             smooth: true
             mipmap: true

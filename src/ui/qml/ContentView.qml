@@ -36,7 +36,7 @@ Item {
                                        || permissionPrompt.visible || errorAlert.visible
 
     // Where the keyboard goes when a panel appears: the list of found items or "Done".
-    onPanelChanged: Qt.callLater(focusPanel)
+    onPanelChanged: focusPanel()
     function focusPanel() {
         if (panel === "results")
             results.focusList()

@@ -1,6 +1,5 @@
 import QtQuick
 import QtQuick.Controls
-import Tidewell
 
 // One line of text cut off at its end; when it is cut, hovering shows the whole text.
 Text {

@@ -8,7 +8,8 @@ Image {
     readonly property string iconKey: IconKeys.keyForPath(path)
 
     source: "image://fileicon/" + iconKey
-    sourceSize: Qt.size(18, 18)
+    sourceSize.width: 18
+    sourceSize.height: 18
     fillMode: Image.Stretch
     smooth: true
     mipmap: true

@@ -17,11 +17,11 @@ T.Button {
 
     readonly property bool isPrimary: role === "primary"
     readonly property real horizontalInset: compact ? 11 : 14
-    readonly property real plateWidth: labelText.implicitWidth + 2 * horizontalInset
+    readonly property real plateWidth: contentItem.implicitWidth + 2 * horizontalInset
     readonly property real plateRadius: compact ? 9 : 11
 
     implicitWidth: Math.max(frameWidth, plateWidth)
-    implicitHeight: labelText.implicitHeight + topPadding + bottomPadding
+    implicitHeight: contentItem.implicitHeight + topPadding + bottomPadding
     leftInset: fillsFrame ? 0 : Math.max(0, (width - plateWidth) / 2)
     rightInset: leftInset
     leftPadding: leftInset + horizontalInset
@@ -39,7 +39,6 @@ T.Button {
     Behavior on scale { NumberAnimation { duration: 120; easing.type: Easing.OutQuad } }
 
     contentItem: Text {
-        id: labelText
         text: control.text
         font.pixelSize: control.compact ? 12 : 13
         font.weight: Font.DemiBold

@@ -47,7 +47,7 @@ Window {
         viewModel: mainWindow.viewModel
         permissionManager: mainWindow.permissionManager
         preferences: mainWindow.preferences
-        Component.onCompleted: Qt.callLater(focusPanel)
+        Component.onCompleted: focusPanel()
     }
 
     AppWindowChrome {
@@ -58,7 +58,7 @@ Window {
     }
 
     Shortcut {
-        sequence: StandardKey.Open
+        sequence: "Ctrl+O"
         enabled: mainWindow.shortcutsEnabled && content.panel === "empty"
         onActivated: content.chooseApp()
     }
@@ -68,7 +68,7 @@ Window {
         onActivated: mainWindow.openSettings()
     }
     Shortcut {
-        sequence: StandardKey.SelectAll
+        sequence: "Ctrl+A"
         enabled: mainWindow.shortcutsEnabled && content.panel === "results"
                  && !mainWindow.viewModel.isAllSelected
         onActivated: mainWindow.viewModel.toggleSelectAll()

@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
@@ -220,28 +221,28 @@ ColumnLayout {
                     currentIndex: 0
                     Accessible.role: Accessible.List
                     Accessible.name: qsTr("Found items")
-                    Keys.onSpacePressed: if (currentItem) currentItem.row.toggleSelection()
-                    Keys.onMenuPressed: if (currentItem) currentItem.row.openContextMenu()
-                    Keys.onPressed: (event) => {
-                        if (currentItem && event.key === Qt.Key_F10
-                                && (event.modifiers & Qt.ShiftModifier)) {
-                            currentItem.row.openContextMenu()
-                            event.accepted = true
-                        }
-                    }
 
                     delegate: Column {
                         id: entry
                         required property var model
                         required property int index
-                        readonly property alias row: rowView
                         width: fileList.width
+                        // The current row holds the list's keyboard focus.
+                        focus: true
+                        Keys.onSpacePressed: rowView.toggleSelection()
+                        Keys.onMenuPressed: rowView.openContextMenu()
+                        Keys.onPressed: (event) => {
+                            if (event.key === Qt.Key_F10 && (event.modifiers & Qt.ShiftModifier)) {
+                                rowView.openContextMenu()
+                                event.accepted = true
+                            }
+                        }
 
                         FileRowView {
                             id: rowView
                             width: parent.width
                             file: entry.model
-                            showsFocus: entry.ListView.isCurrentItem && fileList.activeFocus
+                            showsFocus: entry.activeFocus
                             checkboxColumnWidth: panel.columns.checkbox
                             iconColumnWidth: panel.columns.icon
                             fileColumnWidth: panel.columns.file

@@ -41,10 +41,14 @@ Window {
         objectName: "settingsLoader"
         anchors.fill: parent
         active: false
-        sourceComponent: SettingsView {
-            preferences: settingsWindow.preferences
-        }
-        onLoaded: item.forceActiveFocus()
+        sourceComponent: SettingsView {}
+        focus: true
+    }
+    Binding {
+        target: page.item
+        property: "preferences"
+        value: settingsWindow.preferences
+        when: page.item !== null
     }
 
     Shortcut {
