@@ -6,9 +6,9 @@ import Tidewell
 Item {
     id: root
 
-    property var viewModel
-    property var permissionManager
-    property var preferences
+    required property var viewModel
+    required property var permissionManager
+    required property var preferences
 
     readonly property real outerPadding: 16
     readonly property real titleBarHeight: 36
@@ -30,6 +30,8 @@ Item {
     function chooseApp() {
         appChooser.openIn(DesktopIntegration.appChooserStartFolder())
     }
+
+    readonly property bool removeEnabled: results.removeEnabled
 
     // Whether a prompt or the chooser holds the keyboard, so window shortcuts stay quiet.
     readonly property bool promptOpen: appChooser.visible || deleteConfirmation.visible
@@ -156,7 +158,9 @@ Item {
                   { text: qsTr("Remove"), role: "destructive" }]
         // The totals are taken when the prompt opens, so they include the held bundle then.
         onAboutToShow: {
-            titleText = qsTr("Move %1 selected items to Trash?").arg(root.viewModel.selectedCount)
+            const count = root.viewModel.selectedCount
+            titleText = count === 1 ? qsTr("Move %n selected item to Trash?", "", 1)
+                                    : qsTr("Move %n selected items to Trash?", "", count)
             messageText = qsTr("Total selected size: %1")
                 .arg(ByteFormatter.string(root.viewModel.selectedSize))
         }

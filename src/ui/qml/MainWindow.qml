@@ -8,9 +8,9 @@ import Tidewell
 Window {
     id: mainWindow
 
-    property var viewModel
-    property var permissionManager
-    property var preferences
+    required property CleanerViewModel viewModel
+    required property PermissionManager permissionManager
+    required property PreferenceStore preferences
 
     readonly property alias contentView: content
     readonly property alias settingsWindow: settings
@@ -76,8 +76,7 @@ Window {
     Shortcut {
         sequence: "Delete"
         enabled: mainWindow.shortcutsEnabled && content.panel === "results"
-                 && mainWindow.viewModel.selectedCount > 0 && !mainWindow.viewModel.isScanning
-                 && !mainWindow.viewModel.isDeleting
+                 && content.removeEnabled
         onActivated: mainWindow.viewModel.requestDeletion()
     }
 

@@ -9,8 +9,8 @@ import Tidewell
 ColumnLayout {
     id: panel
 
-    property var viewModel
-    property var permissionManager
+    required property var viewModel
+    required property var permissionManager
     property bool showCategoryDashboard: true
     // Column measurements shared by the list header and the rows.
     property var columns: ({ checkbox: 24, icon: 28, file: 192, path: 198, size: 74,

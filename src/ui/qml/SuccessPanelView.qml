@@ -9,7 +9,7 @@ import Tidewell
 Item {
     id: success
 
-    property var viewModel
+    required property var viewModel
 
     readonly property var failures: viewModel.lastFailures
     readonly property bool hasFailures: failures.length > 0
