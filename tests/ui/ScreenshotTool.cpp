@@ -17,6 +17,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QQuickItem>
@@ -270,6 +271,12 @@ private:
 
         auto* settings = scene.window->property("settingsWindow").value<QQuickWindow*>();
         QMetaObject::invokeMethod(settings, "present");
+        // Tab moves the keyboard into the page, so the focus ring shows on the first switch.
+        settle(300);
+        for (int step = 0; step < 3; ++step) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+            QGuiApplication::sendEvent(settings, &press);
+        }
         shoot(settings, QStringLiteral("12-settings-general"));
         QObject* loader = settings->findChild<QObject*>(QStringLiteral("settingsLoader"));
         QObject* page = loader ? loader->property("item").value<QObject*>() : nullptr;

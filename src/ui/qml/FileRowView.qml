@@ -14,6 +14,14 @@ Item {
     property var file
     // The row is the list's current one while the list has the keyboard focus.
     property bool showsFocus: false
+    // What the row shows. A removed row's entry goes away before the row does, so every read
+    // tolerates a missing entry.
+    readonly property string fileName: row?.file?.fileName ?? ""
+    readonly property string parentPath: row?.file?.parentPath ?? ""
+    readonly property string path: row?.file?.path ?? ""
+    readonly property string category: row?.file?.category ?? ""
+    readonly property double sizeInBytes: row?.file?.sizeInBytes ?? 0
+    readonly property bool isSelected: row?.file?.isSelected ?? false
     // Shows a path in the file manager.
     property var revealer: DesktopIntegration
 
@@ -38,12 +46,12 @@ Item {
     height: rowHeight
 
     Accessible.role: Accessible.CheckBox
-    Accessible.name: qsTr("%1, %2, %3, %4").arg(file.fileName)
-        .arg(ByteFormatter.string(file.sizeInBytes)).arg(file.category)
-        .arg(file.isSelected ? qsTr("selected") : qsTr("not selected"))
-    Accessible.description: file.path
+    Accessible.name: qsTr("%1, %2, %3, %4").arg(row.fileName)
+        .arg(ByteFormatter.string(row.sizeInBytes)).arg(row.category)
+        .arg(row.isSelected ? qsTr("selected") : qsTr("not selected"))
+    Accessible.description: row.path
     Accessible.checkable: true
-    Accessible.checked: file.isSelected
+    Accessible.checked: row.isSelected
     Accessible.onToggleAction: toggleSelection()
     Accessible.onPressAction: toggleSelection()
 
@@ -79,7 +87,7 @@ Item {
                 objectName: "rowCheckbox"
                 anchors.centerIn: parent
                 Accessible.ignored: true
-                selectionState: row.file.isSelected ? "on" : "off"
+                selectionState: row.isSelected ? "on" : "off"
                 onClicked: row.toggleSelection()
             }
         }
@@ -90,14 +98,14 @@ Item {
                 anchors.verticalCenter: parent.verticalCenter
                 width: 18
                 height: 18
-                path: row.file.path
+                path: row.path
             }
         }
         ElidedText {
             objectName: "rowFileName"
             width: row.fileColumnWidth
             anchors.verticalCenter: parent.verticalCenter
-            text: row.file.fileName
+            text: row.fileName
             font.pixelSize: 13
             font.weight: Font.DemiBold
             color: Appearance.primary
@@ -106,14 +114,14 @@ Item {
             objectName: "rowParentPath"
             width: row.pathColumnWidth
             anchors.verticalCenter: parent.verticalCenter
-            text: row.file.parentPath
+            text: row.parentPath
             font.pixelSize: 12
             color: Appearance.secondary
         }
         Text {
             width: row.sizeColumnWidth
             anchors.verticalCenter: parent.verticalCenter
-            text: ByteFormatter.string(row.file.sizeInBytes)
+            text: ByteFormatter.string(row.sizeInBytes)
             font.pixelSize: 12
             font.weight: Font.Medium
             color: Appearance.secondary
