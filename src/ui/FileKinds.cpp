@@ -27,7 +27,9 @@ QVariant FileKinds::isFolder(const QString& path) {
         m_pending.remove(path);
         m_known.insert(path, folder);
         ++m_answers;
-        emit answersChanged();
+        // A lookup that finished before its continuation was attached lands here while a view
+        // is still inside isFolder(); telling views later keeps their bindings out of a loop.
+        QMetaObject::invokeMethod(this, &FileKinds::answersChanged, Qt::QueuedConnection);
     });
     return {};
 }
