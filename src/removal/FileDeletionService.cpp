@@ -46,8 +46,15 @@ QString FileDeletionService::failureReason(const FileOperationResult& removal) {
     switch (removal.errorCode) {
     case NoWritePermissionError:
     case NoReadPermissionError:
+#ifdef Q_OS_MACOS
         return text(QT_TRANSLATE_NOOP("FileDeletionService",
                                       "Permission denied. Grant Full Disk Access and try again."));
+#else
+        // Linux has no Full Disk Access: the folder's own permissions decide.
+        return text(QT_TRANSLATE_NOOP(
+            "FileDeletionService",
+            "Permission denied. Check the permissions of the folder that holds it."));
+#endif
     case NoSuchFileError:
         return text(QT_TRANSLATE_NOOP("FileDeletionService", "File no longer exists."));
     default:

@@ -57,7 +57,8 @@ CleanerViewModel::CleanerViewModel(std::shared_ptr<LeftoverScanning> scanner,
 
 CleanerViewModel::CleanerViewModel(Collaborators collaborators, QObject* parent)
     : QObject(parent), m_files(new FileListModel(this)), m_statusMessage(tr("Drop your apps here")),
-      m_activeScanID(QUuid::createUuid()), m_activeSizeTaskID(QUuid::createUuid()) {
+      m_activeScanID(QUuid::createUuid()), m_activeSizeTaskID(QUuid::createUuid()),
+      m_activeDeletionID(QUuid::createUuid()) {
     collaborators = withDefaults(std::move(collaborators));
     m_scanner = std::move(collaborators.scanner);
     m_deletion = std::move(collaborators.deletion);
@@ -167,6 +168,22 @@ void CleanerViewModel::reportError(const QString& message) {
     setShowErrorAlert(true);
 }
 
+void CleanerViewModel::setUnreadableFolders(const QStringList& folders) {
+    m_unreadableFolders = folders;
+    emit unreadableFoldersChanged();
+}
+
+void CleanerViewModel::setLastFailures(const QList<DeletionFailure>& failures) {
+    m_lastFailures.clear();
+    for (const DeletionFailure& failure : failures) {
+        const QString path = standardizedPath(failure.url);
+        m_lastFailures.append(QVariantMap{{QStringLiteral("path"), path},
+                                          {QStringLiteral("fileName"), QFileInfo(path).fileName()},
+                                          {QStringLiteral("reason"), failure.reason}});
+    }
+    emit lastFailuresChanged();
+}
+
 // MARK: derived values
 
 QList<ScannedFile> CleanerViewModel::selectedFiles() const {
@@ -236,8 +253,10 @@ void CleanerViewModel::takeIn(const AppDescriptor::Result& result) {
     const AppDescriptor& app = std::get<AppDescriptor>(result);
     abandonScan();
     setDroppedApp(app);
+    m_activeDeletionID = QUuid::createUuid();
     setFileList({});
     m_permissions->setPermissionDeniedPaths({});
+    setUnreadableFolders({});
     setDroppedAppSizeInBytes(0);
     triggerAppSizeEstimation(app.appURL);
     if (m_preferences->boolValue(AppPreferences::autoScanAfterDroppingApp)) {
@@ -274,6 +293,7 @@ void CleanerViewModel::scanForLeftovers(bool isUserInitiated) {
     setIsScanning(true);
     setFileList({});
     m_permissions->setPermissionDeniedPaths({});
+    setUnreadableFolders({});
     setStatusMessage(tr("Scanning library folders..."));
     abandonScan();
     const QUuid scanID = QUuid::createUuid();
@@ -304,6 +324,7 @@ void CleanerViewModel::applyScanReport(const QUuid& scanID, const ScanReport& re
     setFileList(report.matches);
     m_permissions->setPermissionDeniedPaths(accessGranted ? QStringList{}
                                                           : report.permissionDeniedPaths);
+    setUnreadableFolders(report.permissionDeniedPaths);
     setIsScanning(false);
     m_permissions->applyPromptDecision(!report.permissionDeniedPaths.isEmpty());
     if (report.matches.isEmpty())
@@ -341,14 +362,19 @@ void CleanerViewModel::deleteSelectedFiles() {
         return;
     setIsDeleting(true);
     setStatusMessage(tr("Moving selected files to Trash..."));
-    // A removal is never stale: whatever happened meanwhile, its outcome is reported.
-    m_deletion->deleteItems(urls).then(this, [this, count, bytes](const DeletionReport& report) {
-        applyDeletionReport(report, count, bytes);
-    });
+    const QUuid deletionID = QUuid::createUuid();
+    m_activeDeletionID = deletionID;
+    m_deletion->deleteItems(urls).then(
+        this, [this, deletionID, count, bytes](const DeletionReport& report) {
+            applyDeletionReport(deletionID, report, count, bytes);
+        });
 }
 
-void CleanerViewModel::applyDeletionReport(const DeletionReport& report, qint64 count,
-                                           qint64 bytes) {
+void CleanerViewModel::applyDeletionReport(const QUuid& deletionID, const DeletionReport& report,
+                                           qint64 count, qint64 bytes) {
+    // After a reset or another app the outcome no longer belongs to what the window shows.
+    if (deletionID != m_activeDeletionID)
+        return;
     QSet<QString> removedPaths;
     for (const QUrl& url : report.deleted)
         removedPaths.insert(standardizedPath(url));
@@ -362,19 +388,17 @@ void CleanerViewModel::applyDeletionReport(const DeletionReport& report, qint64 
     setIsDeleting(false);
 
     const qint64 deletedCount = report.deleted.size();
+    setLastFailures(report.failures);
     if (report.failures.isEmpty()) {
         setStatusMessage(tr("Moved %n items to Trash.", "", int(deletedCount)));
         setLastDeletedCount(count);
         setLastReclaimedSize(bytes);
-        setShowSuccessState(true);
-        return;
+    } else {
+        // The outcome panel lists every item left in place with its reason.
+        setStatusMessage(tr("Deleted %n items. Some files failed.", "", int(deletedCount)));
+        setLastDeletedCount(deletedCount);
+        setLastReclaimedSize(reclaimed);
     }
-    setStatusMessage(tr("Deleted %n items. Some files failed.", "", int(deletedCount)));
-    reportError(report.failures.first().reason);
-    if (report.deleted.isEmpty())
-        return;
-    setLastDeletedCount(deletedCount);
-    setLastReclaimedSize(reclaimed);
     setShowSuccessState(true);
 }
 
@@ -401,6 +425,7 @@ void CleanerViewModel::resetSelection() {
     m_activeIntakeID = QUuid::createUuid();
     m_activeScanID = QUuid::createUuid();
     m_activeSizeTaskID = QUuid::createUuid();
+    m_activeDeletionID = QUuid::createUuid();
     setDroppedApp(std::nullopt);
     setDroppedAppSizeInBytes(0);
     setFileList({});
@@ -412,6 +437,8 @@ void CleanerViewModel::resetSelection() {
     setShowSuccessState(false);
     setLastDeletedCount(0);
     setLastReclaimedSize(0);
+    setUnreadableFolders({});
+    setLastFailures({});
     setStatusMessage(tr("Drop your apps here"));
 }
 

@@ -8,6 +8,7 @@
 #include <QFuture>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 #include <QUuid>
 #include <QVariantList>
@@ -23,6 +24,7 @@ class FileDeleting;
 class LeftoverScanning;
 class PermissionManager;
 class PreferenceStore;
+struct DeletionFailure;
 struct DeletionReport;
 
 // The state of the main window and the operations of one cleaning session: taking in a
@@ -58,6 +60,8 @@ class CleanerViewModel : public QObject {
     Q_PROPERTY(
         QVariantList categoryBreakdown READ categoryBreakdown NOTIFY categoryBreakdownChanged)
     Q_PROPERTY(QString appSizeText READ appSizeText NOTIFY appSizeTextChanged)
+    Q_PROPERTY(QStringList unreadableFolders READ unreadableFolders NOTIFY unreadableFoldersChanged)
+    Q_PROPERTY(QVariantList lastFailures READ lastFailures NOTIFY lastFailuresChanged)
 
 public:
     // Starts the size estimate of a bundle; the future delivers its on-disk size in bytes.
@@ -101,6 +105,10 @@ public:
     bool showSuccessState() const { return m_showSuccessState; }
     qint64 lastDeletedCount() const { return m_lastDeletedCount; }
     qint64 lastReclaimedSize() const { return m_lastReclaimedSize; }
+    // Every folder the last scan could not read, whatever the permission state.
+    QStringList unreadableFolders() const { return m_unreadableFolders; }
+    // The items the last removal left in place: {path, fileName, reason} each.
+    QVariantList lastFailures() const { return m_lastFailures; }
 
     // Derived values, computed on every read.
     QList<ScannedFile> selectedFiles() const;
@@ -142,6 +150,8 @@ signals:
     void isAnySelectedChanged();
     void categoryBreakdownChanged();
     void appSizeTextChanged();
+    void unreadableFoldersChanged();
+    void lastFailuresChanged();
 
 private:
     void setDroppedApp(const std::optional<AppDescriptor>& app);
@@ -155,6 +165,8 @@ private:
     void setLastDeletedCount(qint64 count);
     void setLastReclaimedSize(qint64 size);
     void reportError(const QString& message);
+    void setUnreadableFolders(const QStringList& folders);
+    void setLastFailures(const QList<DeletionFailure>& failures);
 
     void notifySelectionTotals();
     void takeIn(const AppDescriptor::Result& result);
@@ -163,7 +175,8 @@ private:
     void applyScanReport(const QUuid& scanID, const ScanReport& report, bool accessGranted);
     // Tells the running scan, if any, that its result is no longer wanted.
     void abandonScan();
-    void applyDeletionReport(const DeletionReport& report, qint64 count, qint64 bytes);
+    void applyDeletionReport(const QUuid& deletionID, const DeletionReport& report, qint64 count,
+                             qint64 bytes);
     qint64 reclaimedSize(const DeletionReport& report) const;
 
     std::shared_ptr<LeftoverScanning> m_scanner;
@@ -187,11 +200,14 @@ private:
     bool m_showSuccessState = false;
     qint64 m_lastDeletedCount = 0;
     qint64 m_lastReclaimedSize = 0;
+    QStringList m_unreadableFolders;
+    QVariantList m_lastFailures;
 
     QUuid m_activeScanID;
     QFuture<ScanReport> m_activeScan;
     QUuid m_activeSizeTaskID;
     QUuid m_activeIntakeID;
+    QUuid m_activeDeletionID;
 };
 
 } // namespace tidewell

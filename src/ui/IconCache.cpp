@@ -49,13 +49,12 @@ QString IconCache::extensionOfPath(const QString& path) {
     return name.mid(dot + 1).toLower();
 }
 
+// Plain folders share one icon; a bundle is a folder too but is drawn by its kind.
 QString IconCache::keyFor(const QString& extension, bool isFolder) {
-    return (isFolder ? folderPrefix : filePrefix) + extension.toLower();
-}
-
-QString IconCache::keyForPath(const QString& path) {
-    const QString extension = extensionOfPath(path);
-    return keyFor(extension, extension.isEmpty());
+    const QString lowerExtension = extension.toLower();
+    if (isFolder && !isBundleExtension(lowerExtension))
+        return folderPrefix;
+    return filePrefix + lowerExtension;
 }
 
 std::optional<QPixmap> IconCache::get(const QString& extension, bool isFolder) const {

@@ -8,8 +8,8 @@
 
 namespace tidewell {
 
-// One file-type icon per (folder flag, lower-case extension) for the life of the process, so
-// that a long list asks the icon theme for each kind of item once. Main thread only.
+// One file-type icon per kind of item (plain folder, or lower-case extension) for the life of
+// the process, so that a long list asks the icon theme for each kind once. Main thread only.
 class IconCache {
 public:
     // Edge of the icons in device-independent pixels.
@@ -20,9 +20,8 @@ public:
     // Lower-case extension of a path's last component; empty without a dot (a leading dot
     // alone does not start an extension).
     static QString extensionOfPath(const QString& path);
-    // "dir:" for an item without extension, else "file:" + its extension.
+    // "dir:" for a plain folder, else "file:" + the lower-case extension (bundles included).
     static QString keyFor(const QString& extension, bool isFolder);
-    static QString keyForPath(const QString& path);
 
     std::optional<QPixmap> get(const QString& extension, bool isFolder) const;
     void set(const QPixmap& icon, const QString& extension, bool isFolder);

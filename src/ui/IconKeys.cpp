@@ -4,8 +4,8 @@
 
 namespace tidewell {
 
-QString IconKeys::keyForPath(const QString& path) const {
-    return IconCache::keyForPath(path);
+QString IconKeys::keyFor(const QString& path, bool isFolder) const {
+    return IconCache::keyFor(IconCache::extensionOfPath(path), isFolder);
 }
 
 } // namespace tidewell

@@ -6,7 +6,7 @@
 
 namespace tidewell {
 
-// The icon-cache key of a path, for the icon views.
+// The icon-cache key of an item, for the icon views.
 class IconKeys : public QObject {
     Q_OBJECT
     QML_ELEMENT
@@ -14,7 +14,8 @@ class IconKeys : public QObject {
 
 public:
     using QObject::QObject;
-    Q_INVOKABLE QString keyForPath(const QString& path) const;
+    // The extension of the path picks the file type; folders share one icon.
+    Q_INVOKABLE QString keyFor(const QString& path, bool isFolder) const;
 };
 
 } // namespace tidewell

@@ -3,7 +3,10 @@
 #include "BundleIconProvider.h"
 #include "DesktopIntegration.h"
 #include "FileIconProvider.h"
+#include "WindowOptions.h"
 #include "platform/FileSystem.h"
+#include "scanner/DefaultSpotlightService.h"
+#include "scanner/LeftoverScannerService.h"
 #include "session/AppPreferences.h"
 #include "session/CleanerViewModel.h"
 #include "session/PreferenceStore.h"
@@ -16,9 +19,36 @@
 #include <QQuickStyle>
 #include <QStandardPaths>
 
+#include <cstdio>
+
 namespace tidewell {
 
+namespace {
+
+QStringList argumentList(int argc, char** argv) {
+    QStringList arguments;
+    for (int index = 0; index < argc; ++index)
+        arguments.append(QString::fromLocal8Bit(argv[index]));
+    return arguments;
+}
+
+// Prints what the command line asked for instead of the window and returns its exit code.
+int exitWith(const WindowOptions::Exit& exit) {
+    std::fprintf(exit.toStandardError ? stderr : stdout, "%s\n", qPrintable(exit.text));
+    return exit.code;
+}
+
+} // namespace
+
 int TidewellApp::run(int argc, char** argv) {
+    // Read before the application object exists: --help and --version need no display.
+    const auto parsed = WindowOptions::parse(argumentList(argc, argv));
+    if (const auto* exit = std::get_if<WindowOptions::Exit>(&parsed))
+        return exitWith(*exit);
+    const WindowOptions& options = std::get<WindowOptions>(parsed);
+    if (!options.notice.isEmpty())
+        std::fprintf(stderr, "%s\n", qPrintable(options.notice));
+
     QGuiApplication application(argc, argv);
     Translations::install();
     prepareApplication();
@@ -26,7 +56,10 @@ int TidewellApp::run(int argc, char** argv) {
 
     PermissionManager& permissions = PermissionManager::shared();
     permissions.setSettingsOpener(settingsOpener());
-    CleanerViewModel viewModel;
+    ScanEnvironment environment = LeftoverScannerService::defaultEnvironment();
+    environment.rootPath = options.rootPath;
+    CleanerViewModel viewModel(std::make_shared<LeftoverScannerService>(
+        makeDefaultSpotlightService(), std::move(environment)));
 
     QQmlApplicationEngine engine;
     prepareEngine(engine);
@@ -38,6 +71,8 @@ int TidewellApp::run(int argc, char** argv) {
     engine.load(QUrl(QStringLiteral("qrc:/qt/qml/Tidewell/qml/MainWindow.qml")));
     if (engine.rootObjects().isEmpty())
         return 1;
+    if (!options.bundlePath.isEmpty())
+        viewModel.handleDroppedApp(QUrl::fromLocalFile(options.bundlePath));
     return application.exec();
 }
 
@@ -45,6 +80,9 @@ void TidewellApp::prepareApplication() {
     QGuiApplication::setOrganizationName(QStringLiteral("Tidewell"));
     QGuiApplication::setApplicationName(QStringLiteral("Tidewell"));
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Tidewell"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tidewell.Tidewell"));
+    QGuiApplication::setWindowIcon(
+        QIcon(QStringLiteral(":/qt/qml/Tidewell/assets/AdaptiveAppMark.svg")));
     QQuickStyle::setStyle(QStringLiteral("Basic"));
     // Without a desktop session no icon theme is configured and only the resources are
     // searched; the file-type icons come from the installed Adwaita theme then.

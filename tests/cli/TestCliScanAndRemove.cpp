@@ -158,8 +158,8 @@ void TestCliScanAndRemove::removeReportsItemsThatCouldNotBeRemoved() {
     const CliRun run = CliRun::of(m_remove + QStringList{"--yes"});
 
     QCOMPARE(run.exitCode, 1);
-    QVERIFY2(run.out.contains(stuck.toUtf8() +
-                              "\n    Permission denied. Grant Full Disk Access and try again."),
+    QVERIFY2(run.out.contains(stuck.toUtf8() + "\n    Permission denied. Check the permissions "
+                                               "of the folder that holds it."),
              run.out);
     QVERIFY2(run.out.endsWith("Deleted 3 items. Some files failed.\n"), run.out);
     QVERIFY(QFileInfo::exists(stuck));

@@ -12,7 +12,12 @@
 
 using namespace tidewell;
 
+#ifdef Q_OS_MACOS
 const QString permissionReason = "Permission denied. Grant Full Disk Access and try again.";
+#else
+const QString permissionReason =
+    "Permission denied. Check the permissions of the folder that holds it.";
+#endif
 const QString goneReason = "File no longer exists.";
 const QString protectedReason = "This folder is protected and was not removed.";
 

@@ -5,6 +5,7 @@
 #include "../session/SessionFakes.h"
 #include "FaultInjectingFileSystem.h"
 #include "TestDir.h"
+#include "removal/DeletionReport.h"
 #include "removal/FileDeletionService.h"
 #include "removal/PermissionManager.h"
 #include "scanner/LeftoverScannerService.h"
@@ -16,8 +17,10 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QQmlComponent>
 #include <QQmlEngine>
+#include <QQuickItem>
 #include <QQuickWindow>
 #include <QThread>
 #include <QtQml/qqmlextensionplugin.h>
@@ -185,13 +188,33 @@ private:
         return scene;
     }
 
+    QObject* find(const Scene& scene, const char* name) {
+        QObject* object = scene.window->findChild<QObject*>(QLatin1String(name));
+        require(object, name);
+        return object;
+    }
+
+    // On macOS the prompt for Full Disk Access; elsewhere the banner listing the folders.
     void shootResults() {
         Scene scene = openBlockedResults();
+        require(!scene.viewModel->unreadableFolders().isEmpty(), "unreadable folders");
+#ifdef Q_OS_MACOS
         require(m_blockedPermissions.showPermissionPromptAlert(), "permission prompt");
         shoot(scene.window.get(), QStringLiteral("06-permission-prompt"));
         m_blockedPermissions.setShowPermissionPromptAlert(false);
-        require(m_blockedPermissions.hasPermissionWarning(), "permission banner");
+#else
+        if (QObject* banner = find(scene, "permissionBanner"))
+            banner->setProperty("listShown", true);
+        shoot(scene.window.get(), QStringLiteral("06-banner-folder-list"));
+        if (QObject* banner = find(scene, "permissionBanner"))
+            banner->setProperty("listShown", false);
+#endif
         scene.viewModel->files()->setSelected(1, false);
+        // The keyboard on the second row shows its focus ring.
+        if (auto* list = qobject_cast<QQuickItem*>(find(scene, "fileList"))) {
+            list->forceActiveFocus();
+            list->setProperty("currentIndex", 1);
+        }
         shoot(scene.window.get(), QStringLiteral("07-results"));
 
         scene.viewModel->requestDeletion();
@@ -209,6 +232,8 @@ private:
         removing.viewModel->requestDeletion();
         require(removing.viewModel->isDeleting(), "removing");
         shoot(removing.window.get(), QStringLiteral("09-removing"));
+        // Before the real removal below, which moves the sample's leftovers away.
+        shootPartialFailure();
 
         Scene done = open(realScanner(FileSystem::real()), std::make_shared<FileDeletionService>());
         dropApp(done, m_appPath);
@@ -222,6 +247,32 @@ private:
         m_preferences.setConfirmBeforeRemovingFiles(true);
     }
 
+    // Every other item stays in place: the outcome lists them with their reasons.
+    void shootPartialFailure() {
+        auto deleter = std::make_shared<FakeDeleter>();
+        Scene scene = open(realScanner(FileSystem::real()), deleter);
+        dropApp(scene, m_appPath);
+        require(settle(15000, [&] { return scene.viewModel->files()->count() > 0; }),
+                "results before a partial failure");
+        scene.viewModel->requestDeletion();
+        require(deleter->count() == 1, "removal requested");
+        if (deleter->count() != 1)
+            return;
+        DeletionReport report;
+        const QList<QUrl> urls = deleter->request(0);
+        for (qsizetype index = 0; index < urls.size(); ++index) {
+            if (index % 2 == 0)
+                report.deleted.append(urls.at(index));
+            else
+                report.failures.append(
+                    {QUuid::createUuid(), urls.at(index), QStringLiteral("Permission denied.")});
+        }
+        deleter->finish(0, report);
+        require(settle(5000, [&] { return scene.viewModel->showSuccessState(); }),
+                "partial failure");
+        shoot(scene.window.get(), QStringLiteral("10b-partial-failure"));
+    }
+
     void shootError() {
         Scene scene = open();
         dropApp(scene, QDir(m_home).filePath(QStringLiteral("Library")));
@@ -230,6 +281,12 @@ private:
 
         auto* settings = scene.window->property("settingsWindow").value<QQuickWindow*>();
         QMetaObject::invokeMethod(settings, "present");
+        // Tab moves the keyboard into the page, so the focus ring shows on the first switch.
+        settle(300);
+        for (int step = 0; step < 3; ++step) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+            QGuiApplication::sendEvent(settings, &press);
+        }
         shoot(settings, QStringLiteral("12-settings-general"));
         QObject* loader = settings->findChild<QObject*>(QStringLiteral("settingsLoader"));
         QObject* page = loader ? loader->property("item").value<QObject*>() : nullptr;

@@ -1,7 +1,10 @@
 #include "FaultInjectingFileSystem.h"
 #include "TestDir.h"
+#include "platform/FileSystem.h"
 #include "ui/BundleIconProvider.h"
+#include "ui/FileKinds.h"
 #include "ui/IconCache.h"
+#include "ui/IconKeys.h"
 #include "ui/TidewellApp.h"
 
 #include <QSignalSpy>
@@ -18,26 +21,42 @@ class TestIcons : public QObject {
 private slots:
     void initTestCase() { TidewellApp::prepareApplication(); }
 
-    void keysFollowTheExtension_data() {
+    // The kind comes from the file system, the file type from the extension.
+    void keysFollowTheKindAndExtension_data() {
         QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("isFolder");
         QTest::addColumn<QString>("key");
-        QTest::newRow("property list") << "/home/u/Library/Preferences/Tool.plist"
-                                       << "file:plist";
-        QTest::newRow("upper case extension") << "/x/Tool.PLIST"
-                                              << "file:plist";
-        QTest::newRow("folder") << "/home/u/Library/Application Support/Tool"
-                                << "dir:";
-        QTest::newRow("identifier-named folder") << "/x/Containers/com.example.tool"
-                                                 << "file:tool";
-        QTest::newRow("bundle with slash") << "/Applications/Tool.app/"
-                                           << "file:app";
-        QTest::newRow("hidden name") << "/x/.DS_Store"
-                                     << "dir:";
+        QTest::newRow("property list")
+            << "/u/Library/Preferences/Tool.plist" << false << "file:plist";
+        QTest::newRow("upper case extension") << "/x/Tool.PLIST" << false << "file:plist";
+        QTest::newRow("folder") << "/u/Library/Application Support/Tool" << true << "dir:";
+        QTest::newRow("identifier-named folder")
+            << "/x/Containers/com.example.tool" << true << "dir:";
+        QTest::newRow("file without extension") << "/x/Caches/index" << false << "file:";
+        QTest::newRow("bundle folder") << "/Applications/Tool.app/" << true << "file:app";
+        QTest::newRow("hidden file") << "/x/.DS_Store" << false << "file:";
     }
-    void keysFollowTheExtension() {
+    void keysFollowTheKindAndExtension() {
         QFETCH(QString, path);
+        QFETCH(bool, isFolder);
         QFETCH(QString, key);
-        QCOMPARE(IconCache::keyForPath(path), key);
+        QCOMPARE(IconKeys().keyFor(path, isFolder), key);
+    }
+
+    // The answer arrives later, once per path, and is then known at once.
+    void kindsComeFromTheFileSystem() {
+        TestDir dir;
+        const QString folder = dir.createDirectory("com.example.tool");
+        const QString file = dir.createFile("Caches.plist.d", QByteArray("x"));
+        FileKinds kinds(FileSystem::real());
+        QSignalSpy answers(&kinds, &FileKinds::answersChanged);
+        QVERIFY(!kinds.isFolder(folder).isValid());
+        QVERIFY(!kinds.isFolder(file).isValid());
+        QVERIFY(!kinds.isFolder(folder).isValid()); // asked once, still pending
+        QTRY_COMPARE(answers.size(), 2);
+        QCOMPARE(kinds.isFolder(folder), QVariant(true));
+        QCOMPARE(kinds.isFolder(file), QVariant(false));
+        QCOMPARE(answers.size(), 2);
     }
 
     // The bundle's plist is read and its icon decoded on a worker; the view gets it scaled.
@@ -68,10 +87,15 @@ private slots:
     void looksUpEachKindOnce() {
         IconCache& cache = IconCache::shared();
         const int before = cache.lookupCount();
-        for (const char* path : {"/a/Tool", "/b/Other", "/a/A.plist", "/a/B.PLIST"})
-            QVERIFY(!cache.iconForKey(IconCache::keyForPath(path), 1.0).isNull());
+        for (const auto& [path, isFolder] : {std::pair{"/a/Tool", true},
+                                             {"/b/Other", true},
+                                             {"/a/A.plist", false},
+                                             {"/a/B.PLIST", false}})
+            QVERIFY(!cache.iconForKey(IconKeys().keyFor(path, isFolder), 1.0).isNull());
         QCOMPARE(cache.lookupCount(), before + 2);
-        QVERIFY(cache.get("plist", false).has_value() && !cache.get("plist", true).has_value());
+        // Plain folders share one icon, whatever their names end with.
+        QVERIFY(cache.get("plist", false).has_value() && cache.get("tool", true).has_value());
+        QVERIFY(!cache.get("tool", false).has_value());
     }
 };
 

@@ -1,10 +1,15 @@
 #include "../session/SessionFixture.h"
 #include "ui/TidewellApp.h"
 
+#include "removal/DeletionReport.h"
+
+#include <QAccessible>
+#include <QDirIterator>
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QRegularExpression>
 #include <QTest>
 #include <QtQml/qqmlextensionplugin.h>
 
@@ -13,9 +18,48 @@ Q_IMPORT_QML_PLUGIN(TidewellPlugin)
 using namespace tidewell;
 
 // The main window over a real view model whose scan and removal the test completes: the rows,
-// the header checkbox, the bottom bar and the removal prompt reach the session and follow it.
+// the header checkbox, the bottom bar and the removal prompt reach the session and follow it,
+// by mouse and by keyboard alone.
 class TestMainWindow : public QObject {
     Q_OBJECT
+
+    // The main window over the session; the engine's warnings are collected in m_warnings.
+    std::unique_ptr<QQuickWindow> makeWindow(SessionFixture& session) {
+        QQmlComponent component(&m_engine, QUrl("qrc:/qt/qml/Tidewell/qml/MainWindow.qml"));
+        if (!component.isReady()) {
+            qWarning() << component.errorString();
+            return nullptr;
+        }
+        std::unique_ptr<QQuickWindow> window(
+            qobject_cast<QQuickWindow*>(component.createWithInitialProperties({
+                {"viewModel", QVariant::fromValue<QObject*>(session.model.get())},
+                {"permissionManager", QVariant::fromValue<QObject*>(&session.permissions)},
+                {"preferences", QVariant::fromValue<QObject*>(&session.preferences)},
+            })));
+        if (!window)
+            qWarning() << component.errorString();
+        m_window = window.get();
+        return window;
+    }
+
+    QQuickItem* only(const QString& name) const {
+        const QList<QQuickItem*> items = visibleItems(name);
+        return items.size() == 1 ? items.first() : nullptr;
+    }
+
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) const {
+        QTest::keyClick(m_window, key, modifiers);
+    }
+
+    // Scans two leftovers for the held bundle and waits for their rows.
+    void finishScan(SessionFixture& session) const {
+        session.scanner->finish(
+            session.scanner->count() - 1,
+            {{leftover("/h/Library/Caches/com.harbor.notes", ScanCategory::caches, 100),
+              leftover("/h/Library/Preferences/com.harbor.notes.plist", ScanCategory::preferences,
+                       200)},
+             {}});
+    }
 
     // Visible items of that name in the scene, list delegates included, in tree order.
     QList<QQuickItem*> visibleItems(const QString& name) const {
@@ -43,6 +87,7 @@ class TestMainWindow : public QObject {
 
     QQmlEngine m_engine;
     QQuickWindow* m_window = nullptr; // the window of the running test
+    QList<QQmlError> m_warnings;
 
 private slots:
     void initTestCase() {
@@ -50,27 +95,160 @@ private slots:
         QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
         TidewellApp::prepareApplication();
         TidewellApp::prepareEngine(m_engine);
+        // As under a screen reader: the views create their accessible objects from the start.
+        QAccessible::setActive(true);
+        connect(&m_engine, &QQmlEngine::warnings, this,
+                [this](const QList<QQmlError>& warnings) { m_warnings += warnings; });
+    }
+
+    void init() { m_warnings.clear(); }
+
+    // A QML module the window imports but the machine lacks fails here, not in front of a user.
+    void everyViewCompiles() {
+        QTest::failOnWarning(QRegularExpression(".*"));
+        QDirIterator files(":/qt/qml/Tidewell/qml", {"*.qml"});
+        int count = 0;
+        while (files.hasNext()) {
+            const QString file = files.next();
+            QQmlComponent component(&m_engine, QUrl("qrc" + file));
+            QVERIFY2(!component.isError(), qPrintable(component.errorString()));
+            ++count;
+        }
+        QVERIFY(count > 30);
+    }
+
+    void windowAndPromptsOpenWithoutWarnings() {
+        SessionFixture session;
+        const std::unique_ptr<QQuickWindow> window = makeWindow(session);
+        QVERIFY(window);
+        QVERIFY(QTest::qWaitForWindowExposed(m_window));
+        QObject* content = window->property("contentView").value<QObject*>();
+        QVERIFY(QMetaObject::invokeMethod(content, "chooseApp"));
+        QTRY_VERIFY(only("chooserList"));
+        press(Qt::Key_Escape);
+        QTRY_VERIFY(!only("chooserList"));
+        QVERIFY(QMetaObject::invokeMethod(window.get(), "openSettings"));
+        auto* settings = window->property("settingsWindow").value<QQuickWindow*>();
+        QVERIFY(QTest::qWaitForWindowExposed(settings));
+        settings->close();
+        session.takeInHarborNotes(5000);
+        finishScan(session);
+        QTRY_COMPARE(visibleItems("fileRow").size(), 2);
+        for (const QQmlError& warning : std::as_const(m_warnings))
+            qWarning() << warning.toString();
+        QVERIFY(m_warnings.isEmpty());
+    }
+
+    // The chooser treats a bundle as an item: Return chooses it, a plain folder is entered.
+    void chooserPicksABundleWithTheKeyboard() {
+        SessionFixture session;
+        const QString apps = session.dir.createDirectory("Apps");
+        session.dir.createDirectory("Apps/Archive");
+        const QString bundle = session.dir.createAppBundle(
+            "Apps/Harbor Notes.app", {{"CFBundleIdentifier", "com.harbor.notes"}});
+        const std::unique_ptr<QQuickWindow> window = makeWindow(session);
+        QVERIFY(QTest::qWaitForWindowExposed(m_window));
+        QObject* chooser = window->findChild<QObject*>("appChooser");
+        QVERIFY(QMetaObject::invokeMethod(chooser, "openIn",
+                                          Q_ARG(QVariant, QUrl::fromLocalFile(apps))));
+        QTRY_COMPARE(visibleItems("chooserRow").size(), 2);
+        QCOMPARE(only("chooserFolder")->property("text").toString(), apps);
+        press(Qt::Key_Return); // "Archive" comes first and is entered
+        QTRY_COMPARE(chooser->property("folder").toUrl().toLocalFile(), apps + "/Archive");
+        press(Qt::Key_Backspace);
+        QTRY_COMPARE(visibleItems("chooserRow").size(), 2);
+        press(Qt::Key_Down);
+        QTRY_COMPARE(chooser->property("currentIsBundle").toBool(), true);
+        press(Qt::Key_Return);
+        QTRY_VERIFY(session.model->hasDroppedApp());
+        QCOMPARE(session.model->droppedApp()["appPath"].toString(), bundle);
+        QTRY_VERIFY(!only("chooserList"));
+    }
+
+    // Deselect, select all, remove through the confirmation and finish, all without a mouse;
+    // the outcome names the item that stayed.
+    void keyboardOnlySession() {
+        SessionFixture session({.autoScan = true, .confirmBeforeRemoving = true});
+        const std::unique_ptr<QQuickWindow> window = makeWindow(session);
+        window->requestActivate();
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+        session.takeInHarborNotes(5000);
+        finishScan(session);
+        QTRY_COMPARE(visibleItems("fileRow").size(), 2);
+        QTRY_VERIFY(only("fileList")->hasActiveFocus());
+        press(Qt::Key_Space);
+        QCOMPARE(session.model->selectedCount(), 2);
+        press(Qt::Key_A, Qt::ControlModifier);
+        QVERIFY(session.model->isAllSelected());
+        press(Qt::Key_Down);
+        press(Qt::Key_Space);
+        QCOMPARE(session.model->selectedCount(), 2);
+
+        press(Qt::Key_Delete);
+        QTRY_VERIFY(only("alertTitle"));
+        press(Qt::Key_Escape);
+        QTRY_VERIFY(!session.model->showDeleteConfirmation());
+        QCOMPARE(session.deleter->count(), 0);
+        press(Qt::Key_Delete);
+        QTRY_VERIFY(only("alertTitle"));
+        press(Qt::Key_Return);
+        QTRY_COMPARE(session.deleter->count(), 1);
+
+        const QList<QUrl> requested = session.deleter->request(0);
+        session.deleter->finish(
+            0, {{requested.last()}, {{QUuid::createUuid(), requested.first(), "It is in use."}}});
+        QTRY_VERIFY(only("failureRow"));
+        QCOMPARE(only("failureReason")->property("text").toString(), u"It is in use.");
+        QCOMPARE(only("successCountText")->property("text").toString(),
+                 u"Successfully moved 1 item to the Trash.");
+        QTRY_VERIFY(only("doneButton")->hasActiveFocus());
+        press(Qt::Key_Return);
+        QTRY_VERIFY(!session.model->hasDroppedApp());
+    }
+
+    void settingsOpenAndCloseWithTheKeyboard() {
+        SessionFixture session;
+        const std::unique_ptr<QQuickWindow> window = makeWindow(session);
+        window->requestActivate();
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+        press(Qt::Key_Comma, Qt::ControlModifier);
+        auto* settings = window->property("settingsWindow").value<QQuickWindow*>();
+        QTRY_VERIFY(settings->isVisible());
+        QVERIFY(QTest::qWaitForWindowActive(settings));
+        QTest::keyClick(settings, Qt::Key_Escape);
+        QTRY_VERIFY(!settings->isVisible());
+    }
+
+    // What a screen reader hears of a row and of the header checkbox.
+    void rowsSpeakTheirNameAndState() {
+        SessionFixture session;
+        const std::unique_ptr<QQuickWindow> window = makeWindow(session);
+        QVERIFY(QTest::qWaitForWindowExposed(m_window));
+        session.takeInHarborNotes(5000);
+        session.scanner->finish(
+            0, {{leftover("/h/Library/Caches/com.harbor.notes", ScanCategory::caches, 100, false)},
+                {}});
+        QTRY_COMPARE(visibleItems("fileRow").size(), 1);
+        QAccessibleInterface* row = QAccessible::queryAccessibleInterface(only("fileRow"));
+        QVERIFY(row);
+        QCOMPARE(row->role(), QAccessible::CheckBox);
+        QCOMPARE(row->text(QAccessible::Name),
+                 u"com.harbor.notes, 100 bytes, Caches, not selected");
+        QVERIFY(row->state().checkable && !row->state().checked);
+        QAccessibleInterface* all =
+            QAccessible::queryAccessibleInterface(only("selectAllCheckbox"));
+        QCOMPARE(all->role(), QAccessible::CheckBox);
+        QCOMPARE(all->text(QAccessible::Name), u"Select all");
     }
 
     void selectionAndRemovalReachTheSession() {
         SessionFixture session({.autoScan = true, .confirmBeforeRemoving = true});
-        QQmlComponent component(&m_engine, QUrl("qrc:/qt/qml/Tidewell/qml/MainWindow.qml"));
         // Declared after the session, so the window goes first.
-        const std::unique_ptr<QQuickWindow> window(
-            qobject_cast<QQuickWindow*>(component.createWithInitialProperties({
-                {"viewModel", QVariant::fromValue<QObject*>(session.model.get())},
-                {"permissionManager", QVariant::fromValue<QObject*>(&session.permissions)},
-                {"preferences", QVariant::fromValue<QObject*>(&session.preferences)},
-            })));
-        m_window = window.get();
-        QVERIFY2(window, qPrintable(component.errorString()));
+        const std::unique_ptr<QQuickWindow> window = makeWindow(session);
+        QVERIFY(window);
         QVERIFY(QTest::qWaitForWindowExposed(m_window));
         const QUrl bundle = session.takeInHarborNotes(5000);
-        session.scanner->finish(
-            0, {{leftover("/h/Library/Caches/com.harbor.notes", ScanCategory::caches, 100),
-                 leftover("/h/Library/Preferences/com.harbor.notes.plist",
-                          ScanCategory::preferences, 200)},
-                {}});
+        finishScan(session);
         QTRY_COMPARE(visibleItems("fileRow").size(), 2);
         QCOMPARE(session.model->selectedCount(), 3);
 

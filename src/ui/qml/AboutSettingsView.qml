@@ -18,7 +18,8 @@ ColumnLayout {
                 Layout.preferredWidth: 54
                 Layout.preferredHeight: 54
                 source: "qrc:/qt/qml/Tidewell/assets/AdaptiveAppMark.svg"
-                sourceSize: Qt.size(108, 108)
+                sourceSize.width: 108
+                sourceSize.height: 108
                 fillMode: Image.PreserveAspectFit
                 smooth: true
             }

@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
@@ -25,11 +26,20 @@ Dialog {
             close()
     }
 
+    // Return presses the prompt's main button, the last one that is not "cancel".
+    function acceptDefault() {
+        const main = buttons.filter(button => button.role !== "cancel")
+        if (main.length > 0)
+            buttonPressed(main[main.length - 1].role)
+        close()
+    }
+
     onShownChanged: sync()
     Component.onCompleted: sync()
     onClosed: dismissed()
 
     modal: true
+    focus: true
     dim: true
     closePolicy: Popup.CloseOnEscape
     anchors.centerIn: parent
@@ -62,6 +72,12 @@ Dialog {
 
     contentItem: ColumnLayout {
         spacing: 14
+        focus: true
+        Keys.onReturnPressed: alert.acceptDefault()
+        Keys.onEnterPressed: alert.acceptDefault()
+        Accessible.role: Accessible.AlertMessage
+        Accessible.name: alert.titleText
+        Accessible.description: alert.messageText
 
         Text {
             objectName: "alertTitle"

@@ -18,7 +18,8 @@ RowLayout {
         Image {
             anchors.fill: parent
             source: header.app.appPath ? "image://bundleicon/" + encodeURIComponent(header.app.appPath) : ""
-            sourceSize: Qt.size(88, 88)
+            sourceSize.width: 88
+            sourceSize.height: 88
             fillMode: Image.PreserveAspectFit
             smooth: true
             mipmap: true
@@ -35,7 +36,7 @@ RowLayout {
     ColumnLayout {
         Layout.fillWidth: true
         spacing: 2
-        Text {
+        ElidedText {
             objectName: "appFileName"
             Layout.fillWidth: true
             text: header.app.fileName || ""
@@ -44,18 +45,15 @@ RowLayout {
             color: Appearance.primary
             fontSizeMode: Text.HorizontalFit
             minimumPixelSize: Math.floor(17 * 0.85)
-            elide: Text.ElideRight
-            maximumLineCount: 1
         }
-        Text {
+        ElidedText {
+            objectName: "appPath"
             Layout.fillWidth: true
             text: header.app.appPath || ""
             font.pixelSize: 12
             color: Appearance.secondary
             fontSizeMode: Text.HorizontalFit
             minimumPixelSize: Math.floor(12 * 0.8)
-            elide: Text.ElideRight
-            maximumLineCount: 1
         }
     }
 

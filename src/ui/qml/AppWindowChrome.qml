@@ -2,14 +2,16 @@ import QtQuick
 import QtQuick.Controls
 import Tidewell
 
-// The title bar drawn over the top of a frameless window: close and minimise controls, the
-// centred title and, for the main window, the settings button. Dragging it moves the window.
+// The title bar drawn over the top of a frameless window (macOS): close and minimise
+// controls, the centred title and, for the main window, the settings button. Dragging it
+// moves the window. Under a window manager's frame only the settings button remains.
 Item {
     id: chrome
 
     property var window
     property string title
     property bool showsSettingsButton: false
+    property bool drawsWindowControls: Host.drawsOwnTitleBar
 
     // The settings button was clicked.
     signal settingsRequested()
@@ -20,6 +22,7 @@ Item {
     height: 36
 
     DragHandler {
+        enabled: chrome.drawsWindowControls
         target: null
         grabPermissions: PointerHandler.CanTakeOverFromAnything
         onActiveChanged: {
@@ -30,6 +33,7 @@ Item {
 
     Row {
         id: windowControls
+        visible: chrome.drawsWindowControls
         anchors.left: parent.left
         anchors.leftMargin: 14
         anchors.verticalCenter: parent.verticalCenter
@@ -58,6 +62,7 @@ Item {
 
     Text {
         objectName: "centeredTitle"
+        visible: chrome.drawsWindowControls
         anchors.left: parent.left
         anchors.right: parent.right
         anchors.leftMargin: 120
@@ -83,8 +88,9 @@ Item {
         anchors.verticalCenterOffset: -1
         width: 28
         height: 28
-        focusPolicy: Qt.NoFocus
+        focusPolicy: Qt.StrongFocus
         Accessible.name: qsTr("Open Settings")
+        Keys.onReturnPressed: clicked()
         ToolTip.visible: hovered
         ToolTip.delay: 600
         ToolTip.text: qsTr("Settings")
@@ -95,5 +101,10 @@ Item {
         }
         background: Item {}
         onClicked: chrome.settingsRequested()
+        FocusRing {
+            anchors.fill: parent
+            anchors.margins: -1
+            shown: settingsButton.visualFocus
+        }
     }
 }

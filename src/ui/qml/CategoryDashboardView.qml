@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Layouts
 import Tidewell
@@ -9,12 +10,17 @@ RowLayout {
     // One entry per category, in drawing order: {category, totalBytes, itemCount}.
     property var breakdown: []
 
+    // The titles are marked here so the translation tools see them; qsTr() looks them up.
     readonly property var looks: ({
-        "Application Support": { symbol: "folder.fill", accent: Appearance.blue },
-        "Preferences": { symbol: "slider.horizontal.3", accent: Appearance.purple },
-        "Caches": { symbol: "bolt.square.fill", accent: Appearance.orange },
-        "Logs": { symbol: "doc.text.fill", accent: Appearance.green },
-        "Other": { symbol: "square.grid.2x2.fill", accent: Appearance.gray }
+        "Application Support": { title: QT_TR_NOOP("Application Support"), symbol: "folder.fill",
+                                 accent: Appearance.blue },
+        "Preferences": { title: QT_TR_NOOP("Preferences"), symbol: "slider.horizontal.3",
+                         accent: Appearance.purple },
+        "Caches": { title: QT_TR_NOOP("Caches"), symbol: "bolt.square.fill",
+                    accent: Appearance.orange },
+        "Logs": { title: QT_TR_NOOP("Logs"), symbol: "doc.text.fill", accent: Appearance.green },
+        "Other": { title: QT_TR_NOOP("Other"), symbol: "square.grid.2x2.fill",
+                   accent: Appearance.gray }
     })
 
     spacing: 8
@@ -69,15 +75,13 @@ RowLayout {
                         }
                     }
                 }
-                Text {
+                ElidedText {
                     Layout.fillWidth: true
                     Layout.topMargin: 2
-                    text: qsTr(card.modelData.category)
+                    text: qsTr(card.look.title)
                     font.pixelSize: 10
                     font.weight: Font.DemiBold
                     color: Appearance.secondary
-                    elide: Text.ElideRight
-                    maximumLineCount: 1
                 }
                 Text {
                     Layout.fillWidth: true

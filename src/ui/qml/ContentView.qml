@@ -1,22 +1,24 @@
 import QtQuick
-import QtQuick.Dialogs
 import Tidewell
 
 // The main window's content: the empty drop zone, the results or the success summary, and
-// the three prompts (confirm removal, Full Disk Access, error).
+// the prompts (choose an app, confirm removal, Full Disk Access on macOS, error).
 Item {
     id: root
 
-    property var viewModel
-    property var permissionManager
-    property var preferences
+    required property var viewModel
+    required property var permissionManager
+    required property var preferences
 
     readonly property real outerPadding: 16
     readonly property real titleBarHeight: 36
     readonly property real contentTopPadding: 40
     readonly property real sectionSpacing: 12
     readonly property real panelCornerRadius: 14
-    readonly property var columns: ({ checkbox: 24, icon: 28, file: 192, path: 198, size: 74,
+    // The name and path columns share whatever the window is wider than its smallest size.
+    readonly property real extraWidth: Math.max(0, width - 620)
+    readonly property var columns: ({ checkbox: 24, icon: 28, file: 192 + extraWidth / 2,
+                                      path: 198 + extraWidth / 2, size: 74,
                                       spacing: 10, rowPadding: 14, rowHeight: 34 })
 
     readonly property bool hasSelectedApp: viewModel.hasDroppedApp
@@ -25,9 +27,25 @@ Item {
                                   : hasSelectedApp ? "results" : "empty"
 
     // Opens the application chooser; a choice goes through the same intake as a drop.
-    function chooseAppFromFinder() {
-        appChooser.currentFolder = DesktopIntegration.appChooserStartFolder()
-        appChooser.open()
+    function chooseApp() {
+        appChooser.openIn(DesktopIntegration.appChooserStartFolder())
+    }
+
+    readonly property bool removeEnabled: results.removeEnabled
+
+    // Whether a prompt or the chooser holds the keyboard, so window shortcuts stay quiet.
+    readonly property bool promptOpen: appChooser.visible || deleteConfirmation.visible
+                                       || permissionPrompt.visible || errorAlert.visible
+
+    // Where the keyboard goes when a panel appears: the list of found items or "Done".
+    onPanelChanged: focusPanel()
+    function focusPanel() {
+        if (panel === "results")
+            results.focusList()
+        else if (panel === "success")
+            outcome.focusDone()
+        else
+            dropZone.focusChooseButton()
     }
 
     // Run when the window becomes active: after the privacy settings were opened from here,
@@ -69,6 +87,7 @@ Item {
         objectName: "emptyPanel"
         active: root.panel === "empty"
         DropZoneView {
+            id: dropZone
             objectName: "dropZone"
             anchors.fill: parent
             anchors.leftMargin: root.outerPadding
@@ -77,7 +96,10 @@ Item {
             panelWidth: 460
             panelHeight: 280
             onDropApp: (bundleURL) => root.viewModel.handleDroppedApp(bundleURL)
-            onSelectApp: root.chooseAppFromFinder()
+            onSelectApp: root.chooseApp()
+            onDroppedSeveral: (takenURL) => notice.show(
+                qsTr("One app is removed at a time: %1 was taken.")
+                    .arg(decodeURIComponent(takenURL.toString().split("/").pop())))
         }
     }
 
@@ -85,6 +107,7 @@ Item {
         objectName: "resultsPanel"
         active: root.panel === "results"
         ResultsPanelView {
+            id: results
             anchors.fill: parent
             anchors.leftMargin: root.outerPadding
             anchors.rightMargin: root.outerPadding
@@ -105,6 +128,7 @@ Item {
         active: root.panel === "success"
         slidesIn: true
         SuccessPanelView {
+            id: outcome
             anchors.fill: parent
             anchors.leftMargin: root.outerPadding
             anchors.rightMargin: root.outerPadding
@@ -112,12 +136,18 @@ Item {
         }
     }
 
-    FolderDialog {
+    NoticeLine {
+        id: notice
+        objectName: "notice"
+        anchors.horizontalCenter: parent.horizontalCenter
+        anchors.top: parent.top
+        anchors.topMargin: 8
+    }
+
+    AppChooserDialog {
         id: appChooser
         objectName: "appChooser"
-        title: qsTr("Choose App")
-        acceptLabel: qsTr("Select")
-        onAccepted: root.viewModel.handleDroppedApp(selectedFolder)
+        onChosen: (bundleURL) => root.viewModel.handleDroppedApp(bundleURL)
     }
 
     AlertDialog {
@@ -128,7 +158,9 @@ Item {
                   { text: qsTr("Remove"), role: "destructive" }]
         // The totals are taken when the prompt opens, so they include the held bundle then.
         onAboutToShow: {
-            titleText = qsTr("Move %1 selected items to Trash?").arg(root.viewModel.selectedCount)
+            const count = root.viewModel.selectedCount
+            titleText = count === 1 ? qsTr("Move %n selected item to Trash?", "", 1)
+                                    : qsTr("Move %n selected items to Trash?", "", count)
             messageText = qsTr("Total selected size: %1")
                 .arg(ByteFormatter.string(root.viewModel.selectedSize))
         }
@@ -140,8 +172,9 @@ Item {
     }
 
     AlertDialog {
+        id: permissionPrompt
         objectName: "permissionPrompt"
-        shown: root.permissionManager.showPermissionPromptAlert
+        shown: Host.asksForFullDiskAccess && root.permissionManager.showPermissionPromptAlert
         titleText: qsTr("Allow Full Disk Access")
         messageText: qsTr("To find all related files, this app needs Full Disk Access.")
         buttons: [{ text: qsTr("Cancel"), role: "cancel" },
@@ -154,6 +187,7 @@ Item {
     }
 
     AlertDialog {
+        id: errorAlert
         objectName: "errorAlert"
         shown: root.viewModel.showErrorAlert
         titleText: qsTr("Couldn't complete action")

@@ -14,6 +14,8 @@ Item {
 
     // A dropped application bundle's location.
     signal dropApp(url bundleURL)
+    // Several items were dropped; only the first is taken.
+    signal droppedSeveral(url takenURL)
     // The user asked to choose an application.
     signal selectApp()
 
@@ -29,7 +31,13 @@ Item {
         const bundle = DroppedItemDecoder.appBundleURL(urls[0])
         if (bundle.toString() !== "")
             Qt.callLater(zone.dropApp, bundle)
+        if (urls.length > 1)
+            zone.droppedSeveral(urls[0])
         return true
+    }
+
+    function focusChooseButton() {
+        chooseButton.forceActiveFocus()
     }
 
     implicitWidth: panelWidth
@@ -115,7 +123,7 @@ Item {
                 Text {
                     Layout.alignment: Qt.AlignHCenter
                     Layout.maximumWidth: 290
-                    text: qsTr("Drag an app bundle into this area, or click to choose from Finder.")
+                    text: Host.dropHint
                     font.pixelSize: 12
                     color: Appearance.secondary
                     horizontalAlignment: Text.AlignHCenter
@@ -123,6 +131,7 @@ Item {
                 }
             }
             GlassActionButton {
+                id: chooseButton
                 objectName: "chooseAppButton"
                 Layout.alignment: Qt.AlignHCenter
                 text: qsTr("Choose App\u2026")

@@ -1,14 +1,18 @@
 import QtQuick
 import Tidewell
 
-// The file-type icon of a path, one theme lookup per kind of item for the whole run.
+// The icon of an item by its real kind: a folder icon for folders whatever their name, else
+// the file type of the extension. Nothing is drawn until the file system has answered.
 Image {
+
     property string path
 
-    readonly property string iconKey: IconKeys.keyForPath(path)
+    // Read again whenever the file system has answered about any item.
+    readonly property var isFolder: FileKinds.answers >= 0 ? FileKinds.isFolder(path) : undefined
 
-    source: "image://fileicon/" + iconKey
-    sourceSize: Qt.size(18, 18)
+    source: isFolder === undefined ? "" : "image://fileicon/" + IconKeys.keyFor(path, isFolder)
+    sourceSize.width: 18
+    sourceSize.height: 18
     fillMode: Image.Stretch
     smooth: true
     mipmap: true

@@ -3,13 +3,25 @@ import QtQuick.Controls
 import Tidewell
 
 // One found item: checkbox, icon, name, the folder that holds it and its size. A click
-// anywhere toggles the item's selection; the context menu reveals it in the file manager.
+// anywhere or Space toggles the item's selection; the context menu (right click, the Menu key
+// or Shift+F10) reveals it in the file manager. Names and paths cut off show in full on hover.
 Item {
     id: row
     objectName: "fileRow"
 
-    // The item's list entry: fileName, parentPath, path, sizeInBytes and a writable isSelected.
+    // The item's list entry: fileName, parentPath, path, category, sizeInBytes and a writable
+    // isSelected.
     property var file
+    // The row is the list's current one while the list has the keyboard focus.
+    property bool showsFocus: false
+    // What the row shows. A removed row's entry goes away before the row does, so every read
+    // tolerates a missing entry.
+    readonly property string fileName: row?.file?.fileName ?? ""
+    readonly property string parentPath: row?.file?.parentPath ?? ""
+    readonly property string path: row?.file?.path ?? ""
+    readonly property string category: row?.file?.category ?? ""
+    readonly property double sizeInBytes: row?.file?.sizeInBytes ?? 0
+    readonly property bool isSelected: row?.file?.isSelected ?? false
     // Shows a path in the file manager.
     property var revealer: DesktopIntegration
 
@@ -26,8 +38,29 @@ Item {
         file.isSelected = !file.isSelected
     }
 
+    function openContextMenu() {
+        contextMenu.popup(row, horizontalPadding, rowHeight)
+    }
+
     implicitHeight: rowHeight
     height: rowHeight
+
+    Accessible.role: Accessible.CheckBox
+    Accessible.name: qsTr("%1, %2, %3, %4").arg(row.fileName)
+        .arg(ByteFormatter.string(row.sizeInBytes)).arg(row.category)
+        .arg(row.isSelected ? qsTr("selected") : qsTr("not selected"))
+    Accessible.description: row.path
+    Accessible.checkable: true
+    Accessible.checked: row.isSelected
+    Accessible.onToggleAction: toggleSelection()
+    Accessible.onPressAction: toggleSelection()
+
+    FocusRing {
+        anchors.fill: parent
+        anchors.margins: 1
+        radius: 6
+        shown: row.showsFocus
+    }
 
     MouseArea {
         id: clickArea
@@ -53,7 +86,8 @@ Item {
             SelectionCheckbox {
                 objectName: "rowCheckbox"
                 anchors.centerIn: parent
-                selectionState: row.file.isSelected ? "on" : "off"
+                Accessible.ignored: true
+                selectionState: row.isSelected ? "on" : "off"
                 onClicked: row.toggleSelection()
             }
         }
@@ -64,32 +98,30 @@ Item {
                 anchors.verticalCenter: parent.verticalCenter
                 width: 18
                 height: 18
-                path: row.file.path
+                path: row.path
             }
         }
-        Text {
+        ElidedText {
+            objectName: "rowFileName"
             width: row.fileColumnWidth
             anchors.verticalCenter: parent.verticalCenter
-            text: row.file.fileName
+            text: row.fileName
             font.pixelSize: 13
             font.weight: Font.DemiBold
             color: Appearance.primary
-            elide: Text.ElideRight
-            maximumLineCount: 1
         }
-        Text {
+        ElidedText {
+            objectName: "rowParentPath"
             width: row.pathColumnWidth
             anchors.verticalCenter: parent.verticalCenter
-            text: row.file.parentPath
+            text: row.parentPath
             font.pixelSize: 12
             color: Appearance.secondary
-            elide: Text.ElideRight
-            maximumLineCount: 1
         }
         Text {
             width: row.sizeColumnWidth
             anchors.verticalCenter: parent.verticalCenter
-            text: ByteFormatter.string(row.file.sizeInBytes)
+            text: ByteFormatter.string(row.sizeInBytes)
             font.pixelSize: 12
             font.weight: Font.Medium
             color: Appearance.secondary
@@ -103,7 +135,7 @@ Item {
         id: contextMenu
         objectName: "rowContextMenu"
         MenuItem {
-            text: qsTr("Show in Finder")
+            text: Host.revealLabel
             onTriggered: row.revealer.reveal(row.file.path)
         }
     }

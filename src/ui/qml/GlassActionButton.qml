@@ -17,11 +17,11 @@ T.Button {
 
     readonly property bool isPrimary: role === "primary"
     readonly property real horizontalInset: compact ? 11 : 14
-    readonly property real plateWidth: labelText.implicitWidth + 2 * horizontalInset
+    readonly property real plateWidth: contentItem.implicitWidth + 2 * horizontalInset
     readonly property real plateRadius: compact ? 9 : 11
 
     implicitWidth: Math.max(frameWidth, plateWidth)
-    implicitHeight: labelText.implicitHeight + topPadding + bottomPadding
+    implicitHeight: contentItem.implicitHeight + topPadding + bottomPadding
     leftInset: fillsFrame ? 0 : Math.max(0, (width - plateWidth) / 2)
     rightInset: leftInset
     leftPadding: leftInset + horizontalInset
@@ -29,12 +29,16 @@ T.Button {
     topPadding: compact ? 5 : 7
     bottomPadding: topPadding
 
+    focusPolicy: Qt.StrongFocus
+    Accessible.name: text
+    Keys.onReturnPressed: clicked()
+    Keys.onEnterPressed: clicked()
+
     opacity: enabled ? 1.0 : 0.62
     scale: down ? 0.985 : 1.0
     Behavior on scale { NumberAnimation { duration: 120; easing.type: Easing.OutQuad } }
 
     contentItem: Text {
-        id: labelText
         text: control.text
         font.pixelSize: control.compact ? 12 : 13
         font.weight: Font.DemiBold
@@ -53,5 +57,11 @@ T.Button {
         borderColor: control.isPrimary
                      ? Appearance.faded(Appearance.accent, 0.5)
                      : Appearance.faded(Appearance.primary, Appearance.pick(0.1, 0.12))
+    }
+
+    FocusRing {
+        anchors.fill: control.background
+        radius: control.plateRadius + 3
+        shown: control.visualFocus
     }
 }

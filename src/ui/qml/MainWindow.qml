@@ -2,28 +2,39 @@ import QtQuick
 import QtQuick.Window
 import Tidewell
 
-// The main window: fixed size, our own title bar, the content view, and the settings window
-// it opens on request.
+// The main window, the content view and the settings window it opens on request. On macOS it
+// is frameless at a fixed size under our own title bar; elsewhere the window manager frames it
+// and it grows from that size.
 Window {
     id: mainWindow
 
-    property var viewModel
-    property var permissionManager
-    property var preferences
+    required property CleanerViewModel viewModel
+    required property PermissionManager permissionManager
+    required property PreferenceStore preferences
 
     readonly property alias contentView: content
     readonly property alias settingsWindow: settings
 
+    // Window shortcuts act only while no prompt holds the keyboard.
+    readonly property bool shortcutsEnabled: !content.promptOpen
+
+    // Under a window manager the window starts taller, so a banner leaves room for the rows.
     width: 620
-    height: 460
-    minimumWidth: width
-    maximumWidth: width
-    minimumHeight: height
-    maximumHeight: height
-    flags: Qt.Window | Qt.FramelessWindowHint
+    height: Host.drawsOwnTitleBar ? 460 : 600
+    minimumWidth: 620
+    minimumHeight: 460
+    maximumWidth: Host.drawsOwnTitleBar ? minimumWidth : 16777215
+    maximumHeight: Host.drawsOwnTitleBar ? minimumHeight : 16777215
+    flags: Host.drawsOwnTitleBar ? Qt.Window | Qt.FramelessWindowHint : Qt.Window
     color: Appearance.windowBackground
     title: AppInfo.displayName
     visible: true
+
+    function openSettings() {
+        mainWindow.raise()
+        mainWindow.requestActivate()
+        AppEvents.openSettings()
+    }
 
     onActiveChanged: {
         if (active)
@@ -36,17 +47,37 @@ Window {
         viewModel: mainWindow.viewModel
         permissionManager: mainWindow.permissionManager
         preferences: mainWindow.preferences
+        Component.onCompleted: focusPanel()
     }
 
     AppWindowChrome {
         window: mainWindow
         title: mainWindow.title
         showsSettingsButton: true
-        onSettingsRequested: {
-            mainWindow.raise()
-            mainWindow.requestActivate()
-            AppEvents.openSettings()
-        }
+        onSettingsRequested: mainWindow.openSettings()
+    }
+
+    Shortcut {
+        sequence: "Ctrl+O"
+        enabled: mainWindow.shortcutsEnabled && content.panel === "empty"
+        onActivated: content.chooseApp()
+    }
+    Shortcut {
+        sequence: "Ctrl+,"
+        enabled: mainWindow.shortcutsEnabled
+        onActivated: mainWindow.openSettings()
+    }
+    Shortcut {
+        sequence: "Ctrl+A"
+        enabled: mainWindow.shortcutsEnabled && content.panel === "results"
+                 && !mainWindow.viewModel.isAllSelected
+        onActivated: mainWindow.viewModel.toggleSelectAll()
+    }
+    Shortcut {
+        sequence: "Delete"
+        enabled: mainWindow.shortcutsEnabled && content.panel === "results"
+                 && content.removeEnabled
+        onActivated: mainWindow.viewModel.requestDeletion()
     }
 
     Connections {
@@ -56,6 +87,7 @@ Window {
 
     SettingsWindow {
         id: settings
+        transientParent: mainWindow
         preferences: mainWindow.preferences
     }
 }

@@ -9,7 +9,8 @@ Item {
     property bool slidesIn: false
 
     anchors.fill: parent
-    visible: opacity > 0
+    // Visible from the moment it is activated, so its controls can take the keyboard at once.
+    visible: active || opacity > 0
     opacity: active ? 1 : 0
     Behavior on opacity { NumberAnimation { duration: 200; easing.type: Easing.InOutQuad } }
 

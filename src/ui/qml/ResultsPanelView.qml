@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
@@ -8,8 +9,8 @@ import Tidewell
 ColumnLayout {
     id: panel
 
-    property var viewModel
-    property var permissionManager
+    required property var viewModel
+    required property var permissionManager
     property bool showCategoryDashboard: true
     // Column measurements shared by the list header and the rows.
     property var columns: ({ checkbox: 24, icon: 28, file: 192, path: 198, size: 74,
@@ -24,12 +25,30 @@ ColumnLayout {
                                      : fileCount === 0 ? "noResults" : "rows"
     readonly property bool dashboardShown: showCategoryDashboard && fileCount > 0
                                            && !viewModel.isScanning
-    readonly property bool bannerShown: permissionManager.hasPermissionWarning
+    // Folders the scan could not read: macOS gives them only without Full Disk Access.
+    readonly property var unreadableFolders: Host.asksForFullDiskAccess
+                                             ? permissionManager.permissionDeniedPaths
+                                             : viewModel.unreadableFolders
+    readonly property bool bannerShown: Host.asksForFullDiskAccess
+                                        ? permissionManager.hasPermissionWarning
+                                        : unreadableFolders.length > 0
     readonly property bool selectAllEnabled: fileCount > 0 && !viewModel.isScanning
     readonly property bool removeEnabled: viewModel.selectedCount > 0 && !viewModel.isScanning
                                           && !viewModel.isDeleting
     readonly property string selectAllState: viewModel.isAllSelected ? "on"
                                            : viewModel.isAnySelected ? "mixed" : "off"
+
+    // Gives the keyboard to the list of found items, now or once the scan has shown them.
+    property bool listFocusPending: false
+    function focusList() {
+        listFocusPending = cardBody !== "rows"
+        if (!listFocusPending)
+            fileList.forceActiveFocus()
+    }
+    onCardBodyChanged: {
+        if (listFocusPending && cardBody === "rows")
+            focusList()
+    }
 
     spacing: 12
 
@@ -100,6 +119,8 @@ ColumnLayout {
                             objectName: "selectAllCheckbox"
                             anchors.centerIn: parent
                             selectionState: panel.selectAllState
+                            takesFocus: true
+                            Accessible.name: qsTr("Select all")
                             enabled: panel.selectAllEnabled
                             onClicked: panel.viewModel.toggleSelectAll()
                         }
@@ -194,16 +215,34 @@ ColumnLayout {
                     boundsBehavior: Flickable.StopAtBounds
                     model: panel.files
                     ScrollBar.vertical: ScrollBar {}
+                    activeFocusOnTab: true
+                    keyNavigationEnabled: true
+                    highlightMoveDuration: 0
+                    currentIndex: 0
+                    Accessible.role: Accessible.List
+                    Accessible.name: qsTr("Found items")
 
                     delegate: Column {
                         id: entry
                         required property var model
                         required property int index
                         width: fileList.width
+                        // The current row holds the list's keyboard focus.
+                        focus: true
+                        Keys.onSpacePressed: rowView.toggleSelection()
+                        Keys.onMenuPressed: rowView.openContextMenu()
+                        Keys.onPressed: (event) => {
+                            if (event.key === Qt.Key_F10 && (event.modifiers & Qt.ShiftModifier)) {
+                                rowView.openContextMenu()
+                                event.accepted = true
+                            }
+                        }
 
                         FileRowView {
+                            id: rowView
                             width: parent.width
                             file: entry.model
+                            showsFocus: entry.activeFocus
                             checkboxColumnWidth: panel.columns.checkbox
                             iconColumnWidth: panel.columns.icon
                             fileColumnWidth: panel.columns.file
@@ -241,11 +280,16 @@ ColumnLayout {
         visible: opacity > 0
         opacity: panel.bannerShown ? 1 : 0
         Behavior on opacity { NumberAnimation { duration: 200; easing.type: Easing.InOutQuad } }
-        deniedPathCount: panel.permissionManager.permissionDeniedPaths.length
+        folders: panel.unreadableFolders
         isDarkMode: Appearance.isDark
         windowTintColor: Appearance.isDark ? Appearance.underPageBackground
                                            : Appearance.windowBackground
-        onOpenSettings: panel.permissionManager.openFullDiskAccessSettings()
+        onOpenSettings: {
+            if (Host.asksForFullDiskAccess)
+                panel.permissionManager.openFullDiskAccessSettings()
+            else
+                DesktopIntegration.reveal(panel.unreadableFolders[0])
+        }
     }
 
     Rectangle {

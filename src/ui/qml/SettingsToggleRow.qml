@@ -53,7 +53,14 @@ Item {
             checked: row.checked
             implicitWidth: 32
             implicitHeight: 18
-            focusPolicy: Qt.NoFocus
+            focusPolicy: Qt.StrongFocus
+            Accessible.name: row.title
+            Accessible.description: row.description
+            FocusRing {
+                anchors.fill: parent
+                radius: height / 2 + 3
+                shown: toggle.visualFocus
+            }
             onToggled: {
                 row.toggled(checked)
                 checked = Qt.binding(() => row.checked)

@@ -2,8 +2,9 @@ import QtQuick
 import QtQuick.Window
 import Tidewell
 
-// The settings window: fixed size, our own title bar without the settings button. Its page
-// is built afresh each time the window opens, so it always starts on General.
+// The settings window: fixed size; on macOS under our own title bar, elsewhere a dialog
+// framed by the window manager, centred over the main window. Escape closes it. Its page is
+// built afresh each time the window opens, so it always starts on General.
 Window {
     id: settingsWindow
 
@@ -11,6 +12,10 @@ Window {
 
     // Opens the window, or brings it forward when it is already open.
     function present() {
+        if (transientParent) {
+            x = transientParent.x + (transientParent.width - width) / 2
+            y = transientParent.y + (transientParent.height - height) / 2
+        }
         page.active = true
         show()
         raise()
@@ -23,7 +28,8 @@ Window {
     maximumWidth: width
     minimumHeight: height
     maximumHeight: height
-    flags: Qt.Window | Qt.FramelessWindowHint
+    flags: Host.drawsOwnTitleBar ? Qt.Window | Qt.FramelessWindowHint : Qt.Dialog
+    modality: Qt.NonModal
     color: Appearance.windowBackground
     title: qsTr("Settings")
     visible: false
@@ -35,9 +41,19 @@ Window {
         objectName: "settingsLoader"
         anchors.fill: parent
         active: false
-        sourceComponent: SettingsView {
-            preferences: settingsWindow.preferences
-        }
+        sourceComponent: SettingsView {}
+        focus: true
+    }
+    Binding {
+        target: page.item
+        property: "preferences"
+        value: settingsWindow.preferences
+        when: page.item !== null
+    }
+
+    Shortcut {
+        sequence: "Escape"
+        onActivated: settingsWindow.close()
     }
 
     AppWindowChrome {

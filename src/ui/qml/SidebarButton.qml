@@ -10,34 +10,40 @@ T.AbstractButton {
     property string symbol
     property bool selected: false
 
-    implicitHeight: contentRow.implicitHeight + 12
-    focusPolicy: Qt.NoFocus
+    implicitHeight: contentItem.implicitHeight + 12
+    focusPolicy: Qt.StrongFocus
+    Accessible.role: Accessible.PageTab
+    Accessible.name: title
+    Accessible.selected: selected
+    Keys.onReturnPressed: clicked()
+
+    FocusRing {
+        anchors.fill: parent
+        radius: 10
+        shown: button.visualFocus
+    }
 
     background: Rectangle {
         radius: 8
         color: button.selected ? Appearance.accent : "transparent"
         Behavior on color { ColorAnimation { duration: 280; easing.type: Easing.OutCubic } }
     }
-    contentItem: Item {
-        Row {
-            id: contentRow
-            anchors.left: parent.left
-            anchors.leftMargin: 10
+    leftPadding: 10
+    contentItem: Row {
+        spacing: 8
+        SymbolImage {
             anchors.verticalCenter: parent.verticalCenter
-            spacing: 8
-            SymbolImage {
-                width: 18
-                name: button.symbol
-                pointSize: 15
-                color: button.selected ? "white" : Appearance.secondary
-            }
-            Text {
-                anchors.verticalCenter: parent.verticalCenter
-                text: button.title
-                font.pixelSize: 13
-                font.weight: button.selected ? Font.Medium : Font.Normal
-                color: button.selected ? "white" : Appearance.primary
-            }
+            width: 18
+            name: button.symbol
+            pointSize: 15
+            color: button.selected ? "white" : Appearance.secondary
+        }
+        Text {
+            anchors.verticalCenter: parent.verticalCenter
+            text: button.title
+            font.pixelSize: 13
+            font.weight: button.selected ? Font.Medium : Font.Normal
+            color: button.selected ? "white" : Appearance.primary
         }
     }
 }

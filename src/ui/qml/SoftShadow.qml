@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 
 // A soft shadow around a rounded rectangle: one-point rings that widen and fade out to the

@@ -1,24 +1,49 @@
+pragma ComponentBehavior: Bound
 import QtQuick
+import QtQuick.Controls
 import QtQuick.Layouts
 import Tidewell
 
-// The summary after a removal: how many items went to the Trash and the space reclaimed.
+// The outcome of a removal: how many items went to the Trash and the space reclaimed, and
+// every item that stayed in place with its reason. "Done" starts over.
 Item {
     id: success
 
-    property var viewModel
+    required property var viewModel
+
+    readonly property var failures: viewModel.lastFailures
+    readonly property bool hasFailures: failures.length > 0
+    readonly property int movedCount: viewModel.lastDeletedCount
+
+    // Singular and plural are separate source texts so that English reads right without a
+    // catalogue; both carry %n for languages with more forms.
+    readonly property string countText: movedCount === 1
+        ? qsTr("Successfully moved %n item to the Trash.", "", 1)
+        : qsTr("Successfully moved %n items to the Trash.", "", movedCount)
+    readonly property string failureText: failures.length === 1
+        ? qsTr("%n item could not be removed:", "", 1)
+        : qsTr("%n items could not be removed:", "", failures.length)
+
+    // Gives the keyboard to "Done", so Return or Space finishes.
+    function focusDone() {
+        doneButton.forceActiveFocus()
+    }
 
     ColumnLayout {
-        anchors.centerIn: parent
-        width: parent.width
-        spacing: 24
+        anchors.fill: parent
+        anchors.topMargin: success.hasFailures ? 48 : 0
+        anchors.bottomMargin: success.hasFailures ? 16 : 0
+        spacing: success.hasFailures ? 14 : 24
+
+        Item { Layout.fillHeight: !success.hasFailures }
 
         SymbolImage {
             id: checkmark
+            objectName: "outcomeSymbol"
             Layout.alignment: Qt.AlignHCenter
-            name: "checkmark.circle.fill"
-            pointSize: 76
-            color: Appearance.green
+            name: success.hasFailures ? "exclamationmark.triangle.fill" : "checkmark.circle.fill"
+            pointSize: success.hasFailures ? 48 : 76
+            color: success.hasFailures ? Appearance.orange : Appearance.green
             Connections {
                 target: success.viewModel
                 function onShowSuccessStateChanged() { bounce.restart() }
@@ -34,8 +59,10 @@ Item {
             Layout.alignment: Qt.AlignHCenter
             spacing: 0
             Text {
+                objectName: "outcomeTitle"
                 Layout.alignment: Qt.AlignHCenter
-                text: qsTr("Leftovers Cleared")
+                text: success.hasFailures ? qsTr("Some Items Were Not Removed")
+                                          : qsTr("Leftovers Cleared")
                 font.pixelSize: 17
                 font.bold: true
                 color: Appearance.primary
@@ -43,7 +70,7 @@ Item {
             Text {
                 objectName: "successCountText"
                 Layout.alignment: Qt.AlignHCenter
-                text: qsTr("Successfully moved %1 items to the Trash.").arg(success.viewModel.lastDeletedCount)
+                text: success.countText
                 font.pixelSize: 11
                 color: Appearance.secondary
             }
@@ -58,7 +85,85 @@ Item {
             }
         }
 
+        ColumnLayout {
+            objectName: "failurePanel"
+            visible: success.hasFailures
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            spacing: 6
+            Text {
+                objectName: "failureCountText"
+                Layout.fillWidth: true
+                text: success.failureText
+                font.pixelSize: 12
+                font.weight: Font.DemiBold
+                color: Appearance.primary
+            }
+            ListView {
+                id: failureList
+                objectName: "failureList"
+                Layout.fillWidth: true
+                Layout.fillHeight: true
+                clip: true
+                model: success.failures
+                spacing: 6
+                boundsBehavior: Flickable.StopAtBounds
+                activeFocusOnTab: true
+                keyNavigationEnabled: true
+                ScrollBar.vertical: ScrollBar {}
+                Accessible.role: Accessible.List
+                Accessible.name: success.failureText
+                delegate: Rectangle {
+                    id: failure
+                    required property var modelData
+                    objectName: "failureRow"
+                    width: ListView.view.width
+                    height: failureColumn.implicitHeight + 12
+                    radius: 8
+                    color: Appearance.faded(Appearance.primary, Appearance.pick(0.06, 0.04))
+                    Accessible.role: Accessible.ListItem
+                    Accessible.name: qsTr("%1: %2").arg(modelData.fileName).arg(modelData.reason)
+                    Accessible.description: modelData.path
+                    FocusRing {
+                        anchors.fill: parent
+                        shown: failure.ListView.isCurrentItem && failureList.activeFocus
+                    }
+                    ColumnLayout {
+                        id: failureColumn
+                        anchors.fill: parent
+                        anchors.margins: 6
+                        anchors.leftMargin: 10
+                        spacing: 1
+                        ElidedText {
+                            objectName: "failureName"
+                            Layout.fillWidth: true
+                            text: failure.modelData.fileName
+                            font.pixelSize: 12
+                            font.weight: Font.DemiBold
+                            color: Appearance.primary
+                        }
+                        ElidedText {
+                            Layout.fillWidth: true
+                            text: failure.modelData.path
+                            elide: Text.ElideMiddle
+                            font.pixelSize: 11
+                            color: Appearance.secondary
+                        }
+                        Text {
+                            objectName: "failureReason"
+                            Layout.fillWidth: true
+                            text: failure.modelData.reason
+                            font.pixelSize: 11
+                            color: Appearance.orange
+                            wrapMode: Text.Wrap
+                        }
+                    }
+                }
+            }
+        }
+
         GlassActionButton {
+            id: doneButton
             objectName: "doneButton"
             Layout.alignment: Qt.AlignHCenter
             text: qsTr("Done")
@@ -66,5 +171,7 @@ Item {
             frameWidth: 120
             onClicked: success.viewModel.resetSelection()
         }
+
+        Item { Layout.fillHeight: !success.hasFailures }
     }
 }

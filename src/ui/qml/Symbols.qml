@@ -24,7 +24,11 @@ QtObject {
         "gearshape": 0xe8b8,
         "info.circle": 0xe88f,
         "xmark": 0xe5cd,
-        "minimize": 0xe931
+        "minimize": 0xe931,
+        "app": 0xe5c3,
+        "folder": 0xe2c7,
+        "doc": 0xe24d,
+        "exclamationmark.triangle.fill": 0xe002
     })
 
     // The glyph of a named symbol; empty for a name the table does not hold.

@@ -22,11 +22,16 @@ QtObject {
     property bool isAnySelected: false
     property var categoryBreakdown: []
     property string appSizeText: "Calculating..."
+    property var unreadableFolders: []
+    property var lastFailures: []
 
     property var calls: []
     function record(name) { calls = calls.concat([name]) }
     function scanForLeftovers(isUserInitiated) { record("scanForLeftovers " + isUserInitiated) }
     function toggleSelectAll() { record("toggleSelectAll") }
+    function requestDeletion() { record("requestDeletion") }
+    function handleDroppedApp(url) { record("handleDroppedApp " + url) }
+    function resetSelection() { record("resetSelection") }
 
     // Fills the list with n selected rows.
     function addRows(n) {

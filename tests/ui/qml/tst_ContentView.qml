@@ -54,4 +54,22 @@ TestCase {
         compare(view.viewModel.calls.filter(c => c === "scanForLeftovers false").length, data.scans)
         verify(!view.permissionManager.shouldRecheckPermissionAfterSettings)
     }
+
+    // A drop of several bundles takes the first and says that one app goes at a time.
+    function test_dropOfSeveral_data() {
+        return [
+            { tag: "one", urls: ["file:///a/Ink.app"], notice: "" },
+            { tag: "two", urls: ["file:///a/Ink.app", "file:///a/Zed.app"],
+              notice: "One app is removed at a time: Ink.app was taken." },
+        ]
+    }
+    function test_dropOfSeveral(data) {
+        const view = makeView()
+        verify(findChild(view, "dropZone").acceptDrop(data.urls))
+        tryCompare(view.viewModel, "calls", ["handleDroppedApp file:///a/Ink.app"])
+        const notice = findChild(view, "notice")
+        tryCompare(notice, "visible", data.notice !== "")
+        if (data.notice !== "")
+            compare(notice.text, data.notice)
+    }
 }

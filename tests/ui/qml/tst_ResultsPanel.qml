@@ -73,20 +73,39 @@ TestCase {
         compare(panel.viewModel.calls, ["toggleSelectAll"])
     }
 
-    function test_bannerMessage_data() {
-        const advice = "Grant Full Disk Access for complete results."
+    // Linux has no Full Disk Access: every folder the scan could not read shows in the banner,
+    // whatever the permission state says.
+    function test_linuxBanner_data() {
         return [
-            { tag: "none", paths: [], message: advice },
-            { tag: "one", paths: ["a"], message: "1 location were blocked. " + advice },
-            { tag: "three", paths: ["a", "b", "c"], message: "3 locations were blocked. " + advice }
+            { tag: "none", paths: [], message: "" },
+            { tag: "one", paths: ["/h/.config/a"],
+              message: "1 folder could not be read, so its leftovers may be missing." },
+            { tag: "eight", paths: ["/1", "/2", "/3", "/4", "/5", "/6", "/7", "/8"], listed: 4,
+              message: "8 folders could not be read, so their leftovers may be missing." }
         ]
     }
-    function test_bannerMessage(data) {
+    function test_linuxBanner(data) {
+        if (Host.asksForFullDiskAccess)
+            skip("macOS asks for Full Disk Access instead")
         const panel = makePanel(1)
-        panel.permissionManager.permissionDeniedPaths = data.paths
+        panel.permissionManager.hasFullDiskAccess = true
+        panel.viewModel.unreadableFolders = data.paths
         const banner = findChild(panel, "permissionBanner")
-        compare(findChild(banner, "bannerTitle").text, "Some folders were restricted.")
-        compare(findChild(banner, "bannerMessage").text, data.message)
         tryCompare(banner, "visible", data.paths.length > 0)
+        if (data.paths.length === 0)
+            return
+        compare(findChild(banner, "bannerTitle").text, "Some folders could not be read.")
+        compare(findChild(banner, "bannerMessage").text, data.message)
+        compare(findChild(banner, "openSettingsButton").text, "Show in Folder")
+        const listButton = findChild(banner, "bannerListButton")
+        compare(listButton.text, "Show List")
+        listButton.forceActiveFocus()
+        keyClick(Qt.Key_Space)
+        compare(listButton.text, "Hide List")
+        tryVerify(() => banner.listShown)
+        compare(banner.folders.length, data.paths.length)
+        const shown = findChild(banner, "bannerFolderList")
+        compare(shown.count, data.listed || data.paths.length)
+        compare(shown.itemAt(0).text, data.paths[0])
     }
 }

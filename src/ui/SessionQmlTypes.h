@@ -1,0 +1,43 @@
+#pragma once
+
+#include "removal/PermissionManager.h"
+#include "session/CleanerViewModel.h"
+#include "session/FileListModel.h"
+#include "session/PreferenceStore.h"
+
+#include <QtQml/qqml.h>
+
+namespace tidewell {
+
+// The session's objects as types of the QML module, so that views name what they are given and
+// the type checker follows every property. The application makes them; QML never does.
+
+struct CleanerViewModelQmlType {
+    Q_GADGET
+    QML_FOREIGN(tidewell::CleanerViewModel)
+    QML_NAMED_ELEMENT(CleanerViewModel)
+    QML_UNCREATABLE("The application provides the view model.")
+};
+
+struct FileListModelQmlType {
+    Q_GADGET
+    QML_FOREIGN(tidewell::FileListModel)
+    QML_NAMED_ELEMENT(FileListModel)
+    QML_UNCREATABLE("The view model provides the list.")
+};
+
+struct PermissionManagerQmlType {
+    Q_GADGET
+    QML_FOREIGN(tidewell::PermissionManager)
+    QML_NAMED_ELEMENT(PermissionManager)
+    QML_UNCREATABLE("The application provides the permission state.")
+};
+
+struct PreferenceStoreQmlType {
+    Q_GADGET
+    QML_FOREIGN(tidewell::PreferenceStore)
+    QML_NAMED_ELEMENT(PreferenceStore)
+    QML_UNCREATABLE("The application provides the preferences.")
+};
+
+} // namespace tidewell

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <variant>
+
+namespace tidewell {
+
+// The window's command line: tidewell [--root DIR] [BUNDLE], plus --help and --version.
+struct WindowOptions {
+    // The folder the system folders are taken under; "" for the real root.
+    QString rootPath;
+    // The bundle to open at start, as an absolute path; "" for none.
+    QString bundlePath;
+    // Said on standard error when more than one bundle was given: only the first is opened.
+    QString notice;
+
+    // What to print instead of opening the window, and the exit code.
+    struct Exit {
+        int code = 0;
+        QString text;
+        bool toStandardError = false;
+    };
+
+    // Reads the arguments (the program name first). Folders are checked, bundles are not:
+    // a bundle the window cannot read is reported in the window like a dropped one.
+    static std::variant<WindowOptions, Exit> parse(const QStringList& arguments);
+    static QString helpText();
+};
+
+} // namespace tidewell

@@ -1,0 +1,225 @@
+pragma ComponentBehavior: Bound
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Qt.labs.folderlistmodel
+import Tidewell
+
+// Chooses an application bundle. Folders are listed as in a file manager, but a bundle (a
+// folder named *.app) is an item: Enter, a double-click or "Select" chooses it, it is never
+// entered. Every opening starts in the folder given to openIn().
+Dialog {
+    id: chooser
+
+    // The chosen bundle's location.
+    signal chosen(url bundleURL)
+
+    // The folder on show; the model follows it.
+    property url folder
+    readonly property bool currentIsBundle: list.currentIndex >= 0
+                                            && isBundle(folders.get(list.currentIndex, "fileName"))
+
+    function localPath(folderURL) {
+        const text = String(folderURL)
+        return decodeURIComponent(text.startsWith("file://") ? text.substring(7) : text)
+    }
+
+    function isBundle(name) {
+        return name !== undefined && name.toLowerCase().endsWith(".app")
+    }
+
+    function openIn(startFolder) {
+        folder = startFolder
+        list.currentIndex = 0
+        open()
+    }
+
+    // Enter or a double-click on a row: choose a bundle, enter any other folder.
+    function activate(index) {
+        if (index < 0 || index >= folders.count)
+            return
+        if (isBundle(folders.get(index, "fileName")))
+            choose(index)
+        else
+            openFolder(folders.get(index, "fileUrl"))
+    }
+
+    function choose(index) {
+        chosen(folders.get(index, "fileUrl"))
+        close()
+    }
+
+    function openFolder(folderURL) {
+        folder = folderURL
+        list.currentIndex = 0
+    }
+
+    function goUp() {
+        if (String(folders.parentFolder) !== "")
+            openFolder(folders.parentFolder)
+    }
+
+    title: qsTr("Choose App")
+    modal: true
+    focus: true
+    anchors.centerIn: parent
+    width: Math.min(parent ? parent.width - 48 : 520, 560)
+    height: Math.min(parent ? parent.height - 48 : 380, 440)
+    padding: 14
+    closePolicy: Popup.CloseOnEscape
+    onOpened: list.forceActiveFocus()
+
+    background: Rectangle {
+        radius: 12
+        color: Appearance.isDark ? Qt.rgba(0.19, 0.19, 0.20, 1) : Qt.rgba(0.96, 0.96, 0.96, 1)
+        border.width: 0.8
+        border.color: Appearance.faded(Appearance.primary, Appearance.pick(0.18, 0.10))
+    }
+    header: null
+    footer: null
+
+    FolderListModel {
+        id: folders
+        folder: chooser.folder
+        showFiles: false
+        showDirsFirst: true
+        showDotAndDotDot: false
+        sortCaseSensitive: false
+    }
+
+    ColumnLayout {
+        anchors.fill: parent
+        spacing: 10
+
+        Text {
+            Layout.fillWidth: true
+            text: chooser.title
+            font.pixelSize: 13
+            font.bold: true
+            color: Appearance.primary
+        }
+
+        RowLayout {
+            Layout.fillWidth: true
+            spacing: 8
+            GlassActionButton {
+                objectName: "chooserUpButton"
+                text: qsTr("Up")
+                role: "secondary"
+                compact: true
+                Accessible.name: qsTr("Enclosing folder")
+                onClicked: chooser.goUp()
+            }
+            ElidedText {
+                objectName: "chooserFolder"
+                Layout.fillWidth: true
+                text: chooser.localPath(chooser.folder)
+                font.pixelSize: 12
+                color: Appearance.secondary
+                elide: Text.ElideMiddle
+            }
+        }
+
+        ListView {
+            id: list
+            objectName: "chooserList"
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            clip: true
+            model: folders
+            focus: true
+            activeFocusOnTab: true
+            keyNavigationEnabled: true
+            highlightMoveDuration: 0
+            boundsBehavior: Flickable.StopAtBounds
+            ScrollBar.vertical: ScrollBar {}
+            Accessible.role: Accessible.List
+            Accessible.name: qsTr("Folders")
+
+            Keys.onReturnPressed: chooser.activate(currentIndex)
+            Keys.onEnterPressed: chooser.activate(currentIndex)
+            Keys.onPressed: (event) => {
+                if (event.key === Qt.Key_Backspace
+                        || (event.key === Qt.Key_Up && (event.modifiers & Qt.AltModifier))) {
+                    chooser.goUp()
+                    event.accepted = true
+                }
+            }
+
+            delegate: Rectangle {
+                id: entry
+                required property int index
+                required property string fileName
+                readonly property bool bundle: chooser.isBundle(fileName)
+                readonly property bool current: ListView.isCurrentItem
+                objectName: "chooserRow"
+                width: ListView.view.width
+                height: 30
+                radius: 6
+                color: current ? Appearance.faded(Appearance.accent, list.activeFocus ? 0.28 : 0.14)
+                               : "transparent"
+                Accessible.role: Accessible.ListItem
+                Accessible.name: bundle ? qsTr("%1, application").arg(fileName)
+                                        : qsTr("%1, folder").arg(fileName)
+                Accessible.selected: current
+
+                RowLayout {
+                    anchors.fill: parent
+                    anchors.leftMargin: 8
+                    anchors.rightMargin: 8
+                    spacing: 8
+                    SymbolImage {
+                        name: entry.bundle ? "app" : "folder"
+                        pointSize: 15
+                        color: entry.bundle ? Appearance.accent : Appearance.secondary
+                    }
+                    ElidedText {
+                        Layout.fillWidth: true
+                        text: entry.fileName
+                        font.pixelSize: 12
+                        font.weight: entry.bundle ? Font.DemiBold : Font.Normal
+                        color: Appearance.primary
+                    }
+                }
+                MouseArea {
+                    anchors.fill: parent
+                    onClicked: {
+                        list.currentIndex = entry.index
+                        list.forceActiveFocus()
+                    }
+                    onDoubleClicked: chooser.activate(entry.index)
+                }
+            }
+        }
+
+        Text {
+            objectName: "chooserEmpty"
+            Layout.fillWidth: true
+            visible: folders.status === FolderListModel.Ready && folders.count === 0
+            text: qsTr("No folders here")
+            font.pixelSize: 11
+            color: Appearance.secondary
+        }
+
+        RowLayout {
+            Layout.fillWidth: true
+            spacing: 8
+            Item { Layout.fillWidth: true }
+            GlassActionButton {
+                objectName: "chooserCancelButton"
+                text: qsTr("Cancel")
+                role: "secondary"
+                frameWidth: 84
+                onClicked: chooser.close()
+            }
+            GlassActionButton {
+                objectName: "chooserSelectButton"
+                text: qsTr("Select")
+                role: "primary"
+                frameWidth: 84
+                enabled: chooser.currentIsBundle
+                onClicked: chooser.choose(list.currentIndex)
+            }
+        }
+    }
+}
