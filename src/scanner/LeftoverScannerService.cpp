@@ -82,10 +82,14 @@ std::optional<ScanReport> LeftoverScannerService::runScan(const AppDescriptor& a
                                                           const Progress& progress,
                                                           const CancellationToken& cancel) {
     const QList<AppDescriptor> installed = findInstalledApps(m_environment, m_fileSystem, m_ioPool);
+    if (cancel.isCancelled())
+        return std::nullopt;
     const ScanContext context(app, m_environment, installed);
     const ScanEnvironment& environment = context.environment();
     const QList<ScanRoot> roots =
         expandScanRoots(makeScanRoots(environment), environment, m_fileSystem);
+    if (cancel.isCancelled())
+        return std::nullopt;
     const OwnershipArbiter arbiter(context, installed);
     QSet<QString> denied;
     const ContainerDirectories containers = ContainerDirectories::find(
