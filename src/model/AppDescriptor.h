@@ -1,5 +1,7 @@
 #pragma once
 
+#include "AppKind.h"
+
 #include <QSet>
 #include <QString>
 #include <QUrl>
@@ -28,6 +30,11 @@ struct AppDescriptor {
     std::optional<QString> baseBundleIdentifier;
     std::optional<QString> bundleTailToken;
     QSet<QString> searchTokens;
+    // A Linux application's facts; a bundle keeps the defaults. appURL is then the desktop
+    // entry file, bundleIdentifier the package id or else the desktop file id.
+    AppKind kind = AppKind::bundle;
+    QString packageId;
+    QString desktopFileId;
 
     friend bool operator==(const AppDescriptor&, const AppDescriptor&) = default;
 
