@@ -91,6 +91,7 @@ QJsonObject describeJson(const AppDescriptor& app) {
     for (const Field& field : fields(app))
         object.insert(field.key, field.value ? QJsonValue(*field.value) : QJsonValue());
     object.insert(QStringLiteral("searchTokens"), QJsonArray::fromStringList(sortedTokens(app)));
+    object.insert(QStringLiteral("kind"), kindName(app.kind));
     return object;
 }
 

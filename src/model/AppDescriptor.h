@@ -4,6 +4,7 @@
 
 #include <QSet>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 #include <optional>
@@ -35,6 +36,8 @@ struct AppDescriptor {
     AppKind kind = AppKind::bundle;
     QString packageId;
     QString desktopFileId;
+    // The search tokens from the strongest evidence to the weakest (Linux applications only).
+    QStringList rankedTokens;
 
     friend bool operator==(const AppDescriptor&, const AppDescriptor&) = default;
 

@@ -76,12 +76,28 @@ QString programNameOf(const QStringList& execArguments) {
     return {};
 }
 
+QString flatpakCommandOf(const QStringList& execArguments) {
+    static const QString option = QStringLiteral("--command=");
+    for (const QString& argument : execArguments) {
+        if (argument.startsWith(option))
+            return fileNameOf(argument.mid(option.size()));
+    }
+    return {};
+}
+
+QString reverseDnsTailOf(const QString& id) {
+    return isReverseDnsId(id) ? text::identifierSegments(id).last() : QString();
+}
+
 QStringList rankedTokensOf(const DesktopEntry& entry) {
     QStringList tokens;
     appendToken(tokens, packageIdOf(entry));
     if (isReverseDnsId(entry.desktopFileId))
         appendToken(tokens, entry.desktopFileId);
+    appendToken(tokens, reverseDnsTailOf(packageIdOf(entry)));
+    appendToken(tokens, reverseDnsTailOf(entry.desktopFileId));
     appendToken(tokens, programNameOf(entry.execArguments));
+    appendToken(tokens, flatpakCommandOf(entry.execArguments));
     appendToken(tokens, fileNameOf(entry.tryExec));
     appendToken(tokens, entry.startupWMClass);
     if (!entry.icon.contains(u'/'))
@@ -101,8 +117,8 @@ AppDescriptor describe(const DesktopEntry& entry) {
     app.normalizedBundleIdentifier = text::lowercased(app.bundleIdentifier);
     app.compactName = text::compactForm(app.displayName);
     app.pathComponentName = text::compactForm(entry.desktopFileId);
-    const QStringList tokens = rankedTokensOf(entry);
-    app.searchTokens = QSet<QString>(tokens.cbegin(), tokens.cend());
+    app.rankedTokens = rankedTokensOf(entry);
+    app.searchTokens = QSet<QString>(app.rankedTokens.cbegin(), app.rankedTokens.cend());
     return app;
 }
 

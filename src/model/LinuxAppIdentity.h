@@ -22,9 +22,16 @@ QString packageIdOf(const DesktopEntry& entry);
 // ("python3 /usr/share/foo/foo.py" runs "foo.py"); a Flatpak launch runs the Flatpak id.
 QString programNameOf(const QStringList& execArguments);
 
+// The program a Flatpak launch runs inside the sandbox (its --command), empty for others.
+QString flatpakCommandOf(const QStringList& execArguments);
+
+// The last label of a reverse-DNS id ("kate" of org.kde.kate), empty for other ids.
+QString reverseDnsTailOf(const QString& id);
+
 // Lower-case search tokens from the strongest evidence to the weakest: package id, reverse-DNS
-// desktop file id, Exec/TryExec program, StartupWMClass, Icon (a theme name, not a path),
-// X-AppImage-Name. The translated Name is never a token.
+// desktop file id, the last labels of those, Exec program, Flatpak command, TryExec program,
+// StartupWMClass, Icon (a theme name, not a path), X-AppImage-Name. The translated Name is
+// never a token.
 QStringList rankedTokensOf(const DesktopEntry& entry);
 
 // The descriptor: identifier = package id or else desktop file id; searchTokens = the ranked

@@ -5,12 +5,15 @@
 #include "DirectoryWalker.h"
 #include "InstalledApps.h"
 #include "ItemClassification.h"
+#include "LinuxLeftoverFinder.h"
 #include "OwnershipArbiter.h"
 #include "PathNames.h"
 #include "ScanContext.h"
 #include "ScanReportOrdering.h"
 #include "ScanRoots.h"
+#include "model/LinuxAppIdentity.h"
 #include "model/TextRules.h"
+#include "platform/DesktopEntry.h"
 #include "platform/FileSystem.h"
 
 #include <QThread>
@@ -70,6 +73,8 @@ QFuture<ScanReport> LeftoverScannerService::scan(const AppDescriptor& app, bool 
 
 ScanReport LeftoverScannerService::runScan(const AppDescriptor& app, bool useSpotlight,
                                            const Progress& progress) {
+    if (app.kind != AppKind::bundle)
+        return runLinuxScan(app, progress);
     const QList<AppDescriptor> installed = findInstalledApps(m_environment, m_fileSystem, m_ioPool);
     const ScanContext context(app, m_environment, installed);
     const ScanEnvironment& environment = context.environment();
@@ -92,6 +97,25 @@ ScanReport LeftoverScannerService::runScan(const AppDescriptor& app, bool useSpo
     QList<ScannedFile> matches = collapseNestedMatches(buildItems(kept));
     sortForReport(matches);
     return {matches, sortedByCodePoint(denied)};
+}
+
+ScanReport LeftoverScannerService::runLinuxScan(const AppDescriptor& app,
+                                                const Progress& progress) {
+    if (progress)
+        progress(0, 1);
+    QList<AppDescriptor> installed;
+    for (const DesktopEntry& entry : readInstalledDesktopEntries())
+        installed.append(linuxapp::describe(entry));
+    const LinuxLeftoverFinder finder(app, installed,
+                                     LinuxHomeFolders::fromProcess(m_environment.homePath));
+    QStringList found;
+    for (const QString& path : finder.find())
+        found.append(pathnames::standardized(path));
+    if (progress)
+        progress(1, 1);
+    QList<ScannedFile> matches = collapseNestedMatches(buildItems(found));
+    sortForReport(matches);
+    return {matches, {}};
 }
 
 void LeftoverScannerService::walkRoots(const QList<ScanRoot>& roots, const ScanContext& context,

@@ -46,6 +46,8 @@ public:
 
 private:
     ScanReport runScan(const AppDescriptor& app, bool useSpotlight, const Progress& progress);
+    // A Linux application: its leftovers by the rules of LinuxLeftoverFinder, sized and sorted.
+    ScanReport runLinuxScan(const AppDescriptor& app, const Progress& progress);
     void walkRoots(const QList<ScanRoot>& roots, const ScanContext& context, QSet<QString>& found,
                    QSet<QString>& denied, const Progress& progress);
     void addIndexHits(const AppDescriptor& app, const QList<ScanRoot>& roots,

@@ -51,11 +51,13 @@ private slots:
         QTest::addColumn<QString>("identifier");
         QTest::addColumn<QStringList>("tokens");
 
-        DesktopEntry flatpak = entryWith("org.gimp.GIMP", {"flatpak", "run", "org.gimp.GIMP"});
+        DesktopEntry flatpak =
+            entryWith("org.gimp.GIMP", {"flatpak", "run", "--command=gimp-2.10", "org.gimp.GIMP"});
         flatpak.flatpakId = "org.gimp.GIMP";
         flatpak.icon = "org.gimp.GIMP";
         QTest::newRow("flatpak: one token for id, program and icon")
-            << flatpak << AppKind::flatpak << "org.gimp.GIMP" << QStringList{"org.gimp.gimp"};
+            << flatpak << AppKind::flatpak << "org.gimp.GIMP"
+            << QStringList{"org.gimp.gimp", "gimp", "gimp-2.10"};
 
         DesktopEntry snap = entryWith("firefox_firefox", {"/snap/bin/firefox", "%u"});
         snap.snapName = "firefox";
