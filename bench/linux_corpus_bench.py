@@ -19,12 +19,13 @@ import argparse
 import hashlib
 import json
 import os
-import re
 import shutil
 import subprocess
 import sys
 import tempfile
 from pathlib import Path
+
+from corpus_bench import covered, files_below, owners_of
 
 HERE = Path(__file__).resolve().parent
 CORPUS = HERE / "linux-corpus" / "train.json"
@@ -157,20 +158,6 @@ def build_home(apps, work):
     return home, listed, owners, entries
 
 
-def files_below(path):
-    if os.path.isfile(path) or os.path.islink(path):
-        return [path]
-    return [os.path.join(folder, name) for folder, _, names in os.walk(path) for name in names]
-
-
-def owners_of(file, owners):
-    found, path = set(), file
-    while len(path) > 1:
-        found |= owners.get(path, set())
-        path = os.path.dirname(path)
-    return found
-
-
 def scan_environment(work, home):
     data = xdg_folders(home)["XDG_DATA_HOME"]
     dirs = [work / "system/share", data / "flatpak/exports/share", work / "snapd/desktop"]
@@ -184,10 +171,6 @@ def scan(cli, environment, entry):
     if output.returncode != 0:
         raise RuntimeError(f"scan of {entry} failed: {output.stderr.strip()}")
     return [item["path"] for item in json.loads(output.stdout)["matches"]]
-
-
-def covered(listed_path, reported):
-    return any(listed_path == item or listed_path.startswith(item + "/") for item in reported)
 
 
 def measure(cli, apps, work, home, listed, owners, entries):
