@@ -36,6 +36,8 @@ struct AppDescriptor {
     AppKind kind = AppKind::bundle;
     QString packageId;
     QString desktopFileId;
+    // The icon theme name of a Linux application's icon, as Icon= spells it.
+    QString iconName;
     // The search tokens from the strongest evidence to the weakest (Linux applications only).
     QStringList rankedTokens;
 

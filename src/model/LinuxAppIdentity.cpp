@@ -117,6 +117,8 @@ AppDescriptor describe(const DesktopEntry& entry) {
     app.normalizedBundleIdentifier = text::lowercased(app.bundleIdentifier);
     app.compactName = text::compactForm(app.displayName);
     app.pathComponentName = text::compactForm(entry.desktopFileId);
+    if (!entry.icon.contains(u'/'))
+        app.iconName = entry.icon;
     app.rankedTokens = rankedTokensOf(entry);
     app.searchTokens = QSet<QString>(app.rankedTokens.cbegin(), app.rankedTokens.cend());
     return app;

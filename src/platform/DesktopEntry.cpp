@@ -98,6 +98,15 @@ std::optional<DesktopEntry> readDesktopEntry(const QString& filePath) {
     return entry;
 }
 
+QStringList readCommandLine(const QString& filePath, const QString& group, const QString& key) {
+    const std::unique_ptr<GKeyFile, KeyFileDeleter> file(g_key_file_new());
+    if (!g_key_file_load_from_file(file.get(), filePath.toUtf8().constData(), G_KEY_FILE_NONE,
+                                   nullptr))
+        return {};
+    return shellWords(takeString(g_key_file_get_string(file.get(), group.toUtf8().constData(),
+                                                       key.toUtf8().constData(), nullptr)));
+}
+
 QList<DesktopEntry> readInstalledDesktopEntries() {
     QList<DesktopEntry> entries;
     QSet<QString> seenIds;

@@ -35,6 +35,11 @@ struct DesktopEntry {
 // cannot be read, has no [Desktop Entry] group or is not of type Application.
 std::optional<DesktopEntry> readDesktopEntry(const QString& filePath);
 
+// The command line that key of group holds in a key file (a systemd unit's ExecStart in
+// [Service], a D-Bus service's Exec), split into words as a shell would; empty when the file,
+// group or key is missing.
+QStringList readCommandLine(const QString& filePath, const QString& group, const QString& key);
+
 // Every application desktop entry in the user's and the system's data folders as GLib finds
 // them (XDG_DATA_HOME, XDG_DATA_DIRS; Flatpak's and snapd's exports when listed there). The
 // first entry of an id shadows later ones; entries marked Hidden are left out. Unlike GIO's

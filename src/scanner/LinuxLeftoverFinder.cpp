@@ -7,6 +7,7 @@
 #include "platform/DesktopEntry.h"
 
 #include <QDir>
+#include <QDirIterator>
 
 namespace tidewell {
 
@@ -26,8 +27,10 @@ LinuxLeftoverFinder::LinuxLeftoverFinder(const AppDescriptor& app,
                                          LinuxHomeFolders folders)
     : m_app(app), m_keys(LinuxAppKeys::of(app)), m_folders(std::move(folders)) {
     for (const AppDescriptor& other : installed) {
-        if (lowered(other.bundleIdentifier) != lowered(app.bundleIdentifier))
-            m_rivalIdentityKeys.unite(LinuxAppKeys::of(other).identityKeys());
+        if (lowered(other.bundleIdentifier) == lowered(app.bundleIdentifier))
+            continue;
+        m_rivalIdentityKeys.unite(LinuxAppKeys::of(other).identityKeys());
+        m_iconIsShared = m_iconIsShared || other.iconName == app.iconName;
     }
     m_rivalIdentityKeys.subtract(m_keys.identityKeys());
 }
@@ -42,6 +45,11 @@ QStringList LinuxLeftoverFinder::find() const {
     addPackageFolders(found);
     addDesktopEntries(m_folders.data + QStringLiteral("/applications"), found);
     addDesktopEntries(m_folders.config + QStringLiteral("/autostart"), found);
+    addLaunchers(m_folders.config + QStringLiteral("/systemd/user"), QStringLiteral("Service"),
+                 QStringLiteral("ExecStart"), found);
+    addLaunchers(m_folders.data + QStringLiteral("/dbus-1/services"),
+                 QStringLiteral("D-BUS Service"), QStringLiteral("Exec"), found);
+    addIcons(found);
     found.removeDuplicates();
     return found;
 }
@@ -135,12 +143,37 @@ void LinuxLeftoverFinder::addDesktopEntries(const QString& folder, QStringList& 
         if (!entry)
             continue;
         const AppDescriptor other = linuxapp::describe(*entry);
-        const QString program = text::compactForm(linuxapp::programNameOf(entry->execArguments));
         const bool sameId = lowered(other.bundleIdentifier) == lowered(m_app.bundleIdentifier) ||
                             (!m_app.packageId.isEmpty() &&
                              lowered(other.desktopFileId) == lowered(m_app.packageId));
-        if (sameId || keeps(m_keys.match(program)))
+        if (sameId || launchesApp(entry->execArguments))
             found.append(file.path);
+    }
+}
+
+bool LinuxLeftoverFinder::launchesApp(const QStringList& commandLine) const {
+    return keeps(m_keys.match(text::compactForm(linuxapp::programNameOf(commandLine))));
+}
+
+void LinuxLeftoverFinder::addLaunchers(const QString& folder, const QString& group,
+                                       const QString& key, QStringList& found) const {
+    for (const Entry& file : entriesOf(folder)) {
+        if (file.isFile && launchesApp(readCommandLine(file.path, group, key)))
+            found.append(file.path);
+    }
+}
+
+void LinuxLeftoverFinder::addIcons(QStringList& found) const {
+    if (m_app.iconName.isEmpty() || m_iconIsShared)
+        return;
+    static const QStringList iconExtensions{QStringLiteral("png"), QStringLiteral("svg"),
+                                            QStringLiteral("xpm")};
+    QDirIterator icons(m_folders.data + QStringLiteral("/icons"), QDir::Files,
+                       QDirIterator::Subdirectories);
+    while (icons.hasNext()) {
+        const QFileInfo icon(icons.next());
+        if (icon.completeBaseName() == m_app.iconName && iconExtensions.contains(icon.suffix()))
+            found.append(icon.absoluteFilePath());
     }
 }
 

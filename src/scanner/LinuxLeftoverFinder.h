@@ -18,7 +18,10 @@ namespace tidewell {
 // - dot entries directly in the home folder (".octave_hist" by its first piece); the home's
 //   other entries are the user's own work and never reported;
 // - ~/.var/app/<id>, ~/snap/<name> and the Flatpak override file by the exact package id;
-// - desktop entries in the user's applications and autostart folders that launch the app.
+// - desktop entries in the user's applications and autostart folders, systemd user units and
+//   D-Bus services that launch the app;
+// - icons in the user's icon themes named exactly as the app's Icon=, unless another installed
+//   app uses the same icon name.
 // The XDG base folders themselves are never reported. A name that ours matches only by a
 // program, window class or icon is left to another installed app whose ids claim it.
 class LinuxLeftoverFinder {
@@ -41,12 +44,17 @@ private:
     void addHomeDotEntries(QStringList& found) const;
     void addPackageFolders(QStringList& found) const;
     void addDesktopEntries(const QString& folder, QStringList& found) const;
+    void addLaunchers(const QString& folder, const QString& group, const QString& key,
+                      QStringList& found) const;
+    void addIcons(QStringList& found) const;
+    bool launchesApp(const QStringList& commandLine) const;
     bool keeps(const std::optional<KeyMatch>& match) const;
     bool isBaseFolder(const QString& path) const;
 
     AppDescriptor m_app;
     LinuxAppKeys m_keys;
     QSet<QString> m_rivalIdentityKeys;
+    bool m_iconIsShared = false;
     LinuxHomeFolders m_folders;
 };
 

@@ -50,16 +50,29 @@ private slots:
             ".config/JetBrains/PyCharmCE2024.3/options.xml", ".config/JetBrains/IdeaIC2024.3/o",
             ".config/xfce4/terminal/terminalrc", ".config/xfce4/panel/p",
             // A snap.
-            "snap/firefox/common/x", "snap/firefox-beta/x", ".mozilla/firefox/x"};
+            "snap/firefox/common/x", "snap/firefox-beta/x", ".mozilla/firefox/x",
+            // Icons by exact name.
+            ".local/share/icons/hicolor/48x48/apps/kate.png",
+            ".local/share/icons/hicolor/48x48/apps/kate-extra.png",
+            ".local/share/icons/hicolor/48x48/apps/kwrite.png"};
         for (const QString& file : files)
             m_home.createFile(file, "x");
         m_home.createFile(".config/autostart/org.gimp.GIMP.desktop",
                           "[Desktop Entry]\nType=Application\nName=G\n"
                           "Exec=flatpak run org.gimp.GIMP\n");
         m_home.createFile(".config/autostart/weatherbar.desktop", weatherbarEntry);
+        m_home.createFile(".config/systemd/user/kate-sync.service",
+                          "[Unit]\nDescription=x\n[Service]\nExecStart=/usr/bin/kate --sync\n");
+        m_home.createFile(".config/systemd/user/backup.service",
+                          "[Service]\nExecStart=/usr/bin/restic backup\n");
+        m_home.createFile(".local/share/dbus-1/services/org.kde.kate.service",
+                          "[D-BUS Service]\nName=org.kde.kate\nExec=/usr/bin/kate\n");
+        m_home.createFile(".local/share/dbus-1/services/org.example.Weatherbar.service",
+                          "[D-BUS Service]\nName=org.example.Weatherbar\nExec=weatherbar\n");
         m_home.createFile(".local/share/applications/kate-session.desktop",
                           "[Desktop Entry]\nType=Application\nName=K\nExec=kate -s work\n");
-        m_installed = {app("org.kde.kate", {"kate"}), flatpak("org.gimp.GIMP", "gimp-2.10"),
+        m_installed = {app("org.kde.kate", {"kate"}, {}, {}, "kate"),
+                       flatpak("org.gimp.GIMP", "gimp-2.10"),
                        flatpak("com.jetbrains.PyCharm-Community", "pycharm"),
                        app("xfce4-terminal", {"xfce4-terminal"}),
                        app("firefox_firefox", {"/snap/bin/firefox"}, {}, "firefox")};
@@ -68,10 +81,15 @@ private slots:
     void findsOwnLeftoversOnly_data() {
         QTest::addColumn<AppDescriptor>("scanned");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("kde rc files, data, cache, a launcher; not the user's Kate folder")
+        QTest::newRow("kde rc files, data, cache, launchers, icon; not the user's Kate folder")
             << m_installed.at(0)
-            << QStringList{".cache/kate", ".config/katerc",
-                           ".local/share/applications/kate-session.desktop", ".local/share/kate",
+            << QStringList{".cache/kate",
+                           ".config/katerc",
+                           ".config/systemd/user/kate-sync.service",
+                           ".local/share/applications/kate-session.desktop",
+                           ".local/share/dbus-1/services/org.kde.kate.service",
+                           ".local/share/icons/hicolor/48x48/apps/kate.png",
+                           ".local/share/kate",
                            ".local/state/katestaterc"};
         QTest::newRow("flatpak: its folders by exact id, dot folder by first piece, autostart")
             << m_installed.at(1)
@@ -84,8 +102,8 @@ private slots:
             << m_installed.at(3) << QStringList{".config/xfce4/terminal"};
         QTest::newRow("snap folder by exact name; a dot folder named otherwise is missed")
             << m_installed.at(4) << QStringList{"snap/firefox"};
-        QTest::newRow("an icon named for another app's id does not claim its folder")
-            << app("gimp-viewer", {"gimp-viewer"}, {}, {}, "gimp") << QStringList{};
+        QTest::newRow("an icon another app uses claims neither its folders nor the icon")
+            << app("kate-viewer", {"kate-viewer"}, {}, {}, "kate") << QStringList{};
     }
     void findsOwnLeftoversOnly() {
         QFETCH(AppDescriptor, scanned);
