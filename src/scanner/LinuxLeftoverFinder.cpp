@@ -20,6 +20,13 @@ QString lowered(const QString& text) {
     return text::lowercased(text);
 }
 
+// Folders of a desktop framework that hold one entry per application, named for it: KXmlGui's
+// customised menus and toolbars ("kxmlgui5/kate/kateui.rc").
+bool isPerApplicationFolder(const QString& name) {
+    static const QSet<QString> folders{QStringLiteral("kxmlgui5"), QStringLiteral("kxmlgui6")};
+    return folders.contains(name);
+}
+
 } // namespace
 
 LinuxLeftoverFinder::LinuxLeftoverFinder(const AppDescriptor& app,
@@ -90,9 +97,12 @@ void LinuxLeftoverFinder::addVendorEntries(const Entry& folder, QStringList& fou
         ComponentWords::compact(folder.name) ==
         MatchNeedles::vendorOf(
             lowered(m_app.packageId.isEmpty() ? m_app.desktopFileId : m_app.packageId));
+    const bool holdsOneEntryPerApp = isPerApplicationFolder(folder.name);
     for (const Entry& entry : entriesOf(folder.path)) {
         const QString joined = vendorCompact + text::compactForm(entry.name);
-        if (keeps(m_keys.match(joined))) {
+        if (keeps(m_keys.match(joined)) ||
+            (holdsOneEntryPerApp &&
+             keeps(m_keys.matchName(entry.name, entry.isFile, false, false)))) {
             found.append(entry.path);
             continue;
         }

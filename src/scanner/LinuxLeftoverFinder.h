@@ -14,7 +14,8 @@ namespace tidewell {
 // one of the application's keys; precision first, as a wrong match deletes someone's work:
 // - entries directly in the XDG config, data, cache and state folders ("<key>rc" and
 //   "<key>staterc" files too in config and state), or one level below a folder named for the
-//   vendor ("xfce4/terminal", "JetBrains/IdeaIC2024.3");
+//   vendor ("xfce4/terminal", "JetBrains/IdeaIC2024.3") or a framework's folder that holds one
+//   entry per app ("kxmlgui5/kate");
 // - dot entries directly in the home folder (".octave_hist" by its first piece); the home's
 //   other entries are the user's own work and never reported;
 // - ~/.var/app/<id>, ~/snap/<name> and the Flatpak override file by the exact package id;

@@ -54,6 +54,7 @@ private slots:
             // Icons by exact name.
             ".local/share/icons/hicolor/48x48/apps/kate.png",
             ".local/share/icons/hicolor/48x48/apps/kate-extra.png",
+            ".local/share/kxmlgui5/kate/k.rc", ".local/share/kxmlgui5/kwrite/k.rc",
             ".local/share/icons/hicolor/48x48/apps/kwrite.png"};
         for (const QString& file : files)
             m_home.createFile(file, "x");
@@ -90,6 +91,7 @@ private slots:
                            ".local/share/dbus-1/services/org.kde.kate.service",
                            ".local/share/icons/hicolor/48x48/apps/kate.png",
                            ".local/share/kate",
+                           ".local/share/kxmlgui5/kate",
                            ".local/state/katestaterc"};
         QTest::newRow("flatpak: its folders by exact id, dot folder by first piece, autostart")
             << m_installed.at(1)
