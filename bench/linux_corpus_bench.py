@@ -15,17 +15,15 @@ concrete, other programs' files as noise. Then scans each app with
 The app's own package folders (~/.var/app/<id>, ~/snap/<name>, the Flatpak override) and its
 AppImage integration entry are made too and count as its own, not in recall.
 """
-import argparse
 import hashlib
 import json
 import os
-import shutil
 import subprocess
 import sys
-import tempfile
 from pathlib import Path
 
-from corpus_bench import covered, files_below, owners_of
+from corpus_bench import (argument_parser, covered, files_below, owners_of,
+                          run_in_work_folder)
 
 HERE = Path(__file__).resolve().parent
 CORPUS = HERE / "linux-corpus" / "train.json"
@@ -218,30 +216,18 @@ def report(totals, foreign_apps, missed, work, app_count, verbose):
 
 
 def main(arguments):
-    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--cli", required=True)
-    parser.add_argument("--work", help="folder for the generated home (default: a temporary one)")
-    parser.add_argument("--json", help="also write the figures to this file")
+    parser = argument_parser(__doc__.splitlines()[0])
     parser.add_argument("--missed", action="store_true", help="list the leftovers not found")
     options = parser.parse_args(arguments)
     apps = json.loads(CORPUS.read_text())["apps"]
-    if options.work:
-        work = Path(options.work).absolute()
-        shutil.rmtree(work, ignore_errors=True)
-        work.mkdir(parents=True)
-    else:
-        work = Path(tempfile.mkdtemp(prefix="tidewell-linux-corpus."))
-    try:
+
+    def measure_in(work):
         home, listed, owners, entries = build_home(apps, work)
         totals, foreign_apps, missed = measure(os.path.abspath(options.cli), apps, work, home,
                                                listed, owners, entries)
-        figures = report(totals, foreign_apps, missed, work, len(apps), options.missed)
-        if options.json:
-            Path(options.json).write_text(json.dumps(figures, indent=1) + "\n")
-    finally:
-        if not options.work:
-            shutil.rmtree(work, ignore_errors=True)
-    return 0
+        return report(totals, foreign_apps, missed, work, len(apps), options.missed)
+
+    return run_in_work_folder(options, "tidewell-linux-corpus.", measure_in)
 
 
 if __name__ == "__main__":
