@@ -2,12 +2,16 @@
 // cost of reading the installed applications that every scan weighs its matches against.
 
 #include "model/AppDescriptor.h"
+#include "model/LinuxAppIdentity.h"
+#include "platform/DesktopEntry.h"
 #include "platform/FileSystem.h"
 #include "scanner/CandidateMatching.h"
 #include "scanner/InstalledApps.h"
 #include "scanner/ScanContext.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QThread>
@@ -32,11 +36,14 @@ QString writeBundle(const QString& folder, const QString& name, const QString& i
     plist.open(QIODevice::WriteOnly);
     QByteArray keys;
     for (int key = 0; key < 30; ++key)
-        keys += QByteArray("<key>LSKey") + QByteArray::number(key) + "</key><string>value</string>\n";
+        keys +=
+            QByteArray("<key>LSKey") + QByteArray::number(key) + "</key><string>value</string>\n";
     plist.write(R"(<?xml version="1.0" encoding="UTF-8"?>
 <plist version="1.0"><dict>
-<key>CFBundleIdentifier</key><string>)" + identifier.toUtf8() + R"(</string>
-<key>CFBundleName</key><string>)" + name.toUtf8() + "</string>\n" + keys + "</dict></plist>\n");
+<key>CFBundleIdentifier</key><string>)" +
+                identifier.toUtf8() + R"(</string>
+<key>CFBundleName</key><string>)" +
+                name.toUtf8() + "</string>\n" + keys + "</dict></plist>\n");
     return folder + u'/' + name + QStringLiteral(".app");
 }
 
@@ -116,6 +123,52 @@ void installedApps(benchmark::State& state) {
 }
 
 BENCHMARK(installedApps)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// 300 desktop entries in user, system and Flatpak folders named by the environment. Written once:
+// GLib reads the folders from the environment on first use and keeps them.
+bool writeDesktopEntriesOnce() {
+    static const QTemporaryDir dir;
+    static const bool written = [] {
+        const QStringList folders{dir.filePath(QStringLiteral("home")),
+                                  dir.filePath(QStringLiteral("system")),
+                                  dir.filePath(QStringLiteral("flatpak"))};
+        qputenv("XDG_DATA_HOME", folders.at(0).toUtf8());
+        qputenv("XDG_DATA_DIRS", (folders.at(1) + u':' + folders.at(2)).toUtf8());
+        bool ok = true;
+        for (int index = 0; index < 300; ++index) {
+            QFile file(folders.at(index % 3) +
+                       QStringLiteral("/applications/org.vendor%1.Tool%2.desktop")
+                           .arg(index % 40)
+                           .arg(index));
+            ok = QDir().mkpath(QFileInfo(file).path()) && file.open(QIODevice::WriteOnly) &&
+                 file.write(QStringLiteral("[Desktop Entry]\nType=Application\nName=Tool "
+                                           "%1\nName[de]=Werkzeug %1\nExec=env A=1 tool%1 "
+                                           "%U\nIcon=tool%1\nStartupWMClass=Tool%1\n")
+                                .arg(index)
+                                .toUtf8()) > 0 &&
+                 ok;
+        }
+        return ok;
+    }();
+    return written;
+}
+
+// Reads the desktop entries into descriptors, as listing the installed Linux applications does.
+void installedLinuxApps(benchmark::State& state) {
+    if (!writeDesktopEntriesOnce())
+        state.SkipWithError("cannot write the desktop entries");
+    qsizetype found = 0;
+    for (auto _ : state) {
+        QList<AppDescriptor> apps;
+        for (const DesktopEntry& entry : readInstalledDesktopEntries())
+            apps.append(linuxapp::describe(entry));
+        found = apps.size();
+        benchmark::DoNotOptimize(found);
+    }
+    state.counters["apps"] = double(found);
+}
+
+BENCHMARK(installedLinuxApps)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 

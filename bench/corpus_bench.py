@@ -234,30 +234,45 @@ def report(totals, foreign_apps, work, app_count):
             **totals}
 
 
-def main(arguments):
-    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+def argument_parser(description):
+    """The options both corpus measures take."""
+    parser = argparse.ArgumentParser(description=description)
     parser.add_argument("--cli", required=True)
     parser.add_argument("--work", help="folder for the generated home (default: a temporary one)")
     parser.add_argument("--json", help="also write the figures to this file")
-    options = parser.parse_args(arguments)
-    casks = json.loads(CORPUS.read_text())["casks"]
+    return parser
+
+
+def run_in_work_folder(options, prefix, measure_in):
+    """Runs measure_in(work) in options.work (emptied first) or a temporary folder removed
+    afterwards, and writes the figures it returns to options.json when asked."""
     if options.work:
         work = Path(options.work).absolute()
         shutil.rmtree(work, ignore_errors=True)
         work.mkdir(parents=True)
     else:
-        work = Path(tempfile.mkdtemp(prefix="tidewell-corpus."))
+        work = Path(tempfile.mkdtemp(prefix=prefix))
     try:
-        home, root, listed, owners = build_home(casks, work)
-        totals, foreign_apps = measure(os.path.abspath(options.cli), casks, home, root, listed,
-                                       owners)
-        figures = report(totals, foreign_apps, work, len(listed))
+        figures = measure_in(work)
         if options.json:
             Path(options.json).write_text(json.dumps(figures, indent=1) + "\n")
     finally:
         if not options.work:
             shutil.rmtree(work, ignore_errors=True)
     return 0
+
+
+def main(arguments):
+    options = argument_parser(__doc__.splitlines()[0]).parse_args(arguments)
+    casks = json.loads(CORPUS.read_text())["casks"]
+
+    def measure_in(work):
+        home, root, listed, owners = build_home(casks, work)
+        totals, foreign_apps = measure(os.path.abspath(options.cli), casks, home, root, listed,
+                                       owners)
+        return report(totals, foreign_apps, work, len(listed))
+
+    return run_in_work_folder(options, "tidewell-corpus.", measure_in)
 
 
 if __name__ == "__main__":

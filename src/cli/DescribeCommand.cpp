@@ -90,6 +90,9 @@ QJsonObject describeJson(const AppDescriptor& app) {
     for (const Field& field : fields(app))
         object.insert(field.key, field.value ? QJsonValue(*field.value) : QJsonValue());
     object.insert(QStringLiteral("searchTokens"), QJsonArray::fromStringList(sortedTokens(app)));
+    // A bundle's document stays as it was; other kinds say what they are.
+    if (app.kind != AppKind::bundle)
+        object.insert(QStringLiteral("kind"), kindName(app.kind));
     return object;
 }
 

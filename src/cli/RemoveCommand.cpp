@@ -3,6 +3,7 @@
 #include "CliOutput.h"
 #include "CliText.h"
 #include "ExitCode.h"
+#include "PackageRemoval.h"
 #include "ScanCommand.h"
 #include "removal/FileDeletionService.h"
 #include "scanner/ItemClassification.h"
@@ -28,6 +29,11 @@ QList<QUrl> itemsToRemove(const ScanReport& report, const QUrl& bundle) {
         urls.append(file.url);
     urls.append(bundle);
     return urls;
+}
+
+QString uninstallText(const QString& command) {
+    return QStringLiteral("The app itself belongs to its package manager. To uninstall it, run: ") +
+           command;
 }
 
 // Asks on the terminal; only an explicit yes goes on.
@@ -119,7 +125,13 @@ int runRemove(const QStringList& arguments) {
     const auto& app = std::get<AppDescriptor>(bundle);
     const ScanReport report = scanShowingProgress(app, std::get<ScanEnvironment>(environment),
                                                   !parser.isSet(scanOptions.noIndex));
-    const QList<QUrl> urls = itemsToRemove(report, app.appURL);
+    const QString homePath = std::get<ScanEnvironment>(environment).homePath;
+    QList<QUrl> urls = itemsToRemove(report, app.appURL);
+    // A Linux app's own entry is removed only when the user installed it; the scan reports
+    // it then among the leftovers already.
+    if (app.kind != AppKind::bundle)
+        urls.removeAll(app.appURL);
+    const QString uninstall = uninstallCommand(app, homePath);
     if (!parser.isSet(yes) && !confirmRemoval(urls.size())) {
         CliOutput::printErrorLine(CliText::tr("Nothing was removed."));
         return ExitCode::failure;
@@ -130,10 +142,16 @@ int runRemove(const QStringList& arguments) {
     FileDeletionService deletionService;
     const DeletionReport deletion = deletionService.deleteItems(urls).result();
     const qint64 reclaimed = reclaimedBytes(deletion, report, bundlePath, bundleSize);
-    if (parser.isSet(json))
-        CliOutput::printJson(removalJson(deletion, reclaimed));
-    else
+    if (parser.isSet(json)) {
+        QJsonObject object = removalJson(deletion, reclaimed);
+        if (!uninstall.isEmpty())
+            object.insert(QStringLiteral("uninstallCommand"), uninstall);
+        CliOutput::printJson(object);
+    } else {
         CliOutput::printLine(removalText(deletion, reclaimed));
+        if (!uninstall.isEmpty())
+            CliOutput::printLine(uninstallText(uninstall));
+    }
     return deletion.failures.isEmpty() ? ExitCode::success : ExitCode::failure;
 }
 

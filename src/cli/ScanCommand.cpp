@@ -4,6 +4,7 @@
 #include "CliText.h"
 #include "DescribeCommand.h"
 #include "ExitCode.h"
+#include "LinuxAppIntake.h"
 #include "scanner/DefaultSpotlightService.h"
 #include "scanner/LeftoverScannerService.h"
 #include "session/SharedByteFormatter.h"
@@ -106,8 +107,10 @@ int runScan(const QStringList& arguments) {
 } // namespace
 
 std::variant<AppDescriptor, int> readScannedBundle(const QCommandLineParser& parser) {
-    return readBundle(
-        QDir::cleanPath(QFileInfo(parser.positionalArguments().constFirst()).absoluteFilePath()));
+    const QString argument = parser.positionalArguments().constFirst();
+    if (auto linuxApp = readLinuxApp(argument))
+        return *linuxApp;
+    return readBundle(QDir::cleanPath(QFileInfo(argument).absoluteFilePath()));
 }
 
 void ScanOptions::addTo(QCommandLineParser& parser) const {

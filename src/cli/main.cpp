@@ -1,5 +1,6 @@
 #include "CliCommand.h"
 #include "DescribeCommand.h"
+#include "ListCommand.h"
 #include "RemoveCommand.h"
 #include "ScanCommand.h"
 #include "session/Translations.h"
@@ -15,6 +16,7 @@ int main(int argc, char* argv[]) {
         describeCommand(),
         scanCommand(),
         removeCommand(),
+        listCommand(),
     };
     return runCli(QCoreApplication::arguments(), commands);
 }

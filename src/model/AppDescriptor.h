@@ -1,7 +1,10 @@
 #pragma once
 
+#include "AppKind.h"
+
 #include <QSet>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 #include <optional>
@@ -28,6 +31,15 @@ struct AppDescriptor {
     std::optional<QString> baseBundleIdentifier;
     std::optional<QString> bundleTailToken;
     QSet<QString> searchTokens;
+    // A Linux application's facts; a bundle keeps the defaults. appURL is then the desktop
+    // entry file, bundleIdentifier the package id or else the desktop file id.
+    AppKind kind = AppKind::bundle;
+    QString packageId;
+    QString desktopFileId;
+    // The icon theme name of a Linux application's icon, as Icon= spells it.
+    QString iconName;
+    // The search tokens from the strongest evidence to the weakest (Linux applications only).
+    QStringList rankedTokens;
 
     friend bool operator==(const AppDescriptor&, const AppDescriptor&) = default;
 

@@ -5,12 +5,15 @@
 #include "DirectoryWalker.h"
 #include "InstalledApps.h"
 #include "ItemClassification.h"
+#include "LinuxLeftoverFinder.h"
 #include "OwnershipArbiter.h"
 #include "PathNames.h"
 #include "ScanContext.h"
 #include "ScanReportOrdering.h"
 #include "ScanRoots.h"
+#include "model/LinuxAppIdentity.h"
 #include "model/TextRules.h"
+#include "platform/DesktopEntry.h"
 #include "platform/FileSystem.h"
 
 #include <QPromise>
@@ -81,6 +84,8 @@ std::optional<ScanReport> LeftoverScannerService::runScan(const AppDescriptor& a
                                                           bool useSpotlight,
                                                           const Progress& progress,
                                                           const CancellationToken& cancel) {
+    if (app.kind != AppKind::bundle)
+        return runLinuxScan(app, progress, cancel);
     const QList<AppDescriptor> installed = findInstalledApps(m_environment, m_fileSystem, m_ioPool);
     if (cancel.isCancelled())
         return std::nullopt;
@@ -109,6 +114,25 @@ std::optional<ScanReport> LeftoverScannerService::runScan(const AppDescriptor& a
     QList<ScannedFile> matches = collapseNestedMatches(buildItems(kept, cancel));
     sortForReport(matches);
     return ScanReport{matches, sortedByCodePoint(denied)};
+}
+
+ScanReport LeftoverScannerService::runLinuxScan(const AppDescriptor& app, const Progress& progress,
+                                                const CancellationToken& cancel) {
+    if (progress)
+        progress(0, 1);
+    QList<AppDescriptor> installed;
+    for (const DesktopEntry& entry : readInstalledDesktopEntries())
+        installed.append(linuxapp::describe(entry));
+    const LinuxLeftoverFinder finder(app, installed,
+                                     LinuxHomeFolders::fromProcess(m_environment.homePath));
+    QStringList found;
+    for (const QString& path : finder.find())
+        found.append(pathnames::standardized(path));
+    if (progress)
+        progress(1, 1);
+    QList<ScannedFile> matches = collapseNestedMatches(buildItems(found, cancel));
+    sortForReport(matches);
+    return {matches, {}};
 }
 
 void LeftoverScannerService::walkRoots(const QList<ScanRoot>& roots, const ScanContext& context,

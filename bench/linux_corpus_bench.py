@@ -1,0 +1,234 @@
+#!/usr/bin/env python3
+"""Measures what the scanner reports for Linux apps against their sourced leftover lists.
+
+    bench/linux_corpus_bench.py --cli build/tidewell-cli [--work DIR] [--json FILE]
+
+Builds one home in which every app of bench/linux-corpus/train.json is installed at once, each
+kind's desktop entry where that kind puts it (Debian packages in a system data folder named by
+XDG_DATA_DIRS, Flatpaks exported into the user's Flatpak folder, snaps in snapd's folder,
+AppImages as an integration entry among the user's applications), every listed path made
+concrete, other programs' files as noise. Then scans each app with
+`tidewell-cli scan <desktop entry> --json --no-index` and prints:
+- reported, own (every file below the item is the app's), foreign (the rest), precision;
+- apps with any foreign item, each named with its first foreign items;
+- recall: the app's `leftover` paths that some reported item covers.
+The app's own package folders (~/.var/app/<id>, ~/snap/<name>, the Flatpak override) and its
+AppImage integration entry are made too and count as its own, not in recall.
+"""
+import hashlib
+import json
+import os
+import subprocess
+import sys
+from pathlib import Path
+
+from corpus_bench import (argument_parser, covered, files_below, owners_of,
+                          run_in_work_folder)
+
+HERE = Path(__file__).resolve().parent
+CORPUS = HERE / "linux-corpus" / "train.json"
+
+TARGET_PRECISION = 0.995
+TARGET_RECALL = 0.85
+TARGET_FOREIGN_APPS = 1
+
+# Other programs' data and the user's own files: nothing here belongs to any app of the corpus.
+NOISE = [
+    "~/Documents/Quarterly Report 2026.odt", "~/Music/playlist.m3u", "~/.bashrc",
+    "~/.ssh/known_hosts", "~/.gitconfig", "$XDG_CONFIG_HOME/mimeapps.list",
+    "$XDG_CONFIG_HOME/user-dirs.dirs", "$XDG_CONFIG_HOME/dconf/user",
+    "$XDG_CONFIG_HOME/pulse/cookie", "$XDG_CONFIG_HOME/gtk-3.0/bookmarks",
+    "$XDG_CONFIG_HOME/autostart/org.example.Weatherbar.desktop",
+    "$XDG_CONFIG_HOME/kdeglobals", "$XDG_CONFIG_HOME/Electron/settings.json",
+    "$XDG_DATA_HOME/recently-used.xbel", "$XDG_DATA_HOME/keyrings/login.keyring",
+    "$XDG_DATA_HOME/Trash/info/x.trashinfo", "$XDG_CACHE_HOME/fontconfig/cache.bin",
+    "$XDG_CACHE_HOME/thumbnails/large/a.png", "$XDG_STATE_HOME/wireplumber/state",
+]
+WEATHERBAR = "[Desktop Entry]\nType=Application\nName=Weatherbar\nExec=weatherbar\n"
+
+
+def xdg_folders(home):
+    return {"XDG_CONFIG_HOME": home / ".config", "XDG_DATA_HOME": home / ".local/share",
+            "XDG_CACHE_HOME": home / ".cache", "XDG_STATE_HOME": home / ".local/state"}
+
+
+def absolute(listed, home):
+    if listed.startswith("~/"):
+        return home / listed[2:]
+    variable, _, rest = listed[1:].partition("/")
+    return xdg_folders(home)[variable] / rest
+
+
+def make_item(path, is_folder):
+    """A listed path: a small file, or a folder holding one."""
+    try:
+        if is_folder:
+            path.mkdir(parents=True, exist_ok=True)
+            (path / "data.bin").write_bytes(b"x" * 64)
+        else:
+            path.parent.mkdir(parents=True, exist_ok=True)
+            path.write_bytes(b"x" * 64)
+        return True
+    except (FileExistsError, NotADirectoryError, IsADirectoryError):
+        return False
+
+
+def with_keys(text, replaced, added):
+    """The desktop entry text with keys of its main group replaced or dropped (None) and added."""
+    lines = []
+    for line in text.splitlines():
+        key = line.split("=", 1)[0].strip()
+        if key in replaced:
+            if replaced[key] is not None:
+                lines.append(f"{key}={replaced[key]}")
+        else:
+            lines.append(line)
+    group_end = next((i for i, line in enumerate(lines[1:], 1) if line.startswith("[")),
+                     len(lines))
+    extra = [f"{key}={value}" for key, value in added.items()]
+    return "\n".join(lines[:group_end] + extra + lines[group_end:]) + "\n"
+
+
+def install_entry(app, work, home):
+    """Writes the app's desktop entry where its kind puts it; returns its path and the app's
+    own package files (made here unless they are the entry itself, counted as its own)."""
+    upstream = app["upstreamDesktop"]
+    text, entry = upstream["text"], upstream["entry"]
+    data = xdg_folders(home)["XDG_DATA_HOME"]
+    own = []
+    if app["kind"] == "flatpak":
+        flatpak = app["flatpak"]
+        app_id, command = flatpak["id"], flatpak.get("command") or entry["Exec"].split()[0]
+        path = data / "flatpak/exports/share/applications" / f"{app_id}.desktop"
+        exec_line = (f"/usr/bin/flatpak run --branch=stable --arch=x86_64 --command={command} "
+                     f"--file-forwarding {app_id} @@u %U @@")
+        text = with_keys(text, {"Exec": exec_line, "TryExec": None, "Icon": app_id},
+                         {"X-Flatpak": app_id})
+        own = [(home / ".var/app" / app_id, True), (data / "flatpak/overrides" / app_id, False)]
+    elif app["kind"] == "snap":
+        name = app["snap"]["name"]
+        path = work / "snapd/desktop/applications" / f"{name}_{name}.desktop"
+        program = entry["Exec"].split()[0].rsplit("/", 1)[-1]
+        exec_line = f"env BAMF_DESKTOP_FILE_HINT={path} /snap/bin/{program} %U"
+        text = with_keys(text, {"Exec": exec_line, "Icon": f"/snap/{name}/x1/icon.png"},
+                         {"X-SnapInstanceName": name})
+        own = [(home / "snap" / name, True)]
+    elif app["kind"] == "appimage":
+        image = home / "Applications" / f"{app['key']}-x86_64.AppImage"
+        digest = hashlib.md5(image.as_uri().encode()).hexdigest()
+        path = data / "applications" / f"appimagekit_{digest}-{entry['Name']}.desktop"
+        text = with_keys(text, {"Exec": f"{image} %U", "TryExec": str(image),
+                                "Icon": f"appimagekit_{digest}_{entry.get('Icon', 'icon')}"},
+                         {} if "X-AppImage-Name" in entry else {"X-AppImage-Name": entry["Name"]})
+        own = [(path, None)]
+    else:
+        path = work / "system/share/applications" / upstream["file"]
+    path.parent.mkdir(parents=True, exist_ok=True)
+    path.write_text(text)
+    for item, is_folder in own:
+        if is_folder is not None:
+            make_item(item, is_folder)
+    return path, [str(item) for item, _ in own]
+
+
+def build_home(apps, work):
+    home = work / "home"
+    listed, owners, entries = {}, {}, {}
+    for app in apps:
+        entry, own = install_entry(app, work, home)
+        entries[app["key"]] = str(entry)
+        for item in own:
+            owners.setdefault(item, set()).add(app["key"])
+        leftovers = []
+        for listed_path in app["paths"]:
+            path = absolute(listed_path["path"].rstrip("/"), home)
+            if not make_item(path, listed_path["path"].endswith("/")):
+                continue
+            if listed_path["role"] != "user-content":
+                owners.setdefault(str(path), set()).add(app["key"])
+            if listed_path["role"] == "leftover":
+                leftovers.append(str(path))
+        listed[app["key"]] = sorted(set(leftovers))
+    for noise in NOISE:
+        make_item(absolute(noise, home), False)
+    absolute("$XDG_CONFIG_HOME/autostart/org.example.Weatherbar.desktop", home).write_text(
+        WEATHERBAR)
+    return home, listed, owners, entries
+
+
+def scan_environment(work, home):
+    data = xdg_folders(home)["XDG_DATA_HOME"]
+    dirs = [work / "system/share", data / "flatpak/exports/share", work / "snapd/desktop"]
+    return dict(os.environ, HOME=str(home), XDG_DATA_DIRS=":".join(map(str, dirs)),
+                **{key: str(value) for key, value in xdg_folders(home).items()})
+
+
+def scan(cli, environment, entry):
+    output = subprocess.run([cli, "scan", entry, "--json", "--no-index"], env=environment,
+                            capture_output=True, text=True, check=False)
+    if output.returncode != 0:
+        raise RuntimeError(f"scan of {entry} failed: {output.stderr.strip()}")
+    return [item["path"] for item in json.loads(output.stdout)["matches"]]
+
+
+def measure(cli, apps, work, home, listed, owners, entries):
+    totals = {"reported": 0, "own": 0, "listed": 0, "found": 0}
+    foreign_apps, missed = {}, {}
+    environment = scan_environment(work, home)
+    for app in apps:
+        key = app["key"]
+        reported = scan(cli, environment, entries[key])
+        own = [item for item in reported if files_below(item)
+               and all(key in owners_of(f, owners) for f in files_below(item))]
+        foreign = [item for item in reported if item not in own]
+        totals["reported"] += len(reported)
+        totals["own"] += len(own)
+        if foreign:
+            foreign_apps[key] = foreign
+        totals["listed"] += len(listed[key])
+        found = [path for path in listed[key] if covered(path, reported)]
+        totals["found"] += len(found)
+        if len(found) < len(listed[key]):
+            missed[key] = [path for path in listed[key] if path not in found]
+    return totals, foreign_apps, missed
+
+
+def report(totals, foreign_apps, missed, work, app_count, verbose):
+    precision = totals["own"] / totals["reported"] if totals["reported"] else 1.0
+    recall = totals["found"] / totals["listed"] if totals["listed"] else 1.0
+    print(f"apps scanned:              {app_count}")
+    print(f"reported:                  {totals['reported']}")
+    print(f"own:                       {totals['own']}")
+    print(f"foreign:                   {totals['reported'] - totals['own']}")
+    print(f"precision:                 {precision:.2%}  (target >= {TARGET_PRECISION:.1%})")
+    print(f"apps with a foreign item:  {len(foreign_apps)}  (target <= {TARGET_FOREIGN_APPS})")
+    print(f"recall (leftover paths):   {totals['found']}/{totals['listed']} = {recall:.2%}"
+          f"  (target >= {TARGET_RECALL:.0%})")
+    prefix = len(str(work)) + 1
+    for key, items in sorted(foreign_apps.items()):
+        shown = ", ".join(item[prefix:] for item in items[:3])
+        more = f" (+{len(items) - 3} more)" if len(items) > 3 else ""
+        print(f"  foreign for {key}: {shown}{more}")
+    if verbose:
+        for key, items in sorted(missed.items()):
+            print(f"  missed for {key}: {', '.join(item[prefix:] for item in items)}")
+    return {"precision": precision, "recall": recall, "foreignApps": len(foreign_apps), **totals}
+
+
+def main(arguments):
+    parser = argument_parser(__doc__.splitlines()[0])
+    parser.add_argument("--missed", action="store_true", help="list the leftovers not found")
+    options = parser.parse_args(arguments)
+    apps = json.loads(CORPUS.read_text())["apps"]
+
+    def measure_in(work):
+        home, listed, owners, entries = build_home(apps, work)
+        totals, foreign_apps, missed = measure(os.path.abspath(options.cli), apps, work, home,
+                                               listed, owners, entries)
+        return report(totals, foreign_apps, missed, work, len(apps), options.missed)
+
+    return run_in_work_folder(options, "tidewell-linux-corpus.", measure_in)
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1:]))

@@ -1,0 +1,51 @@
+#include "LinuxAppIntake.h"
+
+#include "CliOutput.h"
+#include "ExitCode.h"
+#include "model/LinuxAppIdentity.h"
+#include "platform/DesktopEntry.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace tidewell {
+
+namespace {
+
+std::variant<AppDescriptor, int> rejected(const QString& message) {
+    CliOutput::printErrorLine(message);
+    return ExitCode::bundleRejected;
+}
+
+std::variant<AppDescriptor, int> readEntryFile(const QString& path) {
+    const auto entry = readDesktopEntry(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
+    if (!entry)
+        return rejected(QStringLiteral("This desktop entry could not be read."));
+    return linuxapp::describe(*entry);
+}
+
+std::variant<AppDescriptor, int> findInstalled(const QString& id) {
+    for (const DesktopEntry& entry : readInstalledDesktopEntries()) {
+        if (entry.flatpakId == id || entry.snapName == id || entry.desktopFileId == id)
+            return linuxapp::describe(entry);
+    }
+    return rejected(QStringLiteral("No installed application has this id."));
+}
+
+// A bare word that is no file and no bundle name: an id to look up.
+bool looksLikeId(const QString& argument) {
+    return !argument.isEmpty() && !argument.contains(u'/') &&
+           !argument.endsWith(QStringLiteral(".app")) && !QFileInfo::exists(argument);
+}
+
+} // namespace
+
+std::optional<std::variant<AppDescriptor, int>> readLinuxApp(const QString& argument) {
+    if (argument.endsWith(QStringLiteral(".desktop")))
+        return readEntryFile(argument);
+    if (looksLikeId(argument))
+        return findInstalled(argument);
+    return std::nullopt;
+}
+
+} // namespace tidewell

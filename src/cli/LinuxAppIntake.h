@@ -1,0 +1,17 @@
+#pragma once
+
+#include "model/AppDescriptor.h"
+
+#include <QString>
+
+#include <optional>
+#include <variant>
+
+namespace tidewell {
+
+// Reads the Linux application an argument names: a .desktop file, or the Flatpak id, snap name
+// or desktop file id of an installed application. Nothing when the argument names neither (a
+// bundle, then). On failure prints the reason on stderr and holds ExitCode::bundleRejected.
+std::optional<std::variant<AppDescriptor, int>> readLinuxApp(const QString& argument);
+
+} // namespace tidewell

@@ -1,0 +1,69 @@
+#include "ListCommand.h"
+
+#include "CliOutput.h"
+#include "ExitCode.h"
+#include "model/LinuxAppIdentity.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
+
+#include <algorithm>
+
+namespace tidewell {
+
+namespace {
+
+const QString commandName = QStringLiteral("list");
+
+QList<AppDescriptor> installedLinuxApps() {
+    QList<AppDescriptor> apps;
+    for (const DesktopEntry& entry : readInstalledDesktopEntries())
+        apps.append(linuxapp::describe(entry));
+    std::sort(apps.begin(), apps.end(), [](const AppDescriptor& a, const AppDescriptor& b) {
+        return a.displayName.localeAwareCompare(b.displayName) < 0;
+    });
+    return apps;
+}
+
+QJsonObject appJson(const AppDescriptor& app) {
+    return {{QStringLiteral("kind"), kindName(app.kind)},
+            {QStringLiteral("id"), app.bundleIdentifier},
+            {QStringLiteral("name"), app.displayName},
+            {QStringLiteral("desktopEntry"), app.appURL.toLocalFile()}};
+}
+
+int runList(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Lists the installed applications (their desktop entries)."));
+    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Print JSON."));
+    parser.addOption(json);
+    if (auto done =
+            parseCommandArguments(parser, commandName, QStringLiteral("[--json]"), arguments))
+        return *done;
+    if (!parser.positionalArguments().isEmpty())
+        return usageError(commandName, QStringLiteral("expected no arguments"));
+
+    const QList<AppDescriptor> apps = installedLinuxApps();
+    if (parser.isSet(json)) {
+        QJsonArray array;
+        for (const AppDescriptor& app : apps)
+            array.append(appJson(app));
+        CliOutput::printJson(QJsonObject{{QStringLiteral("apps"), array}});
+        return ExitCode::success;
+    }
+    QList<QStringList> rows;
+    for (const AppDescriptor& app : apps)
+        rows.append({kindName(app.kind), app.bundleIdentifier, app.displayName});
+    if (!rows.isEmpty())
+        CliOutput::printLine(CliOutput::formatTable(rows).chopped(1));
+    return ExitCode::success;
+}
+
+} // namespace
+
+CliCommand listCommand() {
+    return {commandName, QStringLiteral("List the installed applications."), runList};
+}
+
+} // namespace tidewell

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "CliCommand.h"
+
+namespace tidewell {
+
+// `list [--json]`: the installed Linux applications (every desktop entry) with kind, id and
+// name, sorted by name.
+CliCommand listCommand();
+
+} // namespace tidewell

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "AppDescriptor.h"
+#include "platform/DesktopEntry.h"
+
+#include <QStringList>
+
+namespace tidewell {
+
+// Turns a desktop entry into the descriptor the scanner matches with. Pure rules, no file
+// access: the entry has been read already.
+namespace linuxapp {
+
+// Flatpak when the entry names a Flatpak app, snap when snapd wrote it, AppImage when an
+// AppImage integration wrote it, otherwise a plain desktop entry.
+AppKind kindOf(const DesktopEntry& entry);
+
+// The id its package manager knows the app by (Flatpak app id, snap name), empty otherwise.
+QString packageIdOf(const DesktopEntry& entry);
+
+// The file name of the program Exec runs, looking through "env VAR=..." and interpreters
+// ("python3 /usr/share/foo/foo.py" runs "foo.py"); a Flatpak launch runs the Flatpak id.
+QString programNameOf(const QStringList& execArguments);
+
+// The program a Flatpak launch runs inside the sandbox (its --command), empty for others.
+QString flatpakCommandOf(const QStringList& execArguments);
+
+// The last label of a reverse-DNS id ("kate" of org.kde.kate), empty for other ids.
+QString reverseDnsTailOf(const QString& id);
+
+// Lower-case search tokens from the strongest evidence to the weakest: package id, reverse-DNS
+// desktop file id, the last labels of those, Exec program, Flatpak command, TryExec program,
+// StartupWMClass, Icon (a theme name, not a path), X-AppImage-Name. The translated Name is
+// never a token.
+QStringList rankedTokensOf(const DesktopEntry& entry);
+
+// The descriptor: identifier = package id or else desktop file id; searchTokens = the ranked
+// tokens; kind, packageId and desktopFileId filled in.
+AppDescriptor describe(const DesktopEntry& entry);
+
+} // namespace linuxapp
+
+} // namespace tidewell

@@ -1,0 +1,132 @@
+#include "DesktopEntry.h"
+
+// GLib's headers use "signals" as a member name, which Qt defines as a keyword.
+#pragma push_macro("signals")
+#undef signals
+#include <gio/gio.h>
+#pragma pop_macro("signals")
+
+#include <QDirIterator>
+#include <QSet>
+
+#include <memory>
+
+namespace tidewell {
+
+namespace {
+
+const char* const entryGroup = G_KEY_FILE_DESKTOP_GROUP;
+
+struct GFreeDeleter {
+    void operator()(gpointer pointer) const { g_free(pointer); }
+};
+struct KeyFileDeleter {
+    void operator()(GKeyFile* file) const { g_key_file_unref(file); }
+};
+struct StrvDeleter {
+    void operator()(gchar** strings) const { g_strfreev(strings); }
+};
+
+QString takeString(gchar* value) {
+    const std::unique_ptr<gchar, GFreeDeleter> owned(value);
+    return owned ? QString::fromUtf8(owned.get()) : QString();
+}
+
+QString stringValue(GKeyFile* file, const char* key) {
+    return takeString(g_key_file_get_string(file, entryGroup, key, nullptr));
+}
+
+QStringList shellWords(const QString& commandLine) {
+    gchar** words = nullptr;
+    if (commandLine.isEmpty() ||
+        !g_shell_parse_argv(commandLine.toUtf8().constData(), nullptr, &words, nullptr))
+        return {};
+    const std::unique_ptr<gchar*, StrvDeleter> owned(words);
+    QStringList result;
+    for (gchar** word = words; *word != nullptr; ++word)
+        result.append(QString::fromUtf8(*word));
+    return result;
+}
+
+QString desktopFileIdOf(const QString& filePath) {
+    QString id = filePath.mid(filePath.lastIndexOf(u'/') + 1);
+    if (id.endsWith(QStringLiteral(".desktop")))
+        id.chop(8);
+    return id;
+}
+
+// The applications folders in the order the desktop looks: the user's data folder first, then
+// the system's, as XDG_DATA_HOME and XDG_DATA_DIRS name them.
+QStringList applicationFolders() {
+    QStringList folders{QString::fromUtf8(g_get_user_data_dir()) + QStringLiteral("/applications")};
+    for (const gchar* const* dir = g_get_system_data_dirs(); *dir != nullptr; ++dir)
+        folders.append(QString::fromUtf8(*dir) + QStringLiteral("/applications"));
+    return folders;
+}
+
+// An entry in a subfolder has the subfolder in its id: kde4/okular.desktop is kde4-okular.
+QString desktopFileIdBelow(const QString& folder, const QString& path) {
+    QString relative = path.mid(folder.size() + 1);
+    relative.chop(8);
+    return relative.replace(u'/', u'-');
+}
+
+} // namespace
+
+std::optional<DesktopEntry> readDesktopEntry(const QString& filePath) {
+    const std::unique_ptr<GKeyFile, KeyFileDeleter> file(g_key_file_new());
+    if (!g_key_file_load_from_file(file.get(), filePath.toUtf8().constData(), G_KEY_FILE_NONE,
+                                   nullptr))
+        return std::nullopt;
+    if (stringValue(file.get(), G_KEY_FILE_DESKTOP_KEY_TYPE) !=
+        QLatin1String(G_KEY_FILE_DESKTOP_TYPE_APPLICATION))
+        return std::nullopt;
+    DesktopEntry entry;
+    entry.filePath = filePath;
+    entry.desktopFileId = desktopFileIdOf(filePath);
+    entry.name = takeString(g_key_file_get_locale_string(
+        file.get(), entryGroup, G_KEY_FILE_DESKTOP_KEY_NAME, nullptr, nullptr));
+    entry.execArguments = shellWords(stringValue(file.get(), G_KEY_FILE_DESKTOP_KEY_EXEC));
+    entry.tryExec = stringValue(file.get(), G_KEY_FILE_DESKTOP_KEY_TRY_EXEC);
+    entry.startupWMClass = stringValue(file.get(), G_KEY_FILE_DESKTOP_KEY_STARTUP_WM_CLASS);
+    entry.icon = stringValue(file.get(), G_KEY_FILE_DESKTOP_KEY_ICON);
+    entry.flatpakId = stringValue(file.get(), "X-Flatpak");
+    entry.snapName = stringValue(file.get(), "X-SnapInstanceName");
+    entry.appImageName = stringValue(file.get(), "X-AppImage-Name");
+    entry.hidden = g_key_file_get_boolean(file.get(), entryGroup, G_KEY_FILE_DESKTOP_KEY_HIDDEN,
+                                          nullptr) != FALSE;
+    return entry;
+}
+
+QStringList readCommandLine(const QString& filePath, const QString& group, const QString& key) {
+    const std::unique_ptr<GKeyFile, KeyFileDeleter> file(g_key_file_new());
+    if (!g_key_file_load_from_file(file.get(), filePath.toUtf8().constData(), G_KEY_FILE_NONE,
+                                   nullptr))
+        return {};
+    return shellWords(takeString(g_key_file_get_string(file.get(), group.toUtf8().constData(),
+                                                       key.toUtf8().constData(), nullptr)));
+}
+
+QList<DesktopEntry> readInstalledDesktopEntries() {
+    QList<DesktopEntry> entries;
+    QSet<QString> seenIds;
+    for (const QString& folder : applicationFolders()) {
+        QDirIterator files(folder, {QStringLiteral("*.desktop")}, QDir::Files,
+                           QDirIterator::Subdirectories);
+        while (files.hasNext()) {
+            const QString path = files.next();
+            const QString id = desktopFileIdBelow(folder, path);
+            if (seenIds.contains(id))
+                continue;
+            seenIds.insert(id);
+            auto entry = readDesktopEntry(path);
+            if (entry && !entry->hidden) {
+                entry->desktopFileId = id;
+                entries.append(*entry);
+            }
+        }
+    }
+    return entries;
+}
+
+} // namespace tidewell

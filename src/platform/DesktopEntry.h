@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace tidewell {
+
+// The identity facts of one desktop entry (a .desktop file), as read. Empty when absent.
+struct DesktopEntry {
+    QString filePath;
+    // The entry's file name without ".desktop" ("org.kde.kate", "firefox_firefox").
+    QString desktopFileId;
+    // Name in the current locale.
+    QString name;
+    // Exec split into words as a shell would, escapes removed.
+    QStringList execArguments;
+    QString tryExec;
+    QString startupWMClass;
+    QString icon;
+    // X-Flatpak: the Flatpak app id of an entry exported by Flatpak.
+    QString flatpakId;
+    // X-SnapInstanceName: the snap an entry written by snapd belongs to.
+    QString snapName;
+    QString appImageName;
+    // Hidden=true: the entry stands for a deleted one and hides those of the same id.
+    bool hidden = false;
+
+    friend bool operator==(const DesktopEntry&, const DesktopEntry&) = default;
+};
+
+// Reads an application desktop entry through GLib's key file reader. Nothing for a file that
+// cannot be read, has no [Desktop Entry] group or is not of type Application.
+std::optional<DesktopEntry> readDesktopEntry(const QString& filePath);
+
+// The command line that key of group holds in a key file (a systemd unit's ExecStart in
+// [Service], a D-Bus service's Exec), split into words as a shell would; empty when the file,
+// group or key is missing.
+QStringList readCommandLine(const QString& filePath, const QString& group, const QString& key);
+
+// Every application desktop entry in the user's and the system's data folders as GLib finds
+// them (XDG_DATA_HOME, XDG_DATA_DIRS; Flatpak's and snapd's exports when listed there). The
+// first entry of an id shadows later ones; entries marked Hidden are left out. Unlike GIO's
+// own list, entries whose program is not on PATH count: they still name an installed app.
+QList<DesktopEntry> readInstalledDesktopEntries();
+
+} // namespace tidewell

@@ -1,0 +1,190 @@
+#include "LinuxLeftoverFinder.h"
+
+#include "ComponentWords.h"
+#include "MatchNeedles.h"
+#include "model/LinuxAppIdentity.h"
+#include "model/TextRules.h"
+#include "platform/DesktopEntry.h"
+
+#include <QDir>
+#include <QDirIterator>
+
+namespace tidewell {
+
+namespace {
+
+constexpr int weakTier = 1;
+constexpr qsizetype minimumVendorKeyLength = 4;
+
+QString lowered(const QString& text) {
+    return text::lowercased(text);
+}
+
+// Folders of a desktop framework that hold one entry per application, named for it: KXmlGui's
+// customised menus and toolbars ("kxmlgui5/kate/kateui.rc").
+bool isPerApplicationFolder(const QString& name) {
+    static const QSet<QString> folders{QStringLiteral("kxmlgui5"), QStringLiteral("kxmlgui6")};
+    return folders.contains(name);
+}
+
+} // namespace
+
+LinuxLeftoverFinder::LinuxLeftoverFinder(const AppDescriptor& app,
+                                         const QList<AppDescriptor>& installed,
+                                         LinuxHomeFolders folders)
+    : m_app(app), m_keys(LinuxAppKeys::of(app)), m_folders(std::move(folders)) {
+    for (const AppDescriptor& other : installed) {
+        if (lowered(other.bundleIdentifier) == lowered(app.bundleIdentifier))
+            continue;
+        m_rivalIdentityKeys.unite(LinuxAppKeys::of(other).identityKeys());
+        m_iconIsShared = m_iconIsShared || other.iconName == app.iconName;
+    }
+    m_rivalIdentityKeys.subtract(m_keys.identityKeys());
+}
+
+QStringList LinuxLeftoverFinder::find() const {
+    QStringList found;
+    addXdgEntries(m_folders.config, true, found);
+    addXdgEntries(m_folders.data, false, found);
+    addXdgEntries(m_folders.cache, false, found);
+    addXdgEntries(m_folders.state, true, found);
+    addHomeDotEntries(found);
+    addPackageFolders(found);
+    addDesktopEntries(m_folders.data + QStringLiteral("/applications"), found);
+    addDesktopEntries(m_folders.config + QStringLiteral("/autostart"), found);
+    addLaunchers(m_folders.config + QStringLiteral("/systemd/user"), QStringLiteral("Service"),
+                 QStringLiteral("ExecStart"), found);
+    addLaunchers(m_folders.data + QStringLiteral("/dbus-1/services"),
+                 QStringLiteral("D-BUS Service"), QStringLiteral("Exec"), found);
+    addIcons(found);
+    found.removeDuplicates();
+    return found;
+}
+
+QList<LinuxLeftoverFinder::Entry> LinuxLeftoverFinder::entriesOf(const QString& folder) {
+    QList<Entry> entries;
+    const QFileInfoList infos = QDir(folder).entryInfoList(QDir::AllEntries | QDir::Hidden |
+                                                           QDir::System | QDir::NoDotAndDotDot);
+    for (const QFileInfo& info : infos)
+        entries.append({info.absoluteFilePath(), info.fileName(), !info.isDir()});
+    return entries;
+}
+
+bool LinuxLeftoverFinder::keeps(const std::optional<KeyMatch>& match) const {
+    return match && (match->tier < weakTier || !m_rivalIdentityKeys.contains(match->key));
+}
+
+bool LinuxLeftoverFinder::isBaseFolder(const QString& path) const {
+    return path == m_folders.config || path == m_folders.data || path == m_folders.cache ||
+           path == m_folders.state || path == m_folders.home;
+}
+
+void LinuxLeftoverFinder::addXdgEntries(const QString& base, bool allowRc,
+                                        QStringList& found) const {
+    for (const Entry& entry : entriesOf(base)) {
+        if (isBaseFolder(entry.path))
+            continue;
+        if (keeps(m_keys.matchName(entry.name, entry.isFile, allowRc, false)))
+            found.append(entry.path);
+        else if (!entry.isFile)
+            addVendorEntries(entry, found);
+    }
+}
+
+void LinuxLeftoverFinder::addVendorEntries(const Entry& folder, QStringList& found) const {
+    const QString vendorCompact = text::compactForm(folder.name);
+    const bool isOurVendor =
+        ComponentWords::compact(folder.name) ==
+        MatchNeedles::vendorOf(
+            lowered(m_app.packageId.isEmpty() ? m_app.desktopFileId : m_app.packageId));
+    const bool holdsOneEntryPerApp = isPerApplicationFolder(folder.name);
+    for (const Entry& entry : entriesOf(folder.path)) {
+        const QString joined = vendorCompact + text::compactForm(entry.name);
+        if (keeps(m_keys.match(joined)) ||
+            (holdsOneEntryPerApp &&
+             keeps(m_keys.matchName(entry.name, entry.isFile, false, false)))) {
+            found.append(entry.path);
+            continue;
+        }
+        if (!isOurVendor)
+            continue;
+        const ComponentWords words(entry.name);
+        for (auto key = m_keys.keys().cbegin(); key != m_keys.keys().cend(); ++key) {
+            if (key.key().size() >= minimumVendorKeyLength &&
+                words.startsWithWords(ComponentWords::compact(key.key()))) {
+                found.append(entry.path);
+                break;
+            }
+        }
+    }
+}
+
+void LinuxLeftoverFinder::addHomeDotEntries(QStringList& found) const {
+    for (const Entry& entry : entriesOf(m_folders.home)) {
+        if (!entry.name.startsWith(u'.') || isBaseFolder(entry.path) ||
+            m_folders.config.startsWith(entry.path + u'/') ||
+            m_folders.data.startsWith(entry.path + u'/'))
+            continue;
+        if (keeps(m_keys.matchName(entry.name, entry.isFile, false, true)))
+            found.append(entry.path);
+    }
+}
+
+void LinuxLeftoverFinder::addPackageFolders(QStringList& found) const {
+    if (m_app.packageId.isEmpty())
+        return;
+    QStringList candidates;
+    if (m_app.kind == AppKind::flatpak)
+        candidates = {m_folders.home + QStringLiteral("/.var/app/") + m_app.packageId,
+                      m_folders.data + QStringLiteral("/flatpak/overrides/") + m_app.packageId};
+    else if (m_app.kind == AppKind::snap)
+        candidates = {m_folders.home + QStringLiteral("/snap/") + m_app.packageId};
+    for (const QString& path : candidates) {
+        if (QFileInfo::exists(path))
+            found.append(path);
+    }
+}
+
+void LinuxLeftoverFinder::addDesktopEntries(const QString& folder, QStringList& found) const {
+    for (const Entry& file : entriesOf(folder)) {
+        if (!file.isFile || !file.name.endsWith(QStringLiteral(".desktop")))
+            continue;
+        const std::optional<DesktopEntry> entry = readDesktopEntry(file.path);
+        if (!entry)
+            continue;
+        const AppDescriptor other = linuxapp::describe(*entry);
+        const bool sameId = lowered(other.bundleIdentifier) == lowered(m_app.bundleIdentifier) ||
+                            (!m_app.packageId.isEmpty() &&
+                             lowered(other.desktopFileId) == lowered(m_app.packageId));
+        if (sameId || launchesApp(entry->execArguments))
+            found.append(file.path);
+    }
+}
+
+bool LinuxLeftoverFinder::launchesApp(const QStringList& commandLine) const {
+    return keeps(m_keys.match(text::compactForm(linuxapp::programNameOf(commandLine))));
+}
+
+void LinuxLeftoverFinder::addLaunchers(const QString& folder, const QString& group,
+                                       const QString& key, QStringList& found) const {
+    for (const Entry& file : entriesOf(folder)) {
+        if (file.isFile && launchesApp(readCommandLine(file.path, group, key)))
+            found.append(file.path);
+    }
+}
+
+void LinuxLeftoverFinder::addIcons(QStringList& found) const {
+    if (m_app.iconName.isEmpty() || m_iconIsShared)
+        return;
+    static const QStringList iconExtensions{QStringLiteral("png"), QStringLiteral("svg"),
+                                            QStringLiteral("xpm")};
+    QDirIterator icons(m_folders.data + QStringLiteral("/icons"), QDir::Files,
+                       QDirIterator::Subdirectories);
+    while (icons.hasNext()) {
+        const QFileInfo icon(icons.next());
+        if (icon.completeBaseName() == m_app.iconName && iconExtensions.contains(icon.suffix()))
+            found.append(icon.absoluteFilePath());
+    }
+}
+
+} // namespace tidewell

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "LinuxAppKeys.h"
+#include "LinuxHomeFolders.h"
+#include "model/AppDescriptor.h"
+
+#include <QList>
+#include <QSet>
+#include <QStringList>
+
+namespace tidewell {
+
+// Finds a Linux application's leftovers in the user's folders, each by a name that is exactly
+// one of the application's keys; precision first, as a wrong match deletes someone's work:
+// - entries directly in the XDG config, data, cache and state folders ("<key>rc" and
+//   "<key>staterc" files too in config and state), or one level below a folder named for the
+//   vendor ("xfce4/terminal", "JetBrains/IdeaIC2024.3") or a framework's folder that holds one
+//   entry per app ("kxmlgui5/kate");
+// - dot entries directly in the home folder (".octave_hist" by its first piece); the home's
+//   other entries are the user's own work and never reported;
+// - ~/.var/app/<id>, ~/snap/<name> and the Flatpak override file by the exact package id;
+// - desktop entries in the user's applications and autostart folders, systemd user units and
+//   D-Bus services that launch the app;
+// - icons in the user's icon themes named exactly as the app's Icon=, unless another installed
+//   app uses the same icon name.
+// The XDG base folders themselves are never reported. A name that ours matches only by a
+// program, window class or icon is left to another installed app whose ids claim it.
+class LinuxLeftoverFinder {
+public:
+    LinuxLeftoverFinder(const AppDescriptor& app, const QList<AppDescriptor>& installed,
+                        LinuxHomeFolders folders);
+
+    QStringList find() const;
+
+private:
+    struct Entry {
+        QString path;
+        QString name;
+        bool isFile = false;
+    };
+    static QList<Entry> entriesOf(const QString& folder);
+
+    void addXdgEntries(const QString& base, bool allowRc, QStringList& found) const;
+    void addVendorEntries(const Entry& folder, QStringList& found) const;
+    void addHomeDotEntries(QStringList& found) const;
+    void addPackageFolders(QStringList& found) const;
+    void addDesktopEntries(const QString& folder, QStringList& found) const;
+    void addLaunchers(const QString& folder, const QString& group, const QString& key,
+                      QStringList& found) const;
+    void addIcons(QStringList& found) const;
+    bool launchesApp(const QStringList& commandLine) const;
+    bool keeps(const std::optional<KeyMatch>& match) const;
+    bool isBaseFolder(const QString& path) const;
+
+    AppDescriptor m_app;
+    LinuxAppKeys m_keys;
+    QSet<QString> m_rivalIdentityKeys;
+    bool m_iconIsShared = false;
+    LinuxHomeFolders m_folders;
+};
+
+} // namespace tidewell

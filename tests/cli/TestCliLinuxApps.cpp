@@ -1,0 +1,117 @@
+#include "CliRun.h"
+#include "TestDir.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTest>
+
+namespace {
+
+const QByteArray gimpEntry = "[Desktop Entry]\nType=Application\nName=GIMP\n"
+                             "Exec=flatpak run --command=gimp-2.10 org.gimp.GIMP %U\n"
+                             "X-Flatpak=org.gimp.GIMP\n";
+const QByteArray vimEntry = "[Desktop Entry]\nType=Application\nName=Vim\nExec=vim %F\n";
+const QByteArray fakeProgram = "#!/bin/sh\necho \"$0 $*\" >> \"$TIDEWELL_TEST_RAN\"\n"
+                               "[ \"$1\" = -S ] && echo \"vim-gtk3: $2\"\nexit 0\n";
+
+QStringList paths(const QByteArray& json, const char* key) {
+    QStringList result;
+    for (const QJsonValue& item : QJsonDocument::fromJson(json)[key].toArray())
+        result.append(item.isObject() ? item["path"].toString() : item.toString());
+    result.sort();
+    return result;
+}
+
+} // namespace
+
+// scan and remove of Linux apps on a home of their own, with fake package managers on PATH
+// that only record that they ran (dpkg-query answers for one package).
+class TestCliLinuxApps : public QObject {
+    Q_OBJECT
+
+    TestDir m_dir;
+    QString m_gimpEntry;
+
+private slots:
+    void initTestCase() {
+        const QString home = m_dir.path("home");
+        qputenv("HOME", home.toUtf8());
+        for (const char* name : {"XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"})
+            qunsetenv(name);
+        qputenv("XDG_DATA_HOME", (home + "/.local/share").toUtf8());
+        qputenv(
+            "XDG_DATA_DIRS",
+            (m_dir.path("system") + ':' + home + "/.local/share/flatpak/exports/share").toUtf8());
+        qputenv("TIDEWELL_TEST_RAN", m_dir.path("ran.log").toUtf8());
+        for (const char* program : {"flatpak", "snap", "dpkg-query", "apt"}) {
+            const QString path = m_dir.createFile(QStringLiteral("bin/") + program, fakeProgram);
+            QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        }
+        qputenv("PATH", m_dir.path("bin").toUtf8() + ':' + qgetenv("PATH"));
+        m_gimpEntry = m_dir.createFile(
+            "home/.local/share/flatpak/exports/share/applications/org.gimp.GIMP.desktop",
+            gimpEntry);
+        m_dir.createFile("system/applications/vim.desktop", vimEntry);
+        for (const char* file : {"home/.config/GIMP/2.10/gimprc", "home/.var/app/org.gimp.GIMP/x",
+                                 "home/.vim/vimrc", "home/.config/kate/x", "home/GIMP/art.xcf"})
+            m_dir.createFile(file, "x");
+    }
+
+    void scanNamesTheAppByIdOrEntry_data() {
+        QTest::addColumn<QString>("argument");
+        QTest::newRow("flatpak id") << "org.gimp.GIMP";
+        QTest::newRow("desktop entry") << m_gimpEntry;
+    }
+    void scanNamesTheAppByIdOrEntry() {
+        QFETCH(QString, argument);
+        const CliRun run = CliRun::of({"scan", argument, "--json", "--no-index"});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(QJsonDocument::fromJson(run.out)["app"]["kind"].toString(),
+                 QStringLiteral("flatpak"));
+        QCOMPARE(paths(run.out, "matches"),
+                 (QStringList{m_dir.path("home/.config/GIMP"),
+                              m_dir.path("home/.var/app/org.gimp.GIMP")}));
+    }
+
+    void scanRejectsUnknownIdsAndBadEntries() {
+        QCOMPARE(CliRun::of({"scan", "org.example.Missing", "--no-index"}).err.trimmed(),
+                 QByteArray("No installed application has this id."));
+        const QString link = m_dir.createFile("link.desktop", "[Desktop Entry]\nType=Link\n");
+        QCOMPARE(CliRun::of({"scan", link, "--no-index"}).err.trimmed(),
+                 QByteArray("This desktop entry could not be read."));
+    }
+
+    void removeTrashesLeftoversAndShowsThePackageCommand_data() {
+        QTest::addColumn<QString>("argument");
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("leftover");
+        QTest::newRow("flatpak of the user") << "org.gimp.GIMP"
+                                             << "flatpak uninstall --user org.gimp.GIMP"
+                                             << "home/.config/GIMP";
+        QTest::newRow("debian package")
+            << m_dir.path("system/applications/vim.desktop") << "sudo apt remove vim-gtk3"
+            << "home/.vim";
+    }
+    void removeTrashesLeftoversAndShowsThePackageCommand() {
+        QFETCH(QString, argument);
+        QFETCH(QString, command);
+        QFETCH(QString, leftover);
+        const CliRun run = CliRun::of({"remove", argument, "--json", "--yes", "--no-index"});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(QJsonDocument::fromJson(run.out)["uninstallCommand"].toString(), command);
+        QVERIFY(!QFile::exists(m_dir.path(leftover)));
+        QVERIFY(QFile::exists(m_gimpEntry));
+        QVERIFY(QFile::exists(m_dir.path("system/applications/vim.desktop")));
+        QVERIFY(QFile::exists(m_dir.path("home/.config/kate/x")));
+        QVERIFY(QFile::exists(m_dir.path("home/GIMP/art.xcf")));
+        QFile ran(m_dir.path("ran.log"));
+        const QByteArray log = ran.open(QIODevice::ReadOnly) ? ran.readAll() : QByteArray();
+        QVERIFY2(!log.contains("flatpak") && !log.contains("apt ") && !log.contains("snap"),
+                 log.constData());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCliLinuxApps)
+#include "TestCliLinuxApps.moc"

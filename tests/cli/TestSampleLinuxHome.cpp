@@ -1,0 +1,63 @@
+#include "CliRun.h"
+#include "TestDir.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTest>
+
+// Every app of the sample Linux home scanned: its own leftovers, none of the look-alikes.
+class TestSampleLinuxHome : public QObject {
+    Q_OBJECT
+
+    TestDir m_dir;
+
+private slots:
+    void initTestCase() {
+        QCOMPARE(QProcess::execute(QStringLiteral(TIDEWELL_LINUX_SAMPLE_SCRIPT), {m_dir.path()}),
+                 0);
+        qputenv("HOME", m_dir.path("home").toUtf8());
+        for (const char* name :
+             {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"})
+            qunsetenv(name);
+        qputenv("XDG_DATA_DIRS",
+                (m_dir.path("system") + ':' + m_dir.path("home/.local/share/flatpak/exports/share"))
+                    .toUtf8());
+    }
+
+    void scansFindOwnLeftoversOnly_data() {
+        QTest::addColumn<QString>("app");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("flatpak") << "com.harborlight.Tidepool"
+                                 << QStringList{".config/Tidepool",
+                                                ".local/share/flatpak/overrides/"
+                                                "com.harborlight.Tidepool",
+                                                ".var/app/com.harborlight.Tidepool"};
+        QTest::newRow("kde app of a system package")
+            << "org.kde.lumenedit"
+            << QStringList{".config/lumeneditrc", ".local/share/lumenedit",
+                           ".local/state/lumeneditstaterc"};
+        QTest::newRow("electron app of the user")
+            << "driftnote"
+            << QStringList{".cache/driftnote", ".config/Driftnote",
+                           ".config/autostart/driftnote.desktop",
+                           ".local/share/applications/driftnote.desktop"};
+        QTest::newRow("look-alike vendor")
+            << "com.driftwood.Lumen" << QStringList{".config/lumenrc"};
+    }
+    void scansFindOwnLeftoversOnly() {
+        QFETCH(QString, app);
+        QFETCH(QStringList, expected);
+        const CliRun run = CliRun::of({"scan", app, "--json", "--no-index"});
+        QCOMPARE(run.exitCode, 0);
+        QStringList found;
+        for (const QJsonValue& item : QJsonDocument::fromJson(run.out)["matches"].toArray())
+            found.append(item["path"].toString().mid(m_dir.path("home").size() + 1));
+        found.sort();
+        QCOMPARE(found, expected);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSampleLinuxHome)
+#include "TestSampleLinuxHome.moc"

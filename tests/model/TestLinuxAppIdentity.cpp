@@ -1,0 +1,105 @@
+#include "model/LinuxAppIdentity.h"
+
+#include <QTest>
+
+using namespace tidewell;
+
+namespace {
+
+DesktopEntry entryWith(const QString& desktopFileId, const QStringList& exec) {
+    DesktopEntry entry;
+    entry.filePath =
+        QStringLiteral("/usr/share/applications/") + desktopFileId + QStringLiteral(".desktop");
+    entry.desktopFileId = desktopFileId;
+    entry.name = QStringLiteral("Some Name");
+    entry.execArguments = exec;
+    return entry;
+}
+
+} // namespace
+
+class TestLinuxAppIdentity : public QObject {
+    Q_OBJECT
+
+private slots:
+    void programName_data() {
+        QTest::addColumn<QStringList>("exec");
+        QTest::addColumn<QString>("program");
+        QTest::newRow("plain") << QStringList{"kate", "-b", "%U"} << "kate";
+        QTest::newRow("absolute") << QStringList{"/usr/lib/firefox/firefox", "%u"} << "firefox";
+        QTest::newRow("env assignments")
+            << QStringList{"env", "GDK_BACKEND=x11", "/opt/Signal/signal-desktop"}
+            << "signal-desktop";
+        QTest::newRow("interpreter script")
+            << QStringList{"python3", "-O", "/usr/share/meld/meld.py"} << "meld.py";
+        QTest::newRow("flatpak run")
+            << QStringList{"/usr/bin/flatpak", "run",           "--branch=stable",
+                           "--command=gimp",   "org.gimp.GIMP", "%U"}
+            << "org.gimp.GIMP";
+        QTest::newRow("flatpak without run") << QStringList{"flatpak", "--version"} << "";
+        QTest::newRow("empty") << QStringList{} << "";
+    }
+    void programName() {
+        QFETCH(QStringList, exec);
+        QFETCH(QString, program);
+        QCOMPARE(linuxapp::programNameOf(exec), program);
+    }
+
+    void kindAndTokens_data() {
+        QTest::addColumn<DesktopEntry>("entry");
+        QTest::addColumn<AppKind>("kind");
+        QTest::addColumn<QString>("identifier");
+        QTest::addColumn<QStringList>("tokens");
+
+        DesktopEntry flatpak =
+            entryWith("org.gimp.GIMP", {"flatpak", "run", "--command=gimp-2.10", "org.gimp.GIMP"});
+        flatpak.flatpakId = "org.gimp.GIMP";
+        flatpak.icon = "org.gimp.GIMP";
+        QTest::newRow("flatpak: one token for id, program and icon")
+            << flatpak << AppKind::flatpak << "org.gimp.GIMP"
+            << QStringList{"org.gimp.gimp", "gimp", "gimp-2.10"};
+
+        DesktopEntry snap = entryWith("firefox_firefox", {"/snap/bin/firefox", "%u"});
+        snap.snapName = "firefox";
+        snap.icon = "/snap/firefox/current/default256.png";
+        snap.startupWMClass = "firefox";
+        QTest::newRow("snap: file id is no token, icon path is none")
+            << snap << AppKind::snap << "firefox" << QStringList{"firefox"};
+
+        DesktopEntry kde = entryWith("org.kde.kate", {"kate", "-b", "%U"});
+        kde.icon = "kate";
+        kde.startupWMClass = "Kate";
+        QTest::newRow("desktop app: reverse-DNS id first")
+            << kde << AppKind::desktopEntry << "org.kde.kate"
+            << QStringList{"org.kde.kate", "kate"};
+
+        DesktopEntry electron = entryWith("signal-desktop", {"/opt/Signal/signal-desktop"});
+        electron.tryExec = "/opt/Signal/signal-launcher";
+        electron.startupWMClass = "Signal";
+        QTest::newRow("program, try-exec and window class in order")
+            << electron << AppKind::desktopEntry << "signal-desktop"
+            << QStringList{"signal-desktop", "signal-launcher", "signal"};
+
+        DesktopEntry appImage = entryWith("appimagekit_0123abcd-Krita", {"/home/u/krita.AppImage"});
+        appImage.appImageName = "Krita";
+        QTest::newRow("appimage integration")
+            << appImage << AppKind::appImage << "appimagekit_0123abcd-Krita"
+            << QStringList{"krita.appimage", "krita"};
+    }
+    void kindAndTokens() {
+        QFETCH(DesktopEntry, entry);
+        QFETCH(AppKind, kind);
+        QFETCH(QString, identifier);
+        QFETCH(QStringList, tokens);
+        QCOMPARE(linuxapp::rankedTokensOf(entry), tokens);
+        const AppDescriptor app = linuxapp::describe(entry);
+        QCOMPARE(app.kind, kind);
+        QCOMPARE(app.bundleIdentifier, identifier);
+        QCOMPARE(app.displayName, QStringLiteral("Some Name"));
+        QVERIFY(!app.searchTokens.contains(QStringLiteral("some name")));
+        QCOMPARE(app.searchTokens, QSet<QString>(tokens.cbegin(), tokens.cend()));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestLinuxAppIdentity)
+#include "TestLinuxAppIdentity.moc"

@@ -1,0 +1,66 @@
+#include "TestDir.h"
+#include "platform/DesktopEntry.h"
+
+#include <QTest>
+
+using namespace tidewell;
+
+class TestDesktopEntry : public QObject {
+    Q_OBJECT
+
+    TestDir m_dir;
+
+private slots:
+    void initTestCase() {
+        // GIO reads these on its first use in the process; the test's own folders only.
+        qputenv("XDG_DATA_HOME", m_dir.path("home/.local/share").toUtf8());
+        qputenv("XDG_DATA_DIRS", m_dir.path("system").toUtf8());
+        qputenv("LANGUAGE", "de");
+        qputenv("LC_ALL", "de_DE.UTF-8");
+    }
+
+    void readsIdentityKeys() {
+        const QString path = m_dir.createFile(
+            "flatpak/org.gimp.GIMP.desktop",
+            "[Desktop Entry]\nType=Application\nName=GIMP\nName[de]=GIMP-Bildbearbeitung\n"
+            "Exec=/usr/bin/flatpak run --command=gimp org.gimp.GIMP \"%U\" \"with space\"\n"
+            "Icon=org.gimp.GIMP\nStartupWMClass=gimp\nX-Flatpak=org.gimp.GIMP\n");
+        const auto entry = readDesktopEntry(path);
+        QVERIFY(entry);
+        QCOMPARE(entry->desktopFileId, QStringLiteral("org.gimp.GIMP"));
+        QCOMPARE(entry->flatpakId, QStringLiteral("org.gimp.GIMP"));
+        QCOMPARE(entry->startupWMClass, QStringLiteral("gimp"));
+        QCOMPARE(entry->execArguments.last(), QStringLiteral("with space"));
+        QCOMPARE(entry->execArguments.size(), 6);
+        QCOMPARE(entry->name, QStringLiteral("GIMP-Bildbearbeitung"));
+    }
+
+    void rejectsWhatIsNoApplication_data() {
+        QTest::addColumn<QByteArray>("contents");
+        QTest::newRow("link") << QByteArray("[Desktop Entry]\nType=Link\nName=x\nURL=http://x\n");
+        QTest::newRow("no group") << QByteArray("[Other]\nType=Application\n");
+        QTest::newRow("not a key file") << QByteArray("\x01\x02 binary = [");
+    }
+    void rejectsWhatIsNoApplication() {
+        QFETCH(QByteArray, contents);
+        QVERIFY(!readDesktopEntry(m_dir.createFile("reject/x.desktop", contents)));
+        QVERIFY(!readDesktopEntry(m_dir.path("missing.desktop")));
+    }
+
+    void listsUserAndSystemEntriesButNoHiddenOnes() {
+        const QByteArray app = "[Desktop Entry]\nType=Application\nName=A\nExec=a\n";
+        m_dir.createFile("system/applications/org.kde.kate.desktop", app);
+        m_dir.createFile("system/applications/gone.desktop", app + "Hidden=true\n");
+        m_dir.createFile("system/applications/mine.desktop", app);
+        m_dir.createFile("system/applications/kde4/okular.desktop", app);
+        m_dir.createFile("home/.local/share/applications/mine.desktop", app);
+        QStringList ids;
+        for (const DesktopEntry& entry : readInstalledDesktopEntries())
+            ids.append(entry.desktopFileId);
+        ids.sort();
+        QCOMPARE(ids, (QStringList{"kde4-okular", "mine", "org.kde.kate"}));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestDesktopEntry)
+#include "TestDesktopEntry.moc"

@@ -1,0 +1,147 @@
+#include "TestDir.h"
+#include "model/LinuxAppIdentity.h"
+#include "scanner/LinuxLeftoverFinder.h"
+
+#include <QTest>
+
+using namespace tidewell;
+
+namespace {
+
+AppDescriptor app(const QString& id, const QStringList& exec, const QString& flatpakId = {},
+                  const QString& snapName = {}, const QString& icon = {}) {
+    DesktopEntry entry;
+    entry.filePath = QStringLiteral("/usr/share/applications/") + id + QStringLiteral(".desktop");
+    entry.desktopFileId = id;
+    entry.name = QStringLiteral("Some App");
+    entry.execArguments = exec;
+    entry.flatpakId = flatpakId;
+    entry.snapName = snapName;
+    entry.icon = icon;
+    return linuxapp::describe(entry);
+}
+
+AppDescriptor flatpak(const QString& id, const QString& command) {
+    return app(id, {"flatpak", "run", "--command=" + command, id}, id);
+}
+
+const QByteArray weatherbarEntry = "[Desktop Entry]\nType=Application\nName=W\nExec=weatherbar\n";
+
+} // namespace
+
+class TestLinuxLeftoverFinder : public QObject {
+    Q_OBJECT
+
+    TestDir m_home;
+    QList<AppDescriptor> m_installed;
+
+private slots:
+    void initTestCase() {
+        const QStringList files{
+            // Kate's own, and another KDE app's and the desktop's files beside them.
+            ".config/katerc", ".local/state/katestaterc", ".local/share/kate/sessions/a",
+            ".cache/kate/x", ".config/kwriterc", ".config/kdeglobals", ".local/share/katenotes/n",
+            "Kate/my-notes.txt",
+            // GIMP as a Flatpak.
+            ".var/app/org.gimp.GIMP/config/x", ".var/app/org.gimp.GIMP.Plugin.Resynth/x",
+            ".local/share/flatpak/overrides/org.gimp.GIMP", ".config/GIMP/2.10/gimprc",
+            ".gimp-2.8/x", ".gimpish/x",
+            // JetBrains and Xfce keep one folder per app below a shared one.
+            ".config/JetBrains/PyCharmCE2024.3/options.xml", ".config/JetBrains/IdeaIC2024.3/o",
+            ".config/xfce4/terminal/terminalrc", ".config/xfce4/panel/p",
+            // A snap.
+            "snap/firefox/common/x", "snap/firefox-beta/x", ".mozilla/firefox/x",
+            // Icons by exact name.
+            ".local/share/icons/hicolor/48x48/apps/kate.png",
+            ".local/share/icons/hicolor/48x48/apps/kate-extra.png",
+            ".local/share/kxmlgui5/kate/k.rc", ".local/share/kxmlgui5/kwrite/k.rc",
+            ".local/share/icons/hicolor/48x48/apps/kwrite.png"};
+        for (const QString& file : files)
+            m_home.createFile(file, "x");
+        m_home.createFile(".config/autostart/org.gimp.GIMP.desktop",
+                          "[Desktop Entry]\nType=Application\nName=G\n"
+                          "Exec=flatpak run org.gimp.GIMP\n");
+        m_home.createFile(".config/autostart/weatherbar.desktop", weatherbarEntry);
+        m_home.createFile(".config/systemd/user/kate-sync.service",
+                          "[Unit]\nDescription=x\n[Service]\nExecStart=/usr/bin/kate --sync\n");
+        m_home.createFile(".config/systemd/user/backup.service",
+                          "[Service]\nExecStart=/usr/bin/restic backup\n");
+        m_home.createFile(".local/share/dbus-1/services/org.kde.kate.service",
+                          "[D-BUS Service]\nName=org.kde.kate\nExec=/usr/bin/kate\n");
+        m_home.createFile(".local/share/dbus-1/services/org.example.Weatherbar.service",
+                          "[D-BUS Service]\nName=org.example.Weatherbar\nExec=weatherbar\n");
+        m_home.createFile(".local/share/applications/kate-session.desktop",
+                          "[Desktop Entry]\nType=Application\nName=K\nExec=kate -s work\n");
+        m_installed = {app("org.kde.kate", {"kate"}, {}, {}, "kate"),
+                       flatpak("org.gimp.GIMP", "gimp-2.10"),
+                       flatpak("com.jetbrains.PyCharm-Community", "pycharm"),
+                       app("xfce4-terminal", {"xfce4-terminal"}),
+                       app("firefox_firefox", {"/snap/bin/firefox"}, {}, "firefox")};
+    }
+
+    void findsOwnLeftoversOnly_data() {
+        QTest::addColumn<AppDescriptor>("scanned");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("kde rc files, data, cache, launchers, icon; not the user's Kate folder")
+            << m_installed.at(0)
+            << QStringList{".cache/kate",
+                           ".config/katerc",
+                           ".config/systemd/user/kate-sync.service",
+                           ".local/share/applications/kate-session.desktop",
+                           ".local/share/dbus-1/services/org.kde.kate.service",
+                           ".local/share/icons/hicolor/48x48/apps/kate.png",
+                           ".local/share/kate",
+                           ".local/share/kxmlgui5/kate",
+                           ".local/state/katestaterc"};
+        QTest::newRow("flatpak: its folders by exact id, dot folder by first piece, autostart")
+            << m_installed.at(1)
+            << QStringList{".config/GIMP", ".config/autostart/org.gimp.GIMP.desktop", ".gimp-2.8",
+                           ".local/share/flatpak/overrides/org.gimp.GIMP",
+                           ".var/app/org.gimp.GIMP"};
+        QTest::newRow("one folder below its vendor's")
+            << m_installed.at(2) << QStringList{".config/JetBrains/PyCharmCE2024.3"};
+        QTest::newRow("vendor and name in two components")
+            << m_installed.at(3) << QStringList{".config/xfce4/terminal"};
+        QTest::newRow("snap folder by exact name; a dot folder named otherwise is missed")
+            << m_installed.at(4) << QStringList{"snap/firefox"};
+        QTest::newRow("an icon another app uses claims neither its folders nor the icon")
+            << app("kate-viewer", {"kate-viewer"}, {}, {}, "kate") << QStringList{};
+    }
+    void findsOwnLeftoversOnly() {
+        QFETCH(AppDescriptor, scanned);
+        QFETCH(QStringList, expected);
+        const auto folders =
+            LinuxHomeFolders::resolve(m_home.path(), [](const char*) { return QString(); });
+        QStringList found;
+        for (const QString& path :
+             LinuxLeftoverFinder(scanned, m_installed + QList{scanned}, folders).find())
+            found.append(path.mid(m_home.path().size() + 1));
+        found.sort();
+        QCOMPARE(found, expected);
+    }
+
+    void honoursXdgVariables_data() {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("config");
+        QTest::newRow("set") << "/elsewhere/conf"
+                             << "/elsewhere/conf";
+        QTest::newRow("trailing slash") << "/elsewhere/conf/"
+                                        << "/elsewhere/conf";
+        QTest::newRow("relative is ignored") << "conf"
+                                             << "/home/u/.config";
+        QTest::newRow("unset") << ""
+                               << "/home/u/.config";
+    }
+    void honoursXdgVariables() {
+        QFETCH(QString, value);
+        QFETCH(QString, config);
+        const auto folders = LinuxHomeFolders::resolve("/home/u", [&](const char* name) {
+            return QByteArray(name) == "XDG_CONFIG_HOME" ? value : QString();
+        });
+        QCOMPARE(folders.config, config);
+        QCOMPARE(folders.state, QStringLiteral("/home/u/.local/state"));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestLinuxLeftoverFinder)
+#include "TestLinuxLeftoverFinder.moc"
