@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="de_DE">
 <context>
     <name>AboutSettingsView</name>
@@ -17,6 +16,45 @@
     </message>
 </context>
 <context>
+    <name>AppChooserDialog</name>
+    <message>
+        <source>Choose App</source>
+        <translation>App auswählen</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Enclosing folder</source>
+        <translation>Übergeordneter Ordner</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>%1, application</source>
+        <translation>%1, Programm</translation>
+    </message>
+    <message>
+        <source>%1, folder</source>
+        <translation>%1, Ordner</translation>
+    </message>
+    <message>
+        <source>No folders here</source>
+        <translation>Keine Ordner hier</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Auswählen</translation>
+    </message>
+</context>
+<context>
     <name>AppDescriptor</name>
     <message>
         <source>Drop a valid .app file to continue.</source>
@@ -27,7 +65,7 @@
         <translation>Dieses App-Bundle konnte nicht gelesen werden.</translation>
     </message>
     <message>
-        <source>Couldn&apos;t read CFBundleIdentifier from the app.</source>
+        <source>Couldn't read CFBundleIdentifier from the app.</source>
         <translation>CFBundleIdentifier der App konnte nicht gelesen werden.</translation>
     </message>
 </context>
@@ -63,6 +101,26 @@
         <source>%1</source>
         <translation>%1</translation>
     </message>
+    <message>
+        <source>Application Support</source>
+        <translation>Programmdaten</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Caches</source>
+        <translation>Caches</translation>
+    </message>
+    <message>
+        <source>Logs</source>
+        <translation>Protokolle</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Sonstiges</translation>
+    </message>
 </context>
 <context>
     <name>CliText</name>
@@ -77,7 +135,7 @@ Options:
   -h, --help     Show this help.
   -v, --version  Show the version.
 
-Run &apos;%1 COMMAND --help&apos; for the options of a command.
+Run '%1 COMMAND --help' for the options of a command.
 </source>
         <translation>Aufruf: %1 BEFEHL [Optionen]
 
@@ -89,14 +147,14 @@ Optionen:
   -h, --help     Diese Hilfe zeigen.
   -v, --version  Die Version zeigen.
 
-&apos;%1 BEFEHL --help&apos; zeigt die Optionen eines Befehls.
+'%1 BEFEHL --help' zeigt die Optionen eines Befehls.
 </translation>
     </message>
     <message>
-        <source>%1: unknown command &apos;%2&apos;
-Run &apos;%1 --help&apos; for usage.</source>
-        <translation>%1: unbekannter Befehl &apos;%2&apos;
-&apos;%1 --help&apos; zeigt den Aufruf.</translation>
+        <source>%1: unknown command '%2'
+Run '%1 --help' for usage.</source>
+        <translation>%1: unbekannter Befehl '%2'
+'%1 --help' zeigt den Aufruf.</translation>
     </message>
     <message>
         <source>Show this help.</source>
@@ -110,9 +168,9 @@ Run &apos;%1 --help&apos; for usage.</source>
     </message>
     <message>
         <source>%1 %2: %3
-Run &apos;%1 %2 --help&apos; for usage.</source>
+Run '%1 %2 --help' for usage.</source>
         <translation>%1 %2: %3
-&apos;%1 %2 --help&apos; zeigt den Aufruf.</translation>
+'%1 %2 --help' zeigt den Aufruf.</translation>
     </message>
     <message>
         <source>App path</source>
@@ -280,8 +338,8 @@ Could not read %n folder(s) (they may hold more leftovers):
         <translation>Listet die Restdateien eines App-Bundles in den Bibliotheksordnern auf.</translation>
     </message>
     <message>
-        <source>no folder at &apos;%1&apos;</source>
-        <translation>kein Ordner unter &apos;%1&apos;</translation>
+        <source>no folder at '%1'</source>
+        <translation>kein Ordner unter '%1'</translation>
     </message>
     <message>
         <source>Scanning… %1/%2 folders</source>
@@ -303,24 +361,12 @@ Could not read %n folder(s) (they may hold more leftovers):
 <context>
     <name>ContentView</name>
     <message>
-        <source>Choose App</source>
-        <translation>App auswählen</translation>
-    </message>
-    <message>
-        <source>Select</source>
-        <translation>Auswählen</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Remove</source>
         <translation>Entfernen</translation>
-    </message>
-    <message>
-        <source>Move %1 selected items to Trash?</source>
-        <translation>%1 ausgewählte Objekte in den Papierkorb verschieben?</translation>
     </message>
     <message>
         <source>Total selected size: %1</source>
@@ -339,12 +385,24 @@ Could not read %n folder(s) (they may hold more leftovers):
         <translation>Einstellungen öffnen</translation>
     </message>
     <message>
-        <source>Couldn&apos;t complete action</source>
+        <source>Couldn't complete action</source>
         <translation>Aktion konnte nicht abgeschlossen werden</translation>
     </message>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>One app is removed at a time: %1 was taken.</source>
+        <translation>Es wird jeweils eine App entfernt: %1 wurde übernommen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n selected item to Trash?</source>
+        <translation><numerusform>%n ausgewähltes Objekt in den Papierkorb legen?</numerusform><numerusform>%n ausgewählte Objekte in den Papierkorb legen?</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n selected items to Trash?</source>
+        <translation><numerusform>%n ausgewähltes Objekt in den Papierkorb legen?</numerusform><numerusform>%n ausgewählte Objekte in den Papierkorb legen?</numerusform></translation>
     </message>
 </context>
 <context>
@@ -352,10 +410,6 @@ Could not read %n folder(s) (they may hold more leftovers):
     <message>
         <source>Drop your apps here</source>
         <translation>Apps hier ablegen</translation>
-    </message>
-    <message>
-        <source>Drag an app bundle into this area, or click to choose from Finder.</source>
-        <translation>Ziehen Sie ein App-Bundle in diesen Bereich oder klicken Sie, um eines auszuwählen.</translation>
     </message>
     <message>
         <source>Choose App…</source>
@@ -380,12 +434,24 @@ Could not read %n folder(s) (they may hold more leftovers):
         <source>This folder is protected and was not removed.</source>
         <translation>Dieser Ordner ist geschützt und wurde nicht entfernt.</translation>
     </message>
+    <message>
+        <source>Permission denied. Check the permissions of the folder that holds it.</source>
+        <translation>Zugriff verweigert. Prüfen Sie die Berechtigungen des Ordners, der es enthält.</translation>
+    </message>
 </context>
 <context>
     <name>FileRowView</name>
     <message>
-        <source>Show in Finder</source>
-        <translation>Im Dateimanager zeigen</translation>
+        <source>%1, %2, %3, %4</source>
+        <translation>%1, %2, %3, %4</translation>
+    </message>
+    <message>
+        <source>selected</source>
+        <translation>ausgewählt</translation>
+    </message>
+    <message>
+        <source>not selected</source>
+        <translation>nicht ausgewählt</translation>
     </message>
 </context>
 <context>
@@ -431,6 +497,25 @@ Could not read %n folder(s) (they may hold more leftovers):
     </message>
 </context>
 <context>
+    <name>Host</name>
+    <message>
+        <source>Show in Finder</source>
+        <translation>Im Finder zeigen</translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation>Im Ordner zeigen</translation>
+    </message>
+    <message>
+        <source>Drag an app bundle into this area, or click to choose from Finder.</source>
+        <translation>Ziehen Sie ein App-Bundle in diesen Bereich oder klicken Sie, um eines im Finder auszuwählen.</translation>
+    </message>
+    <message>
+        <source>Drag an app bundle into this area, or click to choose an app folder.</source>
+        <translation>Ziehen Sie ein App-Bundle in diesen Bereich oder klicken Sie, um einen App-Ordner auszuwählen.</translation>
+    </message>
+</context>
+<context>
     <name>PermissionBannerView</name>
     <message>
         <source>Some folders were restricted.</source>
@@ -441,16 +526,52 @@ Could not read %n folder(s) (they may hold more leftovers):
         <translation>Gewähren Sie vollen Festplattenzugriff für vollständige Ergebnisse.</translation>
     </message>
     <message>
-        <source>%1 location were blocked. Grant Full Disk Access for complete results.</source>
-        <translation>%1 Ort war gesperrt. Gewähren Sie vollen Festplattenzugriff für vollständige Ergebnisse.</translation>
-    </message>
-    <message>
-        <source>%1 locations were blocked. Grant Full Disk Access for complete results.</source>
-        <translation>%1 Orte waren gesperrt. Gewähren Sie vollen Festplattenzugriff für vollständige Ergebnisse.</translation>
-    </message>
-    <message>
         <source>Open Settings</source>
         <translation>Einstellungen öffnen</translation>
+    </message>
+    <message>
+        <source>Some folders could not be read.</source>
+        <translation>Einige Ordner konnten nicht gelesen werden.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n location was blocked. Grant Full Disk Access for complete results.</source>
+        <translation><numerusform>%n Ort war gesperrt. Gewähren Sie vollen Festplattenzugriff für vollständige Ergebnisse.</numerusform><numerusform>%n Orte waren gesperrt. Gewähren Sie vollen Festplattenzugriff für vollständige Ergebnisse.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n locations were blocked. Grant Full Disk Access for complete results.</source>
+        <translation><numerusform>%n Ort war gesperrt. Gewähren Sie vollen Festplattenzugriff für vollständige Ergebnisse.</numerusform><numerusform>%n Orte waren gesperrt. Gewähren Sie vollen Festplattenzugriff für vollständige Ergebnisse.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n folder could not be read, so its leftovers may be missing.</source>
+        <translation><numerusform>%n Ordner konnte nicht gelesen werden, seine Reste fehlen daher womöglich.</numerusform><numerusform>%n Ordner konnten nicht gelesen werden, ihre Reste fehlen daher womöglich.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n folders could not be read, so their leftovers may be missing.</source>
+        <translation><numerusform>%n Ordner konnte nicht gelesen werden, seine Reste fehlen daher womöglich.</numerusform><numerusform>%n Ordner konnten nicht gelesen werden, ihre Reste fehlen daher womöglich.</numerusform></translation>
+    </message>
+    <message>
+        <source>Hide List</source>
+        <translation>Liste ausblenden</translation>
+    </message>
+    <message>
+        <source>Show List</source>
+        <translation>Liste zeigen</translation>
+    </message>
+    <message>
+        <source>Hide the unreadable folders</source>
+        <translation>Die nicht lesbaren Ordner ausblenden</translation>
+    </message>
+    <message>
+        <source>List the unreadable folders</source>
+        <translation>Die nicht lesbaren Ordner auflisten</translation>
+    </message>
+    <message>
+        <source>Show the first unreadable folder in the file manager</source>
+        <translation>Den ersten nicht lesbaren Ordner im Dateimanager zeigen</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation><numerusform>und %n weiterer</numerusform><numerusform>und %n weitere</numerusform></translation>
     </message>
 </context>
 <context>
@@ -476,7 +597,7 @@ Could not read %n folder(s) (they may hold more leftovers):
         <translation>Bereit für die Suche nach Restdateien</translation>
     </message>
     <message>
-        <source>Auto-scan is off. Start a scan when you&apos;re ready.</source>
+        <source>Auto-scan is off. Start a scan when you're ready.</source>
         <translation>Die automatische Suche ist aus. Starten Sie eine Suche, wenn Sie bereit sind.</translation>
     </message>
     <message>
@@ -506,6 +627,14 @@ Could not read %n folder(s) (they may hold more leftovers):
     <message>
         <source>Remove</source>
         <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Alle auswählen</translation>
+    </message>
+    <message>
+        <source>Found items</source>
+        <translation>Gefundene Objekte</translation>
     </message>
 </context>
 <context>
@@ -556,16 +685,36 @@ Could not read %n folder(s) (they may hold more leftovers):
         <translation>Restdateien entfernt</translation>
     </message>
     <message>
-        <source>Successfully moved %1 items to the Trash.</source>
-        <translation>%1 Objekte wurden in den Papierkorb verschoben.</translation>
-    </message>
-    <message>
         <source>Reclaimed %1</source>
         <translation>%1 freigegeben</translation>
     </message>
     <message>
         <source>Done</source>
         <translation>Fertig</translation>
+    </message>
+    <message numerus="yes">
+        <source>Successfully moved %n item to the Trash.</source>
+        <translation><numerusform>%n Objekt wurde in den Papierkorb gelegt.</numerusform><numerusform>%n Objekte wurden in den Papierkorb gelegt.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>Successfully moved %n items to the Trash.</source>
+        <translation><numerusform>%n Objekt wurde in den Papierkorb gelegt.</numerusform><numerusform>%n Objekte wurden in den Papierkorb gelegt.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item could not be removed:</source>
+        <translation><numerusform>%n Objekt konnte nicht entfernt werden:</numerusform><numerusform>%n Objekte konnten nicht entfernt werden:</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n items could not be removed:</source>
+        <translation><numerusform>%n Objekt konnte nicht entfernt werden:</numerusform><numerusform>%n Objekte konnten nicht entfernt werden:</numerusform></translation>
+    </message>
+    <message>
+        <source>Some Items Were Not Removed</source>
+        <translation>Einige Objekte wurden nicht entfernt</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

@@ -17,6 +17,45 @@
     </message>
 </context>
 <context>
+    <name>AppChooserDialog</name>
+    <message>
+        <source>Choose App</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enclosing folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, application</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No folders here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>AppDescriptor</name>
     <message>
         <source>Drop a valid .app file to continue.</source>
@@ -61,6 +100,26 @@
     <name>CategoryDashboardView</name>
     <message>
         <source>%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Application Support</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Caches</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Logs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -283,23 +342,11 @@ Could not read %n folders (they may hold more leftovers):
 <context>
     <name>ContentView</name>
     <message>
-        <source>Choose App</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Select</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Move %1 selected items to Trash?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -326,15 +373,29 @@ Could not read %n folders (they may hold more leftovers):
         <source>OK</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>One app is removed at a time: %1 was taken.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n selected item to Trash?</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Move %n selected items to Trash?</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DropZoneView</name>
     <message>
         <source>Drop your apps here</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Drag an app bundle into this area, or click to choose from Finder.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -360,11 +421,23 @@ Could not read %n folders (they may hold more leftovers):
         <source>This folder is protected and was not removed.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Permission denied. Check the permissions of the folder that holds it.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FileRowView</name>
     <message>
-        <source>Show in Finder</source>
+        <source>%1, %2, %3, %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not selected</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -411,6 +484,25 @@ Could not read %n folders (they may hold more leftovers):
     </message>
 </context>
 <context>
+    <name>Host</name>
+    <message>
+        <source>Show in Finder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show in Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drag an app bundle into this area, or click to choose from Finder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drag an app bundle into this area, or click to choose an app folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PermissionBannerView</name>
     <message>
         <source>Some folders were restricted.</source>
@@ -421,16 +513,67 @@ Could not read %n folders (they may hold more leftovers):
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 location were blocked. Grant Full Disk Access for complete results.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 locations were blocked. Grant Full Disk Access for complete results.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Open Settings</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Some folders could not be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n location was blocked. Grant Full Disk Access for complete results.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n locations were blocked. Grant Full Disk Access for complete results.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n folder could not be read, so its leftovers may be missing.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n folders could not be read, so their leftovers may be missing.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Hide List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hide the unreadable folders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List the unreadable folders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the first unreadable folder in the file manager</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -487,6 +630,14 @@ Could not read %n folders (they may hold more leftovers):
         <source>Remove</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Select all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Found items</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ScanCategory</name>
@@ -536,15 +687,47 @@ Could not read %n folders (they may hold more leftovers):
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Successfully moved %1 items to the Trash.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Reclaimed %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Done</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Successfully moved %n item to the Trash.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Successfully moved %n items to the Trash.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item could not be removed:</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n items could not be removed:</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Some Items Were Not Removed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
