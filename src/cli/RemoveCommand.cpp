@@ -7,7 +7,6 @@
 #include "scanner/ItemClassification.h"
 #include "session/SharedByteFormatter.h"
 
-#include <QDir>
 #include <QJsonArray>
 #include <QTextStream>
 
@@ -20,71 +19,113 @@ namespace {
 
 const QString commandName = QStringLiteral("remove");
 
+// One item about to go: where it is and how much it holds.
+struct PlannedItem {
+    QUrl url;
+    qint64 sizeInBytes = 0;
+};
+
 // Every leftover in report order, then the bundle itself.
-QList<QUrl> itemsToRemove(const ScanReport& report, const QUrl& bundle) {
-    QList<QUrl> urls;
+QList<PlannedItem> itemsToRemove(const ScanReport& report, const QUrl& bundle, qint64 bundleSize) {
+    QList<PlannedItem> items;
     for (const ScannedFile& file : report.matches)
-        urls.append(file.url);
-    urls.append(bundle);
+        items.append({file.url, file.sizeInBytes});
+    items.append({bundle, bundleSize});
+    return items;
+}
+
+QString itemTable(const QList<QUrl>& urls, const QList<PlannedItem>& items) {
+    QList<QStringList> rows;
+    for (const QUrl& url : urls) {
+        const auto item =
+            std::find_if(items.cbegin(), items.cend(),
+                         [&url](const PlannedItem& planned) { return planned.url == url; });
+        const qint64 size = item == items.cend() ? 0 : item->sizeInBytes;
+        rows.append({QStringLiteral("  ") + SharedByteFormatter::string(size), url.toLocalFile()});
+    }
+    return CliOutput::formatTable(rows, {CliOutput::Align::right});
+}
+
+QList<QUrl> urlsOf(const QList<PlannedItem>& items) {
+    QList<QUrl> urls;
+    for (const PlannedItem& item : items)
+        urls.append(item.url);
     return urls;
 }
 
-// Asks on the terminal; only an explicit yes goes on.
-bool confirmRemoval(qsizetype count) {
-    std::fprintf(stderr, "Move %lld selected items to Trash? [y/N] ",
-                 static_cast<long long>(count));
+// Shows what would go, then asks on the terminal; only an explicit yes goes on.
+bool confirmRemoval(const QList<PlannedItem>& items) {
+    const QString question = QStringLiteral("These %1 items will be moved to the Trash:\n%2"
+                                            "Move them to Trash? [y/N] ")
+                                 .arg(items.size())
+                                 .arg(itemTable(urlsOf(items), items));
+    const QByteArray bytes = question.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
     std::fflush(stderr);
     const QString answer = QTextStream(stdin).readLine().trimmed().toLower();
     return answer == u"y" || answer == u"yes";
 }
 
-// The bytes freed by the items that are gone: the bundle's size for the bundle, a leftover's
-// measured size for a leftover.
-qint64 reclaimedBytes(const DeletionReport& deletion, const ScanReport& report,
-                      const QString& bundlePath, qint64 bundleSize) {
+qint64 reclaimedBytes(const DeletionReport& deletion, const QList<PlannedItem>& items) {
     qint64 bytes = 0;
-    for (const QUrl& url : deletion.deleted) {
-        if (QDir::cleanPath(url.toLocalFile()) == bundlePath) {
-            bytes += bundleSize;
-            continue;
-        }
-        const auto match = std::find_if(report.matches.cbegin(), report.matches.cend(),
-                                        [&](const ScannedFile& file) { return file.url == url; });
-        if (match != report.matches.cend())
-            bytes += match->sizeInBytes;
+    for (const PlannedItem& item : items) {
+        if (deletion.deleted.contains(item.url))
+            bytes += item.sizeInBytes;
     }
     return bytes;
 }
 
+QJsonArray pathArray(const QList<QUrl>& urls) {
+    QJsonArray paths;
+    for (const QUrl& url : urls)
+        paths.append(url.toLocalFile());
+    return paths;
+}
+
 QJsonObject removalJson(const DeletionReport& deletion, qint64 reclaimed) {
-    QJsonArray deleted;
-    for (const QUrl& url : deletion.deleted)
-        deleted.append(url.toLocalFile());
     QJsonArray failures;
     for (const DeletionFailure& failure : deletion.failures)
         failures.append(QJsonObject{{QStringLiteral("path"), failure.url.toLocalFile()},
                                     {QStringLiteral("reason"), failure.reason}});
-    return {{QStringLiteral("deleted"), deleted},
+    return {{QStringLiteral("deleted"), pathArray(deletion.deleted)},
+            {QStringLiteral("trashed"), pathArray(deletion.trashed)},
+            {QStringLiteral("removedPermanently"), pathArray(deletion.removedPermanently)},
             {QStringLiteral("failures"), failures},
             {QStringLiteral("reclaimedBytes"), reclaimed}};
 }
 
-QString removalText(const DeletionReport& deletion, qint64 reclaimed) {
+QString countText(qsizetype count) {
+    return count == 1 ? QStringLiteral("1 item") : QStringLiteral("%1 items").arg(count);
+}
+
+// The closing line: what went to the Trash, what the Trash refused and was deleted outright,
+// and whether anything stayed.
+QString summary(const DeletionReport& deletion) {
+    QStringList parts;
+    if (!deletion.trashed.isEmpty() || deletion.removedPermanently.isEmpty())
+        parts.append(QStringLiteral("Moved %1 to Trash.").arg(countText(deletion.trashed.size())));
+    if (!deletion.removedPermanently.isEmpty())
+        parts.append(QStringLiteral("Deleted %1 permanently (the Trash refused them).")
+                         .arg(countText(deletion.removedPermanently.size())));
+    if (!deletion.failures.isEmpty())
+        parts.append(
+            QStringLiteral("%1 could not be removed.").arg(countText(deletion.failures.size())));
+    return parts.join(u' ');
+}
+
+QString removalText(const DeletionReport& deletion, const QList<PlannedItem>& items,
+                    qint64 reclaimed) {
     QString text;
-    if (!deletion.deleted.isEmpty()) {
-        text += QStringLiteral("Removed (%1):\n").arg(SharedByteFormatter::string(reclaimed));
-        for (const QUrl& url : deletion.deleted)
-            text += QStringLiteral("  ") + url.toLocalFile() + u'\n';
-    }
+    if (!deletion.deleted.isEmpty())
+        text += QStringLiteral("Removed (%1):\n").arg(SharedByteFormatter::string(reclaimed)) +
+                itemTable(deletion.deleted, items);
     if (!deletion.failures.isEmpty()) {
         text += QStringLiteral("Not removed:\n");
         for (const DeletionFailure& failure : deletion.failures)
-            text += QStringLiteral("  %1\n    %2\n").arg(failure.url.toLocalFile(), failure.reason);
+            text += QStringLiteral("  %1\n    %2\n")
+                        .arg(CliOutput::escaped(failure.url.toLocalFile()), failure.reason);
     }
-    const qsizetype count = deletion.deleted.size();
-    return text + (deletion.failures.isEmpty()
-                       ? QStringLiteral("Moved %1 items to Trash.").arg(count)
-                       : QStringLiteral("Deleted %1 items. Some files failed.").arg(count));
+    return text + summary(deletion);
 }
 
 int runRemove(const QStringList& arguments) {
@@ -118,21 +159,22 @@ int runRemove(const QStringList& arguments) {
     const auto& app = std::get<AppDescriptor>(bundle);
     const ScanReport report = scanShowingProgress(app, std::get<ScanEnvironment>(environment),
                                                   !parser.isSet(scanOptions.noIndex));
-    const QList<QUrl> urls = itemsToRemove(report, app.appURL);
-    if (!parser.isSet(yes) && !confirmRemoval(urls.size())) {
+    const QString bundlePath = app.appURL.toLocalFile();
+    const QList<PlannedItem> items =
+        itemsToRemove(report, app.appURL, directorySize(bundlePath, FileSystem::real()));
+    if (!parser.isSet(yes) && !confirmRemoval(items)) {
         CliOutput::printErrorLine(QStringLiteral("Nothing was removed."));
         return ExitCode::failure;
     }
 
-    const QString bundlePath = app.appURL.toLocalFile();
-    const qint64 bundleSize = directorySize(bundlePath, FileSystem::real());
     FileDeletionService deletionService;
-    const DeletionReport deletion = deletionService.deleteItems(urls).result();
-    const qint64 reclaimed = reclaimedBytes(deletion, report, bundlePath, bundleSize);
+    const DeletionReport deletion =
+        deletionService.deleteItems(urlsOf(items), {report.roots, bundlePath}).result();
+    const qint64 reclaimed = reclaimedBytes(deletion, items);
     if (parser.isSet(json))
         CliOutput::printJson(removalJson(deletion, reclaimed));
     else
-        CliOutput::printLine(removalText(deletion, reclaimed));
+        CliOutput::printLine(removalText(deletion, items, reclaimed));
     return deletion.failures.isEmpty() ? ExitCode::success : ExitCode::failure;
 }
 

@@ -51,16 +51,18 @@ QString categoryTotals(const QList<ScannedFile>& matches) {
 QString scanText(const AppDescriptor& app, const ScanReport& report) {
     QString text;
     if (report.matches.isEmpty()) {
-        text = QStringLiteral("No leftovers found for %1.\n").arg(app.displayName);
+        text =
+            QStringLiteral("No leftovers found for %1.\n").arg(CliOutput::escaped(app.displayName));
     } else {
         QList<QStringList> rows;
         for (const ScannedFile& file : report.matches)
             rows.append({SharedByteFormatter::string(file.sizeInBytes), rawValue(file.category),
                          rawValue(file.safety), file.id});
-        text =
-            QStringLiteral("Leftovers of %1 (%2):\n").arg(app.displayName, app.bundleIdentifier) +
-            CliOutput::formatTable(rows, {CliOutput::Align::right}) +
-            QStringLiteral("\nTotals:\n") + categoryTotals(report.matches);
+        text = QStringLiteral("Leftovers of %1 (%2):\n")
+                   .arg(CliOutput::escaped(app.displayName),
+                        CliOutput::escaped(app.bundleIdentifier)) +
+               CliOutput::formatTable(rows, {CliOutput::Align::right}) +
+               QStringLiteral("\nTotals:\n") + categoryTotals(report.matches);
     }
     const qsizetype denied = report.permissionDeniedPaths.size();
     if (denied > 0) {
@@ -68,7 +70,7 @@ QString scanText(const AppDescriptor& app, const ScanReport& report) {
                     .arg(denied == 1 ? QStringLiteral("1 folder")
                                      : QStringLiteral("%1 folders").arg(denied));
         for (const QString& path : report.permissionDeniedPaths)
-            text += QStringLiteral("  ") + path + u'\n';
+            text += QStringLiteral("  ") + CliOutput::escaped(path) + u'\n';
     }
     return text;
 }
@@ -108,8 +110,17 @@ int runScan(const QStringList& arguments) {
 } // namespace
 
 std::variant<AppDescriptor, int> readScannedBundle(const QCommandLineParser& parser) {
-    return readBundle(
-        QDir::cleanPath(QFileInfo(parser.positionalArguments().constFirst()).absoluteFilePath()));
+    const QFileInfo given(parser.positionalArguments().constFirst());
+    const QString path = QDir::cleanPath(given.absoluteFilePath());
+    if (!given.isSymLink())
+        return readBundle(path);
+    // The app the link points to is the one the user means; the link itself is left alone.
+    const QString target = given.canonicalFilePath();
+    CliOutput::printErrorLine(
+        QStringLiteral("%1 is a link; working on the app it points to, %2. The link stays.")
+            .arg(CliOutput::escaped(path),
+                 CliOutput::escaped(target.isEmpty() ? given.symLinkTarget() : target)));
+    return readBundle(target.isEmpty() ? path : target);
 }
 
 void ScanOptions::addTo(QCommandLineParser& parser) const {

@@ -2,6 +2,7 @@
 
 #include "CandidateMatching.h"
 #include "PathNames.h"
+#include "model/PathRules.h"
 #include "model/TextRules.h"
 #include "platform/FileSystem.h"
 
@@ -48,7 +49,9 @@ QStringList findContainerDirectories(const AppDescriptor& app, const QString& ho
                                      QSet<QString>& permissionDenied,
                                      const FileSystem& fileSystem) {
     QSet<QString> found;
-    const QString group = fileSystem.groupContainerPath(homePath, app.bundleIdentifier);
+    const QString group = pathrules::isSafeComponent(app.bundleIdentifier)
+                              ? fileSystem.groupContainerPath(homePath, app.bundleIdentifier)
+                              : QString();
     if (!group.isEmpty() && fileSystem.exists(group))
         found.insert(pathnames::standardized(group));
     for (const QString& relative :

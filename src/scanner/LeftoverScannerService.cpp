@@ -8,6 +8,7 @@
 #include "ScanContext.h"
 #include "ScanReportOrdering.h"
 #include "ScanRoots.h"
+#include "model/PathRules.h"
 #include "platform/FileSystem.h"
 
 #include <QThread>
@@ -80,9 +81,15 @@ ScanReport LeftoverScannerService::runScan(const AppDescriptor& app, bool useSpo
     // The index is asked only once the walk is complete, never beside it.
     if (useSpotlight && m_spotlight)
         addIndexHits(app, roots, found);
+    QStringList rootPaths;
+    for (const ScanRoot& root : makeScanRoots(environment))
+        rootPaths.append(root.path);
+    // Whatever named them, only items inside the searched folders are ever offered.
+    found.removeIf(
+        [&rootPaths](const QString& path) { return !pathrules::liesInsideAny(path, rootPaths); });
     QList<ScannedFile> matches = collapseNestedMatches(buildItems(keptMatches(found, context)));
     sortForReport(matches);
-    return {matches, sortedByCodePoint(denied)};
+    return {matches, sortedByCodePoint(denied), rootPaths};
 }
 
 void LeftoverScannerService::walkRoots(const QList<ScanRoot>& roots, const ScanContext& context,

@@ -274,6 +274,7 @@ void CleanerViewModel::applyScanReport(const QUuid& scanID, const ScanReport& re
     m_permissions->checkStatus();
     const bool granted = m_permissions->hasFullDiskAccess();
     setFileList(report.matches);
+    m_scanRoots = report.roots;
     m_permissions->setPermissionDeniedPaths(granted ? QStringList{} : report.permissionDeniedPaths);
     setIsScanning(false);
     m_permissions->applyPromptDecision(!report.permissionDeniedPaths.isEmpty());
@@ -315,9 +316,12 @@ void CleanerViewModel::deleteSelectedFiles() {
     setIsDeleting(true);
     setStatusMessage(tr("Moving selected files to Trash..."));
     // A removal is never stale: whatever happened meanwhile, its outcome is reported.
-    m_deletion->deleteItems(urls).then(this, [this, count, bytes](const DeletionReport& report) {
-        applyDeletionReport(report, count, bytes);
-    });
+    const RemovalScope scope{m_scanRoots,
+                             m_droppedApp ? standardizedPath(m_droppedApp->appURL) : QString()};
+    m_deletion->deleteItems(urls, scope)
+        .then(this, [this, count, bytes](const DeletionReport& report) {
+            applyDeletionReport(report, count, bytes);
+        });
 }
 
 void CleanerViewModel::applyDeletionReport(const DeletionReport& report, qint64 count,
