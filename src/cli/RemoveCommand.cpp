@@ -9,7 +9,6 @@
 #include "scanner/ItemClassification.h"
 #include "session/SharedByteFormatter.h"
 
-#include <QDir>
 #include <QJsonArray>
 #include <QTextStream>
 
@@ -22,12 +21,37 @@ namespace {
 
 const QString commandName = QStringLiteral("remove");
 
+// One item about to go: where it is and how much it holds.
+struct PlannedItem {
+    QUrl url;
+    qint64 sizeInBytes = 0;
+};
+
 // Every leftover in report order, then the bundle itself.
-QList<QUrl> itemsToRemove(const ScanReport& report, const QUrl& bundle) {
-    QList<QUrl> urls;
+QList<PlannedItem> itemsToRemove(const ScanReport& report, const QUrl& bundle, qint64 bundleSize) {
+    QList<PlannedItem> items;
     for (const ScannedFile& file : report.matches)
-        urls.append(file.url);
-    urls.append(bundle);
+        items.append({file.url, file.sizeInBytes});
+    items.append({bundle, bundleSize});
+    return items;
+}
+
+QString itemTable(const QList<QUrl>& urls, const QList<PlannedItem>& items) {
+    QList<QStringList> rows;
+    for (const QUrl& url : urls) {
+        const auto item =
+            std::find_if(items.cbegin(), items.cend(),
+                         [&url](const PlannedItem& planned) { return planned.url == url; });
+        const qint64 size = item == items.cend() ? 0 : item->sizeInBytes;
+        rows.append({QStringLiteral("  ") + SharedByteFormatter::string(size), url.toLocalFile()});
+    }
+    return CliOutput::formatTable(rows, {CliOutput::Align::right});
+}
+
+QList<QUrl> urlsOf(const QList<PlannedItem>& items) {
+    QList<QUrl> urls;
+    for (const PlannedItem& item : items)
+        urls.append(item.url);
     return urls;
 }
 
@@ -36,62 +60,79 @@ QString uninstallText(const QString& command) {
            command;
 }
 
-// Asks on the terminal; only an explicit yes goes on.
-bool confirmRemoval(qsizetype count) {
-    std::fputs(qPrintable(CliText::tr("Move %n selected items to Trash? [y/N] ", "", int(count))),
-               stderr);
+// Shows what would go, then asks on the terminal; only an explicit yes goes on.
+bool confirmRemoval(const QList<PlannedItem>& items) {
+    const QString question = QStringLiteral("These %1 items will be moved to the Trash:\n%2"
+                                            "Move them to Trash? [y/N] ")
+                                 .arg(items.size())
+                                 .arg(itemTable(urlsOf(items), items));
+    const QByteArray bytes = question.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
     std::fflush(stderr);
     const QString answer = QTextStream(stdin).readLine().trimmed().toLower();
     return answer == u"y" || answer == u"yes";
 }
 
-// The bytes freed by the items that are gone: the bundle's size for the bundle, a leftover's
-// measured size for a leftover.
-qint64 reclaimedBytes(const DeletionReport& deletion, const ScanReport& report,
-                      const QString& bundlePath, qint64 bundleSize) {
+qint64 reclaimedBytes(const DeletionReport& deletion, const QList<PlannedItem>& items) {
     qint64 bytes = 0;
-    for (const QUrl& url : deletion.deleted) {
-        if (QDir::cleanPath(url.toLocalFile()) == bundlePath) {
-            bytes += bundleSize;
-            continue;
-        }
-        const auto match = std::find_if(report.matches.cbegin(), report.matches.cend(),
-                                        [&](const ScannedFile& file) { return file.url == url; });
-        if (match != report.matches.cend())
-            bytes += match->sizeInBytes;
+    for (const PlannedItem& item : items) {
+        if (deletion.deleted.contains(item.url))
+            bytes += item.sizeInBytes;
     }
     return bytes;
 }
 
+QJsonArray pathArray(const QList<QUrl>& urls) {
+    QJsonArray paths;
+    for (const QUrl& url : urls)
+        paths.append(url.toLocalFile());
+    return paths;
+}
+
 QJsonObject removalJson(const DeletionReport& deletion, qint64 reclaimed) {
-    QJsonArray deleted;
-    for (const QUrl& url : deletion.deleted)
-        deleted.append(url.toLocalFile());
     QJsonArray failures;
     for (const DeletionFailure& failure : deletion.failures)
         failures.append(QJsonObject{{QStringLiteral("path"), failure.url.toLocalFile()},
                                     {QStringLiteral("reason"), failure.reason}});
-    return {{QStringLiteral("deleted"), deleted},
+    return {{QStringLiteral("deleted"), pathArray(deletion.deleted)},
+            {QStringLiteral("trashed"), pathArray(deletion.trashed)},
+            {QStringLiteral("removedPermanently"), pathArray(deletion.removedPermanently)},
             {QStringLiteral("failures"), failures},
             {QStringLiteral("reclaimedBytes"), reclaimed}};
 }
 
-QString removalText(const DeletionReport& deletion, qint64 reclaimed) {
+QString countText(qsizetype count) {
+    return count == 1 ? QStringLiteral("1 item") : QStringLiteral("%1 items").arg(count);
+}
+
+// The closing line: what went to the Trash, what the Trash refused and was deleted outright,
+// and whether anything stayed.
+QString summary(const DeletionReport& deletion) {
+    QStringList parts;
+    if (!deletion.trashed.isEmpty() || deletion.removedPermanently.isEmpty())
+        parts.append(QStringLiteral("Moved %1 to Trash.").arg(countText(deletion.trashed.size())));
+    if (!deletion.removedPermanently.isEmpty())
+        parts.append(QStringLiteral("Deleted %1 permanently (the Trash refused them).")
+                         .arg(countText(deletion.removedPermanently.size())));
+    if (!deletion.failures.isEmpty())
+        parts.append(
+            QStringLiteral("%1 could not be removed.").arg(countText(deletion.failures.size())));
+    return parts.join(u' ');
+}
+
+QString removalText(const DeletionReport& deletion, const QList<PlannedItem>& items,
+                    qint64 reclaimed) {
     QString text;
-    if (!deletion.deleted.isEmpty()) {
-        text += CliText::tr("Removed (%1):\n").arg(SharedByteFormatter::string(reclaimed));
-        for (const QUrl& url : deletion.deleted)
-            text += QStringLiteral("  ") + url.toLocalFile() + u'\n';
-    }
+    if (!deletion.deleted.isEmpty())
+        text += CliText::tr("Removed (%1):\n").arg(SharedByteFormatter::string(reclaimed)) +
+                itemTable(deletion.deleted, items);
     if (!deletion.failures.isEmpty()) {
         text += CliText::tr("Not removed:\n");
         for (const DeletionFailure& failure : deletion.failures)
-            text += QStringLiteral("  %1\n    %2\n").arg(failure.url.toLocalFile(), failure.reason);
+            text += QStringLiteral("  %1\n    %2\n")
+                        .arg(CliOutput::escaped(failure.url.toLocalFile()), failure.reason);
     }
-    const qsizetype count = deletion.deleted.size();
-    return text + (deletion.failures.isEmpty()
-                       ? CliText::tr("Moved %n items to Trash.", "", int(count))
-                       : CliText::tr("Deleted %n items. Some files failed.", "", int(count)));
+    return text + summary(deletion);
 }
 
 int runRemove(const QStringList& arguments) {
@@ -126,29 +167,30 @@ int runRemove(const QStringList& arguments) {
     const ScanReport report = scanShowingProgress(app, std::get<ScanEnvironment>(environment),
                                                   !parser.isSet(scanOptions.noIndex));
     const QString homePath = std::get<ScanEnvironment>(environment).homePath;
-    QList<QUrl> urls = itemsToRemove(report, app.appURL);
+    const QString bundlePath = app.appURL.toLocalFile();
+    QList<PlannedItem> items =
+        itemsToRemove(report, app.appURL, directorySize(bundlePath, FileSystem::real()));
     // A Linux app's own entry is removed only when the user installed it; the scan reports
     // it then among the leftovers already.
     if (app.kind != AppKind::bundle)
-        urls.removeAll(app.appURL);
+        items.removeIf([&app](const PlannedItem& item) { return item.url == app.appURL; });
     const QString uninstall = uninstallCommand(app, homePath);
-    if (!parser.isSet(yes) && !confirmRemoval(urls.size())) {
+    if (!parser.isSet(yes) && !confirmRemoval(items)) {
         CliOutput::printErrorLine(CliText::tr("Nothing was removed."));
         return ExitCode::failure;
     }
 
-    const QString bundlePath = app.appURL.toLocalFile();
-    const qint64 bundleSize = directorySize(bundlePath, FileSystem::real());
     FileDeletionService deletionService;
-    const DeletionReport deletion = deletionService.deleteItems(urls).result();
-    const qint64 reclaimed = reclaimedBytes(deletion, report, bundlePath, bundleSize);
+    const DeletionReport deletion =
+        deletionService.deleteItems(urlsOf(items), {report.roots, bundlePath}).result();
+    const qint64 reclaimed = reclaimedBytes(deletion, items);
     if (parser.isSet(json)) {
         QJsonObject object = removalJson(deletion, reclaimed);
         if (!uninstall.isEmpty())
             object.insert(QStringLiteral("uninstallCommand"), uninstall);
         CliOutput::printJson(object);
     } else {
-        CliOutput::printLine(removalText(deletion, reclaimed));
+        CliOutput::printLine(removalText(deletion, items, reclaimed));
         if (!uninstall.isEmpty())
             CliOutput::printLine(uninstallText(uninstall));
     }

@@ -52,13 +52,15 @@ QString categoryTotals(const QList<ScannedFile>& matches) {
 QString scanText(const AppDescriptor& app, const ScanReport& report) {
     QString text;
     if (report.matches.isEmpty()) {
-        text = CliText::tr("No leftovers found for %1.\n").arg(app.displayName);
+        text = CliText::tr("No leftovers found for %1.\n").arg(CliOutput::escaped(app.displayName));
     } else {
         QList<QStringList> rows;
         for (const ScannedFile& file : report.matches)
             rows.append({SharedByteFormatter::string(file.sizeInBytes), displayName(file.category),
                          displayName(file.safety), file.id});
-        text = CliText::tr("Leftovers of %1 (%2):\n").arg(app.displayName, app.bundleIdentifier) +
+        text = CliText::tr("Leftovers of %1 (%2):\n")
+                   .arg(CliOutput::escaped(app.displayName),
+                        CliOutput::escaped(app.bundleIdentifier)) +
                CliOutput::formatTable(rows, {CliOutput::Align::right}) +
                CliText::tr("\nTotals:\n") + categoryTotals(report.matches);
     }
@@ -67,7 +69,7 @@ QString scanText(const AppDescriptor& app, const ScanReport& report) {
         text += CliText::tr("\nCould not read %n folder(s) (they may hold more leftovers):\n", "",
                             int(denied));
         for (const QString& path : report.permissionDeniedPaths)
-            text += QStringLiteral("  ") + path + u'\n';
+            text += QStringLiteral("  ") + CliOutput::escaped(path) + u'\n';
     }
     return text;
 }
@@ -110,7 +112,17 @@ std::variant<AppDescriptor, int> readScannedBundle(const QCommandLineParser& par
     const QString argument = parser.positionalArguments().constFirst();
     if (auto linuxApp = readLinuxApp(argument))
         return *linuxApp;
-    return readBundle(QDir::cleanPath(QFileInfo(argument).absoluteFilePath()));
+    const QFileInfo given(argument);
+    const QString path = QDir::cleanPath(given.absoluteFilePath());
+    if (!given.isSymLink())
+        return readBundle(path);
+    // The app the link points to is the one the user means; the link itself is left alone.
+    const QString target = given.canonicalFilePath();
+    CliOutput::printErrorLine(
+        QStringLiteral("%1 is a link; working on the app it points to, %2. The link stays.")
+            .arg(CliOutput::escaped(path),
+                 CliOutput::escaped(target.isEmpty() ? given.symLinkTarget() : target)));
+    return readBundle(target.isEmpty() ? path : target);
 }
 
 void ScanOptions::addTo(QCommandLineParser& parser) const {

@@ -29,7 +29,8 @@ struct ScanOptions {
 };
 
 // The bundle named by the command's one positional argument, read by its absolute path: the
-// walk meets the bundle by that path and must recognise it to leave it out. On rejection,
+// walk meets the bundle by that path and must recognise it to leave it out. A bundle given as
+// a link is read (and later removed) where the link points, and stderr says so. On rejection,
 // the exit code (the reason is on stderr).
 std::variant<AppDescriptor, int> readScannedBundle(const QCommandLineParser& parser);
 

@@ -12,6 +12,7 @@ namespace tidewell {
 enum UnclassifiedFileErrorCode : int {
     UnknownReadError = 256,
     UnknownWriteError = 512,
+    LinkInPathError = 514, // a folder on the item's path is a symbolic link
 };
 
 enum class FileAccess { reading, writing };

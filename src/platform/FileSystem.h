@@ -89,6 +89,10 @@ public:
     // Folder of the group container named by identifier (its existence is not checked).
     virtual QString groupContainerPath(const QString& homePath,
                                        const QString& identifier) const = 0;
+    // The absolute path with every link resolved, or empty when path does not exist.
+    virtual QString resolvedPath(const QString& path) const = 0;
+    // Both fail (LinkInPathError) when a folder on the path is a symbolic link: nothing is
+    // ever reached through a link.
     virtual FileOperationResult moveToTrash(const QString& path) = 0;
     virtual FileOperationResult removePermanently(const QString& path) = 0;
 };

@@ -1,6 +1,7 @@
 #include "PropertyListReading.h"
 
 #include "FileErrors.h"
+#include "PropertyListPrecheck.h"
 
 #include <QDateTime>
 #include <QVariantList>
@@ -137,7 +138,7 @@ std::optional<QByteArray> readSmallFile(const QString& path) {
 } // namespace
 
 std::optional<QVariantMap> parseDictionary(const QByteArray& data) {
-    if (data.isEmpty() || data.size() > maximumFileSize)
+    if (data.isEmpty() || data.size() > maximumFileSize || !isSafeToParse(data))
         return std::nullopt;
     plist_t root = nullptr;
     plist_from_memory(data.constData(), static_cast<uint32_t>(data.size()), &root);

@@ -2,6 +2,7 @@
 
 #include "DirectoryReading.h"
 #include "FileErrors.h"
+#include "LinkFreePaths.h"
 #include "PropertyListReading.h"
 #include "ResourceValuesFromStat.h"
 #include "Trash.h"
@@ -9,9 +10,11 @@
 #include <QDir>
 
 #include <cerrno>
-#include <filesystem>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
 #include <sys/stat.h>
-#include <system_error>
 #include <unistd.h>
 
 namespace tidewell {
@@ -31,8 +34,32 @@ QStringView lastComponent(const QString& path) {
     return view.sliced(view.lastIndexOf(u'/') + 1);
 }
 
+// Folders a permanent removal keeps open at once, however deep the tree.
+constexpr int removalDescriptorBudget = 64;
+
 FileOperationResult removalFailure(int errnoValue) {
+    // A component that is a link (ELOOP, or ENOTDIR for a link to a file) is never followed.
+    if (errnoValue == ELOOP || errnoValue == ENOTDIR)
+        return {LinkInPathError, errnoMessage(errnoValue)};
     return {fileErrorCode(errnoValue, FileAccess::writing), errnoMessage(errnoValue)};
+}
+
+// The folder holding path, reached without following a link, and the item's name in it.
+struct VerifiedItem {
+    linkfree::FolderHandle parent;
+    QByteArray name;
+    int error = 0;
+};
+
+VerifiedItem verifiedItem(const QString& path) {
+    // Without a trailing slash: "link/" names the folder a link points to.
+    VerifiedItem item;
+    item.parent = linkfree::openParent(encodedPath(QDir::cleanPath(path)), item.name);
+    struct stat info;
+    if (!item.parent.isOpen() ||
+        ::fstatat(item.parent.fd(), item.name.constData(), &info, AT_SYMLINK_NOFOLLOW) != 0)
+        item.error = errno;
+    return item;
 }
 
 } // namespace
@@ -91,23 +118,31 @@ QString RealFileSystem::groupContainerPath(const QString& homePath,
     return homePath + QStringLiteral("/Library/Group Containers/") + identifier;
 }
 
+QString RealFileSystem::resolvedPath(const QString& path) const {
+    char resolved[PATH_MAX];
+    if (!::realpath(encodedPath(path).constData(), resolved))
+        return {};
+    QString decoded;
+    return decodeFileName(resolved, qsizetype(std::strlen(resolved)), decoded) ? decoded
+                                                                               : QString();
+}
+
 FileOperationResult RealFileSystem::moveToTrash(const QString& path) {
-    return trash::moveToTrash(path);
+    // The Trash is handed only a path whose folders were just opened without following a link.
+    const VerifiedItem item = verifiedItem(path);
+    if (item.error != 0)
+        return removalFailure(item.error);
+    return trash::moveToTrash(QDir::cleanPath(path));
 }
 
 FileOperationResult RealFileSystem::removePermanently(const QString& path) {
-    // Without a trailing slash: "link/" names the folder a link points to, and its contents
-    // would go instead of the link.
-    const QByteArray native = encodedPath(QDir::cleanPath(path));
-    struct stat info;
-    if (::lstat(native.constData(), &info) != 0)
-        return removalFailure(errno);
-    // A link goes alone; what it points to is never touched.
-    if (S_ISLNK(info.st_mode))
-        return ::unlink(native.constData()) == 0 ? FileOperationResult{} : removalFailure(errno);
-    std::error_code error;
-    std::filesystem::remove_all(std::filesystem::path(native.toStdString()), error);
-    return error ? removalFailure(error.value()) : FileOperationResult{};
+    // Everything happens relative to the verified parent: a folder swapped for a link later
+    // is never entered.
+    const VerifiedItem item = verifiedItem(path);
+    if (item.error != 0)
+        return removalFailure(item.error);
+    const int error = linkfree::removeEntry(item.parent.fd(), item.name, removalDescriptorBudget);
+    return error == 0 ? FileOperationResult{} : removalFailure(error);
 }
 
 } // namespace tidewell

@@ -5,8 +5,8 @@
 namespace tidewell {
 
 // The host's file system: POSIX calls for queries and walks, libplist for property lists, the
-// desktop Trash (GIO on Linux) and std::filesystem for permanent removal. It holds no state, so
-// one instance serves every thread at once.
+// desktop Trash (GIO on Linux) and removal relative to folders opened without following links. It
+// holds no state, so one instance serves every thread at once.
 class RealFileSystem final : public FileSystem {
 public:
     QString homePath() const override;
@@ -20,6 +20,7 @@ public:
                   const std::function<void(const TreeEntry&)>& visit) const override;
     std::optional<QVariantMap> readPropertyList(const QString& path) const override;
     QString groupContainerPath(const QString& homePath, const QString& identifier) const override;
+    QString resolvedPath(const QString& path) const override;
     FileOperationResult moveToTrash(const QString& path) override;
     FileOperationResult removePermanently(const QString& path) override;
 };

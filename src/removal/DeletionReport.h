@@ -14,10 +14,13 @@ struct DeletionFailure {
     QString reason;
 };
 
-// The result of one removal call. Every input is in exactly one of the two lists.
+// The result of one removal call. Every input is in exactly one of deleted and failures; an
+// item that was already gone is deleted without being trashed or removed.
 struct DeletionReport {
     QList<QUrl> deleted;
     QList<DeletionFailure> failures;
+    QList<QUrl> trashed = {};            // the deleted items that went to the Trash
+    QList<QUrl> removedPermanently = {}; // the deleted items the Trash refused, removed in place
 };
 
 } // namespace tidewell

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DeletionReport.h"
+#include "RemovalScope.h"
 
 #include <QFuture>
 #include <QList>
@@ -12,7 +13,8 @@ namespace tidewell {
 class FileDeleting {
 public:
     virtual ~FileDeleting() = default;
-    virtual QFuture<DeletionReport> deleteItems(const QList<QUrl>& urls) = 0;
+    virtual QFuture<DeletionReport> deleteItems(const QList<QUrl>& urls,
+                                                const RemovalScope& scope) = 0;
 };
 
 } // namespace tidewell

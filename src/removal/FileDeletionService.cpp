@@ -1,9 +1,15 @@
 #include "FileDeletionService.h"
 
+#include "model/PathRules.h"
+#include "platform/FileErrors.h"
+
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QUuid>
 #include <QtConcurrent/QtConcurrentRun>
+
+#include <algorithm>
 
 namespace tidewell {
 
@@ -25,7 +31,30 @@ bool isLocalAbsolutePath(const QUrl& url) {
 
 // Whether removing path would take the folder at protectedPath with it.
 bool contains(const QString& path, const QString& protectedPath) {
-    return protectedPath == path || protectedPath.startsWith(path + u'/');
+    return protectedPath == path || pathrules::liesInside(protectedPath, path);
+}
+
+// The folders of a home that hold the user's own files or the desktop's data: never an item.
+QStringList standardFolders(const QString& home) {
+    QStringList folders{home};
+    for (const char* name : {"Desktop", "Documents", "Downloads", "Music", "Pictures", "Videos",
+                             "Movies", "Public", "Templates", "Library", "Applications", ".config",
+                             ".local", ".local/share", ".local/state", ".cache"})
+        folders.append(home + u'/' + QLatin1String(name));
+    for (const char* variable :
+         {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME", "XDG_CACHE_HOME"}) {
+        if (const QString folder = qEnvironmentVariable(variable); QDir::isAbsolutePath(folder))
+            folders.append(QDir::cleanPath(folder));
+    }
+    return folders;
+}
+
+bool isProtected(const QString& path, const RemovalScope& scope, const QString& home) {
+    const QStringList guarded =
+        (home.isEmpty() ? QStringList() : standardFolders(home)) + scope.roots;
+    return path == u"/" || std::any_of(guarded.cbegin(), guarded.cend(), [&](const QString& f) {
+               return contains(path, QDir::cleanPath(f));
+           });
 }
 
 } // namespace
@@ -38,8 +67,9 @@ FileDeletionService::~FileDeletionService() {
     m_executor.waitForDone();
 }
 
-QFuture<DeletionReport> FileDeletionService::deleteItems(const QList<QUrl>& urls) {
-    return QtConcurrent::run(&m_executor, [this, urls] { return deleteNow(urls); });
+QFuture<DeletionReport> FileDeletionService::deleteItems(const QList<QUrl>& urls,
+                                                         const RemovalScope& scope) {
+    return QtConcurrent::run(&m_executor, [this, urls, scope] { return deleteNow(urls, scope); });
 }
 
 QString FileDeletionService::failureReason(const FileOperationResult& removal) {
@@ -57,47 +87,76 @@ QString FileDeletionService::failureReason(const FileOperationResult& removal) {
 #endif
     case NoSuchFileError:
         return text(QT_TRANSLATE_NOOP("FileDeletionService", "File no longer exists."));
+    case LinkInPathError:
+        return text(
+            QT_TRANSLATE_NOOP("FileDeletionService",
+                              "A folder on its path is a link; nothing was removed through it."));
     default:
         return removal.message;
     }
 }
 
 std::optional<QString> FileDeletionService::refusalReason(const QUrl& url,
+                                                          const RemovalScope& scope,
                                                           const QString& homePath) {
     if (!isLocalAbsolutePath(url))
         return text(QT_TRANSLATE_NOOP("FileDeletionService", "Not a file on this computer."));
     const QString path = operatingPath(url);
     const QString home = homePath.isEmpty() ? QString() : QDir::cleanPath(homePath);
-    if (path == u"/" || (!home.isEmpty() && contains(path, home)))
+    if (isProtected(path, scope, home))
         return text(QT_TRANSLATE_NOOP("FileDeletionService",
                                       "This folder is protected and was not removed."));
+    if (path != QDir::cleanPath(scope.bundlePath) && !pathrules::liesInsideAny(path, scope.roots))
+        return text(
+            QT_TRANSLATE_NOOP("FileDeletionService",
+                              "This item lies outside the scanned folders and was not removed."));
     return std::nullopt;
 }
 
-DeletionReport FileDeletionService::deleteNow(const QList<QUrl>& urls) {
+DeletionReport FileDeletionService::deleteNow(const QList<QUrl>& urls, const RemovalScope& scope) {
     DeletionReport report;
     for (const QUrl& url : urls) {
-        if (const std::optional<QString> reason = removeItem(url))
+        const auto outcome = removeItem(url, scope);
+        if (const QString* reason = std::get_if<QString>(&outcome)) {
             report.failures.append({QUuid::createUuid(), url, *reason});
-        else
-            report.deleted.append(url);
+            continue;
+        }
+        report.deleted.append(url);
+        if (std::get<Outcome>(outcome) == Outcome::trashed)
+            report.trashed.append(url);
+        else if (std::get<Outcome>(outcome) == Outcome::removedPermanently)
+            report.removedPermanently.append(url);
     }
     return report;
 }
 
-std::optional<QString> FileDeletionService::removeItem(const QUrl& url) {
-    if (std::optional<QString> refusal = refusalReason(url, m_fileSystem.homePath()))
-        return refusal;
-    const QString path = operatingPath(url);
+std::variant<FileDeletionService::Outcome, QString>
+FileDeletionService::removeItem(const QUrl& url, const RemovalScope& scope) {
+    if (std::optional<QString> refusal = refusalReason(url, scope, m_fileSystem.homePath()))
+        return *refusal;
+    const QString path = verifiedPath(operatingPath(url), scope);
     // A dangling link is still an item of its own: only a truly absent path counts as gone.
     if (!m_fileSystem.existsNoFollow(path))
-        return std::nullopt;
+        return Outcome::gone;
     if (m_fileSystem.moveToTrash(path).ok())
-        return std::nullopt;
+        return Outcome::trashed;
     const FileOperationResult removal = m_fileSystem.removePermanently(path);
     if (removal.ok())
-        return std::nullopt;
+        return Outcome::removedPermanently;
     return failureReason(removal);
+}
+
+QString FileDeletionService::verifiedPath(const QString& path, const RemovalScope& scope) const {
+    QStringList anchors = scope.roots;
+    anchors.append(QFileInfo(QDir::cleanPath(scope.bundlePath)).path());
+    for (const QString& anchor : anchors) {
+        const QString folder = QDir::cleanPath(anchor);
+        if (!pathrules::liesInside(path, folder))
+            continue;
+        const QString resolved = m_fileSystem.resolvedPath(folder);
+        return resolved.isEmpty() ? path : resolved + path.sliced(folder.size());
+    }
+    return path;
 }
 
 } // namespace tidewell

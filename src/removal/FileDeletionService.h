@@ -6,6 +6,7 @@
 #include <QThreadPool>
 
 #include <optional>
+#include <variant>
 
 namespace tidewell {
 
@@ -16,18 +17,26 @@ public:
     explicit FileDeletionService(FileSystem& fileSystem = FileSystem::real());
     ~FileDeletionService() override;
 
-    QFuture<DeletionReport> deleteItems(const QList<QUrl>& urls) override;
+    QFuture<DeletionReport> deleteItems(const QList<QUrl>& urls,
+                                        const RemovalScope& scope) override;
 
     // The text shown for a failed permanent removal.
     static QString failureReason(const FileOperationResult& removal);
-    // Why a location must not be touched at all (not a local absolute path, the root, the home
-    // folder or one of its ancestors), or nothing when it may be removed.
-    static std::optional<QString> refusalReason(const QUrl& url, const QString& homePath);
+    // Why a location must not be touched at all, or nothing when it may be removed: not a
+    // local absolute path; the root, the home folder, its standard folders, a scan root, or a
+    // folder holding one of them; or neither inside a scan root nor the bundle itself.
+    static std::optional<QString> refusalReason(const QUrl& url, const RemovalScope& scope,
+                                                const QString& homePath);
 
 private:
-    DeletionReport deleteNow(const QList<QUrl>& urls);
-    // Nothing on success, else the reason shown to the user.
-    std::optional<QString> removeItem(const QUrl& url);
+    enum class Outcome { gone, trashed, removedPermanently };
+
+    DeletionReport deleteNow(const QList<QUrl>& urls, const RemovalScope& scope);
+    // How the item went, or the reason shown to the user when it stays.
+    std::variant<Outcome, QString> removeItem(const QUrl& url, const RemovalScope& scope);
+    // The item's path with its scan root (or the bundle's folder) resolved to the real folder,
+    // so that every component below it can be checked for links.
+    QString verifiedPath(const QString& path, const RemovalScope& scope) const;
 
     FileSystem& m_fileSystem;
     QThreadPool m_executor;

@@ -2,6 +2,7 @@
 
 #include "CandidateMatching.h"
 #include "PathNames.h"
+#include "model/PathRules.h"
 #include "model/TextRules.h"
 #include "platform/FileSystem.h"
 
@@ -86,7 +87,10 @@ ContainerDirectories ContainerDirectories::find(const AppDescriptor& app,
                                                 const FileSystem& fileSystem) {
     QSet<QString> owned;
     QSet<QString> named;
-    const QString group = fileSystem.groupContainerPath(homePath, app.bundleIdentifier);
+    // An identifier is data, never path syntax: one that could leave the folder names none.
+    const QString group = pathrules::isSafeComponent(app.bundleIdentifier)
+                              ? fileSystem.groupContainerPath(homePath, app.bundleIdentifier)
+                              : QString();
     if (!group.isEmpty() && fileSystem.exists(group))
         named.insert(pathnames::standardized(group));
     for (const QString& relative :

@@ -12,6 +12,13 @@ DirectoryWalker::DirectoryWalker(const ScanContext& context, const FileSystem& f
 
 WalkResult DirectoryWalker::walk(const ScanRoot& root) {
     m_result = {};
+    // A root that is a link is an item of its own: tested, never listed through.
+    if (const auto values = m_fileSystem.resourceValues(root.path);
+        values && values->isSymbolicLink) {
+        if (matchesCandidate(root.path, m_context))
+            m_result.matches.append(pathnames::standardized(root.path));
+        return m_result;
+    }
     if (!m_fileSystem.exists(root.path))
         return m_result;
     // An entry directly in a Library folder is a candidate itself; only one that is not the

@@ -12,6 +12,7 @@
 #include "ScanReportOrdering.h"
 #include "ScanRoots.h"
 #include "model/LinuxAppIdentity.h"
+#include "model/PathRules.h"
 #include "model/TextRules.h"
 #include "platform/DesktopEntry.h"
 #include "platform/FileSystem.h"
@@ -107,13 +108,19 @@ std::optional<ScanReport> LeftoverScannerService::runScan(const AppDescriptor& a
         addIndexHits(app, roots, found, cancel);
     if (cancel.isCancelled())
         return std::nullopt;
+    QStringList rootPaths;
+    for (const ScanRoot& root : makeScanRoots(environment))
+        rootPaths.append(root.path);
+    // Whatever named them, only items inside the searched folders are ever offered.
+    found.removeIf(
+        [&rootPaths](const QString& path) { return !pathrules::liesInsideAny(path, rootPaths); });
     for (const QString& path : containers.ownedByRecord)
         found.remove(path);
     QStringList kept = keptMatches(found, context, arbiter);
     kept.append(keptOwnedContainers(containers.ownedByRecord, context));
     QList<ScannedFile> matches = collapseNestedMatches(buildItems(kept, cancel));
     sortForReport(matches);
-    return ScanReport{matches, sortedByCodePoint(denied)};
+    return ScanReport{matches, sortedByCodePoint(denied), rootPaths};
 }
 
 ScanReport LeftoverScannerService::runLinuxScan(const AppDescriptor& app, const Progress& progress,
@@ -132,7 +139,9 @@ ScanReport LeftoverScannerService::runLinuxScan(const AppDescriptor& app, const 
         progress(1, 1);
     QList<ScannedFile> matches = collapseNestedMatches(buildItems(found, cancel));
     sortForReport(matches);
-    return {matches, {}};
+    // A Linux app's leftovers lie anywhere in the home folder; its standard folders stay
+    // protected by the removal itself.
+    return {matches, {}, {pathnames::standardized(m_environment.homePath)}};
 }
 
 void LeftoverScannerService::walkRoots(const QList<ScanRoot>& roots, const ScanContext& context,

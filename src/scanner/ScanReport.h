@@ -11,6 +11,7 @@ namespace tidewell {
 struct ScanReport {
     QList<ScannedFile> matches;        // report order
     QStringList permissionDeniedPaths; // unique, sorted by code point
+    QStringList roots = {};            // the folders searched; every match lies inside one
 
     friend bool operator==(const ScanReport&, const ScanReport&) = default;
 };

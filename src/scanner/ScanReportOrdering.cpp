@@ -43,7 +43,8 @@ QList<ScannedFile> collapseNestedMatches(QList<ScannedFile> items) {
         return a.first != b.first ? a.first < b.first : codePointLess(a.second.id, b.second.id);
     });
     QList<ScannedFile> kept;
-    for (auto& [length, item] : keyed) {
+    for (auto& entry : keyed) {
+        ScannedFile& item = entry.second;
         const auto inside = [&](const ScannedFile& other) { return isInside(item.id, other.id); };
         if (std::any_of(kept.cbegin(), kept.cend(), inside))
             continue;

@@ -322,6 +322,7 @@ void CleanerViewModel::applyScanReport(const QUuid& scanID, const ScanReport& re
         return;
     m_permissions->applyStatus(accessGranted);
     setFileList(report.matches);
+    m_scanRoots = report.roots;
     m_permissions->setPermissionDeniedPaths(accessGranted ? QStringList{}
                                                           : report.permissionDeniedPaths);
     setUnreadableFolders(report.permissionDeniedPaths);
@@ -364,8 +365,10 @@ void CleanerViewModel::deleteSelectedFiles() {
     setStatusMessage(tr("Moving selected files to Trash..."));
     const QUuid deletionID = QUuid::createUuid();
     m_activeDeletionID = deletionID;
-    m_deletion->deleteItems(urls).then(
-        this, [this, deletionID, count, bytes](const DeletionReport& report) {
+    const RemovalScope scope{m_scanRoots,
+                             m_droppedApp ? standardizedPath(m_droppedApp->appURL) : QString()};
+    m_deletion->deleteItems(urls, scope)
+        .then(this, [this, deletionID, count, bytes](const DeletionReport& report) {
             applyDeletionReport(deletionID, report, count, bytes);
         });
 }

@@ -188,6 +188,7 @@ private:
 
     std::optional<AppDescriptor> m_droppedApp;
     qint64 m_droppedAppSizeInBytes = 0;
+    QStringList m_scanRoots; // the last scan's folders: removal stays inside them
     FileListModel* m_files = nullptr;
     bool m_useSpotlight = true;
     bool m_isScanning = false;

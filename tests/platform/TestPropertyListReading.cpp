@@ -52,6 +52,57 @@ QByteArray toBinary(const QByteArray& xml) {
     return binary;
 }
 
+// A binary property list of the given objects (markers and contents, references one byte
+// wide), the first one at the top.
+QByteArray binaryList(const QList<QByteArray>& objects) {
+    QByteArray data = "bplist00";
+    QByteArray offsets;
+    for (const QByteArray& object : objects) {
+        offsets.append(char(data.size() >> 8)).append(char(data.size() & 0xFF));
+        data += object;
+    }
+    const qsizetype table = data.size();
+    data += offsets;
+    QByteArray trailer(32, '\0');
+    trailer[6] = 2; // offset width
+    trailer[7] = 1; // reference width
+    trailer[15] = char(objects.size());
+    trailer[31] = char(table & 0xFF);
+    trailer[30] = char(table >> 8);
+    return data + trailer;
+}
+
+// An array object holding the given object references.
+QByteArray arrayOf(std::initializer_list<int> references) {
+    QByteArray object(1, char(0xA0 | references.size()));
+    for (int reference : references)
+        object.append(char(reference));
+    return object;
+}
+
+// A dictionary whose one value is a chain of levels arrays, each holding the next one
+// `width` times: with two, a small file that expands to 2^levels values when every reference
+// is read on its own.
+QByteArray arrayChain(int levels, int width) {
+    QList<QByteArray> objects{"\xD1\x01\x02", "\x51k"};
+    for (int level = 0; level < levels; ++level)
+        objects.append(width == 1 ? arrayOf({level + 3}) : arrayOf({level + 3, level + 3}));
+    objects.append("\x51x");
+    return binaryList(objects);
+}
+
+QByteArray nestedXml(int levels) {
+    return "<plist version=\"1.0\"><dict><key>k</key>" + QByteArray("<array>").repeated(levels) +
+           QByteArray("</array>").repeated(levels) + "</dict></plist>";
+}
+
+QByteArray manyKeysXml(int keys) {
+    QByteArray xml = "<plist version=\"1.0\"><dict>";
+    for (int key = 0; key < keys; ++key)
+        xml += "<key>k" + QByteArray::number(key) + "</key><true/>";
+    return xml + "</dict></plist>";
+}
+
 } // namespace
 
 class TestPropertyListReading : public QObject {
@@ -72,6 +123,32 @@ private slots:
         QTest::newRow("array at the top")
             << QByteArray("<plist version=\"1.0\"><array><string>a</string></array></plist>") << -1;
         QTest::newRow("folder") << QByteArray() << -1;
+        // Hostile lists: refused before libplist asserts, recurses too deep or expands them.
+        const QByteArray dictionaryWithKey = "\xD1\x01\x02";
+        QTest::newRow("binary key with NUL") << binaryList({dictionaryWithKey,
+                                                            QByteArray("\x53"
+                                                                       "a\0b",
+                                                                       4),
+                                                            "\x51x"})
+                                             << -1;
+        QTest::newRow("binary UTF-16 key with NUL")
+            << binaryList({dictionaryWithKey, QByteArray("\x61\0\0", 3), "\x51x"}) << -1;
+        QTest::newRow("binary key not a string")
+            << binaryList({dictionaryWithKey, "\x10\x07", "\x51x"}) << -1;
+        QTest::newRow("binary plain key") << binaryList({dictionaryWithKey, "\x51k", "\x51x"}) << 1;
+        QTest::newRow("binary reference out of range")
+            << binaryList({dictionaryWithKey, "\x51k", arrayOf({9})}) << -1;
+        QTest::newRow("binary 60 levels") << arrayChain(60, 1) << 1;
+        QTest::newRow("binary 70 levels") << arrayChain(70, 1) << -1;
+        QTest::newRow("binary shared references") << arrayChain(40, 2) << -1;
+        QTest::newRow("xml key with NUL reference")
+            << QByteArray("<plist version=\"1.0\"><dict><key>a&#x00;b</key><true/></dict></plist>")
+            << -1;
+        QTest::newRow("xml 60 levels") << nestedXml(60) << 1;
+        QTest::newRow("xml 100000 levels") << nestedXml(100000) << -1;
+        QTest::newRow("xml levels hidden in a comment")
+            << nestedXml(10).replace("<array>", "<array><!-- </array> -->") << 1;
+        QTest::newRow("xml 400000 keys") << manyKeysXml(400000) << -1;
     }
 
     void readsTopLevelDictionariesOnly() {

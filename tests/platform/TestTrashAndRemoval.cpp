@@ -1,6 +1,7 @@
 #include "TestDir.h"
 #include "TrashSandbox.h"
 #include "Unprivileged.h"
+#include "platform/FileErrors.h"
 #include "platform/FileSystem.h"
 
 #include <QDir>
@@ -8,6 +9,11 @@
 #include <QFileInfo>
 #include <QTest>
 #include <QUrl>
+
+#include <cerrno>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace tidewell;
 
@@ -70,6 +76,39 @@ private slots:
                 !fs.existsNoFollow(dir.path("tree")));
         QVERIFY(fs.exists(dir.path("kept/file"))); // nothing followed through either link
         QCOMPARE(fs.removePermanently(link).errorCode, int(NoSuchFileError));
+    }
+
+    // Depth first within a small descriptor budget: a tree deeper than the limit goes whole.
+    void removesADeepTreeWithFewDescriptors() {
+        TestDir dir;
+        QVERIFY(QDir().mkpath(dir.path("deep/d")));
+        QByteArray chain = QFile::encodeName(dir.path("deep"));
+        for (int level = 1; level < 3000; ++level) {
+            QVERIFY(::chdir(chain.constData()) == 0);
+            QVERIFY(::mkdir("d", 0755) == 0 || errno == EEXIST);
+            chain = "d";
+        }
+        QVERIFY(::chdir("/") == 0);
+        rlimit original{};
+        QVERIFY(::getrlimit(RLIMIT_NOFILE, &original) == 0);
+        rlimit small = original;
+        small.rlim_cur = 256;
+        QVERIFY(::setrlimit(RLIMIT_NOFILE, &small) == 0);
+        const FileOperationResult result = FileSystem::real().removePermanently(dir.path("deep"));
+        ::setrlimit(RLIMIT_NOFILE, &original);
+        QVERIFY2(result.ok(), qPrintable(result.message));
+        QVERIFY(!QFileInfo::exists(dir.path("deep")));
+    }
+
+    // A folder on the path swapped for a link: nothing is reached through it.
+    void neverRemovesThroughALinkInThePath() {
+        TestDir dir;
+        const QString outside = dir.createFile("outside/item/file", "keep");
+        dir.createSymlink("library", dir.path("outside"));
+        FileSystem& fs = FileSystem::real();
+        QCOMPARE(fs.removePermanently(dir.path("library/item")).errorCode, int(LinkInPathError));
+        QCOMPARE(fs.moveToTrash(dir.path("library/item")).errorCode, int(LinkInPathError));
+        QVERIFY(QFile::exists(outside));
     }
 
     void refusedRemovalReportsNoWritePermission() {

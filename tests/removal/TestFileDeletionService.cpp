@@ -61,7 +61,8 @@ private slots:
         if (trashRefuses)
             fileSystem.failTrash(path, 1, "Operation not permitted");
 
-        const DeletionReport report = FileDeletionService(fileSystem).deleteItems({given}).result();
+        const DeletionReport report =
+            FileDeletionService(fileSystem).deleteItems({given}, {{dir.path()}, {}}).result();
 
         QCOMPARE(report.deleted, QList<QUrl>{given});
         QVERIFY(report.failures.isEmpty() && isGone(path) && QFile::exists(outside));
@@ -81,7 +82,10 @@ private slots:
         QVERIFY(QDir().mkpath(item + "/inner"));
 
         FileDeletionService service;
-        QCOMPARE(service.deleteItems({QUrl::fromLocalFile(item)}).result().deleted.size(), 1);
+        QCOMPARE(service.deleteItems({QUrl::fromLocalFile(item)}, {{volume.path()}, {}})
+                     .result()
+                     .deleted.size(),
+                 1);
 
         QVERIFY(isGone(item));
         QVERIFY(isGone(TrashSandbox::instance().trashFilesPath() + "/folder"));
@@ -108,8 +112,9 @@ private slots:
         QFuture<DeletionReport> all, none;
         {
             FileDeletionService service(fileSystem);
-            all = service.deleteItems(QList<QUrl>{first} + failing + QList<QUrl>{first});
-            none = service.deleteItems({});
+            all = service.deleteItems(QList<QUrl>{first} + failing + QList<QUrl>{first},
+                                      {{dir.path()}, {}});
+            none = service.deleteItems({}, {});
         } // queued calls finish before the service goes away
 
         QCOMPARE(all.result().deleted, (QList<QUrl>{first, first}));
@@ -139,7 +144,11 @@ private slots:
         QTest::newRow("home with slash") << local("/home/ada/") << protectedReason;
         QTest::newRow("above home") << local("/home") << protectedReason;
         QTest::newRow("inside home") << local("/home/ada/Library/x") << QString();
-        QTest::newRow("home name prefix") << local("/home/adam") << QString();
+        QTest::newRow("scan root") << local("/home/ada/Library") << protectedReason;
+        QTest::newRow("standard folder") << local("/home/ada/Documents") << protectedReason;
+        QTest::newRow("outside the roots")
+            << local("/home/adam")
+            << "This item lies outside the scanned folders and was not removed.";
     }
 
     void refusesLocationsThatMustNotBeRemoved() {
@@ -151,7 +160,9 @@ private slots:
         fileSystem.failTrash(url.toLocalFile(), 1);
         fileSystem.failRemoval(url.toLocalFile(), 1, "not refused");
 
-        const DeletionReport report = FileDeletionService(fileSystem).deleteItems({url}).result();
+        const DeletionReport report = FileDeletionService(fileSystem)
+                                          .deleteItems({url}, {{"/home/ada/Library"}, {}})
+                                          .result();
 
         QCOMPARE(report.failures.value(0).reason, reason);
         QCOMPARE(report.deleted.size(), reason.isEmpty() ? 1 : 0);

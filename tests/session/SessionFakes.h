@@ -40,7 +40,8 @@ struct FakeScanner : tidewell::LeftoverScanning, PendingCalls<tidewell::ScanRepo
 };
 
 struct FakeDeleter : tidewell::FileDeleting, PendingCalls<tidewell::DeletionReport, QList<QUrl>> {
-    QFuture<tidewell::DeletionReport> deleteItems(const QList<QUrl>& urls) override {
+    QFuture<tidewell::DeletionReport> deleteItems(const QList<QUrl>& urls,
+                                                  const tidewell::RemovalScope&) override {
         return start(urls);
     }
 };

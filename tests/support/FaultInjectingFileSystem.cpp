@@ -188,6 +188,10 @@ QString FaultInjectingFileSystem::groupContainerPath(const QString& homePath,
     return m_inner.groupContainerPath(homePath, identifier);
 }
 
+QString FaultInjectingFileSystem::resolvedPath(const QString& path) const {
+    return isGone(path) ? QString() : m_inner.resolvedPath(path);
+}
+
 FileOperationResult FaultInjectingFileSystem::changeUnlessInjected(
     const QString& path, const QHash<QString, FileOperationResult>& failures, QStringList& log,
     FileOperationResult (FileSystem::*change)(const QString&)) {

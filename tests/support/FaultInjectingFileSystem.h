@@ -51,6 +51,7 @@ public:
                   const std::function<void(const tidewell::TreeEntry&)>& visit) const override;
     std::optional<QVariantMap> readPropertyList(const QString& path) const override;
     QString groupContainerPath(const QString& homePath, const QString& identifier) const override;
+    QString resolvedPath(const QString& path) const override;
     tidewell::FileOperationResult moveToTrash(const QString& path) override;
     tidewell::FileOperationResult removePermanently(const QString& path) override;
 

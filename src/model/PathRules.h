@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+// Rules for paths built from data read out of bundles and for the folders work is confined to.
+namespace tidewell::pathrules {
+
+// Whether text may serve as one component of a path: not empty, no "/" or NUL, and not "." or
+// "..". Identifiers and names read from a bundle are data, never path syntax.
+bool isSafeComponent(QStringView text);
+
+// Whether path, once "." and ".." are resolved, lies strictly below folder, compared component
+// by component ("/a/bc" is not inside "/a/b", and "/a/b" is not inside itself).
+bool liesInside(const QString& path, const QString& folder);
+
+// Whether path lies strictly below one of folders.
+bool liesInsideAny(const QString& path, const QStringList& folders);
+
+} // namespace tidewell::pathrules

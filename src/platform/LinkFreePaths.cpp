@@ -1,0 +1,225 @@
+#include "LinkFreePaths.h"
+
+#include <QList>
+
+#include <algorithm>
+#include <cerrno>
+#include <dirent.h>
+#include <fcntl.h>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace tidewell::linkfree {
+
+namespace {
+
+#ifdef O_PATH
+// A folder passed through only needs to be searched, not read.
+constexpr int pathOnly = O_PATH;
+#else
+constexpr int pathOnly = O_RDONLY;
+#endif
+
+int openChild(int folderFd, const char* name, int access) {
+    return ::openat(folderFd, name, access | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+}
+
+bool isDotOrDotDot(const char* name) {
+    return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
+}
+
+// The names of one folder, read in one go so that its stream is closed before going deeper.
+bool readNames(int folderFd, std::vector<std::string>& names) {
+    const int streamFd = ::openat(folderFd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (streamFd < 0)
+        return false;
+    DIR* dir = ::fdopendir(streamFd);
+    if (!dir) {
+        ::close(streamFd);
+        return false;
+    }
+    while (const dirent* item = ::readdir(dir)) {
+        if (!isDotOrDotDot(item->d_name))
+            names.emplace_back(item->d_name);
+    }
+    ::closedir(dir);
+    return true;
+}
+
+// One folder on the way down: its name in its parent, its descriptor while it is open (the
+// shallowest ones are closed to stay within the budget and reopened by name when the removal
+// climbs back), and the names in it still to remove.
+struct Level {
+    std::string name;
+    FolderHandle folder;
+    std::vector<std::string> pending;
+};
+
+class TreeRemoval {
+public:
+    TreeRemoval(int parentFd, int budget) : m_parentFd(parentFd), m_budget(std::max(budget, 3)) {}
+
+    int run(const char* name) {
+        if (!enter(name))
+            return m_firstError;
+        while (!m_levels.empty()) {
+            Level& level = m_levels.back();
+            if (level.pending.empty()) {
+                leave();
+                continue;
+            }
+            const std::string next = std::move(level.pending.back());
+            level.pending.pop_back();
+            removeOrEnter(next.c_str());
+        }
+        return m_firstError;
+    }
+
+private:
+    void fail(int error) {
+        if (m_firstError == 0)
+            m_firstError = error;
+    }
+
+    // The folder holding m_levels[depth] (the caller's folder for depth 0); open by then.
+    int folderFd(size_t depth) const {
+        return depth == 0 ? m_parentFd : m_levels[depth - 1].folder.fd();
+    }
+
+    // The descriptor of m_levels[index], reopened by name from its nearest open ancestor when
+    // it was closed.
+    int descriptorOf(size_t index) {
+        size_t closedFrom = index + 1;
+        while (closedFrom > 0 && !m_levels[closedFrom - 1].folder.isOpen())
+            --closedFrom;
+        for (size_t depth = closedFrom; depth <= index; ++depth) {
+            FolderHandle reopened(
+                openChild(folderFd(depth), m_levels[depth].name.c_str(), O_RDONLY));
+            if (!reopened.isOpen()) {
+                fail(errno);
+                return -1;
+            }
+            keepWithinBudget();
+            m_levels[depth].folder = std::move(reopened);
+            ++m_open;
+        }
+        return m_levels[index].folder.fd();
+    }
+
+    // Closes the shallowest open levels so that one more descriptor fits the budget.
+    void keepWithinBudget() {
+        for (Level& level : m_levels) {
+            if (m_open < m_budget - 1)
+                return;
+            if (level.folder.isOpen()) {
+                level.folder = FolderHandle();
+                --m_open;
+            }
+        }
+    }
+
+    bool enter(const char* name) {
+        const int parent = m_levels.empty() ? m_parentFd : descriptorOf(m_levels.size() - 1);
+        if (parent < 0)
+            return false;
+        keepWithinBudget();
+        Level level{name, FolderHandle(openChild(parent, name, O_RDONLY)), {}};
+        if (!level.folder.isOpen() || !readNames(level.folder.fd(), level.pending)) {
+            fail(errno);
+            return false;
+        }
+        ++m_open;
+        m_levels.push_back(std::move(level));
+        return true;
+    }
+
+    void removeOrEnter(const char* name) {
+        const int fd = descriptorOf(m_levels.size() - 1);
+        if (fd < 0)
+            return;
+        struct stat info;
+        if (::fstatat(fd, name, &info, AT_SYMLINK_NOFOLLOW) != 0) {
+            if (errno != ENOENT)
+                fail(errno);
+            return;
+        }
+        if (!S_ISDIR(info.st_mode)) {
+            if (::unlinkat(fd, name, 0) != 0 && errno != ENOENT)
+                fail(errno);
+            return;
+        }
+        enter(name);
+    }
+
+    void leave() {
+        const std::string name = std::move(m_levels.back().name);
+        if (m_levels.back().folder.isOpen())
+            --m_open;
+        m_levels.pop_back();
+        const int parent = m_levels.empty() ? m_parentFd : descriptorOf(m_levels.size() - 1);
+        if (parent >= 0 && ::unlinkat(parent, name.c_str(), AT_REMOVEDIR) != 0 && errno != ENOENT)
+            fail(errno);
+    }
+
+    int m_parentFd;
+    int m_budget;
+    int m_open = 0;
+    int m_firstError = 0;
+    std::vector<Level> m_levels;
+};
+
+} // namespace
+
+FolderHandle& FolderHandle::operator=(FolderHandle&& other) noexcept {
+    if (this != &other) {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        m_fd = other.release();
+    }
+    return *this;
+}
+
+FolderHandle::~FolderHandle() {
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+int FolderHandle::release() {
+    const int fd = m_fd;
+    m_fd = -1;
+    return fd;
+}
+
+FolderHandle openParent(const QByteArray& absolutePath, QByteArray& name) {
+    if (!absolutePath.startsWith('/')) {
+        errno = EINVAL;
+        return {};
+    }
+    QList<QByteArray> components = absolutePath.split('/');
+    components.removeAll(QByteArray());
+    if (components.isEmpty() || components.contains("..") || components.contains(".")) {
+        errno = EINVAL;
+        return {};
+    }
+    name = components.takeLast();
+    FolderHandle folder(::open("/", pathOnly | O_DIRECTORY | O_CLOEXEC));
+    for (const QByteArray& component : components) {
+        if (!folder.isOpen())
+            return {};
+        folder = FolderHandle(openChild(folder.fd(), component.constData(), pathOnly));
+    }
+    return folder;
+}
+
+int removeEntry(int parentFd, const QByteArray& name, int descriptorBudget) {
+    struct stat info;
+    if (::fstatat(parentFd, name.constData(), &info, AT_SYMLINK_NOFOLLOW) != 0)
+        return errno;
+    if (!S_ISDIR(info.st_mode))
+        return ::unlinkat(parentFd, name.constData(), 0) == 0 ? 0 : errno;
+    return TreeRemoval(parentFd, descriptorBudget).run(name.constData());
+}
+
+} // namespace tidewell::linkfree

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QByteArray>
+
+// Opening folders without ever following a symbolic link, and removing trees below them with a
+// bounded number of open descriptors.
+namespace tidewell::linkfree {
+
+// An open folder descriptor that closes itself.
+class FolderHandle {
+public:
+    FolderHandle() = default;
+    explicit FolderHandle(int fd) : m_fd(fd) {}
+    FolderHandle(FolderHandle&& other) noexcept : m_fd(other.release()) {}
+    FolderHandle& operator=(FolderHandle&& other) noexcept;
+    ~FolderHandle();
+
+    int fd() const { return m_fd; }
+    bool isOpen() const { return m_fd >= 0; }
+    int release();
+
+private:
+    int m_fd = -1;
+};
+
+// The parent folder of the absolute path, opened from "/" one component at a time, none of
+// them followed if it is a link; name receives the last component. On failure the handle is
+// closed and errno tells why (ELOOP or ENOTDIR when a component is a link).
+FolderHandle openParent(const QByteArray& absolutePath, QByteArray& name);
+
+// Removes the entry name of the folder parentFd: a link or file by itself, a folder with
+// everything below it, depth first, never following a link and never holding more than
+// descriptorBudget descriptors at once. Returns 0, or the errno of the first failure (the rest
+// of the tree is still removed as far as it can be).
+int removeEntry(int parentFd, const QByteArray& name, int descriptorBudget);
+
+} // namespace tidewell::linkfree
