@@ -1,6 +1,7 @@
 #include "ComponentWords.h"
 
 #include <QChar>
+#include <QList>
 
 #include <algorithm>
 
@@ -53,6 +54,11 @@ bool startsWord(Kind previous, Kind current, Kind next) {
 }
 
 // Calls visit(code point) for each code point of text, joining surrogate pairs.
+bool isTopLevelLabel(QStringView label) {
+    return label.size() >= 2 && label.size() <= 3 &&
+           std::all_of(label.begin(), label.end(), [](QChar c) { return c >= u'a' && c <= u'z'; });
+}
+
 template <typename Visit> void forEachCodePoint(QStringView text, Visit visit) {
     for (qsizetype index = 0; index < text.size();) {
         const QChar first = text[index++];
@@ -90,6 +96,9 @@ void ComponentWords::assign(QStringView component) {
         previous = current;
     }
     m_extensionStart = std::min(m_extensionStart, m_text.size());
+    const QList<QStringView> labels = component.split(u'.');
+    m_domainVendor =
+        labels.size() >= 3 && isTopLevelLabel(labels[0]) ? compact(labels[1]) : std::u32string();
 }
 
 bool ComponentWords::containsWords(std::u32string_view needle) const {

@@ -28,6 +28,11 @@ public:
         return std::u32string_view(m_text).substr(0, m_extensionStart);
     }
 
+    // The vendor label of a component shaped like a reverse-DNS identifier ("lumen" of
+    // "com.lumen.sdk": three labels or more, the first a short top-level one), in compact
+    // form; empty for other components.
+    const std::u32string& domainVendor() const { return m_domainVendor; }
+
     // Whether needle (a compact form) covers a run of whole words: it starts and ends where
     // words start or the text ends.
     bool containsWords(std::u32string_view needle) const;
@@ -50,6 +55,7 @@ private:
     std::u32string m_text;
     std::vector<unsigned char> m_starts; // per character of m_text: the boundaries before it
     size_t m_extensionStart = 0;
+    std::u32string m_domainVendor;
 };
 
 } // namespace tidewell

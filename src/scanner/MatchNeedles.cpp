@@ -59,14 +59,12 @@ std::u32string principalName(const AppDescriptor& app, const std::u32string& ven
     return joined;
 }
 
-std::vector<std::u32string> namesOf(const AppDescriptor& app, const std::u32string& vendor) {
+std::vector<std::u32string> namesOf(const AppDescriptor& app) {
     std::vector<std::u32string> names;
     addUnique(names, ComponentWords::compact(app.compactName));
     addUnique(names, ComponentWords::compact(app.pathComponentName));
     if (app.strippedCompactName)
         addUnique(names, ComponentWords::compact(*app.strippedCompactName));
-    if (std::u32string principal = principalName(app, vendor); principal.size() >= shortNameLength)
-        addUnique(names, std::move(principal));
     return names;
 }
 
@@ -109,16 +107,22 @@ MatchNeedles MatchNeedles::compile(const AppDescriptor& app, bool vendorIsShared
     const std::u32string vendor = vendorOf(app.normalizedBundleIdentifier);
     MatchNeedles compiled;
     compiled.m_identifiers = identifiersOf(app);
-    compiled.m_names = namesOf(app, vendor);
+    compiled.m_names = namesOf(app);
+    compiled.m_vendor = vendor;
     for (const std::u32string& identifier : compiled.m_identifiers)
-        compiled.m_strong.push_back({identifier, false});
+        compiled.m_strong.push_back({identifier, false, true});
     for (const std::u32string& name : compiled.m_names)
-        compiled.m_strong.push_back({name, name.size() < shortNameLength});
+        compiled.m_strong.push_back({name, name.size() < shortNameLength, true});
     if (app.bundleTailToken) {
         std::u32string tail = ComponentWords::compact(*app.bundleTailToken);
         if (tail.size() >= minimumTailLength)
-            compiled.m_strong.push_back({std::move(tail), false});
+            compiled.m_strong.push_back({std::move(tail), false, true});
     }
+    // The principal name is part of the full name, so it is not taken inside another vendor's
+    // identifier ("lumen" of "Lumen Studio" in "com.lumen.sdk").
+    std::u32string principal = principalName(app, vendor);
+    if (principal.size() >= shortNameLength && addUnique(compiled.m_names, principal))
+        compiled.m_strong.push_back({std::move(principal), false, false});
     if (!vendorIsShared)
         compiled.m_vendorNames = vendorNamesOf(app.normalizedBundleIdentifier, vendor);
     compiled.addTokens(app, vendor);
@@ -142,13 +146,19 @@ void MatchNeedles::addTokens(const AppDescriptor& app, const std::u32string& ven
 }
 
 void MatchNeedles::collect(const ComponentWords& component, MatchEvidence& evidence) const {
+    const bool isForeignIdentifier =
+        !component.domainVendor().empty() && component.domainVendor() != m_vendor;
     for (const Strong& strong : m_strong) {
         const auto length = int(strong.text.size());
+        if (isForeignIdentifier && !strong.countsInForeignIdentifier)
+            continue;
         if (length > evidence.strength &&
             (strong.wholePieces ? component.containsPieces(strong.text)
                                 : component.containsWords(strong.text)))
             evidence.strength = length;
     }
+    if (isForeignIdentifier)
+        return;
     if (evidence.strength < vendorStrength &&
         (contains(m_vendorNames, component.text()) ||
          contains(m_vendorNames, component.textWithoutExtension())))

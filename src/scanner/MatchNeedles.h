@@ -25,7 +25,9 @@ struct MatchEvidence {
 // and the tail token. Enough alone but weakest of all: a component named exactly for the
 // vendor ("Quillfield", "com.quillfield"), while no other installed application shares that
 // vendor. Otherwise two different search tokens are needed, at least one of them specific:
-// the vendor part of the identifier and generic words never decide alone.
+// the vendor part of the identifier and generic words never decide alone. Inside another
+// vendor's reverse-DNS identifier only the identifiers, the full names and the tail token
+// count ("com.stremio.Stremio" is Stremio's, "com.lumen.sdk" is not Lumen Studio's).
 class MatchNeedles {
 public:
     // vendorIsShared: another installed application has the same vendor, so a folder named
@@ -53,10 +55,12 @@ private:
     struct Strong {
         std::u32string text;
         bool wholePieces = false;
+        bool countsInForeignIdentifier = false;
     };
 
     void addTokens(const AppDescriptor& app, const std::u32string& vendor);
 
+    std::u32string m_vendor;
     std::vector<Strong> m_strong;
     std::vector<std::u32string> m_vendorNames; // matched only as a whole component
     std::vector<std::u32string> m_tokens;      // at most 64

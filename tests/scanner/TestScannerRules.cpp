@@ -47,6 +47,7 @@ AppDescriptor appNamed(const QString& key) {
         {"x", app("X", "x.y.z")},
         {"teamed", app("Teamed", "com.teamed.teamed")},
         {"slides", app("Slides", "com.apple.slides")},
+        {"lumen", app("Lumen Studio", "com.brightforge.lumenstudio")},
     };
     return apps.value(key);
 }
@@ -128,6 +129,10 @@ private slots:
         row("notes", "Library/Caches/com.quillfield.sync", false, true);
         row("word", "Library/Application Support/Quillfield/Word", true, true);
         row("slides", "Library/Caches/com.apple", false);
+        // Inside another vendor's identifier only full names count, not the principal one.
+        row("lumen", "Library/Application Support/Lumen", true);
+        row("lumen", "Library/Caches/com.lumen.sdk", false);
+        row("notes", "Library/Preferences/com.oldvendor.harbornotes.plist", true);
         // The root folders' own names are never read, nor the home folder's.
         row("loader", "Library/Application Support/cache.db", false);
         row("loader", "Applications/Tools.app", false);
