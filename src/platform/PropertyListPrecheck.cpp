@@ -49,6 +49,8 @@ bool readLayout(QByteArrayView data, BinaryLayout& layout) {
 
 // Where object index starts, when that is inside the object area.
 bool objectStart(const BinaryLayout& layout, uint64_t index, qsizetype& start) {
+    if (index >= layout.objectCount)
+        return false;
     const auto entry = qsizetype(layout.offsetTable + index * uint64_t(layout.offsetSize));
     const uint64_t offset = bigEndian(layout.data.sliced(entry, layout.offsetSize));
     if (offset < uint64_t(binaryHeaderSize) || offset >= layout.offsetTable)

@@ -138,6 +138,8 @@ private slots:
         QTest::newRow("binary plain key") << binaryList({dictionaryWithKey, "\x51k", "\x51x"}) << 1;
         QTest::newRow("binary reference out of range")
             << binaryList({dictionaryWithKey, "\x51k", arrayOf({9})}) << -1;
+        QTest::newRow("binary key reference out of range")
+            << binaryList({"\xD1\x09\x02", "\x51k", "\x51x"}) << -1;
         QTest::newRow("binary 60 levels") << arrayChain(60, 1) << 1;
         QTest::newRow("binary 70 levels") << arrayChain(70, 1) << -1;
         QTest::newRow("binary shared references") << arrayChain(40, 2) << -1;
