@@ -273,6 +273,24 @@ private slots:
         }
     }
 
+    // An identifier is data, never path syntax, and a link in the Library leads nowhere: what
+    // lies outside the scan's folders is never reported, whatever names it.
+    void hostileNamesAndLinksStayInsideTheRoots() {
+        m_dir->createFile("Users/ann/Documents/Harbor Notes/thesis.txt", "x");
+        m_dir->createFile("elsewhere/Harbor Notes/data", "x");
+        m_dir->createSymlink("Users/ann/Library/WeirdLink", path("elsewhere"));
+        m_dir->createSymlink("Users/ann/Library/Harbor Notes", path("elsewhere/Harbor Notes"));
+        const QStringList ordinary = relativePaths(scan());
+        QVERIFY2(!ordinary.join(u'\n').contains("WeirdLink"), qPrintable(ordinary.join(", ")));
+        for (const char* identifier : {"../../Documents", "..", "../../../elsewhere", "."}) {
+            m_app.bundleIdentifier = m_app.normalizedBundleIdentifier = identifier;
+            for (const QString& found : relativePaths(scan()))
+                QVERIFY2(ordinary.contains(found) && !found.startsWith("elsewhere") &&
+                             !found.contains("Documents") && found != "Users/ann/Library",
+                         qPrintable(QString(identifier) + ": " + found));
+        }
+    }
+
     void reportsProgressOncePerRoot() {
         const auto roots =
             expandScanRoots(makeScanRoots(environment()), environment(), FileSystem::real());
