@@ -121,6 +121,9 @@ void TestCliScanAndRemove::removeMovesLeftoversAndBundleToTheTrash() {
     QCOMPARE(result["deleted"].toArray().size(), m_harbor.size());
     QCOMPARE(result["deleted"].toArray().last(), m_dir->path(m_harbor.last())); // the bundle last
     QCOMPARE(result["failures"].toArray(), QJsonArray());
+    // The Trash took them all, so nothing counts as removed in place.
+    QCOMPARE(result["trashed"].toArray(), result["deleted"].toArray());
+    QCOMPARE(result["removedPermanently"].toArray(), QJsonArray());
     QVERIFY2(result["reclaimedBytes"].toInteger() >= 25000, run.out); // at least what was written
 
     // Every item left for the Trash with a record of its place; put back, the tree is as it was.
