@@ -22,6 +22,7 @@ private slots:
     void scanListsOnlyTheAppsOwnLeftoversAsJson();
     void scanTextFollowsTheLocale_data();
     void scanTextFollowsTheLocale();
+    void scanTextEscapesControlCharacters();
     void removeMovesLeftoversAndBundleToTheTrash();
     void removeReportsItemsThatCouldNotBeRemoved();
     void removeAsksFirst_data();
@@ -109,6 +110,15 @@ void TestCliScanAndRemove::scanTextFollowsTheLocale() {
     shown.replaceInStrings(QRegularExpression(" +"), " ")
         .replaceInStrings(QRegularExpression("^ | [0-9.]+ [A-Za-z]+$"), "");
     QCOMPARE(shown, totals);
+}
+
+// A name cannot fake a line of the listing: control characters are shown escaped.
+void TestCliScanAndRemove::scanTextEscapesControlCharacters() {
+    m_dir->createFile("home/Library/Caches/Ink Writer\n9 GB  Caches  Safe  /etc/x", "x");
+    const CliRun run =
+        CliRun::of({"scan", "--no-index", "--root", "root", "root/Applications/Ink Writer.app"});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(!run.out.contains("\n9 GB") && run.out.contains("Ink Writer\\n9 GB"), run.out);
 }
 
 void TestCliScanAndRemove::removeMovesLeftoversAndBundleToTheTrash() {
