@@ -25,6 +25,7 @@ private slots:
     void scanTextEscapesControlCharacters();
     void removeMovesLeftoversAndBundleToTheTrash();
     void removeReportsItemsThatCouldNotBeRemoved();
+    void removeThroughALinkTakesTheAppAndLeavesTheLink();
     void removeAsksFirst_data();
     void removeAsksFirst();
 
@@ -176,6 +177,20 @@ void TestCliScanAndRemove::removeReportsItemsThatCouldNotBeRemoved() {
              run.out);
     QVERIFY2(run.out.endsWith("Moved 3 items to Trash. 1 item could not be removed.\n"), run.out);
     QVERIFY(QFileInfo::exists(stuck));
+}
+
+// A bundle named through a link is the app it points to; the user is told, the link stays.
+void TestCliScanAndRemove::removeThroughALinkTakesTheAppAndLeavesTheLink() {
+    const QString link =
+        m_dir->createSymlink("home/Desktop/Harbor Notes.app", m_dir->path(m_harbor.last()));
+    const CliRun run =
+        CliRun::of({"remove", "--yes", "--json", "--no-index", "--root", "root", link});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.err.contains("is a link"), run.err);
+    QVERIFY(QFileInfo(link).isSymLink());
+    QVERIFY(!QFileInfo::exists(m_dir->path(m_harbor.last())));
+    const QJsonArray deleted = QJsonDocument::fromJson(run.out).object()["deleted"].toArray();
+    QCOMPARE(deleted.last().toString(), m_dir->path(m_harbor.last()));
 }
 
 void TestCliScanAndRemove::removeAsksFirst_data() {
