@@ -1,6 +1,7 @@
 #include "DirectoryReading.h"
 
 #include "FileErrors.h"
+#include "FolderEntryNames.h"
 #include "PackageExtensions.h"
 #include "ResourceValuesFromStat.h"
 
@@ -16,10 +17,6 @@
 namespace tidewell::directory {
 
 namespace {
-
-bool isDotOrDotDot(const char* name) {
-    return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
-}
 
 QString childPrefix(const QString& folderPath) {
     return folderPath.endsWith(u'/') ? folderPath : folderPath + u'/';
@@ -61,23 +58,11 @@ struct FolderNames {
 };
 
 bool readNames(int folderFd, FolderNames& names) {
-    const int streamFd = ::dup(folderFd);
-    if (streamFd < 0)
-        return false;
-    DIR* dir = ::fdopendir(streamFd);
-    if (!dir) {
-        ::close(streamFd);
-        return false;
-    }
-    while (const dirent* item = ::readdir(dir)) {
-        if (isDotOrDotDot(item->d_name))
-            continue;
-        const size_t length = std::strlen(item->d_name);
+    return forEachEntryName(folderFd, [&names](const char* name) {
+        const size_t length = std::strlen(name);
         names.spans.emplace_back(names.bytes.size(), length);
-        names.bytes.append(item->d_name, length + 1);
-    }
-    ::closedir(dir);
-    return true;
+        names.bytes.append(name, length + 1);
+    });
 }
 
 void walkFolder(int folderFd, const QString& folderPath, dev_t device,

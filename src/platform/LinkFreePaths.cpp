@@ -1,5 +1,7 @@
 #include "LinkFreePaths.h"
 
+#include "FolderEntryNames.h"
+
 #include <QList>
 
 #include <algorithm>
@@ -26,26 +28,9 @@ int openChild(int folderFd, const char* name, int access) {
     return ::openat(folderFd, name, access | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
 }
 
-bool isDotOrDotDot(const char* name) {
-    return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
-}
-
 // The names of one folder, read in one go so that its stream is closed before going deeper.
 bool readNames(int folderFd, std::vector<std::string>& names) {
-    const int streamFd = ::openat(folderFd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (streamFd < 0)
-        return false;
-    DIR* dir = ::fdopendir(streamFd);
-    if (!dir) {
-        ::close(streamFd);
-        return false;
-    }
-    while (const dirent* item = ::readdir(dir)) {
-        if (!isDotOrDotDot(item->d_name))
-            names.emplace_back(item->d_name);
-    }
-    ::closedir(dir);
-    return true;
+    return forEachEntryName(folderFd, [&names](const char* name) { names.emplace_back(name); });
 }
 
 // One folder on the way down: its name in its parent, its descriptor while it is open (the
