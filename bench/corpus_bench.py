@@ -210,25 +210,35 @@ def measure(cli, casks, home, root, listed, owners):
     return totals, foreign_apps
 
 
-def report(totals, foreign_apps, work, app_count):
+def print_precision(totals, foreign_apps, app_count):
+    """Prints the precision figures every corpus shares and returns the precision."""
     precision = totals["own"] / totals["reported"] if totals["reported"] else 1.0
-    recall = totals["found"] / totals["listed"] if totals["listed"] else 1.0
     print(f"apps scanned:              {app_count}")
     print(f"reported:                  {totals['reported']}")
     print(f"own:                       {totals['own']}")
     print(f"foreign:                   {totals['reported'] - totals['own']}")
     print(f"precision:                 {precision:.2%}  (target >= {TARGET_PRECISION:.1%})")
     print(f"apps with a foreign item:  {len(foreign_apps)}  (target <= {TARGET_FOREIGN_APPS})")
+    return precision
+
+
+def print_items(label, items_by_app, work, most=3):
+    prefix = len(str(work)) + 1
+    for app, items in sorted(items_by_app.items()):
+        shown = ", ".join(item[prefix:] for item in items[:most])
+        more = f" (+{len(items) - most} more)" if len(items) > most else ""
+        print(f"  {label} for {app}: {shown}{more}")
+
+
+def report(totals, foreign_apps, work, app_count):
+    precision = print_precision(totals, foreign_apps, app_count)
+    recall = totals["found"] / totals["listed"] if totals["listed"] else 1.0
     print(f"recall (~/Library, /Library): {totals['found']}/{totals['listed']} = {recall:.2%}"
           f"  (target >= {TARGET_RECALL:.0%})")
     own_recall = totals["ownFound"] / totals["ownListed"] if totals["ownListed"] else 1.0
     print(f"  without paths named for another installed app: "
           f"{totals['ownFound']}/{totals['ownListed']} = {own_recall:.2%}")
-    prefix = len(str(work)) + 1
-    for token, items in sorted(foreign_apps.items()):
-        shown = ", ".join(item[prefix:] for item in items[:3])
-        more = f" (+{len(items) - 3} more)" if len(items) > 3 else ""
-        print(f"  foreign for {token}: {shown}{more}")
+    print_items("foreign", foreign_apps, work)
     return {"precision": precision, "recall": recall, "ownRecall": own_recall,
             "foreignApps": len(foreign_apps),
             **totals}

@@ -22,15 +22,14 @@ import subprocess
 import sys
 from pathlib import Path
 
-from corpus_bench import (argument_parser, covered, files_below, owners_of,
+from corpus_bench import (argument_parser, covered, files_below, owners_of, print_items,
+                          print_precision,
                           run_in_work_folder)
 
 HERE = Path(__file__).resolve().parent
 CORPUS = HERE / "linux-corpus" / "train.json"
 
-TARGET_PRECISION = 0.995
 TARGET_RECALL = 0.85
-TARGET_FOREIGN_APPS = 1
 
 # Other programs' data and the user's own files: nothing here belongs to any app of the corpus.
 NOISE = [
@@ -194,24 +193,13 @@ def measure(cli, apps, work, home, listed, owners, entries):
 
 
 def report(totals, foreign_apps, missed, work, app_count, verbose):
-    precision = totals["own"] / totals["reported"] if totals["reported"] else 1.0
+    precision = print_precision(totals, foreign_apps, app_count)
     recall = totals["found"] / totals["listed"] if totals["listed"] else 1.0
-    print(f"apps scanned:              {app_count}")
-    print(f"reported:                  {totals['reported']}")
-    print(f"own:                       {totals['own']}")
-    print(f"foreign:                   {totals['reported'] - totals['own']}")
-    print(f"precision:                 {precision:.2%}  (target >= {TARGET_PRECISION:.1%})")
-    print(f"apps with a foreign item:  {len(foreign_apps)}  (target <= {TARGET_FOREIGN_APPS})")
     print(f"recall (leftover paths):   {totals['found']}/{totals['listed']} = {recall:.2%}"
           f"  (target >= {TARGET_RECALL:.0%})")
-    prefix = len(str(work)) + 1
-    for key, items in sorted(foreign_apps.items()):
-        shown = ", ".join(item[prefix:] for item in items[:3])
-        more = f" (+{len(items) - 3} more)" if len(items) > 3 else ""
-        print(f"  foreign for {key}: {shown}{more}")
+    print_items("foreign", foreign_apps, work)
     if verbose:
-        for key, items in sorted(missed.items()):
-            print(f"  missed for {key}: {', '.join(item[prefix:] for item in items)}")
+        print_items("missed", missed, work, most=len(max(missed.values(), key=len, default=[])))
     return {"precision": precision, "recall": recall, "foreignApps": len(foreign_apps), **totals}
 
 
