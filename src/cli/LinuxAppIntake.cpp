@@ -1,6 +1,7 @@
 #include "LinuxAppIntake.h"
 
 #include "CliOutput.h"
+#include "CliText.h"
 #include "ExitCode.h"
 #include "model/LinuxAppIdentity.h"
 #include "platform/DesktopEntry.h"
@@ -20,7 +21,7 @@ std::variant<AppDescriptor, int> rejected(const QString& message) {
 std::variant<AppDescriptor, int> readEntryFile(const QString& path) {
     const auto entry = readDesktopEntry(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
     if (!entry)
-        return rejected(QStringLiteral("This desktop entry could not be read."));
+        return rejected(CliText::tr("This desktop entry could not be read."));
     return linuxapp::describe(*entry);
 }
 
@@ -29,7 +30,7 @@ std::variant<AppDescriptor, int> findInstalled(const QString& id) {
         if (entry.flatpakId == id || entry.snapName == id || entry.desktopFileId == id)
             return linuxapp::describe(entry);
     }
-    return rejected(QStringLiteral("No installed application has this id."));
+    return rejected(CliText::tr("No installed application has this id."));
 }
 
 // A bare word that is no file and no bundle name: an id to look up.

@@ -1,6 +1,7 @@
 #include "ListCommand.h"
 
 #include "CliOutput.h"
+#include "CliText.h"
 #include "ExitCode.h"
 #include "model/LinuxAppIdentity.h"
 
@@ -35,14 +36,14 @@ QJsonObject appJson(const AppDescriptor& app) {
 int runList(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Lists the installed applications (their desktop entries)."));
-    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Print JSON."));
+        CliText::tr("Lists the installed applications (their desktop entries)."));
+    const QCommandLineOption json(QStringLiteral("json"), CliText::tr("Print JSON."));
     parser.addOption(json);
     if (auto done =
             parseCommandArguments(parser, commandName, QStringLiteral("[--json]"), arguments))
         return *done;
     if (!parser.positionalArguments().isEmpty())
-        return usageError(commandName, QStringLiteral("expected no arguments"));
+        return usageError(commandName, CliText::tr("expected no arguments"));
 
     const QList<AppDescriptor> apps = installedLinuxApps();
     if (parser.isSet(json)) {
@@ -63,7 +64,7 @@ int runList(const QStringList& arguments) {
 } // namespace
 
 CliCommand listCommand() {
-    return {commandName, QStringLiteral("List the installed applications."), runList};
+    return {commandName, CliText::tr("List the installed applications."), runList};
 }
 
 } // namespace tidewell

@@ -56,16 +56,15 @@ QList<QUrl> urlsOf(const QList<PlannedItem>& items) {
 }
 
 QString uninstallText(const QString& command) {
-    return QStringLiteral("The app itself belongs to its package manager. To uninstall it, run: ") +
-           command;
+    return CliText::tr("The app itself belongs to its package manager. To uninstall it, run: %1")
+        .arg(command);
 }
 
 // Shows what would go, then asks on the terminal; only an explicit yes goes on.
 bool confirmRemoval(const QList<PlannedItem>& items) {
-    const QString question = QStringLiteral("These %1 items will be moved to the Trash:\n%2"
-                                            "Move them to Trash? [y/N] ")
-                                 .arg(items.size())
-                                 .arg(itemTable(urlsOf(items), items));
+    const QString question =
+        CliText::tr("These %n item(s) will be moved to the Trash:\n", "", int(items.size())) +
+        itemTable(urlsOf(items), items) + CliText::tr("Move them to Trash? [y/N] ");
     const QByteArray bytes = question.toUtf8();
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
     std::fflush(stderr);
@@ -101,22 +100,18 @@ QJsonObject removalJson(const DeletionReport& deletion, qint64 reclaimed) {
             {QStringLiteral("reclaimedBytes"), reclaimed}};
 }
 
-QString countText(qsizetype count) {
-    return count == 1 ? QStringLiteral("1 item") : QStringLiteral("%1 items").arg(count);
-}
-
 // The closing line: what went to the Trash, what the Trash refused and was deleted outright,
 // and whether anything stayed.
 QString summary(const DeletionReport& deletion) {
     QStringList parts;
     if (!deletion.trashed.isEmpty() || deletion.removedPermanently.isEmpty())
-        parts.append(QStringLiteral("Moved %1 to Trash.").arg(countText(deletion.trashed.size())));
+        parts.append(CliText::tr("Moved %n item(s) to Trash.", "", int(deletion.trashed.size())));
     if (!deletion.removedPermanently.isEmpty())
-        parts.append(QStringLiteral("Deleted %1 permanently (the Trash refused them).")
-                         .arg(countText(deletion.removedPermanently.size())));
+        parts.append(CliText::tr("Deleted %n item(s) permanently (the Trash refused them).", "",
+                                 int(deletion.removedPermanently.size())));
     if (!deletion.failures.isEmpty())
         parts.append(
-            QStringLiteral("%1 could not be removed.").arg(countText(deletion.failures.size())));
+            CliText::tr("%n item(s) could not be removed.", "", int(deletion.failures.size())));
     return parts.join(u' ');
 }
 
@@ -186,11 +181,16 @@ int runRemove(const QStringList& arguments) {
     const qint64 reclaimed = reclaimedBytes(deletion, items);
     if (parser.isSet(json)) {
         QJsonObject object = removalJson(deletion, reclaimed);
+        object.insert(QStringLiteral("undecodablePaths"),
+                      QJsonArray::fromStringList(report.undecodablePaths));
         if (!uninstall.isEmpty())
             object.insert(QStringLiteral("uninstallCommand"), uninstall);
         CliOutput::printJson(object);
     } else {
-        CliOutput::printLine(removalText(deletion, items, reclaimed));
+        QString text = removalText(deletion, items, reclaimed);
+        if (!report.undecodablePaths.isEmpty())
+            text += QStringLiteral("\n\n") + undecodableText(report).trimmed();
+        CliOutput::printLine(text);
         if (!uninstall.isEmpty())
             CliOutput::printLine(uninstallText(uninstall));
     }

@@ -49,6 +49,13 @@ QString categoryTotals(const QList<ScannedFile>& matches) {
     return CliOutput::formatTable(rows, {Align::left, Align::right, Align::left, Align::right});
 }
 
+QString indentedPaths(const QStringList& paths) {
+    QString text;
+    for (const QString& path : paths)
+        text += QStringLiteral("  ") + CliOutput::escaped(path) + u'\n';
+    return text;
+}
+
 QString scanText(const AppDescriptor& app, const ScanReport& report) {
     QString text;
     if (report.matches.isEmpty()) {
@@ -68,10 +75,9 @@ QString scanText(const AppDescriptor& app, const ScanReport& report) {
     if (denied > 0) {
         text += CliText::tr("\nCould not read %n folder(s) (they may hold more leftovers):\n", "",
                             int(denied));
-        for (const QString& path : report.permissionDeniedPaths)
-            text += QStringLiteral("  ") + CliOutput::escaped(path) + u'\n';
+        text += indentedPaths(report.permissionDeniedPaths);
     }
-    return text;
+    return text + undecodableText(report);
 }
 
 int runScan(const QStringList& arguments) {
@@ -169,6 +175,17 @@ CliCommand scanCommand() {
     return {commandName, CliText::tr("List the leftovers of an app bundle."), runScan};
 }
 
+QString undecodableText(const ScanReport& report) {
+    const qsizetype count = report.undecodablePaths.size();
+    if (count == 0)
+        return {};
+    return CliText::tr("\n%n item(s) whose names are not valid UTF-8 were found and left alone "
+                       "(the unreadable bytes shown as \uFFFD); remove them with a file manager if "
+                       "you wish:\n",
+                       "", int(count)) +
+           indentedPaths(report.undecodablePaths);
+}
+
 QJsonObject scanJson(const AppDescriptor& app, const ScanReport& report) {
     QJsonArray matches;
     for (const ScannedFile& file : report.matches) {
@@ -184,6 +201,7 @@ QJsonObject scanJson(const AppDescriptor& app, const ScanReport& report) {
         {QStringLiteral("matches"), matches},
         {QStringLiteral("permissionDeniedPaths"),
          QJsonArray::fromStringList(report.permissionDeniedPaths)},
+        {QStringLiteral("undecodablePaths"), QJsonArray::fromStringList(report.undecodablePaths)},
     };
 }
 

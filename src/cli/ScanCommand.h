@@ -42,8 +42,12 @@ ScanReport scanShowingProgress(const AppDescriptor& app, const ScanEnvironment& 
 // `scan BUNDLE [--json] [--root DIR] [--no-index]`: the leftovers a scan finds for a bundle.
 CliCommand scanCommand();
 
+// The items found whose names are not valid UTF-8, and that they were left alone; empty when
+// there are none.
+QString undecodableText(const ScanReport& report);
+
 // The scan as JSON: "app" (as describe prints it), "matches" in report order (path,
-// category, safety, sizeInBytes) and "permissionDeniedPaths".
+// category, safety, sizeInBytes), "permissionDeniedPaths" and "undecodablePaths".
 QJsonObject scanJson(const AppDescriptor& app, const ScanReport& report);
 
 } // namespace tidewell

@@ -28,6 +28,10 @@ bool liesInside(const QString& path, const QString& folder) {
     return inner.size() > outer.size() && std::equal(outer.cbegin(), outer.cend(), inner.cbegin());
 }
 
+bool hasUndecodableName(QStringView path) {
+    return path.contains(QChar::ReplacementCharacter);
+}
+
 bool liesInsideAny(const QString& path, const QStringList& folders) {
     return std::any_of(folders.cbegin(), folders.cend(),
                        [&path](const QString& folder) { return liesInside(path, folder); });

@@ -15,6 +15,10 @@ bool isSafeComponent(QStringView text);
 // by component ("/a/bc" is not inside "/a/b", and "/a/b" is not inside itself).
 bool liesInside(const QString& path, const QString& folder);
 
+// Whether path carries U+FFFD, the mark a folder listing leaves in place of name bytes that are
+// not valid UTF-8; such a path can be shown but may name no file.
+bool hasUndecodableName(QStringView path);
+
 // Whether path lies strictly below one of folders.
 bool liesInsideAny(const QString& path, const QStringList& folders);
 

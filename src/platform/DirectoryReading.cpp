@@ -73,10 +73,9 @@ void walkFolder(int folderFd, const QString& folderPath, dev_t device,
     const QString prefix = childPrefix(folderPath);
     for (const auto& [offset, length] : names.spans) {
         const char* rawName = names.bytes.data() + offset;
-        QString name;
+        const QString name = decodeFileName(rawName, static_cast<qsizetype>(length));
         struct stat info;
-        if (!decodeFileName(rawName, static_cast<qsizetype>(length), name) ||
-            ::fstatat(folderFd, rawName, &info, AT_SYMLINK_NOFOLLOW) != 0)
+        if (::fstatat(folderFd, rawName, &info, AT_SYMLINK_NOFOLLOW) != 0)
             continue;
         const TreeEntry entry{prefix + name, resourceValuesFromStat(info, name)};
         visit(entry);
@@ -111,9 +110,8 @@ DirectoryListing list(const QString& path) {
         if (item->d_name[0] == '.')
             continue;
         DirectoryEntry entry;
-        if (!decodeFileName(item->d_name, static_cast<qsizetype>(std::strlen(item->d_name)),
-                            entry.name))
-            continue;
+        entry.name =
+            decodeFileName(item->d_name, static_cast<qsizetype>(std::strlen(item->d_name)));
         entry.path = prefix + entry.name;
         fillTypes(dir, *item, entry);
         listing.entries.append(std::move(entry));

@@ -7,6 +7,9 @@
 // The POSIX side of folder listing and deep walks: one place that knows readdir and fstatat.
 namespace tidewell::directory {
 
+// Names that are not valid UTF-8 are given with U+FFFD in place of the invalid bytes, so their
+// paths can be shown and matched but name no file.
+
 // Direct entries of the folder at path (a link to a folder is followed), hidden ones left out.
 DirectoryListing list(const QString& path);
 

@@ -1,7 +1,5 @@
 #include "FileErrors.h"
 
-#include <QByteArrayView>
-
 #include <cerrno>
 #include <system_error>
 
@@ -26,7 +24,7 @@ QString errnoMessage(int errnoValue) {
     return QString::fromStdString(std::generic_category().message(errnoValue));
 }
 
-bool decodeFileName(const char* bytes, qsizetype length, QString& name) {
+QString decodeFileName(const char* bytes, qsizetype length) {
     // Nearly every name met by a scan is plain ASCII: check that first, it needs no decoder.
     bool ascii = true;
     for (qsizetype i = 0; i < length; ++i) {
@@ -35,14 +33,7 @@ bool decodeFileName(const char* bytes, qsizetype length, QString& name) {
             break;
         }
     }
-    if (ascii) {
-        name = QString::fromLatin1(bytes, length);
-        return true;
-    }
-    if (!QByteArrayView(bytes, length).isValidUtf8())
-        return false;
-    name = QString::fromUtf8(bytes, length);
-    return true;
+    return ascii ? QString::fromLatin1(bytes, length) : QString::fromUtf8(bytes, length);
 }
 
 } // namespace tidewell

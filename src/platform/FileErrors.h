@@ -29,8 +29,9 @@ inline QByteArray encodedPath(const QString& path) {
     return path.toUtf8();
 }
 
-// Decodes one file name read from the kernel into name. Returns false, leaving name untouched,
-// when the bytes are not valid UTF-8: such a name has no faithful QString form.
-bool decodeFileName(const char* bytes, qsizetype length, QString& name);
+// Decodes one file name read from the kernel. Bytes that are not valid UTF-8 have no faithful
+// QString form: each invalid sequence becomes U+FFFD, as Qt's own listings do, so the path
+// names no file and can only be shown.
+QString decodeFileName(const char* bytes, qsizetype length);
 
 } // namespace tidewell

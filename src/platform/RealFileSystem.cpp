@@ -7,6 +7,7 @@
 #include "ResourceValuesFromStat.h"
 #include "Trash.h"
 
+#include <QByteArrayView>
 #include <QDir>
 
 #include <cerrno>
@@ -122,9 +123,9 @@ QString RealFileSystem::resolvedPath(const QString& path) const {
     char resolved[PATH_MAX];
     if (!::realpath(encodedPath(path).constData(), resolved))
         return {};
-    QString decoded;
-    return decodeFileName(resolved, qsizetype(std::strlen(resolved)), decoded) ? decoded
-                                                                               : QString();
+    // A path that is not valid UTF-8 has no faithful form to hand on.
+    const QByteArrayView bytes(resolved, qsizetype(std::strlen(resolved)));
+    return bytes.isValidUtf8() ? decodeFileName(bytes.data(), bytes.size()) : QString();
 }
 
 FileOperationResult RealFileSystem::moveToTrash(const QString& path) {

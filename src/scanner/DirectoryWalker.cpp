@@ -19,8 +19,6 @@ WalkResult DirectoryWalker::walk(const ScanRoot& root) {
             m_result.matches.append(pathnames::standardized(root.path));
         return m_result;
     }
-    if (!m_fileSystem.exists(root.path))
-        return m_result;
     // An entry directly in a Library folder is a candidate itself; only one that is not the
     // application's is walked.
     if (m_context.place(root.path).kind == PathPlace::Kind::libraryEntry &&
@@ -28,6 +26,8 @@ WalkResult DirectoryWalker::walk(const ScanRoot& root) {
         m_result.matches.append(root.path);
         return m_result;
     }
+    if (!m_fileSystem.exists(root.path))
+        return m_result;
     m_maxDepth = root.maxDepth;
     m_rootIsLibrary = isLibraryRootPath(root.path, m_context.environment());
     m_levels.assign(size_t(std::max(root.maxDepth, 0)) + 2, {});

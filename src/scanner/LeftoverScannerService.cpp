@@ -117,10 +117,11 @@ std::optional<ScanReport> LeftoverScannerService::runScan(const AppDescriptor& a
     for (const QString& path : containers.ownedByRecord)
         found.remove(path);
     QStringList kept = keptMatches(found, context, arbiter);
+    const QStringList undecodable = splitOffUnreachable(kept);
     kept.append(keptOwnedContainers(containers.ownedByRecord, context));
     QList<ScannedFile> matches = collapseNestedMatches(buildItems(kept, cancel));
     sortForReport(matches);
-    return ScanReport{matches, sortedByCodePoint(denied), rootPaths};
+    return ScanReport{matches, sortedByCodePoint(denied), rootPaths, undecodable};
 }
 
 ScanReport LeftoverScannerService::runLinuxScan(const AppDescriptor& app, const Progress& progress,
@@ -135,13 +136,14 @@ ScanReport LeftoverScannerService::runLinuxScan(const AppDescriptor& app, const 
     QStringList found;
     for (const QString& path : finder.find())
         found.append(pathnames::standardized(path));
+    const QStringList undecodable = splitOffUnreachable(found);
     if (progress)
         progress(1, 1);
     QList<ScannedFile> matches = collapseNestedMatches(buildItems(found, cancel));
     sortForReport(matches);
     // A Linux app's leftovers lie anywhere in the home folder; its standard folders stay
     // protected by the removal itself.
-    return {matches, {}, {pathnames::standardized(m_environment.homePath)}};
+    return {matches, {}, {pathnames::standardized(m_environment.homePath)}, undecodable};
 }
 
 void LeftoverScannerService::walkRoots(const QList<ScanRoot>& roots, const ScanContext& context,
@@ -194,14 +196,28 @@ QStringList LeftoverScannerService::keptMatches(const QSet<QString>& found,
                                                 const ScanContext& context,
                                                 const OwnershipArbiter& arbiter) const {
     // Containers and index hits meet the rules here for the first time; the walk's matches
-    // are checked again as well, and anything gone since is dropped.
+    // are checked again as well.
     QStringList kept;
     for (const QString& path : found) {
-        if (m_fileSystem.exists(path) && matchesCandidate(path, context) &&
-            !arbiter.belongsToAnotherApp(path))
+        if (matchesCandidate(path, context) && !arbiter.belongsToAnotherApp(path))
             kept.append(path);
     }
     return kept;
+}
+
+QStringList LeftoverScannerService::splitOffUnreachable(QStringList& paths) const {
+    // Anything gone since it was found is dropped. A path that names no file because a name on
+    // it is not valid UTF-8 is kept apart: it is shown, never sized or removed, as acting on
+    // its decoded form could reach another file.
+    QStringList undecodable;
+    paths.removeIf([&](const QString& path) {
+        if (m_fileSystem.exists(path))
+            return false;
+        if (pathrules::hasUndecodableName(path))
+            undecodable.append(path);
+        return true;
+    });
+    return sortedByCodePoint(QSet<QString>(undecodable.begin(), undecodable.end()));
 }
 
 QStringList LeftoverScannerService::keptOwnedContainers(const QStringList& owned,

@@ -62,6 +62,7 @@ private:
     QStringList keptMatches(const QSet<QString>& found, const ScanContext& context,
                             const OwnershipArbiter& arbiter) const;
     QStringList keptOwnedContainers(const QStringList& owned, const ScanContext& context) const;
+    QStringList splitOffUnreachable(QStringList& paths) const;
     QList<ScannedFile> buildItems(const QStringList& paths, const CancellationToken& cancel);
 
     std::shared_ptr<const SpotlightSearching> m_spotlight;

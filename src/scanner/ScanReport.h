@@ -12,6 +12,9 @@ struct ScanReport {
     QList<ScannedFile> matches;        // report order
     QStringList permissionDeniedPaths; // unique, sorted by code point
     QStringList roots = {};            // the folders searched; every match lies inside one
+    // Items that match but whose names are not valid UTF-8 (shown with U+FFFD): listed so they
+    // are not lost silently, never offered for removal. Sorted by code point.
+    QStringList undecodablePaths = {};
 
     friend bool operator==(const ScanReport&, const ScanReport&) = default;
 };

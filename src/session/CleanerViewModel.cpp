@@ -168,9 +168,12 @@ void CleanerViewModel::reportError(const QString& message) {
     setShowErrorAlert(true);
 }
 
-void CleanerViewModel::setUnreadableFolders(const QStringList& folders) {
-    m_unreadableFolders = folders;
+void CleanerViewModel::setItemsLeftAlone(const QStringList& unreadableFolders,
+                                         const QStringList& undecodableItems) {
+    m_unreadableFolders = unreadableFolders;
     emit unreadableFoldersChanged();
+    m_undecodableItems = undecodableItems;
+    emit undecodableItemsChanged();
 }
 
 void CleanerViewModel::setLastFailures(const QList<DeletionFailure>& failures) {
@@ -256,7 +259,7 @@ void CleanerViewModel::takeIn(const AppDescriptor::Result& result) {
     m_activeDeletionID = QUuid::createUuid();
     setFileList({});
     m_permissions->setPermissionDeniedPaths({});
-    setUnreadableFolders({});
+    setItemsLeftAlone({}, {});
     setDroppedAppSizeInBytes(0);
     triggerAppSizeEstimation(app.appURL);
     if (m_preferences->boolValue(AppPreferences::autoScanAfterDroppingApp)) {
@@ -293,7 +296,7 @@ void CleanerViewModel::scanForLeftovers(bool isUserInitiated) {
     setIsScanning(true);
     setFileList({});
     m_permissions->setPermissionDeniedPaths({});
-    setUnreadableFolders({});
+    setItemsLeftAlone({}, {});
     setStatusMessage(tr("Scanning library folders..."));
     abandonScan();
     const QUuid scanID = QUuid::createUuid();
@@ -325,7 +328,7 @@ void CleanerViewModel::applyScanReport(const QUuid& scanID, const ScanReport& re
     m_scanRoots = report.roots;
     m_permissions->setPermissionDeniedPaths(accessGranted ? QStringList{}
                                                           : report.permissionDeniedPaths);
-    setUnreadableFolders(report.permissionDeniedPaths);
+    setItemsLeftAlone(report.permissionDeniedPaths, report.undecodablePaths);
     setIsScanning(false);
     m_permissions->applyPromptDecision(!report.permissionDeniedPaths.isEmpty());
     if (report.matches.isEmpty())
@@ -440,7 +443,7 @@ void CleanerViewModel::resetSelection() {
     setShowSuccessState(false);
     setLastDeletedCount(0);
     setLastReclaimedSize(0);
-    setUnreadableFolders({});
+    setItemsLeftAlone({}, {});
     setLastFailures({});
     setStatusMessage(tr("Drop your apps here"));
 }

@@ -61,6 +61,8 @@ class CleanerViewModel : public QObject {
         QVariantList categoryBreakdown READ categoryBreakdown NOTIFY categoryBreakdownChanged)
     Q_PROPERTY(QString appSizeText READ appSizeText NOTIFY appSizeTextChanged)
     Q_PROPERTY(QStringList unreadableFolders READ unreadableFolders NOTIFY unreadableFoldersChanged)
+    // Found items whose names are not valid UTF-8: shown, never offered for removal.
+    Q_PROPERTY(QStringList undecodableItems READ undecodableItems NOTIFY undecodableItemsChanged)
     Q_PROPERTY(QVariantList lastFailures READ lastFailures NOTIFY lastFailuresChanged)
 
 public:
@@ -107,6 +109,7 @@ public:
     qint64 lastReclaimedSize() const { return m_lastReclaimedSize; }
     // Every folder the last scan could not read, whatever the permission state.
     QStringList unreadableFolders() const { return m_unreadableFolders; }
+    QStringList undecodableItems() const { return m_undecodableItems; }
     // The items the last removal left in place: {path, fileName, reason} each.
     QVariantList lastFailures() const { return m_lastFailures; }
 
@@ -151,6 +154,7 @@ signals:
     void categoryBreakdownChanged();
     void appSizeTextChanged();
     void unreadableFoldersChanged();
+    void undecodableItemsChanged();
     void lastFailuresChanged();
 
 private:
@@ -165,7 +169,8 @@ private:
     void setLastDeletedCount(qint64 count);
     void setLastReclaimedSize(qint64 size);
     void reportError(const QString& message);
-    void setUnreadableFolders(const QStringList& folders);
+    void setItemsLeftAlone(const QStringList& unreadableFolders,
+                           const QStringList& undecodableItems);
     void setLastFailures(const QList<DeletionFailure>& failures);
 
     void notifySelectionTotals();
@@ -202,6 +207,7 @@ private:
     qint64 m_lastDeletedCount = 0;
     qint64 m_lastReclaimedSize = 0;
     QStringList m_unreadableFolders;
+    QStringList m_undecodableItems;
     QVariantList m_lastFailures;
 
     QUuid m_activeScanID;

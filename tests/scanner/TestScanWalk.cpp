@@ -12,6 +12,8 @@
 #include <QThread>
 
 #include <atomic>
+#include <fcntl.h>
+#include <unistd.h>
 
 using namespace tidewell;
 
@@ -289,6 +291,34 @@ private slots:
                              !found.contains("Documents") && found != "Users/ann/Library",
                          qPrintable(QString(identifier) + ": " + found));
         }
+    }
+
+    // A name that is not valid UTF-8 has no faithful text form: a matching one is listed apart,
+    // never offered for removal, and the folder it lies in is still sized in full.
+    void namesThatAreNotUtf8AreListedApartAndNeverOffered() {
+        const auto supportSize = [this](const ScanReport& report) {
+            for (const ScannedFile& file : report.matches) {
+                if (file.id.endsWith("Application Support/Harbor Notes"))
+                    return file.sizeInBytes;
+            }
+            return qint64(-1);
+        };
+        const qint64 sizeBefore = supportSize(scan());
+        const QByteArray library = QFile::encodeName(path("Users/ann/Library"));
+        for (const QByteArray& file :
+             {library + "/Caches/com.quillfield.notes\xff", library + "/Harbor Notes\xfe\xfe",
+              library + "/Application Support/Harbor Notes/\xff.bin"}) {
+            const int fd = ::open(file.constData(), O_CREAT | O_WRONLY, 0644);
+            QVERIFY(fd >= 0 && ::write(fd, "0123456789", 10) == 10);
+            ::close(fd);
+        }
+        const ScanReport report = scan();
+        QCOMPARE(report.undecodablePaths,
+                 QStringList({path("Users/ann/Library/Caches/com.quillfield.notes\ufffd"),
+                              path("Users/ann/Library/Harbor Notes\ufffd\ufffd")}));
+        for (const ScannedFile& file : report.matches)
+            QVERIFY2(!file.id.contains(QChar::ReplacementCharacter), qPrintable(file.id));
+        QCOMPARE_GT(supportSize(report), sizeBefore);
     }
 
     void reportsProgressOncePerRoot() {

@@ -236,13 +236,6 @@ Run '%1 %2 --help' for usage.</source>
         <source>Show what Tidewell reads from an app bundle.</source>
         <translation>Zeigen, was Tidewell aus einem App-Bundle liest.</translation>
     </message>
-    <message numerus="yes">
-        <source>Move %n selected items to Trash? [y/N] </source>
-        <translation>
-            <numerusform>%n ausgewähltes Objekt in den Papierkorb verschieben? [y/N] </numerusform>
-            <numerusform>%n ausgewählte Objekte in den Papierkorb verschieben? [y/N] </numerusform>
-        </translation>
-    </message>
     <message>
         <source>Removed (%1):
 </source>
@@ -254,20 +247,6 @@ Run '%1 %2 --help' for usage.</source>
 </source>
         <translation>Nicht entfernt:
 </translation>
-    </message>
-    <message numerus="yes">
-        <source>Moved %n items to Trash.</source>
-        <translation>
-            <numerusform>%n Objekt in den Papierkorb verschoben.</numerusform>
-            <numerusform>%n Objekte in den Papierkorb verschoben.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Deleted %n items. Some files failed.</source>
-        <translation>
-            <numerusform>%n Objekt entfernt. Einige Dateien konnten nicht entfernt werden.</numerusform>
-            <numerusform>%n Objekte entfernt. Einige Dateien konnten nicht entfernt werden.</numerusform>
-        </translation>
     </message>
     <message>
         <source>Moves an app bundle and its leftovers to the Trash.</source>
@@ -357,6 +336,78 @@ Could not read %n folder(s) (they may hold more leftovers):
         <source>Do not search the file index.</source>
         <translation>Den Dateiindex nicht durchsuchen.</translation>
     </message>
+    <message numerus="yes">
+        <source>
+%n item(s) whose names are not valid UTF-8 were found and left alone (the unreadable bytes shown as �); remove them with a file manager if you wish:
+</source>
+        <translation>
+            <numerusform>
+%n Objekt, dessen Name kein gültiges UTF-8 ist, wurde gefunden und nicht angerührt (die unlesbaren Bytes als � gezeigt); entfernen Sie es bei Bedarf mit einem Dateimanager:
+</numerusform>
+            <numerusform>
+%n Objekte, deren Namen kein gültiges UTF-8 sind, wurden gefunden und nicht angerührt (die unlesbaren Bytes als � gezeigt); entfernen Sie sie bei Bedarf mit einem Dateimanager:
+</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This desktop entry could not be read.</source>
+        <translation>Dieser Desktop-Eintrag konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>No installed application has this id.</source>
+        <translation>Keine installierte Anwendung hat diese Kennung.</translation>
+    </message>
+    <message>
+        <source>Lists the installed applications (their desktop entries).</source>
+        <translation>Listet die installierten Anwendungen (ihre Desktop-Einträge) auf.</translation>
+    </message>
+    <message>
+        <source>expected no arguments</source>
+        <translation>keine Argumente erwartet</translation>
+    </message>
+    <message>
+        <source>List the installed applications.</source>
+        <translation>Die installierten Anwendungen auflisten.</translation>
+    </message>
+    <message>
+        <source>The app itself belongs to its package manager. To uninstall it, run: %1</source>
+        <translation>Die App selbst gehört ihrer Paketverwaltung. Um sie zu deinstallieren, führen Sie aus: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>These %n item(s) will be moved to the Trash:
+</source>
+        <translation>
+            <numerusform>Dieses Objekt wird in den Papierkorb verschoben:
+</numerusform>
+            <numerusform>Diese %n Objekte werden in den Papierkorb verschoben:
+</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Move them to Trash? [y/N] </source>
+        <translation>In den Papierkorb verschieben? [y/N] </translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %n item(s) to Trash.</source>
+        <translation>
+            <numerusform>%n Objekt in den Papierkorb verschoben.</numerusform>
+            <numerusform>%n Objekte in den Papierkorb verschoben.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Deleted %n item(s) permanently (the Trash refused them).</source>
+        <translation>
+            <numerusform>%n Objekt endgültig gelöscht (der Papierkorb hat es abgelehnt).</numerusform>
+            <numerusform>%n Objekte endgültig gelöscht (der Papierkorb hat sie abgelehnt).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) could not be removed.</source>
+        <translation>
+            <numerusform>%n Objekt konnte nicht entfernt werden.</numerusform>
+            <numerusform>%n Objekte konnten nicht entfernt werden.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ContentView</name>
@@ -398,11 +449,17 @@ Could not read %n folder(s) (they may hold more leftovers):
     </message>
     <message numerus="yes">
         <source>Move %n selected item to Trash?</source>
-        <translation><numerusform>%n ausgewähltes Objekt in den Papierkorb legen?</numerusform><numerusform>%n ausgewählte Objekte in den Papierkorb legen?</numerusform></translation>
+        <translation>
+            <numerusform>%n ausgewähltes Objekt in den Papierkorb legen?</numerusform>
+            <numerusform>%n ausgewählte Objekte in den Papierkorb legen?</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Move %n selected items to Trash?</source>
-        <translation><numerusform>%n ausgewähltes Objekt in den Papierkorb legen?</numerusform><numerusform>%n ausgewählte Objekte in den Papierkorb legen?</numerusform></translation>
+        <translation>
+            <numerusform>%n ausgewähltes Objekt in den Papierkorb legen?</numerusform>
+            <numerusform>%n ausgewählte Objekte in den Papierkorb legen?</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -437,6 +494,14 @@ Could not read %n folder(s) (they may hold more leftovers):
     <message>
         <source>Permission denied. Check the permissions of the folder that holds it.</source>
         <translation>Zugriff verweigert. Prüfen Sie die Berechtigungen des Ordners, der es enthält.</translation>
+    </message>
+    <message>
+        <source>A folder on its path is a link; nothing was removed through it.</source>
+        <translation>Ein Ordner auf seinem Pfad ist ein Link; darüber wurde nichts entfernt.</translation>
+    </message>
+    <message>
+        <source>This item lies outside the scanned folders and was not removed.</source>
+        <translation>Dieses Objekt liegt außerhalb der durchsuchten Ordner und wurde nicht entfernt.</translation>
     </message>
 </context>
 <context>
@@ -535,19 +600,31 @@ Could not read %n folder(s) (they may hold more leftovers):
     </message>
     <message numerus="yes">
         <source>%n location was blocked. Grant Full Disk Access for complete results.</source>
-        <translation><numerusform>%n Ort war gesperrt. Gewähren Sie vollen Festplattenzugriff für vollständige Ergebnisse.</numerusform><numerusform>%n Orte waren gesperrt. Gewähren Sie vollen Festplattenzugriff für vollständige Ergebnisse.</numerusform></translation>
+        <translation>
+            <numerusform>%n Ort war gesperrt. Gewähren Sie vollen Festplattenzugriff für vollständige Ergebnisse.</numerusform>
+            <numerusform>%n Orte waren gesperrt. Gewähren Sie vollen Festplattenzugriff für vollständige Ergebnisse.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n locations were blocked. Grant Full Disk Access for complete results.</source>
-        <translation><numerusform>%n Ort war gesperrt. Gewähren Sie vollen Festplattenzugriff für vollständige Ergebnisse.</numerusform><numerusform>%n Orte waren gesperrt. Gewähren Sie vollen Festplattenzugriff für vollständige Ergebnisse.</numerusform></translation>
+        <translation>
+            <numerusform>%n Ort war gesperrt. Gewähren Sie vollen Festplattenzugriff für vollständige Ergebnisse.</numerusform>
+            <numerusform>%n Orte waren gesperrt. Gewähren Sie vollen Festplattenzugriff für vollständige Ergebnisse.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n folder could not be read, so its leftovers may be missing.</source>
-        <translation><numerusform>%n Ordner konnte nicht gelesen werden, seine Reste fehlen daher womöglich.</numerusform><numerusform>%n Ordner konnten nicht gelesen werden, ihre Reste fehlen daher womöglich.</numerusform></translation>
+        <translation>
+            <numerusform>%n Ordner konnte nicht gelesen werden, seine Reste fehlen daher womöglich.</numerusform>
+            <numerusform>%n Ordner konnten nicht gelesen werden, ihre Reste fehlen daher womöglich.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n folders could not be read, so their leftovers may be missing.</source>
-        <translation><numerusform>%n Ordner konnte nicht gelesen werden, seine Reste fehlen daher womöglich.</numerusform><numerusform>%n Ordner konnten nicht gelesen werden, ihre Reste fehlen daher womöglich.</numerusform></translation>
+        <translation>
+            <numerusform>%n Ordner konnte nicht gelesen werden, seine Reste fehlen daher womöglich.</numerusform>
+            <numerusform>%n Ordner konnten nicht gelesen werden, ihre Reste fehlen daher womöglich.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Hide List</source>
@@ -571,7 +648,10 @@ Could not read %n folder(s) (they may hold more leftovers):
     </message>
     <message numerus="yes">
         <source>and %n more</source>
-        <translation><numerusform>und %n weiterer</numerusform><numerusform>und %n weitere</numerusform></translation>
+        <translation>
+            <numerusform>und %n weiterer</numerusform>
+            <numerusform>und %n weitere</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -636,6 +716,20 @@ Could not read %n folder(s) (they may hold more leftovers):
         <source>Found items</source>
         <translation>Gefundene Objekte</translation>
     </message>
+    <message numerus="yes">
+        <source>%n item with a name that is not valid UTF-8 was left alone:</source>
+        <translation>
+            <numerusform>%n Objekt mit einem Namen, der kein gültiges UTF-8 ist, wurde nicht angerührt:</numerusform>
+            <numerusform>%n Objekte mit Namen, die kein gültiges UTF-8 sind, wurden nicht angerührt:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n items with names that are not valid UTF-8 were left alone:</source>
+        <translation>
+            <numerusform>%n Objekt mit einem Namen, der kein gültiges UTF-8 ist, wurde nicht angerührt:</numerusform>
+            <numerusform>%n Objekte mit Namen, die kein gültiges UTF-8 sind, wurden nicht angerührt:</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ScanCategory</name>
@@ -694,19 +788,31 @@ Could not read %n folder(s) (they may hold more leftovers):
     </message>
     <message numerus="yes">
         <source>Successfully moved %n item to the Trash.</source>
-        <translation><numerusform>%n Objekt wurde in den Papierkorb gelegt.</numerusform><numerusform>%n Objekte wurden in den Papierkorb gelegt.</numerusform></translation>
+        <translation>
+            <numerusform>%n Objekt wurde in den Papierkorb gelegt.</numerusform>
+            <numerusform>%n Objekte wurden in den Papierkorb gelegt.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Successfully moved %n items to the Trash.</source>
-        <translation><numerusform>%n Objekt wurde in den Papierkorb gelegt.</numerusform><numerusform>%n Objekte wurden in den Papierkorb gelegt.</numerusform></translation>
+        <translation>
+            <numerusform>%n Objekt wurde in den Papierkorb gelegt.</numerusform>
+            <numerusform>%n Objekte wurden in den Papierkorb gelegt.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n item could not be removed:</source>
-        <translation><numerusform>%n Objekt konnte nicht entfernt werden:</numerusform><numerusform>%n Objekte konnten nicht entfernt werden:</numerusform></translation>
+        <translation>
+            <numerusform>%n Objekt konnte nicht entfernt werden:</numerusform>
+            <numerusform>%n Objekte konnten nicht entfernt werden:</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n items could not be removed:</source>
-        <translation><numerusform>%n Objekt konnte nicht entfernt werden:</numerusform><numerusform>%n Objekte konnten nicht entfernt werden:</numerusform></translation>
+        <translation>
+            <numerusform>%n Objekt konnte nicht entfernt werden:</numerusform>
+            <numerusform>%n Objekte konnten nicht entfernt werden:</numerusform>
+        </translation>
     </message>
     <message>
         <source>Some Items Were Not Removed</source>

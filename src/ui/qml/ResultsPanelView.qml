@@ -292,6 +292,42 @@ ColumnLayout {
         }
     }
 
+    // Found items whose names are not valid UTF-8 stay where they are; say so, never hide them.
+    RowLayout {
+        id: undecodableNotice
+        objectName: "undecodableNotice"
+        readonly property var items: panel.viewModel.undecodableItems
+        Layout.fillWidth: true
+        visible: items.length > 0 && !panel.viewModel.isScanning
+        spacing: 8
+        Accessible.role: Accessible.AlertMessage
+        Accessible.name: undecodableText.text + " " + (items[0] || "")
+
+        SymbolImage {
+            name: "exclamationmark.triangle.fill"
+            pointSize: 13
+            color: Appearance.orange
+        }
+        Text {
+            id: undecodableText
+            objectName: "undecodableText"
+            readonly property int count: undecodableNotice.items.length
+            text: count === 1
+                  ? qsTr("%n item with a name that is not valid UTF-8 was left alone:", "", 1)
+                  : qsTr("%n items with names that are not valid UTF-8 were left alone:", "", count)
+            font.pixelSize: 12
+            color: Appearance.secondary
+        }
+        ElidedText {
+            objectName: "undecodablePath"
+            Layout.fillWidth: true
+            text: undecodableNotice.items[0] || ""
+            elide: Text.ElideMiddle
+            font.pixelSize: 12
+            color: Appearance.secondary
+        }
+    }
+
     Rectangle {
         Layout.fillWidth: true
         Layout.preferredHeight: 1

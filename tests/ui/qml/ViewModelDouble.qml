@@ -23,6 +23,7 @@ QtObject {
     property var categoryBreakdown: []
     property string appSizeText: "Calculating..."
     property var unreadableFolders: []
+    property var undecodableItems: []
     property var lastFailures: []
 
     property var calls: []

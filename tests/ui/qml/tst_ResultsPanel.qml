@@ -75,6 +75,16 @@ TestCase {
 
     // Linux has no Full Disk Access: every folder the scan could not read shows in the banner,
     // whatever the permission state says.
+    function test_undecodableNotice() {
+        const panel = makePanel(1)
+        const notice = findChild(panel, "undecodableNotice")
+        verify(!notice.visible)
+        panel.viewModel.undecodableItems = ["/h/Library/Caches/a\ufffd", "/h/Library/b\ufffd"]
+        tryCompare(notice, "visible", true)
+        compare(findChild(panel, "undecodableText").text,
+                "2 items with names that are not valid UTF-8 were left alone:")
+        compare(findChild(panel, "undecodablePath").text, "/h/Library/Caches/a\ufffd")
+    }
     function test_linuxBanner_data() {
         return [
             { tag: "none", paths: [], message: "" },
