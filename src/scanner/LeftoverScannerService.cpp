@@ -101,7 +101,7 @@ std::optional<ScanReport> LeftoverScannerService::runScan(const AppDescriptor& a
     const ContainerDirectories containers = ContainerDirectories::find(
         app, context.needles(), context.homePath(), denied, m_fileSystem);
     QSet<QString> found(containers.matchedByName.begin(), containers.matchedByName.end());
-    addCookieFile(context, found);
+    addCookieFiles(found);
     walkRoots(roots, context, found, denied, progress, cancel);
     // The index is asked only once the walk is complete, never beside it.
     if (useSpotlight && m_spotlight && !cancel.isCancelled())
@@ -180,14 +180,14 @@ void LeftoverScannerService::addIndexHits(const AppDescriptor& app, const QList<
     }
 }
 
-void LeftoverScannerService::addCookieFile(const ScanContext& context, QSet<QString>& found) const {
-    // The cookie store is a shared system folder the walk never enters; only the file named
-    // exactly for the application is taken from it.
-    const QString wanted =
-        context.app().normalizedBundleIdentifier + QStringLiteral(".binarycookies");
-    const QString folder = pathnames::joined(context.homePath(), QStringLiteral("Library/Cookies"));
+void LeftoverScannerService::addCookieFiles(QSet<QString>& found) const {
+    // The cookie store is a shared system folder the walk never enters; it holds one file per
+    // application, named for it, and each is offered to the rules like any other candidate.
+    const QString folder =
+        pathnames::joined(m_environment.homePath, QStringLiteral("Library/Cookies"));
     for (const DirectoryEntry& entry : m_fileSystem.listDirectory(folder).entries) {
-        if (!entry.isDirectory.value_or(true) && text::lowercased(entry.name) == wanted)
+        if (!entry.isDirectory.value_or(true) &&
+            entry.name.endsWith(QStringLiteral(".binarycookies")))
             found.insert(pathnames::standardized(entry.path));
     }
 }

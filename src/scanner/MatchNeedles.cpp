@@ -90,16 +90,16 @@ bool MatchNeedles::isGenericWord(const QString& word) {
     // sites stand where a vendor would in the identifiers of many unrelated programs, and so
     // does the system's own vendor in the names of everything it ships.
     static const QSet<QString> words{
-        "agent",       "app",        "apple",     "application", "applications", "apps",
-        "beta",        "bitbucket",  "browser",   "cache",       "caches",       "client",
-        "cloud",       "com",        "daemon",    "data",        "desktop",      "edition",
-        "editor",      "electron",   "extension", "files",       "free",         "github",
-        "gitlab",      "googlecode", "group",     "helper",      "installer",    "launcher",
-        "lite",        "mac",        "macos",     "manager",     "net",          "org",
-        "osx",         "player",     "plugin",    "plugins",     "preview",      "pro",
-        "service",     "services",   "settings",  "setup",       "shared",       "software",
-        "sourceforge", "studio",     "support",   "sync",        "tool",         "tools",
-        "update",      "updater",    "utility",   "viewer",      "web"};
+        "agent",    "app",         "apple",     "application", "applications", "apps",
+        "beta",     "bitbucket",   "browser",   "cache",       "caches",       "client",
+        "cloud",    "com",         "daemon",    "data",        "desktop",      "edition",
+        "editor",   "electron",    "extension", "files",       "free",         "github",
+        "gitlab",   "googlecode",  "group",     "helper",      "installer",    "launcher",
+        "lite",     "mac",         "macos",     "manager",     "media",        "net",
+        "org",      "osx",         "player",    "plugin",      "plugins",      "preview",
+        "pro",      "service",     "services",  "settings",    "setup",        "shared",
+        "software", "sourceforge", "studio",    "support",     "sync",         "tool",
+        "tools",    "update",      "updater",   "utility",     "viewer",       "web"};
     return words.contains(word);
 }
 
@@ -123,6 +123,12 @@ MatchNeedles MatchNeedles::compile(const AppDescriptor& app, bool vendorIsShared
     std::u32string principal = principalName(app, vendor);
     if (principal.size() >= shortNameLength && addUnique(compiled.m_names, principal))
         compiled.m_strong.push_back({std::move(principal), false, false});
+    // Programs built on a settings framework that writes "<name>rc" keep it among the
+    // preferences ("kritarc"); taken as a whole component only.
+    for (const std::u32string& name : std::vector(compiled.m_names)) {
+        if (name.size() >= shortNameLength)
+            compiled.m_strong.push_back({name + U"rc", true, false});
+    }
     if (!vendorIsShared)
         compiled.m_vendorNames = vendorNamesOf(app.normalizedBundleIdentifier, vendor);
     compiled.addTokens(app, vendor);

@@ -240,6 +240,7 @@ private slots:
              {"Preferences/com.quillfield.harbor-notes.plist",
               "Application Support/Quillfield/Harbor Notes", "Harbor Notes",
               "Cookies/com.quillfield.harbor-notes.binarycookies",
+              "Cookies/com.quillfield.harbor-notesUpdater.binarycookies",
               "Group Containers/ABCDE12345.com.quillfield.harbor-notes",
               "Application Scripts/ABCDE12345.com.quillfield.harbor-notes",
               "Containers/Quillfield-7F"}},

@@ -132,6 +132,10 @@ private slots:
         // Inside another vendor's identifier only full names count, not the principal one.
         row("lumen", "Library/Application Support/Lumen", true);
         row("lumen", "Library/Caches/com.lumen.sdk", false);
+        // A settings file named "<name>rc" is the application's, as a whole name only.
+        row("stone", "Library/Preferences/stonerc", true);
+        row("stone", "Library/Preferences/milestonerc", false);
+        row("stone", "Library/Preferences/stonercx", false);
         row("notes", "Library/Preferences/com.oldvendor.harbornotes.plist", true);
         // The root folders' own names are never read, nor the home folder's.
         row("loader", "Library/Application Support/cache.db", false);
