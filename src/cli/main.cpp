@@ -1,6 +1,7 @@
 #include "CliCommand.h"
 #include "DescribeCommand.h"
 #include "ListCommand.h"
+#include "OrphansCommand.h"
 #include "RemoveCommand.h"
 #include "ScanCommand.h"
 #include "session/Translations.h"
@@ -17,6 +18,7 @@ int main(int argc, char* argv[]) {
         scanCommand(),
         removeCommand(),
         listCommand(),
+        orphansCommand(),
     };
     return runCli(QCoreApplication::arguments(), commands);
 }

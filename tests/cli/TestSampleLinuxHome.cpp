@@ -57,6 +57,25 @@ private slots:
         found.sort();
         QCOMPARE(found, expected);
     }
+
+    void orphansAreExactlyWhatRemovedAppsLeft() {
+        const CliRun run = CliRun::of({"orphans", "--json"});
+        QCOMPARE(run.exitCode, 0);
+        QStringList found;
+        for (const QJsonValue& item : QJsonDocument::fromJson(run.out)["orphans"].toArray()) {
+            QVERIFY(item["sizeInBytes"].toInteger() > 0 && !item["reason"].toString().isEmpty());
+            found.append(item["path"].toString().mid(m_dir.path("home").size() + 1));
+        }
+        QCOMPARE(found,
+                 QStringList(
+                     {".config/autostart/oldsync.desktop", ".config/com.harborlight.Seafoam",
+                      ".local/share/applications/"
+                      "appimagekit_5f2c0e9a-Gullwing.desktop",
+                      ".local/share/flatpak/overrides/com.harborlight.Seafoam",
+                      ".local/share/icons/hicolor/256x256/apps/"
+                      "appimagekit_5f2c0e9a_gullwing.png",
+                      ".var/app/com.harborlight.Seafoam", ".var/app/com.harborlight.TidepoolPro"}));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestSampleLinuxHome)

@@ -408,6 +408,45 @@ Could not read %n folder(s) (they may hold more leftovers):
             <numerusform>%n Objekte konnten nicht entfernt werden.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Flatpak app %1 is not installed</source>
+        <translation>Die Flatpak-App %1 ist nicht installiert</translation>
+    </message>
+    <message>
+        <source>snap %1 is not installed</source>
+        <translation>Das Snap %1 ist nicht installiert</translation>
+    </message>
+    <message>
+        <source>the AppImage of its launcher is gone</source>
+        <translation>das AppImage seines Starters existiert nicht mehr</translation>
+    </message>
+    <message>
+        <source>its AppImage %1 is gone</source>
+        <translation>sein AppImage %1 existiert nicht mehr</translation>
+    </message>
+    <message>
+        <source>its program %1 no longer exists</source>
+        <translation>sein Programm %1 existiert nicht mehr</translation>
+    </message>
+    <message>
+        <source>No leftovers of removed applications were found.</source>
+        <translation>Es wurden keine Restdateien entfernter Anwendungen gefunden.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Leftovers of removed applications (%n item(s), %1):</source>
+        <translation>
+            <numerusform>Restdateien entfernter Anwendungen (%n Objekt, %1):</numerusform>
+            <numerusform>Restdateien entfernter Anwendungen (%n Objekte, %1):</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Lists what applications that are no longer installed left behind.</source>
+        <translation>Listet auf, was nicht mehr installierte Anwendungen hinterlassen haben.</translation>
+    </message>
+    <message>
+        <source>List leftovers of removed applications.</source>
+        <translation>Restdateien entfernter Anwendungen auflisten.</translation>
+    </message>
 </context>
 <context>
     <name>ContentView</name>

@@ -388,6 +388,45 @@ Could not read %n folders (they may hold more leftovers):
             <numerusform>%n items could not be removed.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Flatpak app %1 is not installed</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>snap %1 is not installed</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>the AppImage of its launcher is gone</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>its AppImage %1 is gone</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>its program %1 no longer exists</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>No leftovers of removed applications were found.</source>
+        <translation type="unfinished" />
+    </message>
+    <message numerus="yes">
+        <source>Leftovers of removed applications (%n item(s), %1):</source>
+        <translation>
+            <numerusform>Leftovers of removed applications (%n item, %1):</numerusform>
+            <numerusform>Leftovers of removed applications (%n items, %1):</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Lists what applications that are no longer installed left behind.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>List leftovers of removed applications.</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>ContentView</name>

@@ -1,0 +1,193 @@
+#include "OrphanFinder.h"
+
+#include "model/LinuxAppIdentity.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+#include <algorithm>
+
+namespace tidewell {
+
+namespace {
+
+QStringList childNames(const QString& folder, QDir::Filters filters) {
+    return QDir(folder).entryList(filters | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+QString joined(const QString& folder, const QString& name) {
+    return folder + u'/' + name;
+}
+
+// The hash an AppImage integration puts in its launchers' and icons' names
+// ("appimagekit_0a1b…-Name.desktop", "appimagekit_0a1b…_name.png"); empty for other names.
+QString appImageHashOf(const QString& name) {
+    static const QRegularExpression pattern(QStringLiteral("^appimagekit_([0-9a-fA-F]+)[-_]"));
+    const QRegularExpressionMatch match = pattern.match(name);
+    return match.hasMatch() ? match.captured(1).toLower() : QString();
+}
+
+// The program a command line starts, looking through "env [-options] [VAR=value]...".
+QString programOf(const QStringList& arguments) {
+    qsizetype index = 0;
+    if (!arguments.isEmpty() && QFileInfo(arguments.first()).fileName() == u"env") {
+        ++index;
+        while (index < arguments.size() &&
+               (arguments[index].startsWith(u'-') || arguments[index].contains(u'=')))
+            ++index;
+    }
+    return arguments.value(index);
+}
+
+bool isFlatpakLaunch(const QStringList& arguments) {
+    return QFileInfo(programOf(arguments)).fileName() == u"flatpak" &&
+           arguments.contains(QStringLiteral("run"));
+}
+
+bool isAppImage(const QString& program, const DesktopEntry& entry) {
+    return program.endsWith(QStringLiteral(".appimage"), Qt::CaseInsensitive) ||
+           !entry.appImageName.isEmpty() || !appImageHashOf(entry.desktopFileId).isEmpty();
+}
+
+} // namespace
+
+OrphanFinder::OrphanFinder(LinuxHomeFolders folders, const QString& systemRoot,
+                           const QList<DesktopEntry>& installed)
+    : m_folders(std::move(folders)) {
+    for (const DesktopEntry& entry : installed) {
+        if (!entry.flatpakId.isEmpty())
+            m_flatpaks.insert(entry.flatpakId);
+        if (!entry.snapName.isEmpty())
+            m_snaps.insert(entry.snapName);
+    }
+    for (const QString& installation : {m_folders.data + QStringLiteral("/flatpak/app"),
+                                        systemRoot + QStringLiteral("/var/lib/flatpak/app")}) {
+        for (const QString& id : childNames(installation, QDir::Dirs))
+            m_flatpaks.insert(id);
+    }
+    for (const QString& name : childNames(systemRoot + QStringLiteral("/snap"), QDir::Dirs))
+        m_snaps.insert(name);
+}
+
+QList<Orphan> OrphanFinder::find() const {
+    QList<Orphan> found;
+    addFlatpakData(found);
+    addSnapData(found);
+    QList<Orphan> launchers;
+    addDesktopEntries(m_folders.data + QStringLiteral("/applications"), launchers);
+    addDesktopEntries(m_folders.config + QStringLiteral("/autostart"), launchers);
+    addAppImageIcons(launchers, found);
+    found.append(launchers);
+    std::sort(found.begin(), found.end(),
+              [](const Orphan& a, const Orphan& b) { return a.path < b.path; });
+    return found;
+}
+
+void OrphanFinder::addFlatpakData(QList<Orphan>& found) const {
+    QSet<QString> removed;
+    const QString sandboxes = m_folders.home + QStringLiteral("/.var/app");
+    for (const QString& id : childNames(sandboxes, QDir::Dirs)) {
+        if (!m_flatpaks.contains(id)) {
+            found.append({joined(sandboxes, id), OrphanCause::flatpakNotInstalled, id});
+            removed.insert(id);
+        }
+    }
+    const QString overrides = m_folders.data + QStringLiteral("/flatpak/overrides");
+    for (const QString& id : childNames(overrides, QDir::Files)) {
+        if (id != u"global" && !m_flatpaks.contains(id)) {
+            found.append({joined(overrides, id), OrphanCause::flatpakNotInstalled, id});
+            removed.insert(id);
+        }
+    }
+    // A removed Flatpak's own folders outside its sandbox, by its exact id only.
+    for (const QString& base :
+         {m_folders.config, m_folders.data, m_folders.cache, m_folders.state}) {
+        for (const QString& id : removed) {
+            const QFileInfo info(joined(base, id));
+            if (info.exists() && !info.isSymLink())
+                found.append({info.filePath(), OrphanCause::flatpakNotInstalled, id});
+        }
+    }
+}
+
+void OrphanFinder::addSnapData(QList<Orphan>& found) const {
+    const QString snaps = m_folders.home + QStringLiteral("/snap");
+    for (const QString& name : childNames(snaps, QDir::Dirs)) {
+        if (!m_snaps.contains(name))
+            found.append({joined(snaps, name), OrphanCause::snapNotInstalled, name});
+    }
+}
+
+void OrphanFinder::addDesktopEntries(const QString& folder, QList<Orphan>& found) const {
+    for (const QString& name : childNames(folder, QDir::Files)) {
+        if (!name.endsWith(QStringLiteral(".desktop")))
+            continue;
+        if (const auto orphan = orphanedEntry(joined(folder, name)))
+            found.append(*orphan);
+    }
+}
+
+std::optional<Orphan> OrphanFinder::orphanedEntry(const QString& path) const {
+    // An entry that cannot be read, or that hides a system entry on purpose, is the user's
+    // choice and never an orphan.
+    const std::optional<DesktopEntry> entry = readDesktopEntry(path);
+    if (!entry || entry->hidden || entry->execArguments.isEmpty())
+        return std::nullopt;
+    const QStringList& arguments = entry->execArguments;
+    if (!entry->flatpakId.isEmpty() || isFlatpakLaunch(arguments)) {
+        const QString id =
+            entry->flatpakId.isEmpty() ? linuxapp::programNameOf(arguments) : entry->flatpakId;
+        if (m_flatpaks.contains(id))
+            return std::nullopt;
+        return Orphan{path, OrphanCause::flatpakNotInstalled, id};
+    }
+    if (!entry->snapName.isEmpty()) {
+        if (m_snaps.contains(entry->snapName))
+            return std::nullopt;
+        return Orphan{path, OrphanCause::snapNotInstalled, entry->snapName};
+    }
+    const QString program = programOf(arguments);
+    if (programExists(program))
+        return std::nullopt;
+    return Orphan{
+        path, isAppImage(program, *entry) ? OrphanCause::appImageGone : OrphanCause::programGone,
+        program};
+}
+
+bool OrphanFinder::programExists(const QString& program) const {
+    if (QDir::isAbsolutePath(program))
+        return QFileInfo::exists(program);
+    // A relative path depends on a working folder nobody knows: never call it gone.
+    if (program.isEmpty() || program.contains(u'/'))
+        return true;
+    return !QStandardPaths::findExecutable(program).isEmpty() ||
+           !QStandardPaths::findExecutable(program,
+                                           {m_folders.home + QStringLiteral("/.local/bin")})
+                .isEmpty();
+}
+
+void OrphanFinder::addAppImageIcons(const QList<Orphan>& launchers, QList<Orphan>& found) const {
+    QSet<QString> liveHashes;
+    const QString applications = m_folders.data + QStringLiteral("/applications");
+    for (const QString& name : childNames(applications, QDir::Files)) {
+        const QString hash = appImageHashOf(name);
+        const bool orphaned = std::any_of(launchers.begin(), launchers.end(), [&](const Orphan& o) {
+            return o.path == joined(applications, name);
+        });
+        if (!hash.isEmpty() && !orphaned)
+            liveHashes.insert(hash);
+    }
+    QDirIterator icons(m_folders.data + QStringLiteral("/icons"), QDir::Files,
+                       QDirIterator::Subdirectories);
+    while (icons.hasNext()) {
+        const QFileInfo icon(icons.nextFileInfo());
+        const QString hash = appImageHashOf(icon.fileName());
+        if (!hash.isEmpty() && !liveHashes.contains(hash))
+            found.append({icon.filePath(), OrphanCause::appImageGone, QString()});
+    }
+}
+
+} // namespace tidewell

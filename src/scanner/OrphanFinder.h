@@ -1,0 +1,61 @@
+#pragma once
+
+#include "LinuxHomeFolders.h"
+#include "platform/DesktopEntry.h"
+
+#include <QList>
+#include <QSet>
+#include <QString>
+
+namespace tidewell {
+
+// Why an item is taken for the leftover of an application that is gone.
+enum class OrphanCause {
+    flatpakNotInstalled, // subject: the Flatpak app id
+    snapNotInstalled,    // subject: the snap name
+    appImageGone,        // subject: the AppImage's path, or empty for an icon of its launcher
+    programGone,         // subject: the program the entry runs
+};
+
+struct Orphan {
+    QString path;
+    OrphanCause cause = OrphanCause::programGone;
+    QString subject;
+
+    friend bool operator==(const Orphan&, const Orphan&) = default;
+};
+
+// Finds in the user's folders what applications that are no longer installed left behind,
+// only where the evidence is exact, as nothing is inferred from names alone:
+// - ~/.var/app/<id> and Flatpak override files of an id that no installation holds, and the
+//   entries of the XDG folders named exactly by such an id;
+// - ~/snap/<name> of a snap that is not installed;
+// - desktop entries in the user's applications and autostart folders whose program is gone
+//   (an absolute path that no longer exists, a name on no search path, a Flatpak or snap that
+//   is not installed), and the icons of AppImage launchers that are gone.
+// A Flatpak counts as installed when an installation holds it or an exported entry names it;
+// a snap when its folder under /snap exists or an entry names it.
+class OrphanFinder {
+public:
+    // systemRoot: the folder /var/lib/flatpak and /snap are taken under ("" for the real ones).
+    // installed: the desktop entries of the installed applications.
+    OrphanFinder(LinuxHomeFolders folders, const QString& systemRoot,
+                 const QList<DesktopEntry>& installed);
+
+    // Sorted by path.
+    QList<Orphan> find() const;
+
+private:
+    void addFlatpakData(QList<Orphan>& found) const;
+    void addSnapData(QList<Orphan>& found) const;
+    void addDesktopEntries(const QString& folder, QList<Orphan>& found) const;
+    void addAppImageIcons(const QList<Orphan>& launchers, QList<Orphan>& found) const;
+    std::optional<Orphan> orphanedEntry(const QString& path) const;
+    bool programExists(const QString& program) const;
+
+    LinuxHomeFolders m_folders;
+    QSet<QString> m_flatpaks;
+    QSet<QString> m_snaps;
+};
+
+} // namespace tidewell

@@ -1,0 +1,86 @@
+#include "scanner/OrphanFinder.h"
+
+#include "TestDir.h"
+
+#include <QTest>
+
+using namespace tidewell;
+
+namespace {
+
+QByteArray entry(const QByteArray& keys) {
+    return "[Desktop Entry]\nType=Application\nName=X\n" + keys;
+}
+
+} // namespace
+
+// Leftovers of removed applications on a home with installed look-alikes of each kind.
+class TestOrphanFinder : public QObject {
+    Q_OBJECT
+
+private slots:
+    void findsExactlyWhatRemovedAppsLeft() {
+        TestDir d;
+        const QString home = d.path("home");
+        // Installed Flatpaks: one in the system installation, one in the user's, one known only
+        // by its exported entry; and one installed snap.
+        d.createDirectory("root/var/lib/flatpak/app/org.a.System");
+        d.createDirectory("home/.local/share/flatpak/app/org.a.User");
+        d.createDirectory("root/snap/present");
+        for (const char* id : {"org.a.System", "org.a.User", "org.a.Exported", "org.b.Gone"})
+            d.createFile(QString("home/.var/app/%1/data/x").arg(id), "x");
+        for (const char* id : {"org.a.System", "org.b.Gone", "global"})
+            d.createFile(QString("home/.local/share/flatpak/overrides/%1").arg(id), "x");
+        for (const char* folder : {".config/org.b.Gone/x", ".cache/org.b.Gone/x",
+                                   ".config/org.b.GoneToo/x", ".config/org.a.System/x"})
+            d.createFile("home/" + QString(folder), "x");
+        d.createFile("home/snap/present/x", "x");
+        d.createFile("home/snap/gone/x", "x");
+        const QString program = d.createFile("home/Apps/tool", "x");
+        const QMap<QString, QByteArray> entries{
+            {"present.desktop", entry("Exec=" + program.toUtf8() + " %U\n")},
+            {"path.desktop", entry("Exec=sh -c true\n")},
+            {"relative.desktop", entry("Exec=./run\n")},
+            {"hidden.desktop", entry("Exec=/no/such/hidden\nHidden=true\n")},
+            {"missing.desktop", entry("Exec=env LANG=C /no/such/tool --x\n")},
+            {"unknown.desktop", entry("Exec=tidewell-no-such-program-4711\n")},
+            {"flatpak.desktop", entry("Exec=flatpak run --branch=stable org.b.Gone\n")},
+            {"snap.desktop", entry("Exec=gone\nX-SnapInstanceName=gone\n")},
+            {"appimagekit_00ff-Live.desktop", entry("Exec=" + program.toUtf8() + "\n")},
+            {"appimagekit_a1b2-Gone.desktop", entry("Exec=/no/such/Gone.AppImage\n")},
+        };
+        for (auto item = entries.begin(); item != entries.end(); ++item)
+            d.createFile("home/.local/share/applications/" + item.key(), item.value());
+        d.createFile("home/.config/autostart/late.desktop", entry("Exec=/no/such/late\n"));
+        for (const char* icon : {"appimagekit_00ff_live.png", "appimagekit_a1b2_gone.png",
+                                 "appimagekit_c3d4_lost.svg", "tool.png"})
+            d.createFile(QString("home/.local/share/icons/hicolor/48x48/apps/") + icon, "x");
+
+        DesktopEntry exported;
+        exported.flatpakId = "org.a.Exported";
+        const OrphanFinder finder(LinuxHomeFolders::resolve(home, [](const char*) { return ""; }),
+                                  d.path("root"), {exported});
+        QStringList found;
+        for (const Orphan& orphan : finder.find())
+            found.append(orphan.path.mid(home.size() + 1) + " " +
+                         QString::number(int(orphan.cause)) + " " + orphan.subject);
+        const QString icons = ".local/share/icons/hicolor/48x48/apps/";
+        QCOMPARE(found, QStringList({".cache/org.b.Gone 0 org.b.Gone",
+                                     ".config/autostart/late.desktop 3 /no/such/late",
+                                     ".config/org.b.Gone 0 org.b.Gone",
+                                     ".local/share/applications/appimagekit_a1b2-Gone.desktop 2 "
+                                     "/no/such/Gone.AppImage",
+                                     ".local/share/applications/flatpak.desktop 0 org.b.Gone",
+                                     ".local/share/applications/missing.desktop 3 /no/such/tool",
+                                     ".local/share/applications/snap.desktop 1 gone",
+                                     ".local/share/applications/unknown.desktop 3 "
+                                     "tidewell-no-such-program-4711",
+                                     ".local/share/flatpak/overrides/org.b.Gone 0 org.b.Gone",
+                                     icons + "appimagekit_a1b2_gone.png 2 ",
+                                     icons + "appimagekit_c3d4_lost.svg 2 ",
+                                     ".var/app/org.b.Gone 0 org.b.Gone", "snap/gone 1 gone"}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestOrphanFinder)
+#include "TestOrphanFinder.moc"
