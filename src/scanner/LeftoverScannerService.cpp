@@ -14,9 +14,12 @@
 #include "model/LinuxAppIdentity.h"
 #include "model/PathRules.h"
 #include "model/TextRules.h"
+#include "platform/DebianPackages.h"
 #include "platform/DesktopEntry.h"
 #include "platform/FileSystem.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QPromise>
 #include <QThread>
 #include <QtConcurrent/QtConcurrentRun>
@@ -40,6 +43,18 @@ void runParallel(QThreadPool& pool, const QList<Item>& items, Work work, Merge m
         futures.append(QtConcurrent::run(&pool, work, item));
     for (auto& future : futures)
         merge(future.result());
+}
+
+// What a Linux scan never offers, whatever names it: a path a system package owns, and a link
+// that leads out of the home folder.
+void dropUntouchable(QStringList& paths, const QString& home) {
+    const QHash<QString, QString> packaged = debian::packagesOwning(paths);
+    paths.removeIf([&](const QString& path) {
+        const QFileInfo info(path);
+        return packaged.contains(path) ||
+               (info.isSymLink() &&
+                !pathrules::liesInside(QDir::cleanPath(info.symLinkTarget()), home));
+    });
 }
 
 } // namespace
@@ -137,6 +152,7 @@ ScanReport LeftoverScannerService::runLinuxScan(const AppDescriptor& app, const 
     for (const QString& path : finder.find())
         found.append(pathnames::standardized(path));
     const QStringList undecodable = splitOffUnreachable(found);
+    dropUntouchable(found, pathnames::standardized(m_environment.homePath));
     if (progress)
         progress(1, 1);
     QList<ScannedFile> matches = collapseNestedMatches(buildItems(found, cancel));

@@ -13,8 +13,11 @@ const QByteArray gimpEntry = "[Desktop Entry]\nType=Application\nName=GIMP\n"
                              "Exec=flatpak run --command=gimp-2.10 org.gimp.GIMP %U\n"
                              "X-Flatpak=org.gimp.GIMP\n";
 const QByteArray vimEntry = "[Desktop Entry]\nType=Application\nName=Vim\nExec=vim %F\n";
+// dpkg-query -S answers for vim's entry and for ~/.cache/gimp, which a package claims here.
 const QByteArray fakeProgram = "#!/bin/sh\necho \"$0 $*\" >> \"$TIDEWELL_TEST_RAN\"\n"
-                               "[ \"$1\" = -S ] && echo \"vim-gtk3: $2\"\nexit 0\n";
+                               "[ \"$1\" = -S ] || exit 0\nshift\nfor path; do case $path in\n"
+                               "*/vim.desktop) echo \"vim-gtk3: $path\" ;;\n"
+                               "*/.cache/gimp) echo \"gimp-data: $path\" ;;\nesac; done\n";
 
 QStringList paths(const QByteArray& json, const char* key) {
     QStringList result;
@@ -54,9 +57,12 @@ private slots:
             "home/.local/share/flatpak/exports/share/applications/org.gimp.GIMP.desktop",
             gimpEntry);
         m_dir.createFile("system/applications/vim.desktop", vimEntry);
-        for (const char* file : {"home/.config/GIMP/2.10/gimprc", "home/.var/app/org.gimp.GIMP/x",
-                                 "home/.vim/vimrc", "home/.config/kate/x", "home/GIMP/art.xcf"})
+        for (const char* file :
+             {"home/.config/GIMP/2.10/gimprc", "home/.var/app/org.gimp.GIMP/x", "home/.vim/vimrc",
+              "home/.config/kate/x", "home/GIMP/art.xcf", "home/.cache/gimp/x", "elsewhere/x"})
             m_dir.createFile(file, "x");
+        // Named for GIMP but never offered: a package's path, and a link out of the home.
+        m_dir.createSymlink("home/.local/share/gimp", m_dir.path("elsewhere"));
     }
 
     void scanNamesTheAppByIdOrEntry_data() {

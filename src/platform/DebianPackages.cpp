@@ -1,0 +1,46 @@
+#include "DebianPackages.h"
+
+#include <QProcess>
+
+namespace tidewell::debian {
+
+namespace {
+
+constexpr int dpkgTimeoutMs = 5000;
+
+// dpkg-query reads its arguments as patterns; each path is matched as itself.
+QString literalPattern(const QString& path) {
+    QString pattern;
+    for (const QChar c : path) {
+        if (c == u'*' || c == u'?' || c == u'[' || c == u']' || c == u'\\')
+            pattern += u'\\';
+        pattern += c;
+    }
+    return pattern;
+}
+
+} // namespace
+
+QHash<QString, QString> packagesOwning(const QStringList& paths) {
+    if (paths.isEmpty())
+        return {};
+    QStringList arguments{QStringLiteral("-S")};
+    for (const QString& path : paths)
+        arguments.append(literalPattern(path));
+    QProcess query;
+    query.start(QStringLiteral("dpkg-query"), arguments);
+    // It exits with 1 when some path has no package; the others are still listed.
+    if (!query.waitForFinished(dpkgTimeoutMs) || query.exitStatus() != QProcess::NormalExit)
+        return {};
+    QHash<QString, QString> owners;
+    // "pkg1, pkg2: /path" per owned path; other lines (diversions) are left alone.
+    for (const QString& line : QString::fromUtf8(query.readAllStandardOutput()).split(u'\n')) {
+        const qsizetype colon = line.indexOf(QStringLiteral(": /"));
+        const QString path = line.mid(colon + 2);
+        if (colon > 0 && paths.contains(path))
+            owners.insert(path, line.left(colon).section(u',', 0, 0).trimmed());
+    }
+    return owners;
+}
+
+} // namespace tidewell::debian
