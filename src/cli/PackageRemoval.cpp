@@ -33,9 +33,4 @@ QString uninstallCommand(const AppDescriptor& app, const QString& homePath) {
     return {};
 }
 
-bool ownsItsDesktopEntry(const AppDescriptor& app, const QString& homePath) {
-    return app.kind == AppKind::appImage ||
-           (app.kind == AppKind::desktopEntry && isBelow(app.appURL.toLocalFile(), homePath));
-}
-
 } // namespace tidewell

@@ -13,8 +13,4 @@ namespace tidewell {
 // no package manager owns: their files are removed like leftovers.
 QString uninstallCommand(const AppDescriptor& app, const QString& homePath);
 
-// Whether the app's own desktop entry is a file the user installed (a user entry, an AppImage
-// integration) rather than one its package manager owns: only then does it go to the Trash.
-bool ownsItsDesktopEntry(const AppDescriptor& app, const QString& homePath);
-
 } // namespace tidewell

@@ -14,7 +14,12 @@ namespace tidewell {
 
 class FileSystem;
 
-enum class AppDescriptorError { notAnAppBundle, invalidBundle, missingBundleIdentifier };
+enum class AppDescriptorError {
+    notAnAppBundle,
+    invalidBundle,
+    missingBundleIdentifier,
+    unreadableDesktopEntry,
+};
 
 // The user-facing text of an intake error.
 QString errorDescription(AppDescriptorError error);

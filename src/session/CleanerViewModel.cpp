@@ -1,5 +1,6 @@
 #include "CleanerViewModel.h"
 
+#include "AppIntake.h"
 #include "AppPreferences.h"
 #include "ItemSize.h"
 #include "PreferenceStore.h"
@@ -40,7 +41,7 @@ CleanerViewModel::Collaborators withDefaults(CleanerViewModel::Collaborators giv
         given.sizeEstimator = &ItemSize::estimateInBackground;
     if (!given.descriptorReader) {
         given.descriptorReader = [](const QUrl& url) {
-            return QtConcurrent::run([url] { return AppDescriptor::from(url); });
+            return QtConcurrent::run([url] { return AppIntake::read(url); });
         };
     }
     return given;
@@ -201,13 +202,19 @@ bool CleanerViewModel::isAnySelected() const {
     return m_files->selectedCount() > 0;
 }
 
-// The held bundle always goes along with the selection, so it counts as one more item.
+// A held bundle always goes along with the selection, so it counts as one more item. A Linux
+// application's own files belong to its package manager; the scan lists the ones the user
+// installed among the leftovers.
+bool CleanerViewModel::appGoesWithSelection() const {
+    return m_droppedApp && m_droppedApp->kind == AppKind::bundle;
+}
+
 qint64 CleanerViewModel::selectedSize() const {
-    return m_files->selectedBytes() + (m_droppedApp ? m_droppedAppSizeInBytes : 0);
+    return m_files->selectedBytes() + (appGoesWithSelection() ? m_droppedAppSizeInBytes : 0);
 }
 
 qint64 CleanerViewModel::selectedCount() const {
-    return m_files->selectedCount() + (m_droppedApp ? 1 : 0);
+    return m_files->selectedCount() + (appGoesWithSelection() ? 1 : 0);
 }
 
 QVariantList CleanerViewModel::categoryBreakdown() const {
@@ -358,7 +365,7 @@ void CleanerViewModel::deleteSelectedFiles() {
     QList<QUrl> urls;
     for (const ScannedFile& file : selectedFiles())
         urls.append(file.url);
-    if (m_droppedApp)
+    if (appGoesWithSelection())
         urls.append(m_droppedApp->appURL);
     const qint64 count = selectedCount();
     const qint64 bytes = selectedSize();
@@ -368,8 +375,8 @@ void CleanerViewModel::deleteSelectedFiles() {
     setStatusMessage(tr("Moving selected files to Trash..."));
     const QUuid deletionID = QUuid::createUuid();
     m_activeDeletionID = deletionID;
-    const RemovalScope scope{m_scanRoots,
-                             m_droppedApp ? standardizedPath(m_droppedApp->appURL) : QString()};
+    const RemovalScope scope{
+        m_scanRoots, appGoesWithSelection() ? standardizedPath(m_droppedApp->appURL) : QString()};
     m_deletion->deleteItems(urls, scope)
         .then(this, [this, deletionID, count, bytes](const DeletionReport& report) {
             applyDeletionReport(deletionID, report, count, bytes);
@@ -413,10 +420,11 @@ qint64 CleanerViewModel::reclaimedSize(const DeletionReport& report) const {
     QHash<QUrl, qint64> selectedSizes;
     for (const ScannedFile& file : selectedFiles())
         selectedSizes.insert(file.url, file.sizeInBytes);
-    const QString appPath = m_droppedApp ? standardizedPath(m_droppedApp->appURL) : QString();
+    const QString appPath =
+        appGoesWithSelection() ? standardizedPath(m_droppedApp->appURL) : QString();
     qint64 total = 0;
     for (const QUrl& url : report.deleted) {
-        if (m_droppedApp && standardizedPath(url) == appPath)
+        if (appGoesWithSelection() && standardizedPath(url) == appPath)
             total += m_droppedAppSizeInBytes;
         else
             total += selectedSizes.value(url);

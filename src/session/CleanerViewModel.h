@@ -169,6 +169,7 @@ private:
     void setLastDeletedCount(qint64 count);
     void setLastReclaimedSize(qint64 size);
     void reportError(const QString& message);
+    bool appGoesWithSelection() const;
     void setItemsLeftAlone(const QStringList& unreadableFolders,
                            const QStringList& undecodableItems);
     void setLastFailures(const QList<DeletionFailure>& failures);

@@ -19,6 +19,12 @@ std::optional<QUrl> fileURLFromText(const QString& text) {
     return QUrl::fromLocalFile(trimmed);
 }
 
+// Whether the location's last component ends in extension and has a name before it.
+bool hasExtension(const QUrl& url, QLatin1String extension, Qt::CaseSensitivity sensitivity) {
+    const QString name = QFileInfo(QDir::cleanPath(url.toLocalFile())).fileName();
+    return name.endsWith(extension, sensitivity) && name.size() > extension.size();
+}
+
 } // namespace
 
 std::optional<QUrl> DroppedItemDecoder::decodeFileURL(const QVariant& item) {
@@ -45,14 +51,16 @@ std::optional<QUrl> DroppedItemDecoder::decodeFileURL(const QVariant& item) {
 }
 
 bool DroppedItemDecoder::isAppBundle(const QUrl& url) {
-    const QString name = QFileInfo(QDir::cleanPath(url.toLocalFile())).fileName();
-    return name.endsWith(QLatin1String(".app"), Qt::CaseInsensitive) &&
-           name.size() > QLatin1String(".app").size();
+    return hasExtension(url, QLatin1String(".app"), Qt::CaseInsensitive);
+}
+
+bool DroppedItemDecoder::isDesktopEntry(const QUrl& url) {
+    return hasExtension(url, QLatin1String(".desktop"), Qt::CaseSensitive);
 }
 
 QUrl DroppedItemDecoder::appBundleURL(const QVariant& item) const {
     const std::optional<QUrl> url = decodeFileURL(item);
-    if (!url || !isAppBundle(*url))
+    if (!url || !(isAppBundle(*url) || isDesktopEntry(*url)))
         return {};
     return *url;
 }

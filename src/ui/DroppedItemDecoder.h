@@ -9,7 +9,8 @@
 
 namespace tidewell {
 
-// Turns the first item of a drop into the location of an application bundle.
+// Turns the first item of a drop into the location of an application: a bundle, or a Linux
+// application's desktop entry.
 class DroppedItemDecoder : public QObject {
     Q_OBJECT
     QML_ELEMENT
@@ -24,7 +25,10 @@ public:
     // Whether the location's last component ends in ".app", in any case.
     static bool isAppBundle(const QUrl& url);
 
-    // The bundle location of a dropped item, or an empty URL when it names no application.
+    // Whether the location's last component ends in ".desktop".
+    static bool isDesktopEntry(const QUrl& url);
+    // The bundle or desktop entry a dropped item names, or an empty URL when it names no
+    // application.
     Q_INVOKABLE QUrl appBundleURL(const QVariant& item) const;
 };
 

@@ -24,7 +24,31 @@ public:
 class TestSessionEndToEnd : public QObject {
     Q_OBJECT
 
+    // A session with the real scanner and removal on home, the system folders under root.
+    std::unique_ptr<CleanerViewModel> makeModel(const QString& home, const QString& root,
+                                                PreferenceStore& preferences,
+                                                PermissionManager& permissions) {
+        AppPreferences::registerDefaults(preferences);
+        const auto scanner = std::make_shared<LeftoverScannerService>(std::make_shared<NoIndex>(),
+                                                                      ScanEnvironment{home, root});
+        return std::make_unique<CleanerViewModel>(CleanerViewModel::Collaborators{
+            scanner, std::make_shared<FileDeletionService>(), &preferences, &permissions, {}, {}});
+    }
+
+    QStringList trashed() const {
+        return QDir(TrashSandbox::instance().trashFilesPath())
+            .entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name);
+    }
+
+    TestDir m_system;
+
 private slots:
+    void initTestCase() {
+        // The system's desktop entries, read once per process by GLib.
+        qputenv("XDG_DATA_DIRS", QFile::encodeName(m_system.path()));
+        qunsetenv("XDG_CONFIG_HOME");
+    }
+
     // The Trash receives exactly the selected leftovers and the bundle; everything else stays.
     void wholeSession() {
         if (!TrashSandbox::instance().isActive())
@@ -39,12 +63,9 @@ private slots:
         const QString kept = home.createFileOfSize("Library/Preferences/com.harbor.notes.plist", 3);
         const QString unrelated = home.createFileOfSize("Library/Caches/com.tide.clock/c", 50);
         PreferenceStore preferences(home.path("settings.ini"));
-        AppPreferences::registerDefaults(preferences);
         PermissionManager permissions(FileSystem::real(), home.path());
-        const auto scanner = std::make_shared<LeftoverScannerService>(
-            std::make_shared<NoIndex>(), ScanEnvironment{home.path(), root.path()});
-        CleanerViewModel model(
-            {scanner, std::make_shared<FileDeletionService>(), &preferences, &permissions, {}, {}});
+        const auto session = makeModel(home.path(), root.path(), preferences, permissions);
+        CleanerViewModel& model = *session;
 
         model.handleDroppedApp(QUrl::fromLocalFile(bundle));
         QTRY_VERIFY(!model.isScanning() && model.droppedAppSizeInBytes() >= 20000);
@@ -62,11 +83,37 @@ private slots:
 
         QCOMPARE(model.statusMessage(), "Moved 3 items to Trash.");
         QCOMPARE(model.lastReclaimedSize(), selectedSize);
-        QCOMPARE(QDir(TrashSandbox::instance().trashFilesPath())
-                     .entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name),
-                 QStringList({"Harbor Notes.app", "com.harbor.notes"}));
+        QCOMPARE(trashed(), QStringList({"Harbor Notes.app", "com.harbor.notes"}));
         QVERIFY(!QFileInfo::exists(bundle) && QFileInfo::exists(kept) &&
                 QFileInfo::exists(unrelated));
+    }
+
+    // A dropped desktop entry of a system package: its leftovers go, the entry itself stays
+    // with its package manager.
+    void linuxAppKeepsItsPackagedEntry() {
+        if (!TrashSandbox::instance().isActive())
+            QSKIP("the Trash was fixed before the sandbox could take its place");
+        TestDir root;
+        const QString entry = m_system.createFile("applications/org.example.Tide.desktop",
+                                                  "[Desktop Entry]\nType=Application\n"
+                                                  "Name=Tide\nExec=tide %U\n");
+        const QString home = QDir::homePath(); // the Trash sandbox's home
+        QVERIFY(QDir().mkpath(home + "/.config/tide") &&
+                QDir().mkpath(home + "/.config/tidewater"));
+        PreferenceStore preferences(root.path("settings.ini"));
+        PermissionManager permissions(FileSystem::real(), home);
+        const auto session = makeModel(home, root.path(), preferences, permissions);
+        CleanerViewModel& model = *session;
+
+        model.handleDroppedApp(QUrl::fromLocalFile(entry));
+        QTRY_VERIFY(!model.isScanning() && model.statusMessage() == "Found 1 related items.");
+        QCOMPARE(model.selectedCount(), 1);
+        const QStringList before = trashed();
+        model.deleteSelectedFiles();
+        QTRY_VERIFY(model.showSuccessState());
+        QCOMPARE(trashed().size(), before.size() + 1);
+        QVERIFY(QFileInfo::exists(entry) && !QFileInfo::exists(home + "/.config/tide") &&
+                QFileInfo::exists(home + "/.config/tidewater"));
     }
 };
 

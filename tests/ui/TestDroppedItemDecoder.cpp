@@ -33,6 +33,9 @@ private slots:
         QTest::newRow("document") << text("/A/Notes.txt") << "/A/Notes.txt" << false;
         QTest::newRow("not last") << text("/A/Tool.app.zip") << "/A/Tool.app.zip" << false;
         QTest::newRow("only the extension") << text("/A/.app") << "/A/.app" << false;
+        QTest::newRow("desktop entry")
+            << text("/A/org.example.Tool.desktop") << "/A/org.example.Tool.desktop" << true;
+        QTest::newRow("bare .desktop") << text("/A/.desktop") << "/A/.desktop" << false;
     }
     void decodesItems() {
         QFETCH(QVariant, item);

@@ -68,6 +68,10 @@
         <source>Couldn't read CFBundleIdentifier from the app.</source>
         <translation>CFBundleIdentifier der App konnte nicht gelesen werden.</translation>
     </message>
+    <message>
+        <source>This desktop entry could not be read.</source>
+        <translation>Dieser Desktop-Eintrag konnte nicht gelesen werden.</translation>
+    </message>
 </context>
 <context>
     <name>AppHeaderView</name>

@@ -68,6 +68,10 @@
         <source>Couldn't read CFBundleIdentifier from the app.</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>This desktop entry could not be read.</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>AppHeaderView</name>
