@@ -4,7 +4,10 @@
 #include "CliText.h"
 #include "ExitCode.h"
 #include "model/LinuxAppIdentity.h"
+#include "scanner/LinuxAppData.h"
+#include "session/SharedByteFormatter.h"
 
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonObject>
 
@@ -26,11 +29,12 @@ QList<AppDescriptor> installedLinuxApps() {
     return apps;
 }
 
-QJsonObject appJson(const AppDescriptor& app) {
+QJsonObject appJson(const AppDescriptor& app, qint64 dataSize) {
     return {{QStringLiteral("kind"), kindName(app.kind)},
             {QStringLiteral("id"), app.bundleIdentifier},
             {QStringLiteral("name"), app.displayName},
-            {QStringLiteral("desktopEntry"), app.appURL.toLocalFile()}};
+            {QStringLiteral("desktopEntry"), app.appURL.toLocalFile()},
+            {QStringLiteral("dataSizeInBytes"), dataSize}};
 }
 
 int runList(const QStringList& arguments) {
@@ -46,18 +50,20 @@ int runList(const QStringList& arguments) {
         return usageError(commandName, CliText::tr("expected no arguments"));
 
     const QList<AppDescriptor> apps = installedLinuxApps();
+    const LinuxAppData data(LinuxHomeFolders::fromProcess(QDir::homePath()));
     if (parser.isSet(json)) {
         QJsonArray array;
         for (const AppDescriptor& app : apps)
-            array.append(appJson(app));
+            array.append(appJson(app, data.sizeOf(app)));
         CliOutput::printJson(QJsonObject{{QStringLiteral("apps"), array}});
         return ExitCode::success;
     }
     QList<QStringList> rows;
     for (const AppDescriptor& app : apps)
-        rows.append({kindName(app.kind), app.bundleIdentifier, app.displayName});
+        rows.append({SharedByteFormatter::string(data.sizeOf(app)), kindName(app.kind),
+                     app.bundleIdentifier, app.displayName});
     if (!rows.isEmpty())
-        CliOutput::printLine(CliOutput::formatTable(rows).chopped(1));
+        CliOutput::printLine(CliOutput::formatTable(rows, {CliOutput::Align::right}).chopped(1));
     return ExitCode::success;
 }
 

@@ -14,7 +14,9 @@ class TestListCommand : public QObject {
 private slots:
     void initTestCase() {
         // The child process finds desktop entries in the test's folders only.
+        qputenv("HOME", m_dir.path("home").toUtf8());
         qputenv("XDG_DATA_HOME", m_dir.path("home/.local/share").toUtf8());
+        qunsetenv("XDG_CONFIG_HOME");
         qputenv("XDG_DATA_DIRS", (m_dir.path("system") + ':' + m_dir.path("flatpak/exports/share") +
                                   ':' + m_dir.path("snapd/desktop"))
                                      .toUtf8());
@@ -26,6 +28,10 @@ private slots:
                          "Exec=/snap/bin/firefox\nX-SnapInstanceName=firefox\n");
         m_dir.createFile("home/.local/share/applications/kate.desktop",
                          "[Desktop Entry]\nType=Application\nName=Kate\nExec=kate\n");
+        // Data named by the apps' ids; the look-alike is nobody's.
+        m_dir.createFileOfSize("home/.var/app/org.gimp.GIMP/config/gimprc", 20000);
+        m_dir.createFileOfSize("home/.config/katerc", 9000);
+        m_dir.createFileOfSize("home/.config/kate-notes/big", 900000);
         m_dir.createFile("system/applications/readme.desktop",
                          "[Desktop Entry]\nType=Link\nName=Readme\nURL=file:///x\n");
     }
@@ -36,9 +42,10 @@ private slots:
         QStringList rows;
         for (const QJsonValue& app : QJsonDocument::fromJson(run.out)["apps"].toArray())
             rows.append(app["kind"].toString() + ' ' + app["id"].toString() + ' ' +
-                        app["name"].toString());
-        QCOMPARE(rows, (QStringList{"snap firefox Firefox", "flatpak org.gimp.GIMP GIMP",
-                                    "desktop kate Kate"}));
+                        app["name"].toString() + ' ' +
+                        QString::number(app["dataSizeInBytes"].toInteger() / 10000));
+        QCOMPARE(rows, (QStringList{"snap firefox Firefox 0", "flatpak org.gimp.GIMP GIMP 2",
+                                    "desktop kate Kate 1"}));
     }
 
     void rejectsArguments() {
