@@ -39,6 +39,13 @@ ScanCategory categoryForPath(const QString& path) {
                            u"/Library/HTTPStorages/", u"/Library/Saved Application State/",
                            u"/Library/WebKit/"}))
         return ScanCategory::applicationSupport;
+    // The XDG folders of a Linux home, where they lie by default.
+    if (path.contains(u"/.config/"))
+        return ScanCategory::preferences;
+    if (path.contains(u"/.cache/"))
+        return ScanCategory::caches;
+    if (containsAny(path, {u"/.local/share/", u"/.local/state/", u"/.var/app/", u"/snap/"}))
+        return ScanCategory::applicationSupport;
     return ScanCategory::other;
 }
 

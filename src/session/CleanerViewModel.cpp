@@ -91,7 +91,11 @@ QVariantMap CleanerViewModel::droppedApp() const {
         {QStringLiteral("displayName"), m_droppedApp->displayName},
         {QStringLiteral("bundleIdentifier"), m_droppedApp->bundleIdentifier},
         {QStringLiteral("appPath"), appPath},
-        {QStringLiteral("fileName"), QFileInfo(appPath).fileName()},
+        // A bundle is known by its file name; a Linux application by its name, as its entry's
+        // file name is an id.
+        {QStringLiteral("fileName"), m_droppedApp->kind == AppKind::bundle
+                                         ? QFileInfo(appPath).fileName()
+                                         : m_droppedApp->displayName},
     };
 }
 

@@ -3,6 +3,7 @@
 #include "removal/PermissionManager.h"
 #include "session/CleanerViewModel.h"
 #include "session/FileListModel.h"
+#include "session/InstalledAppsModel.h"
 #include "session/PreferenceStore.h"
 
 #include <QtQml/qqml.h>
@@ -10,7 +11,8 @@
 namespace tidewell {
 
 // The session's objects as types of the QML module, so that views name what they are given and
-// the type checker follows every property. The application makes them; QML never does.
+// the type checker follows every property. The application makes them; QML never does, but
+// for the list of installed applications a chooser holds.
 
 struct CleanerViewModelQmlType {
     Q_GADGET
@@ -24,6 +26,12 @@ struct FileListModelQmlType {
     QML_FOREIGN(tidewell::FileListModel)
     QML_NAMED_ELEMENT(FileListModel)
     QML_UNCREATABLE("The view model provides the list.")
+};
+
+struct InstalledAppsModelQmlType {
+    Q_GADGET
+    QML_FOREIGN(tidewell::InstalledAppsModel)
+    QML_NAMED_ELEMENT(InstalledAppsModel)
 };
 
 struct PermissionManagerQmlType {

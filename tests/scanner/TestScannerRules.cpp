@@ -238,7 +238,11 @@ private slots:
             {"/Library/Logs/Harbor", logs, safe},
             {"/Users/ann/Library/Containers/x/Data/Library/Caches/y", caches, safe},
             {"/Users/ann/Library/Caches", other, risky},
-            {"/Users/ann/library/caches/x", other, risky}};
+            {"/Users/ann/library/caches/x", other, risky},
+            {"/home/ann/.config/kate", preferences, optional},
+            {"/home/ann/.cache/kate", caches, safe},
+            {"/home/ann/.var/app/org.kde.kate", applicationSupport, optional},
+            {"/home/ann/.configure/kate", other, risky}};
         for (const auto& [path, category, safety] : cases) {
             QCOMPARE(categoryForPath(path), category);
             QCOMPARE(safetyFor(category, path), safety);

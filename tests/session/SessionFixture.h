@@ -4,6 +4,7 @@
 #include "SessionFakes.h"
 #include "TestDir.h"
 #include "removal/PermissionManager.h"
+#include "session/AppIntake.h"
 #include "session/AppPreferences.h"
 #include "session/CleanerViewModel.h"
 
@@ -30,7 +31,7 @@ struct SessionFixture {
                     // taken in before the test goes on.
                     if (options.deferDescriptorReads)
                         return descriptors.start(url);
-                    return QtFuture::makeReadyFuture(tidewell::AppDescriptor::from(url));
+                    return QtFuture::makeReadyFuture(tidewell::AppIntake::read(url));
                 }});
     }
 

@@ -10,6 +10,7 @@
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QRegularExpression>
+#include <QSysInfo>
 #include <QTest>
 #include <QtQml/qqmlextensionplugin.h>
 
@@ -85,12 +86,26 @@ class TestMainWindow : public QObject {
         QTest::mouseClick(m_window, Qt::LeftButton, {}, item->mapToScene(centre).toPoint());
     }
 
+    static bool isMacHost() {
+        return QSysInfo::productType() == u"macos" || QSysInfo::productType() == u"osx";
+    }
+
+    TestDir m_apps;
+    QString m_tidepoolEntry;
     QQmlEngine m_engine;
     QQuickWindow* m_window = nullptr; // the window of the running test
     QList<QQmlError> m_warnings;
 
 private slots:
     void initTestCase() {
+        // The installed applications the chooser lists, before anything asks GLib for them.
+        qputenv("XDG_DATA_HOME", QFile::encodeName(m_apps.path("data")));
+        qputenv("XDG_DATA_DIRS", QFile::encodeName(m_apps.path("system")));
+        m_tidepoolEntry = m_apps.createFile("data/applications/org.example.Tidepool.desktop",
+                                            "[Desktop Entry]\nType=Application\nName=Tidepool\n"
+                                            "Exec=tidepool\n");
+        m_apps.createFile("system/applications/org.example.Driftnote.desktop",
+                          "[Desktop Entry]\nType=Application\nName=Driftnote\nExec=driftnote\n");
         // Without a display only the software renderer lays the scene out reliably.
         QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
         TidewellApp::prepareApplication();
@@ -124,9 +139,11 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(m_window));
         QObject* content = window->property("contentView").value<QObject*>();
         QVERIFY(QMetaObject::invokeMethod(content, "chooseApp"));
-        QTRY_VERIFY(only("chooserList"));
+        // Linux applications are chosen from the installed ones, bundles from folders.
+        const QString chooserList = isMacHost() ? "chooserList" : "chooserApps";
+        QTRY_VERIFY(only(chooserList));
         press(Qt::Key_Escape);
-        QTRY_VERIFY(!only("chooserList"));
+        QTRY_VERIFY(!only(chooserList));
         QVERIFY(QMetaObject::invokeMethod(window.get(), "openSettings"));
         auto* settings = window->property("settingsWindow").value<QQuickWindow*>();
         QVERIFY(QTest::qWaitForWindowExposed(settings));
@@ -151,6 +168,7 @@ private slots:
         QObject* chooser = window->findChild<QObject*>("appChooser");
         QVERIFY(QMetaObject::invokeMethod(chooser, "openIn",
                                           Q_ARG(QVariant, QUrl::fromLocalFile(apps))));
+        chooser->setProperty("mode", "files");
         QTRY_COMPARE(visibleItems("chooserRow").size(), 2);
         QCOMPARE(only("chooserFolder")->property("text").toString(), apps);
         press(Qt::Key_Return); // "Archive" comes first and is entered
@@ -163,6 +181,28 @@ private slots:
         QTRY_VERIFY(session.model->hasDroppedApp());
         QCOMPARE(session.model->droppedApp()["appPath"].toString(), bundle);
         QTRY_VERIFY(!only("chooserList"));
+    }
+
+    // On Linux the chooser opens on the installed applications: typing narrows the list, Return
+    // takes the one that is left.
+    void chooserPicksAnInstalledAppByName() {
+        if (isMacHost())
+            QSKIP("bundles are chosen as folders on macOS");
+        SessionFixture session;
+        const std::unique_ptr<QQuickWindow> window = makeWindow(session);
+        window->requestActivate();
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+        QObject* content = window->property("contentView").value<QObject*>();
+        QVERIFY(QMetaObject::invokeMethod(content, "chooseApp"));
+        QTRY_COMPARE(visibleItems("chooserAppRow").size(), 2);
+        QTRY_VERIFY(only("chooserFilter")->hasActiveFocus());
+        for (const char key : {'t', 'i', 'd', 'e'})
+            QTest::keyClick(m_window, key);
+        QTRY_COMPARE(visibleItems("chooserAppRow").size(), 1);
+        press(Qt::Key_Return);
+        QTRY_VERIFY(session.model->hasDroppedApp());
+        QCOMPARE(session.model->droppedApp()["appPath"].toString(), m_tidepoolEntry);
+        QCOMPARE(session.model->droppedApp()["fileName"].toString(), "Tidepool");
     }
 
     // Deselect, select all, remove through the confirmation and finish, all without a mouse;

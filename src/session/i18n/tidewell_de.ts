@@ -53,6 +53,34 @@
         <source>Select</source>
         <translation>Auswählen</translation>
     </message>
+    <message>
+        <source>Installed Apps</source>
+        <translation>Installierte Apps</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Dateien</translation>
+    </message>
+    <message>
+        <source>Filter by name or id</source>
+        <translation>Nach Name oder Kennung filtern</translation>
+    </message>
+    <message>
+        <source>Installed applications</source>
+        <translation>Installierte Anwendungen</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <source>Reading the installed applications…</source>
+        <translation>Die installierten Anwendungen werden gelesen …</translation>
+    </message>
+    <message>
+        <source>No application matches.</source>
+        <translation>Keine Anwendung passt.</translation>
+    </message>
 </context>
 <context>
     <name>AppDescriptor</name>
@@ -619,8 +647,8 @@ Could not read %n folder(s) (they may hold more leftovers):
         <translation>Ziehen Sie ein App-Bundle in diesen Bereich oder klicken Sie, um eines im Finder auszuwählen.</translation>
     </message>
     <message>
-        <source>Drag an app bundle into this area, or click to choose an app folder.</source>
-        <translation>Ziehen Sie ein App-Bundle in diesen Bereich oder klicken Sie, um einen App-Ordner auszuwählen.</translation>
+        <source>Drag an app bundle or a desktop entry into this area, or click to choose an installed app.</source>
+        <translation>Ziehen Sie ein App-Bundle oder einen Desktop-Eintrag in diesen Bereich oder klicken Sie, um eine installierte App auszuwählen.</translation>
     </message>
 </context>
 <context>

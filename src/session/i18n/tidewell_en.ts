@@ -53,6 +53,34 @@
         <source>Select</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>Installed Apps</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Files</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Filter by name or id</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Installed applications</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Reading the installed applications…</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>No application matches.</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>AppDescriptor</name>
@@ -599,7 +627,7 @@ Could not read %n folders (they may hold more leftovers):
         <translation type="unfinished" />
     </message>
     <message>
-        <source>Drag an app bundle into this area, or click to choose an app folder.</source>
+        <source>Drag an app bundle or a desktop entry into this area, or click to choose an installed app.</source>
         <translation type="unfinished" />
     </message>
 </context>

@@ -5,19 +5,27 @@ import QtQuick.Layouts
 import Qt.labs.folderlistmodel
 import Tidewell
 
-// Chooses an application bundle. Folders are listed as in a file manager, but a bundle (a
-// folder named *.app) is an item: Enter, a double-click or "Select" chooses it, it is never
-// entered. Every opening starts in the folder given to openIn().
+// Chooses an application. Folders are listed as in a file manager, but a bundle (a folder
+// named *.app) or a desktop entry (*.desktop) is an item: Enter, a double-click or "Select"
+// chooses it, a bundle is never entered. Every opening starts in the folder given to openIn().
+// Given the installed applications (on Linux), it opens on their list instead, filtered as the
+// user types; "Files" switches to the folders.
 Dialog {
     id: chooser
 
-    // The chosen bundle's location.
+    // The chosen bundle's or desktop entry's location.
     signal chosen(url bundleURL)
 
+    // The installed applications (rows with name, appId, kind, entryUrl, dataSizeText), or
+    // null where applications are only files.
+    property var installedApps: null
+    // "installed" or "files": the list on show.
+    property string mode: installedApps ? "installed" : "files"
     // The folder on show; the model follows it.
     property url folder
-    readonly property bool currentIsBundle: list.currentIndex >= 0
-                                            && isBundle(folders.get(list.currentIndex, "fileName"))
+    readonly property bool currentIsBundle: mode === "installed"
+        ? apps.currentIndex >= 0 && apps.count > 0
+        : list.currentIndex >= 0 && isBundle(folders.get(list.currentIndex, "fileName"))
 
     function localPath(folderURL) {
         const text = String(folderURL)
@@ -25,13 +33,34 @@ Dialog {
     }
 
     function isBundle(name) {
-        return name !== undefined && name.toLowerCase().endsWith(".app")
+        return name !== undefined
+               && (name.toLowerCase().endsWith(".app") || name.endsWith(".desktop"))
     }
 
     function openIn(startFolder) {
         folder = startFolder
         list.currentIndex = 0
+        if (installedApps) {
+            mode = "installed"
+            filterField.text = ""
+            installedApps.reload()
+            apps.currentIndex = 0
+        }
         open()
+    }
+
+    function chooseInstalled(index) {
+        if (index < 0 || index >= apps.count)
+            return
+        chosen(installedApps.entryUrlAt(index))
+        close()
+    }
+
+    function focusCurrentList() {
+        if (mode === "installed")
+            filterField.forceActiveFocus()
+        else
+            list.forceActiveFocus()
     }
 
     // Enter or a double-click on a row: choose a bundle, enter any other folder.
@@ -67,7 +96,8 @@ Dialog {
     height: Math.min(parent ? parent.height - 48 : 380, 440)
     padding: 14
     closePolicy: Popup.CloseOnEscape
-    onOpened: list.forceActiveFocus()
+    onOpened: focusCurrentList()
+    onModeChanged: if (visible) focusCurrentList()
 
     background: Rectangle {
         radius: 12
@@ -81,7 +111,8 @@ Dialog {
     FolderListModel {
         id: folders
         folder: chooser.folder
-        showFiles: false
+        showFiles: true
+        nameFilters: ["*.desktop"]
         showDirsFirst: true
         showDotAndDotDot: false
         sortCaseSensitive: false
@@ -100,7 +131,152 @@ Dialog {
         }
 
         RowLayout {
+            objectName: "chooserModes"
             Layout.fillWidth: true
+            visible: chooser.installedApps !== null
+            spacing: 8
+            GlassActionButton {
+                objectName: "chooserInstalledButton"
+                text: qsTr("Installed Apps")
+                role: chooser.mode === "installed" ? "primary" : "secondary"
+                compact: true
+                onClicked: chooser.mode = "installed"
+            }
+            GlassActionButton {
+                objectName: "chooserFilesButton"
+                text: qsTr("Files")
+                role: chooser.mode === "files" ? "primary" : "secondary"
+                compact: true
+                onClicked: chooser.mode = "files"
+            }
+            Item { Layout.fillWidth: true }
+        }
+
+        TextField {
+            id: filterField
+            objectName: "chooserFilter"
+            Layout.fillWidth: true
+            visible: chooser.mode === "installed"
+            placeholderText: qsTr("Filter by name or id")
+            placeholderTextColor: Appearance.secondary
+            color: Appearance.primary
+            font.pixelSize: 12
+            background: Rectangle {
+                implicitHeight: 30
+                radius: 6
+                color: Appearance.isDark ? Qt.rgba(1, 1, 1, 0.06) : Qt.rgba(1, 1, 1, 1)
+                border.width: filterField.activeFocus ? 2 : 0.8
+                border.color: filterField.activeFocus
+                              ? Appearance.accent
+                              : Appearance.faded(Appearance.primary, Appearance.pick(0.2, 0.16))
+            }
+            onTextChanged: {
+                if (chooser.installedApps)
+                    chooser.installedApps.filter = text
+                apps.currentIndex = 0
+            }
+            Keys.onDownPressed: apps.forceActiveFocus()
+            Keys.onReturnPressed: chooser.chooseInstalled(apps.currentIndex)
+            Keys.onEnterPressed: chooser.chooseInstalled(apps.currentIndex)
+        }
+
+        ListView {
+            id: apps
+            objectName: "chooserApps"
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            visible: chooser.mode === "installed"
+            clip: true
+            model: chooser.installedApps
+            activeFocusOnTab: true
+            keyNavigationEnabled: true
+            highlightMoveDuration: 0
+            boundsBehavior: Flickable.StopAtBounds
+            ScrollBar.vertical: ScrollBar {}
+            Accessible.role: Accessible.List
+            Accessible.name: qsTr("Installed applications")
+
+            Keys.onReturnPressed: chooser.chooseInstalled(currentIndex)
+            Keys.onEnterPressed: chooser.chooseInstalled(currentIndex)
+
+            delegate: Rectangle {
+                id: appRow
+                required property int index
+                required property string name
+                required property string appId
+                required property string kind
+                required property url entryUrl
+                required property string dataSizeText
+                readonly property bool current: ListView.isCurrentItem
+                objectName: "chooserAppRow"
+                width: ListView.view.width
+                height: 38
+                radius: 6
+                color: current ? Appearance.faded(Appearance.accent,
+                                                  apps.activeFocus || filterField.activeFocus
+                                                  ? 0.28 : 0.14)
+                               : "transparent"
+                Accessible.role: Accessible.ListItem
+                Accessible.name: qsTr("%1, %2, %3").arg(name).arg(kind).arg(appId)
+                Accessible.selected: current
+
+                RowLayout {
+                    anchors.fill: parent
+                    anchors.leftMargin: 8
+                    anchors.rightMargin: 8
+                    spacing: 8
+                    SymbolImage {
+                        name: "app"
+                        pointSize: 15
+                        color: Appearance.accent
+                    }
+                    ColumnLayout {
+                        Layout.fillWidth: true
+                        spacing: 0
+                        ElidedText {
+                            Layout.fillWidth: true
+                            text: appRow.name
+                            font.pixelSize: 12
+                            font.weight: Font.DemiBold
+                            color: Appearance.primary
+                        }
+                        ElidedText {
+                            Layout.fillWidth: true
+                            text: appRow.kind + " · " + appRow.appId
+                            font.pixelSize: 11
+                            color: Appearance.secondary
+                        }
+                    }
+                    Text {
+                        objectName: "chooserAppSize"
+                        text: appRow.dataSizeText
+                        font.pixelSize: 11
+                        color: Appearance.secondary
+                    }
+                }
+                MouseArea {
+                    anchors.fill: parent
+                    onClicked: apps.currentIndex = appRow.index
+                    onDoubleClicked: chooser.chooseInstalled(appRow.index)
+                }
+            }
+        }
+
+        Text {
+            objectName: "chooserAppsEmpty"
+            Layout.fillWidth: true
+            visible: chooser.mode === "installed" && chooser.installedApps !== null
+                     && chooser.installedApps.count === 0
+            text: chooser.installedApps && chooser.installedApps.loading
+                  ? qsTr("Reading the installed applications…")
+                  : qsTr("No application matches.")
+            font.pixelSize: 11
+            color: Appearance.secondary
+        }
+
+        RowLayout {
+            Layout.fillWidth: true
+            visible: chooser.mode === "files"
             spacing: 8
             GlassActionButton {
                 objectName: "chooserUpButton"
@@ -125,6 +301,7 @@ Dialog {
             objectName: "chooserList"
             Layout.fillWidth: true
             Layout.fillHeight: true
+            visible: chooser.mode === "files"
             clip: true
             model: folders
             focus: true
@@ -195,7 +372,8 @@ Dialog {
         Text {
             objectName: "chooserEmpty"
             Layout.fillWidth: true
-            visible: folders.status === FolderListModel.Ready && folders.count === 0
+            visible: chooser.mode === "files" && folders.status === FolderListModel.Ready
+                     && folders.count === 0
             text: qsTr("No folders here")
             font.pixelSize: 11
             color: Appearance.secondary
@@ -218,7 +396,8 @@ Dialog {
                 role: "primary"
                 frameWidth: 84
                 enabled: chooser.currentIsBundle
-                onClicked: chooser.choose(list.currentIndex)
+                onClicked: chooser.mode === "installed" ? chooser.chooseInstalled(apps.currentIndex)
+                                                        : chooser.choose(list.currentIndex)
             }
         }
     }

@@ -144,9 +144,15 @@ Item {
         anchors.topMargin: 8
     }
 
+    InstalledAppsModel {
+        id: installedApps
+    }
+
     AppChooserDialog {
         id: appChooser
         objectName: "appChooser"
+        // Linux applications are chosen by name; bundles only as folders.
+        installedApps: Host.isMac ? null : installedApps
         onChosen: (bundleURL) => root.viewModel.handleDroppedApp(bundleURL)
     }
 

@@ -13,5 +13,5 @@ QtObject {
     readonly property string revealLabel: isMac ? qsTr("Show in Finder") : qsTr("Show in Folder")
     readonly property string dropHint: isMac
         ? qsTr("Drag an app bundle into this area, or click to choose from Finder.")
-        : qsTr("Drag an app bundle into this area, or click to choose an app folder.")
+        : qsTr("Drag an app bundle or a desktop entry into this area, or click to choose an installed app.")
 }

@@ -1,0 +1,135 @@
+#include "InstalledAppsModel.h"
+
+#include "SharedByteFormatter.h"
+#include "model/LinuxAppIdentity.h"
+#include "platform/DesktopEntry.h"
+#include "scanner/LinuxAppData.h"
+
+#include <QDir>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include <algorithm>
+
+namespace tidewell {
+
+namespace {
+
+QList<AppDescriptor> readInstalledApps() {
+    QList<AppDescriptor> apps;
+    for (const DesktopEntry& entry : readInstalledDesktopEntries())
+        apps.append(linuxapp::describe(entry));
+    std::sort(apps.begin(), apps.end(), [](const AppDescriptor& a, const AppDescriptor& b) {
+        return a.displayName.localeAwareCompare(b.displayName) < 0;
+    });
+    return apps;
+}
+
+QList<qint64> measureData(const QList<AppDescriptor>& apps) {
+    const LinuxAppData data(LinuxHomeFolders::fromProcess(QDir::homePath()));
+    QList<qint64> sizes;
+    for (const AppDescriptor& app : apps)
+        sizes.append(data.sizeOf(app));
+    return sizes;
+}
+
+} // namespace
+
+InstalledAppsModel::InstalledAppsModel(QObject* parent, Reader reader, Measurer measurer)
+    : QAbstractListModel(parent), m_reader(reader ? std::move(reader) : readInstalledApps),
+      m_measurer(measurer ? std::move(measurer) : measureData) {}
+
+int InstalledAppsModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(m_shown.size());
+}
+
+QVariant InstalledAppsModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= m_shown.size())
+        return {};
+    const App& app = m_apps[m_shown[index.row()]];
+    switch (role) {
+    case Qt::DisplayRole:
+    case NameRole:
+        return app.descriptor.displayName;
+    case AppIdRole:
+        return app.descriptor.bundleIdentifier;
+    case KindRole:
+        return kindName(app.descriptor.kind);
+    case EntryUrlRole:
+        return app.descriptor.appURL;
+    case DataSizeTextRole:
+        return app.dataSize < 0 ? QString() : SharedByteFormatter::string(app.dataSize);
+    default:
+        return {};
+    }
+}
+
+QHash<int, QByteArray> InstalledAppsModel::roleNames() const {
+    return {{NameRole, "name"},
+            {AppIdRole, "appId"},
+            {KindRole, "kind"},
+            {EntryUrlRole, "entryUrl"},
+            {DataSizeTextRole, "dataSizeText"}};
+}
+
+void InstalledAppsModel::setFilter(const QString& filter) {
+    if (filter == m_filter)
+        return;
+    m_filter = filter;
+    emit filterChanged();
+    refilter();
+}
+
+void InstalledAppsModel::reload() {
+    const QUuid loadID = QUuid::createUuid();
+    m_activeLoadID = loadID;
+    m_loading = true;
+    emit loadingChanged();
+    QtConcurrent::run(m_reader).then(
+        this, [this, loadID](const QList<AppDescriptor>& apps) { applyApps(loadID, apps); });
+}
+
+QUrl InstalledAppsModel::entryUrlAt(int row) const {
+    return row >= 0 && row < m_shown.size() ? m_apps[m_shown[row]].descriptor.appURL : QUrl();
+}
+
+void InstalledAppsModel::applyApps(const QUuid& loadID, const QList<AppDescriptor>& apps) {
+    if (loadID != m_activeLoadID)
+        return;
+    m_apps.clear();
+    for (const AppDescriptor& app : apps)
+        m_apps.append({app, -1});
+    refilter();
+    m_loading = false;
+    emit loadingChanged();
+    QtConcurrent::run(m_measurer, apps).then(this, [this, loadID](const QList<qint64>& sizes) {
+        applySizes(loadID, sizes);
+    });
+}
+
+void InstalledAppsModel::applySizes(const QUuid& loadID, const QList<qint64>& sizes) {
+    if (loadID != m_activeLoadID || sizes.size() != m_apps.size())
+        return;
+    for (qsizetype index = 0; index < m_apps.size(); ++index)
+        m_apps[index].dataSize = sizes[index];
+    if (!m_shown.isEmpty())
+        emit dataChanged(this->index(0), this->index(int(m_shown.size()) - 1), {DataSizeTextRole});
+}
+
+bool InstalledAppsModel::passesFilter(const App& app) const {
+    const QString filter = m_filter.trimmed();
+    return filter.isEmpty() || app.descriptor.displayName.contains(filter, Qt::CaseInsensitive) ||
+           app.descriptor.bundleIdentifier.contains(filter, Qt::CaseInsensitive);
+}
+
+void InstalledAppsModel::refilter() {
+    beginResetModel();
+    m_shown.clear();
+    for (qsizetype index = 0; index < m_apps.size(); ++index) {
+        if (passesFilter(m_apps[index]))
+            m_shown.append(index);
+    }
+    endResetModel();
+    emit countChanged();
+}
+
+} // namespace tidewell

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "model/AppDescriptor.h"
+
+#include <QAbstractListModel>
+#include <QFuture>
+#include <QList>
+#include <QUuid>
+
+namespace tidewell {
+
+// The installed Linux applications for the window's chooser, sorted by name and narrowed by a
+// filter on name and id. Reading the desktop entries and measuring each application's data
+// run off the main thread; the rows come first, their sizes when measured.
+class InstalledAppsModel : public QAbstractListModel {
+    Q_OBJECT
+    Q_PROPERTY(int count READ rowCount NOTIFY countChanged)
+    Q_PROPERTY(bool loading READ loading NOTIFY loadingChanged)
+    Q_PROPERTY(QString filter READ filter WRITE setFilter NOTIFY filterChanged)
+
+public:
+    enum Role {
+        NameRole = Qt::UserRole + 1,
+        AppIdRole,
+        KindRole,         // "flatpak", "snap", "appimage" or "desktop"
+        EntryUrlRole,     // the desktop entry, as dropped or chosen
+        DataSizeTextRole, // empty until measured
+    };
+    Q_ENUM(Role)
+
+    // One application as read; its data size once measured, -1 before.
+    struct App {
+        AppDescriptor descriptor;
+        qint64 dataSize = -1;
+    };
+    using Reader = std::function<QList<AppDescriptor>()>;
+    using Measurer = std::function<QList<qint64>(const QList<AppDescriptor>&)>;
+
+    // Without a reader or measurer, the installed desktop entries and the data their exact
+    // identities name.
+    explicit InstalledAppsModel(QObject* parent = nullptr, Reader reader = {},
+                                Measurer measurer = {});
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QHash<int, QByteArray> roleNames() const override;
+
+    bool loading() const { return m_loading; }
+    QString filter() const { return m_filter; }
+    void setFilter(const QString& filter);
+
+    // Reads the installed applications anew; rows already shown stay until the new ones come.
+    Q_INVOKABLE void reload();
+    // The desktop entry of the row on show at row, empty when there is none.
+    Q_INVOKABLE QUrl entryUrlAt(int row) const;
+
+signals:
+    void countChanged();
+    void loadingChanged();
+    void filterChanged();
+
+private:
+    void applyApps(const QUuid& loadID, const QList<AppDescriptor>& apps);
+    void applySizes(const QUuid& loadID, const QList<qint64>& sizes);
+    void refilter();
+    bool passesFilter(const App& app) const;
+
+    Reader m_reader;
+    Measurer m_measurer;
+    QList<App> m_apps;
+    QList<qsizetype> m_shown; // indexes into m_apps
+    QString m_filter;
+    bool m_loading = false;
+    QUuid m_activeLoadID;
+};
+
+} // namespace tidewell

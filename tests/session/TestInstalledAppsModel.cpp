@@ -1,0 +1,70 @@
+#include "session/InstalledAppsModel.h"
+
+#include <QSemaphore>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace tidewell;
+
+namespace {
+
+AppDescriptor linuxApp(const QString& name, const QString& id) {
+    AppDescriptor app;
+    app.displayName = name;
+    app.bundleIdentifier = id;
+    app.kind = AppKind::flatpak;
+    app.appURL = QUrl::fromLocalFile("/apps/" + id + ".desktop");
+    return app;
+}
+
+QStringList shownNames(const InstalledAppsModel& model) {
+    QStringList names;
+    for (int row = 0; row < model.rowCount(); ++row)
+        names.append(model.index(row).data(InstalledAppsModel::NameRole).toString() + ' ' +
+                     model.index(row).data(InstalledAppsModel::DataSizeTextRole).toString());
+    return names;
+}
+
+} // namespace
+
+class TestInstalledAppsModel : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The rows come before their sizes; a reload that is overtaken never shows its rows, and
+    // the filter narrows by name or id.
+    void rowsThenSizesAndTheLatestReloadWins() {
+        QSemaphore firstRead, measured;
+        std::atomic<int> reads = 0;
+        InstalledAppsModel model(
+            nullptr,
+            [&] {
+                if (++reads == 1) {
+                    firstRead.acquire(); // held until the second reload has started
+                    return QList<AppDescriptor>{linuxApp("Stale", "org.example.Stale")};
+                }
+                return QList<AppDescriptor>{linuxApp("Tidepool", "com.harborlight.Tidepool"),
+                                            linuxApp("Driftnote", "io.drift.Note")};
+            },
+            [&](const QList<AppDescriptor>& apps) {
+                measured.acquire();
+                return QList<qint64>(apps.size(), 2048);
+            });
+        model.reload();
+        model.reload();
+        firstRead.release();
+        QTRY_COMPARE(shownNames(model), QStringList({"Tidepool ", "Driftnote "}));
+        QVERIFY(!model.loading());
+        measured.release(2);
+        QTRY_COMPARE(shownNames(model), QStringList({"Tidepool 2 KB", "Driftnote 2 KB"}));
+        model.setFilter("DRIFT");
+        QCOMPARE(shownNames(model), QStringList({"Driftnote 2 KB"}));
+        model.setFilter("harborlight");
+        QCOMPARE(model.entryUrlAt(0),
+                 QUrl::fromLocalFile("/apps/com.harborlight.Tidepool.desktop"));
+        QCOMPARE(model.entryUrlAt(1), QUrl());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestInstalledAppsModel)
+#include "TestInstalledAppsModel.moc"
