@@ -1,5 +1,6 @@
 #include "BundleIconProvider.h"
 
+#include "platform/DesktopEntry.h"
 #include "platform/FileSystem.h"
 
 #include <QDir>
@@ -7,6 +8,7 @@
 #include <QIcon>
 #include <QImageReader>
 #include <QRunnable>
+#include <QStandardPaths>
 #include <QUrl>
 
 namespace tidewell {
@@ -71,6 +73,55 @@ BundleIconProvider::BundleIconProvider(const FileSystem& fileSystem)
                         .pixmap(genericEdge, genericEdge)
                         .toImage()) {}
 
+namespace {
+
+QImage imageAt(const QString& path, const QSize& edge) {
+    if (path.isEmpty())
+        return {};
+    QImageReader reader(path);
+    reader.setScaledSize(edge);
+    return reader.read();
+}
+
+// The file of an icon name in the fallback theme every application installs into (hicolor),
+// largest first, or in the old pixmaps folder. Found by plain file look-ups, as the icon
+// theme itself may only be used on the GUI thread.
+QString themeIconFile(const QString& name) {
+    static const QStringList sizes{QStringLiteral("512x512"), QStringLiteral("256x256"),
+                                   QStringLiteral("128x128"), QStringLiteral("scalable"),
+                                   QStringLiteral("96x96"),   QStringLiteral("64x64"),
+                                   QStringLiteral("48x48"),   QStringLiteral("32x32")};
+    const QStringList dataFolders =
+        QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
+    for (const QString& size : sizes) {
+        for (const QString& folder : dataFolders) {
+            for (const char* extension : {".png", ".svg"}) {
+                const QString file = folder + QStringLiteral("/icons/hicolor/") + size +
+                                     QStringLiteral("/apps/") + name + QLatin1String(extension);
+                if (QFileInfo::exists(file))
+                    return file;
+            }
+        }
+    }
+    for (const QString& folder : dataFolders) {
+        const QString file = folder + QStringLiteral("/pixmaps/") + name + QStringLiteral(".png");
+        if (QFileInfo::exists(file))
+            return file;
+    }
+    return {};
+}
+
+// A desktop entry's Icon=: a file when it is a path, otherwise a name in the icon theme.
+QImage desktopEntryIcon(const QString& entryPath, const QSize& edge) {
+    const std::optional<DesktopEntry> entry = readDesktopEntry(entryPath);
+    if (!entry || entry->icon.isEmpty() || entry->icon.contains(QStringLiteral("..")))
+        return {};
+    return imageAt(QDir::isAbsolutePath(entry->icon) ? entry->icon : themeIconFile(entry->icon),
+                   edge);
+}
+
+} // namespace
+
 QString BundleIconProvider::iconFilePath(const FileSystem& fileSystem, const QString& bundlePath) {
     const QDir contents(QDir(bundlePath).filePath(QStringLiteral("Contents")));
     const std::optional<QVariantMap> info =
@@ -89,13 +140,9 @@ QString BundleIconProvider::iconFilePath(const FileSystem& fileSystem, const QSt
 QImage BundleIconProvider::loadIcon(const FileSystem& fileSystem, const QString& bundlePath,
                                     const QSize& requestedSize, const QImage& genericIcon) {
     const QSize edge = requestedSize.isValid() ? requestedSize : QSize(defaultEdge, defaultEdge);
-    QImage icon;
-    const QString iconFile = iconFilePath(fileSystem, bundlePath);
-    if (!iconFile.isEmpty()) {
-        QImageReader reader(iconFile);
-        reader.setScaledSize(edge);
-        icon = reader.read();
-    }
+    QImage icon = bundlePath.endsWith(QStringLiteral(".desktop"))
+                      ? desktopEntryIcon(bundlePath, edge)
+                      : imageAt(iconFilePath(fileSystem, bundlePath), edge);
     if (icon.isNull() && !genericIcon.isNull())
         icon = genericIcon.scaled(edge, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     return icon;

@@ -18,7 +18,8 @@ public:
 
     // The icon file a bundle names, or an empty string when it names none.
     static QString iconFilePath(const FileSystem& fileSystem, const QString& bundlePath);
-    // The bundle's icon at the requested size (88 by 88 when none is asked for), else the generic
+    // The icon of a bundle, or of a Linux application's desktop entry (a path ending in
+    // ".desktop"), at the requested size (88 by 88 when none is asked for), else the generic
     // icon; reads the disk.
     static QImage loadIcon(const FileSystem& fileSystem, const QString& bundlePath,
                            const QSize& requestedSize, const QImage& genericIcon);

@@ -42,7 +42,8 @@ private slots:
             << "driftnote"
             << QStringList{".cache/driftnote", ".config/Driftnote",
                            ".config/autostart/driftnote.desktop",
-                           ".local/share/applications/driftnote.desktop"};
+                           ".local/share/applications/driftnote.desktop",
+                           ".local/share/icons/hicolor/128x128/apps/driftnote.png"};
         QTest::newRow("look-alike vendor")
             << "com.driftwood.Lumen" << QStringList{".config/lumenrc"};
     }

@@ -84,6 +84,25 @@ private slots:
         QCOMPARE(texture->image().pixelColor(16, 16), QColor(Qt::red));
     }
 
+    // A desktop entry's icon, by its path or by its name in the fallback theme.
+    void desktopEntryIconsComeFromTheirIconKey() {
+        TestDir dir;
+        QImage drawn(64, 64, QImage::Format_ARGB32);
+        drawn.fill(Qt::blue);
+        const QString themed = dir.createDirectory("data/icons/hicolor/128x128/apps");
+        QVERIFY(drawn.save(themed + "/org.example.Tide.png"));
+        QVERIFY(drawn.save(dir.path("tool.png")));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(dir.path("data")));
+        for (const QString& icon : {QString("org.example.Tide"), dir.path("tool.png")}) {
+            const QString entry = dir.createFile(
+                "x.desktop", "[Desktop Entry]\nType=Application\nName=X\nIcon=" + icon.toUtf8());
+            const QImage image =
+                BundleIconProvider::loadIcon(FileSystem::real(), entry, QSize(16, 16), QImage());
+            QCOMPARE(image.size(), QSize(16, 16));
+            QCOMPARE(image.pixelColor(8, 8), QColor(Qt::blue));
+        }
+    }
+
     void looksUpEachKindOnce() {
         IconCache& cache = IconCache::shared();
         const int before = cache.lookupCount();

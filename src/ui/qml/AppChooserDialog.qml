@@ -225,10 +225,25 @@ Dialog {
                     anchors.leftMargin: 8
                     anchors.rightMargin: 8
                     spacing: 8
-                    SymbolImage {
-                        name: "app"
-                        pointSize: 15
-                        color: Appearance.accent
+                    Item {
+                        implicitWidth: 22
+                        implicitHeight: 22
+                        Image {
+                            id: appIcon
+                            anchors.fill: parent
+                            sourceSize.width: 44
+                            sourceSize.height: 44
+                            asynchronous: true
+                            source: "image://bundleicon/"
+                                    + encodeURIComponent(chooser.localPath(appRow.entryUrl))
+                        }
+                        SymbolImage {
+                            anchors.centerIn: parent
+                            visible: appIcon.status !== Image.Ready || appIcon.implicitWidth <= 0
+                            name: "app"
+                            pointSize: 15
+                            color: Appearance.accent
+                        }
                     }
                     ColumnLayout {
                         Layout.fillWidth: true
