@@ -3,10 +3,10 @@
 #include "CliOutput.h"
 #include "CliText.h"
 #include "ExitCode.h"
-#include "PackageRemoval.h"
 #include "ScanCommand.h"
 #include "removal/FileDeletionService.h"
 #include "scanner/ItemClassification.h"
+#include "session/PackageRemoval.h"
 #include "session/SharedByteFormatter.h"
 
 #include <QJsonArray>

@@ -3,6 +3,7 @@
 #include "AppIntake.h"
 #include "AppPreferences.h"
 #include "ItemSize.h"
+#include "PackageRemoval.h"
 #include "PreferenceStore.h"
 #include "SharedByteFormatter.h"
 #include "removal/DeletionReport.h"
@@ -254,9 +255,33 @@ void CleanerViewModel::handleDroppedApp(const QUrl& url) {
     const QUuid intakeID = QUuid::createUuid();
     m_activeIntakeID = intakeID;
     m_descriptorReader(url).then(this, [this, intakeID](const AppDescriptor::Result& result) {
-        if (intakeID == m_activeIntakeID)
-            takeIn(result);
+        if (intakeID != m_activeIntakeID)
+            return;
+        takeIn(result);
+        if (const auto* app = std::get_if<AppDescriptor>(&result))
+            findUninstallCommand(*app, intakeID);
     });
+}
+
+// Asking the package database takes a moment; the answer is dropped when another app has
+// been taken in since.
+void CleanerViewModel::findUninstallCommand(const AppDescriptor& app, const QUuid& intakeID) {
+    setUninstallCommand({});
+    if (app.kind == AppKind::bundle)
+        return;
+    QtConcurrent::run([app] {
+        return tidewell::uninstallCommand(app, QDir::homePath());
+    }).then(this, [this, intakeID](const QString& command) {
+        if (intakeID == m_activeIntakeID)
+            setUninstallCommand(command);
+    });
+}
+
+void CleanerViewModel::setUninstallCommand(const QString& command) {
+    if (command == m_uninstallCommand)
+        return;
+    m_uninstallCommand = command;
+    emit uninstallCommandChanged();
 }
 
 void CleanerViewModel::takeIn(const AppDescriptor::Result& result) {
@@ -457,6 +482,7 @@ void CleanerViewModel::resetSelection() {
     setLastReclaimedSize(0);
     setItemsLeftAlone({}, {});
     setLastFailures({});
+    setUninstallCommand({});
     setStatusMessage(tr("Drop your apps here"));
 }
 

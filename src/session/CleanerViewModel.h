@@ -61,6 +61,9 @@ class CleanerViewModel : public QObject {
         QVariantList categoryBreakdown READ categoryBreakdown NOTIFY categoryBreakdownChanged)
     Q_PROPERTY(QString appSizeText READ appSizeText NOTIFY appSizeTextChanged)
     Q_PROPERTY(QStringList unreadableFolders READ unreadableFolders NOTIFY unreadableFoldersChanged)
+    // The command that uninstalls the held Linux application through its package manager;
+    // empty for a bundle or an application no package manager owns.
+    Q_PROPERTY(QString uninstallCommand READ uninstallCommand NOTIFY uninstallCommandChanged)
     // Found items whose names are not valid UTF-8: shown, never offered for removal.
     Q_PROPERTY(QStringList undecodableItems READ undecodableItems NOTIFY undecodableItemsChanged)
     Q_PROPERTY(QVariantList lastFailures READ lastFailures NOTIFY lastFailuresChanged)
@@ -110,6 +113,7 @@ public:
     // Every folder the last scan could not read, whatever the permission state.
     QStringList unreadableFolders() const { return m_unreadableFolders; }
     QStringList undecodableItems() const { return m_undecodableItems; }
+    QString uninstallCommand() const { return m_uninstallCommand; }
     // The items the last removal left in place: {path, fileName, reason} each.
     QVariantList lastFailures() const { return m_lastFailures; }
 
@@ -155,6 +159,7 @@ signals:
     void appSizeTextChanged();
     void unreadableFoldersChanged();
     void undecodableItemsChanged();
+    void uninstallCommandChanged();
     void lastFailuresChanged();
 
 private:
@@ -170,6 +175,8 @@ private:
     void setLastReclaimedSize(qint64 size);
     void reportError(const QString& message);
     bool appGoesWithSelection() const;
+    void findUninstallCommand(const AppDescriptor& app, const QUuid& intakeID);
+    void setUninstallCommand(const QString& command);
     void setItemsLeftAlone(const QStringList& unreadableFolders,
                            const QStringList& undecodableItems);
     void setLastFailures(const QList<DeletionFailure>& failures);
@@ -209,6 +216,7 @@ private:
     qint64 m_lastReclaimedSize = 0;
     QStringList m_unreadableFolders;
     QStringList m_undecodableItems;
+    QString m_uninstallCommand;
     QVariantList m_lastFailures;
 
     QUuid m_activeScanID;

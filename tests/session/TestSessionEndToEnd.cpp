@@ -88,15 +88,16 @@ private slots:
                 QFileInfo::exists(unrelated));
     }
 
-    // A dropped desktop entry of a system package: its leftovers go, the entry itself stays
-    // with its package manager.
+    // A dropped desktop entry of a system-wide Flatpak: its leftovers go, the entry itself
+    // stays with its package manager, whose command is offered.
     void linuxAppKeepsItsPackagedEntry() {
         if (!TrashSandbox::instance().isActive())
             QSKIP("the Trash was fixed before the sandbox could take its place");
         TestDir root;
-        const QString entry = m_system.createFile("applications/org.example.Tide.desktop",
-                                                  "[Desktop Entry]\nType=Application\n"
-                                                  "Name=Tide\nExec=tide %U\n");
+        const QString entry =
+            m_system.createFile("applications/org.example.Tide.desktop",
+                                "[Desktop Entry]\nType=Application\nName=Tide\n"
+                                "Exec=flatpak run org.example.Tide\nX-Flatpak=org.example.Tide\n");
         const QString home = QDir::homePath(); // the Trash sandbox's home
         QVERIFY(QDir().mkpath(home + "/.config/tide") &&
                 QDir().mkpath(home + "/.config/tidewater"));
@@ -108,6 +109,7 @@ private slots:
         model.handleDroppedApp(QUrl::fromLocalFile(entry));
         QTRY_VERIFY(!model.isScanning() && model.statusMessage() == "Found 1 related items.");
         QCOMPARE(model.selectedCount(), 1);
+        QTRY_COMPARE(model.uninstallCommand(), "flatpak uninstall org.example.Tide");
         const QStringList before = trashed();
         model.deleteSelectedFiles();
         QTRY_VERIFY(model.showSuccessState());

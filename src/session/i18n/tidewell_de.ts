@@ -893,6 +893,14 @@ Could not read %n folder(s) (they may hold more leftovers):
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>%1 itself belongs to its package manager. To uninstall it, run:</source>
+        <translation>%1 selbst gehört zu seiner Paketverwaltung. Zum Deinstallieren führen Sie aus:</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
 </context>
 <context>
     <name>tidewell::CleanerViewModel</name>

@@ -873,6 +873,14 @@ Could not read %n folders (they may hold more leftovers):
         <source>%1: %2</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>%1 itself belongs to its package manager. To uninstall it, run:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>tidewell::CleanerViewModel</name>

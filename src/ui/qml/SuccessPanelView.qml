@@ -85,6 +85,52 @@ Item {
             }
         }
 
+        // A Linux application's own files stay with its package manager; say how to remove it.
+        ColumnLayout {
+            objectName: "uninstallPanel"
+            visible: success.viewModel.uninstallCommand !== ""
+            Layout.fillWidth: true
+            spacing: 6
+            Text {
+                objectName: "uninstallText"
+                Layout.fillWidth: true
+                horizontalAlignment: Text.AlignHCenter
+                wrapMode: Text.WordWrap
+                text: qsTr("%1 itself belongs to its package manager. To uninstall it, run:")
+                      .arg(success.viewModel.droppedApp.displayName || "")
+                font.pixelSize: 12
+                color: Appearance.secondary
+            }
+            RowLayout {
+                Layout.alignment: Qt.AlignHCenter
+                spacing: 8
+                TextEdit {
+                    id: commandText
+                    objectName: "uninstallCommand"
+                    text: success.viewModel.uninstallCommand
+                    readOnly: true
+                    selectByMouse: true
+                    font.family: "monospace"
+                    font.pixelSize: 12
+                    color: Appearance.primary
+                    selectionColor: Appearance.faded(Appearance.accent, 0.4)
+                    Accessible.role: Accessible.StaticText
+                    Accessible.name: text
+                }
+                GlassActionButton {
+                    objectName: "copyUninstallButton"
+                    text: qsTr("Copy")
+                    role: "secondary"
+                    compact: true
+                    onClicked: {
+                        commandText.selectAll()
+                        commandText.copy()
+                        commandText.deselect()
+                    }
+                }
+            }
+        }
+
         ColumnLayout {
             objectName: "failurePanel"
             visible: success.hasFailures

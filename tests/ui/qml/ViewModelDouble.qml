@@ -25,6 +25,7 @@ QtObject {
     property var unreadableFolders: []
     property var undecodableItems: []
     property var lastFailures: []
+    property string uninstallCommand: ""
 
     property var calls: []
     function record(name) { calls = calls.concat([name]) }

@@ -37,6 +37,20 @@ TestCase {
             tryCompare(findChild(view, name), "visible", name === data.panel)
     }
 
+    // The outcome of a Linux application tells the command that uninstalls it, ready to copy.
+    function test_uninstallCommandAfterRemoval() {
+        const view = makeView()
+        view.viewModel.droppedApp = { displayName: "Tidepool" }
+        view.viewModel.showSuccessState = true
+        const panel = findChild(view, "uninstallPanel")
+        verify(!panel.visible)
+        view.viewModel.uninstallCommand = "flatpak uninstall org.example.Tidepool"
+        tryCompare(panel, "visible", true)
+        compare(findChild(view, "uninstallText").text,
+                "Tidepool itself belongs to its package manager. To uninstall it, run:")
+        compare(findChild(view, "uninstallCommand").text, "flatpak uninstall org.example.Tidepool")
+    }
+
     function test_recheckAfterSettings_data() {
         return [
             { tag: "no recheck pending", pending: false, granted: true, checks: 0, scans: 0 },
