@@ -137,11 +137,16 @@ int runRemove(const QStringList& arguments) {
     const QCommandLineOption json(QStringLiteral("json"), CliText::tr("Print JSON."));
     const QCommandLineOption yes({QStringLiteral("y"), QStringLiteral("yes")},
                                  CliText::tr("Remove without asking."));
+    const QCommandLineOption uninstallOption(
+        QStringLiteral("uninstall"),
+        CliText::tr("Then run the package manager's command that uninstalls the app (Flatpak "
+                    "and snap apps)."));
     const ScanOptions scanOptions;
-    parser.addOptions({json, yes});
+    parser.addOptions({json, yes, uninstallOption});
     scanOptions.addTo(parser);
     parser.addPositionalArgument(QStringLiteral("BUNDLE"), CliText::tr("The .app bundle."));
-    const QString usage = QStringLiteral("[--json] [--yes] [--root DIR] [--no-index] BUNDLE");
+    const QString usage =
+        QStringLiteral("[--json] [--yes] [--uninstall] [--root DIR] [--no-index] BUNDLE");
     if (auto done = parseCommandArguments(parser, commandName, usage, arguments))
         return *done;
     if (parser.positionalArguments().size() != 1)
@@ -169,7 +174,7 @@ int runRemove(const QStringList& arguments) {
     // it then among the leftovers already.
     if (app.kind != AppKind::bundle)
         items.removeIf([&app](const PlannedItem& item) { return item.url == app.appURL; });
-    const QString uninstall = uninstallCommand(app, homePath);
+    const UninstallCommand uninstall = uninstallCommand(app, homePath);
     if (!parser.isSet(yes) && !confirmRemoval(items)) {
         CliOutput::printErrorLine(CliText::tr("Nothing was removed."));
         return ExitCode::failure;
@@ -179,22 +184,33 @@ int runRemove(const QStringList& arguments) {
     const DeletionReport deletion =
         deletionService.deleteItems(urlsOf(items), {report.roots, bundlePath}).result();
     const qint64 reclaimed = reclaimedBytes(deletion, items);
+    // The package manager runs only when asked, after the leftovers are gone, and only a
+    // command that needs no administrator rights.
+    const bool runsUninstall = parser.isSet(uninstallOption) && uninstall.runnable;
+    const int uninstallExit = runsUninstall ? runUninstallCommand(uninstall) : 0;
     if (parser.isSet(json)) {
         QJsonObject object = removalJson(deletion, reclaimed);
         object.insert(QStringLiteral("undecodablePaths"),
                       QJsonArray::fromStringList(report.undecodablePaths));
         if (!uninstall.isEmpty())
-            object.insert(QStringLiteral("uninstallCommand"), uninstall);
+            object.insert(QStringLiteral("uninstallCommand"), uninstall.text());
+        if (runsUninstall)
+            object.insert(QStringLiteral("uninstallExitCode"), uninstallExit);
         CliOutput::printJson(object);
     } else {
         QString text = removalText(deletion, items, reclaimed);
         if (!report.undecodablePaths.isEmpty())
             text += QStringLiteral("\n\n") + undecodableText(report).trimmed();
         CliOutput::printLine(text);
-        if (!uninstall.isEmpty())
-            CliOutput::printLine(uninstallText(uninstall));
+        if (runsUninstall)
+            CliOutput::printLine(
+                CliText::tr("Ran %1 (exit code %2).").arg(uninstall.text()).arg(uninstallExit));
+        else if (!uninstall.isEmpty())
+            CliOutput::printLine(uninstallText(uninstall.text()));
     }
-    return deletion.failures.isEmpty() ? ExitCode::success : ExitCode::failure;
+    if (!deletion.failures.isEmpty() || uninstallExit != 0)
+        return ExitCode::failure;
+    return ExitCode::success;
 }
 
 } // namespace

@@ -270,7 +270,7 @@ void CleanerViewModel::findUninstallCommand(const AppDescriptor& app, const QUui
     if (app.kind == AppKind::bundle)
         return;
     QtConcurrent::run([app] {
-        return tidewell::uninstallCommand(app, QDir::homePath());
+        return tidewell::uninstallCommand(app, QDir::homePath()).text();
     }).then(this, [this, intakeID](const QString& command) {
         if (intakeID == m_activeIntakeID)
             setUninstallCommand(command);

@@ -2,6 +2,8 @@
 
 #include "platform/DebianPackages.h"
 
+#include <QProcess>
+
 namespace tidewell {
 
 namespace {
@@ -12,18 +14,24 @@ bool isBelow(const QString& path, const QString& folder) {
 
 } // namespace
 
-QString uninstallCommand(const AppDescriptor& app, const QString& homePath) {
+UninstallCommand uninstallCommand(const AppDescriptor& app, const QString& homePath) {
     const QString entry = app.appURL.toLocalFile();
     switch (app.kind) {
     case AppKind::flatpak:
-        return QStringLiteral("flatpak uninstall ") +
-               (isBelow(entry, homePath) ? QStringLiteral("--user ") : QString()) + app.packageId;
+        if (isBelow(entry, homePath))
+            return {{QStringLiteral("flatpak"), QStringLiteral("uninstall"),
+                     QStringLiteral("--user"), app.packageId},
+                    true};
+        return {{QStringLiteral("flatpak"), QStringLiteral("uninstall"), app.packageId}, true};
     case AppKind::snap:
-        return QStringLiteral("snap remove ") + app.packageId;
+        return {{QStringLiteral("snap"), QStringLiteral("remove"), app.packageId}, true};
     case AppKind::desktopEntry:
         if (!isBelow(entry, homePath)) {
             const QString package = debian::packagesOwning({entry}).value(entry);
-            return package.isEmpty() ? QString() : QStringLiteral("sudo apt remove ") + package;
+            if (!package.isEmpty())
+                return {{QStringLiteral("sudo"), QStringLiteral("apt"), QStringLiteral("remove"),
+                         package},
+                        false};
         }
         return {};
     case AppKind::bundle:
@@ -31,6 +39,20 @@ QString uninstallCommand(const AppDescriptor& app, const QString& homePath) {
         break;
     }
     return {};
+}
+
+int runUninstallCommand(const UninstallCommand& command) {
+    if (!command.runnable || command.isEmpty())
+        return -1;
+    QProcess process;
+    // Its output goes to standard error, so that standard output stays the caller's own.
+    process.setStandardOutputFile(QStringLiteral("/dev/stderr"));
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.setInputChannelMode(QProcess::ForwardedInputChannel);
+    process.start(command.arguments.first(), command.arguments.mid(1));
+    if (!process.waitForFinished(-1) || process.exitStatus() != QProcess::NormalExit)
+        return -1;
+    return process.exitCode();
 }
 
 } // namespace tidewell

@@ -3,14 +3,29 @@
 #include "model/AppDescriptor.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace tidewell {
 
-// The command that uninstalls a package-managed Linux application, shown to the user and never
-// run here: "flatpak uninstall [--user] <id>" (--user when the app's desktop entry lies in the
-// home folder, a per-user installation), "snap remove <name>", "sudo apt remove <package>" for
-// a system desktop entry that dpkg knows the package of. Empty for bundles and for apps that
-// no package manager owns: their files are removed like leftovers.
-QString uninstallCommand(const AppDescriptor& app, const QString& homePath);
+// The command that uninstalls a package-managed Linux application: "flatpak uninstall [--user]
+// <id>" (--user when the app's desktop entry lies in the home folder, a per-user installation),
+// "snap remove <name>", "sudo apt remove <package>" for a system desktop entry that dpkg knows
+// the package of. Empty for bundles and for apps that no package manager owns: their files are
+// removed like leftovers.
+struct UninstallCommand {
+    QStringList arguments; // the program first
+    // Whether Tidewell may run it when the user asks; a command that needs administrator
+    // rights (apt) is only shown.
+    bool runnable = false;
+
+    bool isEmpty() const { return arguments.isEmpty(); }
+    QString text() const { return arguments.join(u' '); }
+};
+
+UninstallCommand uninstallCommand(const AppDescriptor& app, const QString& homePath);
+
+// Runs a runnable command with the terminal's input, its output on standard error; its exit
+// code, or -1 when it could not be started or crashed.
+int runUninstallCommand(const UninstallCommand& command);
 
 } // namespace tidewell

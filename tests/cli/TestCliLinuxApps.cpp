@@ -117,6 +117,27 @@ private slots:
         QVERIFY2(!log.contains("flatpak") && !log.contains("apt ") && !log.contains("snap"),
                  log.constData());
     }
+
+    // Asked to, remove runs the package manager after the leftovers; never a command that
+    // needs administrator rights.
+    void removeRunsThePackageManagerWhenAsked() {
+        m_dir.createFile("home/.config/GIMP/2.10/gimprc", "x");
+        QFile::remove(m_dir.path("ran.log"));
+        const CliRun run =
+            CliRun::of({"remove", "org.gimp.GIMP", "--json", "--yes", "--uninstall", "--no-index"});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(QJsonDocument::fromJson(run.out)["uninstallExitCode"].toInt(-1), 0);
+        QVERIFY(!QFile::exists(m_dir.path("home/.config/GIMP")));
+        const auto ranLog = [this] {
+            QFile ran(m_dir.path("ran.log"));
+            return ran.open(QIODevice::ReadOnly) ? ran.readAll() : QByteArray();
+        };
+        QVERIFY(ranLog().contains("bin/flatpak uninstall --user org.gimp.GIMP"));
+        const CliRun apt = CliRun::of({"remove", m_dir.path("system/applications/vim.desktop"),
+                                       "--yes", "--uninstall", "--no-index"});
+        QVERIFY2(apt.out.contains("To uninstall it, run: sudo apt remove vim-gtk3"), apt.out);
+        QVERIFY(!ranLog().contains("bin/apt ") && !ranLog().contains("bin/sudo"));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestCliLinuxApps)

@@ -1,8 +1,10 @@
 #include "session/InstalledAppsModel.h"
 
+#include <QScopeGuard>
 #include <QSemaphore>
 #include <QSignalSpy>
 #include <QTest>
+#include <QThreadPool>
 
 using namespace tidewell;
 
@@ -34,28 +36,37 @@ private slots:
     // The rows come before their sizes; a reload that is overtaken never shows its rows, and
     // the filter narrows by name or id.
     void rowsThenSizesAndTheLatestReloadWins() {
-        QSemaphore firstRead, measured;
+        // The overtaken read holds a worker until released; others must still run.
+        QThreadPool::globalInstance()->setMaxThreadCount(4);
+        QSemaphore firstStarted, releaseFirst, measured;
         std::atomic<int> reads = 0;
         InstalledAppsModel model(
             nullptr,
             [&] {
                 if (++reads == 1) {
-                    firstRead.acquire(); // held until the second reload has started
+                    firstStarted.release();
+                    releaseFirst.acquire();
                     return QList<AppDescriptor>{linuxApp("Stale", "org.example.Stale")};
                 }
                 return QList<AppDescriptor>{linuxApp("Tidepool", "com.harborlight.Tidepool"),
                                             linuxApp("Driftnote", "io.drift.Note")};
             },
             [&](const QList<AppDescriptor>& apps) {
-                measured.acquire();
+                measured.tryAcquire(1, 10000);
                 return QList<qint64>(apps.size(), 2048);
             });
+        // Whatever fails, no worker stays blocked.
+        const auto unblock = qScopeGuard([&] {
+            releaseFirst.release();
+            measured.release(4);
+        });
         model.reload();
+        QVERIFY(firstStarted.tryAcquire(1, 5000));
         model.reload();
-        firstRead.release();
         QTRY_COMPARE(shownNames(model), QStringList({"Tidepool ", "Driftnote "}));
         QVERIFY(!model.loading());
-        measured.release(2);
+        releaseFirst.release();
+        measured.release();
         QTRY_COMPARE(shownNames(model), QStringList({"Tidepool 2 KB", "Driftnote 2 KB"}));
         model.setFilter("DRIFT");
         QCOMPARE(shownNames(model), QStringList({"Driftnote 2 KB"}));

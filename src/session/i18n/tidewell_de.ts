@@ -479,6 +479,14 @@ Could not read %n folder(s) (they may hold more leftovers):
         <source>List leftovers of removed applications.</source>
         <translation>Restdateien entfernter Anwendungen auflisten.</translation>
     </message>
+    <message>
+        <source>Then run the package manager's command that uninstalls the app (Flatpak and snap apps).</source>
+        <translation>Danach den Befehl der Paketverwaltung ausführen, der die App deinstalliert (Flatpak- und Snap-Apps).</translation>
+    </message>
+    <message>
+        <source>Ran %1 (exit code %2).</source>
+        <translation>%1 ausgeführt (Exit-Code %2).</translation>
+    </message>
 </context>
 <context>
     <name>ContentView</name>

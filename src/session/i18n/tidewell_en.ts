@@ -459,6 +459,14 @@ Could not read %n folders (they may hold more leftovers):
         <source>List leftovers of removed applications.</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>Then run the package manager's command that uninstalls the app (Flatpak and snap apps).</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Ran %1 (exit code %2).</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>ContentView</name>
