@@ -7,6 +7,7 @@
 #include "platform/FileSystem.h"
 #include "scanner/ItemClassification.h"
 #include "scanner/OrphanFinder.h"
+#include "session/OrphansModel.h"
 #include "session/SharedByteFormatter.h"
 
 #include <QJsonArray>
@@ -32,28 +33,12 @@ QString causeKey(OrphanCause cause) {
     return QStringLiteral("programGone");
 }
 
-QString reasonText(const Orphan& orphan) {
-    switch (orphan.cause) {
-    case OrphanCause::flatpakNotInstalled:
-        return CliText::tr("Flatpak app %1 is not installed").arg(orphan.subject);
-    case OrphanCause::snapNotInstalled:
-        return CliText::tr("snap %1 is not installed").arg(orphan.subject);
-    case OrphanCause::appImageGone:
-        return orphan.subject.isEmpty()
-                   ? CliText::tr("the AppImage of its launcher is gone")
-                   : CliText::tr("its AppImage %1 is gone").arg(orphan.subject);
-    case OrphanCause::programGone:
-        break;
-    }
-    return CliText::tr("its program %1 no longer exists").arg(orphan.subject);
-}
-
 QJsonObject orphanJson(const Orphan& orphan, qint64 size) {
     return {{QStringLiteral("path"), orphan.path},
             {QStringLiteral("sizeInBytes"), size},
             {QStringLiteral("cause"), causeKey(orphan.cause)},
             {QStringLiteral("subject"), orphan.subject},
-            {QStringLiteral("reason"), reasonText(orphan)}};
+            {QStringLiteral("reason"), OrphansModel::reasonText(orphan)}};
 }
 
 void printOrphans(const QList<Orphan>& orphans, const QList<qint64>& sizes) {
@@ -65,7 +50,7 @@ void printOrphans(const QList<Orphan>& orphans, const QList<qint64>& sizes) {
     qint64 total = 0;
     for (qsizetype index = 0; index < orphans.size(); ++index) {
         rows.append({SharedByteFormatter::string(sizes[index]), orphans[index].path,
-                     reasonText(orphans[index])});
+                     OrphansModel::reasonText(orphans[index])});
         total += sizes[index];
     }
     CliOutput::printLine(

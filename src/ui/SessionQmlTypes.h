@@ -4,6 +4,7 @@
 #include "session/CleanerViewModel.h"
 #include "session/FileListModel.h"
 #include "session/InstalledAppsModel.h"
+#include "session/OrphansModel.h"
 #include "session/PreferenceStore.h"
 
 #include <QtQml/qqml.h>
@@ -12,7 +13,7 @@ namespace tidewell {
 
 // The session's objects as types of the QML module, so that views name what they are given and
 // the type checker follows every property. The application makes them; QML never does, but
-// for the list of installed applications a chooser holds.
+// for the lists of installed applications and of orphans that a dialog holds.
 
 struct CleanerViewModelQmlType {
     Q_GADGET
@@ -32,6 +33,12 @@ struct InstalledAppsModelQmlType {
     Q_GADGET
     QML_FOREIGN(tidewell::InstalledAppsModel)
     QML_NAMED_ELEMENT(InstalledAppsModel)
+};
+
+struct OrphansModelQmlType {
+    Q_GADGET
+    QML_FOREIGN(tidewell::OrphansModel)
+    QML_NAMED_ELEMENT(OrphansModel)
 };
 
 struct PermissionManagerQmlType {

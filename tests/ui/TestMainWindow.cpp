@@ -144,6 +144,12 @@ private slots:
         QTRY_VERIFY(only(chooserList));
         press(Qt::Key_Escape);
         QTRY_VERIFY(!only(chooserList));
+        if (!isMacHost()) {
+            click("findOrphansButton");
+            QTRY_VERIFY(only("orphanList"));
+            press(Qt::Key_Escape);
+            QTRY_VERIFY(!only("orphanList"));
+        }
         QVERIFY(QMetaObject::invokeMethod(window.get(), "openSettings"));
         auto* settings = window->property("settingsWindow").value<QQuickWindow*>();
         QVERIFY(QTest::qWaitForWindowExposed(settings));

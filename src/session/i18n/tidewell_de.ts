@@ -441,26 +441,6 @@ Could not read %n folder(s) (they may hold more leftovers):
         </translation>
     </message>
     <message>
-        <source>Flatpak app %1 is not installed</source>
-        <translation>Die Flatpak-App %1 ist nicht installiert</translation>
-    </message>
-    <message>
-        <source>snap %1 is not installed</source>
-        <translation>Das Snap %1 ist nicht installiert</translation>
-    </message>
-    <message>
-        <source>the AppImage of its launcher is gone</source>
-        <translation>das AppImage seines Starters existiert nicht mehr</translation>
-    </message>
-    <message>
-        <source>its AppImage %1 is gone</source>
-        <translation>sein AppImage %1 existiert nicht mehr</translation>
-    </message>
-    <message>
-        <source>its program %1 no longer exists</source>
-        <translation>sein Programm %1 existiert nicht mehr</translation>
-    </message>
-    <message>
         <source>No leftovers of removed applications were found.</source>
         <translation>Es wurden keine Restdateien entfernter Anwendungen gefunden.</translation>
     </message>
@@ -550,6 +530,10 @@ Could not read %n folder(s) (they may hold more leftovers):
     <message>
         <source>Choose App…</source>
         <translation>App auswählen …</translation>
+    </message>
+    <message>
+        <source>Leftovers of Removed Apps…</source>
+        <translation>Restdateien entfernter Apps …</translation>
     </message>
 </context>
 <context>
@@ -657,6 +641,41 @@ Could not read %n folder(s) (they may hold more leftovers):
     <message>
         <source>Drag an app bundle or a desktop entry into this area, or click to choose an installed app.</source>
         <translation>Ziehen Sie ein App-Bundle oder einen Desktop-Eintrag in diesen Bereich oder klicken Sie, um eine installierte App auszuwählen.</translation>
+    </message>
+</context>
+<context>
+    <name>OrphansDialog</name>
+    <message>
+        <source>Leftovers of Removed Apps</source>
+        <translation>Restdateien entfernter Apps</translation>
+    </message>
+    <message>
+        <source>Found by exact names only. Nothing is selected; choose what should go.</source>
+        <translation>Nur anhand exakter Namen gefunden. Nichts ist ausgewählt; wählen Sie, was entfernt werden soll.</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <source>Looking for leftovers of removed apps…</source>
+        <translation>Restdateien entfernter Apps werden gesucht …</translation>
+    </message>
+    <message>
+        <source>No leftovers of removed applications were found.</source>
+        <translation>Es wurden keine Restdateien entfernter Anwendungen gefunden.</translation>
+    </message>
+    <message>
+        <source>Selected: %1</source>
+        <translation>Ausgewählt: %1</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Move to Trash</source>
+        <translation>In den Papierkorb</translation>
     </message>
 </context>
 <context>
@@ -967,6 +986,43 @@ Could not read %n folder(s) (they may hold more leftovers):
         <translation>
             <numerusform>%n Objekt entfernt. Einige Dateien konnten nicht entfernt werden.</numerusform>
             <numerusform>%n Objekte entfernt. Einige Dateien konnten nicht entfernt werden.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>tidewell::OrphansModel</name>
+    <message>
+        <source>Flatpak app %1 is not installed</source>
+        <translation>Die Flatpak-App %1 ist nicht installiert</translation>
+    </message>
+    <message>
+        <source>snap %1 is not installed</source>
+        <translation>Das Snap %1 ist nicht installiert</translation>
+    </message>
+    <message>
+        <source>the AppImage of its launcher is gone</source>
+        <translation>das AppImage seines Starters existiert nicht mehr</translation>
+    </message>
+    <message>
+        <source>its AppImage %1 is gone</source>
+        <translation>sein AppImage %1 existiert nicht mehr</translation>
+    </message>
+    <message>
+        <source>its program %1 no longer exists</source>
+        <translation>sein Programm %1 existiert nicht mehr</translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %n item(s) to the Trash.</source>
+        <translation>
+            <numerusform>%n Objekt in den Papierkorb verschoben.</numerusform>
+            <numerusform>%n Objekte in den Papierkorb verschoben.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) could not be removed: %1</source>
+        <translation>
+            <numerusform>%n Objekt konnte nicht entfernt werden: %1</numerusform>
+            <numerusform>%n Objekte konnten nicht entfernt werden: %1</numerusform>
         </translation>
     </message>
 </context>

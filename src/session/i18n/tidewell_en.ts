@@ -421,26 +421,6 @@ Could not read %n folders (they may hold more leftovers):
         </translation>
     </message>
     <message>
-        <source>Flatpak app %1 is not installed</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>snap %1 is not installed</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>the AppImage of its launcher is gone</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>its AppImage %1 is gone</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>its program %1 no longer exists</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>No leftovers of removed applications were found.</source>
         <translation type="unfinished" />
     </message>
@@ -529,6 +509,10 @@ Could not read %n folders (they may hold more leftovers):
     </message>
     <message>
         <source>Choose App…</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Leftovers of Removed Apps…</source>
         <translation type="unfinished" />
     </message>
 </context>
@@ -636,6 +620,41 @@ Could not read %n folders (they may hold more leftovers):
     </message>
     <message>
         <source>Drag an app bundle or a desktop entry into this area, or click to choose an installed app.</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>OrphansDialog</name>
+    <message>
+        <source>Leftovers of Removed Apps</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Found by exact names only. Nothing is selected; choose what should go.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Looking for leftovers of removed apps…</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>No leftovers of removed applications were found.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Selected: %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Move to Trash</source>
         <translation type="unfinished" />
     </message>
 </context>
@@ -948,6 +967,43 @@ Could not read %n folders (they may hold more leftovers):
     <message>
         <source>Moving selected files to Trash...</source>
         <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>tidewell::OrphansModel</name>
+    <message>
+        <source>Flatpak app %1 is not installed</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>snap %1 is not installed</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>the AppImage of its launcher is gone</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>its AppImage %1 is gone</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>its program %1 no longer exists</source>
+        <translation type="unfinished" />
+    </message>
+    <message numerus="yes">
+        <source>Moved %n item(s) to the Trash.</source>
+        <translation>
+            <numerusform>Moved %n item to the Trash.</numerusform>
+            <numerusform>Moved %n items to the Trash.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) could not be removed: %1</source>
+        <translation>
+            <numerusform>%n item could not be removed: %1</numerusform>
+            <numerusform>%n items could not be removed: %1</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

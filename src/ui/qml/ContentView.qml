@@ -34,7 +34,8 @@ Item {
     readonly property bool removeEnabled: results.removeEnabled
 
     // Whether a prompt or the chooser holds the keyboard, so window shortcuts stay quiet.
-    readonly property bool promptOpen: appChooser.visible || deleteConfirmation.visible
+    readonly property bool promptOpen: appChooser.visible || orphansDialog.visible
+                                       || deleteConfirmation.visible
                                        || permissionPrompt.visible || errorAlert.visible
 
     // Where the keyboard goes when a panel appears: the list of found items or "Done".
@@ -97,6 +98,7 @@ Item {
             panelHeight: 280
             onDropApp: (bundleURL) => root.viewModel.handleDroppedApp(bundleURL)
             onSelectApp: root.chooseApp()
+            onFindOrphans: orphansDialog.openAndRead()
             onDroppedSeveral: (takenURL) => notice.show(
                 qsTr("One app is removed at a time: %1 was taken.")
                     .arg(decodeURIComponent(takenURL.toString().split("/").pop())))
@@ -146,6 +148,16 @@ Item {
 
     InstalledAppsModel {
         id: installedApps
+    }
+
+    OrphansModel {
+        id: orphansModel
+    }
+
+    OrphansDialog {
+        id: orphansDialog
+        objectName: "orphansDialog"
+        orphans: orphansModel
     }
 
     AppChooserDialog {

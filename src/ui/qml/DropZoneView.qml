@@ -18,6 +18,8 @@ Item {
     signal droppedSeveral(url takenURL)
     // The user asked to choose an application.
     signal selectApp()
+    // The user asked what removed applications left behind (Linux).
+    signal findOrphans()
 
     // "idle", "hovering" or "dropTargeted"; a drag over the panel wins over the pointer.
     readonly property string lookState: isDropTargeted ? "dropTargeted"
@@ -137,6 +139,15 @@ Item {
                 text: qsTr("Choose App\u2026")
                 role: "primary"
                 onClicked: zone.selectApp()
+            }
+            GlassActionButton {
+                objectName: "findOrphansButton"
+                Layout.alignment: Qt.AlignHCenter
+                visible: !Host.isMac
+                text: qsTr("Leftovers of Removed Apps\u2026")
+                role: "secondary"
+                compact: true
+                onClicked: zone.findOrphans()
             }
         }
 

@@ -1,0 +1,190 @@
+pragma ComponentBehavior: Bound
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Tidewell
+
+// What removed Linux applications left behind: each item with why it is taken for an orphan
+// and its size, none selected. Space or a click toggles a row; "Move to Trash" takes the
+// selected ones and the list is read again.
+Dialog {
+    id: dialog
+
+    // The orphans (rows with path, name, reason, sizeText, isSelected), read anew on opening.
+    required property var orphans
+
+    function openAndRead() {
+        orphans.reload()
+        list.currentIndex = 0
+        open()
+    }
+
+    title: qsTr("Leftovers of Removed Apps")
+    modal: true
+    focus: true
+    anchors.centerIn: parent
+    width: Math.min(parent ? parent.width - 48 : 520, 560)
+    height: Math.min(parent ? parent.height - 48 : 380, 460)
+    padding: 14
+    closePolicy: Popup.CloseOnEscape
+    onOpened: list.forceActiveFocus()
+
+    background: Rectangle {
+        radius: 12
+        color: Appearance.isDark ? Qt.rgba(0.19, 0.19, 0.20, 1) : Qt.rgba(0.96, 0.96, 0.96, 1)
+        border.width: 0.8
+        border.color: Appearance.faded(Appearance.primary, Appearance.pick(0.18, 0.10))
+    }
+    header: null
+    footer: null
+
+    ColumnLayout {
+        anchors.fill: parent
+        spacing: 10
+
+        Text {
+            Layout.fillWidth: true
+            text: dialog.title
+            font.pixelSize: 13
+            font.bold: true
+            color: Appearance.primary
+        }
+        Text {
+            Layout.fillWidth: true
+            text: qsTr("Found by exact names only. Nothing is selected; choose what should go.")
+            wrapMode: Text.WordWrap
+            font.pixelSize: 11
+            color: Appearance.secondary
+        }
+
+        ListView {
+            id: list
+            objectName: "orphanList"
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            clip: true
+            model: dialog.orphans
+            focus: true
+            activeFocusOnTab: true
+            keyNavigationEnabled: true
+            highlightMoveDuration: 0
+            boundsBehavior: Flickable.StopAtBounds
+            ScrollBar.vertical: ScrollBar {}
+            Accessible.role: Accessible.List
+            Accessible.name: dialog.title
+
+            Keys.onSpacePressed: dialog.orphans.toggle(currentIndex)
+
+            delegate: Rectangle {
+                id: row
+                required property int index
+                required property string path
+                required property string name
+                required property string reason
+                required property string sizeText
+                required property bool isSelected
+                readonly property bool current: ListView.isCurrentItem
+                objectName: "orphanRow"
+                width: ListView.view.width
+                height: 40
+                radius: 6
+                color: current ? Appearance.faded(Appearance.accent, list.activeFocus ? 0.22 : 0.1)
+                               : "transparent"
+                Accessible.role: Accessible.CheckBox
+                Accessible.name: qsTr("%1, %2, %3").arg(name).arg(reason).arg(sizeText)
+                Accessible.checkable: true
+                Accessible.checked: isSelected
+
+                RowLayout {
+                    anchors.fill: parent
+                    anchors.leftMargin: 8
+                    anchors.rightMargin: 8
+                    spacing: 10
+                    SelectionCheckbox {
+                        objectName: "orphanCheckbox"
+                        selectionState: row.isSelected ? "on" : "off"
+                        onClicked: dialog.orphans.toggle(row.index)
+                    }
+                    ColumnLayout {
+                        Layout.fillWidth: true
+                        spacing: 0
+                        ElidedText {
+                            Layout.fillWidth: true
+                            text: row.path
+                            elide: Text.ElideMiddle
+                            font.pixelSize: 12
+                            font.weight: Font.DemiBold
+                            color: Appearance.primary
+                        }
+                        ElidedText {
+                            objectName: "orphanReason"
+                            Layout.fillWidth: true
+                            text: row.reason
+                            font.pixelSize: 11
+                            color: Appearance.secondary
+                        }
+                    }
+                    Text {
+                        text: row.sizeText
+                        font.pixelSize: 11
+                        color: Appearance.secondary
+                    }
+                }
+                MouseArea {
+                    anchors.fill: parent
+                    z: -1
+                    onClicked: {
+                        list.currentIndex = row.index
+                        dialog.orphans.toggle(row.index)
+                        list.forceActiveFocus()
+                    }
+                }
+            }
+        }
+
+        Text {
+            objectName: "orphansEmpty"
+            Layout.fillWidth: true
+            visible: dialog.orphans.count === 0
+            text: dialog.orphans.loading ? qsTr("Looking for leftovers of removed apps…")
+                                         : qsTr("No leftovers of removed applications were found.")
+            font.pixelSize: 11
+            color: Appearance.secondary
+        }
+        Text {
+            objectName: "orphansResult"
+            Layout.fillWidth: true
+            visible: text !== ""
+            text: dialog.orphans.resultText
+            wrapMode: Text.WordWrap
+            font.pixelSize: 11
+            color: Appearance.secondary
+        }
+
+        RowLayout {
+            Layout.fillWidth: true
+            spacing: 8
+            Text {
+                Layout.fillWidth: true
+                text: qsTr("Selected: %1").arg(dialog.orphans.selectedSizeText)
+                font.pixelSize: 12
+                color: Appearance.primary
+            }
+            GlassActionButton {
+                objectName: "orphansCloseButton"
+                text: qsTr("Close")
+                role: "secondary"
+                frameWidth: 84
+                onClicked: dialog.close()
+            }
+            GlassActionButton {
+                objectName: "orphansRemoveButton"
+                text: qsTr("Move to Trash")
+                role: "primary"
+                frameWidth: 120
+                enabled: dialog.orphans.selectedCount > 0 && !dialog.orphans.removing
+                onClicked: dialog.orphans.removeSelected()
+            }
+        }
+    }
+}
