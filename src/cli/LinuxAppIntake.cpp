@@ -5,6 +5,7 @@
 #include "ExitCode.h"
 #include "model/LinuxAppIdentity.h"
 #include "platform/DesktopEntry.h"
+#include "session/AppIntake.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -39,11 +40,21 @@ bool looksLikeId(const QString& argument) {
            !argument.endsWith(QStringLiteral(".app")) && !QFileInfo::exists(argument);
 }
 
+std::variant<AppDescriptor, int> readAppImageFile(const QString& path) {
+    const AppDescriptor::Result result =
+        AppIntake::read(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
+    if (const auto* error = std::get_if<AppDescriptorError>(&result))
+        return rejected(errorDescription(*error));
+    return std::get<AppDescriptor>(result);
+}
+
 } // namespace
 
 std::optional<std::variant<AppDescriptor, int>> readLinuxApp(const QString& argument) {
     if (argument.endsWith(QStringLiteral(".desktop")))
         return readEntryFile(argument);
+    if (AppIntake::isAppImagePath(argument))
+        return readAppImageFile(argument);
     if (looksLikeId(argument))
         return findInstalled(argument);
     return std::nullopt;

@@ -171,8 +171,8 @@ int runRemove(const QStringList& arguments) {
     QList<PlannedItem> items =
         itemsToRemove(report, app.appURL, directorySize(bundlePath, FileSystem::real()));
     // A Linux app's own entry is removed only when the user installed it; the scan reports
-    // it then among the leftovers already.
-    if (app.kind != AppKind::bundle)
+    // it then among the leftovers already. An AppImage is the user's file and goes too.
+    if (app.kind != AppKind::bundle && app.kind != AppKind::appImage)
         items.removeIf([&app](const PlannedItem& item) { return item.url == app.appURL; });
     const UninstallCommand uninstall = uninstallCommand(app, homePath);
     if (!parser.isSet(yes) && !confirmRemoval(items)) {

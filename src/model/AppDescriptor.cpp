@@ -106,6 +106,8 @@ QString errorDescription(AppDescriptorError error) {
         return QCoreApplication::translate("AppDescriptor", "Drop a valid .app file to continue.");
     case AppDescriptorError::invalidBundle:
         return QCoreApplication::translate("AppDescriptor", "This app bundle could not be read.");
+    case AppDescriptorError::unreadableAppImage:
+        return QCoreApplication::translate("AppDescriptor", "This AppImage could not be read.");
     case AppDescriptorError::unreadableDesktopEntry:
         return QCoreApplication::translate("AppDescriptor",
                                            "This desktop entry could not be read.");

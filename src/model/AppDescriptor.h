@@ -19,6 +19,7 @@ enum class AppDescriptorError {
     invalidBundle,
     missingBundleIdentifier,
     unreadableDesktopEntry,
+    unreadableAppImage,
 };
 
 // The user-facing text of an intake error.

@@ -124,4 +124,11 @@ AppDescriptor describe(const DesktopEntry& entry) {
     return app;
 }
 
+AppDescriptor describeAppImage(DesktopEntry embedded, const QString& appImagePath) {
+    embedded.filePath = appImagePath;
+    AppDescriptor app = describe(embedded);
+    app.kind = AppKind::appImage;
+    return app;
+}
+
 } // namespace tidewell::linuxapp

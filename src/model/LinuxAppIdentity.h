@@ -38,6 +38,10 @@ QStringList rankedTokensOf(const DesktopEntry& entry);
 // tokens; kind, packageId and desktopFileId filled in.
 AppDescriptor describe(const DesktopEntry& entry);
 
+// The descriptor of an AppImage file from the desktop entry it carries: the app is the file
+// itself, which the user put there and which goes with its leftovers.
+AppDescriptor describeAppImage(DesktopEntry embedded, const QString& appImagePath);
+
 } // namespace linuxapp
 
 } // namespace tidewell

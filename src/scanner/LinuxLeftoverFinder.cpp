@@ -156,9 +156,15 @@ void LinuxLeftoverFinder::addDesktopEntries(const QString& folder, QStringList& 
         const bool sameId = lowered(other.bundleIdentifier) == lowered(m_app.bundleIdentifier) ||
                             (!m_app.packageId.isEmpty() &&
                              lowered(other.desktopFileId) == lowered(m_app.packageId));
-        if (sameId || launchesApp(entry->execArguments))
+        if (sameId || launchesApp(entry->execArguments) || runsThisAppImage(*entry))
             found.append(file.path);
     }
+}
+
+bool LinuxLeftoverFinder::runsThisAppImage(const DesktopEntry& entry) const {
+    // An AppImage integration's launcher runs the AppImage file by its path.
+    return m_app.kind == AppKind::appImage && !entry.execArguments.isEmpty() &&
+           QDir::cleanPath(entry.execArguments.first()) == m_app.appURL.toLocalFile();
 }
 
 bool LinuxLeftoverFinder::launchesApp(const QStringList& commandLine) const {

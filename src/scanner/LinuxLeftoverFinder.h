@@ -3,6 +3,7 @@
 #include "LinuxAppKeys.h"
 #include "LinuxHomeFolders.h"
 #include "model/AppDescriptor.h"
+#include "platform/DesktopEntry.h"
 
 #include <QList>
 #include <QSet>
@@ -49,6 +50,7 @@ private:
                       QStringList& found) const;
     void addIcons(QStringList& found) const;
     bool launchesApp(const QStringList& commandLine) const;
+    bool runsThisAppImage(const DesktopEntry& entry) const;
     bool keeps(const std::optional<KeyMatch>& match) const;
     bool isBaseFolder(const QString& path) const;
 

@@ -1,14 +1,45 @@
 #include "AppIntake.h"
 
 #include "model/LinuxAppIdentity.h"
+#include "model/PathRules.h"
+#include "platform/AppImageReading.h"
 #include "platform/DesktopEntry.h"
 
 #include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 
 namespace tidewell::AppIntake {
 
+namespace {
+
+// An AppImage's embedded entry, written to a file of its own name so that the key file reader
+// and the desktop file id work as for any entry.
+AppDescriptor::Result readAppImage(const QString& path) {
+    const std::optional<appimage::EmbeddedEntry> embedded = appimage::embeddedDesktopEntry(path);
+    QTemporaryDir folder;
+    if (!embedded || !folder.isValid() || !pathrules::isSafeComponent(embedded->fileName))
+        return AppDescriptorError::unreadableAppImage;
+    QFile copy(folder.filePath(embedded->fileName));
+    if (!copy.open(QIODevice::WriteOnly) || copy.write(embedded->text) != embedded->text.size())
+        return AppDescriptorError::unreadableAppImage;
+    copy.close();
+    const std::optional<DesktopEntry> entry = readDesktopEntry(copy.fileName());
+    if (!entry)
+        return AppDescriptorError::unreadableAppImage;
+    return linuxapp::describeAppImage(*entry, path);
+}
+
+} // namespace
+
+bool isAppImagePath(const QString& path) {
+    return path.endsWith(QStringLiteral(".appimage"), Qt::CaseInsensitive);
+}
+
 AppDescriptor::Result read(const QUrl& url) {
     const QString path = QDir::cleanPath(url.toLocalFile());
+    if (url.isLocalFile() && isAppImagePath(path))
+        return readAppImage(path);
     if (!url.isLocalFile() || !path.endsWith(QStringLiteral(".desktop")))
         return AppDescriptor::from(url);
     const std::optional<DesktopEntry> entry = readDesktopEntry(path);

@@ -6,8 +6,12 @@
 
 namespace tidewell::AppIntake {
 
-// The application a dropped or chosen item names: an app bundle, or a Linux application's
-// desktop entry (a .desktop file). Reads the disk: call it off the main thread.
+// The application a dropped or chosen item names: an app bundle, a Linux application's desktop
+// entry (a .desktop file) or an AppImage (by the entry it carries, never run). Reads the disk:
+// call it off the main thread.
 AppDescriptor::Result read(const QUrl& url);
+
+// Whether path names an AppImage file, by its extension in any case.
+bool isAppImagePath(const QString& path);
 
 } // namespace tidewell::AppIntake

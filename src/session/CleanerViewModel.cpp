@@ -207,11 +207,12 @@ bool CleanerViewModel::isAnySelected() const {
     return m_files->selectedCount() > 0;
 }
 
-// A held bundle always goes along with the selection, so it counts as one more item. A Linux
-// application's own files belong to its package manager; the scan lists the ones the user
-// installed among the leftovers.
+// A held bundle or AppImage always goes along with the selection, so it counts as one more
+// item. Another Linux application's own files belong to its package manager; the scan lists
+// the ones the user installed among the leftovers.
 bool CleanerViewModel::appGoesWithSelection() const {
-    return m_droppedApp && m_droppedApp->kind == AppKind::bundle;
+    return m_droppedApp &&
+           (m_droppedApp->kind == AppKind::bundle || m_droppedApp->kind == AppKind::appImage);
 }
 
 qint64 CleanerViewModel::selectedSize() const {

@@ -60,7 +60,8 @@ bool DroppedItemDecoder::isDesktopEntry(const QUrl& url) {
 
 QUrl DroppedItemDecoder::appBundleURL(const QVariant& item) const {
     const std::optional<QUrl> url = decodeFileURL(item);
-    if (!url || !(isAppBundle(*url) || isDesktopEntry(*url)))
+    if (!url || !(isAppBundle(*url) || isDesktopEntry(*url) ||
+                  hasExtension(*url, QLatin1String(".appimage"), Qt::CaseInsensitive)))
         return {};
     return *url;
 }

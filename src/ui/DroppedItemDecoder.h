@@ -9,8 +9,8 @@
 
 namespace tidewell {
 
-// Turns the first item of a drop into the location of an application: a bundle, or a Linux
-// application's desktop entry.
+// Turns the first item of a drop into the location of an application: a bundle, a Linux
+// application's desktop entry or an AppImage.
 class DroppedItemDecoder : public QObject {
     Q_OBJECT
     QML_ELEMENT
@@ -27,8 +27,8 @@ public:
 
     // Whether the location's last component ends in ".desktop".
     static bool isDesktopEntry(const QUrl& url);
-    // The bundle or desktop entry a dropped item names, or an empty URL when it names no
-    // application.
+    // The bundle, desktop entry or AppImage a dropped item names, or an empty URL when it
+    // names no application.
     Q_INVOKABLE QUrl appBundleURL(const QVariant& item) const;
 };
 

@@ -1,4 +1,5 @@
 #include "CliRun.h"
+#include "FakeAppImage.h"
 #include "TestDir.h"
 
 #include <QFile>
@@ -137,6 +138,30 @@ private slots:
                                        "--yes", "--uninstall", "--no-index"});
         QVERIFY2(apt.out.contains("To uninstall it, run: sudo apt remove vim-gtk3"), apt.out);
         QVERIFY(!ranLog().contains("bin/apt ") && !ranLog().contains("bin/sudo"));
+    }
+
+    // An AppImage is read by the entry it carries; its integration's launcher and its data are
+    // its leftovers, and the file itself goes with them.
+    void appImageGoesWithItsLeftovers() {
+        m_dir.createFile("image/gullwing.desktop", "[Desktop Entry]\nType=Application\n"
+                                                   "Name=Gullwing\nExec=gullwing %F\n");
+        const QString appImage = makeFakeAppImage(m_dir, "image", "home/Apps/Gullwing.AppImage");
+        if (appImage.isEmpty())
+            QSKIP("mksquashfs (squashfs-tools) is not installed; scripts/setup installs it");
+        const QString launcher = m_dir.createFile(
+            "home/.local/share/applications/appimagekit_ab12-Gullwing.desktop",
+            "[Desktop Entry]\nType=Application\nName=Gullwing\nExec=" + appImage.toUtf8() +
+                " %F\n");
+        const QString data = m_dir.createFile("home/.config/Gullwing/settings.ini", "x");
+        const CliRun scan = CliRun::of({"scan", appImage, "--json", "--no-index"});
+        QCOMPARE(scan.exitCode, 0);
+        QCOMPARE(QJsonDocument::fromJson(scan.out)["app"]["kind"].toString(), "appimage");
+        QCOMPARE(paths(scan.out, "matches"),
+                 (QStringList{m_dir.path("home/.config/Gullwing"), launcher}));
+        QCOMPARE(CliRun::of({"remove", appImage, "--yes", "--no-index"}).exitCode, 0);
+        QVERIFY(!QFile::exists(appImage) && !QFile::exists(launcher) && !QFile::exists(data));
+        QCOMPARE(CliRun::of({"scan", m_dir.path("home/.config/Gullwing.AppImage")}).err.trimmed(),
+                 QByteArray("This AppImage could not be read."));
     }
 };
 

@@ -100,6 +100,10 @@
         <source>This desktop entry could not be read.</source>
         <translation>Dieser Desktop-Eintrag konnte nicht gelesen werden.</translation>
     </message>
+    <message>
+        <source>This AppImage could not be read.</source>
+        <translation>Dieses AppImage konnte nicht gelesen werden.</translation>
+    </message>
 </context>
 <context>
     <name>AppHeaderView</name>

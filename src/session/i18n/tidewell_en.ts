@@ -100,6 +100,10 @@
         <source>This desktop entry could not be read.</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>This AppImage could not be read.</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>AppHeaderView</name>

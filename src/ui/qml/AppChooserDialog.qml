@@ -6,7 +6,7 @@ import Qt.labs.folderlistmodel
 import Tidewell
 
 // Chooses an application. Folders are listed as in a file manager, but a bundle (a folder
-// named *.app) or a desktop entry (*.desktop) is an item: Enter, a double-click or "Select"
+// named *.app), a desktop entry (*.desktop) or an AppImage is an item: Enter, a double-click or "Select"
 // chooses it, a bundle is never entered. Every opening starts in the folder given to openIn().
 // Given the installed applications (on Linux), it opens on their list instead, filtered as the
 // user types; "Files" switches to the folders.
@@ -33,8 +33,10 @@ Dialog {
     }
 
     function isBundle(name) {
-        return name !== undefined
-               && (name.toLowerCase().endsWith(".app") || name.endsWith(".desktop"))
+        if (name === undefined)
+            return false
+        const lower = name.toLowerCase()
+        return lower.endsWith(".app") || lower.endsWith(".appimage") || name.endsWith(".desktop")
     }
 
     function openIn(startFolder) {
@@ -112,7 +114,7 @@ Dialog {
         id: folders
         folder: chooser.folder
         showFiles: true
-        nameFilters: ["*.desktop"]
+        nameFilters: ["*.desktop", "*.AppImage", "*.appimage"]
         showDirsFirst: true
         showDotAndDotDot: false
         sortCaseSensitive: false

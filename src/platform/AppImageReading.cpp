@@ -1,0 +1,90 @@
+#include "AppImageReading.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QtEndian>
+
+namespace tidewell::appimage {
+
+namespace {
+
+constexpr int toolTimeoutMs = 5000;
+constexpr qint64 maximumEntrySize = 1 << 20;
+const QString imageRoot = QStringLiteral("squashfs-root/");
+
+template <typename T> qint64 readLittleEndian(const QByteArray& bytes, qsizetype offset) {
+    return qint64(qFromLittleEndian<T>(bytes.constData() + offset));
+}
+
+// Runs unsquashfs with options on the image inside appImagePath, for the files named; its
+// standard output, or nothing.
+std::optional<QByteArray> unsquashfs(const QString& appImagePath, qint64 offset,
+                                     const QStringList& options, const QStringList& names = {}) {
+    QProcess tool;
+    tool.start(QStringLiteral("unsquashfs"),
+               QStringList{QStringLiteral("-o"), QString::number(offset)} + options +
+                   QStringList{appImagePath} + names);
+    if (!tool.waitForFinished(toolTimeoutMs) || tool.exitStatus() != QProcess::NormalExit ||
+        tool.exitCode() != 0)
+        return std::nullopt;
+    return tool.readAllStandardOutput().left(maximumEntrySize);
+}
+
+// The path inside the image of the top-level desktop entry: itself, or where its link points
+// when that stays inside the image.
+QString topLevelEntry(const QByteArray& listing) {
+    for (const QByteArray& rawLine : listing.split('\n')) {
+        const QString line = QString::fromUtf8(rawLine);
+        const qsizetype start = line.indexOf(imageRoot);
+        if (start < 0)
+            continue;
+        const QString rest = line.mid(start + imageRoot.size());
+        const QString name = rest.section(QStringLiteral(" -> "), 0, 0);
+        if (name.contains(u'/') || !name.endsWith(QStringLiteral(".desktop")))
+            continue;
+        const QString target = rest.section(QStringLiteral(" -> "), 1);
+        if (target.isEmpty())
+            return name;
+        if (!target.startsWith(u'/') && !target.split(u'/').contains(QStringLiteral("..")))
+            return target;
+    }
+    return {};
+}
+
+} // namespace
+
+std::optional<qint64> payloadOffset(const QByteArray& header) {
+    if (header.size() < 64 ||
+        !header.startsWith("\x7f"
+                           "ELF") ||
+        header[5] != 1)
+        return std::nullopt;
+    if (header[4] == 2) // 64-bit: e_shoff at 0x28, e_shentsize at 0x3A, e_shnum at 0x3C
+        return readLittleEndian<quint64>(header, 0x28) +
+               readLittleEndian<quint16>(header, 0x3A) * readLittleEndian<quint16>(header, 0x3C);
+    if (header[4] == 1) // 32-bit: e_shoff at 0x20, e_shentsize at 0x2E, e_shnum at 0x30
+        return readLittleEndian<quint32>(header, 0x20) +
+               readLittleEndian<quint16>(header, 0x2E) * readLittleEndian<quint16>(header, 0x30);
+    return std::nullopt;
+}
+
+std::optional<EmbeddedEntry> embeddedDesktopEntry(const QString& appImagePath) {
+    QFile file(appImagePath);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const std::optional<qint64> offset = payloadOffset(file.read(64));
+    if (!offset || *offset <= 0 || *offset >= file.size())
+        return std::nullopt;
+    const auto listing = unsquashfs(appImagePath, *offset, {QStringLiteral("-lls")});
+    const QString entry = listing ? topLevelEntry(*listing) : QString();
+    if (entry.isEmpty())
+        return std::nullopt;
+    // The name is matched literally: unsquashfs reads it as a pattern otherwise.
+    const auto text = unsquashfs(
+        appImagePath, *offset, {QStringLiteral("-no-wildcards"), QStringLiteral("-cat")}, {entry});
+    if (!text)
+        return std::nullopt;
+    return EmbeddedEntry{entry.section(u'/', -1), *text};
+}
+
+} // namespace tidewell::appimage
