@@ -3,31 +3,19 @@
 #include "CliOutput.h"
 #include "CliText.h"
 #include "ExitCode.h"
-#include "model/LinuxAppIdentity.h"
 #include "scanner/LinuxAppData.h"
+#include "session/InstalledAppsModel.h"
 #include "session/SharedByteFormatter.h"
 
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonObject>
 
-#include <algorithm>
-
 namespace tidewell {
 
 namespace {
 
 const QString commandName = QStringLiteral("list");
-
-QList<AppDescriptor> installedLinuxApps() {
-    QList<AppDescriptor> apps;
-    for (const DesktopEntry& entry : readInstalledDesktopEntries())
-        apps.append(linuxapp::describe(entry));
-    std::sort(apps.begin(), apps.end(), [](const AppDescriptor& a, const AppDescriptor& b) {
-        return a.displayName.localeAwareCompare(b.displayName) < 0;
-    });
-    return apps;
-}
 
 QJsonObject appJson(const AppDescriptor& app, qint64 dataSize) {
     return {{QStringLiteral("kind"), kindName(app.kind)},
@@ -49,7 +37,7 @@ int runList(const QStringList& arguments) {
     if (!parser.positionalArguments().isEmpty())
         return usageError(commandName, CliText::tr("expected no arguments"));
 
-    const QList<AppDescriptor> apps = installedLinuxApps();
+    const QList<AppDescriptor> apps = InstalledAppsModel::readInstalledApps();
     const LinuxAppData data(LinuxHomeFolders::fromProcess(QDir::homePath()));
     if (parser.isSet(json)) {
         QJsonArray array;

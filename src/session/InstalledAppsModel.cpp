@@ -12,9 +12,7 @@
 
 namespace tidewell {
 
-namespace {
-
-QList<AppDescriptor> readInstalledApps() {
+QList<AppDescriptor> InstalledAppsModel::readInstalledApps() {
     QList<AppDescriptor> apps;
     for (const DesktopEntry& entry : readInstalledDesktopEntries())
         apps.append(linuxapp::describe(entry));
@@ -23,6 +21,8 @@ QList<AppDescriptor> readInstalledApps() {
     });
     return apps;
 }
+
+namespace {
 
 QList<qint64> measureData(const QList<AppDescriptor>& apps) {
     const LinuxAppData data(LinuxHomeFolders::fromProcess(QDir::homePath()));

@@ -41,6 +41,9 @@ public:
     explicit InstalledAppsModel(QObject* parent = nullptr, Reader reader = {},
                                 Measurer measurer = {});
 
+    // Every installed desktop entry's application, sorted by name; reads the disk.
+    static QList<AppDescriptor> readInstalledApps();
+
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QHash<int, QByteArray> roleNames() const override;
