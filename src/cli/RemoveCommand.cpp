@@ -192,6 +192,8 @@ int runRemove(const QStringList& arguments) {
         QJsonObject object = removalJson(deletion, reclaimed);
         object.insert(QStringLiteral("undecodablePaths"),
                       QJsonArray::fromStringList(report.undecodablePaths));
+        object.insert(QStringLiteral("keptSettingsFiles"),
+                      QJsonArray::fromStringList(report.keptSettingsFiles));
         if (!uninstall.isEmpty())
             object.insert(QStringLiteral("uninstallCommand"), uninstall.text());
         if (runsUninstall)
@@ -199,8 +201,8 @@ int runRemove(const QStringList& arguments) {
         CliOutput::printJson(object);
     } else {
         QString text = removalText(deletion, items, reclaimed);
-        if (!report.undecodablePaths.isEmpty())
-            text += QStringLiteral("\n\n") + undecodableText(report).trimmed();
+        if (const QString leftAlone = leftAloneText(report); !leftAlone.isEmpty())
+            text += QStringLiteral("\n\n") + leftAlone.trimmed();
         CliOutput::printLine(text);
         if (runsUninstall)
             CliOutput::printLine(

@@ -77,7 +77,7 @@ QString scanText(const AppDescriptor& app, const ScanReport& report) {
                             int(denied));
         text += indentedPaths(report.permissionDeniedPaths);
     }
-    return text + undecodableText(report);
+    return text + leftAloneText(report);
 }
 
 int runScan(const QStringList& arguments) {
@@ -175,11 +175,18 @@ CliCommand scanCommand() {
     return {commandName, CliText::tr("List the leftovers of an app bundle."), runScan};
 }
 
-QString undecodableText(const ScanReport& report) {
+QString leftAloneText(const ScanReport& report) {
+    QString text;
+    if (const qsizetype kept = report.keptSettingsFiles.size(); kept > 0)
+        text += CliText::tr("\n%n settings file(s) name this app among other apps' lines; they "
+                            "are not removed (edit them by hand if you wish):\n",
+                            "", int(kept)) +
+                indentedPaths(report.keptSettingsFiles);
     const qsizetype count = report.undecodablePaths.size();
     if (count == 0)
-        return {};
-    return CliText::tr("\n%n item(s) whose names are not valid UTF-8 were found and left alone "
+        return text;
+    return text +
+           CliText::tr("\n%n item(s) whose names are not valid UTF-8 were found and left alone "
                        "(the unreadable bytes shown as \uFFFD); remove them with a file manager if "
                        "you wish:\n",
                        "", int(count)) +
@@ -202,6 +209,7 @@ QJsonObject scanJson(const AppDescriptor& app, const ScanReport& report) {
         {QStringLiteral("permissionDeniedPaths"),
          QJsonArray::fromStringList(report.permissionDeniedPaths)},
         {QStringLiteral("undecodablePaths"), QJsonArray::fromStringList(report.undecodablePaths)},
+        {QStringLiteral("keptSettingsFiles"), QJsonArray::fromStringList(report.keptSettingsFiles)},
     };
 }
 

@@ -42,12 +42,13 @@ ScanReport scanShowingProgress(const AppDescriptor& app, const ScanEnvironment& 
 // `scan BUNDLE [--json] [--root DIR] [--no-index]`: the leftovers a scan finds for a bundle.
 CliCommand scanCommand();
 
-// The items found whose names are not valid UTF-8, and that they were left alone; empty when
-// there are none.
-QString undecodableText(const ScanReport& report);
+// What the scan found but leaves alone: settings files that name the app among others' lines,
+// and items whose names are not valid UTF-8; empty when there are none.
+QString leftAloneText(const ScanReport& report);
 
 // The scan as JSON: "app" (as describe prints it), "matches" in report order (path,
-// category, safety, sizeInBytes), "permissionDeniedPaths" and "undecodablePaths".
+// category, safety, sizeInBytes), "permissionDeniedPaths", "undecodablePaths" and
+// "keptSettingsFiles".
 QJsonObject scanJson(const AppDescriptor& app, const ScanReport& report);
 
 } // namespace tidewell

@@ -159,7 +159,11 @@ ScanReport LeftoverScannerService::runLinuxScan(const AppDescriptor& app, const 
     sortForReport(matches);
     // A Linux app's leftovers lie anywhere in the home folder; its standard folders stay
     // protected by the removal itself.
-    return {matches, {}, {pathnames::standardized(m_environment.homePath)}, undecodable};
+    return {matches,
+            {},
+            {pathnames::standardized(m_environment.homePath)},
+            undecodable,
+            finder.settingsNamingApp()};
 }
 
 void LeftoverScannerService::walkRoots(const QList<ScanRoot>& roots, const ScanContext& context,

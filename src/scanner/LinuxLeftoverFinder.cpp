@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QDirIterator>
+#include <QFile>
 
 namespace tidewell {
 
@@ -59,6 +60,27 @@ QStringList LinuxLeftoverFinder::find() const {
     addIcons(found);
     found.removeDuplicates();
     return found;
+}
+
+QStringList LinuxLeftoverFinder::settingsNamingApp() const {
+    constexpr qint64 maximumSize = 1 << 20;
+    const QString entryName = m_app.desktopFileId + QStringLiteral(".desktop");
+    QStringList files;
+    for (const QString& path : {m_folders.config + QStringLiteral("/mimeapps.list"),
+                                m_folders.data + QStringLiteral("/applications/mimeapps.list")}) {
+        QFile file(path);
+        if (m_app.desktopFileId.isEmpty() || !file.open(QIODevice::ReadOnly | QIODevice::Text))
+            continue;
+        // "type=a.desktop;b.desktop;": the app is named when one of the values is its entry.
+        for (const QString& line : QString::fromUtf8(file.read(maximumSize)).split(u'\n')) {
+            const QStringList values = line.section(u'=', 1).split(u';', Qt::SkipEmptyParts);
+            if (line.contains(u'=') && values.contains(entryName)) {
+                files.append(path);
+                break;
+            }
+        }
+    }
+    return files;
 }
 
 QList<LinuxLeftoverFinder::Entry> LinuxLeftoverFinder::entriesOf(const QString& folder) {

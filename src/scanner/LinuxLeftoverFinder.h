@@ -32,6 +32,9 @@ public:
                         LinuxHomeFolders folders);
 
     QStringList find() const;
+    // Settings files that name the application in lines among others' (mimeapps.list, where
+    // it may be the default for some types): edited, never deleted, so only listed.
+    QStringList settingsNamingApp() const;
 
 private:
     struct Entry {

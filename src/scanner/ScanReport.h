@@ -15,6 +15,9 @@ struct ScanReport {
     // Items that match but whose names are not valid UTF-8 (shown with U+FFFD): listed so they
     // are not lost silently, never offered for removal. Sorted by code point.
     QStringList undecodablePaths = {};
+    // Settings files that name the application among other apps' lines (a Linux desktop's
+    // default applications): edited by hand, never deleted, so only listed.
+    QStringList keptSettingsFiles = {};
 
     friend bool operator==(const ScanReport&, const ScanReport&) = default;
 };

@@ -175,10 +175,12 @@ void CleanerViewModel::reportError(const QString& message) {
 }
 
 void CleanerViewModel::setItemsLeftAlone(const QStringList& unreadableFolders,
-                                         const QStringList& undecodableItems) {
+                                         const QStringList& undecodableItems,
+                                         const QStringList& keptSettingsFiles) {
     m_unreadableFolders = unreadableFolders;
     emit unreadableFoldersChanged();
     m_undecodableItems = undecodableItems;
+    m_keptSettingsFiles = keptSettingsFiles;
     emit undecodableItemsChanged();
 }
 
@@ -296,7 +298,7 @@ void CleanerViewModel::takeIn(const AppDescriptor::Result& result) {
     m_activeDeletionID = QUuid::createUuid();
     setFileList({});
     m_permissions->setPermissionDeniedPaths({});
-    setItemsLeftAlone({}, {});
+    setItemsLeftAlone();
     setDroppedAppSizeInBytes(0);
     triggerAppSizeEstimation(app.appURL);
     if (m_preferences->boolValue(AppPreferences::autoScanAfterDroppingApp)) {
@@ -333,7 +335,7 @@ void CleanerViewModel::scanForLeftovers(bool isUserInitiated) {
     setIsScanning(true);
     setFileList({});
     m_permissions->setPermissionDeniedPaths({});
-    setItemsLeftAlone({}, {});
+    setItemsLeftAlone();
     setStatusMessage(tr("Scanning library folders..."));
     abandonScan();
     const QUuid scanID = QUuid::createUuid();
@@ -365,7 +367,8 @@ void CleanerViewModel::applyScanReport(const QUuid& scanID, const ScanReport& re
     m_scanRoots = report.roots;
     m_permissions->setPermissionDeniedPaths(accessGranted ? QStringList{}
                                                           : report.permissionDeniedPaths);
-    setItemsLeftAlone(report.permissionDeniedPaths, report.undecodablePaths);
+    setItemsLeftAlone(report.permissionDeniedPaths, report.undecodablePaths,
+                      report.keptSettingsFiles);
     setIsScanning(false);
     m_permissions->applyPromptDecision(!report.permissionDeniedPaths.isEmpty());
     if (report.matches.isEmpty())
@@ -481,7 +484,7 @@ void CleanerViewModel::resetSelection() {
     setShowSuccessState(false);
     setLastDeletedCount(0);
     setLastReclaimedSize(0);
-    setItemsLeftAlone({}, {});
+    setItemsLeftAlone();
     setLastFailures({});
     setUninstallCommand({});
     setStatusMessage(tr("Drop your apps here"));

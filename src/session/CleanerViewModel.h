@@ -66,6 +66,9 @@ class CleanerViewModel : public QObject {
     Q_PROPERTY(QString uninstallCommand READ uninstallCommand NOTIFY uninstallCommandChanged)
     // Found items whose names are not valid UTF-8: shown, never offered for removal.
     Q_PROPERTY(QStringList undecodableItems READ undecodableItems NOTIFY undecodableItemsChanged)
+    // Settings files that name the held Linux application among other apps' lines: shown,
+    // never removed.
+    Q_PROPERTY(QStringList keptSettingsFiles READ keptSettingsFiles NOTIFY undecodableItemsChanged)
     Q_PROPERTY(QVariantList lastFailures READ lastFailures NOTIFY lastFailuresChanged)
 
 public:
@@ -113,6 +116,7 @@ public:
     // Every folder the last scan could not read, whatever the permission state.
     QStringList unreadableFolders() const { return m_unreadableFolders; }
     QStringList undecodableItems() const { return m_undecodableItems; }
+    QStringList keptSettingsFiles() const { return m_keptSettingsFiles; }
     QString uninstallCommand() const { return m_uninstallCommand; }
     // The items the last removal left in place: {path, fileName, reason} each.
     QVariantList lastFailures() const { return m_lastFailures; }
@@ -177,8 +181,9 @@ private:
     bool appGoesWithSelection() const;
     void findUninstallCommand(const AppDescriptor& app, const QUuid& intakeID);
     void setUninstallCommand(const QString& command);
-    void setItemsLeftAlone(const QStringList& unreadableFolders,
-                           const QStringList& undecodableItems);
+    void setItemsLeftAlone(const QStringList& unreadableFolders = {},
+                           const QStringList& undecodableItems = {},
+                           const QStringList& keptSettingsFiles = {});
     void setLastFailures(const QList<DeletionFailure>& failures);
 
     void notifySelectionTotals();
@@ -216,6 +221,7 @@ private:
     qint64 m_lastReclaimedSize = 0;
     QStringList m_unreadableFolders;
     QStringList m_undecodableItems;
+    QStringList m_keptSettingsFiles;
     QString m_uninstallCommand;
     QVariantList m_lastFailures;
 

@@ -62,6 +62,10 @@ private slots:
              {"home/.config/GIMP/2.10/gimprc", "home/.var/app/org.gimp.GIMP/x", "home/.vim/vimrc",
               "home/.config/kate/x", "home/GIMP/art.xcf", "home/.cache/gimp/x", "elsewhere/x"})
             m_dir.createFile(file, "x");
+        // GIMP is a default among other apps' lines: listed, never removed.
+        m_dir.createFile("home/.config/mimeapps.list",
+                         "[Default Applications]\nimage/png=org.gimp.GIMP.desktop;eog.desktop;\n"
+                         "image/x-xcf=org.gimp.GIMP.Extra.desktop\n");
         // Named for GIMP but never offered: a package's path, and a link out of the home.
         m_dir.createSymlink("home/.local/share/gimp", m_dir.path("elsewhere"));
     }
@@ -80,6 +84,8 @@ private slots:
         QCOMPARE(paths(run.out, "matches"),
                  (QStringList{m_dir.path("home/.config/GIMP"),
                               m_dir.path("home/.var/app/org.gimp.GIMP")}));
+        QCOMPARE(paths(run.out, "keptSettingsFiles"),
+                 QStringList{m_dir.path("home/.config/mimeapps.list")});
     }
 
     void scanRejectsUnknownIdsAndBadEntries() {

@@ -471,6 +471,19 @@ Could not read %n folder(s) (they may hold more leftovers):
         <source>Ran %1 (exit code %2).</source>
         <translation>%1 ausgeführt (Exit-Code %2).</translation>
     </message>
+    <message numerus="yes">
+        <source>
+%n settings file(s) name this app among other apps' lines; they are not removed (edit them by hand if you wish):
+</source>
+        <translation>
+            <numerusform>
+%n Einstellungsdatei nennt diese App unter Zeilen anderer Apps; sie wird nicht entfernt (bearbeiten Sie sie bei Bedarf von Hand):
+</numerusform>
+            <numerusform>
+%n Einstellungsdateien nennen diese App unter Zeilen anderer Apps; sie werden nicht entfernt (bearbeiten Sie sie bei Bedarf von Hand):
+</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ContentView</name>
@@ -830,6 +843,20 @@ Could not read %n folder(s) (they may hold more leftovers):
         <translation>
             <numerusform>%n Objekt mit einem Namen, der kein gültiges UTF-8 ist, wurde nicht angerührt:</numerusform>
             <numerusform>%n Objekte mit Namen, die kein gültiges UTF-8 sind, wurden nicht angerührt:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n settings file names this app among other apps' lines and stays:</source>
+        <translation>
+            <numerusform>%n Einstellungsdatei nennt diese App unter Zeilen anderer Apps und bleibt:</numerusform>
+            <numerusform>%n Einstellungsdateien nennen diese App unter Zeilen anderer Apps und bleiben:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n settings files name this app among other apps' lines and stay:</source>
+        <translation>
+            <numerusform>%n Einstellungsdatei nennt diese App unter Zeilen anderer Apps und bleibt:</numerusform>
+            <numerusform>%n Einstellungsdateien nennen diese App unter Zeilen anderer Apps und bleiben:</numerusform>
         </translation>
     </message>
 </context>

@@ -451,6 +451,19 @@ Could not read %n folders (they may hold more leftovers):
         <source>Ran %1 (exit code %2).</source>
         <translation type="unfinished" />
     </message>
+    <message numerus="yes">
+        <source>
+%n settings file(s) name this app among other apps' lines; they are not removed (edit them by hand if you wish):
+</source>
+        <translation>
+            <numerusform>
+%n settings file names this app among other apps' lines; it is not removed (edit it by hand if you wish):
+</numerusform>
+            <numerusform>
+%n settings files name this app among other apps' lines; they are not removed (edit them by hand if you wish):
+</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ContentView</name>
@@ -807,6 +820,20 @@ Could not read %n folders (they may hold more leftovers):
     </message>
     <message numerus="yes">
         <source>%n items with names that are not valid UTF-8 were left alone:</source>
+        <translation type="unfinished">
+            <numerusform />
+            <numerusform />
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n settings file names this app among other apps' lines and stays:</source>
+        <translation type="unfinished">
+            <numerusform />
+            <numerusform />
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n settings files name this app among other apps' lines and stay:</source>
         <translation type="unfinished">
             <numerusform />
             <numerusform />

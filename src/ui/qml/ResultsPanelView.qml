@@ -292,40 +292,26 @@ ColumnLayout {
         }
     }
 
-    // Found items whose names are not valid UTF-8 stay where they are; say so, never hide them.
-    RowLayout {
-        id: undecodableNotice
+    // Found items that stay where they are: say so, never hide them.
+    LeftAloneNotice {
         objectName: "undecodableNotice"
-        readonly property var items: panel.viewModel.undecodableItems
         Layout.fillWidth: true
+        items: panel.viewModel.undecodableItems
         visible: items.length > 0 && !panel.viewModel.isScanning
-        spacing: 8
-        Accessible.role: Accessible.AlertMessage
-        Accessible.name: undecodableText.text + " " + (items[0] || "")
-
-        SymbolImage {
-            name: "exclamationmark.triangle.fill"
-            pointSize: 13
-            color: Appearance.orange
-        }
-        Text {
-            id: undecodableText
-            objectName: "undecodableText"
-            readonly property int count: undecodableNotice.items.length
-            text: count === 1
-                  ? qsTr("%n item with a name that is not valid UTF-8 was left alone:", "", 1)
-                  : qsTr("%n items with names that are not valid UTF-8 were left alone:", "", count)
-            font.pixelSize: 12
-            color: Appearance.secondary
-        }
-        ElidedText {
-            objectName: "undecodablePath"
-            Layout.fillWidth: true
-            text: undecodableNotice.items[0] || ""
-            elide: Text.ElideMiddle
-            font.pixelSize: 12
-            color: Appearance.secondary
-        }
+        message: items.length === 1
+                 ? qsTr("%n item with a name that is not valid UTF-8 was left alone:", "", 1)
+                 : qsTr("%n items with names that are not valid UTF-8 were left alone:", "",
+                        items.length)
+    }
+    LeftAloneNotice {
+        objectName: "keptSettingsNotice"
+        Layout.fillWidth: true
+        items: panel.viewModel.keptSettingsFiles
+        visible: items.length > 0 && !panel.viewModel.isScanning
+        message: items.length === 1
+                 ? qsTr("%n settings file names this app among other apps' lines and stays:", "", 1)
+                 : qsTr("%n settings files name this app among other apps' lines and stay:", "",
+                        items.length)
     }
 
     Rectangle {

@@ -24,6 +24,7 @@ QtObject {
     property string appSizeText: "Calculating..."
     property var unreadableFolders: []
     property var undecodableItems: []
+    property var keptSettingsFiles: []
     property var lastFailures: []
     property string uninstallCommand: ""
 

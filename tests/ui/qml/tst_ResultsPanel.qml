@@ -75,16 +75,26 @@ TestCase {
 
     // Linux has no Full Disk Access: every folder the scan could not read shows in the banner,
     // whatever the permission state says.
-    function test_undecodableNotice() {
-        const panel = makePanel(1)
-        const notice = findChild(panel, "undecodableNotice")
-        verify(!notice.visible)
-        panel.viewModel.undecodableItems = ["/h/Library/Caches/a\ufffd", "/h/Library/b\ufffd"]
-        tryCompare(notice, "visible", true)
-        compare(findChild(panel, "undecodableText").text,
-                "2 items with names that are not valid UTF-8 were left alone:")
-        compare(findChild(panel, "undecodablePath").text, "/h/Library/Caches/a\ufffd")
+    // Found items that stay are named under the list: names that are not UTF-8, and settings
+    // files that name the app among other apps' lines.
+    function test_leftAloneNotices_data() {
+        return [
+            { tag: "undecodable", notice: "undecodableNotice", property: "undecodableItems",
+              message: "2 items with names that are not valid UTF-8 were left alone:" },
+            { tag: "settings", notice: "keptSettingsNotice", property: "keptSettingsFiles",
+              message: "2 settings files name this app among other apps' lines and stay:" },
+        ]
     }
+    function test_leftAloneNotices(data) {
+        const panel = makePanel(1)
+        const notice = findChild(panel, data.notice)
+        verify(!notice.visible)
+        panel.viewModel[data.property] = ["/h/first\ufffd", "/h/second"]
+        tryCompare(notice, "visible", true)
+        compare(findChild(notice, "noticeMessage").text, data.message)
+        compare(findChild(notice, "noticePath").text, "/h/first\ufffd")
+    }
+
     function test_linuxBanner_data() {
         return [
             { tag: "none", paths: [], message: "" },
