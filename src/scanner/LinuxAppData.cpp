@@ -4,7 +4,6 @@
 #include "LinuxAppKeys.h"
 #include "platform/FileSystem.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 namespace tidewell {
@@ -12,11 +11,9 @@ namespace tidewell {
 LinuxAppData::LinuxAppData(LinuxHomeFolders folders) : m_folders(std::move(folders)) {
     for (const QString& base :
          {m_folders.config, m_folders.data, m_folders.cache, m_folders.state}) {
-        const QFileInfoList infos =
-            QDir(base).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-        for (const QFileInfo& info : infos) {
-            if (!info.isSymLink())
-                m_entries.append({info.absoluteFilePath(), info.fileName(), !info.isDir()});
+        for (const FolderEntry& entry : FolderEntry::listed(base)) {
+            if (!entry.isLink)
+                m_entries.append(entry);
         }
     }
 }
@@ -31,7 +28,7 @@ QStringList LinuxAppData::locationsOf(const AppDescriptor& app) const {
             locations.append(m_folders.home + sandbox + app.packageId);
     }
     const LinuxAppKeys keys = LinuxAppKeys::of(app);
-    for (const Entry& entry : m_entries) {
+    for (const FolderEntry& entry : m_entries) {
         const auto match = keys.matchName(entry.name, entry.isFile, true, false);
         if (match && match->tier == 0)
             locations.append(entry.path);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FolderEntry.h"
 #include "LinuxHomeFolders.h"
 #include "model/AppDescriptor.h"
 
@@ -22,14 +23,8 @@ public:
     qint64 sizeOf(const AppDescriptor& app) const;
 
 private:
-    struct Entry {
-        QString path;
-        QString name;
-        bool isFile = false;
-    };
-
     LinuxHomeFolders m_folders;
-    QList<Entry> m_entries;
+    QList<FolderEntry> m_entries;
 };
 
 } // namespace tidewell

@@ -1,6 +1,7 @@
 #include "LinuxLeftoverFinder.h"
 
 #include "ComponentWords.h"
+#include "FolderEntry.h"
 #include "MatchNeedles.h"
 #include "model/LinuxAppIdentity.h"
 #include "model/TextRules.h"
@@ -83,15 +84,6 @@ QStringList LinuxLeftoverFinder::settingsNamingApp() const {
     return files;
 }
 
-QList<LinuxLeftoverFinder::Entry> LinuxLeftoverFinder::entriesOf(const QString& folder) {
-    QList<Entry> entries;
-    const QFileInfoList infos = QDir(folder).entryInfoList(QDir::AllEntries | QDir::Hidden |
-                                                           QDir::System | QDir::NoDotAndDotDot);
-    for (const QFileInfo& info : infos)
-        entries.append({info.absoluteFilePath(), info.fileName(), !info.isDir()});
-    return entries;
-}
-
 bool LinuxLeftoverFinder::keeps(const std::optional<KeyMatch>& match) const {
     return match && (match->tier < weakTier || !m_rivalIdentityKeys.contains(match->key));
 }
@@ -103,7 +95,7 @@ bool LinuxLeftoverFinder::isBaseFolder(const QString& path) const {
 
 void LinuxLeftoverFinder::addXdgEntries(const QString& base, bool allowRc,
                                         QStringList& found) const {
-    for (const Entry& entry : entriesOf(base)) {
+    for (const FolderEntry& entry : FolderEntry::listed(base)) {
         if (isBaseFolder(entry.path))
             continue;
         if (keeps(m_keys.matchName(entry.name, entry.isFile, allowRc, false)))
@@ -113,14 +105,14 @@ void LinuxLeftoverFinder::addXdgEntries(const QString& base, bool allowRc,
     }
 }
 
-void LinuxLeftoverFinder::addVendorEntries(const Entry& folder, QStringList& found) const {
+void LinuxLeftoverFinder::addVendorEntries(const FolderEntry& folder, QStringList& found) const {
     const QString vendorCompact = text::compactForm(folder.name);
     const bool isOurVendor =
         ComponentWords::compact(folder.name) ==
         MatchNeedles::vendorOf(
             lowered(m_app.packageId.isEmpty() ? m_app.desktopFileId : m_app.packageId));
     const bool holdsOneEntryPerApp = isPerApplicationFolder(folder.name);
-    for (const Entry& entry : entriesOf(folder.path)) {
+    for (const FolderEntry& entry : FolderEntry::listed(folder.path)) {
         const QString joined = vendorCompact + text::compactForm(entry.name);
         if (keeps(m_keys.match(joined)) ||
             (holdsOneEntryPerApp &&
@@ -142,7 +134,7 @@ void LinuxLeftoverFinder::addVendorEntries(const Entry& folder, QStringList& fou
 }
 
 void LinuxLeftoverFinder::addHomeDotEntries(QStringList& found) const {
-    for (const Entry& entry : entriesOf(m_folders.home)) {
+    for (const FolderEntry& entry : FolderEntry::listed(m_folders.home)) {
         if (!entry.name.startsWith(u'.') || isBaseFolder(entry.path) ||
             m_folders.config.startsWith(entry.path + u'/') ||
             m_folders.data.startsWith(entry.path + u'/'))
@@ -168,7 +160,7 @@ void LinuxLeftoverFinder::addPackageFolders(QStringList& found) const {
 }
 
 void LinuxLeftoverFinder::addDesktopEntries(const QString& folder, QStringList& found) const {
-    for (const Entry& file : entriesOf(folder)) {
+    for (const FolderEntry& file : FolderEntry::listed(folder)) {
         if (!file.isFile || !file.name.endsWith(QStringLiteral(".desktop")))
             continue;
         const std::optional<DesktopEntry> entry = readDesktopEntry(file.path);
@@ -195,7 +187,7 @@ bool LinuxLeftoverFinder::launchesApp(const QStringList& commandLine) const {
 
 void LinuxLeftoverFinder::addLaunchers(const QString& folder, const QString& group,
                                        const QString& key, QStringList& found) const {
-    for (const Entry& file : entriesOf(folder)) {
+    for (const FolderEntry& file : FolderEntry::listed(folder)) {
         if (file.isFile && launchesApp(readCommandLine(file.path, group, key)))
             found.append(file.path);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FolderEntry.h"
 #include "LinuxAppKeys.h"
 #include "LinuxHomeFolders.h"
 #include "model/AppDescriptor.h"
@@ -37,15 +38,8 @@ public:
     QStringList settingsNamingApp() const;
 
 private:
-    struct Entry {
-        QString path;
-        QString name;
-        bool isFile = false;
-    };
-    static QList<Entry> entriesOf(const QString& folder);
-
     void addXdgEntries(const QString& base, bool allowRc, QStringList& found) const;
-    void addVendorEntries(const Entry& folder, QStringList& found) const;
+    void addVendorEntries(const FolderEntry& folder, QStringList& found) const;
     void addHomeDotEntries(QStringList& found) const;
     void addPackageFolders(QStringList& found) const;
     void addDesktopEntries(const QString& folder, QStringList& found) const;

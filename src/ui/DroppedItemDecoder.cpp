@@ -1,5 +1,7 @@
 #include "DroppedItemDecoder.h"
 
+#include "session/AppIntake.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QFileInfo>
@@ -61,7 +63,7 @@ bool DroppedItemDecoder::isDesktopEntry(const QUrl& url) {
 QUrl DroppedItemDecoder::appBundleURL(const QVariant& item) const {
     const std::optional<QUrl> url = decodeFileURL(item);
     if (!url || !(isAppBundle(*url) || isDesktopEntry(*url) ||
-                  hasExtension(*url, QLatin1String(".appimage"), Qt::CaseInsensitive)))
+                  AppIntake::isAppImagePath(url->toLocalFile())))
         return {};
     return *url;
 }
