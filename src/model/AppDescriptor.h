@@ -44,6 +44,8 @@ struct AppDescriptor {
     QString desktopFileId;
     // The icon theme name of a Linux application's icon, as Icon= spells it.
     QString iconName;
+    // The program a Linux application's Exec runs, as written there: a path or a name.
+    QString programPath;
     // The search tokens from the strongest evidence to the weakest (Linux applications only).
     QStringList rankedTokens;
 

@@ -62,18 +62,21 @@ QString packageIdOf(const DesktopEntry& entry) {
     return entry.flatpakId.isEmpty() ? entry.snapName : entry.flatpakId;
 }
 
-QString programNameOf(const QStringList& execArguments) {
-    for (qsizetype index = 0; index < execArguments.size(); ++index) {
-        const QString& argument = execArguments.at(index);
+QString programPathOf(const QStringList& execArguments) {
+    for (const QString& argument : execArguments) {
         if (argument.startsWith(u'-') || isEnvironmentAssignment(argument))
             continue;
-        const QString program = fileNameOf(argument);
-        if (program == QStringLiteral("flatpak"))
-            return flatpakRunTarget(execArguments, execArguments.indexOf(u"run"_qs));
-        if (!isProgramRunner(program))
-            return program;
+        if (!isProgramRunner(fileNameOf(argument)))
+            return argument;
     }
     return {};
+}
+
+QString programNameOf(const QStringList& execArguments) {
+    const QString program = fileNameOf(programPathOf(execArguments));
+    if (program == QStringLiteral("flatpak"))
+        return flatpakRunTarget(execArguments, execArguments.indexOf(u"run"_qs));
+    return program;
 }
 
 QString flatpakCommandOf(const QStringList& execArguments) {
@@ -119,6 +122,10 @@ AppDescriptor describe(const DesktopEntry& entry) {
     app.pathComponentName = text::compactForm(entry.desktopFileId);
     if (!entry.icon.contains(u'/'))
         app.iconName = entry.icon;
+    // A launcher's path ("flatpak run <id>") is not the app's program.
+    const QString programPath = programPathOf(entry.execArguments);
+    if (fileNameOf(programPath) == programNameOf(entry.execArguments))
+        app.programPath = programPath;
     app.rankedTokens = rankedTokensOf(entry);
     app.searchTokens = QSet<QString>(app.rankedTokens.cbegin(), app.rankedTokens.cend());
     return app;
@@ -128,6 +135,7 @@ AppDescriptor describeAppImage(DesktopEntry embedded, const QString& appImagePat
     embedded.filePath = appImagePath;
     AppDescriptor app = describe(embedded);
     app.kind = AppKind::appImage;
+    app.programPath = appImagePath;
     return app;
 }
 

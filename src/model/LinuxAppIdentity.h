@@ -18,6 +18,10 @@ AppKind kindOf(const DesktopEntry& entry);
 // The id its package manager knows the app by (Flatpak app id, snap name), empty otherwise.
 QString packageIdOf(const DesktopEntry& entry);
 
+// The program Exec runs as the entry writes it (a path or a name), looking through
+// "env VAR=..." and interpreters.
+QString programPathOf(const QStringList& execArguments);
+
 // The file name of the program Exec runs, looking through "env VAR=..." and interpreters
 // ("python3 /usr/share/foo/foo.py" runs "foo.py"); a Flatpak launch runs the Flatpak id.
 QString programNameOf(const QStringList& execArguments);

@@ -29,6 +29,10 @@ bool isPerApplicationFolder(const QString& name) {
     return folders.contains(name);
 }
 
+bool hasAppImageSuffix(const QString& path) {
+    return path.endsWith(QStringLiteral(".appimage"), Qt::CaseInsensitive);
+}
+
 } // namespace
 
 LinuxLeftoverFinder::LinuxLeftoverFinder(const AppDescriptor& app,
@@ -52,13 +56,15 @@ QStringList LinuxLeftoverFinder::find() const {
     addXdgEntries(m_folders.state, true, found);
     addHomeDotEntries(found);
     addPackageFolders(found);
-    addDesktopEntries(m_folders.data + QStringLiteral("/applications"), found);
-    addDesktopEntries(m_folders.config + QStringLiteral("/autostart"), found);
+    QStringList launcherIcons;
+    addDesktopEntries(m_folders.data + QStringLiteral("/applications"), found, launcherIcons);
+    addDesktopEntries(m_folders.config + QStringLiteral("/autostart"), found, launcherIcons);
     addLaunchers(m_folders.config + QStringLiteral("/systemd/user"), QStringLiteral("Service"),
                  QStringLiteral("ExecStart"), found);
     addLaunchers(m_folders.data + QStringLiteral("/dbus-1/services"),
                  QStringLiteral("D-BUS Service"), QStringLiteral("Exec"), found);
-    addIcons(found);
+    addIcons(launcherIcons, found);
+    addUserPrograms(found);
     found.removeDuplicates();
     return found;
 }
@@ -159,7 +165,8 @@ void LinuxLeftoverFinder::addPackageFolders(QStringList& found) const {
     }
 }
 
-void LinuxLeftoverFinder::addDesktopEntries(const QString& folder, QStringList& found) const {
+void LinuxLeftoverFinder::addDesktopEntries(const QString& folder, QStringList& found,
+                                            QStringList& icons) const {
     for (const FolderEntry& file : FolderEntry::listed(folder)) {
         if (!file.isFile || !file.name.endsWith(QStringLiteral(".desktop")))
             continue;
@@ -170,8 +177,10 @@ void LinuxLeftoverFinder::addDesktopEntries(const QString& folder, QStringList& 
         const bool sameId = lowered(other.bundleIdentifier) == lowered(m_app.bundleIdentifier) ||
                             (!m_app.packageId.isEmpty() &&
                              lowered(other.desktopFileId) == lowered(m_app.packageId));
-        if (sameId || launchesApp(entry->execArguments) || runsThisAppImage(*entry))
+        if (sameId || launchesApp(entry->execArguments) || runsThisAppImage(*entry)) {
             found.append(file.path);
+            icons.append(entry->icon);
+        }
     }
 }
 
@@ -193,8 +202,71 @@ void LinuxLeftoverFinder::addLaunchers(const QString& folder, const QString& gro
     }
 }
 
-void LinuxLeftoverFinder::addIcons(QStringList& found) const {
-    if (m_app.iconName.isEmpty() || m_iconIsShared)
+QStringList LinuxLeftoverFinder::userProgramFolders() const {
+    return {m_folders.home + QStringLiteral("/Applications"),
+            m_folders.home + QStringLiteral("/.local/bin")};
+}
+
+QString LinuxLeftoverFinder::launchedProgramFile() const {
+    const QString& program = m_app.programPath;
+    if (QDir::isAbsolutePath(program))
+        return QDir::cleanPath(program);
+    if (program.isEmpty() || program.contains(u'/'))
+        return {};
+    const QString inLocalBin = userProgramFolders().last() + u'/' + program;
+    return QFileInfo::exists(inLocalBin) ? inLocalBin : QString();
+}
+
+QString LinuxLeftoverFinder::userInstallHolding(const QString& canonicalProgram) const {
+    const QString applications = QFileInfo(userProgramFolders().first()).canonicalFilePath();
+    const QString localBin = QFileInfo(userProgramFolders().last()).canonicalFilePath();
+    const QFileInfo program(canonicalProgram);
+    // ~/.local/bin also holds programs of other installers (pip, cargo): only an AppImage
+    // there is the app's own file.
+    if (!localBin.isEmpty() && program.path() == localBin)
+        return hasAppImageSuffix(canonicalProgram) ? canonicalProgram : QString();
+    if (applications.isEmpty() || !canonicalProgram.startsWith(applications + u'/'))
+        return {};
+    const QString below = canonicalProgram.mid(applications.size() + 1);
+    const QString topName = below.section(u'/', 0, 0);
+    // A program deeper down counts only when the folder holding it is named for the app
+    // ("~/Applications/Driftnote/driftnote"), not a shared "bin" folder.
+    if (topName == below || keeps(m_keys.matchName(topName, false, false, false)))
+        return applications + u'/' + topName;
+    return {};
+}
+
+void LinuxLeftoverFinder::addUserPrograms(QStringList& found) const {
+    const QString target = QFileInfo(launchedProgramFile()).canonicalFilePath();
+    if (target.isEmpty())
+        return;
+    QString install = userInstallHolding(target);
+    // An AppImage launcher runs the AppImage, which is the app wherever the user keeps it.
+    if (install.isEmpty() && m_app.kind == AppKind::appImage && hasAppImageSuffix(target))
+        install = target;
+    // A scanned AppImage file goes with its leftovers anyway.
+    if (!install.isEmpty() && install != QFileInfo(m_app.appURL.toLocalFile()).canonicalFilePath())
+        found.append(install);
+    const QString linkTarget = install.isEmpty() ? target : install;
+    for (const QString& folder : userProgramFolders()) {
+        for (const FolderEntry& entry : FolderEntry::listed(folder)) {
+            const QString resolved = QFileInfo(entry.path).canonicalFilePath();
+            if (entry.isLink && (resolved == linkTarget || resolved.startsWith(linkTarget + u'/')))
+                found.append(entry.path);
+        }
+    }
+}
+
+void LinuxLeftoverFinder::addIcons(const QStringList& launcherIcons, QStringList& found) const {
+    QSet<QString> names;
+    if (!m_app.iconName.isEmpty() && !m_iconIsShared)
+        names.insert(m_app.iconName);
+    // The AppImage integration names each launcher's icon after the AppImage's own hash.
+    for (const QString& icon : launcherIcons) {
+        if (icon.startsWith(QStringLiteral("appimagekit_")) && !icon.contains(u'/'))
+            names.insert(icon);
+    }
+    if (names.isEmpty())
         return;
     static const QStringList iconExtensions{QStringLiteral("png"), QStringLiteral("svg"),
                                             QStringLiteral("xpm")};
@@ -202,7 +274,7 @@ void LinuxLeftoverFinder::addIcons(QStringList& found) const {
                        QDirIterator::Subdirectories);
     while (icons.hasNext()) {
         const QFileInfo icon(icons.next());
-        if (icon.completeBaseName() == m_app.iconName && iconExtensions.contains(icon.suffix()))
+        if (names.contains(icon.completeBaseName()) && iconExtensions.contains(icon.suffix()))
             found.append(icon.absoluteFilePath());
     }
 }

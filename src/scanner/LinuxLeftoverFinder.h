@@ -24,7 +24,9 @@ namespace tidewell {
 // - desktop entries in the user's applications and autostart folders, systemd user units and
 //   D-Bus services that launch the app;
 // - icons in the user's icon themes named exactly as the app's Icon=, unless another installed
-//   app uses the same icon name.
+//   app uses the same icon name, and the AppImage integration's icons of the app's launchers;
+// - the program the app runs where the user installs programs (~/Applications, ~/.local/bin):
+//   an AppImage, a program folder named for the app, and the links there that lead to it.
 // The XDG base folders themselves are never reported. A name that ours matches only by a
 // program, window class or icon is left to another installed app whose ids claim it.
 class LinuxLeftoverFinder {
@@ -42,10 +44,14 @@ private:
     void addVendorEntries(const FolderEntry& folder, QStringList& found) const;
     void addHomeDotEntries(QStringList& found) const;
     void addPackageFolders(QStringList& found) const;
-    void addDesktopEntries(const QString& folder, QStringList& found) const;
+    void addDesktopEntries(const QString& folder, QStringList& found, QStringList& icons) const;
     void addLaunchers(const QString& folder, const QString& group, const QString& key,
                       QStringList& found) const;
-    void addIcons(QStringList& found) const;
+    void addIcons(const QStringList& launcherIcons, QStringList& found) const;
+    void addUserPrograms(QStringList& found) const;
+    QStringList userProgramFolders() const;
+    QString launchedProgramFile() const;
+    QString userInstallHolding(const QString& canonicalProgram) const;
     bool launchesApp(const QStringList& commandLine) const;
     bool runsThisAppImage(const DesktopEntry& entry) const;
     bool keeps(const std::optional<KeyMatch>& match) const;

@@ -13,6 +13,17 @@ class TestSampleLinuxHome : public QObject {
 
     TestDir m_dir;
 
+    QStringList scannedLeftovers(const QString& app) const {
+        const CliRun run = CliRun::of({"scan", app, "--json", "--no-index"});
+        if (run.exitCode != 0)
+            return {QStringLiteral("exit code %1").arg(run.exitCode)};
+        QStringList found;
+        for (const QJsonValue& item : QJsonDocument::fromJson(run.out)["matches"].toArray())
+            found.append(item["path"].toString().mid(m_dir.path("home").size() + 1));
+        found.sort();
+        return found;
+    }
+
 private slots:
     void initTestCase() {
         QCOMPARE(QProcess::execute(QStringLiteral(TIDEWELL_LINUX_SAMPLE_SCRIPT), {m_dir.path()}),
@@ -40,23 +51,32 @@ private slots:
                            ".local/state/lumeneditstaterc"};
         QTest::newRow("electron app of the user")
             << "driftnote"
-            << QStringList{".cache/driftnote", ".config/Driftnote",
+            << QStringList{".cache/driftnote",
+                           ".config/Driftnote",
+
                            ".config/autostart/driftnote.desktop",
                            ".local/share/applications/driftnote.desktop",
-                           ".local/share/icons/hicolor/128x128/apps/driftnote.png"};
+                           ".local/share/icons/hicolor/128x128/apps/driftnote.png",
+                           "Applications/Driftnote"};
         QTest::newRow("look-alike vendor")
             << "com.driftwood.Lumen" << QStringList{".config/lumenrc"};
     }
     void scansFindOwnLeftoversOnly() {
         QFETCH(QString, app);
         QFETCH(QStringList, expected);
-        const CliRun run = CliRun::of({"scan", app, "--json", "--no-index"});
-        QCOMPARE(run.exitCode, 0);
-        QStringList found;
-        for (const QJsonValue& item : QJsonDocument::fromJson(run.out)["matches"].toArray())
-            found.append(item["path"].toString().mid(m_dir.path("home").size() + 1));
-        found.sort();
-        QCOMPARE(found, expected);
+        QCOMPARE(scannedLeftovers(app), expected);
+    }
+
+    void appImageGoesWithItsIntegrationAndLink() {
+        const QString appImage = m_dir.path("home/Applications/Sandpiper-3.0-x86_64.AppImage");
+        if (!QFile::exists(appImage))
+            QSKIP("mksquashfs is missing: the sample home has no AppImage");
+        const QStringList found = scannedLeftovers(appImage);
+        QCOMPARE(found.size(), 4);
+        QCOMPARE(found.at(0), QStringLiteral(".config/Sandpiper"));
+        QCOMPARE(found.at(1), QStringLiteral(".local/bin/sandpiper"));
+        QVERIFY(found.at(2).startsWith(".local/share/applications/appimagekit_"));
+        QVERIFY(found.at(3).startsWith(".local/share/icons/hicolor/64x64/apps/appimagekit_"));
     }
 
     void orphansAreExactlyWhatRemovedAppsLeft() {

@@ -25,24 +25,38 @@ private slots:
     void programName_data() {
         QTest::addColumn<QStringList>("exec");
         QTest::addColumn<QString>("program");
-        QTest::newRow("plain") << QStringList{"kate", "-b", "%U"} << "kate";
-        QTest::newRow("absolute") << QStringList{"/usr/lib/firefox/firefox", "%u"} << "firefox";
+        QTest::addColumn<QString>("programPath");
+        QTest::newRow("plain") << QStringList{"kate", "-b", "%U"} << "kate"
+                               << "kate";
+        QTest::newRow("absolute") << QStringList{"/usr/lib/firefox/firefox", "%u"} << "firefox"
+                                  << "/usr/lib/firefox/firefox";
         QTest::newRow("env assignments")
             << QStringList{"env", "GDK_BACKEND=x11", "/opt/Signal/signal-desktop"}
-            << "signal-desktop";
+            << "signal-desktop"
+            << "/opt/Signal/signal-desktop";
         QTest::newRow("interpreter script")
-            << QStringList{"python3", "-O", "/usr/share/meld/meld.py"} << "meld.py";
+            << QStringList{"python3", "-O", "/usr/share/meld/meld.py"} << "meld.py"
+            << "/usr/share/meld/meld.py";
+        // The launcher is no program of the app's own.
         QTest::newRow("flatpak run")
             << QStringList{"/usr/bin/flatpak", "run",           "--branch=stable",
                            "--command=gimp",   "org.gimp.GIMP", "%U"}
-            << "org.gimp.GIMP";
-        QTest::newRow("flatpak without run") << QStringList{"flatpak", "--version"} << "";
-        QTest::newRow("empty") << QStringList{} << "";
+            << "org.gimp.GIMP"
+            << "";
+        QTest::newRow("flatpak without run") << QStringList{"flatpak", "--version"} << ""
+                                             << "";
+        QTest::newRow("empty") << QStringList{} << ""
+                               << "";
     }
     void programName() {
         QFETCH(QStringList, exec);
         QFETCH(QString, program);
+        QFETCH(QString, programPath);
         QCOMPARE(linuxapp::programNameOf(exec), program);
+        DesktopEntry entry;
+        entry.desktopFileId = QStringLiteral("some.app");
+        entry.execArguments = exec;
+        QCOMPARE(linuxapp::describe(entry).programPath, programPath);
     }
 
     void kindAndTokens_data() {

@@ -72,6 +72,21 @@ private slots:
                           "[D-BUS Service]\nName=org.example.Weatherbar\nExec=weatherbar\n");
         m_home.createFile(".local/share/applications/kate-session.desktop",
                           "[Desktop Entry]\nType=Application\nName=K\nExec=kate -s work\n");
+        // Programs the user installed: a program folder, a shared bin folder, another
+        // installer's program, an AppImage kept in Downloads, and links to them.
+        for (const char* file :
+             {"Applications/Driftnote/driftnote", "Applications/bin/tool", ".local/bin/pipthing",
+              "Downloads/Gull.AppImage", "Applications/Other.AppImage",
+              ".local/share/icons/hicolor/64x64/apps/appimagekit_ab_gull.png",
+              ".local/share/icons/hicolor/64x64/apps/appimagekit_cd_x.png"})
+            m_home.createFile(file, "x");
+        m_home.createSymlink(".local/bin/driftnote", "../../Applications/Driftnote/driftnote");
+        m_home.createSymlink(".local/bin/gull", m_home.path("Downloads/Gull.AppImage"));
+        m_home.createSymlink(".local/bin/other", "../../Applications/Other.AppImage");
+        m_home.createFile(".local/share/applications/appimagekit_ab-Gull.desktop",
+                          "[Desktop Entry]\nType=Application\nName=Gull\nExec=" +
+                              m_home.path("Downloads/Gull.AppImage").toUtf8() +
+                              "\nIcon=appimagekit_ab_gull\n");
         m_installed = {app("org.kde.kate", {"kate"}, {}, {}, "kate"),
                        flatpak("org.gimp.GIMP", "gimp-2.10"),
                        flatpak("com.jetbrains.PyCharm-Community", "pycharm"),
@@ -104,6 +119,19 @@ private slots:
             << m_installed.at(3) << QStringList{".config/xfce4/terminal"};
         QTest::newRow("snap folder by exact name; a dot folder named otherwise is missed")
             << m_installed.at(4) << QStringList{"snap/firefox"};
+        QTest::newRow("program folder named for it and a link to it; no shared bin folder")
+            << app("driftnote", {m_home.path("Applications/Driftnote/driftnote")})
+            << QStringList{".local/bin/driftnote", "Applications/Driftnote"};
+        QTest::newRow("a program in a shared folder stays")
+            << app("tool", {m_home.path("Applications/bin/tool")}) << QStringList{};
+        QTest::newRow("another installer's program in ~/.local/bin stays")
+            << app("pipthing", {"pipthing"}) << QStringList{};
+        QTest::newRow("AppImage launcher: the AppImage anywhere, its link, launcher and icon")
+            << app("appimagekit_ab-Gull", {m_home.path("Downloads/Gull.AppImage")})
+            << QStringList{".local/bin/gull",
+                           ".local/share/applications/appimagekit_ab-Gull.desktop",
+                           ".local/share/icons/hicolor/64x64/apps/appimagekit_ab_gull.png",
+                           "Downloads/Gull.AppImage"};
         QTest::newRow("an icon another app uses claims neither its folders nor the icon")
             << app("kate-viewer", {"kate-viewer"}, {}, {}, "kate") << QStringList{};
     }
