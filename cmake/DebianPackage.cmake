@@ -29,6 +29,6 @@ qml6-module-qtquick-templates, qml6-module-qtquick-layouts, qml6-module-qtquick-
 qml6-module-qtquick-dialogs, qml6-module-qtquick-shapes, qml6-module-qtqml-models, \
 qt6-image-formats-plugins")
 # The file index and the file-type icons are used when present.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "plocate, adwaita-icon-theme, squashfs-tools")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "plocate, adwaita-icon-theme, squashfs-tools, dconf-cli")
 
 include(CPack)

@@ -60,4 +60,9 @@ std::optional<std::variant<AppDescriptor, int>> readLinuxApp(const QString& argu
     return std::nullopt;
 }
 
+QString appArgumentHelp() {
+    return CliText::tr("The .app bundle; on Linux also a desktop entry or its id, a Flatpak id, "
+                       "a snap name or an AppImage.");
+}
+
 } // namespace tidewell

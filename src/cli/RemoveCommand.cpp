@@ -3,6 +3,7 @@
 #include "CliOutput.h"
 #include "CliText.h"
 #include "ExitCode.h"
+#include "LinuxAppIntake.h"
 #include "ScanCommand.h"
 #include "removal/FileDeletionService.h"
 #include "scanner/ItemClassification.h"
@@ -144,7 +145,7 @@ int runRemove(const QStringList& arguments) {
     const ScanOptions scanOptions;
     parser.addOptions({json, yes, uninstallOption});
     scanOptions.addTo(parser);
-    parser.addPositionalArgument(QStringLiteral("BUNDLE"), CliText::tr("The .app bundle."));
+    parser.addPositionalArgument(QStringLiteral("BUNDLE"), appArgumentHelp());
     const QString usage =
         QStringLiteral("[--json] [--yes] [--uninstall] [--root DIR] [--no-index] BUNDLE");
     if (auto done = parseCommandArguments(parser, commandName, usage, arguments))
@@ -190,10 +191,9 @@ int runRemove(const QStringList& arguments) {
     const int uninstallExit = runsUninstall ? runUninstallCommand(uninstall) : 0;
     if (parser.isSet(json)) {
         QJsonObject object = removalJson(deletion, reclaimed);
-        object.insert(QStringLiteral("undecodablePaths"),
-                      QJsonArray::fromStringList(report.undecodablePaths));
-        object.insert(QStringLiteral("keptSettingsFiles"),
-                      QJsonArray::fromStringList(report.keptSettingsFiles));
+        const QJsonObject leftAlone = leftAloneJson(report);
+        for (auto field = leftAlone.constBegin(); field != leftAlone.constEnd(); ++field)
+            object.insert(field.key(), field.value());
         if (!uninstall.isEmpty())
             object.insert(QStringLiteral("uninstallCommand"), uninstall.text());
         if (runsUninstall)

@@ -88,7 +88,7 @@ int runScan(const QStringList& arguments) {
     const ScanOptions options;
     parser.addOption(json);
     options.addTo(parser);
-    parser.addPositionalArgument(QStringLiteral("BUNDLE"), CliText::tr("The .app bundle."));
+    parser.addPositionalArgument(QStringLiteral("BUNDLE"), appArgumentHelp());
     if (auto done = parseCommandArguments(
             parser, commandName, QStringLiteral("[--json] [--root DIR] [--no-index] BUNDLE"),
             arguments))
@@ -182,6 +182,11 @@ QString leftAloneText(const ScanReport& report) {
                             "are not removed (edit them by hand if you wish):\n",
                             "", int(kept)) +
                 indentedPaths(report.keptSettingsFiles);
+    if (const qsizetype kept = report.keptDconfFolders.size(); kept > 0)
+        text += CliText::tr("\n%n dconf folder(s) hold this app's settings; they are not removed "
+                            "(clear one with \"dconf reset -f FOLDER\" if you wish):\n",
+                            "", int(kept)) +
+                indentedPaths(report.keptDconfFolders);
     const qsizetype count = report.undecodablePaths.size();
     if (count == 0)
         return text;
@@ -191,6 +196,14 @@ QString leftAloneText(const ScanReport& report) {
                        "you wish:\n",
                        "", int(count)) +
            indentedPaths(report.undecodablePaths);
+}
+
+QJsonObject leftAloneJson(const ScanReport& report) {
+    return {
+        {QStringLiteral("undecodablePaths"), QJsonArray::fromStringList(report.undecodablePaths)},
+        {QStringLiteral("keptSettingsFiles"), QJsonArray::fromStringList(report.keptSettingsFiles)},
+        {QStringLiteral("keptDconfFolders"), QJsonArray::fromStringList(report.keptDconfFolders)},
+    };
 }
 
 QJsonObject scanJson(const AppDescriptor& app, const ScanReport& report) {
@@ -203,14 +216,12 @@ QJsonObject scanJson(const AppDescriptor& app, const ScanReport& report) {
             {QStringLiteral("sizeInBytes"), file.sizeInBytes},
         });
     }
-    return {
-        {QStringLiteral("app"), describeJson(app)},
-        {QStringLiteral("matches"), matches},
-        {QStringLiteral("permissionDeniedPaths"),
-         QJsonArray::fromStringList(report.permissionDeniedPaths)},
-        {QStringLiteral("undecodablePaths"), QJsonArray::fromStringList(report.undecodablePaths)},
-        {QStringLiteral("keptSettingsFiles"), QJsonArray::fromStringList(report.keptSettingsFiles)},
-    };
+    QJsonObject object = leftAloneJson(report);
+    object.insert(QStringLiteral("app"), describeJson(app));
+    object.insert(QStringLiteral("matches"), matches);
+    object.insert(QStringLiteral("permissionDeniedPaths"),
+                  QJsonArray::fromStringList(report.permissionDeniedPaths));
+    return object;
 }
 
 } // namespace tidewell

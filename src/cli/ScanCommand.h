@@ -43,12 +43,15 @@ ScanReport scanShowingProgress(const AppDescriptor& app, const ScanEnvironment& 
 CliCommand scanCommand();
 
 // What the scan found but leaves alone: settings files that name the app among others' lines,
-// and items whose names are not valid UTF-8; empty when there are none.
+// dconf folders of its settings, and items whose names are not valid UTF-8; empty when there
+// are none.
 QString leftAloneText(const ScanReport& report);
 
+// The same as JSON: "undecodablePaths", "keptSettingsFiles" and "keptDconfFolders".
+QJsonObject leftAloneJson(const ScanReport& report);
+
 // The scan as JSON: "app" (as describe prints it), "matches" in report order (path,
-// category, safety, sizeInBytes), "permissionDeniedPaths", "undecodablePaths" and
-// "keptSettingsFiles".
+// category, safety, sizeInBytes), "permissionDeniedPaths" and what leftAloneJson holds.
 QJsonObject scanJson(const AppDescriptor& app, const ScanReport& report);
 
 } // namespace tidewell

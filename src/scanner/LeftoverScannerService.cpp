@@ -163,7 +163,8 @@ ScanReport LeftoverScannerService::runLinuxScan(const AppDescriptor& app, const 
             {},
             {pathnames::standardized(m_environment.homePath)},
             undecodable,
-            finder.settingsNamingApp()};
+            finder.settingsNamingApp(),
+            finder.dconfFoldersOfApp()};
 }
 
 void LeftoverScannerService::walkRoots(const QList<ScanRoot>& roots, const ScanContext& context,

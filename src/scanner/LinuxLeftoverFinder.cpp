@@ -5,11 +5,14 @@
 #include "MatchNeedles.h"
 #include "model/LinuxAppIdentity.h"
 #include "model/TextRules.h"
+#include "platform/DconfDatabase.h"
 #include "platform/DesktopEntry.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+
+#include <algorithm>
 
 namespace tidewell {
 
@@ -88,6 +91,15 @@ QStringList LinuxLeftoverFinder::settingsNamingApp() const {
         }
     }
     return files;
+}
+
+QStringList LinuxLeftoverFinder::dconfFoldersOfApp() const {
+    const QStringList ids{m_app.packageId, m_app.desktopFileId};
+    // Spare the dconf tool's start when no id could name a folder.
+    if (std::none_of(ids.cbegin(), ids.cend(),
+                     [](const QString& id) { return id.count(u'.') >= 2; }))
+        return {};
+    return dconf::foldersNamedBy(dconf::foldersWithKeys(), ids);
 }
 
 bool LinuxLeftoverFinder::keeps(const std::optional<KeyMatch>& match) const {

@@ -38,6 +38,8 @@ public:
     // Settings files that name the application in lines among others' (mimeapps.list, where
     // it may be the default for some types): edited, never deleted, so only listed.
     QStringList settingsNamingApp() const;
+    // The folders of the dconf database named by the app's reverse-DNS ids, listed likewise.
+    QStringList dconfFoldersOfApp() const;
 
 private:
     void addXdgEntries(const QString& base, bool allowRc, QStringList& found) const;

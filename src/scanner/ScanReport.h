@@ -18,6 +18,8 @@ struct ScanReport {
     // Settings files that name the application among other apps' lines (a Linux desktop's
     // default applications): edited by hand, never deleted, so only listed.
     QStringList keptSettingsFiles = {};
+    // Folders of the dconf database that hold the application's settings, listed the same way.
+    QStringList keptDconfFolders = {};
 
     friend bool operator==(const ScanReport&, const ScanReport&) = default;
 };

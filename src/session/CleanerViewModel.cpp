@@ -176,11 +176,13 @@ void CleanerViewModel::reportError(const QString& message) {
 
 void CleanerViewModel::setItemsLeftAlone(const QStringList& unreadableFolders,
                                          const QStringList& undecodableItems,
-                                         const QStringList& keptSettingsFiles) {
+                                         const QStringList& keptSettingsFiles,
+                                         const QStringList& keptDconfFolders) {
     m_unreadableFolders = unreadableFolders;
     emit unreadableFoldersChanged();
     m_undecodableItems = undecodableItems;
     m_keptSettingsFiles = keptSettingsFiles;
+    m_keptDconfFolders = keptDconfFolders;
     emit undecodableItemsChanged();
 }
 
@@ -273,18 +275,56 @@ void CleanerViewModel::findUninstallCommand(const AppDescriptor& app, const QUui
     if (app.kind == AppKind::bundle)
         return;
     QtConcurrent::run([app] {
-        return tidewell::uninstallCommand(app, QDir::homePath()).text();
-    }).then(this, [this, intakeID](const QString& command) {
+        return tidewell::uninstallCommand(app, QDir::homePath());
+    }).then(this, [this, intakeID](const UninstallCommand& command) {
         if (intakeID == m_activeIntakeID)
             setUninstallCommand(command);
     });
 }
 
-void CleanerViewModel::setUninstallCommand(const QString& command) {
-    if (command == m_uninstallCommand)
+void CleanerViewModel::setUninstallCommand(const UninstallCommand& command) {
+    setUninstallStatus(false, {});
+    if (command.arguments == m_uninstall.arguments && command.runnable == m_uninstall.runnable)
         return;
-    m_uninstallCommand = command;
+    m_uninstall = command;
     emit uninstallCommandChanged();
+}
+
+void CleanerViewModel::setUninstallStatus(bool running, const QString& status) {
+    if (running == m_isUninstalling && status == m_uninstallStatus)
+        return;
+    m_isUninstalling = running;
+    m_uninstallStatus = status;
+    emit uninstallStatusChanged();
+}
+
+QString CleanerViewModel::uninstallOutcomeText(const UninstallOutcome& outcome) {
+    if (outcome.exitCode == 0)
+        return tr("Uninstalled.");
+    if (outcome.exitCode < 0)
+        return tr("The command could not be run.");
+    if (outcome.lastLine.isEmpty())
+        return tr("The command failed with exit code %1.").arg(outcome.exitCode);
+    return tr("The command failed: %1").arg(outcome.lastLine);
+}
+
+void CleanerViewModel::runUninstallCommand() {
+    if (!m_uninstall.runnable || m_isUninstalling)
+        return;
+    const QUuid intakeID = m_activeIntakeID;
+    setUninstallStatus(true, tr("Uninstalling…"));
+    QtConcurrent::run([command = m_uninstall] {
+        return runUninstallCommandUnattended(command);
+    }).then(this, [this, intakeID](const UninstallOutcome& outcome) {
+        if (intakeID != m_activeIntakeID)
+            return;
+        setUninstallStatus(false, uninstallOutcomeText(outcome));
+        // Done once: the package is gone.
+        if (outcome.exitCode == 0) {
+            m_uninstall.runnable = false;
+            emit uninstallCommandChanged();
+        }
+    });
 }
 
 void CleanerViewModel::takeIn(const AppDescriptor::Result& result) {
@@ -368,7 +408,7 @@ void CleanerViewModel::applyScanReport(const QUuid& scanID, const ScanReport& re
     m_permissions->setPermissionDeniedPaths(accessGranted ? QStringList{}
                                                           : report.permissionDeniedPaths);
     setItemsLeftAlone(report.permissionDeniedPaths, report.undecodablePaths,
-                      report.keptSettingsFiles);
+                      report.keptSettingsFiles, report.keptDconfFolders);
     setIsScanning(false);
     m_permissions->applyPromptDecision(!report.permissionDeniedPaths.isEmpty());
     if (report.matches.isEmpty())

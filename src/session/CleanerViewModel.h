@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FileListModel.h"
+#include "PackageRemoval.h"
 #include "model/AppDescriptor.h"
 #include "model/ScannedFile.h"
 #include "scanner/ScanReport.h"
@@ -64,11 +65,18 @@ class CleanerViewModel : public QObject {
     // The command that uninstalls the held Linux application through its package manager;
     // empty for a bundle or an application no package manager owns.
     Q_PROPERTY(QString uninstallCommand READ uninstallCommand NOTIFY uninstallCommandChanged)
+    // Whether the window may run it (Flatpak, snap: no administrator rights through a terminal).
+    Q_PROPERTY(
+        bool canRunUninstallCommand READ canRunUninstallCommand NOTIFY uninstallCommandChanged)
+    // While it runs and after: what became of it; empty before it is run.
+    Q_PROPERTY(bool isUninstalling READ isUninstalling NOTIFY uninstallStatusChanged)
+    Q_PROPERTY(QString uninstallStatus READ uninstallStatus NOTIFY uninstallStatusChanged)
     // Found items whose names are not valid UTF-8: shown, never offered for removal.
     Q_PROPERTY(QStringList undecodableItems READ undecodableItems NOTIFY undecodableItemsChanged)
     // Settings files that name the held Linux application among other apps' lines: shown,
     // never removed.
     Q_PROPERTY(QStringList keptSettingsFiles READ keptSettingsFiles NOTIFY undecodableItemsChanged)
+    Q_PROPERTY(QStringList keptDconfFolders READ keptDconfFolders NOTIFY undecodableItemsChanged)
     Q_PROPERTY(QVariantList lastFailures READ lastFailures NOTIFY lastFailuresChanged)
 
 public:
@@ -117,7 +125,11 @@ public:
     QStringList unreadableFolders() const { return m_unreadableFolders; }
     QStringList undecodableItems() const { return m_undecodableItems; }
     QStringList keptSettingsFiles() const { return m_keptSettingsFiles; }
-    QString uninstallCommand() const { return m_uninstallCommand; }
+    QStringList keptDconfFolders() const { return m_keptDconfFolders; }
+    QString uninstallCommand() const { return m_uninstall.text(); }
+    bool canRunUninstallCommand() const { return m_uninstall.runnable; }
+    bool isUninstalling() const { return m_isUninstalling; }
+    QString uninstallStatus() const { return m_uninstallStatus; }
     // The items the last removal left in place: {path, fileName, reason} each.
     QVariantList lastFailures() const { return m_lastFailures; }
 
@@ -139,6 +151,8 @@ public:
     Q_INVOKABLE void requestDeletion();
     Q_INVOKABLE void deleteSelectedFiles();
     Q_INVOKABLE void resetSelection();
+    // Runs the uninstall command on a worker, once at a time.
+    Q_INVOKABLE void runUninstallCommand();
 
 signals:
     void droppedAppChanged();
@@ -164,6 +178,7 @@ signals:
     void unreadableFoldersChanged();
     void undecodableItemsChanged();
     void uninstallCommandChanged();
+    void uninstallStatusChanged();
     void lastFailuresChanged();
 
 private:
@@ -180,10 +195,13 @@ private:
     void reportError(const QString& message);
     bool appGoesWithSelection() const;
     void findUninstallCommand(const AppDescriptor& app, const QUuid& intakeID);
-    void setUninstallCommand(const QString& command);
+    void setUninstallCommand(const UninstallCommand& command);
+    void setUninstallStatus(bool running, const QString& status);
+    static QString uninstallOutcomeText(const UninstallOutcome& outcome);
     void setItemsLeftAlone(const QStringList& unreadableFolders = {},
                            const QStringList& undecodableItems = {},
-                           const QStringList& keptSettingsFiles = {});
+                           const QStringList& keptSettingsFiles = {},
+                           const QStringList& keptDconfFolders = {});
     void setLastFailures(const QList<DeletionFailure>& failures);
 
     void notifySelectionTotals();
@@ -222,7 +240,10 @@ private:
     QStringList m_unreadableFolders;
     QStringList m_undecodableItems;
     QStringList m_keptSettingsFiles;
-    QString m_uninstallCommand;
+    QStringList m_keptDconfFolders;
+    UninstallCommand m_uninstall;
+    bool m_isUninstalling = false;
+    QString m_uninstallStatus;
     QVariantList m_lastFailures;
 
     QUuid m_activeScanID;

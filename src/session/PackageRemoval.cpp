@@ -12,6 +12,11 @@ bool isBelow(const QString& path, const QString& folder) {
     return !folder.isEmpty() && path.startsWith(folder + u'/');
 }
 
+QString lastLineOf(const QByteArray& output) {
+    const QStringList lines = QString::fromUtf8(output).trimmed().split(u'\n');
+    return lines.last().trimmed();
+}
+
 } // namespace
 
 UninstallCommand uninstallCommand(const AppDescriptor& app, const QString& homePath) {
@@ -53,6 +58,21 @@ int runUninstallCommand(const UninstallCommand& command) {
     if (!process.waitForFinished(-1) || process.exitStatus() != QProcess::NormalExit)
         return -1;
     return process.exitCode();
+}
+
+UninstallOutcome runUninstallCommandUnattended(const UninstallCommand& command) {
+    if (!command.runnable || command.isEmpty())
+        return {};
+    QStringList arguments = command.arguments.mid(1);
+    if (command.arguments.first() == u"flatpak")
+        arguments.insert(1, QStringLiteral("-y"));
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(command.arguments.first(), arguments);
+    process.closeWriteChannel();
+    if (!process.waitForFinished(-1) || process.exitStatus() != QProcess::NormalExit)
+        return {-1, lastLineOf(process.readAll())};
+    return {process.exitCode(), lastLineOf(process.readAll())};
 }
 
 } // namespace tidewell

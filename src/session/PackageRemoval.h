@@ -28,4 +28,13 @@ UninstallCommand uninstallCommand(const AppDescriptor& app, const QString& homeP
 // code, or -1 when it could not be started or crashed.
 int runUninstallCommand(const UninstallCommand& command);
 
+struct UninstallOutcome {
+    int exitCode = -1; // -1 when it could not be started or crashed
+    QString lastLine;  // the last line it printed, to tell why it failed
+};
+
+// Runs a runnable command with no terminal, for a window: the user's click is the answer to its
+// question, so Flatpak is told yes (-y) beforehand.
+UninstallOutcome runUninstallCommandUnattended(const UninstallCommand& command);
+
 } // namespace tidewell

@@ -2,10 +2,12 @@
 #include "FakeAppImage.h"
 #include "TestDir.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QStandardPaths>
 #include <QTest>
 
 namespace {
@@ -37,6 +39,7 @@ class TestCliLinuxApps : public QObject {
 
     TestDir m_dir;
     QString m_gimpEntry;
+    bool m_dconfRead = false;
 
 private slots:
     void initTestCase() {
@@ -66,6 +69,14 @@ private slots:
         m_dir.createFile("home/.config/mimeapps.list",
                          "[Default Applications]\nimage/png=org.gimp.GIMP.desktop;eog.desktop;\n"
                          "image/x-xcf=org.gimp.GIMP.Extra.desktop\n");
+        // GIMP's settings in dconf beside a look-alike's, when the dconf tool is here to read them.
+        m_dir.createFile("dconf-keyfiles/user", "[org/gimp/GIMP/state]\nmaximized=true\n\n"
+                                                "[org/gimp/GIMPish]\nx=1\n");
+        m_dconfRead = !QStandardPaths::findExecutable(QStringLiteral("dconf")).isEmpty() &&
+                      QDir().mkpath(home + "/.config/dconf") &&
+                      QProcess::execute(QStringLiteral("dconf"),
+                                        {QStringLiteral("compile"), home + "/.config/dconf/user",
+                                         m_dir.path("dconf-keyfiles")}) == 0;
         // Named for GIMP but never offered: a package's path, and a link out of the home.
         m_dir.createSymlink("home/.local/share/gimp", m_dir.path("elsewhere"));
     }
@@ -86,6 +97,8 @@ private slots:
                               m_dir.path("home/.var/app/org.gimp.GIMP")}));
         QCOMPARE(paths(run.out, "keptSettingsFiles"),
                  QStringList{m_dir.path("home/.config/mimeapps.list")});
+        QCOMPARE(paths(run.out, "keptDconfFolders"),
+                 m_dconfRead ? QStringList{"/org/gimp/GIMP/"} : QStringList{});
     }
 
     void scanRejectsUnknownIdsAndBadEntries() {

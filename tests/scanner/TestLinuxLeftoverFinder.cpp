@@ -1,5 +1,6 @@
 #include "TestDir.h"
 #include "model/LinuxAppIdentity.h"
+#include "platform/DconfDatabase.h"
 #include "scanner/LinuxLeftoverFinder.h"
 
 #include <QTest>
@@ -146,6 +147,27 @@ private slots:
             found.append(path.mid(m_home.path().size() + 1));
         found.sort();
         QCOMPARE(found, expected);
+    }
+
+    void dconfFoldersByExactId_data() {
+        QTest::addColumn<QStringList>("ids");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("topmost folder, any case")
+            << QStringList{"org.example.Notes"} << QStringList{"/org/example/notes/"};
+        QTest::newRow("each id once") << QStringList{"org.example.Notes", "org.example.notes"}
+                                      << QStringList{"/org/example/notes/"};
+        QTest::newRow("on a label boundary only")
+            << QStringList{"org.example.Note"} << QStringList{};
+        QTest::newRow("two labels could be anyone's")
+            << QStringList{"example.notes", "", "org..notes"} << QStringList{};
+    }
+    void dconfFoldersByExactId() {
+        QFETCH(QStringList, ids);
+        QFETCH(QStringList, expected);
+        const QStringList folders{"/org/example/notes/window/", "/org/example/notes/",
+                                  "/org/example/notes-pro/", "/example/notes/x/",
+                                  "/org/gnome/desktop/interface/"};
+        QCOMPARE(dconf::foldersNamedBy(folders, ids), expected);
     }
 
     void honoursXdgVariables_data() {

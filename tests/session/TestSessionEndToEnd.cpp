@@ -116,6 +116,28 @@ private slots:
         QCOMPARE(trashed().size(), before.size() + 1);
         QVERIFY(QFileInfo::exists(entry) && !QFileInfo::exists(home + "/.config/tide") &&
                 QFileInfo::exists(home + "/.config/tidewater"));
+
+        // Run on request through a flatpak that fails first, as when the app is in use, then
+        // succeeds; it is never asked a question.
+        const QString log = root.path("ran.log");
+        const QString flatpak = root.createFile(
+            "bin/flatpak", "#!/bin/sh\necho \"$*\" >> " + log.toUtf8() + "\n[ -e " + log.toUtf8() +
+                               ".once ] && exit 0\ntouch " + log.toUtf8() +
+                               ".once\necho 'error: Tide is running'\nexit 1\n");
+        QFile::setPermissions(flatpak, QFile::ReadOwner | QFile::ExeOwner);
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", root.path("bin").toUtf8() + ':' + path);
+        QVERIFY(model.canRunUninstallCommand());
+        model.runUninstallCommand();
+        QTRY_COMPARE(model.uninstallStatus(), "The command failed: error: Tide is running");
+        QVERIFY(model.canRunUninstallCommand());
+        model.runUninstallCommand();
+        QTRY_COMPARE(model.uninstallStatus(), "Uninstalled.");
+        QVERIFY(!model.canRunUninstallCommand() && !model.isUninstalling());
+        qputenv("PATH", path);
+        QFile ran(log);
+        QVERIFY(ran.open(QIODevice::ReadOnly));
+        QCOMPARE(ran.readAll(), "uninstall -y org.example.Tide\nuninstall -y org.example.Tide\n");
     }
 };
 

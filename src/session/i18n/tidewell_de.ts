@@ -484,6 +484,23 @@ Could not read %n folder(s) (they may hold more leftovers):
 </numerusform>
         </translation>
     </message>
+    <message>
+        <source>The .app bundle; on Linux also a desktop entry or its id, a Flatpak id, a snap name or an AppImage.</source>
+        <translation>Das .app-Bundle; unter Linux auch ein Desktop-Eintrag oder seine Kennung, eine Flatpak-Kennung, ein Snap-Name oder ein AppImage.</translation>
+    </message>
+    <message numerus="yes">
+        <source>
+%n dconf folder(s) hold this app's settings; they are not removed (clear one with "dconf reset -f FOLDER" if you wish):
+</source>
+        <translation>
+            <numerusform>
+%n dconf-Ordner enthält die Einstellungen dieser App; er wird nicht entfernt (leeren Sie ihn bei Bedarf mit „dconf reset -f ORDNER“):
+</numerusform>
+            <numerusform>
+%n dconf-Ordner enthalten die Einstellungen dieser App; sie werden nicht entfernt (leeren Sie einen bei Bedarf mit „dconf reset -f ORDNER“):
+</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ContentView</name>
@@ -859,6 +876,20 @@ Could not read %n folder(s) (they may hold more leftovers):
             <numerusform>%n Einstellungsdateien nennen diese App unter Zeilen anderer Apps und bleiben:</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n dconf folder holds this app's settings and stays:</source>
+        <translation>
+            <numerusform>%n dconf-Ordner enthält die Einstellungen dieser App und bleibt:</numerusform>
+            <numerusform>%n dconf-Ordner enthalten die Einstellungen dieser App und bleiben:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dconf folders hold this app's settings and stay:</source>
+        <translation>
+            <numerusform>%n dconf-Ordner enthält die Einstellungen dieser App und bleibt:</numerusform>
+            <numerusform>%n dconf-Ordner enthalten die Einstellungen dieser App und bleiben:</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ScanCategory</name>
@@ -959,6 +990,14 @@ Could not read %n folder(s) (they may hold more leftovers):
         <source>Copy</source>
         <translation>Kopieren</translation>
     </message>
+    <message>
+        <source>Run</source>
+        <translation>Ausführen</translation>
+    </message>
+    <message>
+        <source>Runs the command above</source>
+        <translation>Führt den Befehl oben aus</translation>
+    </message>
 </context>
 <context>
     <name>tidewell::CleanerViewModel</name>
@@ -1018,6 +1057,26 @@ Could not read %n folder(s) (they may hold more leftovers):
             <numerusform>%n Objekt entfernt. Einige Dateien konnten nicht entfernt werden.</numerusform>
             <numerusform>%n Objekte entfernt. Einige Dateien konnten nicht entfernt werden.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Uninstalled.</source>
+        <translation>Deinstalliert.</translation>
+    </message>
+    <message>
+        <source>The command could not be run.</source>
+        <translation>Der Befehl konnte nicht ausgeführt werden.</translation>
+    </message>
+    <message>
+        <source>The command failed with exit code %1.</source>
+        <translation>Der Befehl ist mit Exit-Code %1 fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>The command failed: %1</source>
+        <translation>Der Befehl ist fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Uninstalling…</source>
+        <translation>Wird deinstalliert …</translation>
     </message>
 </context>
 <context>

@@ -464,6 +464,23 @@ Could not read %n folders (they may hold more leftovers):
 </numerusform>
         </translation>
     </message>
+    <message>
+        <source>The .app bundle; on Linux also a desktop entry or its id, a Flatpak id, a snap name or an AppImage.</source>
+        <translation type="unfinished" />
+    </message>
+    <message numerus="yes">
+        <source>
+%n dconf folder(s) hold this app's settings; they are not removed (clear one with "dconf reset -f FOLDER" if you wish):
+</source>
+        <translation>
+            <numerusform>
+%n dconf folder holds this app's settings; it is not removed (clear it with "dconf reset -f FOLDER" if you wish):
+</numerusform>
+            <numerusform>
+%n dconf folders hold this app's settings; they are not removed (clear one with "dconf reset -f FOLDER" if you wish):
+</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ContentView</name>
@@ -839,6 +856,20 @@ Could not read %n folders (they may hold more leftovers):
             <numerusform />
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n dconf folder holds this app's settings and stays:</source>
+        <translation type="unfinished">
+            <numerusform />
+            <numerusform />
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dconf folders hold this app's settings and stay:</source>
+        <translation type="unfinished">
+            <numerusform />
+            <numerusform />
+        </translation>
+    </message>
 </context>
 <context>
     <name>ScanCategory</name>
@@ -939,6 +970,14 @@ Could not read %n folders (they may hold more leftovers):
         <source>Copy</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>Run</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Runs the command above</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>tidewell::CleanerViewModel</name>
@@ -997,6 +1036,26 @@ Could not read %n folders (they may hold more leftovers):
     </message>
     <message>
         <source>Moving selected files to Trash...</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Uninstalled.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The command could not be run.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The command failed with exit code %1.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The command failed: %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Uninstalling…</source>
         <translation type="unfinished" />
     </message>
 </context>

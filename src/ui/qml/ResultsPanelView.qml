@@ -313,6 +313,15 @@ ColumnLayout {
                  : qsTr("%n settings files name this app among other apps' lines and stay:", "",
                         items.length)
     }
+    LeftAloneNotice {
+        objectName: "keptDconfNotice"
+        Layout.fillWidth: true
+        items: panel.viewModel.keptDconfFolders
+        visible: items.length > 0 && !panel.viewModel.isScanning
+        message: items.length === 1
+                 ? qsTr("%n dconf folder holds this app's settings and stays:", "", 1)
+                 : qsTr("%n dconf folders hold this app's settings and stay:", "", items.length)
+    }
 
     Rectangle {
         Layout.fillWidth: true

@@ -128,6 +128,26 @@ Item {
                         commandText.deselect()
                     }
                 }
+                GlassActionButton {
+                    objectName: "runUninstallButton"
+                    visible: success.viewModel.canRunUninstallCommand
+                    enabled: !success.viewModel.isUninstalling
+                    text: qsTr("Run")
+                    role: "primary"
+                    compact: true
+                    Accessible.description: qsTr("Runs the command above")
+                    onClicked: success.viewModel.runUninstallCommand()
+                }
+            }
+            Text {
+                objectName: "uninstallStatus"
+                visible: text !== ""
+                Layout.fillWidth: true
+                horizontalAlignment: Text.AlignHCenter
+                wrapMode: Text.WordWrap
+                text: success.viewModel.uninstallStatus
+                font.pixelSize: 12
+                color: Appearance.secondary
             }
         }
 

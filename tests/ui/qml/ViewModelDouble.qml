@@ -25,8 +25,13 @@ QtObject {
     property var unreadableFolders: []
     property var undecodableItems: []
     property var keptSettingsFiles: []
+    property var keptDconfFolders: []
     property var lastFailures: []
     property string uninstallCommand: ""
+    property bool canRunUninstallCommand: false
+    property bool isUninstalling: false
+    property string uninstallStatus: ""
+
 
     property var calls: []
     function record(name) { calls = calls.concat([name]) }
@@ -35,6 +40,7 @@ QtObject {
     function requestDeletion() { record("requestDeletion") }
     function handleDroppedApp(url) { record("handleDroppedApp " + url) }
     function resetSelection() { record("resetSelection") }
+    function runUninstallCommand() { record("runUninstallCommand") }
 
     // Fills the list with n selected rows.
     function addRows(n) {

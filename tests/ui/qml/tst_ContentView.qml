@@ -49,6 +49,17 @@ TestCase {
         compare(findChild(view, "uninstallText").text,
                 "Tidepool itself belongs to its package manager. To uninstall it, run:")
         compare(findChild(view, "uninstallCommand").text, "flatpak uninstall org.example.Tidepool")
+        // Run shows only for a command the window may run, and once at a time.
+        const run = findChild(view, "runUninstallButton")
+        verify(!run.visible)
+        view.viewModel.canRunUninstallCommand = true
+        tryCompare(run, "visible", true)
+        mouseClick(run)
+        compare(view.viewModel.calls, ["runUninstallCommand"])
+        view.viewModel.isUninstalling = true
+        view.viewModel.uninstallStatus = "Uninstalling…"
+        tryCompare(run, "enabled", false)
+        compare(findChild(view, "uninstallStatus").text, "Uninstalling…")
     }
 
     function test_recheckAfterSettings_data() {

@@ -75,14 +75,16 @@ TestCase {
 
     // Linux has no Full Disk Access: every folder the scan could not read shows in the banner,
     // whatever the permission state says.
-    // Found items that stay are named under the list: names that are not UTF-8, and settings
-    // files that name the app among other apps' lines.
+    // Found items that stay are named under the list: names that are not UTF-8, settings files
+    // that name the app among other apps' lines, and the app's dconf folders.
     function test_leftAloneNotices_data() {
         return [
             { tag: "undecodable", notice: "undecodableNotice", property: "undecodableItems",
               message: "2 items with names that are not valid UTF-8 were left alone:" },
             { tag: "settings", notice: "keptSettingsNotice", property: "keptSettingsFiles",
               message: "2 settings files name this app among other apps' lines and stay:" },
+            { tag: "dconf", notice: "keptDconfNotice", property: "keptDconfFolders",
+              message: "2 dconf folders hold this app's settings and stay:" },
         ]
     }
     function test_leftAloneNotices(data) {

@@ -1,0 +1,48 @@
+#include "DconfDatabase.h"
+
+#include <QProcess>
+#include <QSet>
+
+namespace tidewell::dconf {
+
+namespace {
+
+constexpr int dconfTimeoutMs = 5000;
+constexpr qsizetype minimumLabels = 3;
+
+} // namespace
+
+QStringList foldersWithKeys() {
+    QProcess dump;
+    dump.start(QStringLiteral("dconf"), {QStringLiteral("dump"), QStringLiteral("/")});
+    if (!dump.waitForFinished(dconfTimeoutMs) || dump.exitStatus() != QProcess::NormalExit ||
+        dump.exitCode() != 0)
+        return {};
+    // Keyfile groups: "[org/gnome/gedit/state]" for the folder /org/gnome/gedit/state/.
+    QStringList folders;
+    for (const QString& line : QString::fromUtf8(dump.readAllStandardOutput()).split(u'\n')) {
+        if (line.startsWith(u'[') && line.endsWith(u']'))
+            folders.append(u'/' + line.mid(1, line.size() - 2) + u'/');
+    }
+    return folders;
+}
+
+QStringList foldersNamedBy(const QStringList& folders, const QStringList& ids) {
+    QStringList named;
+    for (const QString& id : ids) {
+        const QStringList labels = id.split(u'.');
+        if (labels.size() < minimumLabels || labels.contains(QString()))
+            continue;
+        const QString prefix = u'/' + labels.join(u'/') + u'/';
+        for (const QString& folder : folders) {
+            if (folder.startsWith(prefix, Qt::CaseInsensitive)) {
+                named.append(folder.left(prefix.size()));
+                break;
+            }
+        }
+    }
+    named.removeDuplicates();
+    return named;
+}
+
+} // namespace tidewell::dconf
