@@ -3,7 +3,6 @@
 #include "CliOutput.h"
 #include "CliText.h"
 #include "ExitCode.h"
-#include "model/LinuxAppIdentity.h"
 #include "platform/DesktopEntry.h"
 #include "session/AppIntake.h"
 
@@ -19,17 +18,10 @@ std::variant<AppDescriptor, int> rejected(const QString& message) {
     return ExitCode::bundleRejected;
 }
 
-std::variant<AppDescriptor, int> readEntryFile(const QString& path) {
-    const auto entry = readDesktopEntry(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
-    if (!entry)
-        return rejected(CliText::tr("This desktop entry could not be read."));
-    return linuxapp::describe(*entry);
-}
-
 std::variant<AppDescriptor, int> findInstalled(const QString& id) {
     for (const DesktopEntry& entry : readInstalledDesktopEntries()) {
         if (entry.flatpakId == id || entry.snapName == id || entry.desktopFileId == id)
-            return linuxapp::describe(entry);
+            return AppIntake::describeEntry(entry);
     }
     return rejected(CliText::tr("No installed application has this id."));
 }
@@ -40,7 +32,8 @@ bool looksLikeId(const QString& argument) {
            !argument.endsWith(QStringLiteral(".app")) && !QFileInfo::exists(argument);
 }
 
-std::variant<AppDescriptor, int> readAppImageFile(const QString& path) {
+// A .desktop file or an AppImage, read as the window reads a dropped one.
+std::variant<AppDescriptor, int> readAppFile(const QString& path) {
     const AppDescriptor::Result result =
         AppIntake::read(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
     if (const auto* error = std::get_if<AppDescriptorError>(&result))
@@ -51,10 +44,8 @@ std::variant<AppDescriptor, int> readAppImageFile(const QString& path) {
 } // namespace
 
 std::optional<std::variant<AppDescriptor, int>> readLinuxApp(const QString& argument) {
-    if (argument.endsWith(QStringLiteral(".desktop")))
-        return readEntryFile(argument);
-    if (AppIntake::isAppImagePath(argument))
-        return readAppImageFile(argument);
+    if (argument.endsWith(QStringLiteral(".desktop")) || AppIntake::isAppImagePath(argument))
+        return readAppFile(argument);
     if (looksLikeId(argument))
         return findInstalled(argument);
     return std::nullopt;

@@ -42,6 +42,7 @@ struct AppDescriptor {
     AppKind kind = AppKind::bundle;
     QString packageId;
     QString desktopFileId;
+    QString appStreamId;
     // The icon theme name of a Linux application's icon, as Icon= spells it.
     QString iconName;
     // The program a Linux application's Exec runs, as written there: a path or a name.

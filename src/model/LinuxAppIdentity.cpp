@@ -95,10 +95,12 @@ QString reverseDnsTailOf(const QString& id) {
 QStringList rankedTokensOf(const DesktopEntry& entry) {
     QStringList tokens;
     appendToken(tokens, packageIdOf(entry));
-    if (isReverseDnsId(entry.desktopFileId))
-        appendToken(tokens, entry.desktopFileId);
-    appendToken(tokens, reverseDnsTailOf(packageIdOf(entry)));
-    appendToken(tokens, reverseDnsTailOf(entry.desktopFileId));
+    for (const QString& id : {entry.desktopFileId, entry.appStreamId}) {
+        if (isReverseDnsId(id))
+            appendToken(tokens, id);
+    }
+    for (const QString& id : {packageIdOf(entry), entry.desktopFileId, entry.appStreamId})
+        appendToken(tokens, reverseDnsTailOf(id));
     appendToken(tokens, programNameOf(entry.execArguments));
     appendToken(tokens, flatpakCommandOf(entry.execArguments));
     appendToken(tokens, fileNameOf(entry.tryExec));
@@ -115,6 +117,7 @@ AppDescriptor describe(const DesktopEntry& entry) {
     app.kind = kindOf(entry);
     app.packageId = packageIdOf(entry);
     app.desktopFileId = entry.desktopFileId;
+    app.appStreamId = entry.appStreamId;
     app.displayName = entry.name.isEmpty() ? entry.desktopFileId : entry.name;
     app.bundleIdentifier = app.packageId.isEmpty() ? entry.desktopFileId : app.packageId;
     app.normalizedBundleIdentifier = text::lowercased(app.bundleIdentifier);

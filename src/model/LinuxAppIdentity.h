@@ -33,9 +33,9 @@ QString flatpakCommandOf(const QStringList& execArguments);
 QString reverseDnsTailOf(const QString& id);
 
 // Lower-case search tokens from the strongest evidence to the weakest: package id, reverse-DNS
-// desktop file id, the last labels of those, Exec program, Flatpak command, TryExec program,
-// StartupWMClass, Icon (a theme name, not a path), X-AppImage-Name. The translated Name is
-// never a token.
+// desktop file id and AppStream id, the last labels of those, Exec program, Flatpak command,
+// TryExec program, StartupWMClass, Icon (a theme name, not a path), X-AppImage-Name. The translated
+// Name is never a token.
 QStringList rankedTokensOf(const DesktopEntry& entry);
 
 // The descriptor: identifier = package id or else desktop file id; searchTokens = the ranked

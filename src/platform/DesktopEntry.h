@@ -25,6 +25,8 @@ struct DesktopEntry {
     // X-SnapInstanceName: the snap an entry written by snapd belongs to.
     QString snapName;
     QString appImageName;
+    // The AppStream id of the component that launches the entry, when its metainfo was read.
+    QString appStreamId;
     // Hidden=true: the entry stands for a deleted one and hides those of the same id.
     bool hidden = false;
 

@@ -39,7 +39,7 @@ QString firstPiece(const QString& name) {
 
 LinuxAppKeys LinuxAppKeys::of(const AppDescriptor& app) {
     LinuxAppKeys keys;
-    for (const QString& id : {app.packageId, app.desktopFileId}) {
+    for (const QString& id : {app.packageId, app.desktopFileId, app.appStreamId}) {
         keys.add(id, 0);
         keys.add(linuxapp::reverseDnsTailOf(id), 0);
     }

@@ -18,7 +18,8 @@ struct KeyMatch {
 
 // A Linux application's names as its leftovers are named, in compact form (lower case, letters
 // and digits only), each with the tier of its evidence: 0 for the package id, the desktop file
-// id and the last labels of those reverse-DNS ids, 1 for programs, window class and icon.
+// id, the AppStream id and the last labels of those reverse-DNS ids, 1 for programs, window
+// class and icon.
 // Names shorter than three characters, generic words and launcher stubs are no keys.
 class LinuxAppKeys {
 public:

@@ -94,7 +94,7 @@ QStringList LinuxLeftoverFinder::settingsNamingApp() const {
 }
 
 QStringList LinuxLeftoverFinder::dconfFoldersOfApp() const {
-    const QStringList ids{m_app.packageId, m_app.desktopFileId};
+    const QStringList ids{m_app.packageId, m_app.desktopFileId, m_app.appStreamId};
     // Spare the dconf tool's start when no id could name a folder.
     if (std::none_of(ids.cbegin(), ids.cend(),
                      [](const QString& id) { return id.count(u'.') >= 2; }))

@@ -3,7 +3,7 @@
 #include "model/LinuxAppIdentity.h"
 #include "model/PathRules.h"
 #include "platform/AppImageReading.h"
-#include "platform/DesktopEntry.h"
+#include "platform/AppStreamMetadata.h"
 
 #include <QDir>
 #include <QFile>
@@ -32,6 +32,11 @@ AppDescriptor::Result readAppImage(const QString& path) {
 
 } // namespace
 
+AppDescriptor describeEntry(DesktopEntry entry) {
+    entry.appStreamId = appstream::componentIdFor(entry.filePath);
+    return linuxapp::describe(entry);
+}
+
 bool isAppImagePath(const QString& path) {
     return path.endsWith(QStringLiteral(".appimage"), Qt::CaseInsensitive);
 }
@@ -45,7 +50,7 @@ AppDescriptor::Result read(const QUrl& url) {
     const std::optional<DesktopEntry> entry = readDesktopEntry(path);
     if (!entry || entry->hidden)
         return AppDescriptorError::unreadableDesktopEntry;
-    return linuxapp::describe(*entry);
+    return describeEntry(*entry);
 }
 
 } // namespace tidewell::AppIntake

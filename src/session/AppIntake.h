@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/AppDescriptor.h"
+#include "platform/DesktopEntry.h"
 
 #include <QUrl>
 
@@ -10,6 +11,9 @@ namespace tidewell::AppIntake {
 // entry (a .desktop file) or an AppImage (by the entry it carries, never run). Reads the disk:
 // call it off the main thread.
 AppDescriptor::Result read(const QUrl& url);
+
+// The descriptor of an installed desktop entry, with the AppStream id of its metainfo.
+AppDescriptor describeEntry(DesktopEntry entry);
 
 // Whether path names an AppImage file, by its extension in any case.
 bool isAppImagePath(const QString& path);

@@ -101,6 +101,21 @@ private slots:
                  m_dconfRead ? QStringList{"/org/gimp/GIMP/"} : QStringList{});
     }
 
+    // An entry named otherwise than its AppStream component: the component's id finds data.
+    void scanFindsDataByTheAppStreamId() {
+        const QString entry =
+            m_dir.createFile("system/applications/texted.desktop",
+                             "[Desktop Entry]\nType=Application\nName=TextEd\nExec=texted\n");
+        m_dir.createFile("system/metainfo/org.example.TextEd.metainfo.xml",
+                         "<component><id>org.example.TextEd</id><launchable type=\"desktop-id\">"
+                         "texted.desktop</launchable></component>");
+        m_dir.createFile("home/.config/org.example.TextEd/settings.ini", "x");
+        m_dir.createFile("home/.config/org.example.TextEditor/settings.ini", "x");
+        const CliRun run = CliRun::of({"scan", entry, "--json", "--no-index"});
+        QCOMPARE(paths(run.out, "matches"),
+                 QStringList{m_dir.path("home/.config/org.example.TextEd")});
+    }
+
     void scanRejectsUnknownIdsAndBadEntries() {
         QCOMPARE(CliRun::of({"scan", "org.example.Missing", "--no-index"}).err.trimmed(),
                  QByteArray("No installed application has this id."));

@@ -1,4 +1,5 @@
 #include "TestDir.h"
+#include "platform/AppStreamMetadata.h"
 #include "platform/DesktopEntry.h"
 
 #include <QTest>
@@ -59,6 +60,55 @@ private slots:
             ids.append(entry.desktopFileId);
         ids.sort();
         QCOMPARE(ids, (QStringList{"kde4-okular", "mine", "org.kde.kate"}));
+    }
+
+    void readsTheAppStreamComponent_data() {
+        QTest::addColumn<QByteArray>("document");
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<QStringList>("launched");
+        QTest::newRow("launchable")
+            << QByteArray("<?xml version=\"1.0\"?><component type=\"desktop"
+                          "-application\"><id>org.example.Ed</id><launchable "
+                          "type=\"desktop-id\">ed.desktop</launchable>"
+                          "<launchable type=\"url\">x</launchable>"
+                          "</component>")
+            << "org.example.Ed" << QStringList{"ed.desktop"};
+        QTest::newRow("old id naming its entry")
+            << QByteArray("<component><id> ed.desktop </id></component>") << "ed"
+            << QStringList{"ed.desktop"};
+        QTest::newRow("ids of other components are not its own")
+            << QByteArray("<component><provides><id>org.other.X</id></provides>"
+                          "<id>org.example.Ed</id><launchable type=\"desktop-id\">ed.desktop"
+                          "</launchable></component>")
+            << "org.example.Ed" << QStringList{"ed.desktop"};
+        QTest::newRow("no component") << QByteArray("<components><component><id>a.b.C</id>"
+                                                    "</component></components>")
+                                      << "" << QStringList{};
+        QTest::newRow("no id") << QByteArray("<component><name>Ed</name></component>") << ""
+                               << QStringList{};
+        QTest::newRow("broken") << QByteArray("<component><id>a.b.C</id>") << "" << QStringList{};
+    }
+    void readsTheAppStreamComponent() {
+        QFETCH(QByteArray, document);
+        QFETCH(QString, id);
+        QFETCH(QStringList, launched);
+        const auto component = appstream::parseComponent(document);
+        QCOMPARE(component ? component->id : QString(), id);
+        QCOMPARE(component ? component->launchedEntries : QStringList(), launched);
+    }
+
+    // The metainfo beside the entry's applications folder, whatever its file is named.
+    void findsTheComponentThatLaunchesAnEntry() {
+        const QString entry = m_dir.createFile("appstream/share/applications/ed.desktop", "x");
+        m_dir.createFile("appstream/share/metainfo/org.example.Other.metainfo.xml",
+                         "<component><id>org.example.Other</id><launchable type=\"desktop-id\">"
+                         "other.desktop</launchable></component>");
+        m_dir.createFile("appstream/share/appdata/ed-legacy.appdata.xml",
+                         "<component><id>org.example.Ed</id><launchable type=\"desktop-id\">"
+                         "ed.desktop</launchable></component>");
+        QCOMPARE(appstream::componentIdFor(entry), QStringLiteral("org.example.Ed"));
+        const QString loose = m_dir.createFile("appstream/ed.desktop", "x");
+        QCOMPARE(appstream::componentIdFor(loose), QString());
     }
 };
 
