@@ -67,6 +67,14 @@ private slots:
         QCOMPARE(scannedLeftovers(app), expected);
     }
 
+    void dconfSettingsAreListedNotRemoved() {
+        if (!QFile::exists(m_dir.path("home/.config/dconf/user")))
+            QSKIP("dconf is missing: the sample home has no dconf database");
+        const CliRun run = CliRun::of({"scan", "com.harborlight.Tidepool", "--json", "--no-index"});
+        QCOMPARE(QJsonDocument::fromJson(run.out)["keptDconfFolders"].toArray(),
+                 QJsonArray({"/com/harborlight/Tidepool/"}));
+    }
+
     void appImageGoesWithItsIntegrationAndLink() {
         const QString appImage = m_dir.path("home/Applications/Sandpiper-3.0-x86_64.AppImage");
         if (!QFile::exists(appImage))
