@@ -4,6 +4,8 @@
 #include <QProcess>
 #include <QtEndian>
 
+#include <functional>
+
 namespace tidewell::appimage {
 
 namespace {
@@ -30,9 +32,10 @@ std::optional<QByteArray> unsquashfs(const QString& appImagePath, qint64 offset,
     return tool.readAllStandardOutput().left(maximumEntrySize);
 }
 
-// The path inside the image of the top-level desktop entry: itself, or where its link points
-// when that stays inside the image.
-QString topLevelEntry(const QByteArray& listing) {
+// The path inside the image of the first top-level file whose name isWanted: itself, or where
+// its link points when that stays inside the image.
+QString topLevelFile(const QByteArray& listing,
+                     const std::function<bool(const QString&)>& isWanted) {
     for (const QByteArray& rawLine : listing.split('\n')) {
         const QString line = QString::fromUtf8(rawLine);
         const qsizetype start = line.indexOf(imageRoot);
@@ -40,7 +43,7 @@ QString topLevelEntry(const QByteArray& listing) {
             continue;
         const QString rest = line.mid(start + imageRoot.size());
         const QString name = rest.section(QStringLiteral(" -> "), 0, 0);
-        if (name.contains(u'/') || !name.endsWith(QStringLiteral(".desktop")))
+        if (name.contains(u'/') || !isWanted(name))
             continue;
         const QString target = rest.section(QStringLiteral(" -> "), 1);
         if (target.isEmpty())
@@ -68,7 +71,11 @@ std::optional<qint64> payloadOffset(const QByteArray& header) {
     return std::nullopt;
 }
 
-std::optional<EmbeddedEntry> embeddedDesktopEntry(const QString& appImagePath) {
+namespace {
+
+// The first top-level file of the image whose name isWanted, read without running anything.
+std::optional<EmbeddedEntry> embeddedFile(const QString& appImagePath,
+                                          const std::function<bool(const QString&)>& isWanted) {
     QFile file(appImagePath);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
@@ -76,15 +83,28 @@ std::optional<EmbeddedEntry> embeddedDesktopEntry(const QString& appImagePath) {
     if (!offset || *offset <= 0 || *offset >= file.size())
         return std::nullopt;
     const auto listing = unsquashfs(appImagePath, *offset, {QStringLiteral("-lls")});
-    const QString entry = listing ? topLevelEntry(*listing) : QString();
-    if (entry.isEmpty())
+    const QString path = listing ? topLevelFile(*listing, isWanted) : QString();
+    if (path.isEmpty())
         return std::nullopt;
     // The name is matched literally: unsquashfs reads it as a pattern otherwise.
-    const auto text = unsquashfs(
-        appImagePath, *offset, {QStringLiteral("-no-wildcards"), QStringLiteral("-cat")}, {entry});
-    if (!text)
+    const auto bytes = unsquashfs(
+        appImagePath, *offset, {QStringLiteral("-no-wildcards"), QStringLiteral("-cat")}, {path});
+    if (!bytes)
         return std::nullopt;
-    return EmbeddedEntry{entry.section(u'/', -1), *text};
+    return EmbeddedEntry{path.section(u'/', -1), *bytes};
+}
+
+} // namespace
+
+std::optional<EmbeddedEntry> embeddedDesktopEntry(const QString& appImagePath) {
+    return embeddedFile(appImagePath, [](const QString& name) {
+        return name.endsWith(QStringLiteral(".desktop"));
+    });
+}
+
+std::optional<EmbeddedEntry> embeddedIcon(const QString& appImagePath) {
+    return embeddedFile(appImagePath,
+                        [](const QString& name) { return name == QStringLiteral(".DirIcon"); });
 }
 
 } // namespace tidewell::appimage

@@ -21,4 +21,7 @@ struct EmbeddedEntry {
 // file is no AppImage, has no entry, or unsquashfs is missing.
 std::optional<EmbeddedEntry> embeddedDesktopEntry(const QString& appImagePath);
 
+// The icon an AppImage carries as its top-level .DirIcon, likewise; its bytes in text.
+std::optional<EmbeddedEntry> embeddedIcon(const QString& appImagePath);
+
 } // namespace tidewell::appimage

@@ -6,6 +6,7 @@
 #include "scanner/LinuxAppData.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
@@ -13,9 +14,17 @@
 namespace tidewell {
 
 QList<AppDescriptor> InstalledAppsModel::readInstalledApps() {
+    const QString home = QDir::homePath() + u'/';
     QList<AppDescriptor> apps;
-    for (const DesktopEntry& entry : readInstalledDesktopEntries())
-        apps.append(linuxapp::describe(entry));
+    for (const DesktopEntry& entry : readInstalledDesktopEntries()) {
+        AppDescriptor app = linuxapp::describe(entry);
+        // A launcher the user's tools wrote for a program that is gone (a deleted AppImage)
+        // is a removed app's leftover, listed with the orphans, not an installed app.
+        const bool programIsGone =
+            QDir::isAbsolutePath(app.programPath) && !QFileInfo::exists(app.programPath);
+        if (!(entry.filePath.startsWith(home) && programIsGone))
+            apps.append(std::move(app));
+    }
     std::sort(apps.begin(), apps.end(), [](const AppDescriptor& a, const AppDescriptor& b) {
         return a.displayName.localeAwareCompare(b.displayName) < 0;
     });

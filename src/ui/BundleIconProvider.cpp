@@ -1,8 +1,11 @@
 #include "BundleIconProvider.h"
 
+#include "platform/AppImageReading.h"
 #include "platform/DesktopEntry.h"
 #include "platform/FileSystem.h"
+#include "session/AppIntake.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
@@ -120,6 +123,18 @@ QImage desktopEntryIcon(const QString& entryPath, const QSize& edge) {
                    edge);
 }
 
+// The icon an AppImage carries, read from its image without running it.
+QImage appImageIcon(const QString& path, const QSize& edge) {
+    const std::optional<appimage::EmbeddedEntry> icon = appimage::embeddedIcon(path);
+    if (!icon)
+        return {};
+    QBuffer bytes;
+    bytes.setData(icon->text);
+    QImageReader reader(&bytes);
+    reader.setScaledSize(edge);
+    return reader.read();
+}
+
 } // namespace
 
 QString BundleIconProvider::iconFilePath(const FileSystem& fileSystem, const QString& bundlePath) {
@@ -140,9 +155,13 @@ QString BundleIconProvider::iconFilePath(const FileSystem& fileSystem, const QSt
 QImage BundleIconProvider::loadIcon(const FileSystem& fileSystem, const QString& bundlePath,
                                     const QSize& requestedSize, const QImage& genericIcon) {
     const QSize edge = requestedSize.isValid() ? requestedSize : QSize(defaultEdge, defaultEdge);
-    QImage icon = bundlePath.endsWith(QStringLiteral(".desktop"))
-                      ? desktopEntryIcon(bundlePath, edge)
-                      : imageAt(iconFilePath(fileSystem, bundlePath), edge);
+    QImage icon;
+    if (bundlePath.endsWith(QStringLiteral(".desktop")))
+        icon = desktopEntryIcon(bundlePath, edge);
+    else if (AppIntake::isAppImagePath(bundlePath))
+        icon = appImageIcon(bundlePath, edge);
+    else
+        icon = imageAt(iconFilePath(fileSystem, bundlePath), edge);
     if (icon.isNull() && !genericIcon.isNull())
         icon = genericIcon.scaled(edge, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     return icon;

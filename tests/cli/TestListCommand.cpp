@@ -26,6 +26,10 @@ private slots:
         m_dir.createFile("snapd/desktop/applications/firefox_firefox.desktop",
                          "[Desktop Entry]\nType=Application\nName=Firefox\n"
                          "Exec=/snap/bin/firefox\nX-SnapInstanceName=firefox\n");
+        // The launcher of a deleted AppImage is no installed app.
+        m_dir.createFile("home/.local/share/applications/appimagekit_ab-Gone.desktop",
+                         "[Desktop Entry]\nType=Application\nName=Gone\nExec=" +
+                             m_dir.path("home/Applications/Gone.AppImage").toUtf8() + "\n");
         m_dir.createFile("home/.local/share/applications/kate.desktop",
                          "[Desktop Entry]\nType=Application\nName=Kate\nExec=kate\n");
         // Data named by the apps' ids; the look-alike is nobody's.

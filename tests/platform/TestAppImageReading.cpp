@@ -33,13 +33,15 @@ private slots:
         QVERIFY(!appimage::payloadOffset(bigEndian));
     }
 
-    // The entry at the top of the image is read through a link inside the image, never
-    // through one that leaves it.
+    // The entry and the icon at the top of the image are read through a link inside the image,
+    // never through one that leaves it.
     void readsTheEmbeddedEntryWithoutRunningIt() {
         TestDir dir;
         dir.createFile("inside/usr/share/applications/gullwing.desktop",
                        "[Desktop Entry]\nType=Application\nName=Gullwing\nExec=gullwing\n");
         dir.createSymlink("inside/gullwing.desktop", "usr/share/applications/gullwing.desktop");
+        dir.createFile("inside/gullwing.png", "\x89PNG icon bytes");
+        dir.createSymlink("inside/.DirIcon", "gullwing.png");
         dir.createFile("escape/usr/x", "x");
         dir.createSymlink("escape/tool.desktop", "../outside.desktop");
         const QString inside = makeFakeAppImage(dir, "inside", "Gullwing.AppImage");
@@ -51,6 +53,10 @@ private slots:
         QCOMPARE(entry->fileName, "gullwing.desktop");
         QVERIFY(entry->text.contains("Name=Gullwing"));
         QVERIFY(!appimage::embeddedDesktopEntry(escape));
+        const auto icon = appimage::embeddedIcon(inside);
+        QVERIFY(icon);
+        QCOMPARE(icon->text, QByteArray("\x89PNG icon bytes"));
+        QVERIFY(!appimage::embeddedIcon(escape));
         QVERIFY(!appimage::embeddedDesktopEntry(dir.path("escape/usr/x"))); // no AppImage
     }
 };

@@ -133,7 +133,7 @@ Item {
                     visible: success.viewModel.canRunUninstallCommand
                     enabled: !success.viewModel.isUninstalling
                     text: qsTr("Run")
-                    role: "primary"
+                    role: "secondary"
                     compact: true
                     Accessible.description: qsTr("Runs the command above")
                     onClicked: success.viewModel.runUninstallCommand()
