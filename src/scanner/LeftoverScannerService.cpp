@@ -116,7 +116,7 @@ std::optional<ScanReport> LeftoverScannerService::runScan(const AppDescriptor& a
     const ContainerDirectories containers = ContainerDirectories::find(
         app, context.needles(), context.homePath(), denied, m_fileSystem);
     QSet<QString> found(containers.matchedByName.begin(), containers.matchedByName.end());
-    addCookieFiles(found);
+    addStoreEntries(found);
     walkRoots(roots, context, found, denied, progress, cancel);
     // The index is asked only once the walk is complete, never beside it.
     if (useSpotlight && m_spotlight && !cancel.isCancelled())
@@ -201,14 +201,24 @@ void LeftoverScannerService::addIndexHits(const AppDescriptor& app, const QList<
     }
 }
 
-void LeftoverScannerService::addCookieFiles(QSet<QString>& found) const {
-    // The cookie store is a shared system folder the walk never enters; it holds one file per
-    // application, named for it, and each is offered to the rules like any other candidate.
-    const QString folder =
-        pathnames::joined(m_environment.homePath, QStringLiteral("Library/Cookies"));
-    for (const DirectoryEntry& entry : m_fileSystem.listDirectory(folder).entries) {
+void LeftoverScannerService::addStoreEntries(QSet<QString>& found) const {
+    // System stores of one entry per application, named for it, that the walk never reaches:
+    // each entry is offered to the rules like any other candidate. The cookie store is a
+    // shared folder the walk never enters.
+    const QString library = pathnames::joined(m_environment.homePath, QStringLiteral("Library"));
+    for (const DirectoryEntry& entry :
+         m_fileSystem.listDirectory(library + QStringLiteral("/Cookies")).entries) {
         if (!entry.isDirectory.value_or(true) &&
             entry.name.endsWith(QStringLiteral(".binarycookies")))
+            found.insert(pathnames::standardized(entry.path));
+    }
+    // Help Viewer's indexes, one folder per language, lie deeper than the walk goes.
+    const QString help = library + QStringLiteral("/Caches/com.apple.helpd/SDMHelpData/Other");
+    for (const DirectoryEntry& language : m_fileSystem.listDirectory(help).entries) {
+        if (!language.isDirectory.value_or(false) || language.isSymbolicLink.value_or(true))
+            continue;
+        const QString indexes = language.path + QStringLiteral("/HelpSDMIndexFile");
+        for (const DirectoryEntry& entry : m_fileSystem.listDirectory(indexes).entries)
             found.insert(pathnames::standardized(entry.path));
     }
 }

@@ -58,7 +58,7 @@ private:
                    const CancellationToken& cancel);
     void addIndexHits(const AppDescriptor& app, const QList<ScanRoot>& roots, QSet<QString>& found,
                       const CancellationToken& cancel) const;
-    void addCookieFiles(QSet<QString>& found) const;
+    void addStoreEntries(QSet<QString>& found) const;
     QStringList keptMatches(const QSet<QString>& found, const ScanContext& context,
                             const OwnershipArbiter& arbiter) const;
     QStringList keptOwnedContainers(const QStringList& owned, const ScanContext& context) const;

@@ -38,6 +38,16 @@ bool namesTeamRoot(QStringView rootName) {
     return rootName == u"Application Scripts" || rootName == u"Group Containers";
 }
 
+// Help Viewer keeps one index per application's help book, per language, named by the book's
+// identifier ("com.example.Notes.help") or title ("Notes Help"): deeper than the walk goes, and
+// inside a system cache whose other names must not count.
+bool isInHelpIndexStore(QStringView belowLibrary) {
+    const QList<QStringView> parts = belowLibrary.split(u'/');
+    return parts.size() == 7 && parts[0] == u"Caches" && parts[1] == u"com.apple.helpd" &&
+           parts[2] == u"SDMHelpData" && parts[3] == u"Other" && parts[5] == u"HelpSDMIndexFile" &&
+           !parts[4].isEmpty() && !parts[6].isEmpty();
+}
+
 } // namespace
 
 ScanContext::ScanContext(const AppDescriptor& app, const ScanEnvironment& environment,
@@ -75,6 +85,9 @@ PathPlace ScanContext::place(QStringView path) const {
         const qsizetype slash = path.indexOf(u'/', entryStart);
         if (slash < 0)
             return {libraryEntry, entryStart};
+        // Its name alone, and only as strictly as an entry of a Library folder.
+        if (isInHelpIndexStore(path.sliced(entryStart)))
+            return {libraryEntry, path.lastIndexOf(u'/') + 1};
         const QStringView rootName = path.sliced(entryStart, slash - entryStart);
         return {belowRoot, slash + 1, namesTeamRoot(rootName)};
     }

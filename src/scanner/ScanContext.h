@@ -13,7 +13,8 @@ struct PathPlace {
     enum class Kind {
         outside,       // in none of the scan's folders
         libraryFolder, // a Library folder itself
-        libraryEntry,  // directly inside a Library folder ("~/Library/Caches")
+        libraryEntry,  // directly inside a Library folder ("~/Library/Caches") or a system
+                       // store of one entry per application (Help Viewer's indexes)
         belowRoot,     // below a root folder: the part from relativeStart on is matched
     };
     Kind kind = Kind::outside;

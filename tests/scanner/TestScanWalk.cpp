@@ -227,6 +227,7 @@ private slots:
         TestDir d;
         const ScanEnvironment home{d.path("home"), d.path("root")};
         const QString library = "home/Library/";
+        const QString helpIndex = "Caches/com.apple.helpd/SDMHelpData/Other/";
         const std::pair<const char*, const char*> apps[] = {
             {"Harbor Notes", "com.quillfield.harbor-notes"},
             {"Harbor Notes Canary", "com.quillfield.harbor-notes.canary"},
@@ -243,10 +244,12 @@ private slots:
               "Cookies/com.quillfield.harbor-notesUpdater.binarycookies",
               "Group Containers/ABCDE12345.com.quillfield.harbor-notes",
               "Application Scripts/ABCDE12345.com.quillfield.harbor-notes",
-              "Containers/Quillfield-7F"}},
+              "Containers/Quillfield-7F", helpIndex + "English/HelpSDMIndexFile/Harbor Notes Help",
+              helpIndex + "German/HelpSDMIndexFile/com.quillfield.harbor-notes.help"}},
             {"Harbor Notes Canary",
              {"Preferences/com.quillfield.harbor-notes.canary.plist",
-              "Caches/Quillfield/Harbor Notes Canary"}},
+              "Caches/Quillfield/Harbor Notes Canary",
+              helpIndex + "English/HelpSDMIndexFile/com.quillfield.harbor-notes.canary.help"}},
             {"Quillfield Word", {"Application Support/Quillfield/Word"}},
             {"Loom", {"Application Support/Threadworks", "Caches/com.threadworks.loom"}}};
         for (const QStringList& items : owned)
@@ -258,8 +261,9 @@ private slots:
         d.createPlist(library +
                           "Containers/Quillfield-7F/.com.apple.containermanagerd.metadata.plist",
                       {{"MCMMetadataIdentifier", "com.quillfield.harbor-notes"}});
-        // Nobody's alone: the shared vendor's own file, and cookies of the whole system.
+        // Nobody's alone: the shared vendor's own file and help, and cookies of the whole system.
         d.createFile(library + "Application Support/Quillfield/license.key", "x");
+        d.createFile(library + helpIndex + "English/HelpSDMIndexFile/Quillfield Help/data", "x");
         d.createFile(library + "Cookies/Cookies.binarycookies", "x");
         for (const auto& [name, identifier] : apps) {
             LeftoverScannerService service(nullptr, home, FileSystem::real(), 2);

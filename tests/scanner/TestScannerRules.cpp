@@ -48,6 +48,7 @@ AppDescriptor appNamed(const QString& key) {
         {"teamed", app("Teamed", "com.teamed.teamed")},
         {"slides", app("Slides", "com.apple.slides")},
         {"lumen", app("Lumen Studio", "com.brightforge.lumenstudio")},
+        {"english", app("English", "com.linguaworks.english")},
     };
     return apps.value(key);
 }
@@ -146,6 +147,19 @@ private slots:
         row("x", "Library/Preferences/x.y.z.plist", true);
         row("x", "Library/Preferences/x.y.zebra.plist", false);
         row("teamed", "Library/Group Containers/ABCDE12345.com.teamed.teamed", true);
+        // Help Viewer's store of one index per application: the index's own name only.
+        row("english",
+            "Library/Caches/com.apple.helpd/SDMHelpData/Other/English/HelpSDMIndexFile/"
+            "com.example.tool.help",
+            false);
+        row("english",
+            "Library/Caches/com.apple.helpd/SDMHelpData/Other/German/HelpSDMIndexFile/"
+            "English.help",
+            true);
+        row("notes",
+            "Library/Caches/com.apple.helpd/SDMHelpData/Other/English/HelpSDMIndexFile/"
+            "Harbor Notes Help",
+            true);
         row("teamed", "Library/Group Containers/ABCDE12345.Tools", false);
         // Entries directly in a Library folder are taken only when named for the application.
         row("notes", "Library/Harbor Notes", true);
