@@ -1,8 +1,8 @@
 #include "AppImageReading.h"
 
+#include <QDataStream>
 #include <QFile>
 #include <QProcess>
-#include <QtEndian>
 
 #include <functional>
 
@@ -14,8 +14,15 @@ constexpr int toolTimeoutMs = 5000;
 constexpr qint64 maximumEntrySize = 1 << 20;
 const QString imageRoot = QStringLiteral("squashfs-root/");
 
-template <typename T> qint64 readLittleEndian(const QByteArray& bytes, qsizetype offset) {
-    return qint64(qFromLittleEndian<T>(bytes.constData() + offset));
+// Read through a stream rather than a pointer into the bytes: bounds are then checked, for
+// the reader as for the compiler.
+template <typename T> qint64 readLittleEndian(const QByteArray& bytes, int offset) {
+    QDataStream stream(bytes);
+    stream.setByteOrder(QDataStream::LittleEndian);
+    stream.skipRawData(offset);
+    T value = 0;
+    stream >> value;
+    return qint64(value);
 }
 
 // Runs unsquashfs with options on the image inside appImagePath, for the files named; its
