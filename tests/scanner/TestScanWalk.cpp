@@ -301,7 +301,7 @@ private slots:
     // A name that is not valid UTF-8 has no faithful text form: a matching one is listed apart,
     // never offered for removal, and the folder it lies in is still sized in full.
     void namesThatAreNotUtf8AreListedApartAndNeverOffered() {
-        const auto supportSize = [this](const ScanReport& report) {
+        const auto supportSize = [](const ScanReport& report) {
             for (const ScannedFile& file : report.matches) {
                 if (file.id.endsWith("Application Support/Harbor Notes"))
                     return file.sizeInBytes;
