@@ -1,7 +1,6 @@
 #include "ComponentWords.h"
 
 #include <QChar>
-#include <QList>
 
 #include <algorithm>
 
@@ -53,12 +52,12 @@ bool startsWord(Kind previous, Kind current, Kind next) {
     return previous == Kind::lower || (previous == Kind::upper && next == Kind::lower);
 }
 
-// Calls visit(code point) for each code point of text, joining surrogate pairs.
 bool isTopLevelLabel(QStringView label) {
     return label.size() >= 2 && label.size() <= 3 &&
            std::all_of(label.begin(), label.end(), [](QChar c) { return c >= u'a' && c <= u'z'; });
 }
 
+// Calls visit(code point) for each code point of text, joining surrogate pairs.
 template <typename Visit> void forEachCodePoint(QStringView text, Visit visit) {
     for (qsizetype index = 0; index < text.size();) {
         const QChar first = text[index++];
@@ -69,36 +68,51 @@ template <typename Visit> void forEachCodePoint(QStringView text, Visit visit) {
     }
 }
 
+// The vendor label of a reverse-DNS name of three labels or more ("example" of
+// com.example.notes), in compact form; empty for other names.
+std::u32string domainVendorOf(QStringView component) {
+    const qsizetype first = component.indexOf(u'.');
+    const qsizetype second = first < 0 ? -1 : component.indexOf(u'.', first + 1);
+    if (second < 0 || !isTopLevelLabel(component.first(first)))
+        return {};
+    return ComponentWords::compact(component.sliced(first + 1, second - first - 1));
+}
+
 } // namespace
 
 void ComponentWords::assign(QStringView component) {
-    m_text.clear();
-    m_starts.clear();
+    // Runs for every entry a scan meets: buffers are sized once and written by index, with no
+    // allocation once they have grown.
     thread_local std::u32string codePoints;
-    codePoints.clear();
-    forEachCodePoint(component, [](char32_t c) { codePoints.push_back(c); });
+    codePoints.resize(size_t(component.size())); // a code point takes one UTF-16 unit or two
+    size_t count = 0;
+    forEachCodePoint(component, [&count](char32_t c) { codePoints[count++] = c; });
+    m_text.resize(count);
+    m_starts.resize(count);
+    size_t length = 0;
     Kind previous = Kind::separator;
     m_extensionStart = std::u32string::npos;
-    for (size_t i = 0; i < codePoints.size(); ++i) {
+    for (size_t i = 0; i < count; ++i) {
         const Kind current = kindOf(codePoints[i]);
         if (current == Kind::separator) {
             if (codePoints[i] == U'.' && i > 0)
-                m_extensionStart = m_text.size();
+                m_extensionStart = length;
             previous = current;
             continue;
         }
-        const Kind next = i + 1 < codePoints.size() ? kindOf(codePoints[i + 1]) : Kind::separator;
+        const Kind next = i + 1 < count ? kindOf(codePoints[i + 1]) : Kind::separator;
         unsigned char boundary = startsWord(previous, current, next) ? word : none;
         if (previous == Kind::separator)
             boundary |= piece;
-        m_text.push_back(lowered(codePoints[i]));
-        m_starts.push_back(boundary);
+        m_text[length] = lowered(codePoints[i]);
+        m_starts[length] = boundary;
+        ++length;
         previous = current;
     }
-    m_extensionStart = std::min(m_extensionStart, m_text.size());
-    const QList<QStringView> labels = component.split(u'.');
-    m_domainVendor =
-        labels.size() >= 3 && isTopLevelLabel(labels[0]) ? compact(labels[1]) : std::u32string();
+    m_text.resize(length);
+    m_starts.resize(length);
+    m_extensionStart = std::min(m_extensionStart, length);
+    m_domainVendor = domainVendorOf(component);
 }
 
 bool ComponentWords::containsWords(std::u32string_view needle) const {

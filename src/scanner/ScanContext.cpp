@@ -42,10 +42,18 @@ bool namesTeamRoot(QStringView rootName) {
 // identifier ("com.example.Notes.help") or title ("Notes Help"): deeper than the walk goes, and
 // inside a system cache whose other names must not count.
 bool isInHelpIndexStore(QStringView belowLibrary) {
-    const QList<QStringView> parts = belowLibrary.split(u'/');
-    return parts.size() == 7 && parts[0] == u"Caches" && parts[1] == u"com.apple.helpd" &&
-           parts[2] == u"SDMHelpData" && parts[3] == u"Other" && parts[5] == u"HelpSDMIndexFile" &&
-           !parts[4].isEmpty() && !parts[6].isEmpty();
+    static constexpr QStringView store = u"Caches/com.apple.helpd/SDMHelpData/Other/";
+    static constexpr QStringView indexes = u"HelpSDMIndexFile/";
+    // Checked on every candidate: a prefix test first, and no allocation.
+    if (!belowLibrary.startsWith(store))
+        return false;
+    const QStringView language = belowLibrary.sliced(store.size());
+    const qsizetype slash = language.indexOf(u'/');
+    if (slash <= 0)
+        return false;
+    const QStringView rest = language.sliced(slash + 1);
+    return rest.startsWith(indexes) && rest.size() > indexes.size() &&
+           !rest.sliced(indexes.size()).contains(u'/');
 }
 
 } // namespace
