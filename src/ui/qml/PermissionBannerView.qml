@@ -61,10 +61,14 @@ Item {
 
             SymbolImage {
                 id: shieldIcon
+                objectName: "bannerIcon"
                 name: "lock.shield.fill"
                 pointSize: 22
                 color: Appearance.orange
+                // Pulses only while shown: a running animation keeps the window drawing
+                // frames, visible or not.
                 SequentialAnimation on opacity {
+                    running: shieldIcon.visible
                     loops: Animation.Infinite
                     NumberAnimation { to: 0.45; duration: 900; easing.type: Easing.InOutSine }
                     NumberAnimation { to: 1.0; duration: 900; easing.type: Easing.InOutSine }
