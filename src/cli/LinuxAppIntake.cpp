@@ -3,6 +3,7 @@
 #include "CliOutput.h"
 #include "CliText.h"
 #include "ExitCode.h"
+#include "model/LinuxAppIdentity.h"
 #include "platform/DesktopEntry.h"
 #include "session/AppIntake.h"
 
@@ -44,7 +45,7 @@ std::variant<AppDescriptor, int> readAppFile(const QString& path) {
 } // namespace
 
 std::optional<std::variant<AppDescriptor, int>> readLinuxApp(const QString& argument) {
-    if (argument.endsWith(QStringLiteral(".desktop")) || AppIntake::isAppImagePath(argument))
+    if (argument.endsWith(QStringLiteral(".desktop")) || linuxapp::isAppImagePath(argument))
         return readAppFile(argument);
     if (looksLikeId(argument))
         return findInstalled(argument);

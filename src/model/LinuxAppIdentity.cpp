@@ -88,6 +88,10 @@ QString flatpakCommandOf(const QStringList& execArguments) {
     return {};
 }
 
+bool isAppImagePath(const QString& path) {
+    return path.endsWith(QStringLiteral(".appimage"), Qt::CaseInsensitive);
+}
+
 QString reverseDnsTailOf(const QString& id) {
     return isReverseDnsId(id) ? text::identifierSegments(id).last() : QString();
 }

@@ -29,6 +29,9 @@ QString programNameOf(const QStringList& execArguments);
 // The program a Flatpak launch runs inside the sandbox (its --command), empty for others.
 QString flatpakCommandOf(const QStringList& execArguments);
 
+// Whether path names an AppImage file, by its extension in any case.
+bool isAppImagePath(const QString& path);
+
 // The last label of a reverse-DNS id ("kate" of org.kde.kate), empty for other ids.
 QString reverseDnsTailOf(const QString& id);
 

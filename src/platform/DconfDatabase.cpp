@@ -27,13 +27,19 @@ QStringList foldersWithKeys() {
     return folders;
 }
 
+QString folderNamedBy(const QString& id) {
+    const QStringList labels = id.split(u'.');
+    if (labels.size() < minimumLabels || labels.contains(QString()))
+        return {};
+    return u'/' + labels.join(u'/') + u'/';
+}
+
 QStringList foldersNamedBy(const QStringList& folders, const QStringList& ids) {
     QStringList named;
     for (const QString& id : ids) {
-        const QStringList labels = id.split(u'.');
-        if (labels.size() < minimumLabels || labels.contains(QString()))
+        const QString prefix = folderNamedBy(id);
+        if (prefix.isEmpty())
             continue;
-        const QString prefix = u'/' + labels.join(u'/') + u'/';
         for (const QString& folder : folders) {
             if (folder.startsWith(prefix, Qt::CaseInsensitive)) {
                 named.append(folder.left(prefix.size()));

@@ -9,9 +9,11 @@ namespace tidewell::dconf {
 // dconf tool is missing or does not answer.
 QStringList foldersWithKeys();
 
-// The topmost folders of folders that an id names, its dots read as slashes and compared
-// without regard to case ("/org/gnome/gedit/" for org.gnome.gedit); ids of fewer than three
-// labels name nothing, as "/gedit/" could be anyone's.
+// The folder an id names, its dots read as slashes ("/org/gnome/gedit/" for org.gnome.gedit);
+// empty for ids of fewer than three labels, as "/gedit/" could be anyone's.
+QString folderNamedBy(const QString& id);
+
+// The topmost folders of folders that ids name, compared without regard to case.
 QStringList foldersNamedBy(const QStringList& folders, const QStringList& ids);
 
 } // namespace tidewell::dconf

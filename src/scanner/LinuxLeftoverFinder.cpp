@@ -32,10 +32,6 @@ bool isPerApplicationFolder(const QString& name) {
     return folders.contains(name);
 }
 
-bool hasAppImageSuffix(const QString& path) {
-    return path.endsWith(QStringLiteral(".appimage"), Qt::CaseInsensitive);
-}
-
 } // namespace
 
 LinuxLeftoverFinder::LinuxLeftoverFinder(const AppDescriptor& app,
@@ -96,8 +92,8 @@ QStringList LinuxLeftoverFinder::settingsNamingApp() const {
 QStringList LinuxLeftoverFinder::dconfFoldersOfApp() const {
     const QStringList ids{m_app.packageId, m_app.desktopFileId, m_app.appStreamId};
     // Spare the dconf tool's start when no id could name a folder.
-    if (std::none_of(ids.cbegin(), ids.cend(),
-                     [](const QString& id) { return id.count(u'.') >= 2; }))
+    if (std::all_of(ids.cbegin(), ids.cend(),
+                    [](const QString& id) { return dconf::folderNamedBy(id).isEmpty(); }))
         return {};
     return dconf::foldersNamedBy(dconf::foldersWithKeys(), ids);
 }
@@ -236,7 +232,7 @@ QString LinuxLeftoverFinder::userInstallHolding(const QString& canonicalProgram)
     // ~/.local/bin also holds programs of other installers (pip, cargo): only an AppImage
     // there is the app's own file.
     if (!localBin.isEmpty() && program.path() == localBin)
-        return hasAppImageSuffix(canonicalProgram) ? canonicalProgram : QString();
+        return linuxapp::isAppImagePath(canonicalProgram) ? canonicalProgram : QString();
     if (applications.isEmpty() || !canonicalProgram.startsWith(applications + u'/'))
         return {};
     const QString below = canonicalProgram.mid(applications.size() + 1);
@@ -254,7 +250,7 @@ void LinuxLeftoverFinder::addUserPrograms(QStringList& found) const {
         return;
     QString install = userInstallHolding(target);
     // An AppImage launcher runs the AppImage, which is the app wherever the user keeps it.
-    if (install.isEmpty() && m_app.kind == AppKind::appImage && hasAppImageSuffix(target))
+    if (install.isEmpty() && m_app.kind == AppKind::appImage && linuxapp::isAppImagePath(target))
         install = target;
     // A scanned AppImage file goes with its leftovers anyway.
     if (!install.isEmpty() && install != QFileInfo(m_app.appURL.toLocalFile()).canonicalFilePath())

@@ -48,8 +48,8 @@ bool isFlatpakLaunch(const QStringList& arguments) {
 }
 
 bool isAppImage(const QString& program, const DesktopEntry& entry) {
-    return program.endsWith(QStringLiteral(".appimage"), Qt::CaseInsensitive) ||
-           !entry.appImageName.isEmpty() || !appImageHashOf(entry.desktopFileId).isEmpty();
+    return linuxapp::isAppImagePath(program) || !entry.appImageName.isEmpty() ||
+           !appImageHashOf(entry.desktopFileId).isEmpty();
 }
 
 } // namespace

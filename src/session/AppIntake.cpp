@@ -37,13 +37,9 @@ AppDescriptor describeEntry(DesktopEntry entry) {
     return linuxapp::describe(entry);
 }
 
-bool isAppImagePath(const QString& path) {
-    return path.endsWith(QStringLiteral(".appimage"), Qt::CaseInsensitive);
-}
-
 AppDescriptor::Result read(const QUrl& url) {
     const QString path = QDir::cleanPath(url.toLocalFile());
-    if (url.isLocalFile() && isAppImagePath(path))
+    if (url.isLocalFile() && linuxapp::isAppImagePath(path))
         return readAppImage(path);
     if (!url.isLocalFile() || !path.endsWith(QStringLiteral(".desktop")))
         return AppDescriptor::from(url);

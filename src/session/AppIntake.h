@@ -15,7 +15,4 @@ AppDescriptor::Result read(const QUrl& url);
 // The descriptor of an installed desktop entry, with the AppStream id of its metainfo.
 AppDescriptor describeEntry(DesktopEntry entry);
 
-// Whether path names an AppImage file, by its extension in any case.
-bool isAppImagePath(const QString& path);
-
 } // namespace tidewell::AppIntake

@@ -284,7 +284,7 @@ void CleanerViewModel::findUninstallCommand(const AppDescriptor& app, const QUui
 
 void CleanerViewModel::setUninstallCommand(const UninstallCommand& command) {
     setUninstallStatus(false, {});
-    if (command.arguments == m_uninstall.arguments && command.runnable == m_uninstall.runnable)
+    if (command == m_uninstall)
         return;
     m_uninstall = command;
     emit uninstallCommandChanged();

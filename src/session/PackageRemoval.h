@@ -20,6 +20,8 @@ struct UninstallCommand {
 
     bool isEmpty() const { return arguments.isEmpty(); }
     QString text() const { return arguments.join(u' '); }
+
+    friend bool operator==(const UninstallCommand&, const UninstallCommand&) = default;
 };
 
 UninstallCommand uninstallCommand(const AppDescriptor& app, const QString& homePath);

@@ -1,9 +1,9 @@
 #include "BundleIconProvider.h"
 
+#include "model/LinuxAppIdentity.h"
 #include "platform/AppImageReading.h"
 #include "platform/DesktopEntry.h"
 #include "platform/FileSystem.h"
-#include "session/AppIntake.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -158,7 +158,7 @@ QImage BundleIconProvider::loadIcon(const FileSystem& fileSystem, const QString&
     QImage icon;
     if (bundlePath.endsWith(QStringLiteral(".desktop")))
         icon = desktopEntryIcon(bundlePath, edge);
-    else if (AppIntake::isAppImagePath(bundlePath))
+    else if (linuxapp::isAppImagePath(bundlePath))
         icon = appImageIcon(bundlePath, edge);
     else
         icon = imageAt(iconFilePath(fileSystem, bundlePath), edge);

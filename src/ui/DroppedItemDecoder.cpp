@@ -1,6 +1,6 @@
 #include "DroppedItemDecoder.h"
 
-#include "session/AppIntake.h"
+#include "model/LinuxAppIdentity.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -63,7 +63,7 @@ bool DroppedItemDecoder::isDesktopEntry(const QUrl& url) {
 QUrl DroppedItemDecoder::appBundleURL(const QVariant& item) const {
     const std::optional<QUrl> url = decodeFileURL(item);
     if (!url || !(isAppBundle(*url) || isDesktopEntry(*url) ||
-                  AppIntake::isAppImagePath(url->toLocalFile())))
+                  linuxapp::isAppImagePath(url->toLocalFile())))
         return {};
     return *url;
 }
