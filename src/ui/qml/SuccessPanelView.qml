@@ -136,7 +136,12 @@ Item {
                     role: "secondary"
                     compact: true
                     Accessible.description: qsTr("Runs the command above")
-                    onClicked: success.viewModel.runUninstallCommand()
+                    // The button is disabled while the command runs and gone once it
+                    // succeeds: the keyboard goes on to "Done".
+                    onClicked: {
+                        success.focusDone()
+                        success.viewModel.runUninstallCommand()
+                    }
                 }
             }
             Text {

@@ -56,6 +56,7 @@ TestCase {
         tryCompare(run, "visible", true)
         mouseClick(run)
         compare(view.viewModel.calls, ["runUninstallCommand"])
+        verify(findChild(view, "doneButton").activeFocus)
         view.viewModel.isUninstalling = true
         view.viewModel.uninstallStatus = "Uninstalling…"
         tryCompare(run, "enabled", false)
