@@ -3,7 +3,9 @@
 #include "TestDir.h"
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QtEndian>
@@ -32,7 +34,8 @@ inline QString makeFakeAppImage(const TestDir& dir, const QString& imageFolder,
     qToLittleEndian<quint16>(0, header.data() + 0x3C);  // ...and none of them
     QFile squashfs(image);
     QFile out(dir.path(appImage));
-    if (!squashfs.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly))
+    if (!squashfs.open(QIODevice::ReadOnly) || !QDir().mkpath(QFileInfo(out).path()) ||
+        !out.open(QIODevice::WriteOnly))
         return {};
     out.write(header + squashfs.readAll());
     return out.fileName();
