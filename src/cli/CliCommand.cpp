@@ -3,6 +3,8 @@
 #include "CliOutput.h"
 #include "CliText.h"
 #include "ExitCode.h"
+#include "platform/FileSystem.h"
+#include "scanner/LinuxHomeFolders.h"
 #include "session/AppMetadata.h"
 
 #include <QUrl>
@@ -26,6 +28,16 @@ QString mainHelp(const QList<CliCommand>& commands) {
         .arg(program, CliOutput::formatTable(rows));
 }
 
+// An XDG variable that would pass the user's own files off as settings is ignored; say so
+// before any work.
+void printIgnoredXdgVariables() {
+#ifndef Q_OS_MACOS
+    const QString home = FileSystem::real().homePath();
+    for (const QString& warning : LinuxHomeFolders::fromProcess(home).warnings)
+        CliOutput::printErrorLine(warning);
+#endif
+}
+
 } // namespace
 
 int runCli(const QStringList& arguments, const QList<CliCommand>& commands) {
@@ -41,8 +53,10 @@ int runCli(const QStringList& arguments, const QList<CliCommand>& commands) {
         return ExitCode::success;
     }
     for (const CliCommand& command : commands) {
-        if (command.name == first)
+        if (command.name == first) {
+            printIgnoredXdgVariables();
             return command.run(arguments.mid(2));
+        }
     }
     if (first.isEmpty())
         CliOutput::printErrorLine(mainHelp(commands).trimmed());
@@ -76,6 +90,18 @@ int usageError(const QString& commandName, const QString& message) {
     CliOutput::printErrorLine(
         CliText::tr("%1 %2: %3\nRun '%1 %2 --help' for usage.").arg(program, commandName, message));
     return ExitCode::usageError;
+}
+
+std::optional<int> refuseOptionLikeOperands(const QString& commandName,
+                                            const QStringList& operands) {
+    for (const QString& operand : operands) {
+        if (operand.startsWith(u'-'))
+            return usageError(commandName,
+                              CliText::tr("'%1' looks like an option, not an app (write ./%1 for "
+                                          "a file of that name)")
+                                  .arg(operand));
+    }
+    return std::nullopt;
 }
 
 std::variant<AppDescriptor, int> readBundle(const QString& path) {
