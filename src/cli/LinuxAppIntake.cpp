@@ -19,10 +19,19 @@ std::variant<AppDescriptor, int> rejected(const QString& message) {
     return ExitCode::bundleRejected;
 }
 
-std::variant<AppDescriptor, int> findInstalled(const QString& id) {
+const QString desktopSuffix = QStringLiteral(".desktop");
+
+// A desktop file id is written with or without its ".desktop", as the desktop entry standard
+// and the package managers' listings spell it.
+std::variant<AppDescriptor, int> findInstalled(const QString& argument) {
+    const QString id =
+        argument.endsWith(desktopSuffix) ? argument.chopped(desktopSuffix.size()) : argument;
     for (const DesktopEntry& entry : readInstalledDesktopEntries()) {
-        if (entry.flatpakId == id || entry.snapName == id || entry.desktopFileId == id)
-            return AppIntake::describeEntry(entry);
+        if (entry.flatpakId != id && entry.snapName != id && entry.desktopFileId != id)
+            continue;
+        if (const auto defect = linuxapp::defectOf(entry))
+            return rejected(errorDescription(*defect));
+        return AppIntake::describeEntry(entry);
     }
     return rejected(CliText::tr("No installed application has this id."));
 }
@@ -30,25 +39,34 @@ std::variant<AppDescriptor, int> findInstalled(const QString& id) {
 // A bare word that is no file and no bundle name: an id to look up.
 bool looksLikeId(const QString& argument) {
     return !argument.isEmpty() && !argument.contains(u'/') &&
-           !argument.endsWith(QStringLiteral(".app")) && !QFileInfo::exists(argument);
+           !argument.endsWith(QStringLiteral(".app")) && !linuxapp::isAppImagePath(argument) &&
+           !QFileInfo::exists(argument);
 }
 
 // A .desktop file or an AppImage, read as the window reads a dropped one.
 std::variant<AppDescriptor, int> readAppFile(const QString& path) {
+    const QFileInfo file(path);
     const AppDescriptor::Result result =
-        AppIntake::read(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
+        AppIntake::read(QUrl::fromLocalFile(file.absoluteFilePath()));
     if (const auto* error = std::get_if<AppDescriptorError>(&result))
         return rejected(errorDescription(*error));
+    // The link is what the user named; the image it leads to may be kept for other uses.
+    if (file.isSymLink() && linuxapp::isAppImagePath(path))
+        CliOutput::printErrorLine(
+            CliText::tr("%1 is a link: the link goes with the leftovers, and the AppImage it "
+                        "leads to stays at %2 (remove it too if you wish).")
+                .arg(CliOutput::escaped(file.absoluteFilePath()),
+                     CliOutput::escaped(file.canonicalFilePath())));
     return std::get<AppDescriptor>(result);
 }
 
 } // namespace
 
 std::optional<std::variant<AppDescriptor, int>> readLinuxApp(const QString& argument) {
-    if (argument.endsWith(QStringLiteral(".desktop")) || linuxapp::isAppImagePath(argument))
-        return readAppFile(argument);
     if (looksLikeId(argument))
         return findInstalled(argument);
+    if (argument.endsWith(desktopSuffix) || linuxapp::isAppImagePath(argument))
+        return readAppFile(argument);
     return std::nullopt;
 }
 

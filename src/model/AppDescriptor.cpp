@@ -111,6 +111,17 @@ QString errorDescription(AppDescriptorError error) {
     case AppDescriptorError::unreadableDesktopEntry:
         return QCoreApplication::translate("AppDescriptor",
                                            "This desktop entry could not be read.");
+    case AppDescriptorError::repeatedDesktopEntryKey:
+        return QCoreApplication::translate(
+            "AppDescriptor", "This desktop entry is malformed: a key or group is given twice.");
+    case AppDescriptorError::invalidFlatpakId:
+        return QCoreApplication::translate(
+            "AppDescriptor",
+            "This desktop entry is malformed: its X-Flatpak value is not a valid Flatpak app id.");
+    case AppDescriptorError::invalidSnapName:
+        return QCoreApplication::translate("AppDescriptor",
+                                           "This desktop entry is malformed: its "
+                                           "X-SnapInstanceName value is not a valid snap name.");
     case AppDescriptorError::missingBundleIdentifier:
         break;
     }

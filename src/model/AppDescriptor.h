@@ -20,6 +20,9 @@ enum class AppDescriptorError {
     missingBundleIdentifier,
     unreadableDesktopEntry,
     unreadableAppImage,
+    repeatedDesktopEntryKey,
+    invalidFlatpakId,
+    invalidSnapName,
 };
 
 // The user-facing text of an intake error.

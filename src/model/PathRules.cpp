@@ -19,6 +19,13 @@ bool isSafeComponent(QStringView text) {
            !text.contains(QChar(u'\0'));
 }
 
+QString joinedInside(const QString& folder, const QString& name) {
+    if (!isSafeComponent(name))
+        return {};
+    const QString joined = folder + u'/' + name;
+    return liesInside(joined, folder) ? joined : QString();
+}
+
 bool liesInside(const QString& path, const QString& folder) {
     // A relative path has no place in any folder: cleaning cannot anchor it.
     if (!QDir::isAbsolutePath(path) || !QDir::isAbsolutePath(folder))

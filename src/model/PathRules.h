@@ -11,6 +11,10 @@ namespace tidewell::pathrules {
 // "..". Identifiers and names read from a bundle are data, never path syntax.
 bool isSafeComponent(QStringView text);
 
+// folder + "/" + name when name is a safe component, so that the result stays inside folder;
+// empty otherwise. Every path built from a value read out of a file is built this way.
+QString joinedInside(const QString& folder, const QString& name);
+
 // Whether path, once "." and ".." are resolved, lies strictly below folder, compared component
 // by component ("/a/bc" is not inside "/a/b", and "/a/b" is not inside itself).
 bool liesInside(const QString& path, const QString& folder);

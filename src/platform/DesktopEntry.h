@@ -29,6 +29,8 @@ struct DesktopEntry {
     QString appStreamId;
     // Hidden=true: the entry stands for a deleted one and hides those of the same id.
     bool hidden = false;
+    // A key or the [Desktop Entry] group given twice: readers disagree on which value counts.
+    bool repeatsKeys = false;
 
     friend bool operator==(const DesktopEntry&, const DesktopEntry&) = default;
 };

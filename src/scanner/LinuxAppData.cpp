@@ -2,6 +2,7 @@
 
 #include "ItemClassification.h"
 #include "LinuxAppKeys.h"
+#include "model/LinuxAppIdentity.h"
 #include "platform/FileSystem.h"
 
 #include <QFileInfo>
@@ -20,13 +21,9 @@ LinuxAppData::LinuxAppData(LinuxHomeFolders folders) : m_folders(std::move(folde
 
 QStringList LinuxAppData::locationsOf(const AppDescriptor& app) const {
     QStringList locations;
-    if (!app.packageId.isEmpty()) {
-        const QString sandbox = app.kind == AppKind::flatpak ? QStringLiteral("/.var/app/")
-                                : app.kind == AppKind::snap  ? QStringLiteral("/snap/")
-                                                             : QString();
-        if (!sandbox.isEmpty() && QFileInfo(m_folders.home + sandbox + app.packageId).isDir())
-            locations.append(m_folders.home + sandbox + app.packageId);
-    }
+    const QString sandbox = linuxapp::sandboxFolderOf(app, m_folders.home);
+    if (!sandbox.isEmpty() && QFileInfo(sandbox).isDir())
+        locations.append(sandbox);
     const LinuxAppKeys keys = LinuxAppKeys::of(app);
     for (const FolderEntry& entry : m_entries) {
         const auto match = keys.matchName(entry.name, entry.isFile, true, false);

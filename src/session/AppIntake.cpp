@@ -27,6 +27,8 @@ AppDescriptor::Result readAppImage(const QString& path) {
     const std::optional<DesktopEntry> entry = readDesktopEntry(copy.fileName());
     if (!entry)
         return AppDescriptorError::unreadableAppImage;
+    if (const auto defect = linuxapp::defectOf(*entry))
+        return *defect;
     return linuxapp::describeAppImage(*entry, path);
 }
 
@@ -46,6 +48,8 @@ AppDescriptor::Result read(const QUrl& url) {
     const std::optional<DesktopEntry> entry = readDesktopEntry(path);
     if (!entry || entry->hidden)
         return AppDescriptorError::unreadableDesktopEntry;
+    if (const auto defect = linuxapp::defectOf(*entry))
+        return *defect;
     return describeEntry(*entry);
 }
 

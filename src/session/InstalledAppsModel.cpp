@@ -17,6 +17,9 @@ QList<AppDescriptor> InstalledAppsModel::readInstalledApps() {
     const QString home = QDir::homePath() + u'/';
     QList<AppDescriptor> apps;
     for (const DesktopEntry& entry : readInstalledDesktopEntries()) {
+        // An entry that would be refused when chosen is never offered.
+        if (linuxapp::defectOf(entry))
+            continue;
         AppDescriptor app = linuxapp::describe(entry);
         // A launcher the user's tools wrote for a program that is gone (a deleted AppImage)
         // is a removed app's leftover, listed with the orphans, not an installed app.
