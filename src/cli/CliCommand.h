@@ -34,6 +34,11 @@ std::optional<int> parseCommandArguments(QCommandLineParser& parser, const QStri
 // Reports a usage error on stderr and returns ExitCode::usageError.
 int usageError(const QString& commandName, const QString& message);
 
+// An app operand that starts with "-" (given after "--") is refused as a usage error: it would
+// reach a package manager as an option. A file of such a name is written "./-name".
+std::optional<int> refuseOptionLikeOperands(const QString& commandName,
+                                            const QStringList& operands);
+
 // Reads the bundle at path (as the user typed it). On failure prints the reason on stderr and
 // returns ExitCode::bundleRejected.
 std::variant<AppDescriptor, int> readBundle(const QString& path);

@@ -28,12 +28,13 @@ struct PlannedItem {
     qint64 sizeInBytes = 0;
 };
 
-// Every leftover in report order, then the bundle itself.
-QList<PlannedItem> itemsToRemove(const ScanReport& report, const QUrl& bundle, qint64 bundleSize) {
+// Every leftover in report order, then the app itself when it goes with them.
+QList<PlannedItem> itemsToRemove(const ScanReport& report, const AppDescriptor& app) {
     QList<PlannedItem> items;
     for (const ScannedFile& file : report.matches)
         items.append({file.url, file.sizeInBytes});
-    items.append({bundle, bundleSize});
+    if (appGoesWithLeftovers(app.kind))
+        items.append({app.appURL, directorySize(app.appURL.toLocalFile(), FileSystem::real())});
     return items;
 }
 
@@ -152,6 +153,8 @@ int runRemove(const QStringList& arguments) {
         return *done;
     if (parser.positionalArguments().size() != 1)
         return usageError(commandName, CliText::tr("expected exactly one BUNDLE"));
+    if (auto refused = refuseOptionLikeOperands(commandName, parser.positionalArguments()))
+        return *refused;
     const auto environment = scanOptions.environment(parser, commandName);
     if (const int* exitCode = std::get_if<int>(&environment))
         return *exitCode;
@@ -169,13 +172,10 @@ int runRemove(const QStringList& arguments) {
                                                   !parser.isSet(scanOptions.noIndex));
     const QString homePath = std::get<ScanEnvironment>(environment).homePath;
     const QString bundlePath = app.appURL.toLocalFile();
-    QList<PlannedItem> items =
-        itemsToRemove(report, app.appURL, directorySize(bundlePath, FileSystem::real()));
-    // A Linux app's own entry is removed only when the user installed it; the scan reports
-    // it then among the leftovers already. An AppImage is the user's file and goes too.
-    if (app.kind != AppKind::bundle && app.kind != AppKind::appImage)
-        items.removeIf([&app](const PlannedItem& item) { return item.url == app.appURL; });
+    const QList<PlannedItem> items = itemsToRemove(report, app);
     const UninstallCommand uninstall = uninstallCommand(app, homePath);
+    if (const QString note = ownLauncherText(app, report); !note.isEmpty() && !parser.isSet(json))
+        CliOutput::printErrorLine(note);
     if (!parser.isSet(yes) && !confirmRemoval(items)) {
         CliOutput::printErrorLine(CliText::tr("Nothing was removed."));
         return ExitCode::failure;
@@ -183,7 +183,10 @@ int runRemove(const QStringList& arguments) {
 
     FileDeletionService deletionService;
     const DeletionReport deletion =
-        deletionService.deleteItems(urlsOf(items), {report.roots, bundlePath}).result();
+        deletionService
+            .deleteItems(urlsOf(items),
+                         {report.roots, appGoesWithLeftovers(app.kind) ? bundlePath : QString()})
+            .result();
     const qint64 reclaimed = reclaimedBytes(deletion, items);
     // The package manager runs only when asked, after the leftovers are gone, and only a
     // command that needs no administrator rights.

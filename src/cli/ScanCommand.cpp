@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QJsonArray>
 
+#include <algorithm>
 #include <cstdio>
 #include <mutex>
 #include <unistd.h>
@@ -71,6 +72,8 @@ QString scanText(const AppDescriptor& app, const ScanReport& report) {
                CliOutput::formatTable(rows, {CliOutput::Align::right}) +
                CliText::tr("\nTotals:\n") + categoryTotals(report.matches);
     }
+    if (const QString note = ownLauncherText(app, report); !note.isEmpty())
+        text += u'\n' + note + u'\n';
     const qsizetype denied = report.permissionDeniedPaths.size();
     if (denied > 0) {
         text += CliText::tr("\nCould not read %n folder(s) (they may hold more leftovers):\n", "",
@@ -95,6 +98,8 @@ int runScan(const QStringList& arguments) {
         return *done;
     if (parser.positionalArguments().size() != 1)
         return usageError(commandName, CliText::tr("expected exactly one BUNDLE"));
+    if (auto refused = refuseOptionLikeOperands(commandName, parser.positionalArguments()))
+        return *refused;
     const auto environment = options.environment(parser, commandName);
     if (const int* exitCode = std::get_if<int>(&environment))
         return *exitCode;
@@ -173,6 +178,16 @@ ScanReport scanShowingProgress(const AppDescriptor& app, const ScanEnvironment& 
 
 CliCommand scanCommand() {
     return {commandName, CliText::tr("List the leftovers of an app bundle."), runScan};
+}
+
+QString ownLauncherText(const AppDescriptor& app, const ScanReport& report) {
+    const bool listed =
+        std::any_of(report.matches.cbegin(), report.matches.cend(),
+                    [&app](const ScannedFile& file) { return file.url == app.appURL; });
+    if (appGoesWithLeftovers(app.kind) || !listed)
+        return {};
+    return CliText::tr("%1 is your own launcher of this app; it goes with the leftovers.")
+        .arg(CliOutput::escaped(app.appURL.toLocalFile()));
 }
 
 QString leftAloneText(const ScanReport& report) {

@@ -42,6 +42,10 @@ ScanReport scanShowingProgress(const AppDescriptor& app, const ScanEnvironment& 
 // `scan BUNDLE [--json] [--root DIR] [--no-index]`: the leftovers a scan finds for a bundle.
 CliCommand scanCommand();
 
+// The line saying that the user's own launcher of a package-managed app is among its leftovers
+// (it goes with them; the package's own entry never does); empty when it is not.
+QString ownLauncherText(const AppDescriptor& app, const ScanReport& report);
+
 // What the scan found but leaves alone: settings files that name the app among others' lines,
 // dconf folders of its settings, and items whose names are not valid UTF-8; empty when there
 // are none.

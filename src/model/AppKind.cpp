@@ -18,4 +18,8 @@ QString kindName(AppKind kind) {
     return QStringLiteral("appimage");
 }
 
+bool appGoesWithLeftovers(AppKind kind) {
+    return kind == AppKind::bundle || kind == AppKind::appImage;
+}
+
 } // namespace tidewell

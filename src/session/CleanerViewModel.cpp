@@ -215,8 +215,7 @@ bool CleanerViewModel::isAnySelected() const {
 // item. Another Linux application's own files belong to its package manager; the scan lists
 // the ones the user installed among the leftovers.
 bool CleanerViewModel::appGoesWithSelection() const {
-    return m_droppedApp &&
-           (m_droppedApp->kind == AppKind::bundle || m_droppedApp->kind == AppKind::appImage);
+    return m_droppedApp && appGoesWithLeftovers(m_droppedApp->kind);
 }
 
 qint64 CleanerViewModel::selectedSize() const {
@@ -309,7 +308,8 @@ QString CleanerViewModel::uninstallOutcomeText(const UninstallOutcome& outcome) 
 }
 
 void CleanerViewModel::runUninstallCommand() {
-    if (!m_uninstall.runnable || m_isUninstalling)
+    // The click is the only question asked, so the command must name the app on show.
+    if (m_isUninstalling || !m_droppedApp || !m_uninstall.uninstallsExactly(*m_droppedApp))
         return;
     const QUuid intakeID = m_activeIntakeID;
     setUninstallStatus(true, tr("Uninstalling…"));

@@ -1,8 +1,10 @@
 #include "PackageRemoval.h"
 
+#include "model/LinuxAppIdentity.h"
 #include "platform/DebianPackages.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 
 namespace tidewell {
 
@@ -10,6 +12,12 @@ namespace {
 
 bool isBelow(const QString& path, const QString& folder) {
     return !folder.isEmpty() && path.startsWith(folder + u'/');
+}
+
+// A Debian package name: lower-case letters, digits and "+-.", starting with a letter or digit.
+bool isValidDebianPackageName(const QString& name) {
+    static const QRegularExpression package(QStringLiteral("^[a-z0-9][a-z0-9+.-]+$"));
+    return package.match(name).hasMatch();
 }
 
 QString lastLineOf(const QByteArray& output) {
@@ -21,21 +29,31 @@ QString lastLineOf(const QByteArray& output) {
 
 UninstallCommand uninstallCommand(const AppDescriptor& app, const QString& homePath) {
     const QString entry = app.appURL.toLocalFile();
+    // Every id goes after "--", and only once its package manager would accept it: an id read
+    // from a file is never taken for an option ("--all", "--delete-data").
+    const QString endOfOptions = QStringLiteral("--");
     switch (app.kind) {
     case AppKind::flatpak:
+        if (!linuxapp::isValidFlatpakId(app.packageId))
+            return {};
         if (isBelow(entry, homePath))
             return {{QStringLiteral("flatpak"), QStringLiteral("uninstall"),
-                     QStringLiteral("--user"), app.packageId},
+                     QStringLiteral("--user"), endOfOptions, app.packageId},
                     true};
-        return {{QStringLiteral("flatpak"), QStringLiteral("uninstall"), app.packageId}, true};
+        return {
+            {QStringLiteral("flatpak"), QStringLiteral("uninstall"), endOfOptions, app.packageId},
+            true};
     case AppKind::snap:
-        return {{QStringLiteral("snap"), QStringLiteral("remove"), app.packageId}, true};
+        if (!linuxapp::isValidSnapName(app.packageId))
+            return {};
+        return {{QStringLiteral("snap"), QStringLiteral("remove"), endOfOptions, app.packageId},
+                true};
     case AppKind::desktopEntry:
         if (!isBelow(entry, homePath)) {
             const QString package = debian::packagesOwning({entry}).value(entry);
-            if (!package.isEmpty())
+            if (isValidDebianPackageName(package))
                 return {{QStringLiteral("sudo"), QStringLiteral("apt"), QStringLiteral("remove"),
-                         package},
+                         endOfOptions, package},
                         false};
         }
         return {};
@@ -44,6 +62,14 @@ UninstallCommand uninstallCommand(const AppDescriptor& app, const QString& homeP
         break;
     }
     return {};
+}
+
+bool UninstallCommand::uninstallsExactly(const AppDescriptor& app) const {
+    const bool validId = app.kind == AppKind::flatpak ? linuxapp::isValidFlatpakId(app.packageId)
+                         : app.kind == AppKind::snap  ? linuxapp::isValidSnapName(app.packageId)
+                                                      : false;
+    return runnable && validId && arguments.size() >= 2 &&
+           arguments.at(arguments.size() - 2) == u"--" && arguments.last() == app.packageId;
 }
 
 int runUninstallCommand(const UninstallCommand& command) {

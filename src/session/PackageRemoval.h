@@ -8,10 +8,10 @@
 namespace tidewell {
 
 // The command that uninstalls a package-managed Linux application: "flatpak uninstall [--user]
-// <id>" (--user when the app's desktop entry lies in the home folder, a per-user installation),
-// "snap remove <name>", "sudo apt remove <package>" for a system desktop entry that dpkg knows
-// the package of. Empty for bundles and for apps that no package manager owns: their files are
-// removed like leftovers.
+// -- <id>" (--user when the app's desktop entry lies in the home folder, a per-user
+// installation), "snap remove -- <name>", "sudo apt remove -- <package>" for a system desktop
+// entry that dpkg knows the package of; the id always after "--" and only when valid. Empty for
+// bundles and for apps that no package manager owns: their files are removed like leftovers.
 struct UninstallCommand {
     QStringList arguments; // the program first
     // Whether Tidewell may run it when the user asks; a command that needs administrator
@@ -19,6 +19,9 @@ struct UninstallCommand {
     bool runnable = false;
 
     bool isEmpty() const { return arguments.isEmpty(); }
+    // Whether it is runnable and uninstalls exactly app, by the id its package manager
+    // accepts: only then may a window run it without asking again.
+    bool uninstallsExactly(const AppDescriptor& app) const;
     QString text() const { return arguments.join(u' '); }
 
     friend bool operator==(const UninstallCommand&, const UninstallCommand&) = default;

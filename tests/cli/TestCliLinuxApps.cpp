@@ -129,10 +129,10 @@ private slots:
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("leftover");
         QTest::newRow("flatpak of the user") << "org.gimp.GIMP"
-                                             << "flatpak uninstall --user org.gimp.GIMP"
+                                             << "flatpak uninstall --user -- org.gimp.GIMP"
                                              << "home/.config/GIMP";
         QTest::newRow("debian package")
-            << m_dir.path("system/applications/vim.desktop") << "sudo apt remove vim-gtk3"
+            << m_dir.path("system/applications/vim.desktop") << "sudo apt remove -- vim-gtk3"
             << "home/.vim";
     }
     void removeTrashesLeftoversAndShowsThePackageCommand() {
@@ -167,10 +167,10 @@ private slots:
             QFile ran(m_dir.path("ran.log"));
             return ran.open(QIODevice::ReadOnly) ? ran.readAll() : QByteArray();
         };
-        QVERIFY(ranLog().contains("bin/flatpak uninstall --user org.gimp.GIMP"));
+        QVERIFY(ranLog().contains("bin/flatpak uninstall --user -- org.gimp.GIMP"));
         const CliRun apt = CliRun::of({"remove", m_dir.path("system/applications/vim.desktop"),
                                        "--yes", "--uninstall", "--no-index"});
-        QVERIFY2(apt.out.contains("To uninstall it, run: sudo apt remove vim-gtk3"), apt.out);
+        QVERIFY2(apt.out.contains("To uninstall it, run: sudo apt remove -- vim-gtk3"), apt.out);
         QVERIFY(!ranLog().contains("bin/apt ") && !ranLog().contains("bin/sudo"));
     }
 

@@ -109,7 +109,7 @@ private slots:
         model.handleDroppedApp(QUrl::fromLocalFile(entry));
         QTRY_VERIFY(!model.isScanning() && model.statusMessage() == "Found 1 related items.");
         QCOMPARE(model.selectedCount(), 1);
-        QTRY_COMPARE(model.uninstallCommand(), "flatpak uninstall org.example.Tide");
+        QTRY_COMPARE(model.uninstallCommand(), "flatpak uninstall -- org.example.Tide");
         const QStringList before = trashed();
         model.deleteSelectedFiles();
         QTRY_VERIFY(model.showSuccessState());
@@ -137,7 +137,8 @@ private slots:
         qputenv("PATH", path);
         QFile ran(log);
         QVERIFY(ran.open(QIODevice::ReadOnly));
-        QCOMPARE(ran.readAll(), "uninstall -y org.example.Tide\nuninstall -y org.example.Tide\n");
+        QCOMPARE(ran.readAll(),
+                 "uninstall -y -- org.example.Tide\nuninstall -y -- org.example.Tide\n");
     }
 };
 
