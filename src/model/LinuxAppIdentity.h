@@ -4,6 +4,9 @@
 #include "platform/DesktopEntry.h"
 
 #include <QStringList>
+#include <QStringView>
+
+#include <optional>
 
 namespace tidewell {
 
@@ -15,19 +18,38 @@ namespace linuxapp {
 // AppImage integration wrote it, otherwise a plain desktop entry.
 AppKind kindOf(const DesktopEntry& entry);
 
-// The id its package manager knows the app by (Flatpak app id, snap name), empty otherwise.
+// The id its package manager knows the app by (Flatpak app id, snap name), empty otherwise and
+// when the entry's id is not valid for its package manager.
 QString packageIdOf(const DesktopEntry& entry);
 
+// Whether id is a Flatpak application id as Flatpak accepts it: three or more dot-separated
+// elements of ASCII letters, digits, "_" and "-", none empty or starting with a digit, 255
+// bytes at most. Nothing else is ever joined onto a Flatpak folder or handed to flatpak.
+bool isValidFlatpakId(QStringView id);
+
+// Whether name is a snap name as snapd accepts it ("name" or an instance "name_key").
+bool isValidSnapName(QStringView name);
+
+// Why an entry must not be taken as an app: a key or group given twice (a reader could take
+// either value), or an id its package manager would refuse. Nothing for a sound entry.
+std::optional<AppDescriptorError> defectOf(const DesktopEntry& entry);
+
 // The program Exec runs as the entry writes it (a path or a name), looking through
-// "env VAR=..." and interpreters.
+// "env VAR=..." and interpreters; empty when it runs a general tool (a terminal, ssh, git,
+// sudo, xdg-open, ...), which tells nothing about the app.
 QString programPathOf(const QStringList& execArguments);
 
 // The file name of the program Exec runs, looking through "env VAR=..." and interpreters
-// ("python3 /usr/share/foo/foo.py" runs "foo.py"); a Flatpak launch runs the Flatpak id.
+// ("python3 /usr/share/foo/foo.py" runs "foo.py"); a Flatpak launch runs the Flatpak id (when
+// valid); empty for a general tool.
 QString programNameOf(const QStringList& execArguments);
 
 // The program a Flatpak launch runs inside the sandbox (its --command), empty for others.
 QString flatpakCommandOf(const QStringList& execArguments);
+
+// The folder a Flatpak or snap keeps the user's data in: home/.var/app/<id> or
+// home/snap/<name>, only for an id its package manager accepts; empty for other apps.
+QString sandboxFolderOf(const AppDescriptor& app, const QString& home);
 
 // Whether path names an AppImage file, by its extension in any case.
 bool isAppImagePath(const QString& path);

@@ -4,6 +4,7 @@
 #include "FolderEntry.h"
 #include "MatchNeedles.h"
 #include "model/LinuxAppIdentity.h"
+#include "model/PathRules.h"
 #include "model/TextRules.h"
 #include "platform/DconfDatabase.h"
 #include "platform/DesktopEntry.h"
@@ -159,16 +160,12 @@ void LinuxLeftoverFinder::addHomeDotEntries(QStringList& found) const {
 }
 
 void LinuxLeftoverFinder::addPackageFolders(QStringList& found) const {
-    if (m_app.packageId.isEmpty())
-        return;
-    QStringList candidates;
-    if (m_app.kind == AppKind::flatpak)
-        candidates = {m_folders.home + QStringLiteral("/.var/app/") + m_app.packageId,
-                      m_folders.data + QStringLiteral("/flatpak/overrides/") + m_app.packageId};
-    else if (m_app.kind == AppKind::snap)
-        candidates = {m_folders.home + QStringLiteral("/snap/") + m_app.packageId};
+    QStringList candidates{linuxapp::sandboxFolderOf(m_app, m_folders.home)};
+    if (m_app.kind == AppKind::flatpak && !candidates.first().isEmpty())
+        candidates.append(pathrules::joinedInside(
+            m_folders.data + QStringLiteral("/flatpak/overrides"), m_app.packageId));
     for (const QString& path : candidates) {
-        if (QFileInfo::exists(path))
+        if (!path.isEmpty() && QFileInfo::exists(path))
             found.append(path);
     }
 }
@@ -245,21 +242,26 @@ QString LinuxLeftoverFinder::userInstallHolding(const QString& canonicalProgram)
 }
 
 void LinuxLeftoverFinder::addUserPrograms(QStringList& found) const {
-    const QString target = QFileInfo(launchedProgramFile()).canonicalFilePath();
-    if (target.isEmpty())
+    const QFileInfo program(QFileInfo(launchedProgramFile()).canonicalFilePath());
+    // Only a file is a program: an Exec that names a folder ("Exec=~/src") claims nothing.
+    if (!program.isFile())
         return;
-    QString install = userInstallHolding(target);
+    QString install = userInstallHolding(program.filePath());
     // An AppImage launcher runs the AppImage, which is the app wherever the user keeps it.
-    if (install.isEmpty() && m_app.kind == AppKind::appImage && linuxapp::isAppImagePath(target))
-        install = target;
+    if (install.isEmpty() && m_app.kind == AppKind::appImage &&
+        linuxapp::isAppImagePath(program.filePath()))
+        install = program.filePath();
+    // A program the user did not install (a system one, one in a shared folder) is no
+    // leftover, and neither are the links that lead to it.
+    if (install.isEmpty())
+        return;
     // A scanned AppImage file goes with its leftovers anyway.
-    if (!install.isEmpty() && install != QFileInfo(m_app.appURL.toLocalFile()).canonicalFilePath())
+    if (install != QFileInfo(m_app.appURL.toLocalFile()).canonicalFilePath())
         found.append(install);
-    const QString linkTarget = install.isEmpty() ? target : install;
     for (const QString& folder : userProgramFolders()) {
         for (const FolderEntry& entry : FolderEntry::listed(folder)) {
             const QString resolved = QFileInfo(entry.path).canonicalFilePath();
-            if (entry.isLink && (resolved == linkTarget || resolved.startsWith(linkTarget + u'/')))
+            if (entry.isLink && (resolved == install || resolved.startsWith(install + u'/')))
                 found.append(entry.path);
         }
     }
