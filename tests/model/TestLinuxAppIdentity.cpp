@@ -45,6 +45,17 @@ private slots:
             << "";
         QTest::newRow("flatpak without run") << QStringList{"flatpak", "--version"} << ""
                                              << "";
+        QTest::newRow("flatpak run of no valid id")
+            << QStringList{"flatpak", "run", "../../thesis"} << ""
+            << "";
+        // General tools say nothing of the app, nor does what they are given.
+        QTest::newRow("ssh") << QStringList{"ssh", "-X", "host", "xterm"} << ""
+                             << "";
+        QTest::newRow("terminal through env")
+            << QStringList{"env", "TERM=xterm", "/usr/bin/gnome-terminal", "--", "htop"} << ""
+            << "";
+        QTest::newRow("shell running git") << QStringList{"sh", "-c", "git"} << ""
+                                           << "";
         QTest::newRow("empty") << QStringList{} << ""
                                << "";
     }
@@ -57,6 +68,49 @@ private slots:
         entry.desktopFileId = QStringLiteral("some.app");
         entry.execArguments = exec;
         QCOMPARE(linuxapp::describe(entry).programPath, programPath);
+    }
+
+    void packageIds_data() {
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<bool>("flatpak");
+        QTest::addColumn<bool>("snap");
+        QTest::newRow("reverse-DNS") << "org.gimp.GIMP" << true << false;
+        QTest::newRow("dashes and underscores") << "io.git_hub.some-app" << true << false;
+        QTest::newRow("two elements") << "org.gimp" << false << false;
+        QTest::newRow("element starts with a digit") << "org.7zip.App" << false << false;
+        QTest::newRow("empty element") << "org..App" << false << false;
+        QTest::newRow("parent folder") << "../../thesis" << false << false;
+        QTest::newRow("dot") << "." << false << false;
+        QTest::newRow("option") << "--all" << false << false;
+        QTest::newRow("non-ASCII") << "org.exämple.App" << false << false;
+        QTest::newRow("256 bytes") << "a.b." + QString(252, u'c') << false << false;
+        QTest::newRow("255 bytes") << "a.b." + QString(251, u'c') << true << false;
+        QTest::newRow("snap") << "firefox" << false << true;
+        QTest::newRow("snap instance") << "firefox_beta2" << false << true;
+        QTest::newRow("snap with digits and dashes") << "7zip-desktop" << false << true;
+        QTest::newRow("snap without letters") << "1234" << false << false;
+        QTest::newRow("snap upper case") << "Firefox" << false << false;
+        QTest::newRow("snap double dash") << "fire--fox" << false << false;
+        QTest::newRow("snap trailing dash") << "firefox-" << false << false;
+        QTest::newRow("snap long key") << "firefox_abcdefghijk" << false << false;
+        QTest::newRow("snap 41 characters") << QString(41, u'a') << false << false;
+        QTest::newRow("snap option") << "--purge" << false << false;
+    }
+    void packageIds() {
+        QFETCH(QString, id);
+        QFETCH(bool, flatpak);
+        QFETCH(bool, snap);
+        QCOMPARE(linuxapp::isValidFlatpakId(id), flatpak);
+        QCOMPARE(linuxapp::isValidSnapName(id), snap);
+        // An entry naming an id its package manager refuses is refused, and never gives a
+        // package id or sandbox folder even when described all the same.
+        DesktopEntry entry = entryWith("app", {"app"});
+        (id.contains(u'.') ? entry.flatpakId : entry.snapName) = id;
+        const AppDescriptor app = linuxapp::describe(entry);
+        const bool valid = id.contains(u'.') ? flatpak : snap;
+        QCOMPARE(linuxapp::defectOf(entry).has_value(), !valid);
+        QCOMPARE(app.packageId.isEmpty(), !valid);
+        QCOMPARE(linuxapp::sandboxFolderOf(app, "/home/u").isEmpty(), !valid);
     }
 
     void kindAndTokens_data() {

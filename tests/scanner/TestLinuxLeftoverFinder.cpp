@@ -179,16 +179,29 @@ private slots:
                                         << "/elsewhere/conf";
         QTest::newRow("relative is ignored") << "conf"
                                              << "/home/u/.config";
+        QTest::newRow("the home is ignored") << "/home/u/"
+                                             << "/home/u/.config";
+        QTest::newRow("a folder above is ignored") << "/home"
+                                                   << "/home/u/.config";
+        QTest::newRow("a user folder is ignored") << "/home/u/Documents"
+                                                  << "/home/u/.config";
+        QTest::newRow("inside a user folder is taken") << "/home/u/Documents/conf"
+                                                       << "/home/u/Documents/conf";
         QTest::newRow("unset") << ""
                                << "/home/u/.config";
     }
     void honoursXdgVariables() {
         QFETCH(QString, value);
         QFETCH(QString, config);
-        const auto folders = LinuxHomeFolders::resolve("/home/u", [&](const char* name) {
-            return QByteArray(name) == "XDG_CONFIG_HOME" ? value : QString();
-        });
+        const auto folders = LinuxHomeFolders::resolve(
+            "/home/u",
+            [&](const char* name) {
+                return QByteArray(name) == "XDG_CONFIG_HOME" ? value : QString();
+            },
+            {"/home/u/Documents"});
         QCOMPARE(folders.config, config);
+        QCOMPARE(folders.warnings.size(),
+                 !value.isEmpty() && config != QDir::cleanPath(value) ? 1 : 0);
         QCOMPARE(folders.state, QStringLiteral("/home/u/.local/state"));
     }
 };
