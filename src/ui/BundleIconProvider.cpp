@@ -79,7 +79,8 @@ BundleIconProvider::BundleIconProvider(const FileSystem& fileSystem)
 namespace {
 
 QImage imageAt(const QString& path, const QSize& edge) {
-    if (path.isEmpty())
+    // Icon= may name anything: only a regular file is read, as a FIFO would never answer.
+    if (path.isEmpty() || !QFileInfo(path).isFile())
         return {};
     QImageReader reader(path);
     reader.setScaledSize(edge);

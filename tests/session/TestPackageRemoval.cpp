@@ -1,0 +1,71 @@
+#include "session/PackageRemoval.h"
+
+#include <QTest>
+
+using namespace tidewell;
+
+namespace {
+
+AppDescriptor packagedApp(AppKind kind, const QString& id, const QString& entry) {
+    AppDescriptor app;
+    app.kind = kind;
+    app.packageId = id;
+    app.appURL = QUrl::fromLocalFile(entry);
+    return app;
+}
+
+} // namespace
+
+// The package manager's command: the id after "--", only when its manager accepts it, and
+// run without a question only for the very app it names.
+class TestPackageRemoval : public QObject {
+    Q_OBJECT
+
+private slots:
+    void commands_data() {
+        QTest::addColumn<AppKind>("kind");
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("command");
+        QTest::newRow("user's flatpak")
+            << AppKind::flatpak << "org.gimp.GIMP"
+            << "/home/u/.local/share/flatpak/exports/share/applications/org.gimp.GIMP.desktop"
+            << "flatpak uninstall --user -- org.gimp.GIMP";
+        QTest::newRow("system flatpak")
+            << AppKind::flatpak << "org.gimp.GIMP"
+            << "/var/lib/flatpak/exports/share/applications/org.gimp.GIMP.desktop"
+            << "flatpak uninstall -- org.gimp.GIMP";
+        QTest::newRow("snap") << AppKind::snap << "firefox"
+                              << "/var/lib/snapd/desktop/applications/firefox_firefox.desktop"
+                              << "snap remove -- firefox";
+        QTest::newRow("flatpak option") << AppKind::flatpak << "--all"
+                                        << "/var/lib/flatpak/x.desktop"
+                                        << "";
+        QTest::newRow("flatpak path") << AppKind::flatpak << "../../thesis"
+                                      << "/var/lib/flatpak/x.desktop"
+                                      << "";
+        QTest::newRow("snap option") << AppKind::snap << "--purge"
+                                     << "/var/lib/snapd/x.desktop"
+                                     << "";
+    }
+    void commands() {
+        QFETCH(AppKind, kind);
+        QFETCH(QString, id);
+        QFETCH(QString, entry);
+        QFETCH(QString, command);
+        const AppDescriptor app = packagedApp(kind, id, entry);
+        const UninstallCommand uninstall = uninstallCommand(app, QStringLiteral("/home/u"));
+        QCOMPARE(uninstall.text(), command);
+        QCOMPARE(uninstall.uninstallsExactly(app), !command.isEmpty());
+
+        AppDescriptor other = app;
+        other.packageId = QStringLiteral("org.example.Other");
+        QVERIFY(!uninstall.uninstallsExactly(other));
+        UninstallCommand tampered = uninstall;
+        tampered.arguments.removeAll(QStringLiteral("--"));
+        QVERIFY(!tampered.uninstallsExactly(app));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestPackageRemoval)
+#include "TestPackageRemoval.moc"
