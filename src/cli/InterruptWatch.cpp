@@ -36,8 +36,13 @@ extern "C" void noteInterrupt(int) {
 
 InterruptWatch::InterruptWatch() {
     interrupted = false;
+    // pipe and fcntl rather than pipe2, which macOS lacks.
     int fds[2];
-    if (::pipe2(fds, O_CLOEXEC | O_NONBLOCK) == 0) {
+    if (::pipe(fds) == 0) {
+        for (const int fd : fds) {
+            ::fcntl(fd, F_SETFD, FD_CLOEXEC);
+            ::fcntl(fd, F_SETFL, O_NONBLOCK);
+        }
         wakeReader = fds[0];
         wakeWriter = fds[1];
     }
