@@ -3,6 +3,7 @@
 #include "CliOutput.h"
 #include "CliText.h"
 #include "ExitCode.h"
+#include "InterruptWatch.h"
 #include "LinuxAppIntake.h"
 #include "ScanCommand.h"
 #include "removal/FileDeletionService.h"
@@ -10,11 +11,12 @@
 #include "session/PackageRemoval.h"
 #include "session/SharedByteFormatter.h"
 
+#include <QHash>
 #include <QJsonArray>
-#include <QTextStream>
 
 #include <cstdio>
 #include <unistd.h>
+#include <utility>
 
 namespace tidewell {
 
@@ -28,6 +30,9 @@ struct PlannedItem {
     qint64 sizeInBytes = 0;
 };
 
+// The planned items' sizes by location, so that each removed item is looked up, not searched.
+using SizeIndex = QHash<QUrl, qint64>;
+
 // Every leftover in report order, then the app itself when it goes with them.
 QList<PlannedItem> itemsToRemove(const ScanReport& report, const AppDescriptor& app) {
     QList<PlannedItem> items;
@@ -38,23 +43,38 @@ QList<PlannedItem> itemsToRemove(const ScanReport& report, const AppDescriptor& 
     return items;
 }
 
-QString itemTable(const QList<QUrl>& urls, const QList<PlannedItem>& items) {
+SizeIndex sizeIndexOf(const QList<PlannedItem>& items) {
+    SizeIndex sizes;
+    sizes.reserve(items.size());
+    for (const PlannedItem& item : items)
+        sizes.insert(item.url, item.sizeInBytes);
+    return sizes;
+}
+
+template <typename Item> QList<QUrl> urlsOf(const QList<Item>& items) {
+    QList<QUrl> urls;
+    urls.reserve(items.size());
+    for (const Item& item : items)
+        urls.append(item.url);
+    return urls;
+}
+
+QString itemTable(const QList<QUrl>& urls, const SizeIndex& sizes) {
     QList<QStringList> rows;
-    for (const QUrl& url : urls) {
-        const auto item =
-            std::find_if(items.cbegin(), items.cend(),
-                         [&url](const PlannedItem& planned) { return planned.url == url; });
-        const qint64 size = item == items.cend() ? 0 : item->sizeInBytes;
-        rows.append({QStringLiteral("  ") + SharedByteFormatter::string(size), url.toLocalFile()});
-    }
+    rows.reserve(urls.size());
+    for (const QUrl& url : urls)
+        rows.append({QStringLiteral("  ") + SharedByteFormatter::string(sizes.value(url)),
+                     url.toLocalFile()});
     return CliOutput::formatTable(rows, {CliOutput::Align::right});
 }
 
-QList<QUrl> urlsOf(const QList<PlannedItem>& items) {
-    QList<QUrl> urls;
-    for (const PlannedItem& item : items)
-        urls.append(item.url);
-    return urls;
+// Each item with its reason on a line of its own below it.
+QString failureList(const QList<DeletionFailure>& failures) {
+    QString text;
+    for (const DeletionFailure& failure : failures)
+        text += QStringLiteral("  %1\n    %2\n")
+                    .arg(CliOutput::escaped(failure.url.toLocalFile()), failure.reason);
+    return text;
 }
 
 QString uninstallText(const QString& command) {
@@ -62,24 +82,59 @@ QString uninstallText(const QString& command) {
         .arg(command);
 }
 
-// Shows what would go, then asks on the terminal; only an explicit yes goes on.
-bool confirmRemoval(const QList<PlannedItem>& items) {
-    const QString question =
-        CliText::tr("These %n item(s) will be moved to the Trash:\n", "", int(items.size())) +
-        itemTable(urlsOf(items), items) + CliText::tr("Move them to Trash? [y/N] ");
+// Asks on the terminal; only an explicit yes goes on.
+bool answeredYes(const QString& question) {
     const QByteArray bytes = question.toUtf8();
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
     std::fflush(stderr);
-    const QString answer = QTextStream(stdin).readLine().trimmed().toLower();
+    const QString answer = InterruptWatch::readLine().value_or(QString()).trimmed().toLower();
     return answer == u"y" || answer == u"yes";
 }
 
-qint64 reclaimedBytes(const DeletionReport& deletion, const QList<PlannedItem>& items) {
-    qint64 bytes = 0;
-    for (const PlannedItem& item : items) {
-        if (deletion.deleted.contains(item.url))
-            bytes += item.sizeInBytes;
+// Shows what would go, with sizes, before asking.
+bool confirmRemoval(const QList<PlannedItem>& items) {
+    return answeredYes(
+        CliText::tr("These %n item(s) will be moved to the Trash:\n", "", int(items.size())) +
+        itemTable(urlsOf(items), sizeIndexOf(items)) + CliText::tr("Move them to Trash? [y/N] "));
+}
+
+bool confirmPermanentRemoval(const QList<DeletionFailure>& refusals) {
+    return answeredYes(
+        CliText::tr("The Trash refused these %n item(s):\n", "", int(refusals.size())) +
+        failureList(refusals) + CliText::tr("Delete them permanently? [y/N] "));
+}
+
+void append(DeletionReport& report, const DeletionReport& later) {
+    report.deleted += later.deleted;
+    report.failures += later.failures;
+    report.trashed += later.trashed;
+    report.removedPermanently += later.removedPermanently;
+    report.notAttempted += later.notAttempted;
+}
+
+// The Trash first; what it refuses is deleted in place only after a second yes (--yes gives
+// both). A SIGINT or SIGTERM, while an InterruptWatch is on, stops it between items.
+DeletionReport removeItems(const QList<QUrl>& urls, const RemovalScope& scope, bool askFirst) {
+    using Method = RemovalOptions::Method;
+    const auto stop = [] { return InterruptWatch::raised(); };
+    FileDeletionService service;
+    DeletionReport report = service.deleteItems(urls, scope, {Method::trashOnly, stop}).result();
+    const QList<DeletionFailure> refusals = std::exchange(report.trashRefusals, {});
+    if (refusals.isEmpty())
+        return report;
+    if (InterruptWatch::raised() || (askFirst && !confirmPermanentRemoval(refusals))) {
+        report.failures += refusals;
+        return report;
     }
+    append(report,
+           service.deleteItems(urlsOf(refusals), scope, {Method::removeInPlace, stop}).result());
+    return report;
+}
+
+qint64 reclaimedBytes(const DeletionReport& deletion, const SizeIndex& sizes) {
+    qint64 bytes = 0;
+    for (const QUrl& url : deletion.deleted)
+        bytes += sizes.value(url);
     return bytes;
 }
 
@@ -90,7 +145,7 @@ QJsonArray pathArray(const QList<QUrl>& urls) {
     return paths;
 }
 
-QJsonObject removalJson(const DeletionReport& deletion, qint64 reclaimed) {
+QJsonObject removalJson(const DeletionReport& deletion, qint64 reclaimed, bool interrupted) {
     QJsonArray failures;
     for (const DeletionFailure& failure : deletion.failures)
         failures.append(QJsonObject{{QStringLiteral("path"), failure.url.toLocalFile()},
@@ -99,7 +154,9 @@ QJsonObject removalJson(const DeletionReport& deletion, qint64 reclaimed) {
             {QStringLiteral("trashed"), pathArray(deletion.trashed)},
             {QStringLiteral("removedPermanently"), pathArray(deletion.removedPermanently)},
             {QStringLiteral("failures"), failures},
-            {QStringLiteral("reclaimedBytes"), reclaimed}};
+            {QStringLiteral("reclaimedBytes"), reclaimed},
+            {QStringLiteral("interrupted"), interrupted},
+            {QStringLiteral("notAttempted"), pathArray(deletion.notAttempted)}};
 }
 
 // The closing line: what went to the Trash, what the Trash refused and was deleted outright,
@@ -117,19 +174,66 @@ QString summary(const DeletionReport& deletion) {
     return parts.join(u' ');
 }
 
-QString removalText(const DeletionReport& deletion, const QList<PlannedItem>& items,
-                    qint64 reclaimed) {
+QString removalText(const DeletionReport& deletion, const SizeIndex& sizes, qint64 reclaimed,
+                    bool interrupted) {
     QString text;
     if (!deletion.deleted.isEmpty())
         text += CliText::tr("Removed (%1):\n").arg(SharedByteFormatter::string(reclaimed)) +
-                itemTable(deletion.deleted, items);
-    if (!deletion.failures.isEmpty()) {
-        text += CliText::tr("Not removed:\n");
-        for (const DeletionFailure& failure : deletion.failures)
-            text += QStringLiteral("  %1\n    %2\n")
-                        .arg(CliOutput::escaped(failure.url.toLocalFile()), failure.reason);
-    }
+                itemTable(deletion.deleted, sizes);
+    if (!deletion.failures.isEmpty())
+        text += CliText::tr("Not removed:\n") + failureList(deletion.failures);
+    if (interrupted)
+        text += CliText::tr("Interrupted: %n item(s) were not removed.\n", "",
+                            int(deletion.notAttempted.size())) +
+                itemTable(deletion.notAttempted, sizes);
     return text + summary(deletion);
+}
+
+// What the command was asked besides the app.
+struct RemoveFlags {
+    bool json = false;
+    bool yes = false;
+    bool uninstall = false;
+};
+
+// Removes the planned items, runs the package manager when asked and prints what happened; the
+// exit code tells whether everything went.
+int removeAndReport(const QList<PlannedItem>& items, const ScanReport& report,
+                    const QString& bundlePath, const UninstallCommand& uninstall,
+                    const RemoveFlags& flags) {
+    const InterruptWatch watch;
+    const DeletionReport deletion =
+        removeItems(urlsOf(items), {report.roots, bundlePath}, !flags.yes);
+    const SizeIndex sizes = sizeIndexOf(items);
+    const qint64 reclaimed = reclaimedBytes(deletion, sizes);
+    const bool interrupted = InterruptWatch::raised();
+    // The package manager runs only when asked, after the leftovers are gone, and only a
+    // command that needs no administrator rights.
+    const bool runsUninstall = flags.uninstall && uninstall.runnable && !interrupted;
+    const int uninstallExit = runsUninstall ? runUninstallCommand(uninstall) : 0;
+    if (flags.json) {
+        QJsonObject object = removalJson(deletion, reclaimed, interrupted);
+        const QJsonObject leftAlone = leftAloneJson(report);
+        for (auto field = leftAlone.constBegin(); field != leftAlone.constEnd(); ++field)
+            object.insert(field.key(), field.value());
+        if (!uninstall.isEmpty())
+            object.insert(QStringLiteral("uninstallCommand"), uninstall.text());
+        if (runsUninstall)
+            object.insert(QStringLiteral("uninstallExitCode"), uninstallExit);
+        CliOutput::printJson(object);
+    } else {
+        QString text = removalText(deletion, sizes, reclaimed, interrupted);
+        if (const QString leftAlone = leftAloneText(report); !leftAlone.isEmpty())
+            text += QStringLiteral("\n\n") + leftAlone.trimmed();
+        CliOutput::printLine(text);
+        if (runsUninstall)
+            CliOutput::printLine(
+                CliText::tr("Ran %1 (exit code %2).").arg(uninstall.text()).arg(uninstallExit));
+        else if (!uninstall.isEmpty())
+            CliOutput::printLine(uninstallText(uninstall.text()));
+    }
+    const bool complete = deletion.failures.isEmpty() && !interrupted && uninstallExit == 0;
+    return complete ? ExitCode::success : ExitCode::failure;
 }
 
 int runRemove(const QStringList& arguments) {
@@ -180,42 +284,9 @@ int runRemove(const QStringList& arguments) {
         CliOutput::printErrorLine(CliText::tr("Nothing was removed."));
         return ExitCode::failure;
     }
-
-    FileDeletionService deletionService;
-    const DeletionReport deletion =
-        deletionService
-            .deleteItems(urlsOf(items),
-                         {report.roots, appGoesWithLeftovers(app.kind) ? bundlePath : QString()})
-            .result();
-    const qint64 reclaimed = reclaimedBytes(deletion, items);
-    // The package manager runs only when asked, after the leftovers are gone, and only a
-    // command that needs no administrator rights.
-    const bool runsUninstall = parser.isSet(uninstallOption) && uninstall.runnable;
-    const int uninstallExit = runsUninstall ? runUninstallCommand(uninstall) : 0;
-    if (parser.isSet(json)) {
-        QJsonObject object = removalJson(deletion, reclaimed);
-        const QJsonObject leftAlone = leftAloneJson(report);
-        for (auto field = leftAlone.constBegin(); field != leftAlone.constEnd(); ++field)
-            object.insert(field.key(), field.value());
-        if (!uninstall.isEmpty())
-            object.insert(QStringLiteral("uninstallCommand"), uninstall.text());
-        if (runsUninstall)
-            object.insert(QStringLiteral("uninstallExitCode"), uninstallExit);
-        CliOutput::printJson(object);
-    } else {
-        QString text = removalText(deletion, items, reclaimed);
-        if (const QString leftAlone = leftAloneText(report); !leftAlone.isEmpty())
-            text += QStringLiteral("\n\n") + leftAlone.trimmed();
-        CliOutput::printLine(text);
-        if (runsUninstall)
-            CliOutput::printLine(
-                CliText::tr("Ran %1 (exit code %2).").arg(uninstall.text()).arg(uninstallExit));
-        else if (!uninstall.isEmpty())
-            CliOutput::printLine(uninstallText(uninstall.text()));
-    }
-    if (!deletion.failures.isEmpty() || uninstallExit != 0)
-        return ExitCode::failure;
-    return ExitCode::success;
+    return removeAndReport(items, report, appGoesWithLeftovers(app.kind) ? bundlePath : QString(),
+                           uninstall,
+                           {parser.isSet(json), parser.isSet(yes), parser.isSet(uninstallOption)});
 }
 
 } // namespace

@@ -12,7 +12,9 @@ namespace tidewell {
 enum UnclassifiedFileErrorCode : int {
     UnknownReadError = 256,
     UnknownWriteError = 512,
-    LinkInPathError = 514, // a folder on the item's path is a symbolic link
+    LinkInPathError = 514,      // a folder on the item's path is a symbolic link
+    NoTrashOnVolumeError = 515, // no Trash on the item's file system may be used
+    LinkInTrashError = 516,     // a folder of the Trash is a symbolic link (or no folder)
 };
 
 enum class FileAccess { reading, writing };

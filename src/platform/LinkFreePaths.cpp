@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
+#include <optional>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -177,25 +178,49 @@ int FolderHandle::release() {
     return fd;
 }
 
-FolderHandle openParent(const QByteArray& absolutePath, QByteArray& name) {
-    if (!absolutePath.startsWith('/')) {
-        errno = EINVAL;
-        return {};
-    }
+namespace {
+
+// The components of an absolute path, or nothing (errno EINVAL) when it is relative or names
+// "." or "..".
+std::optional<QList<QByteArray>> componentsOf(const QByteArray& absolutePath) {
     QList<QByteArray> components = absolutePath.split('/');
     components.removeAll(QByteArray());
-    if (components.isEmpty() || components.contains("..") || components.contains(".")) {
+    if (!absolutePath.startsWith('/') || components.contains("..") || components.contains(".")) {
         errno = EINVAL;
-        return {};
+        return std::nullopt;
     }
-    name = components.takeLast();
+    return components;
+}
+
+FolderHandle openFromRoot(const QList<QByteArray>& components) {
     FolderHandle folder(::open("/", pathOnly | O_DIRECTORY | O_CLOEXEC));
     for (const QByteArray& component : components) {
         if (!folder.isOpen())
             return {};
-        folder = FolderHandle(openChild(folder.fd(), component.constData(), pathOnly));
+        folder = openSubfolder(folder.fd(), component);
     }
     return folder;
+}
+
+} // namespace
+
+FolderHandle openParent(const QByteArray& absolutePath, QByteArray& name) {
+    std::optional<QList<QByteArray>> components = componentsOf(absolutePath);
+    if (components && components->isEmpty())
+        errno = EINVAL;
+    if (!components || components->isEmpty())
+        return {};
+    name = components->takeLast();
+    return openFromRoot(*components);
+}
+
+FolderHandle openFolder(const QByteArray& absolutePath) {
+    const std::optional<QList<QByteArray>> components = componentsOf(absolutePath);
+    return components ? openFromRoot(*components) : FolderHandle();
+}
+
+FolderHandle openSubfolder(int folderFd, const QByteArray& name) {
+    return FolderHandle(openChild(folderFd, name.constData(), pathOnly));
 }
 
 int removeEntry(int parentFd, const QByteArray& name, int descriptorBudget) {

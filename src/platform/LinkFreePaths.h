@@ -28,6 +28,12 @@ private:
 // closed and errno tells why (ELOOP or ENOTDIR when a component is a link).
 FolderHandle openParent(const QByteArray& absolutePath, QByteArray& name);
 
+// The folder at the absolute path itself, opened the same way.
+FolderHandle openFolder(const QByteArray& absolutePath);
+
+// The folder name in folderFd, opened without following it if it is a link (ELOOP or ENOTDIR).
+FolderHandle openSubfolder(int folderFd, const QByteArray& name);
+
 // Removes the entry name of the folder parentFd: a link or file by itself, a folder with
 // everything below it, depth first, never following a link and never holding more than
 // descriptorBudget descriptors at once. Returns 0, or the errno of the first failure (the rest

@@ -129,11 +129,11 @@ QString RealFileSystem::resolvedPath(const QString& path) const {
 }
 
 FileOperationResult RealFileSystem::moveToTrash(const QString& path) {
-    // The Trash is handed only a path whose folders were just opened without following a link.
+    // The item leaves the verified parent itself, as in a permanent removal.
     const VerifiedItem item = verifiedItem(path);
     if (item.error != 0)
         return removalFailure(item.error);
-    return trash::moveToTrash(QDir::cleanPath(path));
+    return trash::moveToTrash(item.parent.fd(), item.name, QDir::cleanPath(path));
 }
 
 FileOperationResult RealFileSystem::removePermanently(const QString& path) {

@@ -4,9 +4,9 @@
 
 namespace tidewell {
 
-// The host's file system: POSIX calls for queries and walks, libplist for property lists, the
-// desktop Trash (GIO on Linux) and removal relative to folders opened without following links. It
-// holds no state, so one instance serves every thread at once.
+// The host's file system: POSIX calls for queries and walks, libplist for property lists, and the
+// desktop Trash and removal relative to folders opened without following links. It holds no
+// state, so one instance serves every thread at once.
 class RealFileSystem final : public FileSystem {
 public:
     QString homePath() const override;

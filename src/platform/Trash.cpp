@@ -6,10 +6,24 @@
 #include <QFile>
 #include <QFileInfo>
 #else
+#include "LinkFreePaths.h"
+
+#include <QDateTime>
+
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
+
 // GLib's headers use "signals" as a member name, which Qt defines as a keyword.
 #pragma push_macro("signals")
 #undef signals
-#include <gio/gio.h>
+#include <gio/gunixmounts.h>
 #pragma pop_macro("signals")
 #endif
 
@@ -17,7 +31,7 @@ namespace tidewell::trash {
 
 #ifdef __APPLE__
 
-FileOperationResult moveToTrash(const QString& path) {
+FileOperationResult moveToTrash(int, const QByteArray&, const QString& path) {
     QFile file(path);
     if (file.moveToTrash())
         return {};
@@ -31,34 +45,200 @@ FileOperationResult moveToTrash(const QString& path) {
 
 namespace {
 
-int codeForGioError(const GError& error) {
-    if (error.domain != G_IO_ERROR)
-        return UnknownWriteError;
-    switch (error.code) {
-    case G_IO_ERROR_PERMISSION_DENIED:
-        return NoWritePermissionError;
-    case G_IO_ERROR_NOT_FOUND:
-        return NoSuchFileError;
+using linkfree::FolderHandle;
+
+// The two folders of one trash, and what its records leave out of an item's path: nothing in
+// the home trash, the volume's top folder in a volume's trash.
+struct TrashFolders {
+    FolderHandle files;
+    FolderHandle info;
+    QByteArray placePrefix;
+};
+
+// EXDEV stands for "no trash on this file system", as a move there would fail with it.
+FileOperationResult trashFailure(int error) {
+    switch (error) {
+    case ELOOP:
+    case ENOTDIR:
+        return {LinkInTrashError, errnoMessage(error)};
+    case EXDEV:
+        return {NoTrashOnVolumeError, errnoMessage(error)};
     default:
-        return UnknownWriteError;
+        return {fileErrorCode(error, FileAccess::writing), errnoMessage(error)};
     }
+}
+
+// The folder name in folderFd, made (mode 0700) when it is missing; never a link.
+int openOrMake(int folderFd, const QByteArray& name, FolderHandle& folder) {
+    folder = linkfree::openSubfolder(folderFd, name);
+    if (!folder.isOpen() && errno == ENOENT) {
+        if (::mkdirat(folderFd, name.constData(), 0700) != 0 && errno != EEXIST)
+            return errno;
+        folder = linkfree::openSubfolder(folderFd, name);
+    }
+    return folder.isOpen() ? 0 : errno;
+}
+
+int openFilesAndInfo(int trashFd, TrashFolders& trash) {
+    if (const int error = openOrMake(trashFd, "files", trash.files))
+        return error;
+    return openOrMake(trashFd, "info", trash.info);
+}
+
+bool ownedByUser(int fd) {
+    struct stat info;
+    return ::fstat(fd, &info) == 0 && info.st_uid == ::geteuid();
+}
+
+bool isOnDevice(int fd, dev_t device) {
+    struct stat info;
+    return ::fstat(fd, &info) == 0 && info.st_dev == device;
+}
+
+// The user's data folder as GLib reads it ($XDG_DATA_HOME, else ~/.local/share), made with its
+// missing parents as the home trash always was, then opened after resolving the user's own links
+// in it: only the Trash below it must be free of links.
+FolderHandle openDataFolder() {
+    const char* folder = g_get_user_data_dir();
+    char resolved[PATH_MAX];
+    if (!g_path_is_absolute(folder) || g_mkdir_with_parents(folder, 0700) != 0 ||
+        !::realpath(folder, resolved))
+        return {};
+    return linkfree::openFolder(resolved);
+}
+
+// $topdir/.Trash/$uid, used only when $topdir/.Trash is a real folder with the sticky bit and
+// $uid in it is the user's own folder.
+FolderHandle sharedTrash(int topFd, const QByteArray& uid) {
+    const FolderHandle shared = linkfree::openSubfolder(topFd, ".Trash");
+    struct stat info;
+    if (!shared.isOpen() || ::fstat(shared.fd(), &info) != 0 || (info.st_mode & S_ISVTX) == 0)
+        return {};
+    FolderHandle own;
+    if (openOrMake(shared.fd(), uid, own) != 0 || !ownedByUser(own.fd()))
+        return {};
+    return own;
+}
+
+// The trash at the top of the volume holding folderPath: .Trash/$uid, else .Trash-$uid. The
+// system's own mounts (the root, /tmp, a tmpfs, ...) have none, as in the desktop's file managers.
+int openVolumeTrash(const QByteArray& folderPath, dev_t device, TrashFolders& trash) {
+    const std::unique_ptr<GUnixMountEntry, decltype(&g_unix_mount_free)> mount(
+        g_unix_mount_for(folderPath.constData(), nullptr), g_unix_mount_free);
+    if (!mount || g_unix_mount_is_system_internal(mount.get()))
+        return EXDEV;
+    const QByteArray topdir = g_unix_mount_get_mount_path(mount.get());
+    trash.placePrefix = topdir.endsWith('/') ? topdir : topdir + '/';
+    const FolderHandle top = linkfree::openFolder(topdir);
+    if (!(folderPath + '/').startsWith(trash.placePrefix) || !top.isOpen() ||
+        !isOnDevice(top.fd(), device))
+        return EXDEV;
+    const QByteArray uid = QByteArray::number(::geteuid());
+    FolderHandle folder = sharedTrash(top.fd(), uid);
+    if (!folder.isOpen()) {
+        if (const int error = openOrMake(top.fd(), ".Trash-" + uid, folder))
+            return error;
+        if (!ownedByUser(folder.fd()))
+            return EXDEV;
+    }
+    return openFilesAndInfo(folder.fd(), trash);
+}
+
+// The home trash when the user's data folder lies on the item's file system, else the volume's.
+int openTrashFor(const QByteArray& folderPath, dev_t device, TrashFolders& trash) {
+    const FolderHandle data = openDataFolder();
+    if (!data.isOpen() || !isOnDevice(data.fd(), device))
+        return openVolumeTrash(folderPath, device, trash);
+    FolderHandle home;
+    if (const int error = openOrMake(data.fd(), "Trash", home))
+        return error;
+    return openFilesAndInfo(home.fd(), trash);
+}
+
+// The name of the attempt-th try, as file managers number them: "notes.txt", "notes.2.txt", ...
+QByteArray candidateName(const QByteArray& name, int attempt) {
+    if (attempt == 1)
+        return name;
+    // The leading dot of a hidden name starts no extension.
+    const qsizetype dot = name.indexOf('.', 1);
+    const QByteArray number = '.' + QByteArray::number(attempt);
+    return dot < 0 ? name + number : name.first(dot) + number + name.sliced(dot);
+}
+
+QByteArray trashInfo(const QByteArray& place) {
+    const QString date = QDateTime::currentDateTime().toString(u"yyyy-MM-dd'T'HH:mm:ss");
+    return "[Trash Info]\nPath=" + place.toPercentEncoding("/") +
+           "\nDeletionDate=" + date.toLatin1() + '\n';
+}
+
+int writeAll(int fd, const QByteArray& bytes) {
+    for (qsizetype written = 0; written < bytes.size();) {
+        const ssize_t count =
+            ::write(fd, bytes.constData() + written, size_t(bytes.size() - written));
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0)
+            return count < 0 ? errno : EIO;
+        written += count;
+    }
+    return 0;
+}
+
+// Creates the record infoName (EEXIST when another record has that name) and has it on the disk
+// in full; when that fails, nothing is left of it.
+int writeRecord(int infoFd, const QByteArray& infoName, const QByteArray& record) {
+    const int fd = ::openat(infoFd, infoName.constData(),
+                            O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return errno;
+    int error = writeAll(fd, record);
+    if (error == 0 && ::fdatasync(fd) != 0)
+        error = errno;
+    if (::close(fd) != 0 && error == 0)
+        error = errno;
+    if (error != 0)
+        ::unlinkat(infoFd, infoName.constData(), 0);
+    return error;
+}
+
+// A move that never replaces what is in the trash already (EEXIST instead).
+int moveWithoutReplacing(int fromFd, const QByteArray& name, int toFd, const QByteArray& newName) {
+    if (::renameat2(fromFd, name.constData(), toFd, newName.constData(), RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS)
+        return errno;
+    // A file system that cannot refuse to replace: look first.
+    struct stat info;
+    if (::fstatat(toFd, newName.constData(), &info, AT_SYMLINK_NOFOLLOW) == 0)
+        return EEXIST;
+    return ::renameat(fromFd, name.constData(), toFd, newName.constData()) == 0 ? 0 : errno;
 }
 
 } // namespace
 
-FileOperationResult moveToTrash(const QString& path) {
-    // GLib trashes the item itself (it looks at it with lstat and renames it), so a symbolic
-    // link is moved as a link and its target stays where it is.
-    // The local implementation directly: no GVfs module is loaded and no daemon is asked.
-    GFile* file = g_vfs_get_file_for_path(g_vfs_get_local(), encodedPath(path).constData());
-    GError* error = nullptr;
-    const bool trashed = g_file_trash(file, nullptr, &error);
-    g_object_unref(file);
-    if (trashed)
-        return {};
-    FileOperationResult result{codeForGioError(*error), QString::fromUtf8(error->message)};
-    g_error_free(error);
-    return result;
+FileOperationResult moveToTrash(int parentFd, const QByteArray& name, const QString& path) {
+    const QByteArray itemPath = encodedPath(path);
+    const QByteArray folderPath = itemPath.first(std::max(itemPath.lastIndexOf('/'), qsizetype(1)));
+    struct stat folder;
+    if (::fstat(parentFd, &folder) != 0)
+        return trashFailure(errno);
+    TrashFolders trash;
+    if (const int error = openTrashFor(folderPath, folder.st_dev, trash))
+        return trashFailure(error);
+    // The record reserves the name: it is written first, and goes again if the item cannot move.
+    const QByteArray record = trashInfo(itemPath.sliced(trash.placePrefix.size()));
+    for (int attempt = 1;; ++attempt) {
+        const QByteArray trashName = candidateName(name, attempt);
+        const QByteArray infoName = trashName + ".trashinfo";
+        int error = writeRecord(trash.info.fd(), infoName, record);
+        if (error == 0) {
+            error = moveWithoutReplacing(parentFd, name, trash.files.fd(), trashName);
+            if (error != 0)
+                ::unlinkat(trash.info.fd(), infoName.constData(), 0);
+        }
+        if (error != EEXIST)
+            return error == 0 ? FileOperationResult{} : trashFailure(error);
+    }
 }
 
 #endif

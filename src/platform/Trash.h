@@ -2,12 +2,19 @@
 
 #include "FileSystem.h"
 
+#include <QByteArray>
+
 namespace tidewell::trash {
 
-// Moves the item at path into the user's Trash; a symbolic link goes as the link itself.
-// On Linux this is the freedesktop.org Trash of the desktop's file managers: the home trash
-// below $XDG_DATA_HOME (read once per process) for items on the home folder's volume, a
-// .Trash-$uid folder at the top of other volumes.
-FileOperationResult moveToTrash(const QString& path);
+// Moves the entry name of the open folder parentFd, found at the absolute path, into the user's
+// Trash; a symbolic link goes as the link itself.
+// On Linux this is the freedesktop.org Trash of the desktop's file managers, written here rather
+// than through GIO, whose g_file_trash takes a path and looks it up again: the item leaves
+// parentFd itself, so a folder on its path swapped for a link meanwhile is never followed. The
+// home trash below $XDG_DATA_HOME (as GLib reads it, once per process) takes items on the data
+// folder's file system, a volume's .Trash/$uid or .Trash-$uid the items on that volume; the
+// system's own mounts have none (NoTrashOnVolumeError). The record is written in full before the
+// item moves, and removed again when the item cannot follow. On macOS path alone is used.
+FileOperationResult moveToTrash(int parentFd, const QByteArray& name, const QString& path);
 
 } // namespace tidewell::trash

@@ -14,13 +14,17 @@ struct DeletionFailure {
     QString reason;
 };
 
-// The result of one removal call. Every input is in exactly one of deleted and failures; an
-// item that was already gone is deleted without being trashed or removed.
+// The result of one removal call. Every input is in exactly one of deleted, failures,
+// trashRefusals and notAttempted; an item that was already gone is deleted without being trashed
+// or removed.
 struct DeletionReport {
     QList<QUrl> deleted;
     QList<DeletionFailure> failures;
     QList<QUrl> trashed = {};            // the deleted items that went to the Trash
     QList<QUrl> removedPermanently = {}; // the deleted items the Trash refused, removed in place
+    // Only when asked not to fall back: the items the Trash refused, left in place, with why.
+    QList<DeletionFailure> trashRefusals = {};
+    QList<QUrl> notAttempted = {}; // left untouched because the caller asked to stop
 };
 
 } // namespace tidewell

@@ -49,6 +49,11 @@ QStringList standardFolders(const QString& home) {
     return folders;
 }
 
+// A failure that lies with the item itself rather than with the Trash.
+bool isItemFault(int errorCode) {
+    return errorCode == LinkInPathError || errorCode == NoSuchFileError;
+}
+
 bool isProtected(const QString& path, const RemovalScope& scope, const QString& home) {
     const QStringList guarded =
         (home.isEmpty() ? QStringList() : standardFolders(home)) + scope.roots;
@@ -69,7 +74,14 @@ FileDeletionService::~FileDeletionService() {
 
 QFuture<DeletionReport> FileDeletionService::deleteItems(const QList<QUrl>& urls,
                                                          const RemovalScope& scope) {
-    return QtConcurrent::run(&m_executor, [this, urls, scope] { return deleteNow(urls, scope); });
+    return deleteItems(urls, scope, {});
+}
+
+QFuture<DeletionReport> FileDeletionService::deleteItems(const QList<QUrl>& urls,
+                                                         const RemovalScope& scope,
+                                                         const RemovalOptions& options) {
+    return QtConcurrent::run(
+        &m_executor, [this, urls, scope, options] { return deleteNow(urls, scope, options); });
 }
 
 QString FileDeletionService::failureReason(const FileOperationResult& removal) {
@@ -91,6 +103,12 @@ QString FileDeletionService::failureReason(const FileOperationResult& removal) {
         return text(
             QT_TRANSLATE_NOOP("FileDeletionService",
                               "A folder on its path is a link; nothing was removed through it."));
+    case NoTrashOnVolumeError:
+        return text(
+            QT_TRANSLATE_NOOP("FileDeletionService", "Its volume has no Trash that can be used."));
+    case LinkInTrashError:
+        return text(QT_TRANSLATE_NOOP(
+            "FileDeletionService", "A folder of the Trash is a link; nothing was moved into it."));
     default:
         return removal.message;
     }
@@ -113,37 +131,53 @@ std::optional<QString> FileDeletionService::refusalReason(const QUrl& url,
     return std::nullopt;
 }
 
-DeletionReport FileDeletionService::deleteNow(const QList<QUrl>& urls, const RemovalScope& scope) {
+DeletionReport FileDeletionService::deleteNow(const QList<QUrl>& urls, const RemovalScope& scope,
+                                              const RemovalOptions& options) {
     DeletionReport report;
-    for (const QUrl& url : urls) {
-        const auto outcome = removeItem(url, scope);
-        if (const QString* reason = std::get_if<QString>(&outcome)) {
-            report.failures.append({QUuid::createUuid(), url, *reason});
+    for (qsizetype index = 0; index < urls.size(); ++index) {
+        if (options.stopRequested && options.stopRequested()) {
+            report.notAttempted = urls.sliced(index);
+            break;
+        }
+        const QUrl& url = urls[index];
+        const ItemOutcome item = removeItem(url, scope, options.method);
+        if (item.outcome == Outcome::failed || item.outcome == Outcome::refusedByTrash) {
+            (item.outcome == Outcome::failed ? report.failures : report.trashRefusals)
+                .append({QUuid::createUuid(), url, item.reason});
             continue;
         }
         report.deleted.append(url);
-        if (std::get<Outcome>(outcome) == Outcome::trashed)
+        if (item.outcome == Outcome::trashed)
             report.trashed.append(url);
-        else if (std::get<Outcome>(outcome) == Outcome::removedPermanently)
+        else if (item.outcome == Outcome::removedPermanently)
             report.removedPermanently.append(url);
     }
     return report;
 }
 
-std::variant<FileDeletionService::Outcome, QString>
-FileDeletionService::removeItem(const QUrl& url, const RemovalScope& scope) {
+FileDeletionService::ItemOutcome FileDeletionService::removeItem(const QUrl& url,
+                                                                 const RemovalScope& scope,
+                                                                 RemovalOptions::Method method) {
     if (std::optional<QString> refusal = refusalReason(url, scope, m_fileSystem.homePath()))
-        return *refusal;
+        return {Outcome::failed, *refusal};
     const QString path = verifiedPath(operatingPath(url), scope);
     // A dangling link is still an item of its own: only a truly absent path counts as gone.
     if (!m_fileSystem.existsNoFollow(path))
-        return Outcome::gone;
-    if (m_fileSystem.moveToTrash(path).ok())
-        return Outcome::trashed;
+        return {Outcome::gone};
+    if (method != RemovalOptions::Method::removeInPlace) {
+        const FileOperationResult trashing = m_fileSystem.moveToTrash(path);
+        if (trashing.ok())
+            return {Outcome::trashed};
+        // A link on its path or an item gone meanwhile is no refusal of the Trash: removal in
+        // place would fail the same.
+        if (method == RemovalOptions::Method::trashOnly)
+            return {isItemFault(trashing.errorCode) ? Outcome::failed : Outcome::refusedByTrash,
+                    failureReason(trashing)};
+    }
     const FileOperationResult removal = m_fileSystem.removePermanently(path);
     if (removal.ok())
-        return Outcome::removedPermanently;
-    return failureReason(removal);
+        return {Outcome::removedPermanently};
+    return {Outcome::failed, failureReason(removal)};
 }
 
 QString FileDeletionService::verifiedPath(const QString& path, const RemovalScope& scope) const {

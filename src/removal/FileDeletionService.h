@@ -1,12 +1,12 @@
 #pragma once
 
 #include "FileDeleting.h"
+#include "RemovalOptions.h"
 #include "platform/FileSystem.h"
 
 #include <QThreadPool>
 
 #include <optional>
-#include <variant>
 
 namespace tidewell {
 
@@ -17,8 +17,11 @@ public:
     explicit FileDeletionService(FileSystem& fileSystem = FileSystem::real());
     ~FileDeletionService() override;
 
+    // The Trash, else removal in place, for every item: the default options.
     QFuture<DeletionReport> deleteItems(const QList<QUrl>& urls,
                                         const RemovalScope& scope) override;
+    QFuture<DeletionReport> deleteItems(const QList<QUrl>& urls, const RemovalScope& scope,
+                                        const RemovalOptions& options);
 
     // The text shown for a failed permanent removal.
     static QString failureReason(const FileOperationResult& removal);
@@ -29,11 +32,16 @@ public:
                                                 const QString& homePath);
 
 private:
-    enum class Outcome { gone, trashed, removedPermanently };
+    enum class Outcome { gone, trashed, removedPermanently, refusedByTrash, failed };
+    struct ItemOutcome {
+        Outcome outcome;
+        QString reason = {}; // shown to the user when the item stays
+    };
 
-    DeletionReport deleteNow(const QList<QUrl>& urls, const RemovalScope& scope);
-    // How the item went, or the reason shown to the user when it stays.
-    std::variant<Outcome, QString> removeItem(const QUrl& url, const RemovalScope& scope);
+    DeletionReport deleteNow(const QList<QUrl>& urls, const RemovalScope& scope,
+                             const RemovalOptions& options);
+    ItemOutcome removeItem(const QUrl& url, const RemovalScope& scope,
+                           RemovalOptions::Method method);
     // The item's path with its scan root (or the bundle's folder) resolved to the real folder,
     // so that every component below it can be checked for links.
     QString verifiedPath(const QString& path, const RemovalScope& scope) const;

@@ -1,6 +1,7 @@
 #include "CliRun.h"
 #include "TestDir.h"
 #include "TreeSnapshot.h"
+#include "TypedTerminal.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -28,6 +29,9 @@ private slots:
     void removeThroughALinkTakesTheAppAndLeavesTheLink();
     void removeAsksFirst_data();
     void removeAsksFirst();
+    void removeAsksAgainWhenTheTrashRefuses_data();
+    void removeAsksAgainWhenTheTrashRefuses();
+    void removeStopsCleanlyWhenTerminated();
 
 private:
     std::unique_ptr<TestDir> m_dir, m_data; // the library, and the user's data with the Trash
@@ -207,14 +211,12 @@ void TestCliScanAndRemove::removeAsksFirst() {
     QFETCH(QByteArray, typed);
     QFETCH(int, exitCode);
     // The answer is typed on a new terminal before the question comes.
-    const int terminal = typed.isNull() ? -1 : ::posix_openpt(O_RDWR | O_NOCTTY);
-    const auto closeTerminal = qScopeGuard([terminal] { ::close(terminal); });
-    if (!typed.isNull() && (terminal < 0 || ::grantpt(terminal) != 0 || ::unlockpt(terminal) != 0 ||
-                            ::write(terminal, typed.constData(), size_t(typed.size())) <= 0))
+    const TypedTerminal terminal(typed);
+    if (!typed.isNull() && terminal.name().isEmpty())
         QSKIP("no pseudo-terminal available");
     const TreeSnapshot before = snapshotOf(m_dir->path());
 
-    const CliRun run = CliRun::of(m_remove, typed.isNull() ? QString() : ::ptsname(terminal));
+    const CliRun run = CliRun::of(m_remove, typed.isNull() ? QString() : terminal.name());
 
     QCOMPARE(run.exitCode, exitCode);
     QCOMPARE(snapshotOf(m_dir->path()) == before, exitCode != 0);
@@ -224,6 +226,89 @@ void TestCliScanAndRemove::removeAsksFirst() {
                  run.err.contains(typed.isNull() ? "" : "Move them to Trash? [y/N] ") &&
                  (typed.isNull() || run.err.count(".app") >= 1),
              run.err);
+}
+
+void TestCliScanAndRemove::removeAsksAgainWhenTheTrashRefuses_data() {
+    QTest::addColumn<QByteArray>("typed"); // both answers; null: --yes --json, no terminal
+    QTest::addColumn<int>("exitCode");
+    QTest::newRow("no") << QByteArray("y\nn\n") << 1;
+    QTest::newRow("yes") << QByteArray("y\ny\n") << 0;
+    QTest::newRow("--yes") << QByteArray() << 0;
+}
+
+// A Trash that takes nothing (a linked Trash folder): its refusals are listed and deleted in
+// place only after a second yes.
+void TestCliScanAndRemove::removeAsksAgainWhenTheTrashRefuses() {
+    QFETCH(QByteArray, typed);
+    QFETCH(int, exitCode);
+    const TestDir elsewhere;
+    QVERIFY(QFile::link(elsewhere.path(), m_data->path("Trash")));
+    const TypedTerminal terminal(typed);
+    if (!typed.isNull() && terminal.name().isEmpty())
+        QSKIP("no pseudo-terminal available");
+
+    const CliRun run = typed.isNull() ? CliRun::of(m_remove + QStringList{"--yes", "--json"})
+                                      : CliRun::of(m_remove, terminal.name());
+
+    QCOMPARE(run.exitCode, exitCode);
+    QCOMPARE(snapshotOf(elsewhere.path()), TreeSnapshot());
+    for (const QString& item : m_harbor)
+        QVERIFY2(QFileInfo::exists(m_dir->path(item)) == (exitCode != 0), qPrintable(item));
+    const QByteArray reason = "\n    A folder of the Trash is a link; nothing was moved into it.\n";
+    QCOMPARE(run.err.contains("The Trash refused these 4 items:\n") &&
+                 run.err.contains(reason + "Delete them permanently? [y/N] "),
+             !typed.isNull());
+    if (typed.isNull()) {
+        const QJsonObject result = QJsonDocument::fromJson(run.out).object();
+        QCOMPARE(result["removedPermanently"].toArray().size(), m_harbor.size());
+        QCOMPARE(result["trashed"].toArray(), QJsonArray());
+    } else {
+        QVERIFY2(run.out.contains(exitCode == 0 ? "Removed (" : "Not removed:\n"), run.out);
+        QVERIFY2(run.out.endsWith(exitCode == 0
+                                      ? "Deleted 4 items permanently (the Trash refused them).\n"
+                                      : "Moved 0 items to Trash. 4 items could not be removed.\n"),
+                 run.out);
+    }
+}
+
+// Terminated halfway, remove finishes the item in hand, says what went and what did not, and
+// leaves every record in the Trash with its item.
+void TestCliScanAndRemove::removeStopsCleanlyWhenTerminated() {
+    constexpr int added = 3000;
+    for (int i = 0; i < added; ++i)
+        m_dir->createFile("home/Library/Caches/com.quillfield.harbornotes.item" +
+                          QString::number(i));
+    const auto entries = [this](const QString& folder) {
+        return QDir(m_data->path("Trash/" + folder))
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Unsorted);
+    };
+    QProcess process;
+    process.start(TIDEWELL_CLI_PATH, m_remove + QStringList{"--yes"});
+    QTRY_VERIFY_WITH_TIMEOUT(entries("files").size() >= 3, 60000);
+
+    process.terminate();
+
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 1);
+    QStringList trashed = entries("files"), records = entries("info");
+    trashed.sort();
+    records.replaceInStrings(".trashinfo", "").sort();
+    QCOMPARE(records, trashed);
+    const qsizetype left = added + m_harbor.size() - trashed.size();
+    QVERIFY2(left > 0, "the removal ran to its end before the signal came");
+    const QString out = QString::fromUtf8(process.readAllStandardOutput());
+    const qsizetype cut =
+        out.indexOf("Interrupted: " + QString::number(left) + " items were not removed.\n");
+    QVERIFY2(cut > 0, qPrintable(out.right(300)));
+    for (const QString& name : trashed)
+        QVERIFY2(out.first(cut).contains(u'/' + name + u'\n'), qPrintable(name));
+    QStringList untouched = out.sliced(cut).split(u'\n').filter(QRegularExpression("^  "));
+    QCOMPARE(untouched.size(), left);
+    for (const QString& row : untouched)
+        QVERIFY2(QFileInfo::exists(row.sliced(row.indexOf(u'/'))), qPrintable(row));
+    QVERIFY2(out.endsWith("Moved " + QString::number(trashed.size()) + " items to Trash.\n"),
+             qPrintable(out.right(300)));
 }
 
 QTEST_GUILESS_MAIN(TestCliScanAndRemove)

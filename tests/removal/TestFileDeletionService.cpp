@@ -1,6 +1,7 @@
 #include "FaultInjectingFileSystem.h"
 #include "TestDir.h"
 #include "TrashSandbox.h"
+#include "platform/FileErrors.h"
 #include "removal/FileDeletionService.h"
 
 #include <QDir>
@@ -20,6 +21,16 @@ const QString permissionReason =
 #endif
 const QString goneReason = "File no longer exists.";
 const QString protectedReason = "This folder is protected and was not removed.";
+
+static QString toPath(const QUrl& url) {
+    return url.toLocalFile();
+}
+static QString toPath(const DeletionFailure& failure) {
+    return failure.url.toLocalFile();
+}
+static QString toPath(const QString& path) {
+    return path;
+}
 
 // Nothing at path itself, not even a dangling link.
 static bool isGone(const QString& path) {
@@ -130,6 +141,78 @@ private slots:
                                        goneReason, goneReason}));
         QVERIFY(none.result().deleted.isEmpty() && none.result().failures.isEmpty());
         QCOMPARE(fileSystem.trashedPaths(), tried);
+    }
+
+    void methodDecidesWhatTheTrashIsAskedAndWhatARefusalLeadsTo_data() {
+        QTest::addColumn<int>("method");
+        QTest::addColumn<QString>("deleted"); // of the items taken, refused and linked
+        QTest::addColumn<QString>("refused");
+        QTest::addColumn<QString>("removed"); // the items removal in place was asked for
+        using Method = RemovalOptions::Method;
+        QTest::newRow("trash, else removal") << int(Method::trashElseRemove) << "taken refused"
+                                             << ""
+                                             << "refused linked";
+        QTest::newRow("trash only") << int(Method::trashOnly) << "taken"
+                                    << "refused"
+                                    << "";
+        QTest::newRow("removal in place") << int(Method::removeInPlace) << "taken refused"
+                                          << ""
+                                          << "taken refused linked";
+    }
+
+    // What the Trash refuses is removed in place, or left for the caller to ask about; a link on
+    // an item's path fails it either way.
+    void methodDecidesWhatTheTrashIsAskedAndWhatARefusalLeadsTo() {
+        QFETCH(int, method);
+        QFETCH(QString, deleted);
+        QFETCH(QString, refused);
+        QFETCH(QString, removed);
+        TestDir dir;
+        FaultInjectingFileSystem fileSystem;
+        const QString tag = QString::number(qHash(QByteArray(QTest::currentDataTag())));
+        QList<QUrl> urls;
+        for (const char* name : {"taken", "refused", "linked"})
+            urls.append(QUrl::fromLocalFile(dir.createFile(name + tag)));
+        fileSystem.failTrash(urls[1].toLocalFile(), NoTrashOnVolumeError);
+        fileSystem.failTrash(urls[2].toLocalFile(), LinkInPathError);
+        fileSystem.failRemoval(urls[2].toLocalFile(), LinkInPathError);
+        const auto names = [&tag](const auto& items) {
+            QStringList found;
+            for (const auto& item : items)
+                found.append(QFileInfo(toPath(item)).fileName().remove(tag));
+            return found.join(u' ');
+        };
+
+        const DeletionReport report =
+            FileDeletionService(fileSystem)
+                .deleteItems(urls, {{dir.path()}, {}}, {RemovalOptions::Method(method)})
+                .result();
+
+        QCOMPARE(names(report.deleted), deleted);
+        QCOMPARE(names(report.trashRefusals), refused);
+        QCOMPARE(names(report.failures), QString("linked"));
+        QCOMPARE(names(fileSystem.removedPaths()), removed);
+        QCOMPARE(fileSystem.trashedPaths().isEmpty(), removed.contains("taken"));
+        QCOMPARE(report.trashRefusals.value(0).reason,
+                 refused.isEmpty() ? QString() : "Its volume has no Trash that can be used.");
+    }
+
+    // Asked to stop, the service finishes the item in hand and leaves the rest untouched.
+    void stopsBetweenItemsWhenAsked() {
+        TestDir dir;
+        QList<QUrl> urls;
+        for (const char* name : {"first", "second", "third", "fourth"})
+            urls.append(QUrl::fromLocalFile(dir.createFile(name)));
+        int asked = 0;
+        const RemovalOptions options{RemovalOptions::Method::trashOnly,
+                                     [&asked] { return ++asked > 2; }};
+
+        const DeletionReport report =
+            FileDeletionService().deleteItems(urls, {{dir.path()}, {}}, options).result();
+
+        QCOMPARE(report.deleted, urls.first(2));
+        QCOMPARE(report.notAttempted, urls.sliced(2));
+        QVERIFY(isGone(urls[1].toLocalFile()) && QFile::exists(urls[2].toLocalFile()));
     }
 
     void refusesLocationsThatMustNotBeRemoved_data() {

@@ -24,6 +24,10 @@ QString TrashSandbox::homePath() const {
     return m_root.path(QStringLiteral("home"));
 }
 
+QString TrashSandbox::dataPath() const {
+    return m_root.path(QStringLiteral("data"));
+}
+
 QString TrashSandbox::trashFilesPath() const {
     return m_root.path(QStringLiteral("data/Trash/files"));
 }

@@ -17,6 +17,7 @@ public:
     // would then reach the real Trash, so a test must stop.
     bool isActive() const { return m_active; }
     QString homePath() const;
+    QString dataPath() const;       // $XDG_DATA_HOME
     QString trashFilesPath() const; // $XDG_DATA_HOME/Trash/files
     QString trashInfoPath() const;  // $XDG_DATA_HOME/Trash/info
 

@@ -424,6 +424,30 @@ Could not read %n folder(s) (they may hold more leftovers):
         <translation>In den Papierkorb verschieben? [y/N] </translation>
     </message>
     <message numerus="yes">
+        <source>The Trash refused these %n item(s):
+</source>
+        <translation>
+            <numerusform>Der Papierkorb hat dieses Objekt abgelehnt:
+</numerusform>
+            <numerusform>Der Papierkorb hat diese %n Objekte abgelehnt:
+</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete them permanently? [y/N] </source>
+        <translation>Endgültig löschen? [y/N] </translation>
+    </message>
+    <message numerus="yes">
+        <source>Interrupted: %n item(s) were not removed.
+</source>
+        <translation>
+            <numerusform>Unterbrochen: %n Objekt wurde nicht entfernt.
+</numerusform>
+            <numerusform>Unterbrochen: %n Objekte wurden nicht entfernt.
+</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
         <source>Moved %n item(s) to Trash.</source>
         <translation>
             <numerusform>%n Objekt in den Papierkorb verschoben.</numerusform>
@@ -595,6 +619,14 @@ Could not read %n folder(s) (they may hold more leftovers):
     <message>
         <source>A folder on its path is a link; nothing was removed through it.</source>
         <translation>Ein Ordner auf seinem Pfad ist ein Link; darüber wurde nichts entfernt.</translation>
+    </message>
+    <message>
+        <source>Its volume has no Trash that can be used.</source>
+        <translation>Sein Datenträger hat keinen nutzbaren Papierkorb.</translation>
+    </message>
+    <message>
+        <source>A folder of the Trash is a link; nothing was moved into it.</source>
+        <translation>Ein Ordner des Papierkorbs ist ein Link; es wurde nichts hineinverschoben.</translation>
     </message>
     <message>
         <source>This item lies outside the scanned folders and was not removed.</source>

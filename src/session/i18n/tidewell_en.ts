@@ -404,6 +404,30 @@ Could not read %n folders (they may hold more leftovers):
         <translation type="unfinished" />
     </message>
     <message numerus="yes">
+        <source>The Trash refused these %n item(s):
+</source>
+        <translation>
+            <numerusform>The Trash refused this item:
+</numerusform>
+            <numerusform>The Trash refused these %n items:
+</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete them permanently? [y/N] </source>
+        <translation type="unfinished" />
+    </message>
+    <message numerus="yes">
+        <source>Interrupted: %n item(s) were not removed.
+</source>
+        <translation>
+            <numerusform>Interrupted: %n item was not removed.
+</numerusform>
+            <numerusform>Interrupted: %n items were not removed.
+</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
         <source>Moved %n item(s) to Trash.</source>
         <translation>
             <numerusform>Moved %n item to Trash.</numerusform>
@@ -574,6 +598,14 @@ Could not read %n folders (they may hold more leftovers):
     </message>
     <message>
         <source>A folder on its path is a link; nothing was removed through it.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Its volume has no Trash that can be used.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>A folder of the Trash is a link; nothing was moved into it.</source>
         <translation type="unfinished" />
     </message>
     <message>
