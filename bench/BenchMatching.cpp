@@ -88,7 +88,7 @@ QStringList samplePaths(bool nonAscii) {
 
 void matchesCandidate(benchmark::State& state, bool nonAscii) {
     const QTemporaryDir dir;
-    const ScanContext context(harborNotes(dir), ScanEnvironment{home, QString()});
+    const ScanContext context(harborNotes(dir), Host::withDefaults(home));
     const QStringList paths = samplePaths(nonAscii);
     qsizetype matched = 0;
     for (auto _ : state) {
@@ -112,11 +112,10 @@ void installedApps(benchmark::State& state) {
                     QStringLiteral("com.vendor%1.tool%2").arg(index % 40).arg(index));
     QThreadPool pool;
     pool.setMaxThreadCount(std::max(4, 2 * QThread::idealThreadCount()));
+    const Host host = Host::withDefaults(dir.filePath(QStringLiteral("home")), dir.path());
     qsizetype found = 0;
     for (auto _ : state) {
-        found = findInstalledApps({dir.filePath(QStringLiteral("home")), dir.path()},
-                                  FileSystem::real(), pool)
-                    .size();
+        found = findInstalledApps(host, FileSystem::real(), pool).size();
         benchmark::DoNotOptimize(found);
     }
     state.counters["apps"] = double(found);
@@ -124,16 +123,21 @@ void installedApps(benchmark::State& state) {
 
 BENCHMARK(installedApps)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// 300 desktop entries in user, system and Flatpak folders named by the environment. Written once:
-// GLib reads the folders from the environment on first use and keeps them.
-bool writeDesktopEntriesOnce() {
+// A host with 300 desktop entries in its user, system and Flatpak data folders, written once;
+// nothing when they could not be written.
+const Host* desktopEntryHost() {
     static const QTemporaryDir dir;
+    static const QStringList folders{dir.filePath(QStringLiteral("home")),
+                                     dir.filePath(QStringLiteral("system")),
+                                     dir.filePath(QStringLiteral("flatpak"))};
+    static const Host host =
+        Host::resolve(dir.filePath(QStringLiteral("user")), {}, [](const char* name) {
+            const QByteArray variable(name);
+            return variable == "XDG_DATA_HOME"   ? folders.at(0)
+                   : variable == "XDG_DATA_DIRS" ? folders.at(1) + u':' + folders.at(2)
+                                                 : QString();
+        });
     static const bool written = [] {
-        const QStringList folders{dir.filePath(QStringLiteral("home")),
-                                  dir.filePath(QStringLiteral("system")),
-                                  dir.filePath(QStringLiteral("flatpak"))};
-        qputenv("XDG_DATA_HOME", folders.at(0).toUtf8());
-        qputenv("XDG_DATA_DIRS", (folders.at(1) + u':' + folders.at(2)).toUtf8());
         bool ok = true;
         for (int index = 0; index < 300; ++index) {
             QFile file(folders.at(index % 3) +
@@ -150,17 +154,20 @@ bool writeDesktopEntriesOnce() {
         }
         return ok;
     }();
-    return written;
+    return written ? &host : nullptr;
 }
 
 // Reads the desktop entries into descriptors, as listing the installed Linux applications does.
 void installedLinuxApps(benchmark::State& state) {
-    if (!writeDesktopEntriesOnce())
+    const Host* host = desktopEntryHost();
+    if (!host) {
         state.SkipWithError("cannot write the desktop entries");
+        return;
+    }
     qsizetype found = 0;
     for (auto _ : state) {
         QList<AppDescriptor> apps;
-        for (const DesktopEntry& entry : readInstalledDesktopEntries())
+        for (const DesktopEntry& entry : readInstalledDesktopEntries(*host))
             apps.append(linuxapp::describe(entry));
         found = apps.size();
         benchmark::DoNotOptimize(found);

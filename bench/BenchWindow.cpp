@@ -6,12 +6,15 @@
 // start to first frame, intake of APP to its header and to its first row, the longest stall
 // of the GUI thread while that scan runs, select-all, deselect-all and removal of N made-up
 // rows, and quitting while a scan of APP runs.
+#include "platform/RealProgramRunner.h"
 #include "removal/PermissionManager.h"
 #include "scanner/DefaultSpotlightService.h"
 #include "scanner/LeftoverScannerService.h"
 #include "scanner/LocateIndexSearch.h"
 #include "session/AppPreferences.h"
 #include "session/CleanerViewModel.h"
+#include "session/InstalledAppsModel.h"
+#include "session/OrphansModel.h"
 #include "session/PreferenceStore.h"
 #include "ui/TidewellApp.h"
 
@@ -83,7 +86,9 @@ QList<ScannedFile> madeUpRows(int count) {
 
 struct Window {
     std::unique_ptr<CleanerViewModel> viewModel;
-    std::unique_ptr<QQuickWindow> window;
+    std::unique_ptr<InstalledAppsModel> installedApps;
+    std::unique_ptr<OrphansModel> orphans;
+    std::unique_ptr<QQuickWindow> window; // destroyed first: it shows the others
 };
 
 Window openWindow(QQmlEngine& engine, const QCommandLineParser& options, PreferenceStore& prefs,
@@ -91,17 +96,21 @@ Window openWindow(QQmlEngine& engine, const QCommandLineParser& options, Prefere
     std::shared_ptr<const SpotlightSearching> index = makeDefaultSpotlightService();
     if (options.isSet("index-db"))
         index = std::make_shared<LocateIndexSearch>(options.value("index-db"));
+    const Host host = Host::withDefaults(options.value("home"), options.value("root"));
     auto scanner = std::make_shared<LeftoverScannerService>(
-        options.isSet("no-index") ? nullptr : index,
-        ScanEnvironment{options.value("home"), options.value("root")});
+        options.isSet("no-index") ? nullptr : index, host, nullptr);
     Window opened;
     opened.viewModel = std::make_unique<CleanerViewModel>(
         CleanerViewModel::Collaborators{scanner, {}, &prefs, &permissions, {}, {}});
+    opened.installedApps = std::make_unique<InstalledAppsModel>(host);
+    opened.orphans = std::make_unique<OrphansModel>(host);
     QQmlComponent component(&engine, QUrl("qrc:/qt/qml/Tidewell/qml/MainWindow.qml"));
     opened.window.reset(qobject_cast<QQuickWindow*>(component.createWithInitialProperties({
         {"viewModel", QVariant::fromValue<QObject*>(opened.viewModel.get())},
         {"permissionManager", QVariant::fromValue<QObject*>(&permissions)},
         {"preferences", QVariant::fromValue<QObject*>(&prefs)},
+        {"installedApps", QVariant::fromValue<QObject*>(opened.installedApps.get())},
+        {"orphans", QVariant::fromValue<QObject*>(opened.orphans.get())},
     })));
     if (!opened.window)
         qFatal("%s", qPrintable(component.errorString()));
@@ -188,7 +197,8 @@ int main(int argc, char** argv) {
     prefs.setAutoScanAfterDroppingApp(true);
     PermissionManager permissions(FileSystem::real(), options.value("home"));
     QQmlEngine engine;
-    TidewellApp::prepareEngine(engine);
+    // Bundles only: no program is asked.
+    TidewellApp::prepareEngine(engine, std::make_shared<RealProgramRunner>(QStringList()));
 
     Window main = openWindow(engine, options, prefs, permissions);
     report("start to first frame", untilNextFrame(*main.window, processClock));

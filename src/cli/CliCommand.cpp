@@ -3,8 +3,6 @@
 #include "CliOutput.h"
 #include "CliText.h"
 #include "ExitCode.h"
-#include "platform/FileSystem.h"
-#include "scanner/LinuxHomeFolders.h"
 #include "session/AppMetadata.h"
 
 #include <QUrl>
@@ -30,17 +28,18 @@ QString mainHelp(const QList<CliCommand>& commands) {
 
 // An XDG variable that would pass the user's own files off as settings is ignored; say so
 // before any work.
-void printIgnoredXdgVariables() {
-#ifndef Q_OS_MACOS
-    const QString home = FileSystem::real().homePath();
-    for (const QString& warning : LinuxHomeFolders::fromProcess(home).warnings)
+void printIgnoredXdgVariables(const Host& host) {
+#ifdef Q_OS_MACOS
+    Q_UNUSED(host)
+#else
+    for (const QString& warning : host.warnings)
         CliOutput::printErrorLine(warning);
 #endif
 }
 
 } // namespace
 
-int runCli(const QStringList& arguments, const QList<CliCommand>& commands) {
+int runCli(const QStringList& arguments, const QList<CliCommand>& commands, const Host& host) {
     const QString first = arguments.value(1);
     if (first == u"-h" || first == u"--help") {
         CliOutput::printLine(mainHelp(commands).trimmed());
@@ -54,8 +53,8 @@ int runCli(const QStringList& arguments, const QList<CliCommand>& commands) {
     }
     for (const CliCommand& command : commands) {
         if (command.name == first) {
-            printIgnoredXdgVariables();
-            return command.run(arguments.mid(2));
+            printIgnoredXdgVariables(host);
+            return command.run(arguments.mid(2), host);
         }
     }
     if (first.isEmpty())

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/AppDescriptor.h"
+#include "platform/Host.h"
 
 #include <QCommandLineParser>
 #include <QList>
@@ -13,17 +14,17 @@
 
 namespace tidewell {
 
-// One subcommand of tidewell-cli. run receives the arguments after the command's name and
-// returns the process exit code.
+// One subcommand of tidewell-cli. run receives the arguments after the command's name and the
+// host it works on, and returns the process exit code.
 struct CliCommand {
     QString name;
     QString summary;
-    std::function<int(const QStringList& arguments)> run;
+    std::function<int(const QStringList& arguments, const Host& host)> run;
 };
 
-// Runs the command named by the first argument (arguments include the program name), or
-// answers --help and --version.
-int runCli(const QStringList& arguments, const QList<CliCommand>& commands);
+// Runs the command named by the first argument (arguments include the program name) on host,
+// or answers --help and --version.
+int runCli(const QStringList& arguments, const QList<CliCommand>& commands, const Host& host);
 
 // Parses a command's arguments with a parser that already holds its options and positional
 // arguments; adds --help. Returns an exit code when the command is done (help printed, or a

@@ -55,7 +55,7 @@ QString describeText(const AppDescriptor& app) {
     return CliOutput::formatTable(rows);
 }
 
-int runDescribe(const QStringList& arguments) {
+int runDescribe(const QStringList& arguments, const Host&) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         CliText::tr("Shows the names, identifiers and search tokens read from an app bundle."));

@@ -5,6 +5,7 @@
 #include "ExitCode.h"
 #include "model/LinuxAppIdentity.h"
 #include "platform/DesktopEntry.h"
+#include "platform/RealProgramRunner.h"
 #include "session/AppIntake.h"
 
 #include <QDir>
@@ -23,10 +24,10 @@ const QString desktopSuffix = QStringLiteral(".desktop");
 
 // A desktop file id is written with or without its ".desktop", as the desktop entry standard
 // and the package managers' listings spell it.
-std::variant<AppDescriptor, int> findInstalled(const QString& argument) {
+std::variant<AppDescriptor, int> findInstalled(const QString& argument, const Host& host) {
     const QString id =
         argument.endsWith(desktopSuffix) ? argument.chopped(desktopSuffix.size()) : argument;
-    for (const DesktopEntry& entry : readInstalledDesktopEntries()) {
+    for (const DesktopEntry& entry : readInstalledDesktopEntries(host)) {
         if (entry.flatpakId != id && entry.snapName != id && entry.desktopFileId != id)
             continue;
         if (const auto defect = linuxapp::defectOf(entry))
@@ -44,10 +45,10 @@ bool looksLikeId(const QString& argument) {
 }
 
 // A .desktop file or an AppImage, read as the window reads a dropped one.
-std::variant<AppDescriptor, int> readAppFile(const QString& path) {
+std::variant<AppDescriptor, int> readAppFile(const QString& path, const Host& host) {
     const QFileInfo file(path);
-    const AppDescriptor::Result result =
-        AppIntake::read(QUrl::fromLocalFile(file.absoluteFilePath()));
+    const AppDescriptor::Result result = AppIntake::read(
+        QUrl::fromLocalFile(file.absoluteFilePath()), RealProgramRunner(host.programPath));
     if (const auto* error = std::get_if<AppDescriptorError>(&result))
         return rejected(errorDescription(*error));
     // The link is what the user named; the image it leads to may be kept for other uses.
@@ -62,11 +63,12 @@ std::variant<AppDescriptor, int> readAppFile(const QString& path) {
 
 } // namespace
 
-std::optional<std::variant<AppDescriptor, int>> readLinuxApp(const QString& argument) {
+std::optional<std::variant<AppDescriptor, int>> readLinuxApp(const QString& argument,
+                                                             const Host& host) {
     if (looksLikeId(argument))
-        return findInstalled(argument);
+        return findInstalled(argument, host);
     if (argument.endsWith(desktopSuffix) || linuxapp::isAppImagePath(argument))
-        return readAppFile(argument);
+        return readAppFile(argument, host);
     return std::nullopt;
 }
 

@@ -3,11 +3,11 @@
 #include "CliOutput.h"
 #include "CliText.h"
 #include "ExitCode.h"
+#include "ScanCommand.h"
 #include "scanner/LinuxAppData.h"
 #include "session/InstalledAppsModel.h"
 #include "session/SharedByteFormatter.h"
 
-#include <QDir>
 #include <QJsonArray>
 #include <QJsonObject>
 
@@ -25,20 +25,24 @@ QJsonObject appJson(const AppDescriptor& app, qint64 dataSize) {
             {QStringLiteral("dataSizeInBytes"), dataSize}};
 }
 
-int runList(const QStringList& arguments) {
+int runList(const QStringList& arguments, const Host& givenHost) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         CliText::tr("Lists the installed applications (their desktop entries)."));
     const QCommandLineOption json(QStringLiteral("json"), CliText::tr("Print JSON."));
-    parser.addOption(json);
-    if (auto done =
-            parseCommandArguments(parser, commandName, QStringLiteral("[--json]"), arguments))
+    const ScanOptions scanOptions;
+    parser.addOptions({json, scanOptions.root});
+    if (auto done = parseCommandArguments(parser, commandName,
+                                          QStringLiteral("[--json] [--root DIR]"), arguments))
         return *done;
     if (!parser.positionalArguments().isEmpty())
         return usageError(commandName, CliText::tr("expected no arguments"));
+    const auto host = scanOptions.hostFor(parser, commandName, givenHost);
+    if (const int* exitCode = std::get_if<int>(&host))
+        return *exitCode;
 
-    const QList<AppDescriptor> apps = InstalledAppsModel::readInstalledApps();
-    const LinuxAppData data(LinuxHomeFolders::fromProcess(QDir::homePath()));
+    const QList<AppDescriptor> apps = InstalledAppsModel::readInstalledApps(std::get<Host>(host));
+    const LinuxAppData data(std::get<Host>(host));
     if (parser.isSet(json)) {
         QJsonArray array;
         for (const AppDescriptor& app : apps)

@@ -4,8 +4,8 @@
 
 namespace tidewell {
 
-// `list [--json]`: the installed Linux applications (every desktop entry) with the size of
-// their data, kind, id and name, sorted by name.
+// `list [--json] [--root DIR]`: the installed Linux applications (every desktop entry) with the
+// size of their data, kind, id and name, sorted by name.
 CliCommand listCommand();
 
 } // namespace tidewell

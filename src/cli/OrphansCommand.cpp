@@ -59,7 +59,7 @@ void printOrphans(const QList<Orphan>& orphans, const QList<qint64>& sizes) {
     CliOutput::printLine(CliOutput::formatTable(rows, {CliOutput::Align::right}).chopped(1));
 }
 
-int runOrphans(const QStringList& arguments) {
+int runOrphans(const QStringList& arguments, const Host& givenHost) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         CliText::tr("Lists what applications that are no longer installed left behind."));
@@ -71,13 +71,12 @@ int runOrphans(const QStringList& arguments) {
         return *done;
     if (!parser.positionalArguments().isEmpty())
         return usageError(commandName, CliText::tr("expected no arguments"));
-    const auto environment = scanOptions.environment(parser, commandName);
-    if (const int* exitCode = std::get_if<int>(&environment))
+    const auto host = scanOptions.hostFor(parser, commandName, givenHost);
+    if (const int* exitCode = std::get_if<int>(&host))
         return *exitCode;
-    const auto& scanEnvironment = std::get<ScanEnvironment>(environment);
 
-    const OrphanFinder finder(LinuxHomeFolders::fromProcess(scanEnvironment.homePath),
-                              scanEnvironment.rootPath, readInstalledDesktopEntries());
+    const OrphanFinder finder(std::get<Host>(host),
+                              readInstalledDesktopEntries(std::get<Host>(host)));
     const QList<Orphan> orphans = finder.find();
     QList<qint64> sizes;
     for (const Orphan& orphan : orphans)

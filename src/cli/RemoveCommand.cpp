@@ -6,6 +6,7 @@
 #include "InterruptWatch.h"
 #include "LinuxAppIntake.h"
 #include "ScanCommand.h"
+#include "platform/RealProgramRunner.h"
 #include "removal/FileDeletionService.h"
 #include "scanner/ItemClassification.h"
 #include "session/PackageRemoval.h"
@@ -114,10 +115,11 @@ void append(DeletionReport& report, const DeletionReport& later) {
 
 // The Trash first; what it refuses is deleted in place only after a second yes (--yes gives
 // both). A SIGINT or SIGTERM, while an InterruptWatch is on, stops it between items.
-DeletionReport removeItems(const QList<QUrl>& urls, const RemovalScope& scope, bool askFirst) {
+DeletionReport removeItems(const QList<QUrl>& urls, const RemovalScope& scope, bool askFirst,
+                           const Host& host) {
     using Method = RemovalOptions::Method;
     const auto stop = [] { return InterruptWatch::raised(); };
-    FileDeletionService service;
+    FileDeletionService service(host);
     DeletionReport report = service.deleteItems(urls, scope, {Method::trashOnly, stop}).result();
     const QList<DeletionFailure> refusals = std::exchange(report.trashRefusals, {});
     if (refusals.isEmpty())
@@ -200,10 +202,10 @@ struct RemoveFlags {
 // exit code tells whether everything went.
 int removeAndReport(const QList<PlannedItem>& items, const ScanReport& report,
                     const QString& bundlePath, const UninstallCommand& uninstall,
-                    const RemoveFlags& flags) {
+                    const RemoveFlags& flags, const Host& host) {
     const InterruptWatch watch;
     const DeletionReport deletion =
-        removeItems(urlsOf(items), {report.roots, bundlePath}, !flags.yes);
+        removeItems(urlsOf(items), {report.roots, bundlePath}, !flags.yes, host);
     const SizeIndex sizes = sizeIndexOf(items);
     const qint64 reclaimed = reclaimedBytes(deletion, sizes);
     const bool interrupted = InterruptWatch::raised();
@@ -236,7 +238,7 @@ int removeAndReport(const QList<PlannedItem>& items, const ScanReport& report,
     return complete ? ExitCode::success : ExitCode::failure;
 }
 
-int runRemove(const QStringList& arguments) {
+int runRemove(const QStringList& arguments, const Host& givenHost) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         CliText::tr("Moves an app bundle and its leftovers to the Trash."));
@@ -259,7 +261,7 @@ int runRemove(const QStringList& arguments) {
         return usageError(commandName, CliText::tr("expected exactly one BUNDLE"));
     if (auto refused = refuseOptionLikeOperands(commandName, parser.positionalArguments()))
         return *refused;
-    const auto environment = scanOptions.environment(parser, commandName);
+    const auto environment = scanOptions.hostFor(parser, commandName, givenHost);
     if (const int* exitCode = std::get_if<int>(&environment))
         return *exitCode;
     // Without a terminal nobody can answer the question: refuse before any work is done.
@@ -268,25 +270,25 @@ int runRemove(const QStringList& arguments) {
             commandName,
             CliText::tr("stdin is not a terminal; pass --yes to remove without asking"));
 
-    const auto bundle = readScannedBundle(parser);
+    const Host& host = std::get<Host>(environment);
+    const auto bundle = readScannedBundle(parser, host);
     if (const int* exitCode = std::get_if<int>(&bundle))
         return *exitCode;
     const auto& app = std::get<AppDescriptor>(bundle);
-    const ScanReport report = scanShowingProgress(app, std::get<ScanEnvironment>(environment),
-                                                  !parser.isSet(scanOptions.noIndex));
-    const QString homePath = std::get<ScanEnvironment>(environment).homePath;
+    const ScanReport report = scanShowingProgress(app, host, !parser.isSet(scanOptions.noIndex));
     const QString bundlePath = app.appURL.toLocalFile();
     const QList<PlannedItem> items = itemsToRemove(report, app);
-    const UninstallCommand uninstall = uninstallCommand(app, homePath);
+    const UninstallCommand uninstall =
+        uninstallCommand(app, host, RealProgramRunner(host.programPath));
     if (const QString note = ownLauncherText(app, report); !note.isEmpty() && !parser.isSet(json))
         CliOutput::printErrorLine(note);
     if (!parser.isSet(yes) && !confirmRemoval(items)) {
         CliOutput::printErrorLine(CliText::tr("Nothing was removed."));
         return ExitCode::failure;
     }
-    return removeAndReport(items, report, appGoesWithLeftovers(app.kind) ? bundlePath : QString(),
-                           uninstall,
-                           {parser.isSet(json), parser.isSet(yes), parser.isSet(uninstallOption)});
+    return removeAndReport(
+        items, report, appGoesWithLeftovers(app.kind) ? bundlePath : QString(), uninstall,
+        {parser.isSet(json), parser.isSet(yes), parser.isSet(uninstallOption)}, host);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "DescribeCommand.h"
 #include "ExitCode.h"
 #include "LinuxAppIntake.h"
+#include "platform/RealProgramRunner.h"
 #include "scanner/DefaultSpotlightService.h"
 #include "scanner/LeftoverScannerService.h"
 #include "session/SharedByteFormatter.h"
@@ -83,7 +84,7 @@ QString scanText(const AppDescriptor& app, const ScanReport& report) {
     return text + leftAloneText(report);
 }
 
-int runScan(const QStringList& arguments) {
+int runScan(const QStringList& arguments, const Host& givenHost) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         CliText::tr("Lists the leftovers of an app bundle in the library folders."));
@@ -100,16 +101,16 @@ int runScan(const QStringList& arguments) {
         return usageError(commandName, CliText::tr("expected exactly one BUNDLE"));
     if (auto refused = refuseOptionLikeOperands(commandName, parser.positionalArguments()))
         return *refused;
-    const auto environment = options.environment(parser, commandName);
-    if (const int* exitCode = std::get_if<int>(&environment))
+    const auto host = options.hostFor(parser, commandName, givenHost);
+    if (const int* exitCode = std::get_if<int>(&host))
         return *exitCode;
 
-    const auto bundle = readScannedBundle(parser);
+    const auto bundle = readScannedBundle(parser, std::get<Host>(host));
     if (const int* exitCode = std::get_if<int>(&bundle))
         return *exitCode;
     const auto& app = std::get<AppDescriptor>(bundle);
-    const ScanReport report = scanShowingProgress(app, std::get<ScanEnvironment>(environment),
-                                                  !parser.isSet(options.noIndex));
+    const ScanReport report =
+        scanShowingProgress(app, std::get<Host>(host), !parser.isSet(options.noIndex));
     if (parser.isSet(json))
         CliOutput::printJson(scanJson(app, report));
     else
@@ -119,9 +120,10 @@ int runScan(const QStringList& arguments) {
 
 } // namespace
 
-std::variant<AppDescriptor, int> readScannedBundle(const QCommandLineParser& parser) {
+std::variant<AppDescriptor, int> readScannedBundle(const QCommandLineParser& parser,
+                                                   const Host& host) {
     const QString argument = parser.positionalArguments().constFirst();
-    if (auto linuxApp = readLinuxApp(argument))
+    if (auto linuxApp = readLinuxApp(argument, host))
         return *linuxApp;
     const QFileInfo given(argument);
     const QString path = QDir::cleanPath(given.absoluteFilePath());
@@ -140,24 +142,19 @@ void ScanOptions::addTo(QCommandLineParser& parser) const {
     parser.addOptions({root, noIndex});
 }
 
-std::variant<ScanEnvironment, int> ScanOptions::environment(const QCommandLineParser& parser,
-                                                            const QString& commandName) const {
-    ScanEnvironment environment = LeftoverScannerService::defaultEnvironment();
+std::variant<Host, int> ScanOptions::hostFor(const QCommandLineParser& parser,
+                                             const QString& commandName, const Host& host) const {
     if (!parser.isSet(root))
-        return environment;
+        return host;
     const QFileInfo folder(parser.value(root));
     if (!folder.isDir())
         return usageError(commandName, CliText::tr("no folder at '%1'").arg(parser.value(root)));
-    // "/" stands for the real root, which the environment spells "".
-    environment.rootPath = QDir::cleanPath(folder.absoluteFilePath());
-    if (environment.rootPath == u"/")
-        environment.rootPath.clear();
-    return environment;
+    return host.withRoot(folder.absoluteFilePath());
 }
 
-ScanReport scanShowingProgress(const AppDescriptor& app, const ScanEnvironment& environment,
-                               bool useIndex) {
-    LeftoverScannerService scanner(useIndex ? makeDefaultSpotlightService() : nullptr, environment);
+ScanReport scanShowingProgress(const AppDescriptor& app, const Host& host, bool useIndex) {
+    LeftoverScannerService scanner(useIndex ? makeDefaultSpotlightService() : nullptr, host,
+                                   std::make_shared<RealProgramRunner>(host.programPath));
     if (!isatty(fileno(stderr)))
         return scanner.scan(app, useIndex).result();
     // The scanner reports from its own thread; the lock keeps each line whole and the final

@@ -2,7 +2,6 @@
 
 #include "CliCommand.h"
 #include "CliText.h"
-#include "scanner/ScanEnvironment.h"
 #include "scanner/ScanReport.h"
 
 #include <QCommandLineOption>
@@ -22,22 +21,22 @@ struct ScanOptions {
                                CliText::tr("Do not search the file index.")};
 
     void addTo(QCommandLineParser& parser) const;
-    // The user's home and the root that --root names, or the exit code of a usage error
-    // (reported on stderr) when DIR is not a folder.
-    std::variant<ScanEnvironment, int> environment(const QCommandLineParser& parser,
-                                                   const QString& commandName) const;
+    // The host with its system folders under the root that --root names, or the exit code of a
+    // usage error (reported on stderr) when DIR is not a folder.
+    std::variant<Host, int> hostFor(const QCommandLineParser& parser, const QString& commandName,
+                                    const Host& host) const;
 };
 
 // The bundle named by the command's one positional argument, read by its absolute path: the
 // walk meets the bundle by that path and must recognise it to leave it out. A bundle given as
-// a link is read (and later removed) where the link points, and stderr says so. On rejection,
-// the exit code (the reason is on stderr).
-std::variant<AppDescriptor, int> readScannedBundle(const QCommandLineParser& parser);
+// a link is read (and later removed) where the link points, and stderr says so. A Linux app is
+// looked up among host's. On rejection, the exit code (the reason is on stderr).
+std::variant<AppDescriptor, int> readScannedBundle(const QCommandLineParser& parser,
+                                                   const Host& host);
 
-// Scans with the host's services. While stderr is a terminal it shows there how many folders
-// the walk has done, and erases that line at the end.
-ScanReport scanShowingProgress(const AppDescriptor& app, const ScanEnvironment& environment,
-                               bool useIndex);
+// Scans host with its services and programs. While stderr is a terminal it shows there how many
+// folders the walk has done, and erases that line at the end.
+ScanReport scanShowingProgress(const AppDescriptor& app, const Host& host, bool useIndex);
 
 // `scan BUNDLE [--json] [--root DIR] [--no-index]`: the leftovers a scan finds for a bundle.
 CliCommand scanCommand();

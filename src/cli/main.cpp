@@ -4,6 +4,7 @@
 #include "OrphansCommand.h"
 #include "RemoveCommand.h"
 #include "ScanCommand.h"
+#include "session/HostFromProcess.h"
 #include "session/Translations.h"
 
 #include <QCoreApplication>
@@ -14,11 +15,7 @@ int main(int argc, char* argv[]) {
     QCoreApplication application(argc, argv);
     Translations::install();
     const QList<CliCommand> commands{
-        describeCommand(),
-        scanCommand(),
-        removeCommand(),
-        listCommand(),
-        orphansCommand(),
+        describeCommand(), scanCommand(), removeCommand(), listCommand(), orphansCommand(),
     };
-    return runCli(QCoreApplication::arguments(), commands);
+    return runCli(QCoreApplication::arguments(), commands, hostFromProcess());
 }

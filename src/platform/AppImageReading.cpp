@@ -2,7 +2,6 @@
 
 #include <QDataStream>
 #include <QFile>
-#include <QProcess>
 
 #include <functional>
 
@@ -10,8 +9,8 @@ namespace tidewell::appimage {
 
 namespace {
 
-constexpr int toolTimeoutMs = 5000;
 constexpr qint64 maximumEntrySize = 1 << 20;
+constexpr qint64 maximumListingSize = 1 << 24;
 const QString imageRoot = QStringLiteral("squashfs-root/");
 
 // Read through a stream rather than a pointer into the bytes: bounds are then checked, for
@@ -27,16 +26,13 @@ template <typename T> qint64 readLittleEndian(const QByteArray& bytes, int offse
 
 // Runs unsquashfs with options on the image inside appImagePath, for the files named; its
 // standard output, or nothing.
-std::optional<QByteArray> unsquashfs(const QString& appImagePath, qint64 offset,
-                                     const QStringList& options, const QStringList& names = {}) {
-    QProcess tool;
-    tool.start(QStringLiteral("unsquashfs"),
-               QStringList{QStringLiteral("-o"), QString::number(offset)} + options +
-                   QStringList{appImagePath} + names);
-    if (!tool.waitForFinished(toolTimeoutMs) || tool.exitStatus() != QProcess::NormalExit ||
-        tool.exitCode() != 0)
-        return std::nullopt;
-    return tool.readAllStandardOutput().left(maximumEntrySize);
+std::optional<QByteArray> unsquashfs(const ProgramRunner& programs, const QString& appImagePath,
+                                     qint64 offset, const QStringList& options,
+                                     qint64 maximumOutput, const QStringList& names = {}) {
+    return programs.outputOf({QStringLiteral("unsquashfs"),
+                              QStringList{QStringLiteral("-o"), QString::number(offset)} + options +
+                                  QStringList{appImagePath} + names,
+                              maximumOutput});
 }
 
 // The path inside the image of the first top-level file whose name isWanted: itself, or where
@@ -82,6 +78,7 @@ namespace {
 
 // The first top-level file of the image whose name isWanted, read without running anything.
 std::optional<EmbeddedEntry> embeddedFile(const QString& appImagePath,
+                                          const ProgramRunner& programs,
                                           const std::function<bool(const QString&)>& isWanted) {
     QFile file(appImagePath);
     if (!file.open(QIODevice::ReadOnly))
@@ -89,13 +86,15 @@ std::optional<EmbeddedEntry> embeddedFile(const QString& appImagePath,
     const std::optional<qint64> offset = payloadOffset(file.read(64));
     if (!offset || *offset <= 0 || *offset >= file.size())
         return std::nullopt;
-    const auto listing = unsquashfs(appImagePath, *offset, {QStringLiteral("-lls")});
+    const auto listing =
+        unsquashfs(programs, appImagePath, *offset, {QStringLiteral("-lls")}, maximumListingSize);
     const QString path = listing ? topLevelFile(*listing, isWanted) : QString();
     if (path.isEmpty())
         return std::nullopt;
     // The name is matched literally: unsquashfs reads it as a pattern otherwise.
-    const auto bytes = unsquashfs(
-        appImagePath, *offset, {QStringLiteral("-no-wildcards"), QStringLiteral("-cat")}, {path});
+    const auto bytes = unsquashfs(programs, appImagePath, *offset,
+                                  {QStringLiteral("-no-wildcards"), QStringLiteral("-cat")},
+                                  maximumEntrySize, {path});
     if (!bytes)
         return std::nullopt;
     return EmbeddedEntry{path.section(u'/', -1), *bytes};
@@ -103,14 +102,16 @@ std::optional<EmbeddedEntry> embeddedFile(const QString& appImagePath,
 
 } // namespace
 
-std::optional<EmbeddedEntry> embeddedDesktopEntry(const QString& appImagePath) {
-    return embeddedFile(appImagePath, [](const QString& name) {
+std::optional<EmbeddedEntry> embeddedDesktopEntry(const QString& appImagePath,
+                                                  const ProgramRunner& programs) {
+    return embeddedFile(appImagePath, programs, [](const QString& name) {
         return name.endsWith(QStringLiteral(".desktop"));
     });
 }
 
-std::optional<EmbeddedEntry> embeddedIcon(const QString& appImagePath) {
-    return embeddedFile(appImagePath,
+std::optional<EmbeddedEntry> embeddedIcon(const QString& appImagePath,
+                                          const ProgramRunner& programs) {
+    return embeddedFile(appImagePath, programs,
                         [](const QString& name) { return name == QStringLiteral(".DirIcon"); });
 }
 

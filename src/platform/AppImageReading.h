@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ProgramRunner.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -19,9 +21,11 @@ struct EmbeddedEntry {
 // The desktop entry an AppImage carries at the top of its file system (following a link to it
 // inside the image), read with unsquashfs and never by running the AppImage. Nothing when the
 // file is no AppImage, has no entry, or unsquashfs is missing.
-std::optional<EmbeddedEntry> embeddedDesktopEntry(const QString& appImagePath);
+std::optional<EmbeddedEntry> embeddedDesktopEntry(const QString& appImagePath,
+                                                  const ProgramRunner& programs);
 
 // The icon an AppImage carries as its top-level .DirIcon, likewise; its bytes in text.
-std::optional<EmbeddedEntry> embeddedIcon(const QString& appImagePath);
+std::optional<EmbeddedEntry> embeddedIcon(const QString& appImagePath,
+                                          const ProgramRunner& programs);
 
 } // namespace tidewell::appimage

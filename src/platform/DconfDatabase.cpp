@@ -1,26 +1,24 @@
 #include "DconfDatabase.h"
 
-#include <QProcess>
 #include <QSet>
 
 namespace tidewell::dconf {
 
 namespace {
 
-constexpr int dconfTimeoutMs = 5000;
+constexpr qint64 maximumDumpSize = 1 << 24;
 constexpr qsizetype minimumLabels = 3;
 
 } // namespace
 
-QStringList foldersWithKeys() {
-    QProcess dump;
-    dump.start(QStringLiteral("dconf"), {QStringLiteral("dump"), QStringLiteral("/")});
-    if (!dump.waitForFinished(dconfTimeoutMs) || dump.exitStatus() != QProcess::NormalExit ||
-        dump.exitCode() != 0)
+QStringList foldersWithKeys(const ProgramRunner& programs) {
+    const auto dump = programs.outputOf(
+        {QStringLiteral("dconf"), {QStringLiteral("dump"), QStringLiteral("/")}, maximumDumpSize});
+    if (!dump)
         return {};
     // Keyfile groups: "[org/gnome/gedit/state]" for the folder /org/gnome/gedit/state/.
     QStringList folders;
-    for (const QString& line : QString::fromUtf8(dump.readAllStandardOutput()).split(u'\n')) {
+    for (const QString& line : QString::fromUtf8(*dump).split(u'\n')) {
         if (line.startsWith(u'[') && line.endsWith(u']'))
             folders.append(u'/' + line.mid(1, line.size() - 2) + u'/');
     }

@@ -55,15 +55,6 @@ QString desktopFileIdOf(const QString& filePath) {
     return id;
 }
 
-// The applications folders in the order the desktop looks: the user's data folder first, then
-// the system's, as XDG_DATA_HOME and XDG_DATA_DIRS name them.
-QStringList applicationFolders() {
-    QStringList folders{QString::fromUtf8(g_get_user_data_dir()) + QStringLiteral("/applications")};
-    for (const gchar* const* dir = g_get_system_data_dirs(); *dir != nullptr; ++dir)
-        folders.append(QString::fromUtf8(*dir) + QStringLiteral("/applications"));
-    return folders;
-}
-
 // An entry in a subfolder has the subfolder in its id: kde4/okular.desktop is kde4-okular.
 QString desktopFileIdBelow(const QString& folder, const QString& path) {
     QString relative = path.mid(folder.size() + 1);
@@ -107,10 +98,10 @@ QStringList readCommandLine(const QString& filePath, const QString& group, const
                                                        key.toUtf8().constData(), nullptr)));
 }
 
-QList<DesktopEntry> readInstalledDesktopEntries() {
+QList<DesktopEntry> readInstalledDesktopEntries(const Host& host) {
     QList<DesktopEntry> entries;
     QSet<QString> seenIds;
-    for (const QString& folder : applicationFolders()) {
+    for (const QString& folder : host.applicationFolders()) {
         QDirIterator files(folder, {QStringLiteral("*.desktop")}, QDir::Files,
                            QDirIterator::Subdirectories);
         while (files.hasNext()) {

@@ -35,18 +35,14 @@ bool contains(const QString& path, const QString& protectedPath) {
 }
 
 // The folders of a home that hold the user's own files or the desktop's data: never an item.
-QStringList standardFolders(const QString& home) {
+QStringList standardFolders(const Host& host) {
+    const QString home = QDir::cleanPath(host.home);
     QStringList folders{home};
     for (const char* name : {"Desktop", "Documents", "Downloads", "Music", "Pictures", "Videos",
                              "Movies", "Public", "Templates", "Library", "Applications", ".config",
                              ".local", ".local/share", ".local/state", ".cache"})
         folders.append(home + u'/' + QLatin1String(name));
-    for (const char* variable :
-         {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME", "XDG_CACHE_HOME"}) {
-        if (const QString folder = qEnvironmentVariable(variable); QDir::isAbsolutePath(folder))
-            folders.append(QDir::cleanPath(folder));
-    }
-    return folders;
+    return folders + QStringList{host.config, host.data, host.state, host.cache};
 }
 
 // A failure that lies with the item itself rather than with the Trash.
@@ -54,9 +50,9 @@ bool isItemFault(int errorCode) {
     return errorCode == LinkInPathError || errorCode == NoSuchFileError;
 }
 
-bool isProtected(const QString& path, const RemovalScope& scope, const QString& home) {
+bool isProtected(const QString& path, const RemovalScope& scope, const Host& host) {
     const QStringList guarded =
-        (home.isEmpty() ? QStringList() : standardFolders(home)) + scope.roots;
+        (host.home.isEmpty() ? QStringList() : standardFolders(host)) + scope.roots;
     return path == u"/" || std::any_of(guarded.cbegin(), guarded.cend(), [&](const QString& f) {
                return contains(path, QDir::cleanPath(f));
            });
@@ -64,7 +60,8 @@ bool isProtected(const QString& path, const RemovalScope& scope, const QString& 
 
 } // namespace
 
-FileDeletionService::FileDeletionService(FileSystem& fileSystem) : m_fileSystem(fileSystem) {
+FileDeletionService::FileDeletionService(Host host, FileSystem& fileSystem)
+    : m_host(std::move(host)), m_fileSystem(fileSystem) {
     m_executor.setMaxThreadCount(1);
 }
 
@@ -114,14 +111,12 @@ QString FileDeletionService::failureReason(const FileOperationResult& removal) {
     }
 }
 
-std::optional<QString> FileDeletionService::refusalReason(const QUrl& url,
-                                                          const RemovalScope& scope,
-                                                          const QString& homePath) {
+std::optional<QString>
+FileDeletionService::refusalReason(const QUrl& url, const RemovalScope& scope, const Host& host) {
     if (!isLocalAbsolutePath(url))
         return text(QT_TRANSLATE_NOOP("FileDeletionService", "Not a file on this computer."));
     const QString path = operatingPath(url);
-    const QString home = homePath.isEmpty() ? QString() : QDir::cleanPath(homePath);
-    if (isProtected(path, scope, home))
+    if (isProtected(path, scope, host))
         return text(QT_TRANSLATE_NOOP("FileDeletionService",
                                       "This folder is protected and was not removed."));
     if (path != QDir::cleanPath(scope.bundlePath) && !pathrules::liesInsideAny(path, scope.roots))
@@ -158,7 +153,7 @@ DeletionReport FileDeletionService::deleteNow(const QList<QUrl>& urls, const Rem
 FileDeletionService::ItemOutcome FileDeletionService::removeItem(const QUrl& url,
                                                                  const RemovalScope& scope,
                                                                  RemovalOptions::Method method) {
-    if (std::optional<QString> refusal = refusalReason(url, scope, m_fileSystem.homePath()))
+    if (std::optional<QString> refusal = refusalReason(url, scope, m_host))
         return {Outcome::failed, *refusal};
     const QString path = verifiedPath(operatingPath(url), scope);
     // A dangling link is still an item of its own: only a truly absent path counts as gone.

@@ -3,6 +3,7 @@
 #include "FileDeleting.h"
 #include "RemovalOptions.h"
 #include "platform/FileSystem.h"
+#include "platform/Host.h"
 
 #include <QThreadPool>
 
@@ -14,7 +15,8 @@ namespace tidewell {
 // one at a time, in the order they were made, on the service's own worker thread.
 class FileDeletionService : public FileDeleting {
 public:
-    explicit FileDeletionService(FileSystem& fileSystem = FileSystem::real());
+    // host: whose home and standard folders are never removed.
+    explicit FileDeletionService(Host host, FileSystem& fileSystem = FileSystem::real());
     ~FileDeletionService() override;
 
     // The Trash, else removal in place, for every item: the default options.
@@ -26,10 +28,11 @@ public:
     // The text shown for a failed permanent removal.
     static QString failureReason(const FileOperationResult& removal);
     // Why a location must not be touched at all, or nothing when it may be removed: not a
-    // local absolute path; the root, the home folder, its standard folders, a scan root, or a
-    // folder holding one of them; or neither inside a scan root nor the bundle itself.
+    // local absolute path; the root, the host's home folder, its standard and XDG folders, a
+    // scan root, or a folder holding one of them; or neither inside a scan root nor the bundle
+    // itself.
     static std::optional<QString> refusalReason(const QUrl& url, const RemovalScope& scope,
-                                                const QString& homePath);
+                                                const Host& host);
 
 private:
     enum class Outcome { gone, trashed, removedPermanently, refusedByTrash, failed };
@@ -46,6 +49,7 @@ private:
     // so that every component below it can be checked for links.
     QString verifiedPath(const QString& path, const RemovalScope& scope) const;
 
+    Host m_host;
     FileSystem& m_fileSystem;
     QThreadPool m_executor;
 };

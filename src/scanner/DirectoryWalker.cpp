@@ -29,7 +29,7 @@ WalkResult DirectoryWalker::walk(const ScanRoot& root) {
     if (!m_fileSystem.exists(root.path))
         return m_result;
     m_maxDepth = root.maxDepth;
-    m_rootIsLibrary = isLibraryRootPath(root.path, m_context.environment());
+    m_rootIsLibrary = isLibraryRootPath(root.path, m_context.host());
     m_levels.assign(size_t(std::max(root.maxDepth, 0)) + 2, {});
     m_levels[0] = folderMatchState(root.path, m_context);
     scanDirectory(0);

@@ -33,12 +33,11 @@ void collectBundles(const QString& folder, int depth, const FileSystem& fileSyst
 
 } // namespace
 
-QList<AppDescriptor> findInstalledApps(const ScanEnvironment& environment,
-                                       const FileSystem& fileSystem, QThreadPool& pool) {
+QList<AppDescriptor> findInstalledApps(const Host& host, const FileSystem& fileSystem,
+                                       QThreadPool& pool) {
     QStringList bundles;
-    for (const QString& folder :
-         {pathnames::joined(environment.homePath, QStringLiteral("Applications")),
-          environment.systemPath(QStringLiteral("/Applications"))})
+    for (const QString& folder : {pathnames::joined(host.home, QStringLiteral("Applications")),
+                                  host.systemPath(QStringLiteral("/Applications"))})
         collectBundles(folder, 1, fileSystem, bundles);
     bundles.removeDuplicates();
     const QList<AppDescriptor::Result> read =

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ScanEnvironment.h"
 #include "model/AppDescriptor.h"
+#include "platform/Host.h"
 
 #include <QList>
 #include <QThreadPool>
@@ -12,7 +12,7 @@ class FileSystem;
 
 // The applications installed in the two Applications folders (and one folder level below
 // them), read from their bundles. A bundle that cannot be read is left out.
-QList<AppDescriptor> findInstalledApps(const ScanEnvironment& environment,
-                                       const FileSystem& fileSystem, QThreadPool& pool);
+QList<AppDescriptor> findInstalledApps(const Host& host, const FileSystem& fileSystem,
+                                       QThreadPool& pool);
 
 } // namespace tidewell

@@ -45,10 +45,17 @@ void runParallel(QThreadPool& pool, const QList<Item>& items, Work work, Merge m
         merge(future.result());
 }
 
+// Asked when the service was given no programs: none is found.
+class NoPrograms final : public ProgramRunner {
+public:
+    std::optional<QByteArray> outputOf(const Call&) const override { return std::nullopt; }
+};
+
 // What a Linux scan never offers, whatever names it: a path a system package owns, and a link
 // that leads out of the home folder.
-void dropUntouchable(QStringList& paths, const QString& home) {
-    const QHash<QString, QString> packaged = debian::packagesOwning(paths);
+void dropUntouchable(QStringList& paths, const Host& host, const ProgramRunner& programs) {
+    const QString home = pathnames::standardized(host.home);
+    const QHash<QString, QString> packaged = debian::packagesOwning(paths, host, programs);
     paths.removeIf([&](const QString& path) {
         const QFileInfo info(path);
         return packaged.contains(path) ||
@@ -60,9 +67,11 @@ void dropUntouchable(QStringList& paths, const QString& home) {
 } // namespace
 
 LeftoverScannerService::LeftoverScannerService(std::shared_ptr<const SpotlightSearching> spotlight,
-                                               ScanEnvironment environment, FileSystem& fileSystem,
-                                               int walkThreads)
-    : m_spotlight(std::move(spotlight)), m_environment(std::move(environment)),
+                                               Host host,
+                                               std::shared_ptr<const ProgramRunner> programs,
+                                               FileSystem& fileSystem, int walkThreads)
+    : m_spotlight(std::move(spotlight)), m_host(std::move(host)),
+      m_programs(programs ? std::move(programs) : std::make_shared<NoPrograms>()),
       m_fileSystem(fileSystem) {
     m_ioPool.setMaxThreadCount(ioPoolWidth(walkThreads));
     m_executor.setMaxThreadCount(1);
@@ -72,10 +81,6 @@ LeftoverScannerService::~LeftoverScannerService() {
     m_stopping = true;
     m_executor.waitForDone();
     m_ioPool.waitForDone();
-}
-
-ScanEnvironment LeftoverScannerService::defaultEnvironment() {
-    return {pathnames::standardized(FileSystem::real().homePath()), QString()};
 }
 
 QFuture<ScanReport> LeftoverScannerService::scan(const AppDescriptor& app, bool useSpotlight) {
@@ -102,13 +107,12 @@ std::optional<ScanReport> LeftoverScannerService::runScan(const AppDescriptor& a
                                                           const CancellationToken& cancel) {
     if (app.kind != AppKind::bundle)
         return runLinuxScan(app, progress, cancel);
-    const QList<AppDescriptor> installed = findInstalledApps(m_environment, m_fileSystem, m_ioPool);
+    const QList<AppDescriptor> installed = findInstalledApps(m_host, m_fileSystem, m_ioPool);
     if (cancel.isCancelled())
         return std::nullopt;
-    const ScanContext context(app, m_environment, installed);
-    const ScanEnvironment& environment = context.environment();
-    const QList<ScanRoot> roots =
-        expandScanRoots(makeScanRoots(environment), environment, m_fileSystem);
+    const ScanContext context(app, m_host, installed);
+    const Host& host = context.host();
+    const QList<ScanRoot> roots = expandScanRoots(makeScanRoots(host), host, m_fileSystem);
     if (cancel.isCancelled())
         return std::nullopt;
     const OwnershipArbiter arbiter(context, installed);
@@ -124,7 +128,7 @@ std::optional<ScanReport> LeftoverScannerService::runScan(const AppDescriptor& a
     if (cancel.isCancelled())
         return std::nullopt;
     QStringList rootPaths;
-    for (const ScanRoot& root : makeScanRoots(environment))
+    for (const ScanRoot& root : makeScanRoots(host))
         rootPaths.append(root.path);
     // Whatever named them, only items inside the searched folders are ever offered.
     found.removeIf(
@@ -144,15 +148,14 @@ ScanReport LeftoverScannerService::runLinuxScan(const AppDescriptor& app, const 
     if (progress)
         progress(0, 1);
     QList<AppDescriptor> installed;
-    for (const DesktopEntry& entry : readInstalledDesktopEntries())
+    for (const DesktopEntry& entry : readInstalledDesktopEntries(m_host))
         installed.append(linuxapp::describe(entry));
-    const LinuxLeftoverFinder finder(app, installed,
-                                     LinuxHomeFolders::fromProcess(m_environment.homePath));
+    const LinuxLeftoverFinder finder(app, installed, m_host);
     QStringList found;
     for (const QString& path : finder.find())
         found.append(pathnames::standardized(path));
     const QStringList undecodable = splitOffUnreachable(found);
-    dropUntouchable(found, pathnames::standardized(m_environment.homePath));
+    dropUntouchable(found, m_host, *m_programs);
     if (progress)
         progress(1, 1);
     QList<ScannedFile> matches = collapseNestedMatches(buildItems(found, cancel));
@@ -161,10 +164,10 @@ ScanReport LeftoverScannerService::runLinuxScan(const AppDescriptor& app, const 
     // protected by the removal itself.
     return {matches,
             {},
-            {pathnames::standardized(m_environment.homePath)},
+            {pathnames::standardized(m_host.home)},
             undecodable,
             finder.settingsNamingApp(),
-            finder.dconfFoldersOfApp()};
+            finder.dconfFoldersOfApp(*m_programs)};
 }
 
 void LeftoverScannerService::walkRoots(const QList<ScanRoot>& roots, const ScanContext& context,
@@ -205,7 +208,7 @@ void LeftoverScannerService::addStoreEntries(QSet<QString>& found) const {
     // System stores of one entry per application, named for it, that the walk never reaches:
     // each entry is offered to the rules like any other candidate. The cookie store is a
     // shared folder the walk never enters.
-    const QString library = pathnames::joined(m_environment.homePath, QStringLiteral("Library"));
+    const QString library = pathnames::joined(m_host.home, QStringLiteral("Library"));
     for (const DirectoryEntry& entry :
          m_fileSystem.listDirectory(library + QStringLiteral("/Cookies")).entries) {
         if (!entry.isDirectory.value_or(true) &&

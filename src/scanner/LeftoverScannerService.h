@@ -2,10 +2,11 @@
 
 #include "LeftoverScanning.h"
 #include "ScanContext.h"
-#include "ScanEnvironment.h"
 #include "ScanRoots.h"
 #include "SpotlightSearching.h"
 #include "platform/FileSystem.h"
+#include "platform/Host.h"
+#include "platform/ProgramRunner.h"
 
 #include <QThreadPool>
 
@@ -27,11 +28,12 @@ class OwnershipArbiter;
 // Destroying the service abandons every scan it runs and waits only for them to stop.
 class LeftoverScannerService : public LeftoverScanning {
 public:
-    // walkThreads 0 sizes the I/O pool for the host. spotlight may be null: no index search.
-    explicit LeftoverScannerService(std::shared_ptr<const SpotlightSearching> spotlight,
-                                    ScanEnvironment environment = defaultEnvironment(),
-                                    FileSystem& fileSystem = FileSystem::real(),
-                                    int walkThreads = 0);
+    // host: where the scan looks. walkThreads 0 sizes the I/O pool for the machine. spotlight
+    // may be null: no index search; programs may be null: no program is asked (no package
+    // database, no dconf).
+    LeftoverScannerService(std::shared_ptr<const SpotlightSearching> spotlight, Host host,
+                           std::shared_ptr<const ProgramRunner> programs,
+                           FileSystem& fileSystem = FileSystem::real(), int walkThreads = 0);
     ~LeftoverScannerService() override;
 
     LeftoverScannerService(const LeftoverScannerService&) = delete;
@@ -40,9 +42,6 @@ public:
     // How far the walk is: the roots walked so far out of all roots. Called on the service's
     // thread, first with none done, then as each root's results are taken in.
     using Progress = std::function<void(int rootsDone, int rootsTotal)>;
-
-    // The current user's home folder and the real root.
-    static ScanEnvironment defaultEnvironment();
 
     QFuture<ScanReport> scan(const AppDescriptor& app, bool useSpotlight) override;
     QFuture<ScanReport> scan(const AppDescriptor& app, bool useSpotlight, Progress progress);
@@ -66,7 +65,8 @@ private:
     QList<ScannedFile> buildItems(const QStringList& paths, const CancellationToken& cancel);
 
     std::shared_ptr<const SpotlightSearching> m_spotlight;
-    ScanEnvironment m_environment;
+    Host m_host;
+    std::shared_ptr<const ProgramRunner> m_programs;
     FileSystem& m_fileSystem;
     std::atomic<bool> m_stopping = false;
     // Declared before the executor so that it is destroyed after it: a running scan still

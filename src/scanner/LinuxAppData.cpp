@@ -9,9 +9,8 @@
 
 namespace tidewell {
 
-LinuxAppData::LinuxAppData(LinuxHomeFolders folders) : m_folders(std::move(folders)) {
-    for (const QString& base :
-         {m_folders.config, m_folders.data, m_folders.cache, m_folders.state}) {
+LinuxAppData::LinuxAppData(Host host) : m_host(std::move(host)) {
+    for (const QString& base : {m_host.config, m_host.data, m_host.cache, m_host.state}) {
         for (const FolderEntry& entry : FolderEntry::listed(base)) {
             if (!entry.isLink)
                 m_entries.append(entry);
@@ -21,7 +20,7 @@ LinuxAppData::LinuxAppData(LinuxHomeFolders folders) : m_folders(std::move(folde
 
 QStringList LinuxAppData::locationsOf(const AppDescriptor& app) const {
     QStringList locations;
-    const QString sandbox = linuxapp::sandboxFolderOf(app, m_folders.home);
+    const QString sandbox = linuxapp::sandboxFolderOf(app, m_host.home);
     if (!sandbox.isEmpty() && QFileInfo(sandbox).isDir())
         locations.append(sandbox);
     const LinuxAppKeys keys = LinuxAppKeys::of(app);

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "FolderEntry.h"
-#include "LinuxHomeFolders.h"
 #include "model/AppDescriptor.h"
+#include "platform/Host.h"
 
 #include <QList>
 #include <QStringList>
@@ -16,14 +16,14 @@ namespace tidewell {
 // more; this is the quick measure for a list.
 class LinuxAppData {
 public:
-    explicit LinuxAppData(LinuxHomeFolders folders);
+    explicit LinuxAppData(Host host);
 
     QStringList locationsOf(const AppDescriptor& app) const;
     // The bytes those locations take on disk; reads the disk, so call it off the main thread.
     qint64 sizeOf(const AppDescriptor& app) const;
 
 private:
-    LinuxHomeFolders m_folders;
+    Host m_host;
     QList<FolderEntry> m_entries;
 };
 

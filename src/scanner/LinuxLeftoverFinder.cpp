@@ -36,9 +36,8 @@ bool isPerApplicationFolder(const QString& name) {
 } // namespace
 
 LinuxLeftoverFinder::LinuxLeftoverFinder(const AppDescriptor& app,
-                                         const QList<AppDescriptor>& installed,
-                                         LinuxHomeFolders folders)
-    : m_app(app), m_keys(LinuxAppKeys::of(app)), m_folders(std::move(folders)) {
+                                         const QList<AppDescriptor>& installed, Host host)
+    : m_app(app), m_keys(LinuxAppKeys::of(app)), m_host(std::move(host)) {
     for (const AppDescriptor& other : installed) {
         if (lowered(other.bundleIdentifier) == lowered(app.bundleIdentifier))
             continue;
@@ -50,19 +49,19 @@ LinuxLeftoverFinder::LinuxLeftoverFinder(const AppDescriptor& app,
 
 QStringList LinuxLeftoverFinder::find() const {
     QStringList found;
-    addXdgEntries(m_folders.config, true, found);
-    addXdgEntries(m_folders.data, false, found);
-    addXdgEntries(m_folders.cache, false, found);
-    addXdgEntries(m_folders.state, true, found);
+    addXdgEntries(m_host.config, true, found);
+    addXdgEntries(m_host.data, false, found);
+    addXdgEntries(m_host.cache, false, found);
+    addXdgEntries(m_host.state, true, found);
     addHomeDotEntries(found);
     addPackageFolders(found);
     QStringList launcherIcons;
-    addDesktopEntries(m_folders.data + QStringLiteral("/applications"), found, launcherIcons);
-    addDesktopEntries(m_folders.config + QStringLiteral("/autostart"), found, launcherIcons);
-    addLaunchers(m_folders.config + QStringLiteral("/systemd/user"), QStringLiteral("Service"),
+    addDesktopEntries(m_host.data + QStringLiteral("/applications"), found, launcherIcons);
+    addDesktopEntries(m_host.config + QStringLiteral("/autostart"), found, launcherIcons);
+    addLaunchers(m_host.config + QStringLiteral("/systemd/user"), QStringLiteral("Service"),
                  QStringLiteral("ExecStart"), found);
-    addLaunchers(m_folders.data + QStringLiteral("/dbus-1/services"),
-                 QStringLiteral("D-BUS Service"), QStringLiteral("Exec"), found);
+    addLaunchers(m_host.data + QStringLiteral("/dbus-1/services"), QStringLiteral("D-BUS Service"),
+                 QStringLiteral("Exec"), found);
     addIcons(launcherIcons, found);
     addUserPrograms(found);
     found.removeDuplicates();
@@ -73,8 +72,8 @@ QStringList LinuxLeftoverFinder::settingsNamingApp() const {
     constexpr qint64 maximumSize = 1 << 20;
     const QString entryName = m_app.desktopFileId + QStringLiteral(".desktop");
     QStringList files;
-    for (const QString& path : {m_folders.config + QStringLiteral("/mimeapps.list"),
-                                m_folders.data + QStringLiteral("/applications/mimeapps.list")}) {
+    for (const QString& path : {m_host.config + QStringLiteral("/mimeapps.list"),
+                                m_host.data + QStringLiteral("/applications/mimeapps.list")}) {
         QFile file(path);
         if (m_app.desktopFileId.isEmpty() || !file.open(QIODevice::ReadOnly | QIODevice::Text))
             continue;
@@ -90,13 +89,13 @@ QStringList LinuxLeftoverFinder::settingsNamingApp() const {
     return files;
 }
 
-QStringList LinuxLeftoverFinder::dconfFoldersOfApp() const {
+QStringList LinuxLeftoverFinder::dconfFoldersOfApp(const ProgramRunner& programs) const {
     const QStringList ids{m_app.packageId, m_app.desktopFileId, m_app.appStreamId};
     // Spare the dconf tool's start when no id could name a folder.
     if (std::all_of(ids.cbegin(), ids.cend(),
                     [](const QString& id) { return dconf::folderNamedBy(id).isEmpty(); }))
         return {};
-    return dconf::foldersNamedBy(dconf::foldersWithKeys(), ids);
+    return dconf::foldersNamedBy(dconf::foldersWithKeys(programs), ids);
 }
 
 bool LinuxLeftoverFinder::keeps(const std::optional<KeyMatch>& match) const {
@@ -104,8 +103,8 @@ bool LinuxLeftoverFinder::keeps(const std::optional<KeyMatch>& match) const {
 }
 
 bool LinuxLeftoverFinder::isBaseFolder(const QString& path) const {
-    return path == m_folders.config || path == m_folders.data || path == m_folders.cache ||
-           path == m_folders.state || path == m_folders.home;
+    return path == m_host.config || path == m_host.data || path == m_host.cache ||
+           path == m_host.state || path == m_host.home;
 }
 
 void LinuxLeftoverFinder::addXdgEntries(const QString& base, bool allowRc,
@@ -149,10 +148,10 @@ void LinuxLeftoverFinder::addVendorEntries(const FolderEntry& folder, QStringLis
 }
 
 void LinuxLeftoverFinder::addHomeDotEntries(QStringList& found) const {
-    for (const FolderEntry& entry : FolderEntry::listed(m_folders.home)) {
+    for (const FolderEntry& entry : FolderEntry::listed(m_host.home)) {
         if (!entry.name.startsWith(u'.') || isBaseFolder(entry.path) ||
-            m_folders.config.startsWith(entry.path + u'/') ||
-            m_folders.data.startsWith(entry.path + u'/'))
+            m_host.config.startsWith(entry.path + u'/') ||
+            m_host.data.startsWith(entry.path + u'/'))
             continue;
         if (keeps(m_keys.matchName(entry.name, entry.isFile, false, true)))
             found.append(entry.path);
@@ -160,10 +159,10 @@ void LinuxLeftoverFinder::addHomeDotEntries(QStringList& found) const {
 }
 
 void LinuxLeftoverFinder::addPackageFolders(QStringList& found) const {
-    QStringList candidates{linuxapp::sandboxFolderOf(m_app, m_folders.home)};
+    QStringList candidates{linuxapp::sandboxFolderOf(m_app, m_host.home)};
     if (m_app.kind == AppKind::flatpak && !candidates.first().isEmpty())
         candidates.append(pathrules::joinedInside(
-            m_folders.data + QStringLiteral("/flatpak/overrides"), m_app.packageId));
+            m_host.data + QStringLiteral("/flatpak/overrides"), m_app.packageId));
     for (const QString& path : candidates) {
         if (!path.isEmpty() && QFileInfo::exists(path))
             found.append(path);
@@ -208,8 +207,8 @@ void LinuxLeftoverFinder::addLaunchers(const QString& folder, const QString& gro
 }
 
 QStringList LinuxLeftoverFinder::userProgramFolders() const {
-    return {m_folders.home + QStringLiteral("/Applications"),
-            m_folders.home + QStringLiteral("/.local/bin")};
+    return {m_host.home + QStringLiteral("/Applications"),
+            m_host.home + QStringLiteral("/.local/bin")};
 }
 
 QString LinuxLeftoverFinder::launchedProgramFile() const {
@@ -280,7 +279,7 @@ void LinuxLeftoverFinder::addIcons(const QStringList& launcherIcons, QStringList
         return;
     static const QStringList iconExtensions{QStringLiteral("png"), QStringLiteral("svg"),
                                             QStringLiteral("xpm")};
-    QDirIterator icons(m_folders.data + QStringLiteral("/icons"), QDir::Files,
+    QDirIterator icons(m_host.data + QStringLiteral("/icons"), QDir::Files,
                        QDirIterator::Subdirectories);
     while (icons.hasNext()) {
         const QFileInfo icon(icons.next());

@@ -2,9 +2,10 @@
 
 #include "FolderEntry.h"
 #include "LinuxAppKeys.h"
-#include "LinuxHomeFolders.h"
 #include "model/AppDescriptor.h"
 #include "platform/DesktopEntry.h"
+#include "platform/Host.h"
+#include "platform/ProgramRunner.h"
 
 #include <QList>
 #include <QSet>
@@ -31,15 +32,16 @@ namespace tidewell {
 // program, window class or icon is left to another installed app whose ids claim it.
 class LinuxLeftoverFinder {
 public:
-    LinuxLeftoverFinder(const AppDescriptor& app, const QList<AppDescriptor>& installed,
-                        LinuxHomeFolders folders);
+    // host: the user's home and XDG folders, where the leftovers lie.
+    LinuxLeftoverFinder(const AppDescriptor& app, const QList<AppDescriptor>& installed, Host host);
 
     QStringList find() const;
     // Settings files that name the application in lines among others' (mimeapps.list, where
     // it may be the default for some types): edited, never deleted, so only listed.
     QStringList settingsNamingApp() const;
-    // The folders of the dconf database named by the app's reverse-DNS ids, listed likewise.
-    QStringList dconfFoldersOfApp() const;
+    // The folders of the dconf database named by the app's reverse-DNS ids, listed likewise;
+    // the dconf tool is asked through programs.
+    QStringList dconfFoldersOfApp(const ProgramRunner& programs) const;
 
 private:
     void addXdgEntries(const QString& base, bool allowRc, QStringList& found) const;
@@ -63,7 +65,7 @@ private:
     LinuxAppKeys m_keys;
     QSet<QString> m_rivalIdentityKeys;
     bool m_iconIsShared = false;
-    LinuxHomeFolders m_folders;
+    Host m_host;
 };
 
 } // namespace tidewell

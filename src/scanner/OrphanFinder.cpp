@@ -54,21 +54,21 @@ bool isAppImage(const QString& program, const DesktopEntry& entry) {
 
 } // namespace
 
-OrphanFinder::OrphanFinder(LinuxHomeFolders folders, const QString& systemRoot,
-                           const QList<DesktopEntry>& installed)
-    : m_folders(std::move(folders)) {
+OrphanFinder::OrphanFinder(Host host, const QList<DesktopEntry>& installed)
+    : m_host(std::move(host)) {
     for (const DesktopEntry& entry : installed) {
         if (!entry.flatpakId.isEmpty())
             m_flatpaks.insert(entry.flatpakId);
         if (!entry.snapName.isEmpty())
             m_snaps.insert(entry.snapName);
     }
-    for (const QString& installation : {m_folders.data + QStringLiteral("/flatpak/app"),
-                                        systemRoot + QStringLiteral("/var/lib/flatpak/app")}) {
+    for (const QString& installation :
+         {m_host.data + QStringLiteral("/flatpak/app"),
+          m_host.systemPath(QStringLiteral("/var/lib/flatpak/app"))}) {
         for (const QString& id : childNames(installation, QDir::Dirs))
             m_flatpaks.insert(id);
     }
-    for (const QString& name : childNames(systemRoot + QStringLiteral("/snap"), QDir::Dirs))
+    for (const QString& name : childNames(m_host.systemPath(QStringLiteral("/snap")), QDir::Dirs))
         m_snaps.insert(name);
 }
 
@@ -77,8 +77,8 @@ QList<Orphan> OrphanFinder::find() const {
     addFlatpakData(found);
     addSnapData(found);
     QList<Orphan> launchers;
-    addDesktopEntries(m_folders.data + QStringLiteral("/applications"), launchers);
-    addDesktopEntries(m_folders.config + QStringLiteral("/autostart"), launchers);
+    addDesktopEntries(m_host.data + QStringLiteral("/applications"), launchers);
+    addDesktopEntries(m_host.config + QStringLiteral("/autostart"), launchers);
     addAppImageIcons(launchers, found);
     found.append(launchers);
     std::sort(found.begin(), found.end(),
@@ -88,14 +88,14 @@ QList<Orphan> OrphanFinder::find() const {
 
 void OrphanFinder::addFlatpakData(QList<Orphan>& found) const {
     QSet<QString> removed;
-    const QString sandboxes = m_folders.home + QStringLiteral("/.var/app");
+    const QString sandboxes = m_host.home + QStringLiteral("/.var/app");
     for (const QString& id : childNames(sandboxes, QDir::Dirs)) {
         if (!m_flatpaks.contains(id)) {
             found.append({joined(sandboxes, id), OrphanCause::flatpakNotInstalled, id});
             removed.insert(id);
         }
     }
-    const QString overrides = m_folders.data + QStringLiteral("/flatpak/overrides");
+    const QString overrides = m_host.data + QStringLiteral("/flatpak/overrides");
     for (const QString& id : childNames(overrides, QDir::Files)) {
         if (id != u"global" && !m_flatpaks.contains(id)) {
             found.append({joined(overrides, id), OrphanCause::flatpakNotInstalled, id});
@@ -103,8 +103,7 @@ void OrphanFinder::addFlatpakData(QList<Orphan>& found) const {
         }
     }
     // A removed Flatpak's own folders outside its sandbox, by its exact id only.
-    for (const QString& base :
-         {m_folders.config, m_folders.data, m_folders.cache, m_folders.state}) {
+    for (const QString& base : {m_host.config, m_host.data, m_host.cache, m_host.state}) {
         for (const QString& id : removed) {
             const QFileInfo info(joined(base, id));
             if (info.exists() && !info.isSymLink())
@@ -114,7 +113,7 @@ void OrphanFinder::addFlatpakData(QList<Orphan>& found) const {
 }
 
 void OrphanFinder::addSnapData(QList<Orphan>& found) const {
-    const QString snaps = m_folders.home + QStringLiteral("/snap");
+    const QString snaps = m_host.home + QStringLiteral("/snap");
     for (const QString& name : childNames(snaps, QDir::Dirs)) {
         if (!m_snaps.contains(name))
             found.append({joined(snaps, name), OrphanCause::snapNotInstalled, name});
@@ -163,15 +162,15 @@ bool OrphanFinder::programExists(const QString& program) const {
     // A relative path depends on a working folder nobody knows: never call it gone.
     if (program.isEmpty() || program.contains(u'/'))
         return true;
-    return !QStandardPaths::findExecutable(program).isEmpty() ||
-           !QStandardPaths::findExecutable(program,
-                                           {m_folders.home + QStringLiteral("/.local/bin")})
-                .isEmpty();
+    // Never an empty list of folders: the search would fall back to this process's PATH.
+    const QStringList folders =
+        m_host.programPath + QStringList{m_host.home + QStringLiteral("/.local/bin")};
+    return !QStandardPaths::findExecutable(program, folders).isEmpty();
 }
 
 void OrphanFinder::addAppImageIcons(const QList<Orphan>& launchers, QList<Orphan>& found) const {
     QSet<QString> liveHashes;
-    const QString applications = m_folders.data + QStringLiteral("/applications");
+    const QString applications = m_host.data + QStringLiteral("/applications");
     for (const QString& name : childNames(applications, QDir::Files)) {
         const QString hash = appImageHashOf(name);
         const bool orphaned = std::any_of(launchers.begin(), launchers.end(), [&](const Orphan& o) {
@@ -180,7 +179,7 @@ void OrphanFinder::addAppImageIcons(const QList<Orphan>& launchers, QList<Orphan
         if (!hash.isEmpty() && !orphaned)
             liveHashes.insert(hash);
     }
-    QDirIterator icons(m_folders.data + QStringLiteral("/icons"), QDir::Files,
+    QDirIterator icons(m_host.data + QStringLiteral("/icons"), QDir::Files,
                        QDirIterator::Subdirectories);
     while (icons.hasNext()) {
         const QFileInfo icon(icons.nextFileInfo());

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "LinuxHomeFolders.h"
 #include "platform/DesktopEntry.h"
+#include "platform/Host.h"
 
 #include <QList>
 #include <QSet>
@@ -34,13 +34,13 @@ struct Orphan {
 //   (an absolute path that no longer exists, a name on no search path, a Flatpak or snap that
 //   is not installed), and the icons of AppImage launchers that are gone.
 // A Flatpak counts as installed when an installation holds it or an exported entry names it;
-// a snap when its folder under /snap exists or an entry names it.
+// a snap when its folder under /snap exists or an entry names it. /var/lib/flatpak and /snap
+// are taken under the host's root; a program exists when it is on the host's program path or
+// in ~/.local/bin.
 class OrphanFinder {
 public:
-    // systemRoot: the folder /var/lib/flatpak and /snap are taken under ("" for the real ones).
     // installed: the desktop entries of the installed applications.
-    OrphanFinder(LinuxHomeFolders folders, const QString& systemRoot,
-                 const QList<DesktopEntry>& installed);
+    OrphanFinder(Host host, const QList<DesktopEntry>& installed);
 
     // Sorted by path.
     QList<Orphan> find() const;
@@ -53,7 +53,7 @@ private:
     std::optional<Orphan> orphanedEntry(const QString& path) const;
     bool programExists(const QString& program) const;
 
-    LinuxHomeFolders m_folders;
+    Host m_host;
     QSet<QString> m_flatpaks;
     QSet<QString> m_snaps;
 };

@@ -10,13 +10,14 @@ namespace tidewell {
 
 namespace {
 
-// The folders of an environment without "." components or trailing slashes; a root of "/" is
+// The host with its home and root without "." components or trailing slashes; a root of "/" is
 // the real root.
-ScanEnvironment standardizedEnvironment(const ScanEnvironment& environment) {
-    QString root = pathnames::standardized(environment.rootPath);
-    if (root == u'/')
-        root.clear();
-    return {pathnames::standardized(environment.homePath), root};
+Host standardizedHost(Host host) {
+    host.home = pathnames::standardized(host.home);
+    host.root = pathnames::standardized(host.root);
+    if (host.root == u'/')
+        host.root.clear();
+    return host;
 }
 
 // The length of folder plus its slash when path lies strictly inside folder, else 0.
@@ -58,20 +59,19 @@ bool isInHelpIndexStore(QStringView belowLibrary) {
 
 } // namespace
 
-ScanContext::ScanContext(const AppDescriptor& app, const ScanEnvironment& environment,
+ScanContext::ScanContext(const AppDescriptor& app, const Host& host,
                          const QList<AppDescriptor>& installed)
-    : m_app(app), m_environment(standardizedEnvironment(environment)),
-      m_homePath(m_environment.homePath),
+    : m_app(app), m_host(standardizedHost(host)), m_homePath(m_host.home),
       m_appPath(pathnames::standardized(QFileInfo(app.appURL.toLocalFile()).absoluteFilePath())),
-      m_rootPath(m_environment.rootPath),
-      m_protectedPrefixes{m_homePath + QStringLiteral("/.Trash"),
-                          m_environment.systemPath(QStringLiteral("/System/")),
-                          m_environment.systemPath(QStringLiteral("/private/var/folders/"))},
+      m_rootPath(m_host.root), m_protectedPrefixes{m_homePath + QStringLiteral("/.Trash"),
+                                                   m_host.systemPath(QStringLiteral("/System/")),
+                                                   m_host.systemPath(
+                                                       QStringLiteral("/private/var/folders/"))},
       m_libraries{pathnames::joined(m_homePath, QStringLiteral("Library")),
-                  m_environment.systemPath(QStringLiteral("/Library"))},
+                  m_host.systemPath(QStringLiteral("/Library"))},
       m_applications{pathnames::joined(m_homePath, QStringLiteral("Applications")),
-                     m_environment.systemPath(QStringLiteral("/Applications"))},
-      m_sharedPath(m_environment.systemPath(QStringLiteral("/Users/Shared"))),
+                     m_host.systemPath(QStringLiteral("/Applications"))},
+      m_sharedPath(m_host.systemPath(QStringLiteral("/Users/Shared"))),
       m_needles(MatchNeedles::compile(app, sharesVendor(app, installed))) {}
 
 bool ScanContext::isProtectedPath(const QString& path) const {

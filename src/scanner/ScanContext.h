@@ -1,8 +1,8 @@
 #pragma once
 
 #include "MatchNeedles.h"
-#include "ScanEnvironment.h"
 #include "model/AppDescriptor.h"
+#include "platform/Host.h"
 
 #include <QString>
 
@@ -26,17 +26,17 @@ struct PathPlace {
 // Everything one scan matches against, built once and shared read-only by all its workers.
 class ScanContext {
 public:
-    // appPath and the environment's paths are standardized here; the application path is the
+    // appPath and the host's home and root are standardized here; the application path is the
     // descriptor's appURL made absolute, as the walk meets the bundle by its absolute path.
     // installed: the other applications installed, whose vendors are then not ours alone.
-    ScanContext(const AppDescriptor& app, const ScanEnvironment& environment,
+    ScanContext(const AppDescriptor& app, const Host& host,
                 const QList<AppDescriptor>& installed = {});
 
     const AppDescriptor& app() const { return m_app; }
     const QString& homePath() const { return m_homePath; }
     const QString& appPath() const { return m_appPath; }
     const QString& rootPath() const { return m_rootPath; }
-    const ScanEnvironment& environment() const { return m_environment; }
+    const Host& host() const { return m_host; }
     const MatchNeedles& needles() const { return m_needles; }
 
     // Trash, system and temporary folders are neither matched nor entered.
@@ -47,7 +47,7 @@ public:
 
 private:
     AppDescriptor m_app;
-    ScanEnvironment m_environment;
+    Host m_host;
     QString m_homePath;
     QString m_appPath;
     QString m_rootPath;

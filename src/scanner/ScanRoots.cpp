@@ -109,8 +109,8 @@ const QSet<QString>& sharedLibraryFolders() {
     return names;
 }
 
-QString homeLibraryPath(const ScanEnvironment& environment) {
-    return environment.homePath + QStringLiteral("/Library");
+QString homeLibraryPath(const Host& host) {
+    return host.home + QStringLiteral("/Library");
 }
 
 // One root per entry of a Library folder that could be listed.
@@ -129,13 +129,13 @@ void appendExpandedEntries(const DirectoryListing& listing, int childDepth,
 
 } // namespace
 
-QList<ScanRoot> makeScanRoots(const ScanEnvironment& environment) {
+QList<ScanRoot> makeScanRoots(const Host& host) {
     const QList<ScanRoot> fixed{
-        {pathnames::joined(environment.homePath, QStringLiteral("Library")), 3},
-        {environment.systemPath(QStringLiteral("/Library")), 3},
-        {pathnames::joined(environment.homePath, QStringLiteral("Applications")), 1},
-        {environment.systemPath(QStringLiteral("/Applications")), 1},
-        {environment.systemPath(QStringLiteral("/Users/Shared")), 3},
+        {pathnames::joined(host.home, QStringLiteral("Library")), 3},
+        {host.systemPath(QStringLiteral("/Library")), 3},
+        {pathnames::joined(host.home, QStringLiteral("Applications")), 1},
+        {host.systemPath(QStringLiteral("/Applications")), 1},
+        {host.systemPath(QStringLiteral("/Users/Shared")), 3},
     };
     QList<ScanRoot> roots;
     QSet<QString> seen;
@@ -148,11 +148,11 @@ QList<ScanRoot> makeScanRoots(const ScanEnvironment& environment) {
     return roots;
 }
 
-QList<ScanRoot> expandScanRoots(const QList<ScanRoot>& roots, const ScanEnvironment& environment,
+QList<ScanRoot> expandScanRoots(const QList<ScanRoot>& roots, const Host& host,
                                 const FileSystem& fileSystem) {
     QList<ScanRoot> expanded;
     for (const ScanRoot& root : roots) {
-        if (!isLibraryRootPath(root.path, environment) || root.maxDepth < 2) {
+        if (!isLibraryRootPath(root.path, host) || root.maxDepth < 2) {
             expanded.append(root);
             continue;
         }
@@ -175,9 +175,8 @@ bool isStandardLibraryFolder(QStringView name) {
     return excludedLibraryDirectories().contains(folder) || sharedLibraryFolders().contains(folder);
 }
 
-bool isLibraryRootPath(const QString& path, const ScanEnvironment& environment) {
-    return path == homeLibraryPath(environment) ||
-           path == environment.systemPath(QStringLiteral("/Library"));
+bool isLibraryRootPath(const QString& path, const Host& host) {
+    return path == homeLibraryPath(host) || path == host.systemPath(QStringLiteral("/Library"));
 }
 
 } // namespace tidewell

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ScanEnvironment.h"
+#include "platform/Host.h"
 
 #include <QList>
 #include <QString>
@@ -18,12 +18,12 @@ struct ScanRoot {
 };
 
 // The fixed folders of a scan in walk order, duplicates by path removed. Lists nothing.
-QList<ScanRoot> makeScanRoots(const ScanEnvironment& environment);
+QList<ScanRoot> makeScanRoots(const Host& host);
 
 // Replaces each Library root by one root per direct entry: subfolders keep walking (one level
 // less), excluded system folders are dropped, anything else is examined on its own. A Library
 // folder that cannot be listed stays one root so the walk reports it.
-QList<ScanRoot> expandScanRoots(const QList<ScanRoot>& roots, const ScanEnvironment& environment,
+QList<ScanRoot> expandScanRoots(const QList<ScanRoot>& roots, const Host& host,
                                 const FileSystem& fileSystem);
 
 // Whether a folder directly inside a Library folder is a shared system folder the walk never
@@ -36,6 +36,6 @@ bool isDeepSearchExcludedLibraryDirectory(QStringView name);
 bool isStandardLibraryFolder(QStringView name);
 
 // Whether path is the home Library folder or the system Library folder.
-bool isLibraryRootPath(const QString& path, const ScanEnvironment& environment);
+bool isLibraryRootPath(const QString& path, const Host& host);
 
 } // namespace tidewell

@@ -15,8 +15,9 @@ namespace {
 
 // An AppImage's embedded entry, written to a file of its own name so that the key file reader
 // and the desktop file id work as for any entry.
-AppDescriptor::Result readAppImage(const QString& path) {
-    const std::optional<appimage::EmbeddedEntry> embedded = appimage::embeddedDesktopEntry(path);
+AppDescriptor::Result readAppImage(const QString& path, const ProgramRunner& programs) {
+    const std::optional<appimage::EmbeddedEntry> embedded =
+        appimage::embeddedDesktopEntry(path, programs);
     QTemporaryDir folder;
     if (!embedded || !folder.isValid() || !pathrules::isSafeComponent(embedded->fileName))
         return AppDescriptorError::unreadableAppImage;
@@ -39,10 +40,10 @@ AppDescriptor describeEntry(DesktopEntry entry) {
     return linuxapp::describe(entry);
 }
 
-AppDescriptor::Result read(const QUrl& url) {
+AppDescriptor::Result read(const QUrl& url, const ProgramRunner& programs) {
     const QString path = QDir::cleanPath(url.toLocalFile());
     if (url.isLocalFile() && linuxapp::isAppImagePath(path))
-        return readAppImage(path);
+        return readAppImage(path, programs);
     if (!url.isLocalFile() || !path.endsWith(QStringLiteral(".desktop")))
         return AppDescriptor::from(url);
     const std::optional<DesktopEntry> entry = readDesktopEntry(path);

@@ -2,10 +2,12 @@
 
 #include "AppIntake.h"
 #include "AppPreferences.h"
+#include "HostFromProcess.h"
 #include "ItemSize.h"
 #include "PackageRemoval.h"
 #include "PreferenceStore.h"
 #include "SharedByteFormatter.h"
+#include "platform/RealProgramRunner.h"
 #include "removal/DeletionReport.h"
 #include "removal/FileDeletionService.h"
 #include "removal/PermissionManager.h"
@@ -28,12 +30,14 @@ QString standardizedPath(const QUrl& url) {
 }
 
 CleanerViewModel::Collaborators withDefaults(CleanerViewModel::Collaborators given) {
+    const Host host = hostFromProcess();
+    const auto programs = std::make_shared<RealProgramRunner>(host.programPath);
     if (!given.scanner) {
-        given.scanner = std::make_shared<LeftoverScannerService>(
-            makeDefaultSpotlightService(), LeftoverScannerService::defaultEnvironment());
+        given.scanner =
+            std::make_shared<LeftoverScannerService>(makeDefaultSpotlightService(), host, programs);
     }
     if (!given.deletion)
-        given.deletion = std::make_shared<FileDeletionService>();
+        given.deletion = std::make_shared<FileDeletionService>(host);
     if (!given.preferences)
         given.preferences = &PreferenceStore::shared();
     if (!given.permissions)
@@ -41,8 +45,8 @@ CleanerViewModel::Collaborators withDefaults(CleanerViewModel::Collaborators giv
     if (!given.sizeEstimator)
         given.sizeEstimator = &ItemSize::estimateInBackground;
     if (!given.descriptorReader) {
-        given.descriptorReader = [](const QUrl& url) {
-            return QtConcurrent::run([url] { return AppIntake::read(url); });
+        given.descriptorReader = [programs](const QUrl& url) {
+            return QtConcurrent::run([url, programs] { return AppIntake::read(url, *programs); });
         };
     }
     return given;
@@ -274,7 +278,8 @@ void CleanerViewModel::findUninstallCommand(const AppDescriptor& app, const QUui
     if (app.kind == AppKind::bundle)
         return;
     QtConcurrent::run([app] {
-        return tidewell::uninstallCommand(app, QDir::homePath());
+        const Host host = hostFromProcess();
+        return tidewell::uninstallCommand(app, host, RealProgramRunner(host.programPath));
     }).then(this, [this, intakeID](const UninstallCommand& command) {
         if (intakeID == m_activeIntakeID)
             setUninstallCommand(command);

@@ -1,5 +1,6 @@
 #include "InstalledAppsModel.h"
 
+#include "HostFromProcess.h"
 #include "SharedByteFormatter.h"
 #include "model/LinuxAppIdentity.h"
 #include "platform/DesktopEntry.h"
@@ -13,10 +14,10 @@
 
 namespace tidewell {
 
-QList<AppDescriptor> InstalledAppsModel::readInstalledApps() {
-    const QString home = QDir::homePath() + u'/';
+QList<AppDescriptor> InstalledAppsModel::readInstalledApps(const Host& host) {
+    const QString home = host.home + u'/';
     QList<AppDescriptor> apps;
-    for (const DesktopEntry& entry : readInstalledDesktopEntries()) {
+    for (const DesktopEntry& entry : readInstalledDesktopEntries(host)) {
         // An entry that would be refused when chosen is never offered.
         if (linuxapp::defectOf(entry))
             continue;
@@ -36,8 +37,8 @@ QList<AppDescriptor> InstalledAppsModel::readInstalledApps() {
 
 namespace {
 
-QList<qint64> measureData(const QList<AppDescriptor>& apps) {
-    const LinuxAppData data(LinuxHomeFolders::fromProcess(QDir::homePath()));
+QList<qint64> measureData(const Host& host, const QList<AppDescriptor>& apps) {
+    const LinuxAppData data(host);
     QList<qint64> sizes;
     for (const AppDescriptor& app : apps)
         sizes.append(data.sizeOf(app));
@@ -46,9 +47,16 @@ QList<qint64> measureData(const QList<AppDescriptor>& apps) {
 
 } // namespace
 
-InstalledAppsModel::InstalledAppsModel(QObject* parent, Reader reader, Measurer measurer)
-    : QAbstractListModel(parent), m_reader(reader ? std::move(reader) : readInstalledApps),
-      m_measurer(measurer ? std::move(measurer) : measureData) {}
+InstalledAppsModel::InstalledAppsModel(const Host& host, QObject* parent)
+    : InstalledAppsModel(
+          [host] { return readInstalledApps(host); },
+          [host](const QList<AppDescriptor>& apps) { return measureData(host, apps); }, parent) {}
+
+InstalledAppsModel::InstalledAppsModel(QObject* parent)
+    : InstalledAppsModel(hostFromProcess(), parent) {}
+
+InstalledAppsModel::InstalledAppsModel(Reader reader, Measurer measurer, QObject* parent)
+    : QAbstractListModel(parent), m_reader(std::move(reader)), m_measurer(std::move(measurer)) {}
 
 int InstalledAppsModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : int(m_shown.size());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/AppDescriptor.h"
+#include "platform/Host.h"
 
 #include <QAbstractListModel>
 #include <QFuture>
@@ -36,13 +37,15 @@ public:
     using Reader = std::function<QList<AppDescriptor>()>;
     using Measurer = std::function<QList<qint64>(const QList<AppDescriptor>&)>;
 
-    // Without a reader or measurer, the installed desktop entries and the data their exact
-    // identities name.
-    explicit InstalledAppsModel(QObject* parent = nullptr, Reader reader = {},
-                                Measurer measurer = {});
+    // The installed desktop entries of host and the data their exact identities name.
+    explicit InstalledAppsModel(const Host& host, QObject* parent = nullptr);
+    // The same on this process's host, as QML makes it.
+    explicit InstalledAppsModel(QObject* parent = nullptr);
+    // The rows reader reads, their sizes as measurer measures them.
+    InstalledAppsModel(Reader reader, Measurer measurer, QObject* parent = nullptr);
 
-    // Every installed desktop entry's application, sorted by name; reads the disk.
-    static QList<AppDescriptor> readInstalledApps();
+    // Every installed desktop entry's application on host, sorted by name; reads the disk.
+    static QList<AppDescriptor> readInstalledApps(const Host& host);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;

@@ -1,12 +1,12 @@
 #include "OrphansModel.h"
 
+#include "HostFromProcess.h"
 #include "SharedByteFormatter.h"
 #include "platform/FileSystem.h"
 #include "removal/FileDeletionService.h"
 #include "scanner/ItemClassification.h"
 #include "scanner/PathNames.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QUrl>
 #include <QtConcurrent/QtConcurrentRun>
@@ -15,9 +15,8 @@ namespace tidewell {
 
 namespace {
 
-QList<OrphansModel::Item> findHomeOrphans() {
-    const OrphanFinder finder(LinuxHomeFolders::fromProcess(QDir::homePath()), QString(),
-                              readInstalledDesktopEntries());
+QList<OrphansModel::Item> findOrphans(const Host& host) {
+    const OrphanFinder finder(host, readInstalledDesktopEntries(host));
     QList<OrphansModel::Item> items;
     for (const Orphan& orphan : finder.find())
         items.append({orphan, sizeInBytes(orphan.path, FileSystem::real()), false});
@@ -26,9 +25,16 @@ QList<OrphansModel::Item> findHomeOrphans() {
 
 } // namespace
 
-OrphansModel::OrphansModel(QObject* parent, Finder finder, std::shared_ptr<FileDeleting> deleter)
-    : QAbstractListModel(parent), m_finder(finder ? std::move(finder) : findHomeOrphans),
-      m_deleter(deleter ? std::move(deleter) : std::make_shared<FileDeletionService>()) {}
+OrphansModel::OrphansModel(const Host& host, QObject* parent)
+    : OrphansModel([host] { return findOrphans(host); },
+                   std::make_shared<FileDeletionService>(host), host.home, parent) {}
+
+OrphansModel::OrphansModel(QObject* parent) : OrphansModel(hostFromProcess(), parent) {}
+
+OrphansModel::OrphansModel(Finder finder, std::shared_ptr<FileDeleting> deleter,
+                           const QString& home, QObject* parent)
+    : QAbstractListModel(parent), m_finder(std::move(finder)), m_deleter(std::move(deleter)),
+      m_home(pathnames::standardized(home)) {}
 
 QString OrphansModel::reasonText(const Orphan& orphan) {
     switch (orphan.cause) {
@@ -128,7 +134,7 @@ void OrphansModel::removeSelected() {
     setRemoving(true);
     // Orphans lie in the home folder; the removal refuses anything outside it and the home's
     // own standard folders.
-    const RemovalScope scope{{pathnames::standardized(QDir::homePath())}, QString()};
+    const RemovalScope scope{{m_home}, QString()};
     m_deleter->deleteItems(urls, scope).then(this, [this](const DeletionReport& report) {
         QString text = tr("Moved %n item(s) to the Trash.", "", int(report.deleted.size()));
         if (!report.failures.isEmpty())

@@ -43,9 +43,13 @@ public:
     // Finds the orphans with their sizes; called off the main thread.
     using Finder = std::function<QList<Item>()>;
 
-    // Without a finder or deleter: the orphans of the user's home and the Trash.
-    explicit OrphansModel(QObject* parent = nullptr, Finder finder = {},
-                          std::shared_ptr<FileDeleting> deleter = {});
+    // The orphans in host's home, removed by a FileDeletionService for host.
+    explicit OrphansModel(const Host& host, QObject* parent = nullptr);
+    // The same on this process's host, as QML makes it.
+    explicit OrphansModel(QObject* parent = nullptr);
+    // The orphans finder finds, removed by deleter and only inside home.
+    OrphansModel(Finder finder, std::shared_ptr<FileDeleting> deleter, const QString& home,
+                 QObject* parent = nullptr);
 
     // Why orphan is taken for one, in the user's language.
     static QString reasonText(const Orphan& orphan);
@@ -80,6 +84,7 @@ private:
 
     Finder m_finder;
     std::shared_ptr<FileDeleting> m_deleter;
+    QString m_home;
     QList<Item> m_items;
     bool m_loading = false;
     bool m_removing = false;

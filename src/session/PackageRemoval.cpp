@@ -27,7 +27,8 @@ QString lastLineOf(const QByteArray& output) {
 
 } // namespace
 
-UninstallCommand uninstallCommand(const AppDescriptor& app, const QString& homePath) {
+UninstallCommand uninstallCommand(const AppDescriptor& app, const Host& host,
+                                  const ProgramRunner& programs) {
     const QString entry = app.appURL.toLocalFile();
     // Every id goes after "--", and only once its package manager would accept it: an id read
     // from a file is never taken for an option ("--all", "--delete-data").
@@ -36,7 +37,7 @@ UninstallCommand uninstallCommand(const AppDescriptor& app, const QString& homeP
     case AppKind::flatpak:
         if (!linuxapp::isValidFlatpakId(app.packageId))
             return {};
-        if (isBelow(entry, homePath))
+        if (isBelow(entry, host.home))
             return {{QStringLiteral("flatpak"), QStringLiteral("uninstall"),
                      QStringLiteral("--user"), endOfOptions, app.packageId},
                     true};
@@ -49,8 +50,8 @@ UninstallCommand uninstallCommand(const AppDescriptor& app, const QString& homeP
         return {{QStringLiteral("snap"), QStringLiteral("remove"), endOfOptions, app.packageId},
                 true};
     case AppKind::desktopEntry:
-        if (!isBelow(entry, homePath)) {
-            const QString package = debian::packagesOwning({entry}).value(entry);
+        if (!isBelow(entry, host.home)) {
+            const QString package = debian::packagesOwning({entry}, host, programs).value(entry);
             if (isValidDebianPackageName(package))
                 return {{QStringLiteral("sudo"), QStringLiteral("apt"), QStringLiteral("remove"),
                          endOfOptions, package},

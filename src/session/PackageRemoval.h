@@ -1,6 +1,8 @@
 #pragma once
 
 #include "model/AppDescriptor.h"
+#include "platform/Host.h"
+#include "platform/ProgramRunner.h"
 
 #include <QString>
 #include <QStringList>
@@ -8,10 +10,11 @@
 namespace tidewell {
 
 // The command that uninstalls a package-managed Linux application: "flatpak uninstall [--user]
-// -- <id>" (--user when the app's desktop entry lies in the home folder, a per-user
+// -- <id>" (--user when the app's desktop entry lies in the host's home folder, a per-user
 // installation), "snap remove -- <name>", "sudo apt remove -- <package>" for a system desktop
-// entry that dpkg knows the package of; the id always after "--" and only when valid. Empty for
-// bundles and for apps that no package manager owns: their files are removed like leftovers.
+// entry that dpkg (asked through programs) knows the package of; the id always after "--" and
+// only when valid. Empty for bundles and for apps that no package manager owns: their files are
+// removed like leftovers.
 struct UninstallCommand {
     QStringList arguments; // the program first
     // Whether Tidewell may run it when the user asks; a command that needs administrator
@@ -27,7 +30,8 @@ struct UninstallCommand {
     friend bool operator==(const UninstallCommand&, const UninstallCommand&) = default;
 };
 
-UninstallCommand uninstallCommand(const AppDescriptor& app, const QString& homePath);
+UninstallCommand uninstallCommand(const AppDescriptor& app, const Host& host,
+                                  const ProgramRunner& programs);
 
 // Runs a runnable command with the terminal's input, its output on standard error; its exit
 // code, or -1 when it could not be started or crashed.

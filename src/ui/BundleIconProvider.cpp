@@ -25,14 +25,15 @@ constexpr int genericEdge = 256;
 class BundleIconLoader : public QObject, public QRunnable {
     Q_OBJECT
 public:
-    BundleIconLoader(const FileSystem& fileSystem, QString bundlePath, QSize requestedSize,
-                     QImage genericIcon)
-        : m_fileSystem(fileSystem), m_bundlePath(std::move(bundlePath)),
-          m_requestedSize(requestedSize), m_genericIcon(std::move(genericIcon)) {}
+    BundleIconLoader(const FileSystem& fileSystem, std::shared_ptr<const ProgramRunner> programs,
+                     QString bundlePath, QSize requestedSize, QImage genericIcon)
+        : m_fileSystem(fileSystem), m_programs(std::move(programs)),
+          m_bundlePath(std::move(bundlePath)), m_requestedSize(requestedSize),
+          m_genericIcon(std::move(genericIcon)) {}
 
     void run() override {
-        emit loaded(BundleIconProvider::loadIcon(m_fileSystem, m_bundlePath, m_requestedSize,
-                                                 m_genericIcon));
+        emit loaded(BundleIconProvider::loadIcon(m_fileSystem, *m_programs, m_bundlePath,
+                                                 m_requestedSize, m_genericIcon));
     }
 
 signals:
@@ -40,6 +41,7 @@ signals:
 
 private:
     const FileSystem& m_fileSystem;
+    std::shared_ptr<const ProgramRunner> m_programs;
     QString m_bundlePath;
     QSize m_requestedSize;
     QImage m_genericIcon;
@@ -70,8 +72,9 @@ private:
 
 } // namespace
 
-BundleIconProvider::BundleIconProvider(const FileSystem& fileSystem)
-    : m_fileSystem(fileSystem),
+BundleIconProvider::BundleIconProvider(const FileSystem& fileSystem,
+                                       std::shared_ptr<const ProgramRunner> programs)
+    : m_fileSystem(fileSystem), m_programs(std::move(programs)),
       m_genericIcon(QIcon::fromTheme(QStringLiteral("application-x-executable"))
                         .pixmap(genericEdge, genericEdge)
                         .toImage()) {}
@@ -125,8 +128,8 @@ QImage desktopEntryIcon(const QString& entryPath, const QSize& edge) {
 }
 
 // The icon an AppImage carries, read from its image without running it.
-QImage appImageIcon(const QString& path, const QSize& edge) {
-    const std::optional<appimage::EmbeddedEntry> icon = appimage::embeddedIcon(path);
+QImage appImageIcon(const QString& path, const ProgramRunner& programs, const QSize& edge) {
+    const std::optional<appimage::EmbeddedEntry> icon = appimage::embeddedIcon(path, programs);
     if (!icon)
         return {};
     QBuffer bytes;
@@ -153,14 +156,15 @@ QString BundleIconProvider::iconFilePath(const FileSystem& fileSystem, const QSt
     return contents.filePath(QStringLiteral("Resources/") + name);
 }
 
-QImage BundleIconProvider::loadIcon(const FileSystem& fileSystem, const QString& bundlePath,
-                                    const QSize& requestedSize, const QImage& genericIcon) {
+QImage BundleIconProvider::loadIcon(const FileSystem& fileSystem, const ProgramRunner& programs,
+                                    const QString& bundlePath, const QSize& requestedSize,
+                                    const QImage& genericIcon) {
     const QSize edge = requestedSize.isValid() ? requestedSize : QSize(defaultEdge, defaultEdge);
     QImage icon;
     if (bundlePath.endsWith(QStringLiteral(".desktop")))
         icon = desktopEntryIcon(bundlePath, edge);
     else if (linuxapp::isAppImagePath(bundlePath))
-        icon = appImageIcon(bundlePath, edge);
+        icon = appImageIcon(bundlePath, programs, edge);
     else
         icon = imageAt(iconFilePath(fileSystem, bundlePath), edge);
     if (icon.isNull() && !genericIcon.isNull())
@@ -170,8 +174,9 @@ QImage BundleIconProvider::loadIcon(const FileSystem& fileSystem, const QString&
 
 QQuickImageResponse* BundleIconProvider::requestImageResponse(const QString& id,
                                                               const QSize& requestedSize) {
-    auto* loader = new BundleIconLoader(m_fileSystem, QUrl::fromPercentEncoding(id.toUtf8()),
-                                        requestedSize, m_genericIcon);
+    auto* loader =
+        new BundleIconLoader(m_fileSystem, m_programs, QUrl::fromPercentEncoding(id.toUtf8()),
+                             requestedSize, m_genericIcon);
     auto* response = new BundleIconResponse(loader);
     m_pool.start(loader);
     return response;

@@ -12,8 +12,8 @@
 namespace tidewell {
 
 // The session's objects as types of the QML module, so that views name what they are given and
-// the type checker follows every property. The application makes them; QML never does, but
-// for the lists of installed applications and of orphans that a dialog holds.
+// the type checker follows every property. The application makes them on its host; QML makes
+// the two lists only in view tests, on the test's own host.
 
 struct CleanerViewModelQmlType {
     Q_GADGET

@@ -5,10 +5,16 @@
 #include "FileIconProvider.h"
 #include "WindowOptions.h"
 #include "platform/FileSystem.h"
+#include "platform/RealProgramRunner.h"
+#include "removal/FileDeletionService.h"
 #include "scanner/DefaultSpotlightService.h"
 #include "scanner/LeftoverScannerService.h"
+#include "session/AppIntake.h"
 #include "session/AppPreferences.h"
 #include "session/CleanerViewModel.h"
+#include "session/HostFromProcess.h"
+#include "session/InstalledAppsModel.h"
+#include "session/OrphansModel.h"
 #include "session/PreferenceStore.h"
 #include "session/Translations.h"
 
@@ -18,6 +24,7 @@
 #include <QQmlApplicationEngine>
 #include <QQuickStyle>
 #include <QStandardPaths>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include <cstdio>
 
@@ -54,19 +61,34 @@ int TidewellApp::run(int argc, char** argv) {
     prepareApplication();
     AppPreferences::registerDefaults();
 
+    const Host host = hostFromProcess(options.rootPath);
+    const auto programs = std::make_shared<RealProgramRunner>(host.programPath);
     PermissionManager& permissions = PermissionManager::shared();
     permissions.setSettingsOpener(settingsOpener());
-    ScanEnvironment environment = LeftoverScannerService::defaultEnvironment();
-    environment.rootPath = options.rootPath;
-    CleanerViewModel viewModel(std::make_shared<LeftoverScannerService>(
-        makeDefaultSpotlightService(), std::move(environment)));
+    CleanerViewModel viewModel(CleanerViewModel::Collaborators{
+        .scanner =
+            std::make_shared<LeftoverScannerService>(makeDefaultSpotlightService(), host, programs),
+        .deletion = std::make_shared<FileDeletionService>(host),
+        .preferences = &PreferenceStore::shared(),
+        .permissions = &permissions,
+        .sizeEstimator = {},
+        .descriptorReader =
+            [programs](const QUrl& url) {
+                return QtConcurrent::run(
+                    [url, programs] { return AppIntake::read(url, *programs); });
+            },
+    });
+    InstalledAppsModel installedApps(host);
+    OrphansModel orphans(host);
 
     QQmlApplicationEngine engine;
-    prepareEngine(engine);
+    prepareEngine(engine, programs);
     engine.setInitialProperties({
         {QStringLiteral("viewModel"), QVariant::fromValue<QObject*>(&viewModel)},
         {QStringLiteral("permissionManager"), QVariant::fromValue<QObject*>(&permissions)},
         {QStringLiteral("preferences"), QVariant::fromValue<QObject*>(&PreferenceStore::shared())},
+        {QStringLiteral("installedApps"), QVariant::fromValue<QObject*>(&installedApps)},
+        {QStringLiteral("orphans"), QVariant::fromValue<QObject*>(&orphans)},
     });
     engine.load(QUrl(QStringLiteral("qrc:/qt/qml/Tidewell/qml/MainWindow.qml")));
     if (engine.rootObjects().isEmpty())
@@ -95,11 +117,11 @@ void TidewellApp::prepareApplication() {
     }
 }
 
-void TidewellApp::prepareEngine(QQmlEngine& engine) {
+void TidewellApp::prepareEngine(QQmlEngine& engine, std::shared_ptr<const ProgramRunner> programs) {
     engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
     engine.addImageProvider(QStringLiteral("fileicon"), new FileIconProvider);
     engine.addImageProvider(QStringLiteral("bundleicon"),
-                            new BundleIconProvider(FileSystem::real()));
+                            new BundleIconProvider(FileSystem::real(), std::move(programs)));
 }
 
 PermissionManager::SettingsOpener TidewellApp::settingsOpener() {

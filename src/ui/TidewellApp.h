@@ -1,6 +1,9 @@
 #pragma once
 
+#include "platform/ProgramRunner.h"
 #include "removal/PermissionManager.h"
+
+#include <memory>
 
 class QQmlEngine;
 
@@ -15,8 +18,9 @@ public:
     // Sets the application's names and the look the windows are drawn with; call once the
     // application object exists and before any window is made.
     static void prepareApplication();
-    // Makes the module's resources and icon providers available to an engine.
-    static void prepareEngine(QQmlEngine& engine);
+    // Makes the module's resources and icon providers available to an engine; the icons of
+    // AppImages are read through programs.
+    static void prepareEngine(QQmlEngine& engine, std::shared_ptr<const ProgramRunner> programs);
     // What "Open Settings" does on this host: open the privacy settings link on macOS; show
     // the first folder that could not be read in the file manager elsewhere.
     static PermissionManager::SettingsOpener settingsOpener();

@@ -16,11 +16,12 @@ const QByteArray gimpEntry = "[Desktop Entry]\nType=Application\nName=GIMP\n"
                              "Exec=flatpak run --command=gimp-2.10 org.gimp.GIMP %U\n"
                              "X-Flatpak=org.gimp.GIMP\n";
 const QByteArray vimEntry = "[Desktop Entry]\nType=Application\nName=Vim\nExec=vim %F\n";
-// dpkg-query -S answers for vim's entry and for ~/.cache/gimp, which a package claims here.
+// dpkg-query -S answers for vim's entry and for gimp in the cache folder (which lies outside
+// the home here), which a package claims.
 const QByteArray fakeProgram = "#!/bin/sh\necho \"$0 $*\" >> \"$TIDEWELL_TEST_RAN\"\n"
                                "[ \"$1\" = -S ] || exit 0\nshift\nfor path; do case $path in\n"
                                "*/vim.desktop) echo \"vim-gtk3: $path\" ;;\n"
-                               "*/.cache/gimp) echo \"gimp-data: $path\" ;;\nesac; done\n";
+                               "*/cache/gimp) echo \"gimp-data: $path\" ;;\nesac; done\n";
 
 QStringList paths(const QByteArray& json, const char* key) {
     QStringList result;
@@ -45,8 +46,9 @@ private slots:
     void initTestCase() {
         const QString home = m_dir.path("home");
         qputenv("HOME", home.toUtf8());
-        for (const char* name : {"XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"})
+        for (const char* name : {"XDG_CONFIG_HOME", "XDG_STATE_HOME"})
             qunsetenv(name);
+        qputenv("XDG_CACHE_HOME", m_dir.path("cache").toUtf8());
         qputenv("XDG_DATA_HOME", (home + "/.local/share").toUtf8());
         qputenv(
             "XDG_DATA_DIRS",
@@ -63,7 +65,7 @@ private slots:
         m_dir.createFile("system/applications/vim.desktop", vimEntry);
         for (const char* file :
              {"home/.config/GIMP/2.10/gimprc", "home/.var/app/org.gimp.GIMP/x", "home/.vim/vimrc",
-              "home/.config/kate/x", "home/GIMP/art.xcf", "home/.cache/gimp/x", "elsewhere/x"})
+              "home/.config/kate/x", "home/GIMP/art.xcf", "cache/gimp/x", "elsewhere/x"})
             m_dir.createFile(file, "x");
         // GIMP is a default among other apps' lines: listed, never removed.
         m_dir.createFile("home/.config/mimeapps.list",
@@ -88,8 +90,15 @@ private slots:
     }
     void scanNamesTheAppByIdOrEntry() {
         QFETCH(QString, argument);
+        QFile::remove(m_dir.path("ran.log"));
         const CliRun run = CliRun::of({"scan", argument, "--json", "--no-index"});
         QCOMPARE(run.exitCode, 0);
+        // dpkg is asked about the cache folder's gimp, never about anything in the home.
+        QFile ran(m_dir.path("ran.log"));
+        const QByteArray log = ran.open(QIODevice::ReadOnly) ? ran.readAll() : QByteArray();
+        QVERIFY2(log.contains("dpkg-query -S " + m_dir.path("cache/gimp").toUtf8()) &&
+                     !log.contains(m_dir.path("home/").toUtf8()),
+                 log.constData());
         QCOMPARE(QJsonDocument::fromJson(run.out)["app"]["kind"].toString(),
                  QStringLiteral("flatpak"));
         QCOMPARE(paths(run.out, "matches"),

@@ -1,6 +1,7 @@
 #include "platform/AppImageReading.h"
 
 #include "FakeAppImage.h"
+#include "platform/RealProgramRunner.h"
 
 #include <QTest>
 
@@ -48,16 +49,17 @@ private slots:
         const QString escape = makeFakeAppImage(dir, "escape", "Escape.AppImage");
         if (inside.isEmpty() || escape.isEmpty())
             QSKIP("mksquashfs (squashfs-tools) is not installed; scripts/setup installs it");
-        const auto entry = appimage::embeddedDesktopEntry(inside);
+        const RealProgramRunner programs(qEnvironmentVariable("PATH").split(u':'));
+        const auto entry = appimage::embeddedDesktopEntry(inside, programs);
         QVERIFY(entry);
         QCOMPARE(entry->fileName, "gullwing.desktop");
         QVERIFY(entry->text.contains("Name=Gullwing"));
-        QVERIFY(!appimage::embeddedDesktopEntry(escape));
-        const auto icon = appimage::embeddedIcon(inside);
+        QVERIFY(!appimage::embeddedDesktopEntry(escape, programs));
+        const auto icon = appimage::embeddedIcon(inside, programs);
         QVERIFY(icon);
         QCOMPARE(icon->text, QByteArray("\x89PNG icon bytes"));
-        QVERIFY(!appimage::embeddedIcon(escape));
-        QVERIFY(!appimage::embeddedDesktopEntry(dir.path("escape/usr/x"))); // no AppImage
+        QVERIFY(!appimage::embeddedIcon(escape, programs));
+        QVERIFY(!appimage::embeddedDesktopEntry(dir.path("escape/usr/x"), programs)); // no AppImage
     }
 };
 

@@ -13,9 +13,7 @@ class TestDesktopEntry : public QObject {
 
 private slots:
     void initTestCase() {
-        // GIO reads these on its first use in the process; the test's own folders only.
-        qputenv("XDG_DATA_HOME", m_dir.path("home/.local/share").toUtf8());
-        qputenv("XDG_DATA_DIRS", m_dir.path("system").toUtf8());
+        // GLib reads the locale on its first use in the process.
         qputenv("LANGUAGE", "de");
         qputenv("LC_ALL", "de_DE.UTF-8");
     }
@@ -48,6 +46,8 @@ private slots:
         QVERIFY(!readDesktopEntry(m_dir.path("missing.desktop")));
     }
 
+    // The user's entries shadow the system's; a data folder named with a trailing slash gives
+    // clean paths; under a root, the system's folders are the root's.
     void listsUserAndSystemEntriesButNoHiddenOnes() {
         const QByteArray app = "[Desktop Entry]\nType=Application\nName=A\nExec=a\n";
         m_dir.createFile("system/applications/org.kde.kate.desktop", app);
@@ -55,11 +55,27 @@ private slots:
         m_dir.createFile("system/applications/mine.desktop", app);
         m_dir.createFile("system/applications/kde4/okular.desktop", app);
         m_dir.createFile("home/.local/share/applications/mine.desktop", app);
-        QStringList ids;
-        for (const DesktopEntry& entry : readInstalledDesktopEntries())
-            ids.append(entry.desktopFileId);
-        ids.sort();
-        QCOMPARE(ids, (QStringList{"kde4-okular", "mine", "org.kde.kate"}));
+        m_dir.createFile("root/usr/share/applications/rooted.desktop", app);
+        const auto listed = [](const Host& host) {
+            QStringList entries;
+            for (const DesktopEntry& entry : readInstalledDesktopEntries(host))
+                entries.append(entry.desktopFileId + ' ' + entry.filePath);
+            entries.sort();
+            return entries;
+        };
+        const QString home = m_dir.path("home");
+        const QString system = m_dir.path("system/");
+        const Host host = Host::resolve(home, {}, [&system](const char* name) {
+            return QByteArray(name) == "XDG_DATA_DIRS" ? system : QString();
+        });
+        QCOMPARE(listed(host),
+                 (QStringList{"kde4-okular " + system + "applications/kde4/okular.desktop",
+                              "mine " + home + "/.local/share/applications/mine.desktop",
+                              "org.kde.kate " + system + "applications/org.kde.kate.desktop"}));
+        QCOMPARE(
+            listed(Host::withDefaults(home, m_dir.path("root"))),
+            (QStringList{"mine " + home + "/.local/share/applications/mine.desktop",
+                         "rooted " + m_dir.path("root/usr/share/applications/rooted.desktop")}));
     }
 
     void readsTheAppStreamComponent_data() {

@@ -32,6 +32,11 @@ static QString toPath(const QString& path) {
     return path;
 }
 
+// The host of the Trash sandbox's home.
+static Host sandboxHost() {
+    return Host::withDefaults(TrashSandbox::instance().homePath());
+}
+
 // Nothing at path itself, not even a dangling link.
 static bool isGone(const QString& path) {
     return !QFileInfo(path).exists() && !QFileInfo(path).isSymLink();
@@ -72,8 +77,9 @@ private slots:
         if (trashRefuses)
             fileSystem.failTrash(path, 1, "Operation not permitted");
 
-        const DeletionReport report =
-            FileDeletionService(fileSystem).deleteItems({given}, {{dir.path()}, {}}).result();
+        const DeletionReport report = FileDeletionService(sandboxHost(), fileSystem)
+                                          .deleteItems({given}, {{dir.path()}, {}})
+                                          .result();
 
         QCOMPARE(report.deleted, QList<QUrl>{given});
         QVERIFY(report.failures.isEmpty() && isGone(path) && QFile::exists(outside));
@@ -92,7 +98,7 @@ private slots:
         const QString item = volume.filePath("folder");
         QVERIFY(QDir().mkpath(item + "/inner"));
 
-        FileDeletionService service;
+        FileDeletionService service(sandboxHost());
         QCOMPARE(service.deleteItems({QUrl::fromLocalFile(item)}, {{volume.path()}, {}})
                      .result()
                      .deleted.size(),
@@ -122,7 +128,7 @@ private slots:
         failing.append(QUrl::fromLocalFile(dir.path("./vanishing")));
         QFuture<DeletionReport> all, none;
         {
-            FileDeletionService service(fileSystem);
+            FileDeletionService service(sandboxHost(), fileSystem);
             all = service.deleteItems(QList<QUrl>{first} + failing + QList<QUrl>{first},
                                       {{dir.path()}, {}});
             none = service.deleteItems({}, {});
@@ -184,7 +190,7 @@ private slots:
         };
 
         const DeletionReport report =
-            FileDeletionService(fileSystem)
+            FileDeletionService(sandboxHost(), fileSystem)
                 .deleteItems(urls, {{dir.path()}, {}}, {RemovalOptions::Method(method)})
                 .result();
 
@@ -207,8 +213,9 @@ private slots:
         const RemovalOptions options{RemovalOptions::Method::trashOnly,
                                      [&asked] { return ++asked > 2; }};
 
-        const DeletionReport report =
-            FileDeletionService().deleteItems(urls, {{dir.path()}, {}}, options).result();
+        const DeletionReport report = FileDeletionService(sandboxHost())
+                                          .deleteItems(urls, {{dir.path()}, {}}, options)
+                                          .result();
 
         QCOMPARE(report.deleted, urls.first(2));
         QCOMPARE(report.notAttempted, urls.sliced(2));
@@ -229,6 +236,7 @@ private slots:
         QTest::newRow("inside home") << local("/home/ada/Library/x") << QString();
         QTest::newRow("scan root") << local("/home/ada/Library") << protectedReason;
         QTest::newRow("standard folder") << local("/home/ada/Documents") << protectedReason;
+        QTest::newRow("the host's settings folder") << local("/srv/ada-config") << protectedReason;
         QTest::newRow("outside the roots")
             << local("/home/adam")
             << "This item lies outside the scanned folders and was not removed.";
@@ -238,12 +246,14 @@ private slots:
         QFETCH(QUrl, url);
         QFETCH(QString, reason);
         FaultInjectingFileSystem fileSystem;
-        fileSystem.setHomePath("/home/ada/");
+        const Host host = Host::resolve("/home/ada/", {}, [](const char* name) {
+            return QByteArray(name) == "XDG_CONFIG_HOME" ? "/srv/ada-config" : QString();
+        });
         // Should a refusal slip through, the injected failures still keep the disk untouched.
         fileSystem.failTrash(url.toLocalFile(), 1);
         fileSystem.failRemoval(url.toLocalFile(), 1, "not refused");
 
-        const DeletionReport report = FileDeletionService(fileSystem)
+        const DeletionReport report = FileDeletionService(host, fileSystem)
                                           .deleteItems({url}, {{"/home/ada/Library"}, {}})
                                           .result();
 

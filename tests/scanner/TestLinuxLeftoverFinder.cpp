@@ -1,3 +1,4 @@
+#include "TableProgramRunner.h"
 #include "TestDir.h"
 #include "model/LinuxAppIdentity.h"
 #include "platform/DconfDatabase.h"
@@ -139,11 +140,10 @@ private slots:
     void findsOwnLeftoversOnly() {
         QFETCH(AppDescriptor, scanned);
         QFETCH(QStringList, expected);
-        const auto folders =
-            LinuxHomeFolders::resolve(m_home.path(), [](const char*) { return QString(); });
         QStringList found;
-        for (const QString& path :
-             LinuxLeftoverFinder(scanned, m_installed + QList{scanned}, folders).find())
+        for (const QString& path : LinuxLeftoverFinder(scanned, m_installed + QList{scanned},
+                                                       Host::withDefaults(m_home.path()))
+                                       .find())
             found.append(path.mid(m_home.path().size() + 1));
         found.sort();
         QCOMPARE(found, expected);
@@ -170,39 +170,18 @@ private slots:
         QCOMPARE(dconf::foldersNamedBy(folders, ids), expected);
     }
 
-    void honoursXdgVariables_data() {
-        QTest::addColumn<QString>("value");
-        QTest::addColumn<QString>("config");
-        QTest::newRow("set") << "/elsewhere/conf"
-                             << "/elsewhere/conf";
-        QTest::newRow("trailing slash") << "/elsewhere/conf/"
-                                        << "/elsewhere/conf";
-        QTest::newRow("relative is ignored") << "conf"
-                                             << "/home/u/.config";
-        QTest::newRow("the home is ignored") << "/home/u/"
-                                             << "/home/u/.config";
-        QTest::newRow("a folder above is ignored") << "/home"
-                                                   << "/home/u/.config";
-        QTest::newRow("a user folder is ignored") << "/home/u/Documents"
-                                                  << "/home/u/.config";
-        QTest::newRow("inside a user folder is taken") << "/home/u/Documents/conf"
-                                                       << "/home/u/Documents/conf";
-        QTest::newRow("unset") << ""
-                               << "/home/u/.config";
-    }
-    void honoursXdgVariables() {
-        QFETCH(QString, value);
-        QFETCH(QString, config);
-        const auto folders = LinuxHomeFolders::resolve(
-            "/home/u",
-            [&](const char* name) {
-                return QByteArray(name) == "XDG_CONFIG_HOME" ? value : QString();
-            },
-            {"/home/u/Documents"});
-        QCOMPARE(folders.config, config);
-        QCOMPARE(folders.warnings.size(),
-                 !value.isEmpty() && config != QDir::cleanPath(value) ? 1 : 0);
-        QCOMPARE(folders.state, QStringLiteral("/home/u/.local/state"));
+    // The dconf tool is asked through the runner, and only when an id could name a folder.
+    void asksDconfOnlyForReverseDnsIds() {
+        TableProgramRunner programs;
+        programs.answer("dconf", "[org/example/Notes/window]\nx=1\n[org/gnome/desktop]\n",
+                        {"dump", "/"});
+        const Host host = Host::withDefaults(m_home.path());
+        QCOMPARE(LinuxLeftoverFinder(app("org.example.Notes", {"notes"}), {}, host)
+                     .dconfFoldersOfApp(programs),
+                 QStringList{"/org/example/Notes/"});
+        QCOMPARE(LinuxLeftoverFinder(app("notes", {"notes"}), {}, host).dconfFoldersOfApp(programs),
+                 QStringList{});
+        QCOMPARE(programs.calls(), (QList<QStringList>{{"dconf", "dump", "/"}}));
     }
 };
 

@@ -37,9 +37,15 @@ private slots:
         d.createFile("home/snap/present/x", "x");
         d.createFile("home/snap/gone/x", "x");
         const QString program = d.createFile("home/Apps/tool", "x");
+        // The host's program path holds "sh"; this process's PATH plays no part.
+        QFile::setPermissions(d.createFile("bin/sh", "x"), QFile::ReadOwner | QFile::ExeOwner);
+        QFile::setPermissions(d.createFile("home/.local/bin/mine", "x"),
+                              QFile::ReadOwner | QFile::ExeOwner);
         const QMap<QString, QByteArray> entries{
             {"present.desktop", entry("Exec=" + program.toUtf8() + " %U\n")},
             {"path.desktop", entry("Exec=sh -c true\n")},
+            {"local.desktop", entry("Exec=mine\n")},
+            {"elsewhere.desktop", entry("Exec=cat\n")},
             {"relative.desktop", entry("Exec=./run\n")},
             {"hidden.desktop", entry("Exec=/no/such/hidden\nHidden=true\n")},
             {"missing.desktop", entry("Exec=env LANG=C /no/such/tool --x\n")},
@@ -58,8 +64,11 @@ private slots:
 
         DesktopEntry exported;
         exported.flatpakId = "org.a.Exported";
-        const OrphanFinder finder(LinuxHomeFolders::resolve(home, [](const char*) { return ""; }),
-                                  d.path("root"), {exported});
+        const QString bin = d.path("bin");
+        const Host host = Host::resolve(home, d.path("root"), [&bin](const char* name) {
+            return QByteArray(name) == "PATH" ? bin : QString();
+        });
+        const OrphanFinder finder(host, {exported});
         QStringList found;
         for (const Orphan& orphan : finder.find())
             found.append(orphan.path.mid(home.size() + 1) + " " +
@@ -70,6 +79,7 @@ private slots:
                                      ".config/org.b.Gone 0 org.b.Gone",
                                      ".local/share/applications/appimagekit_a1b2-Gone.desktop 2 "
                                      "/no/such/Gone.AppImage",
+                                     ".local/share/applications/elsewhere.desktop 3 cat",
                                      ".local/share/applications/flatpak.desktop 0 org.b.Gone",
                                      ".local/share/applications/missing.desktop 3 /no/such/tool",
                                      ".local/share/applications/snap.desktop 1 gone",

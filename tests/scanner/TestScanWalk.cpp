@@ -41,11 +41,11 @@ class TestScanWalk : public QObject {
     Q_OBJECT
 
     QString path(const QString& relative) const { return m_dir->path(relative); }
-    ScanEnvironment environment() const { return {path("Users/ann"), m_dir->path()}; }
+    Host host() const { return Host::withDefaults(path("Users/ann"), m_dir->path()); }
 
     ScanReport scan(FileSystem& fileSystem = FileSystem::real(), bool useSpotlight = false,
                     int threads = 2, std::shared_ptr<const SpotlightSearching> spotlight = {}) {
-        LeftoverScannerService service(std::move(spotlight), environment(), fileSystem, threads);
+        LeftoverScannerService service(std::move(spotlight), host(), nullptr, fileSystem, threads);
         return service.scan(m_app, useSpotlight).result();
     }
 
@@ -100,17 +100,18 @@ private slots:
     }
 
     void rootsAndWalkStopAtDepthAndSkipExcludedAndProtectedFolders() {
-        QCOMPARE(makeScanRoots({"/Users/ann", ""}), (QList<ScanRoot>{{"/Users/ann/Library", 3},
-                                                                     {"/Library", 3},
-                                                                     {"/Users/ann/Applications", 1},
-                                                                     {"/Applications", 1},
-                                                                     {"/Users/Shared", 3}}));
+        QCOMPARE(makeScanRoots(Host::withDefaults("/Users/ann")),
+                 (QList<ScanRoot>{{"/Users/ann/Library", 3},
+                                  {"/Library", 3},
+                                  {"/Users/ann/Applications", 1},
+                                  {"/Applications", 1},
+                                  {"/Users/Shared", 3}}));
         for (const char* folder :
              {"Library/Mail/Harbor Notes", "Library/Caches/Mail/Harbor Notes",
               "Library/a/b/c/Harbor Notes", "Library/a/b/c/d/Harbor Notes", "System/Harbor Notes",
               "Library/Harbor Notes", "Library/Caches.Harbor/Notes"})
             m_dir->createDirectory(folder);
-        const ScanContext context(m_app, environment());
+        const ScanContext context(m_app, host());
         DirectoryWalker walker(context, FileSystem::real());
         QStringList found;
         for (const ScanRoot& root : {ScanRoot{path("Library"), 3}, ScanRoot{path("System"), 3},
@@ -225,7 +226,7 @@ private slots:
     // each one's data: every scan takes its own and nothing of the others'.
     void scansOfInstalledAppsStayWithinTheirOwnData() {
         TestDir d;
-        const ScanEnvironment home{d.path("home"), d.path("root")};
+        const Host home = Host::withDefaults(d.path("home"), d.path("root"));
         const QString library = "home/Library/";
         const QString helpIndex = "Caches/com.apple.helpd/SDMHelpData/Other/";
         const std::pair<const char*, const char*> apps[] = {
@@ -266,7 +267,7 @@ private slots:
         d.createFile(library + helpIndex + "English/HelpSDMIndexFile/Quillfield Help/data", "x");
         d.createFile(library + "Cookies/Cookies.binarycookies", "x");
         for (const auto& [name, identifier] : apps) {
-            LeftoverScannerService service(nullptr, home, FileSystem::real(), 2);
+            LeftoverScannerService service(nullptr, home, nullptr, FileSystem::real(), 2);
             const QString bundle = d.path(QString("root/Applications/%1.app").arg(name));
             const auto app =
                 std::get<AppDescriptor>(AppDescriptor::from(QUrl::fromLocalFile(bundle)));
@@ -327,9 +328,8 @@ private slots:
     }
 
     void reportsProgressOncePerRoot() {
-        const auto roots =
-            expandScanRoots(makeScanRoots(environment()), environment(), FileSystem::real());
-        LeftoverScannerService service(nullptr, environment(), FileSystem::real(), 4);
+        const auto roots = expandScanRoots(makeScanRoots(host()), host(), FileSystem::real());
+        LeftoverScannerService service(nullptr, host(), nullptr, FileSystem::real(), 4);
         QList<std::pair<int, int>> calls;
         QThread* caller = nullptr;
         const auto progress = [&](int done, int total) {
@@ -358,7 +358,7 @@ private slots:
             futureStored.acquire();
             future.cancel();
         });
-        LeftoverScannerService service(nullptr, environment(), fileSystem, 1);
+        LeftoverScannerService service(nullptr, host(), nullptr, fileSystem, 1);
         future = service.scan(m_app, false);
         futureStored.release();
         future.waitForFinished();

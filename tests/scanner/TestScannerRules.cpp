@@ -182,7 +182,7 @@ private slots:
         QList<AppDescriptor> installed;
         if (rival)
             installed.append(appNamed("word"));
-        const ScanContext context(appNamed(app), {"/Users/ann", ""}, installed);
+        const ScanContext context(appNamed(app), Host::withDefaults("/Users/ann"), installed);
         QCOMPARE(matchesCandidate(path, context), expected);
     }
 
@@ -214,7 +214,7 @@ private slots:
                                  "/r/Applications/Tools"};
         QRandomGenerator random(7);
         for (const char* key : {"notes", "ink"}) {
-            const ScanContext context(appNamed(key), {"/Users/ann", "/r"});
+            const ScanContext context(appNamed(key), Host::withDefaults("/Users/ann", "/r"));
             for (int walk = 0; walk < 400; ++walk) {
                 FolderMatchState folder =
                     folderMatchState(starts[random.bounded(starts.size())], context);
@@ -235,7 +235,7 @@ private slots:
     void contextKnowsTheBundleByItsAbsolutePathAndTheProtectedFolders() {
         AppDescriptor notes = appNamed("notes");
         notes.appURL = QUrl::fromLocalFile("Apps/../Library/Harbor Notes.app");
-        const ScanContext context(notes, {QDir::currentPath(), ""});
+        const ScanContext context(notes, Host::withDefaults(QDir::currentPath()));
         const QString absolute = QDir::currentPath() + "/Library/Harbor Notes.app";
         QCOMPARE(context.appPath(), absolute);
         QVERIFY(!matchesCandidate(absolute, context));

@@ -2,6 +2,7 @@
 
 #include "FaultInjectingFileSystem.h"
 #include "SessionFakes.h"
+#include "TableProgramRunner.h"
 #include "TestDir.h"
 #include "removal/PermissionManager.h"
 #include "session/AppIntake.h"
@@ -31,7 +32,7 @@ struct SessionFixture {
                     // taken in before the test goes on.
                     if (options.deferDescriptorReads)
                         return descriptors.start(url);
-                    return QtFuture::makeReadyFuture(tidewell::AppIntake::read(url));
+                    return QtFuture::makeReadyFuture(tidewell::AppIntake::read(url, programs));
                 }});
     }
 
@@ -53,6 +54,7 @@ struct SessionFixture {
     }
 
     TestDir dir;
+    TableProgramRunner programs; // none is found
     tidewell::PreferenceStore preferences;
     FaultInjectingFileSystem faults;
     tidewell::PermissionManager permissions;

@@ -1,5 +1,7 @@
 #include "session/InstalledAppsModel.h"
 
+#include "TestDir.h"
+
 #include <QScopeGuard>
 #include <QSemaphore>
 #include <QSignalSpy>
@@ -41,7 +43,6 @@ private slots:
         QSemaphore firstStarted, releaseFirst, measured;
         std::atomic<int> reads = 0;
         InstalledAppsModel model(
-            nullptr,
             [&] {
                 if (++reads == 1) {
                     firstStarted.release();
@@ -74,6 +75,23 @@ private slots:
         QCOMPARE(model.entryUrlAt(0),
                  QUrl::fromLocalFile("/apps/com.harborlight.Tidepool.desktop"));
         QCOMPARE(model.entryUrlAt(1), QUrl());
+    }
+
+    // The host's entries: the system's under its root, the user's own launchers unless their
+    // program is gone.
+    void readsTheEntriesOfItsHost() {
+        TestDir d;
+        const QByteArray entry = "[Desktop Entry]\nType=Application\nName=";
+        d.createFile("root/usr/share/applications/org.example.Tide.desktop",
+                     entry + "Tide\nExec=tide\n");
+        d.createFile("home/.local/share/applications/gone.desktop",
+                     entry + "Gone\nExec=/no/such/gone\n");
+        d.createFile("home/.local/share/applications/mine.desktop", entry + "Mine\nExec=mine\n");
+        QStringList names;
+        for (const AppDescriptor& app : InstalledAppsModel::readInstalledApps(
+                 Host::withDefaults(d.path("home"), d.path("root"))))
+            names.append(app.displayName);
+        QCOMPARE(names, (QStringList{"Mine", "Tide"}));
     }
 };
 

@@ -15,7 +15,6 @@ private slots:
         std::atomic<int> reads = 0;
         const auto deleter = std::make_shared<FakeDeleter>();
         OrphansModel model(
-            nullptr,
             [&reads] {
                 ++reads;
                 return QList<OrphansModel::Item>{
@@ -23,7 +22,7 @@ private slots:
                      4096},
                     {{"/h/.config/autostart/x.desktop", OrphanCause::programGone, "/opt/x"}, 512}};
             },
-            deleter);
+            deleter, "/h");
         model.reload();
         QTRY_COMPARE(model.rowCount(), 2);
         QCOMPARE(model.selectedCount(), 0);

@@ -1,5 +1,7 @@
 #include "session/PackageRemoval.h"
 
+#include "TableProgramRunner.h"
+
 #include <QTest>
 
 using namespace tidewell;
@@ -54,7 +56,8 @@ private slots:
         QFETCH(QString, entry);
         QFETCH(QString, command);
         const AppDescriptor app = packagedApp(kind, id, entry);
-        const UninstallCommand uninstall = uninstallCommand(app, QStringLiteral("/home/u"));
+        const UninstallCommand uninstall =
+            uninstallCommand(app, Host::withDefaults("/home/u"), TableProgramRunner());
         QCOMPARE(uninstall.text(), command);
         QCOMPARE(uninstall.uninstallsExactly(app), !command.isEmpty());
 
@@ -64,6 +67,37 @@ private slots:
         UninstallCommand tampered = uninstall;
         tampered.arguments.removeAll(QStringLiteral("--"));
         QVERIFY(!tampered.uninstallsExactly(app));
+    }
+
+    // apt is only shown, for a system entry whose package dpkg names; an entry in the home,
+    // wherever it lies, is never asked about.
+    void aptForWhatDpkgOwns_data() {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QByteArray>("answer");
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("questions");
+        const QString gvim = "/usr/share/applications/gvim.desktop";
+        QTest::newRow("system entry") << gvim << QByteArray("vim-gtk3: " + gvim.toUtf8())
+                                      << "sudo apt remove -- vim-gtk3" << 1;
+        QTest::newRow("no package") << gvim << QByteArray() << "" << 1;
+        QTest::newRow("not a package name")
+            << gvim << QByteArray("-rf: " + gvim.toUtf8()) << "" << 1;
+        QTest::newRow("the user's entry, home outside /home")
+            << "/srv/u/.local/share/applications/gvim.desktop" << QByteArray() << "" << 0;
+    }
+    void aptForWhatDpkgOwns() {
+        QFETCH(QString, entry);
+        QFETCH(QByteArray, answer);
+        QFETCH(QString, command);
+        QFETCH(int, questions);
+        TableProgramRunner programs;
+        programs.answer("dpkg-query", answer, {"-S"}, answer.isEmpty() ? 1 : 0);
+        const AppDescriptor app = packagedApp(AppKind::desktopEntry, "gvim", entry);
+        const UninstallCommand uninstall =
+            uninstallCommand(app, Host::withDefaults("/srv/u"), programs);
+        QCOMPARE(uninstall.text(), command);
+        QVERIFY(!uninstall.runnable);
+        QCOMPARE(programs.calls().size(), questions);
     }
 };
 

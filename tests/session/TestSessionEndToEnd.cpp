@@ -29,10 +29,19 @@ class TestSessionEndToEnd : public QObject {
                                                 PreferenceStore& preferences,
                                                 PermissionManager& permissions) {
         AppPreferences::registerDefaults(preferences);
-        const auto scanner = std::make_shared<LeftoverScannerService>(std::make_shared<NoIndex>(),
-                                                                      ScanEnvironment{home, root});
-        return std::make_unique<CleanerViewModel>(CleanerViewModel::Collaborators{
-            scanner, std::make_shared<FileDeletionService>(), &preferences, &permissions, {}, {}});
+        const QString system = m_system.path();
+        const Host host = Host::resolve(home, root, [&system](const char* name) {
+            return QByteArray(name) == "XDG_DATA_DIRS" ? system : QString();
+        });
+        const auto scanner =
+            std::make_shared<LeftoverScannerService>(std::make_shared<NoIndex>(), host, nullptr);
+        return std::make_unique<CleanerViewModel>(
+            CleanerViewModel::Collaborators{scanner,
+                                            std::make_shared<FileDeletionService>(host),
+                                            &preferences,
+                                            &permissions,
+                                            {},
+                                            {}});
     }
 
     QStringList trashed() const {
@@ -43,12 +52,6 @@ class TestSessionEndToEnd : public QObject {
     TestDir m_system;
 
 private slots:
-    void initTestCase() {
-        // The system's desktop entries, read once per process by GLib.
-        qputenv("XDG_DATA_DIRS", QFile::encodeName(m_system.path()));
-        qunsetenv("XDG_CONFIG_HOME");
-    }
-
     // The Trash receives exactly the selected leftovers and the bundle; everything else stays.
     void wholeSession() {
         if (!TrashSandbox::instance().isActive())
@@ -118,7 +121,8 @@ private slots:
                 QFileInfo::exists(home + "/.config/tidewater"));
 
         // Run on request through a flatpak that fails first, as when the app is in use, then
-        // succeeds; it is never asked a question.
+        // succeeds; it is never asked a question. The uninstall command runs with this process's
+        // PATH, as the user's own terminal would.
         const QString log = root.path("ran.log");
         const QString flatpak = root.createFile(
             "bin/flatpak", "#!/bin/sh\necho \"$*\" >> " + log.toUtf8() + "\n[ -e " + log.toUtf8() +

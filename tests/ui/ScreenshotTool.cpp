@@ -4,6 +4,7 @@
 // the Trash of XDG_DATA_HOME). TIDEWELL_APPEARANCE picks light or dark.
 #include "../session/SessionFakes.h"
 #include "FaultInjectingFileSystem.h"
+#include "TableProgramRunner.h"
 #include "TestDir.h"
 #include "removal/DeletionReport.h"
 #include "removal/FileDeletionService.h"
@@ -11,6 +12,8 @@
 #include "scanner/LeftoverScannerService.h"
 #include "session/AppPreferences.h"
 #include "session/CleanerViewModel.h"
+#include "session/InstalledAppsModel.h"
+#include "session/OrphansModel.h"
 #include "session/PreferenceStore.h"
 #include "ui/TidewellApp.h"
 
@@ -51,11 +54,12 @@ class Studio {
 public:
     Studio(QString outDir, QString appPath)
         : m_outDir(std::move(outDir)), m_appPath(std::move(appPath)), m_home(QDir::homePath()),
+          m_host(Host::withDefaults(m_home)), m_installedApps(m_host), m_orphans(m_host),
           m_preferences(QDir(m_home).filePath(QStringLiteral(".screenshots.ini"))),
           m_openPermissions(FileSystem::real(), m_home),
           m_blockedPermissions(blockFolders(), m_home) {
         AppPreferences::registerDefaults(m_preferences);
-        TidewellApp::prepareEngine(m_engine);
+        TidewellApp::prepareEngine(m_engine, std::make_shared<TableProgramRunner>());
         m_component.loadUrl(QUrl(QStringLiteral("qrc:/qt/qml/Tidewell/qml/MainWindow.qml")));
         m_suffix = qEnvironmentVariable("TIDEWELL_APPEARANCE", QStringLiteral("system"));
     }
@@ -84,8 +88,7 @@ private:
     }
 
     std::shared_ptr<LeftoverScanning> realScanner(FileSystem& fileSystem) {
-        return std::make_shared<LeftoverScannerService>(nullptr, ScanEnvironment{m_home, {}},
-                                                        fileSystem);
+        return std::make_shared<LeftoverScannerService>(nullptr, m_host, nullptr, fileSystem);
     }
 
     Scene open(std::shared_ptr<LeftoverScanning> scanner = {},
@@ -103,6 +106,8 @@ private:
             {QStringLiteral("viewModel"), QVariant::fromValue<QObject*>(scene.viewModel.get())},
             {QStringLiteral("permissionManager"), QVariant::fromValue<QObject*>(permissions)},
             {QStringLiteral("preferences"), QVariant::fromValue<QObject*>(&m_preferences)},
+            {QStringLiteral("installedApps"), QVariant::fromValue<QObject*>(&m_installedApps)},
+            {QStringLiteral("orphans"), QVariant::fromValue<QObject*>(&m_orphans)},
         });
         if (!window)
             qFatal("%s", qPrintable(m_component.errorString()));
@@ -235,7 +240,8 @@ private:
         // Before the real removal below, which moves the sample's leftovers away.
         shootPartialFailure();
 
-        Scene done = open(realScanner(FileSystem::real()), std::make_shared<FileDeletionService>());
+        Scene done =
+            open(realScanner(FileSystem::real()), std::make_shared<FileDeletionService>(m_host));
         dropApp(done, m_appPath);
         require(settle(15000, [&] { return done.viewModel->files()->count() > 0; }),
                 "results before success");
@@ -299,6 +305,9 @@ private:
     QString m_outDir;
     QString m_appPath;
     QString m_home;
+    Host m_host;
+    InstalledAppsModel m_installedApps;
+    OrphansModel m_orphans;
     QString m_suffix;
     PreferenceStore m_preferences;
     FaultInjectingFileSystem m_blockedFs;

@@ -1,4 +1,5 @@
 #include "FaultInjectingFileSystem.h"
+#include "TableProgramRunner.h"
 #include "TestDir.h"
 #include "platform/FileSystem.h"
 #include "ui/BundleIconProvider.h"
@@ -71,7 +72,7 @@ private slots:
         std::atomic<QThread*> reader = nullptr;
         fileSystem.whenReadingPropertyList(
             [&](const QString&) { reader = QThread::currentThread(); });
-        BundleIconProvider provider(fileSystem);
+        BundleIconProvider provider(fileSystem, std::make_shared<TableProgramRunner>());
 
         const std::unique_ptr<QQuickImageResponse> response(
             provider.requestImageResponse(QUrl::toPercentEncoding(bundle), QSize(32, 32)));
@@ -96,8 +97,8 @@ private slots:
         for (const QString& icon : {QString("org.example.Tide"), dir.path("tool.png")}) {
             const QString entry = dir.createFile(
                 "x.desktop", "[Desktop Entry]\nType=Application\nName=X\nIcon=" + icon.toUtf8());
-            const QImage image =
-                BundleIconProvider::loadIcon(FileSystem::real(), entry, QSize(16, 16), QImage());
+            const QImage image = BundleIconProvider::loadIcon(
+                FileSystem::real(), TableProgramRunner(), entry, QSize(16, 16), QImage());
             QCOMPARE(image.size(), QSize(16, 16));
             QCOMPARE(image.pixelColor(8, 8), QColor(Qt::blue));
         }

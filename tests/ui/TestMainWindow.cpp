@@ -2,6 +2,8 @@
 #include "ui/TidewellApp.h"
 
 #include "removal/DeletionReport.h"
+#include "session/InstalledAppsModel.h"
+#include "session/OrphansModel.h"
 
 #include <QAccessible>
 #include <QDirIterator>
@@ -36,6 +38,8 @@ class TestMainWindow : public QObject {
                 {"viewModel", QVariant::fromValue<QObject*>(session.model.get())},
                 {"permissionManager", QVariant::fromValue<QObject*>(&session.permissions)},
                 {"preferences", QVariant::fromValue<QObject*>(&session.preferences)},
+                {"installedApps", QVariant::fromValue<QObject*>(m_installedApps.get())},
+                {"orphans", QVariant::fromValue<QObject*>(m_orphans.get())},
             })));
         if (!window)
             qWarning() << component.errorString();
@@ -92,15 +96,24 @@ class TestMainWindow : public QObject {
 
     TestDir m_apps;
     QString m_tidepoolEntry;
+    // The lists of the chooser and of orphans, on a host of the test's own folders.
+    std::unique_ptr<InstalledAppsModel> m_installedApps;
+    std::unique_ptr<OrphansModel> m_orphans;
     QQmlEngine m_engine;
     QQuickWindow* m_window = nullptr; // the window of the running test
     QList<QQmlError> m_warnings;
 
 private slots:
     void initTestCase() {
-        // The installed applications the chooser lists, before anything asks GLib for them.
-        qputenv("XDG_DATA_HOME", QFile::encodeName(m_apps.path("data")));
-        qputenv("XDG_DATA_DIRS", QFile::encodeName(m_apps.path("system")));
+        // The installed applications the chooser lists.
+        const Host host = Host::resolve(m_apps.path("home"), {}, [this](const char* name) {
+            const QByteArray variable(name);
+            return variable == "XDG_DATA_HOME"   ? m_apps.path("data")
+                   : variable == "XDG_DATA_DIRS" ? m_apps.path("system")
+                                                 : QString();
+        });
+        m_installedApps = std::make_unique<InstalledAppsModel>(host);
+        m_orphans = std::make_unique<OrphansModel>(host);
         m_tidepoolEntry = m_apps.createFile("data/applications/org.example.Tidepool.desktop",
                                             "[Desktop Entry]\nType=Application\nName=Tidepool\n"
                                             "Exec=tidepool\n");
@@ -109,7 +122,7 @@ private slots:
         // Without a display only the software renderer lays the scene out reliably.
         QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
         TidewellApp::prepareApplication();
-        TidewellApp::prepareEngine(m_engine);
+        TidewellApp::prepareEngine(m_engine, std::make_shared<TableProgramRunner>());
         // As under a screen reader: the views create their accessible objects from the start.
         QAccessible::setActive(true);
         connect(&m_engine, &QQmlEngine::warnings, this,

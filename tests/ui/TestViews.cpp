@@ -1,3 +1,4 @@
+#include "TableProgramRunner.h"
 #include "ui/TidewellApp.h"
 
 #include <QQmlEngine>
@@ -17,7 +18,9 @@ public slots:
         QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
         tidewell::TidewellApp::prepareApplication();
     }
-    void qmlEngineAvailable(QQmlEngine* engine) { tidewell::TidewellApp::prepareEngine(*engine); }
+    void qmlEngineAvailable(QQmlEngine* engine) {
+        tidewell::TidewellApp::prepareEngine(*engine, std::make_shared<TableProgramRunner>());
+    }
 };
 
 QUICK_TEST_MAIN_WITH_SETUP(TestViews, ViewTestSetup)

@@ -9,6 +9,8 @@ Item {
     required property var viewModel
     required property var permissionManager
     required property var preferences
+    required property var installedApps
+    required property var orphans
 
     readonly property real outerPadding: 16
     readonly property real titleBarHeight: 36
@@ -146,25 +148,17 @@ Item {
         anchors.topMargin: 8
     }
 
-    InstalledAppsModel {
-        id: installedApps
-    }
-
-    OrphansModel {
-        id: orphansModel
-    }
-
     OrphansDialog {
         id: orphansDialog
         objectName: "orphansDialog"
-        orphans: orphansModel
+        orphans: root.orphans
     }
 
     AppChooserDialog {
         id: appChooser
         objectName: "appChooser"
         // Linux applications are chosen by name; bundles only as folders.
-        installedApps: Host.isMac ? null : installedApps
+        installedApps: Host.isMac ? null : root.installedApps
         onChosen: (bundleURL) => root.viewModel.handleDroppedApp(bundleURL)
     }
 

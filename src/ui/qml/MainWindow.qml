@@ -11,6 +11,9 @@ Window {
     required property CleanerViewModel viewModel
     required property PermissionManager permissionManager
     required property PreferenceStore preferences
+    // The chooser's installed applications and the orphans, read on the application's host.
+    required property InstalledAppsModel installedApps
+    required property OrphansModel orphans
 
     readonly property alias contentView: content
     readonly property alias settingsWindow: settings
@@ -47,6 +50,8 @@ Window {
         viewModel: mainWindow.viewModel
         permissionManager: mainWindow.permissionManager
         preferences: mainWindow.preferences
+        installedApps: mainWindow.installedApps
+        orphans: mainWindow.orphans
         Component.onCompleted: focusPanel()
     }
 

@@ -13,12 +13,17 @@ TestCase {
     Component { id: viewModelDouble; ViewModelDouble {} }
     Component { id: permissionsDouble; PermissionsDouble {} }
     Component { id: contentView; ContentView { anchors.fill: parent } }
+    // Read only when a dialog opens, which these tests never do.
+    Component { id: installedAppsModel; InstalledAppsModel {} }
+    Component { id: orphansModel; OrphansModel {} }
 
     function makeView() {
         return createTemporaryObject(contentView, testCase, {
             viewModel: viewModelDouble.createObject(testCase),
             permissionManager: permissionsDouble.createObject(testCase),
-            preferences: { showCategoryDashboard: true } })
+            preferences: { showCategoryDashboard: true },
+            installedApps: installedAppsModel.createObject(testCase),
+            orphans: orphansModel.createObject(testCase) })
     }
 
     function test_panelChoice_data() {
