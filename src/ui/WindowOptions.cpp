@@ -28,8 +28,8 @@ QString WindowOptions::helpText() {
         "  BUNDLE         The app bundle (a folder ending in .app) to open at start; on Linux\n"
         "                 also a desktop entry (.desktop) or an AppImage.\n\n"
         "Options:\n"
-        "  --root DIR     Take the system folders (/Library, /Applications, /Users/Shared)\n"
-        "                 under DIR.\n"
+        "  --root DIR     Take the system folders (/Library, /Applications, /Users/Shared;\n"
+        "                 on Linux the data folders, /var/lib/flatpak, /snap) under DIR.\n"
         "  -h, --help     Show this help.\n"
         "  -v, --version  Show the version.");
 }

@@ -6,26 +6,47 @@
 #include <QJsonObject>
 #include <QTest>
 
+namespace {
+
+QStringList texts(const QJsonValue& array, const char* key) {
+    QStringList found;
+    for (const QJsonValue& item : array.toArray())
+        found.append(item[key].toString());
+    return found;
+}
+
+} // namespace
+
+// The installed applications of a fake host given with --root: its system, Flatpak and snapd
+// folders as the system's data folders name them, its Flatpak installation; the home stays the
+// user's.
 class TestListCommand : public QObject {
     Q_OBJECT
 
     TestDir m_dir;
+    QString m_root;
+    QString m_home;
 
 private slots:
     void initTestCase() {
-        // The child process finds desktop entries in the test's folders only.
-        qputenv("HOME", m_dir.path("home").toUtf8());
-        qputenv("XDG_DATA_HOME", m_dir.path("home/.local/share").toUtf8());
+        m_root = m_dir.path("root");
+        m_home = m_dir.path("home");
+        qputenv("HOME", m_home.toUtf8());
+        qputenv("XDG_DATA_HOME", (m_home + "/.local/share").toUtf8());
         qunsetenv("XDG_CONFIG_HOME");
-        qputenv("XDG_DATA_DIRS", (m_dir.path("system") + ':' + m_dir.path("flatpak/exports/share") +
-                                  ':' + m_dir.path("snapd/desktop"))
-                                     .toUtf8());
-        m_dir.createFile("flatpak/exports/share/applications/org.gimp.GIMP.desktop",
-                         "[Desktop Entry]\nType=Application\nName=GIMP\n"
-                         "Exec=flatpak run org.gimp.GIMP\nX-Flatpak=org.gimp.GIMP\n");
-        m_dir.createFile("snapd/desktop/applications/firefox_firefox.desktop",
-                         "[Desktop Entry]\nType=Application\nName=Firefox\n"
-                         "Exec=/snap/bin/firefox\nX-SnapInstanceName=firefox\n");
+        // As a Debian host with Flatpak and snapd names them, trailing slashes included.
+        qputenv("XDG_DATA_DIRS",
+                "/usr/share/:/var/lib/flatpak/exports/share/:/var/lib/snapd/desktop");
+        m_dir.createFile("root/var/lib/flatpak/exports/share/applications/"
+                         "org.example.Tidepool.desktop",
+                         "[Desktop Entry]\nType=Application\nName=Tidepool\n"
+                         "Exec=flatpak run org.example.Tidepool\nX-Flatpak=org.example.Tidepool\n");
+        m_dir.createDirectory("root/var/lib/flatpak/app/org.example.Tidepool");
+        m_dir.createFile("root/var/lib/snapd/desktop/applications/driftnote_driftnote.desktop",
+                         "[Desktop Entry]\nType=Application\nName=Driftnote\n"
+                         "Exec=/snap/bin/driftnote\nX-SnapInstanceName=driftnote\n");
+        m_dir.createFile("root/usr/share/applications/readme.desktop",
+                         "[Desktop Entry]\nType=Link\nName=Readme\nURL=file:///x\n");
         // The launcher of a deleted AppImage is no installed app.
         m_dir.createFile("home/.local/share/applications/appimagekit_ab-Gone.desktop",
                          "[Desktop Entry]\nType=Application\nName=Gone\nExec=" +
@@ -33,29 +54,57 @@ private slots:
         m_dir.createFile("home/.local/share/applications/kate.desktop",
                          "[Desktop Entry]\nType=Application\nName=Kate\nExec=kate\n");
         // Data named by the apps' ids; the look-alike is nobody's.
-        m_dir.createFileOfSize("home/.var/app/org.gimp.GIMP/config/gimprc", 20000);
+        m_dir.createFileOfSize("home/.var/app/org.example.Tidepool/config/settings", 20000);
+        m_dir.createFile("home/.var/app/org.example.Gone/config/settings", "x");
         m_dir.createFileOfSize("home/.config/katerc", 9000);
         m_dir.createFileOfSize("home/.config/kate-notes/big", 900000);
-        m_dir.createFile("system/applications/readme.desktop",
-                         "[Desktop Entry]\nType=Link\nName=Readme\nURL=file:///x\n");
     }
 
     void listsEachKindWithItsId() {
-        const CliRun run = CliRun::of({"list", "--json"});
+        const CliRun run = CliRun::of({"list", "--json", "--root", m_root});
         QCOMPARE(run.exitCode, 0);
         QStringList rows;
-        for (const QJsonValue& app : QJsonDocument::fromJson(run.out)["apps"].toArray())
+        const QJsonValue apps = QJsonDocument::fromJson(run.out)["apps"];
+        for (const QJsonValue& app : apps.toArray())
             rows.append(app["kind"].toString() + ' ' + app["id"].toString() + ' ' +
                         app["name"].toString() + ' ' +
                         QString::number(app["dataSizeInBytes"].toInteger() / 10000));
-        QCOMPARE(rows, (QStringList{"snap firefox Firefox 0", "flatpak org.gimp.GIMP GIMP 2",
-                                    "desktop kate Kate 1"}));
+        QCOMPARE(rows, (QStringList{"snap driftnote Driftnote 0", "desktop kate Kate 1",
+                                    "flatpak org.example.Tidepool Tidepool 2"}));
+        QCOMPARE(texts(apps, "desktopEntry").filter(m_root + "/var/lib/").size(), 2);
+        QVERIFY(!run.out.contains("//"));
+    }
+
+    // A scan finds the app by its id among the root's entries only, and orphans count what the
+    // root's Flatpak installation holds as installed.
+    void scanAndOrphansTakeTheRootsFolders() {
+        const CliRun scan =
+            CliRun::of({"scan", "org.example.Tidepool", "--json", "--no-index", "--root", m_root});
+        QCOMPARE(scan.exitCode, 0);
+        const QJsonDocument report = QJsonDocument::fromJson(scan.out);
+        QCOMPARE(report["app"]["appPath"].toString(),
+                 m_root +
+                     "/var/lib/flatpak/exports/share/applications/org.example.Tidepool.desktop");
+        QCOMPARE(texts(report["matches"], "path"),
+                 QStringList{m_home + "/.var/app/org.example.Tidepool"});
+        QCOMPARE(CliRun::of({"scan", "org.example.Tidepool", "--no-index"}).exitCode, 3);
+
+        const auto sandboxOrphans = [this](const QStringList& options) {
+            const CliRun run = CliRun::of(QStringList{"orphans", "--json"} + options);
+            return texts(QJsonDocument::fromJson(run.out)["orphans"], "path")
+                .filter(m_home + "/.var/app/");
+        };
+        QCOMPARE(sandboxOrphans({"--root", m_root}),
+                 QStringList{m_home + "/.var/app/org.example.Gone"});
+        QCOMPARE(sandboxOrphans({}), (QStringList{m_home + "/.var/app/org.example.Gone",
+                                                  m_home + "/.var/app/org.example.Tidepool"}));
     }
 
     void rejectsArguments() {
         const CliRun run = CliRun::of({"list", "extra"});
         QCOMPARE(run.exitCode, 2);
         QVERIFY(run.err.contains("expected no arguments"));
+        QCOMPARE(CliRun::of({"list", "--root", m_dir.path("missing")}).exitCode, 2);
     }
 };
 
