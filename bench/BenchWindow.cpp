@@ -13,6 +13,7 @@
 #include "scanner/LocateIndexSearch.h"
 #include "session/AppPreferences.h"
 #include "session/CleanerViewModel.h"
+#include "session/HostFromProcess.h"
 #include "session/InstalledAppsModel.h"
 #include "session/OrphansModel.h"
 #include "session/PreferenceStore.h"
@@ -93,10 +94,12 @@ struct Window {
 
 Window openWindow(QQmlEngine& engine, const QCommandLineParser& options, PreferenceStore& prefs,
                   PermissionManager& permissions) {
-    std::shared_ptr<const SpotlightSearching> index = makeDefaultSpotlightService();
+    // The home and root are the options'; the locate program is this process's.
+    Host host = Host::withDefaults(options.value("home"), options.value("root"));
+    host.programPath = hostFromProcess().programPath;
+    std::shared_ptr<const SpotlightSearching> index = makeDefaultSpotlightService(host);
     if (options.isSet("index-db"))
-        index = std::make_shared<LocateIndexSearch>(options.value("index-db"));
-    const Host host = Host::withDefaults(options.value("home"), options.value("root"));
+        index = std::make_shared<LocateIndexSearch>(host.programPath, options.value("index-db"));
     auto scanner = std::make_shared<LeftoverScannerService>(
         options.isSet("no-index") ? nullptr : index, host, nullptr);
     Window opened;

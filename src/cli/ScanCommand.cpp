@@ -153,7 +153,7 @@ std::variant<Host, int> ScanOptions::hostFor(const QCommandLineParser& parser,
 }
 
 ScanReport scanShowingProgress(const AppDescriptor& app, const Host& host, bool useIndex) {
-    LeftoverScannerService scanner(useIndex ? makeDefaultSpotlightService() : nullptr, host,
+    LeftoverScannerService scanner(useIndex ? makeDefaultSpotlightService(host) : nullptr, host,
                                    std::make_shared<RealProgramRunner>(host.programPath));
     if (!isatty(fileno(stderr)))
         return scanner.scan(app, useIndex).result();

@@ -8,11 +8,12 @@
 
 namespace tidewell {
 
-std::shared_ptr<const SpotlightSearching> makeDefaultSpotlightService() {
+std::shared_ptr<const SpotlightSearching> makeDefaultSpotlightService(const Host& host) {
 #ifdef __APPLE__
+    Q_UNUSED(host)
     return std::make_shared<const SpotlightQueryService>();
 #else
-    return std::make_shared<const LocateIndexSearch>();
+    return std::make_shared<const LocateIndexSearch>(host.programPath);
 #endif
 }
 

@@ -15,9 +15,13 @@ namespace tidewell {
 
 namespace {
 
-QString locateProgram() {
-    const QString plocate = QStandardPaths::findExecutable(QStringLiteral("plocate"));
-    return plocate.isEmpty() ? QStandardPaths::findExecutable(QStringLiteral("locate")) : plocate;
+QString locateProgram(const QStringList& programPath) {
+    // An empty list of folders would make the search fall back to this process's PATH.
+    if (programPath.isEmpty())
+        return {};
+    const QString plocate = QStandardPaths::findExecutable(QStringLiteral("plocate"), programPath);
+    return plocate.isEmpty() ? QStandardPaths::findExecutable(QStringLiteral("locate"), programPath)
+                             : plocate;
 }
 
 QString withoutTrailingSlash(QString path) {
@@ -62,8 +66,10 @@ QString LocateIndexSearch::defaultDatabasePath() {
     return QStringLiteral("/var/lib/plocate/plocate.db");
 }
 
-LocateIndexSearch::LocateIndexSearch(QString databasePath, int timeoutMilliseconds)
-    : m_databasePath(std::move(databasePath)), m_timeoutMilliseconds(timeoutMilliseconds) {}
+LocateIndexSearch::LocateIndexSearch(QStringList programPath, QString databasePath,
+                                     int timeoutMilliseconds)
+    : m_programPath(std::move(programPath)), m_databasePath(std::move(databasePath)),
+      m_timeoutMilliseconds(timeoutMilliseconds) {}
 
 QList<QUrl> LocateIndexSearch::search(const AppDescriptor& app, const QList<QUrl>& scope,
                                       const CancellationToken& cancel) const {
@@ -123,13 +129,14 @@ bool LocateIndexSearch::containsTerm(const QString& path, const QStringList& ter
 
 std::optional<QStringList> LocateIndexSearch::lookUp(const QString& pattern,
                                                      const CancellationToken& cancel) const {
-    const QString program = locateProgram();
+    const QString program = locateProgram(m_programPath);
     if (program.isEmpty())
         return std::nullopt;
 
     QProcess process;
-    // A UTF-8 locale lets the case-insensitive match fold letters beyond ASCII.
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    // A UTF-8 locale lets the case-insensitive match fold letters beyond ASCII; nothing else of
+    // the environment plays a part (no LOCATE_PATH adds databases to the one asked).
+    QProcessEnvironment environment;
     environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
     process.setProcessEnvironment(environment);
     process.setStandardErrorFile(QProcess::nullDevice());

@@ -9,15 +9,17 @@
 
 namespace tidewell {
 
-// Searches the host's locate database (plocate, or a compatible locate) for items whose path
-// contains one of the application's names, ignoring case. Stateless apart from its settings;
-// callable from any thread. Without a database or a locate program it finds nothing at once;
-// a cancelled search kills the locate program and finds nothing.
+// Searches the host's locate database (plocate, or a compatible locate, looked up on the host's
+// program path) for items whose path contains one of the application's names, ignoring case.
+// Stateless apart from its settings; callable from any thread. Without a database or a locate
+// program it finds nothing at once; a cancelled search kills the locate program and finds
+// nothing.
 class LocateIndexSearch : public SpotlightSearching {
 public:
     static QString defaultDatabasePath();
 
-    explicit LocateIndexSearch(QString databasePath = defaultDatabasePath(),
+    explicit LocateIndexSearch(QStringList programPath,
+                               QString databasePath = defaultDatabasePath(),
                                int timeoutMilliseconds = 15000);
 
     QList<QUrl> search(const AppDescriptor& app, const QList<QUrl>& scope,
@@ -37,6 +39,7 @@ private:
     std::optional<QStringList> lookUp(const QString& pattern,
                                       const CancellationToken& cancel) const;
 
+    QStringList m_programPath;
     QString m_databasePath;
     int m_timeoutMilliseconds;
 };

@@ -33,8 +33,8 @@ CleanerViewModel::Collaborators withDefaults(CleanerViewModel::Collaborators giv
     const Host host = hostFromProcess();
     const auto programs = std::make_shared<RealProgramRunner>(host.programPath);
     if (!given.scanner) {
-        given.scanner =
-            std::make_shared<LeftoverScannerService>(makeDefaultSpotlightService(), host, programs);
+        given.scanner = std::make_shared<LeftoverScannerService>(makeDefaultSpotlightService(host),
+                                                                 host, programs);
     }
     if (!given.deletion)
         given.deletion = std::make_shared<FileDeletionService>(host);

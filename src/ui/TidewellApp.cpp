@@ -45,6 +45,25 @@ int exitWith(const WindowOptions::Exit& exit) {
     return exit.code;
 }
 
+// The view model's scanner, removal and intake on host, its programs asked through programs.
+CleanerViewModel::Collaborators collaboratorsOn(const Host& host,
+                                                std::shared_ptr<const ProgramRunner> programs,
+                                                PermissionManager& permissions) {
+    return {
+        .scanner = std::make_shared<LeftoverScannerService>(makeDefaultSpotlightService(host), host,
+                                                            programs),
+        .deletion = std::make_shared<FileDeletionService>(host),
+        .preferences = &PreferenceStore::shared(),
+        .permissions = &permissions,
+        .sizeEstimator = {},
+        .descriptorReader =
+            [programs](const QUrl& url) {
+                return QtConcurrent::run(
+                    [url, programs] { return AppIntake::read(url, *programs); });
+            },
+    };
+}
+
 } // namespace
 
 int TidewellApp::run(int argc, char** argv) {
@@ -63,21 +82,9 @@ int TidewellApp::run(int argc, char** argv) {
 
     const Host host = hostFromProcess(options.rootPath);
     const auto programs = std::make_shared<RealProgramRunner>(host.programPath);
-    PermissionManager& permissions = PermissionManager::shared();
+    PermissionManager permissions(FileSystem::real(), host.home);
     permissions.setSettingsOpener(settingsOpener());
-    CleanerViewModel viewModel(CleanerViewModel::Collaborators{
-        .scanner =
-            std::make_shared<LeftoverScannerService>(makeDefaultSpotlightService(), host, programs),
-        .deletion = std::make_shared<FileDeletionService>(host),
-        .preferences = &PreferenceStore::shared(),
-        .permissions = &permissions,
-        .sizeEstimator = {},
-        .descriptorReader =
-            [programs](const QUrl& url) {
-                return QtConcurrent::run(
-                    [url, programs] { return AppIntake::read(url, *programs); });
-            },
-    });
+    CleanerViewModel viewModel(collaboratorsOn(host, programs, permissions));
     InstalledAppsModel installedApps(host);
     OrphansModel orphans(host);
 

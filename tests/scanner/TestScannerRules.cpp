@@ -354,9 +354,12 @@ private slots:
                  0);
         const QList<QUrl> scope{QUrl::fromLocalFile(dir.path("Library/Caches")),
                                 QUrl::fromLocalFile(dir.path("Library/Preferences"))};
+        // The test's own program path: the system's, then only the folder of a slow locate.
+        QStringList programPath = qEnvironmentVariable("PATH").split(u':');
         const auto search = [&](const AppDescriptor& app, int timeout = 15000) {
             QStringList found;
-            for (const QUrl& url : LocateIndexSearch(database, timeout).search(app, scope, {}))
+            for (const QUrl& url :
+                 LocateIndexSearch(programPath, database, timeout).search(app, scope, {}))
                 found.append(url.toLocalFile().mid(dir.path().size() + 1));
             found.sort();
             return found;
@@ -372,24 +375,23 @@ private slots:
                  QStringList{"Library/Caches/pad [pro's"});
         QCOMPARE(search(descriptor("", u"École café"_qs, "fr.ecole", u"écolecafé"_qs, "", {})),
                  QStringList{u"Library/Caches/ÉCOLE Café.log"_qs});
-        QVERIFY(LocateIndexSearch(database).search(app, {}, {}).isEmpty());
-        QVERIFY(LocateIndexSearch(database + "x").search(app, scope, {}).isEmpty());
+        QVERIFY(LocateIndexSearch(programPath, database).search(app, {}, {}).isEmpty());
+        QVERIFY(LocateIndexSearch(programPath, database + "x").search(app, scope, {}).isEmpty());
         // A locate that would answer only after 30 s is given up on.
         const QString slow = dir.createFile(
             "bin/plocate", "#!/bin/bash\nwhile (( SECONDS < 30 )); do :; done\nprintf '%s\\0' '" +
                                dir.path("Library/Caches/Vendor/a/b/c/d/harbornotes.db").toUtf8() +
                                "'\n");
         QFile::setPermissions(slow, QFile::ReadOwner | QFile::ExeOwner);
-        const QByteArray path = qgetenv("PATH");
-        qputenv("PATH", dir.path("bin").toUtf8());
+        programPath = {dir.path("bin")};
         const QStringList withoutAnswer = search(app, 300);
         // An abandoned scan kills the program at once.
         QElapsedTimer clock;
         clock.start();
         const CancellationToken cancelSoon([&clock] { return clock.elapsed() > 100; });
-        const QList<QUrl> abandoned = LocateIndexSearch(database).search(app, scope, cancelSoon);
+        const QList<QUrl> abandoned =
+            LocateIndexSearch(programPath, database).search(app, scope, cancelSoon);
         const qint64 abandonedAfter = clock.elapsed();
-        qputenv("PATH", path);
         QVERIFY(withoutAnswer.isEmpty());
         QVERIFY(abandoned.isEmpty());
         QVERIFY2(abandonedAfter < 5000, qPrintable(QString::number(abandonedAfter)));
