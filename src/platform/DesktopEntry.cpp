@@ -6,6 +6,8 @@
 #include <gio/gio.h>
 #pragma pop_macro("signals")
 
+#include "SmallFileReading.h"
+
 #include <QDirIterator>
 #include <QSet>
 
@@ -23,9 +25,18 @@ struct GFreeDeleter {
 struct KeyFileDeleter {
     void operator()(GKeyFile* file) const { g_key_file_unref(file); }
 };
+using KeyFilePointer = std::unique_ptr<GKeyFile, KeyFileDeleter>;
 struct StrvDeleter {
     void operator()(gchar** strings) const { g_strfreev(strings); }
 };
+
+KeyFilePointer loadKeyFile(const QByteArray& bytes) {
+    KeyFilePointer file(g_key_file_new());
+    if (!g_key_file_load_from_data(file.get(), bytes.constData(), gsize(bytes.size()),
+                                   G_KEY_FILE_NONE, nullptr))
+        return nullptr;
+    return file;
+}
 
 QString takeString(gchar* value) {
     const std::unique_ptr<gchar, GFreeDeleter> owned(value);
@@ -73,13 +84,10 @@ QString desktopFileIdBelow(const QString& folder, const QString& path) {
 
 } // namespace
 
-std::optional<DesktopEntry> readDesktopEntry(const QString& filePath) {
-    const std::unique_ptr<GKeyFile, KeyFileDeleter> file(g_key_file_new());
-    if (!g_key_file_load_from_file(file.get(), filePath.toUtf8().constData(), G_KEY_FILE_NONE,
-                                   nullptr))
-        return std::nullopt;
-    if (stringValue(file.get(), G_KEY_FILE_DESKTOP_KEY_TYPE) !=
-        QLatin1String(G_KEY_FILE_DESKTOP_TYPE_APPLICATION))
+std::optional<DesktopEntry> parseDesktopEntry(const QByteArray& bytes, const QString& filePath) {
+    const KeyFilePointer file = loadKeyFile(bytes);
+    if (!file || stringValue(file.get(), G_KEY_FILE_DESKTOP_KEY_TYPE) !=
+                     QLatin1String(G_KEY_FILE_DESKTOP_TYPE_APPLICATION))
         return std::nullopt;
     DesktopEntry entry;
     entry.filePath = filePath;
@@ -98,10 +106,17 @@ std::optional<DesktopEntry> readDesktopEntry(const QString& filePath) {
     return entry;
 }
 
+std::optional<DesktopEntry> readDesktopEntry(const QString& filePath) {
+    const std::optional<QByteArray> bytes = readSmallFile(filePath, maximumSettingsFileSize);
+    if (!bytes)
+        return std::nullopt;
+    return parseDesktopEntry(*bytes, filePath);
+}
+
 QStringList readCommandLine(const QString& filePath, const QString& group, const QString& key) {
-    const std::unique_ptr<GKeyFile, KeyFileDeleter> file(g_key_file_new());
-    if (!g_key_file_load_from_file(file.get(), filePath.toUtf8().constData(), G_KEY_FILE_NONE,
-                                   nullptr))
+    const std::optional<QByteArray> bytes = readSmallFile(filePath, maximumSettingsFileSize);
+    const KeyFilePointer file = bytes ? loadKeyFile(*bytes) : nullptr;
+    if (!file)
         return {};
     return shellWords(takeString(g_key_file_get_string(file.get(), group.toUtf8().constData(),
                                                        key.toUtf8().constData(), nullptr)));

@@ -1,6 +1,7 @@
 #include "TestDir.h"
 #include "platform/AppStreamMetadata.h"
 #include "platform/DesktopEntry.h"
+#include "platform/SmallFileReading.h"
 
 #include <QTest>
 
@@ -46,6 +47,13 @@ private slots:
         QFETCH(QByteArray, contents);
         QVERIFY(!readDesktopEntry(m_dir.createFile("reject/x.desktop", contents)));
         QVERIFY(!readDesktopEntry(m_dir.path("missing.desktop")));
+    }
+
+    void refusesEntriesPastTheSizeLimit() {
+        const QByteArray entry = "[Desktop Entry]\nType=Application\nName=Ed\nExec=ed\n#";
+        const QByteArray padding(maximumSettingsFileSize - entry.size(), 'x');
+        QVERIFY(readDesktopEntry(m_dir.createFile("size/fits.desktop", entry + padding)));
+        QVERIFY(!readDesktopEntry(m_dir.createFile("size/over.desktop", entry + padding + "x")));
     }
 
     void listsUserAndSystemEntriesButNoHiddenOnes() {
