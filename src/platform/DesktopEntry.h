@@ -30,13 +30,15 @@ struct DesktopEntry {
     QString appStreamId;
     // Hidden=true: the entry stands for a deleted one and hides those of the same id.
     bool hidden = false;
+    bool repeatsKeys = false; // a key or the [Desktop Entry] group given twice
 
     friend bool operator==(const DesktopEntry&, const DesktopEntry&) = default;
 };
 
 // An application desktop entry held in bytes, read through GLib's key file reader as the file
 // at filePath. Nothing when bytes are no key file, have no [Desktop Entry] group or are not of
-// type Application.
+// type Application. GLib keeps the last of a repeated key, so an entry that gives a key twice
+// with different values, or the group twice, says so in repeatsKeys.
 std::optional<DesktopEntry> parseDesktopEntry(const QByteArray& bytes, const QString& filePath);
 
 // The same for the file at filePath; nothing too when it is no regular file or larger than
