@@ -1,11 +1,13 @@
 #include "TestDir.h"
 #include "platform/SmallFileReading.h"
+#include "platform/ToolRun.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace tidewell;
 
-// The reader of files that takes no more than it was given room for.
+// The readers of files and of programs' output that take no more than they were given room for.
 class TestBoundedReading : public QObject {
     Q_OBJECT
 
@@ -38,6 +40,40 @@ private slots:
         QCOMPARE(start.has_value(), isRegular);
         if (start)
             QCOMPARE(start->bytes, "ab");
+    }
+
+    void takesBoundedOutputFromPrograms_data() {
+        QTest::addColumn<QStringList>("command");
+        QTest::addColumn<int>("timeoutMs");
+        QTest::addColumn<std::optional<QByteArray>>("output");
+        const QString sh = QStringLiteral("sh");
+        QTest::newRow("output at the limit")
+            << QStringList{sh, "-c", "printf 1234"} << 5000 << std::optional<QByteArray>("1234");
+        QTest::newRow("environment given") << QStringList{sh, "-c", "printf %s \"$GIVEN\""} << 5000
+                                           << std::optional<QByteArray>("abc");
+        QTest::newRow("endless output")
+            << QStringList{"yes"} << 5000 << std::optional<QByteArray>();
+        QTest::newRow("past the timeout") << QStringList{sh, "-c", "printf 1; exec sleep 30"} << 200
+                                          << std::optional<QByteArray>();
+        QTest::newRow("failure") << QStringList{sh, "-c", "printf 1; exit 1"} << 5000
+                                 << std::optional<QByteArray>();
+        QTest::newRow("missing program")
+            << QStringList{m_dir.path("missing")} << 5000 << std::optional<QByteArray>();
+    }
+    void takesBoundedOutputFromPrograms() {
+        QFETCH(QStringList, command);
+        QFETCH(int, timeoutMs);
+        QFETCH(std::optional<QByteArray>, output);
+        // A program given up on is stopped, never left to QProcess's destructor.
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("Destroyed while process")));
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("GIVEN"), QStringLiteral("abc"));
+        QCOMPARE(outputOf({.program = command.first(),
+                           .arguments = command.mid(1),
+                           .maximumOutput = 4,
+                           .timeoutMs = timeoutMs,
+                           .environment = environment}),
+                 output);
     }
 };
 
