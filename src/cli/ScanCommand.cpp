@@ -5,6 +5,7 @@
 #include "DescribeCommand.h"
 #include "ExitCode.h"
 #include "LinuxAppIntake.h"
+#include "model/CategoryTotal.h"
 #include "scanner/DefaultSpotlightService.h"
 #include "scanner/LeftoverScannerService.h"
 #include "session/SharedByteFormatter.h"
@@ -29,21 +30,13 @@ QStringList totalRow(const QString& label, qsizetype count, qint64 bytes) {
             CliText::tr("item(s)", "", int(count)), SharedByteFormatter::string(bytes)};
 }
 
-QString categoryTotals(const QList<ScannedFile>& matches) {
+QString totalsTable(const QList<ScannedFile>& matches) {
     QList<QStringList> rows;
     qint64 allBytes = 0;
-    for (const ScanCategory category : allScanCategories()) {
-        qsizetype count = 0;
-        qint64 bytes = 0;
-        for (const ScannedFile& file : matches) {
-            if (file.category == category) {
-                ++count;
-                bytes += file.sizeInBytes;
-            }
-        }
-        if (count > 0)
-            rows.append(totalRow(displayName(category), count, bytes));
-        allBytes += bytes;
+    for (const CategoryTotal& total : categoryTotals(matches)) {
+        if (total.itemCount > 0)
+            rows.append(totalRow(displayName(total.category), total.itemCount, total.totalBytes));
+        allBytes += total.totalBytes;
     }
     rows.append(totalRow(CliText::tr("Total"), matches.size(), allBytes));
     using Align = CliOutput::Align;
@@ -70,7 +63,7 @@ QString scanText(const AppDescriptor& app, const ScanReport& report) {
                    .arg(CliOutput::escaped(app.displayName),
                         CliOutput::escaped(app.bundleIdentifier)) +
                CliOutput::formatTable(rows, {CliOutput::Align::right}) +
-               CliText::tr("\nTotals:\n") + categoryTotals(report.matches);
+               CliText::tr("\nTotals:\n") + totalsTable(report.matches);
     }
     if (const QString note = ownLauncherText(app, report); !note.isEmpty())
         text += u'\n' + note + u'\n';

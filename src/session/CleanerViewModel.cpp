@@ -228,7 +228,7 @@ qint64 CleanerViewModel::selectedCount() const {
 
 QVariantList CleanerViewModel::categoryBreakdown() const {
     QVariantList breakdown;
-    for (const FileListModel::CategoryTotal& total : m_files->totalsByCategory()) {
+    for (const CategoryTotal& total : m_files->totalsByCategory()) {
         breakdown.append(QVariantMap{
             {QStringLiteral("category"), rawValue(total.category)},
             {QStringLiteral("categoryName"), displayName(total.category)},
