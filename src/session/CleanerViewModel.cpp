@@ -9,13 +9,13 @@
 #include "removal/DeletionReport.h"
 #include "removal/FileDeletionService.h"
 #include "removal/PermissionManager.h"
+#include "removal/RemovalPlan.h"
 #include "scanner/DefaultSpotlightService.h"
 #include "scanner/LeftoverScannerService.h"
 #include "scanner/ScanReport.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QHash>
 #include <QtConcurrent/QtConcurrentRun>
 
 namespace tidewell {
@@ -435,36 +435,30 @@ void CleanerViewModel::requestDeletion() {
 }
 
 void CleanerViewModel::deleteSelectedFiles() {
-    QList<QUrl> urls;
-    for (const ScannedFile& file : selectedFiles())
-        urls.append(file.url);
-    if (appGoesWithSelection())
-        urls.append(m_droppedApp->appURL);
-    const qint64 count = selectedCount();
-    const qint64 bytes = selectedSize();
-    if (urls.isEmpty())
+    if (!m_droppedApp)
+        return;
+    const RemovalPlan plan(selectedFiles(), m_scanRoots, *m_droppedApp,
+                           [this] { return m_droppedAppSizeInBytes; });
+    if (plan.items().isEmpty())
         return;
     setIsDeleting(true);
     setStatusMessage(tr("Moving selected files to Trash..."));
     const QUuid deletionID = QUuid::createUuid();
     m_activeDeletionID = deletionID;
-    const RemovalScope scope{
-        m_scanRoots, appGoesWithSelection() ? standardizedPath(m_droppedApp->appURL) : QString()};
-    m_deletion->deleteItems(urls, scope)
-        .then(this, [this, deletionID, count, bytes](const DeletionReport& report) {
-            applyDeletionReport(deletionID, report, count, bytes);
+    m_deletion->deleteItems(plan.urls(), plan.scope())
+        .then(this, [this, deletionID, plan](const DeletionReport& report) {
+            applyDeletionReport(deletionID, report, plan);
         });
 }
 
 void CleanerViewModel::applyDeletionReport(const QUuid& deletionID, const DeletionReport& report,
-                                           qint64 count, qint64 bytes) {
+                                           const RemovalPlan& plan) {
     // After a reset or another app the outcome no longer belongs to what the window shows.
     if (deletionID != m_activeDeletionID)
         return;
     QSet<QString> removedPaths;
     for (const QUrl& url : report.deleted)
         removedPaths.insert(standardizedPath(url));
-    const qint64 reclaimed = reclaimedSize(report);
     QSet<QString> removedIds;
     for (const ScannedFile& file : m_files->files()) {
         if (removedPaths.contains(standardizedPath(file.url)))
@@ -475,34 +469,14 @@ void CleanerViewModel::applyDeletionReport(const QUuid& deletionID, const Deleti
 
     const qint64 deletedCount = report.deleted.size();
     setLastFailures(report.failures);
-    if (report.failures.isEmpty()) {
+    // The outcome panel lists every item left in place with its reason.
+    if (report.failures.isEmpty())
         setStatusMessage(tr("Moved %n items to Trash.", "", int(deletedCount)));
-        setLastDeletedCount(count);
-        setLastReclaimedSize(bytes);
-    } else {
-        // The outcome panel lists every item left in place with its reason.
+    else
         setStatusMessage(tr("Deleted %n items. Some files failed.", "", int(deletedCount)));
-        setLastDeletedCount(deletedCount);
-        setLastReclaimedSize(reclaimed);
-    }
+    setLastDeletedCount(deletedCount);
+    setLastReclaimedSize(plan.reclaimedBytes(report));
     setShowSuccessState(true);
-}
-
-// Bytes freed by the removed locations, looked up against the rows before they are taken out.
-qint64 CleanerViewModel::reclaimedSize(const DeletionReport& report) const {
-    QHash<QUrl, qint64> selectedSizes;
-    for (const ScannedFile& file : selectedFiles())
-        selectedSizes.insert(file.url, file.sizeInBytes);
-    const QString appPath =
-        appGoesWithSelection() ? standardizedPath(m_droppedApp->appURL) : QString();
-    qint64 total = 0;
-    for (const QUrl& url : report.deleted) {
-        if (appGoesWithSelection() && standardizedPath(url) == appPath)
-            total += m_droppedAppSizeInBytes;
-        else
-            total += selectedSizes.value(url);
-    }
-    return total;
 }
 
 // MARK: reset

@@ -27,6 +27,7 @@ class PermissionManager;
 class PreferenceStore;
 struct DeletionFailure;
 struct DeletionReport;
+class RemovalPlan;
 
 // The state of the main window and the operations of one cleaning session: taking in a
 // bundle, estimating its size, scanning for its leftovers, the selection and the removal.
@@ -211,9 +212,8 @@ private:
     void applyScanReport(const QUuid& scanID, const ScanReport& report, bool accessGranted);
     // Tells the running scan, if any, that its result is no longer wanted.
     void abandonScan();
-    void applyDeletionReport(const QUuid& deletionID, const DeletionReport& report, qint64 count,
-                             qint64 bytes);
-    qint64 reclaimedSize(const DeletionReport& report) const;
+    void applyDeletionReport(const QUuid& deletionID, const DeletionReport& report,
+                             const RemovalPlan& plan);
 
     std::shared_ptr<LeftoverScanning> m_scanner;
     std::shared_ptr<FileDeleting> m_deletion;
