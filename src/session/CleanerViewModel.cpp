@@ -27,6 +27,21 @@ QString standardizedPath(const QUrl& url) {
     return QDir::cleanPath(url.toLocalFile());
 }
 
+// The name QML knows a reason by.
+QString reasonName(LeftAloneReason reason) {
+    switch (reason) {
+    case LeftAloneReason::unreadable:
+        return QStringLiteral("unreadable");
+    case LeftAloneReason::sharedSettingsFile:
+        return QStringLiteral("sharedSettingsFile");
+    case LeftAloneReason::dconfFolder:
+        return QStringLiteral("dconfFolder");
+    case LeftAloneReason::undecodableName:
+        break;
+    }
+    return QStringLiteral("undecodableName");
+}
+
 CleanerViewModel::Collaborators withDefaults(CleanerViewModel::Collaborators given) {
     if (!given.scanner) {
         given.scanner = std::make_shared<LeftoverScannerService>(
@@ -174,16 +189,9 @@ void CleanerViewModel::reportError(const QString& message) {
     setShowErrorAlert(true);
 }
 
-void CleanerViewModel::setItemsLeftAlone(const QStringList& unreadableFolders,
-                                         const QStringList& undecodableItems,
-                                         const QStringList& keptSettingsFiles,
-                                         const QStringList& keptDconfFolders) {
-    m_unreadableFolders = unreadableFolders;
-    emit unreadableFoldersChanged();
-    m_undecodableItems = undecodableItems;
-    m_keptSettingsFiles = keptSettingsFiles;
-    m_keptDconfFolders = keptDconfFolders;
-    emit undecodableItemsChanged();
+void CleanerViewModel::setItemsLeftAlone(const QList<LeftAloneItem>& items) {
+    m_itemsLeftAlone = items;
+    emit itemsLeftAloneChanged();
 }
 
 void CleanerViewModel::setLastFailures(const QList<DeletionFailure>& failures) {
@@ -237,6 +245,21 @@ QVariantList CleanerViewModel::categoryBreakdown() const {
         });
     }
     return breakdown;
+}
+
+QStringList CleanerViewModel::unreadableFolders() const {
+    return pathsLeftAlone(m_itemsLeftAlone, LeftAloneReason::unreadable);
+}
+
+QVariantList CleanerViewModel::itemsLeftAlone() const {
+    QVariantList groups;
+    for (const LeftAloneReason reason : allLeftAloneReasons()) {
+        const QStringList paths = pathsLeftAlone(m_itemsLeftAlone, reason);
+        if (reason != LeftAloneReason::unreadable && !paths.isEmpty())
+            groups.append(QVariantMap{{QStringLiteral("reason"), reasonName(reason)},
+                                      {QStringLiteral("paths"), paths}});
+    }
+    return groups;
 }
 
 QString CleanerViewModel::appSizeText() const {
@@ -338,7 +361,7 @@ void CleanerViewModel::takeIn(const AppDescriptor::Result& result) {
     m_activeDeletionID = QUuid::createUuid();
     setFileList({});
     m_permissions->setPermissionDeniedPaths({});
-    setItemsLeftAlone();
+    setItemsLeftAlone({});
     setDroppedAppSizeInBytes(0);
     triggerAppSizeEstimation(app.appURL);
     if (m_preferences->boolValue(AppPreferences::autoScanAfterDroppingApp)) {
@@ -375,7 +398,7 @@ void CleanerViewModel::scanForLeftovers(bool isUserInitiated) {
     setIsScanning(true);
     setFileList({});
     m_permissions->setPermissionDeniedPaths({});
-    setItemsLeftAlone();
+    setItemsLeftAlone({});
     setStatusMessage(tr("Scanning library folders..."));
     abandonScan();
     const QUuid scanID = QUuid::createUuid();
@@ -405,12 +428,11 @@ void CleanerViewModel::applyScanReport(const QUuid& scanID, const ScanReport& re
     m_permissions->applyStatus(accessGranted);
     setFileList(report.matches);
     m_scanRoots = report.roots;
-    m_permissions->setPermissionDeniedPaths(accessGranted ? QStringList{}
-                                                          : report.permissionDeniedPaths);
-    setItemsLeftAlone(report.permissionDeniedPaths, report.undecodablePaths,
-                      report.keptSettingsFiles, report.keptDconfFolders);
+    const QStringList unreadable = pathsLeftAlone(report.leftAlone, LeftAloneReason::unreadable);
+    m_permissions->setPermissionDeniedPaths(accessGranted ? QStringList{} : unreadable);
+    setItemsLeftAlone(report.leftAlone);
     setIsScanning(false);
-    m_permissions->applyPromptDecision(!report.permissionDeniedPaths.isEmpty());
+    m_permissions->applyPromptDecision(!unreadable.isEmpty());
     if (report.matches.isEmpty())
         setStatusMessage(tr("No leftover files were found."));
     else
@@ -498,7 +520,7 @@ void CleanerViewModel::resetSelection() {
     setShowSuccessState(false);
     setLastDeletedCount(0);
     setLastReclaimedSize(0);
-    setItemsLeftAlone();
+    setItemsLeftAlone({});
     setLastFailures({});
     setUninstallCommand({});
     setStatusMessage(tr("Drop your apps here"));

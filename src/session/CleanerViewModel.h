@@ -62,7 +62,12 @@ class CleanerViewModel : public QObject {
     Q_PROPERTY(
         QVariantList categoryBreakdown READ categoryBreakdown NOTIFY categoryBreakdownChanged)
     Q_PROPERTY(QString appSizeText READ appSizeText NOTIFY appSizeTextChanged)
-    Q_PROPERTY(QStringList unreadableFolders READ unreadableFolders NOTIFY unreadableFoldersChanged)
+    // Every folder the last scan could not read, whatever the permission state.
+    Q_PROPERTY(QStringList unreadableFolders READ unreadableFolders NOTIFY itemsLeftAloneChanged)
+    // The items the last scan found but leaves alone, one entry per reason in the order they are
+    // listed: {reason: "sharedSettingsFile", "dconfFolder" or "undecodableName", paths}. The
+    // folders it could not read are in unreadableFolders.
+    Q_PROPERTY(QVariantList itemsLeftAlone READ itemsLeftAlone NOTIFY itemsLeftAloneChanged)
     // The command that uninstalls the held Linux application through its package manager;
     // empty for a bundle or an application no package manager owns.
     Q_PROPERTY(QString uninstallCommand READ uninstallCommand NOTIFY uninstallCommandChanged)
@@ -72,12 +77,6 @@ class CleanerViewModel : public QObject {
     // While it runs and after: what became of it; empty before it is run.
     Q_PROPERTY(bool isUninstalling READ isUninstalling NOTIFY uninstallStatusChanged)
     Q_PROPERTY(QString uninstallStatus READ uninstallStatus NOTIFY uninstallStatusChanged)
-    // Found items whose names are not valid UTF-8: shown, never offered for removal.
-    Q_PROPERTY(QStringList undecodableItems READ undecodableItems NOTIFY undecodableItemsChanged)
-    // Settings files that name the held Linux application among other apps' lines: shown,
-    // never removed.
-    Q_PROPERTY(QStringList keptSettingsFiles READ keptSettingsFiles NOTIFY undecodableItemsChanged)
-    Q_PROPERTY(QStringList keptDconfFolders READ keptDconfFolders NOTIFY undecodableItemsChanged)
     Q_PROPERTY(QVariantList lastFailures READ lastFailures NOTIFY lastFailuresChanged)
 
 public:
@@ -122,11 +121,8 @@ public:
     bool showSuccessState() const { return m_showSuccessState; }
     qint64 lastDeletedCount() const { return m_lastDeletedCount; }
     qint64 lastReclaimedSize() const { return m_lastReclaimedSize; }
-    // Every folder the last scan could not read, whatever the permission state.
-    QStringList unreadableFolders() const { return m_unreadableFolders; }
-    QStringList undecodableItems() const { return m_undecodableItems; }
-    QStringList keptSettingsFiles() const { return m_keptSettingsFiles; }
-    QStringList keptDconfFolders() const { return m_keptDconfFolders; }
+    QStringList unreadableFolders() const;
+    QVariantList itemsLeftAlone() const;
     QString uninstallCommand() const { return m_uninstall.text(); }
     bool canRunUninstallCommand() const { return m_uninstall.runnable; }
     bool isUninstalling() const { return m_isUninstalling; }
@@ -176,8 +172,7 @@ signals:
     void isAnySelectedChanged();
     void categoryBreakdownChanged();
     void appSizeTextChanged();
-    void unreadableFoldersChanged();
-    void undecodableItemsChanged();
+    void itemsLeftAloneChanged();
     void uninstallCommandChanged();
     void uninstallStatusChanged();
     void lastFailuresChanged();
@@ -199,10 +194,7 @@ private:
     void setUninstallCommand(const UninstallCommand& command);
     void setUninstallStatus(bool running, const QString& status);
     static QString uninstallOutcomeText(const UninstallOutcome& outcome);
-    void setItemsLeftAlone(const QStringList& unreadableFolders = {},
-                           const QStringList& undecodableItems = {},
-                           const QStringList& keptSettingsFiles = {},
-                           const QStringList& keptDconfFolders = {});
+    void setItemsLeftAlone(const QList<LeftAloneItem>& items);
     void setLastFailures(const QList<DeletionFailure>& failures);
 
     void notifySelectionTotals();
@@ -237,10 +229,7 @@ private:
     bool m_showSuccessState = false;
     qint64 m_lastDeletedCount = 0;
     qint64 m_lastReclaimedSize = 0;
-    QStringList m_unreadableFolders;
-    QStringList m_undecodableItems;
-    QStringList m_keptSettingsFiles;
-    QStringList m_keptDconfFolders;
+    QList<LeftAloneItem> m_itemsLeftAlone;
     UninstallCommand m_uninstall;
     bool m_isUninstalling = false;
     QString m_uninstallStatus;

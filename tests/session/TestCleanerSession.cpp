@@ -17,6 +17,11 @@ QList<ScannedFile> fourLeftovers() {
             leftover("/h/Library/Caches/d", ScanCategory::caches, 7, false)};
 }
 
+// A scan's report of these leftovers and of the folders it could not read.
+ScanReport reportOf(const QList<ScannedFile>& files, const QStringList& unreadable = {}) {
+    return {files, leftAloneItems(unreadable, LeftAloneReason::unreadable)};
+}
+
 // Every published value of the session and of its permission state.
 QVariantMap snapshot(const SessionFixture& session) {
     QVariantMap values{{"rows", session.model->files()->count()}};
@@ -148,7 +153,7 @@ private slots:
         QVERIFY(session.scanner->isCanceled(0)); // the abandoned walk may stop at once
         const QVariantMap before = snapshot(session);
 
-        session.scanner->finish(0, {fourLeftovers(), {"/h/Library/Mail"}});
+        session.scanner->finish(0, reportOf(fourLeftovers(), {"/h/Library/Mail"}));
         if (interruption != "second scan") // a scan leaves the size estimate current
             session.sizes.finish(0, 5000);
         QCOMPARE(snapshot(session), before);
@@ -175,20 +180,20 @@ private slots:
              QList<QStringList>{{}, {"/h/Library/Mail"}, {"/h/Library/Safari"}}) {
             model.scanForLeftovers(true);
             QVERIFY(permissions.permissionDeniedPaths().isEmpty());
-            session.scanner->finish(session.scanner->count() - 1, {{}, denied});
+            session.scanner->finish(session.scanner->count() - 1, reportOf({}, denied));
             QCOMPARE(permissions.permissionDeniedPaths(), denied);
             QCOMPARE(permissions.showPermissionPromptAlert(), denied.contains("/h/Library/Mail"));
             permissions.setShowPermissionPromptAlert(false); // the user closes the prompt
         }
         session.setAccessGranted(true); // seen at the next scan: no banner
         model.scanForLeftovers(false);
-        session.scanner->finish(session.scanner->count() - 1, {{}, {"/h/Library/Safari"}});
+        session.scanner->finish(session.scanner->count() - 1, reportOf({}, {"/h/Library/Safari"}));
         QVERIFY(permissions.permissionDeniedPaths().isEmpty());
         // Without a permission to ask for (Linux), the folders still reach the window.
         QCOMPARE(model.unreadableFolders(), QStringList{"/h/Library/Safari"});
         model.scanForLeftovers(false);
         QVERIFY(model.unreadableFolders().isEmpty());
-        session.scanner->finish(session.scanner->count() - 1, {{}, {"/h/Library/Safari"}});
+        session.scanner->finish(session.scanner->count() - 1, reportOf({}, {"/h/Library/Safari"}));
 
         permissions.setShowPermissionPromptAlert(true);
         model.setShowErrorAlert(true);
@@ -196,6 +201,28 @@ private slots:
         QVERIFY(!permissions.showPermissionPromptAlert() && !model.hasDroppedApp());
         QVERIFY(model.unreadableFolders().isEmpty());
         QVERIFY(model.showErrorAlert()); // only the user closes an alert
+    }
+
+    // The found items a scan leaves alone reach the notice by reason, in the order it lists
+    // them; the folders it could not read go to the banner instead. The next scan clears both.
+    void itemsLeftAloneByReason() {
+        SessionFixture session;
+        CleanerViewModel& model = *session.model;
+        session.takeInHarborNotes();
+        ScanReport report = reportOf({}, {"/h/.config/locked"});
+        report.leftAlone +=
+            leftAloneItems({"/h/a\ufffd", "/h/b\ufffd"}, LeftAloneReason::undecodableName) +
+            leftAloneItems({"/h/.config/mimeapps.list"}, LeftAloneReason::sharedSettingsFile);
+        session.scanner->finish(0, report);
+        QCOMPARE(model.unreadableFolders(), QStringList{"/h/.config/locked"});
+        const QVariantList expected{
+            QVariantMap{{"reason", "sharedSettingsFile"},
+                        {"paths", QStringList{"/h/.config/mimeapps.list"}}},
+            QVariantMap{{"reason", "undecodableName"},
+                        {"paths", QStringList{"/h/a\ufffd", "/h/b\ufffd"}}}};
+        QCOMPARE(model.itemsLeftAlone(), expected);
+        model.scanForLeftovers(false);
+        QVERIFY(model.itemsLeftAlone().isEmpty() && model.unreadableFolders().isEmpty());
     }
 
     void selectionAndTotals_data() {

@@ -710,6 +710,51 @@ Could not read %n folder(s) (they may hold more leftovers):
     </message>
 </context>
 <context>
+    <name>LeftAloneNotice</name>
+    <message numerus="yes">
+        <source>%n item with a name that is not valid UTF-8 was left alone:</source>
+        <translation>
+            <numerusform>%n Objekt mit einem Namen, der kein gültiges UTF-8 ist, wurde nicht angerührt:</numerusform>
+            <numerusform>%n Objekte mit Namen, die kein gültiges UTF-8 sind, wurden nicht angerührt:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n items with names that are not valid UTF-8 were left alone:</source>
+        <translation>
+            <numerusform>%n Objekt mit einem Namen, der kein gültiges UTF-8 ist, wurde nicht angerührt:</numerusform>
+            <numerusform>%n Objekte mit Namen, die kein gültiges UTF-8 sind, wurden nicht angerührt:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n settings file names this app among other apps' lines and stays:</source>
+        <translation>
+            <numerusform>%n Einstellungsdatei nennt diese App unter Zeilen anderer Apps und bleibt:</numerusform>
+            <numerusform>%n Einstellungsdateien nennen diese App unter Zeilen anderer Apps und bleiben:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n settings files name this app among other apps' lines and stay:</source>
+        <translation>
+            <numerusform>%n Einstellungsdatei nennt diese App unter Zeilen anderer Apps und bleibt:</numerusform>
+            <numerusform>%n Einstellungsdateien nennen diese App unter Zeilen anderer Apps und bleiben:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dconf folder holds this app's settings and stays:</source>
+        <translation>
+            <numerusform>%n dconf-Ordner enthält die Einstellungen dieser App und bleibt:</numerusform>
+            <numerusform>%n dconf-Ordner enthalten die Einstellungen dieser App und bleiben:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dconf folders hold this app's settings and stay:</source>
+        <translation>
+            <numerusform>%n dconf-Ordner enthält die Einstellungen dieser App und bleibt:</numerusform>
+            <numerusform>%n dconf-Ordner enthalten die Einstellungen dieser App und bleiben:</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>OrphansDialog</name>
     <message>
         <source>Leftovers of Removed Apps</source>
@@ -879,48 +924,6 @@ Could not read %n folder(s) (they may hold more leftovers):
     <message>
         <source>Found items</source>
         <translation>Gefundene Objekte</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n item with a name that is not valid UTF-8 was left alone:</source>
-        <translation>
-            <numerusform>%n Objekt mit einem Namen, der kein gültiges UTF-8 ist, wurde nicht angerührt:</numerusform>
-            <numerusform>%n Objekte mit Namen, die kein gültiges UTF-8 sind, wurden nicht angerührt:</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n items with names that are not valid UTF-8 were left alone:</source>
-        <translation>
-            <numerusform>%n Objekt mit einem Namen, der kein gültiges UTF-8 ist, wurde nicht angerührt:</numerusform>
-            <numerusform>%n Objekte mit Namen, die kein gültiges UTF-8 sind, wurden nicht angerührt:</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n settings file names this app among other apps' lines and stays:</source>
-        <translation>
-            <numerusform>%n Einstellungsdatei nennt diese App unter Zeilen anderer Apps und bleibt:</numerusform>
-            <numerusform>%n Einstellungsdateien nennen diese App unter Zeilen anderer Apps und bleiben:</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n settings files name this app among other apps' lines and stay:</source>
-        <translation>
-            <numerusform>%n Einstellungsdatei nennt diese App unter Zeilen anderer Apps und bleibt:</numerusform>
-            <numerusform>%n Einstellungsdateien nennen diese App unter Zeilen anderer Apps und bleiben:</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n dconf folder holds this app's settings and stays:</source>
-        <translation>
-            <numerusform>%n dconf-Ordner enthält die Einstellungen dieser App und bleibt:</numerusform>
-            <numerusform>%n dconf-Ordner enthalten die Einstellungen dieser App und bleiben:</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n dconf folders hold this app's settings and stay:</source>
-        <translation>
-            <numerusform>%n dconf-Ordner enthält die Einstellungen dieser App und bleibt:</numerusform>
-            <numerusform>%n dconf-Ordner enthalten die Einstellungen dieser App und bleiben:</numerusform>
-        </translation>
     </message>
 </context>
 <context>

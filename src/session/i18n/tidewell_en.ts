@@ -690,6 +690,51 @@ Could not read %n folders (they may hold more leftovers):
     </message>
 </context>
 <context>
+    <name>LeftAloneNotice</name>
+    <message numerus="yes">
+        <source>%n item with a name that is not valid UTF-8 was left alone:</source>
+        <translation type="unfinished">
+            <numerusform />
+            <numerusform />
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n items with names that are not valid UTF-8 were left alone:</source>
+        <translation type="unfinished">
+            <numerusform />
+            <numerusform />
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n settings file names this app among other apps' lines and stays:</source>
+        <translation type="unfinished">
+            <numerusform />
+            <numerusform />
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n settings files name this app among other apps' lines and stay:</source>
+        <translation type="unfinished">
+            <numerusform />
+            <numerusform />
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dconf folder holds this app's settings and stays:</source>
+        <translation type="unfinished">
+            <numerusform />
+            <numerusform />
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dconf folders hold this app's settings and stay:</source>
+        <translation type="unfinished">
+            <numerusform />
+            <numerusform />
+        </translation>
+    </message>
+</context>
+<context>
     <name>OrphansDialog</name>
     <message>
         <source>Leftovers of Removed Apps</source>
@@ -859,48 +904,6 @@ Could not read %n folders (they may hold more leftovers):
     <message>
         <source>Found items</source>
         <translation type="unfinished" />
-    </message>
-    <message numerus="yes">
-        <source>%n item with a name that is not valid UTF-8 was left alone:</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n items with names that are not valid UTF-8 were left alone:</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n settings file names this app among other apps' lines and stays:</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n settings files name this app among other apps' lines and stay:</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n dconf folder holds this app's settings and stays:</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n dconf folders hold this app's settings and stay:</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
     </message>
 </context>
 <context>

@@ -294,33 +294,10 @@ ColumnLayout {
 
     // Found items that stay where they are: say so, never hide them.
     LeftAloneNotice {
-        objectName: "undecodableNotice"
+        objectName: "leftAloneNotice"
         Layout.fillWidth: true
-        items: panel.viewModel.undecodableItems
-        visible: items.length > 0 && !panel.viewModel.isScanning
-        message: items.length === 1
-                 ? qsTr("%n item with a name that is not valid UTF-8 was left alone:", "", 1)
-                 : qsTr("%n items with names that are not valid UTF-8 were left alone:", "",
-                        items.length)
-    }
-    LeftAloneNotice {
-        objectName: "keptSettingsNotice"
-        Layout.fillWidth: true
-        items: panel.viewModel.keptSettingsFiles
-        visible: items.length > 0 && !panel.viewModel.isScanning
-        message: items.length === 1
-                 ? qsTr("%n settings file names this app among other apps' lines and stays:", "", 1)
-                 : qsTr("%n settings files name this app among other apps' lines and stay:", "",
-                        items.length)
-    }
-    LeftAloneNotice {
-        objectName: "keptDconfNotice"
-        Layout.fillWidth: true
-        items: panel.viewModel.keptDconfFolders
-        visible: items.length > 0 && !panel.viewModel.isScanning
-        message: items.length === 1
-                 ? qsTr("%n dconf folder holds this app's settings and stays:", "", 1)
-                 : qsTr("%n dconf folders hold this app's settings and stay:", "", items.length)
+        groups: panel.viewModel.itemsLeftAlone
+        visible: groups.length > 0 && !panel.viewModel.isScanning
     }
 
     Rectangle {

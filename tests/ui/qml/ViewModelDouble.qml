@@ -23,9 +23,7 @@ QtObject {
     property var categoryBreakdown: []
     property string appSizeText: "Calculating..."
     property var unreadableFolders: []
-    property var undecodableItems: []
-    property var keptSettingsFiles: []
-    property var keptDconfFolders: []
+    property var itemsLeftAlone: []
     property var lastFailures: []
     property string uninstallCommand: ""
     property bool canRunUninstallCommand: false

@@ -73,30 +73,41 @@ TestCase {
         compare(panel.viewModel.calls, ["toggleSelectAll"])
     }
 
-    // Linux has no Full Disk Access: every folder the scan could not read shows in the banner,
-    // whatever the permission state says.
-    // Found items that stay are named under the list: names that are not UTF-8, settings files
-    // that name the app among other apps' lines, and the app's dconf folders.
-    function test_leftAloneNotices_data() {
+    // Found items that stay are named under the list, one line per reason: names that are not
+    // UTF-8, settings files that name the app among other apps' lines, and the app's dconf
+    // folders.
+    function test_leftAloneNotice_data() {
         return [
-            { tag: "undecodable", notice: "undecodableNotice", property: "undecodableItems",
+            { tag: "undecodable", reason: "undecodableName",
               message: "2 items with names that are not valid UTF-8 were left alone:" },
-            { tag: "settings", notice: "keptSettingsNotice", property: "keptSettingsFiles",
+            { tag: "settings", reason: "sharedSettingsFile",
               message: "2 settings files name this app among other apps' lines and stay:" },
-            { tag: "dconf", notice: "keptDconfNotice", property: "keptDconfFolders",
+            { tag: "dconf", reason: "dconfFolder",
               message: "2 dconf folders hold this app's settings and stay:" },
         ]
     }
-    function test_leftAloneNotices(data) {
+    function test_leftAloneNotice(data) {
         const panel = makePanel(1)
-        const notice = findChild(panel, data.notice)
+        const notice = findChild(panel, "leftAloneNotice")
         verify(!notice.visible)
-        panel.viewModel[data.property] = ["/h/first\ufffd", "/h/second"]
+        panel.viewModel.itemsLeftAlone = [
+            { reason: data.reason, paths: ["/h/first\ufffd", "/h/second"] },
+            { reason: "dconfFolder", paths: ["/org/x/"] }]
         tryCompare(notice, "visible", true)
         compare(findChild(notice, "noticeMessage").text, data.message)
         compare(findChild(notice, "noticePath").text, "/h/first\ufffd")
+        const messages = []
+        for (let i = 0; i < notice.children.length; ++i) {
+            if (notice.children[i].objectName === "leftAloneLine")
+                messages.push(notice.children[i].message)
+        }
+        compare(messages, [data.message, "1 dconf folder holds this app's settings and stays:"])
+        panel.viewModel.isScanning = true
+        verify(!notice.visible)
     }
 
+    // Linux has no Full Disk Access: every folder the scan could not read shows in the banner,
+    // whatever the permission state says.
     function test_linuxBanner_data() {
         return [
             { tag: "none", paths: [], message: "" },
