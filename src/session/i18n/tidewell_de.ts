@@ -1041,10 +1041,6 @@ Could not read %n folder(s) (they may hold more leftovers):
         <translation>Apps hier ablegen</translation>
     </message>
     <message>
-        <source>Calculating...</source>
-        <translation>Wird berechnet …</translation>
-    </message>
-    <message>
         <source>Scanning leftovers for %1...</source>
         <translation>Restdateien von %1 werden gesucht …</translation>
     </message>
@@ -1093,25 +1089,12 @@ Could not read %n folder(s) (they may hold more leftovers):
             <numerusform>%n Objekte entfernt. Einige Dateien konnten nicht entfernt werden.</numerusform>
         </translation>
     </message>
+</context>
+<context>
+    <name>tidewell::HeldApp</name>
     <message>
-        <source>Uninstalled.</source>
-        <translation>Deinstalliert.</translation>
-    </message>
-    <message>
-        <source>The command could not be run.</source>
-        <translation>Der Befehl konnte nicht ausgeführt werden.</translation>
-    </message>
-    <message>
-        <source>The command failed with exit code %1.</source>
-        <translation>Der Befehl ist mit Exit-Code %1 fehlgeschlagen.</translation>
-    </message>
-    <message>
-        <source>The command failed: %1</source>
-        <translation>Der Befehl ist fehlgeschlagen: %1</translation>
-    </message>
-    <message>
-        <source>Uninstalling…</source>
-        <translation>Wird deinstalliert …</translation>
+        <source>Calculating...</source>
+        <translation>Wird berechnet …</translation>
     </message>
 </context>
 <context>
@@ -1149,6 +1132,29 @@ Could not read %n folder(s) (they may hold more leftovers):
             <numerusform>%n Objekt konnte nicht entfernt werden: %1</numerusform>
             <numerusform>%n Objekte konnten nicht entfernt werden: %1</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>tidewell::PackageUninstaller</name>
+    <message>
+        <source>Uninstalling…</source>
+        <translation>Wird deinstalliert …</translation>
+    </message>
+    <message>
+        <source>Uninstalled.</source>
+        <translation>Deinstalliert.</translation>
+    </message>
+    <message>
+        <source>The command could not be run.</source>
+        <translation>Der Befehl konnte nicht ausgeführt werden.</translation>
+    </message>
+    <message>
+        <source>The command failed with exit code %1.</source>
+        <translation>Der Befehl ist mit Exit-Code %1 fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>The command failed: %1</source>
+        <translation>Der Befehl ist fehlgeschlagen: %1</translation>
     </message>
 </context>
 </TS>

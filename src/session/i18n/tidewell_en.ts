@@ -1042,10 +1042,6 @@ Could not read %n folders (they may hold more leftovers):
         <translation type="unfinished" />
     </message>
     <message>
-        <source>Calculating...</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>Scanning leftovers for %1...</source>
         <translation type="unfinished" />
     </message>
@@ -1073,24 +1069,11 @@ Could not read %n folders (they may hold more leftovers):
         <source>Moving selected files to Trash...</source>
         <translation type="unfinished" />
     </message>
+</context>
+<context>
+    <name>tidewell::HeldApp</name>
     <message>
-        <source>Uninstalled.</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>The command could not be run.</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>The command failed with exit code %1.</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>The command failed: %1</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>Uninstalling…</source>
+        <source>Calculating...</source>
         <translation type="unfinished" />
     </message>
 </context>
@@ -1129,6 +1112,29 @@ Could not read %n folders (they may hold more leftovers):
             <numerusform>%n item could not be removed: %1</numerusform>
             <numerusform>%n items could not be removed: %1</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>tidewell::PackageUninstaller</name>
+    <message>
+        <source>Uninstalling…</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Uninstalled.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The command could not be run.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The command failed with exit code %1.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The command failed: %1</source>
+        <translation type="unfinished" />
     </message>
 </context>
 </TS>
