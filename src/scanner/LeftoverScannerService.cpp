@@ -136,7 +136,10 @@ std::optional<ScanReport> LeftoverScannerService::runScan(const AppDescriptor& a
     kept.append(keptOwnedContainers(containers.ownedByRecord, context));
     QList<ScannedFile> matches = collapseNestedMatches(buildItems(kept, cancel));
     sortForReport(matches);
-    return ScanReport{matches, sortedByCodePoint(denied), rootPaths, undecodable};
+    return ScanReport{matches,
+                      leftAloneItems(sortedByCodePoint(denied), LeftAloneReason::unreadable) +
+                          leftAloneItems(undecodable, LeftAloneReason::undecodableName),
+                      rootPaths};
 }
 
 ScanReport LeftoverScannerService::runLinuxScan(const AppDescriptor& app, const Progress& progress,
@@ -160,11 +163,10 @@ ScanReport LeftoverScannerService::runLinuxScan(const AppDescriptor& app, const 
     // A Linux app's leftovers lie anywhere in the home folder; its standard folders stay
     // protected by the removal itself.
     return {matches,
-            {},
-            {pathnames::standardized(m_environment.homePath)},
-            undecodable,
-            finder.settingsNamingApp(),
-            finder.dconfFoldersOfApp()};
+            leftAloneItems(finder.settingsNamingApp(), LeftAloneReason::sharedSettingsFile) +
+                leftAloneItems(finder.dconfFoldersOfApp(), LeftAloneReason::dconfFolder) +
+                leftAloneItems(undecodable, LeftAloneReason::undecodableName),
+            {pathnames::standardized(m_environment.homePath)}};
 }
 
 void LeftoverScannerService::walkRoots(const QList<ScanRoot>& roots, const ScanContext& context,
