@@ -127,10 +127,11 @@ void measureIntake(Window& main, const QUrl& bundle) {
     clock.start();
     model.handleDroppedApp(bundle);
     report("intake call on the GUI thread", clock.nsecsElapsed() / 1e6);
-    spinUntil([&model] { return model.hasDroppedApp(); }, 5000);
+    spinUntil([&model] { return model.app()->isHeld(); }, 5000);
     report("intake to header", untilNextFrame(*main.window, clock));
     double stall = 0;
-    if (!spinUntil([&model] { return !model.isScanning(); }, 120000, &stall))
+    if (!spinUntil([&model] { return model.phase() != CleanerViewModel::Scanning; }, 120000,
+                   &stall))
         qFatal("the scan did not finish");
     report("intake to scan applied", clock.nsecsElapsed() / 1e6);
     report("intake to first row", untilNextFrame(*main.window, clock));
@@ -169,7 +170,7 @@ void measureQuitDuringScan(Window main, const QUrl& bundle) {
     QElapsedTimer wait;
     wait.start();
     spinUntil([&wait] { return wait.elapsed() > 150; }, 1000);
-    const bool stillScanning = main.viewModel->isScanning();
+    const bool stillScanning = main.viewModel->phase() == CleanerViewModel::Scanning;
     QElapsedTimer clock;
     clock.start();
     main.window.reset();

@@ -8,11 +8,11 @@
 #include "ScanCommand.h"
 #include "platform/RealProgramRunner.h"
 #include "removal/FileDeletionService.h"
+#include "removal/RemovalPlan.h"
 #include "scanner/ItemClassification.h"
 #include "session/PackageRemoval.h"
 #include "session/SharedByteFormatter.h"
 
-#include <QHash>
 #include <QJsonArray>
 
 #include <cstdio>
@@ -25,46 +25,19 @@ namespace {
 
 const QString commandName = QStringLiteral("remove");
 
-// One item about to go: where it is and how much it holds.
-struct PlannedItem {
-    QUrl url;
-    qint64 sizeInBytes = 0;
-};
-
-// The planned items' sizes by location, so that each removed item is looked up, not searched.
-using SizeIndex = QHash<QUrl, qint64>;
-
-// Every leftover in report order, then the app itself when it goes with them.
-QList<PlannedItem> itemsToRemove(const ScanReport& report, const AppDescriptor& app) {
-    QList<PlannedItem> items;
-    for (const ScannedFile& file : report.matches)
-        items.append({file.url, file.sizeInBytes});
-    if (appGoesWithLeftovers(app.kind))
-        items.append({app.appURL, directorySize(app.appURL.toLocalFile(), FileSystem::real())});
-    return items;
-}
-
-SizeIndex sizeIndexOf(const QList<PlannedItem>& items) {
-    SizeIndex sizes;
-    sizes.reserve(items.size());
-    for (const PlannedItem& item : items)
-        sizes.insert(item.url, item.sizeInBytes);
-    return sizes;
-}
-
-template <typename Item> QList<QUrl> urlsOf(const QList<Item>& items) {
+QList<QUrl> urlsOf(const QList<DeletionFailure>& failures) {
     QList<QUrl> urls;
-    urls.reserve(items.size());
-    for (const Item& item : items)
-        urls.append(item.url);
+    urls.reserve(failures.size());
+    for (const DeletionFailure& failure : failures)
+        urls.append(failure.url);
     return urls;
 }
 
-QString itemTable(const QList<QUrl>& urls, const SizeIndex& sizes) {
+QString itemTable(const QList<QUrl>& urls, const RemovalPlan& plan) {
     QList<QStringList> rows;
     rows.reserve(urls.size());
     for (const QUrl& url : urls)
-        rows.append({QStringLiteral("  ") + SharedByteFormatter::string(sizes.value(url)),
+        rows.append({QStringLiteral("  ") + SharedByteFormatter::string(plan.sizeOf(url)),
                      url.toLocalFile()});
     return CliOutput::formatTable(rows, {CliOutput::Align::right});
 }
@@ -93,10 +66,10 @@ bool answeredYes(const QString& question) {
 }
 
 // Shows what would go, with sizes, before asking.
-bool confirmRemoval(const QList<PlannedItem>& items) {
-    return answeredYes(
-        CliText::tr("These %n item(s) will be moved to the Trash:\n", "", int(items.size())) +
-        itemTable(urlsOf(items), sizeIndexOf(items)) + CliText::tr("Move them to Trash? [y/N] "));
+bool confirmRemoval(const RemovalPlan& plan) {
+    return answeredYes(CliText::tr("These %n item(s) will be moved to the Trash:\n", "",
+                                   int(plan.items().size())) +
+                       itemTable(plan.urls(), plan) + CliText::tr("Move them to Trash? [y/N] "));
 }
 
 bool confirmPermanentRemoval(const QList<DeletionFailure>& refusals) {
@@ -131,13 +104,6 @@ DeletionReport removeItems(const QList<QUrl>& urls, const RemovalScope& scope, b
     append(report,
            service.deleteItems(urlsOf(refusals), scope, {Method::removeInPlace, stop}).result());
     return report;
-}
-
-qint64 reclaimedBytes(const DeletionReport& deletion, const SizeIndex& sizes) {
-    qint64 bytes = 0;
-    for (const QUrl& url : deletion.deleted)
-        bytes += sizes.value(url);
-    return bytes;
 }
 
 QJsonArray pathArray(const QList<QUrl>& urls) {
@@ -176,18 +142,18 @@ QString summary(const DeletionReport& deletion) {
     return parts.join(u' ');
 }
 
-QString removalText(const DeletionReport& deletion, const SizeIndex& sizes, qint64 reclaimed,
-                    bool interrupted) {
+QString removalText(const DeletionReport& deletion, const RemovalPlan& plan, bool interrupted) {
     QString text;
     if (!deletion.deleted.isEmpty())
-        text += CliText::tr("Removed (%1):\n").arg(SharedByteFormatter::string(reclaimed)) +
-                itemTable(deletion.deleted, sizes);
+        text += CliText::tr("Removed (%1):\n")
+                    .arg(SharedByteFormatter::string(plan.reclaimedBytes(deletion))) +
+                itemTable(deletion.deleted, plan);
     if (!deletion.failures.isEmpty())
         text += CliText::tr("Not removed:\n") + failureList(deletion.failures);
     if (interrupted)
         text += CliText::tr("Interrupted: %n item(s) were not removed.\n", "",
                             int(deletion.notAttempted.size())) +
-                itemTable(deletion.notAttempted, sizes);
+                itemTable(deletion.notAttempted, plan);
     return text + summary(deletion);
 }
 
@@ -200,21 +166,17 @@ struct RemoveFlags {
 
 // Removes the planned items, runs the package manager when asked and prints what happened; the
 // exit code tells whether everything went.
-int removeAndReport(const QList<PlannedItem>& items, const ScanReport& report,
-                    const QString& bundlePath, const UninstallCommand& uninstall,
-                    const RemoveFlags& flags, const Host& host) {
+int removeAndReport(const RemovalPlan& plan, const ScanReport& report,
+                    const UninstallCommand& uninstall, const RemoveFlags& flags, const Host& host) {
     const InterruptWatch watch;
-    const DeletionReport deletion =
-        removeItems(urlsOf(items), {report.roots, bundlePath}, !flags.yes, host);
-    const SizeIndex sizes = sizeIndexOf(items);
-    const qint64 reclaimed = reclaimedBytes(deletion, sizes);
+    const DeletionReport deletion = removeItems(plan.urls(), plan.scope(), !flags.yes, host);
     const bool interrupted = InterruptWatch::raised();
     // The package manager runs only when asked, after the leftovers are gone, and only a
     // command that needs no administrator rights.
     const bool runsUninstall = flags.uninstall && uninstall.runnable && !interrupted;
     const int uninstallExit = runsUninstall ? runUninstallCommand(uninstall) : 0;
     if (flags.json) {
-        QJsonObject object = removalJson(deletion, reclaimed, interrupted);
+        QJsonObject object = removalJson(deletion, plan.reclaimedBytes(deletion), interrupted);
         const QJsonObject leftAlone = leftAloneJson(report);
         for (auto field = leftAlone.constBegin(); field != leftAlone.constEnd(); ++field)
             object.insert(field.key(), field.value());
@@ -224,7 +186,7 @@ int removeAndReport(const QList<PlannedItem>& items, const ScanReport& report,
             object.insert(QStringLiteral("uninstallExitCode"), uninstallExit);
         CliOutput::printJson(object);
     } else {
-        QString text = removalText(deletion, sizes, reclaimed, interrupted);
+        QString text = removalText(deletion, plan, interrupted);
         if (const QString leftAlone = leftAloneText(report); !leftAlone.isEmpty())
             text += QStringLiteral("\n\n") + leftAlone.trimmed();
         CliOutput::printLine(text);
@@ -276,19 +238,20 @@ int runRemove(const QStringList& arguments, const Host& givenHost) {
         return *exitCode;
     const auto& app = std::get<AppDescriptor>(bundle);
     const ScanReport report = scanShowingProgress(app, host, !parser.isSet(scanOptions.noIndex));
-    const QString bundlePath = app.appURL.toLocalFile();
-    const QList<PlannedItem> items = itemsToRemove(report, app);
+    const RemovalPlan plan(report.matches, report.roots, app, [&app] {
+        return directorySize(app.appURL.toLocalFile(), FileSystem::real());
+    });
     const UninstallCommand uninstall =
         uninstallCommand(app, host, RealProgramRunner(host.programPath));
     if (const QString note = ownLauncherText(app, report); !note.isEmpty() && !parser.isSet(json))
         CliOutput::printErrorLine(note);
-    if (!parser.isSet(yes) && !confirmRemoval(items)) {
+    if (!parser.isSet(yes) && !confirmRemoval(plan)) {
         CliOutput::printErrorLine(CliText::tr("Nothing was removed."));
         return ExitCode::failure;
     }
-    return removeAndReport(
-        items, report, appGoesWithLeftovers(app.kind) ? bundlePath : QString(), uninstall,
-        {parser.isSet(json), parser.isSet(yes), parser.isSet(uninstallOption)}, host);
+    return removeAndReport(plan, report, uninstall,
+                           {parser.isSet(json), parser.isSet(yes), parser.isSet(uninstallOption)},
+                           host);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "DescribeCommand.h"
 #include "ExitCode.h"
 #include "LinuxAppIntake.h"
+#include "model/CategoryTotal.h"
 #include "platform/RealProgramRunner.h"
 #include "scanner/DefaultSpotlightService.h"
 #include "scanner/LeftoverScannerService.h"
@@ -30,21 +31,13 @@ QStringList totalRow(const QString& label, qsizetype count, qint64 bytes) {
             CliText::tr("item(s)", "", int(count)), SharedByteFormatter::string(bytes)};
 }
 
-QString categoryTotals(const QList<ScannedFile>& matches) {
+QString totalsTable(const QList<ScannedFile>& matches) {
     QList<QStringList> rows;
     qint64 allBytes = 0;
-    for (const ScanCategory category : allScanCategories()) {
-        qsizetype count = 0;
-        qint64 bytes = 0;
-        for (const ScannedFile& file : matches) {
-            if (file.category == category) {
-                ++count;
-                bytes += file.sizeInBytes;
-            }
-        }
-        if (count > 0)
-            rows.append(totalRow(displayName(category), count, bytes));
-        allBytes += bytes;
+    for (const CategoryTotal& total : categoryTotals(matches)) {
+        if (total.itemCount > 0)
+            rows.append(totalRow(displayName(total.category), total.itemCount, total.totalBytes));
+        allBytes += total.totalBytes;
     }
     rows.append(totalRow(CliText::tr("Total"), matches.size(), allBytes));
     using Align = CliOutput::Align;
@@ -56,6 +49,44 @@ QString indentedPaths(const QStringList& paths) {
     for (const QString& path : paths)
         text += QStringLiteral("  ") + CliOutput::escaped(path) + u'\n';
     return text;
+}
+
+// The line that opens the group of one reason, and says what the user may do about it.
+QString leftAloneHeading(LeftAloneReason reason, int count) {
+    switch (reason) {
+    case LeftAloneReason::unreadable:
+        return CliText::tr("\nCould not read %n folder(s) (they may hold more leftovers):\n", "",
+                           count);
+    case LeftAloneReason::sharedSettingsFile:
+        return CliText::tr("\n%n settings file(s) name this app among other apps' lines; they "
+                           "are not removed (edit them by hand if you wish):\n",
+                           "", count);
+    case LeftAloneReason::dconfFolder:
+        return CliText::tr("\n%n dconf folder(s) hold this app's settings; they are not removed "
+                           "(clear one with \"dconf reset -f FOLDER\" if you wish):\n",
+                           "", count);
+    case LeftAloneReason::undecodableName:
+        break;
+    }
+    return CliText::tr("\n%n item(s) whose names are not valid UTF-8 were found and left alone "
+                       "(the unreadable bytes shown as \uFFFD); remove them with a file manager if "
+                       "you wish:\n",
+                       "", count);
+}
+
+// The key of one reason's paths in JSON; each names the list it held before there was one.
+QString jsonKey(LeftAloneReason reason) {
+    switch (reason) {
+    case LeftAloneReason::unreadable:
+        return QStringLiteral("permissionDeniedPaths");
+    case LeftAloneReason::sharedSettingsFile:
+        return QStringLiteral("keptSettingsFiles");
+    case LeftAloneReason::dconfFolder:
+        return QStringLiteral("keptDconfFolders");
+    case LeftAloneReason::undecodableName:
+        break;
+    }
+    return QStringLiteral("undecodablePaths");
 }
 
 QString scanText(const AppDescriptor& app, const ScanReport& report) {
@@ -71,16 +102,10 @@ QString scanText(const AppDescriptor& app, const ScanReport& report) {
                    .arg(CliOutput::escaped(app.displayName),
                         CliOutput::escaped(app.bundleIdentifier)) +
                CliOutput::formatTable(rows, {CliOutput::Align::right}) +
-               CliText::tr("\nTotals:\n") + categoryTotals(report.matches);
+               CliText::tr("\nTotals:\n") + totalsTable(report.matches);
     }
     if (const QString note = ownLauncherText(app, report); !note.isEmpty())
         text += u'\n' + note + u'\n';
-    const qsizetype denied = report.permissionDeniedPaths.size();
-    if (denied > 0) {
-        text += CliText::tr("\nCould not read %n folder(s) (they may hold more leftovers):\n", "",
-                            int(denied));
-        text += indentedPaths(report.permissionDeniedPaths);
-    }
     return text + leftAloneText(report);
 }
 
@@ -189,33 +214,20 @@ QString ownLauncherText(const AppDescriptor& app, const ScanReport& report) {
 
 QString leftAloneText(const ScanReport& report) {
     QString text;
-    if (const qsizetype kept = report.keptSettingsFiles.size(); kept > 0)
-        text += CliText::tr("\n%n settings file(s) name this app among other apps' lines; they "
-                            "are not removed (edit them by hand if you wish):\n",
-                            "", int(kept)) +
-                indentedPaths(report.keptSettingsFiles);
-    if (const qsizetype kept = report.keptDconfFolders.size(); kept > 0)
-        text += CliText::tr("\n%n dconf folder(s) hold this app's settings; they are not removed "
-                            "(clear one with \"dconf reset -f FOLDER\" if you wish):\n",
-                            "", int(kept)) +
-                indentedPaths(report.keptDconfFolders);
-    const qsizetype count = report.undecodablePaths.size();
-    if (count == 0)
-        return text;
-    return text +
-           CliText::tr("\n%n item(s) whose names are not valid UTF-8 were found and left alone "
-                       "(the unreadable bytes shown as \uFFFD); remove them with a file manager if "
-                       "you wish:\n",
-                       "", int(count)) +
-           indentedPaths(report.undecodablePaths);
+    for (const LeftAloneReason reason : allLeftAloneReasons()) {
+        const QStringList paths = pathsLeftAlone(report.leftAlone, reason);
+        if (!paths.isEmpty())
+            text += leftAloneHeading(reason, int(paths.size())) + indentedPaths(paths);
+    }
+    return text;
 }
 
 QJsonObject leftAloneJson(const ScanReport& report) {
-    return {
-        {QStringLiteral("undecodablePaths"), QJsonArray::fromStringList(report.undecodablePaths)},
-        {QStringLiteral("keptSettingsFiles"), QJsonArray::fromStringList(report.keptSettingsFiles)},
-        {QStringLiteral("keptDconfFolders"), QJsonArray::fromStringList(report.keptDconfFolders)},
-    };
+    QJsonObject object;
+    for (const LeftAloneReason reason : allLeftAloneReasons())
+        object.insert(jsonKey(reason),
+                      QJsonArray::fromStringList(pathsLeftAlone(report.leftAlone, reason)));
+    return object;
 }
 
 QJsonObject scanJson(const AppDescriptor& app, const ScanReport& report) {
@@ -231,8 +243,6 @@ QJsonObject scanJson(const AppDescriptor& app, const ScanReport& report) {
     QJsonObject object = leftAloneJson(report);
     object.insert(QStringLiteral("app"), describeJson(app));
     object.insert(QStringLiteral("matches"), matches);
-    object.insert(QStringLiteral("permissionDeniedPaths"),
-                  QJsonArray::fromStringList(report.permissionDeniedPaths));
     return object;
 }
 

@@ -45,16 +45,17 @@ CliCommand scanCommand();
 // (it goes with them; the package's own entry never does); empty when it is not.
 QString ownLauncherText(const AppDescriptor& app, const ScanReport& report);
 
-// What the scan found but leaves alone: settings files that name the app among others' lines,
-// dconf folders of its settings, and items whose names are not valid UTF-8; empty when there
-// are none.
+// What the scan met but leaves alone, one group per reason: folders it could not read, settings
+// files that name the app among others' lines, dconf folders of its settings, and items whose
+// names are not valid UTF-8; empty when there are none.
 QString leftAloneText(const ScanReport& report);
 
-// The same as JSON: "undecodablePaths", "keptSettingsFiles" and "keptDconfFolders".
+// The same as JSON, one list per reason: "permissionDeniedPaths", "keptSettingsFiles",
+// "keptDconfFolders" and "undecodablePaths".
 QJsonObject leftAloneJson(const ScanReport& report);
 
 // The scan as JSON: "app" (as describe prints it), "matches" in report order (path,
-// category, safety, sizeInBytes), "permissionDeniedPaths" and what leftAloneJson holds.
+// category, safety, sizeInBytes) and what leftAloneJson holds.
 QJsonObject scanJson(const AppDescriptor& app, const ScanReport& report);
 
 } // namespace tidewell

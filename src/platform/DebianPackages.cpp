@@ -54,8 +54,10 @@ void addOwners(const QStringList& paths, const Host& host, const ProgramRunner& 
     for (const QString& path : paths)
         arguments.append(literalPattern(path.sliced(host.root.size())));
     // It exits with 1 when some path has no package; the others are still listed.
-    const auto answer =
-        programs.outputOf({QStringLiteral("dpkg-query"), arguments, maximumAnswerBytes, {0, 1}});
+    const auto answer = programs.outputOf({.program = QStringLiteral("dpkg-query"),
+                                           .arguments = arguments,
+                                           .maximumOutput = maximumAnswerBytes,
+                                           .acceptedExitCodes = {0, 1}});
     if (!answer)
         return;
     const QSet<QString> asked(paths.cbegin(), paths.cend());

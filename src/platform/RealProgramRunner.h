@@ -10,7 +10,7 @@ class RealProgramRunner final : public ProgramRunner {
 public:
     explicit RealProgramRunner(QStringList programPath);
 
-    std::optional<QByteArray> outputOf(const Call& call) const override;
+    std::optional<QByteArray> outputOf(const ToolRun& run) const override;
 
 private:
     QStringList m_programPath;

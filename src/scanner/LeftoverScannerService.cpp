@@ -48,7 +48,7 @@ void runParallel(QThreadPool& pool, const QList<Item>& items, Work work, Merge m
 // Asked when the service was given no programs: none is found.
 class NoPrograms final : public ProgramRunner {
 public:
-    std::optional<QByteArray> outputOf(const Call&) const override { return std::nullopt; }
+    std::optional<QByteArray> outputOf(const ToolRun&) const override { return std::nullopt; }
 };
 
 // What a Linux scan never offers, whatever names it: a path a system package owns, and a link
@@ -140,7 +140,10 @@ std::optional<ScanReport> LeftoverScannerService::runScan(const AppDescriptor& a
     kept.append(keptOwnedContainers(containers.ownedByRecord, context));
     QList<ScannedFile> matches = collapseNestedMatches(buildItems(kept, cancel));
     sortForReport(matches);
-    return ScanReport{matches, sortedByCodePoint(denied), rootPaths, undecodable};
+    return ScanReport{matches,
+                      leftAloneItems(sortedByCodePoint(denied), LeftAloneReason::unreadable) +
+                          leftAloneItems(undecodable, LeftAloneReason::undecodableName),
+                      rootPaths};
 }
 
 ScanReport LeftoverScannerService::runLinuxScan(const AppDescriptor& app, const Progress& progress,
@@ -162,12 +165,12 @@ ScanReport LeftoverScannerService::runLinuxScan(const AppDescriptor& app, const 
     sortForReport(matches);
     // A Linux app's leftovers lie anywhere in the home folder; its standard folders stay
     // protected by the removal itself.
-    return {matches,
-            {},
-            {pathnames::standardized(m_host.home)},
-            undecodable,
-            finder.settingsNamingApp(),
-            finder.dconfFoldersOfApp(*m_programs)};
+    return {
+        matches,
+        leftAloneItems(finder.settingsNamingApp(), LeftAloneReason::sharedSettingsFile) +
+            leftAloneItems(finder.dconfFoldersOfApp(*m_programs), LeftAloneReason::dconfFolder) +
+            leftAloneItems(undecodable, LeftAloneReason::undecodableName),
+        {pathnames::standardized(m_host.home)}};
 }
 
 void LeftoverScannerService::walkRoots(const QList<ScanRoot>& roots, const ScanContext& context,

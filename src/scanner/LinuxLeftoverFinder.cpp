@@ -8,10 +8,10 @@
 #include "model/TextRules.h"
 #include "platform/DconfDatabase.h"
 #include "platform/DesktopEntry.h"
+#include "platform/SmallFileReading.h"
 
 #include <QDir>
 #include <QDirIterator>
-#include <QFile>
 
 #include <algorithm>
 
@@ -69,16 +69,19 @@ QStringList LinuxLeftoverFinder::find() const {
 }
 
 QStringList LinuxLeftoverFinder::settingsNamingApp() const {
-    constexpr qint64 maximumSize = 1 << 20;
     const QString entryName = m_app.desktopFileId + QStringLiteral(".desktop");
     QStringList files;
     for (const QString& path : {m_host.config + QStringLiteral("/mimeapps.list"),
                                 m_host.data + QStringLiteral("/applications/mimeapps.list")}) {
-        QFile file(path);
-        if (m_app.desktopFileId.isEmpty() || !file.open(QIODevice::ReadOnly | QIODevice::Text))
+        const std::optional<QByteArray> bytes = m_app.desktopFileId.isEmpty()
+                                                    ? std::nullopt
+                                                    : readSmallFile(path, maximumSettingsFileSize);
+        if (!bytes)
             continue;
+        const QString text =
+            QString::fromUtf8(*bytes).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         // "type=a.desktop;b.desktop;": the app is named when one of the values is its entry.
-        for (const QString& line : QString::fromUtf8(file.read(maximumSize)).split(u'\n')) {
+        for (const QString& line : text.split(u'\n')) {
             const QStringList values = line.section(u'=', 1).split(u';', Qt::SkipEmptyParts);
             if (line.contains(u'=') && values.contains(entryName)) {
                 files.append(path);
@@ -95,7 +98,7 @@ QStringList LinuxLeftoverFinder::dconfFoldersOfApp(const ProgramRunner& programs
     if (std::all_of(ids.cbegin(), ids.cend(),
                     [](const QString& id) { return dconf::folderNamedBy(id).isEmpty(); }))
         return {};
-    return dconf::foldersNamedBy(dconf::foldersWithKeys(programs), ids);
+    return dconf::foldersNamedBy(dconf::foldersWithKeys(m_host, programs), ids);
 }
 
 bool LinuxLeftoverFinder::keeps(const std::optional<KeyMatch>& match) const {

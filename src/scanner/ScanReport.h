@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LeftAloneItem.h"
 #include "model/ScannedFile.h"
 
 #include <QList>
@@ -9,17 +10,12 @@ namespace tidewell {
 
 // The result of one scan.
 struct ScanReport {
-    QList<ScannedFile> matches;        // report order
-    QStringList permissionDeniedPaths; // unique, sorted by code point
-    QStringList roots = {};            // the folders searched; every match lies inside one
-    // Items that match but whose names are not valid UTF-8 (shown with U+FFFD): listed so they
-    // are not lost silently, never offered for removal. Sorted by code point.
-    QStringList undecodablePaths = {};
-    // Settings files that name the application among other apps' lines (a Linux desktop's
-    // default applications): edited by hand, never deleted, so only listed.
-    QStringList keptSettingsFiles = {};
-    // Folders of the dconf database that hold the application's settings, listed the same way.
-    QStringList keptDconfFolders = {};
+    QList<ScannedFile> matches; // report order
+    // What the scan met but leaves alone, grouped by reason in declaration order; the folders it
+    // could not read are unique and, like the names that are not valid UTF-8, sorted by code
+    // point.
+    QList<LeftAloneItem> leftAlone;
+    QStringList roots = {}; // the folders searched; every match lies inside one
 
     friend bool operator==(const ScanReport&, const ScanReport&) = default;
 };

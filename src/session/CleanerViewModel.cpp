@@ -4,29 +4,35 @@
 #include "AppPreferences.h"
 #include "HostFromProcess.h"
 #include "ItemSize.h"
-#include "PackageRemoval.h"
 #include "PreferenceStore.h"
-#include "SharedByteFormatter.h"
 #include "platform/RealProgramRunner.h"
 #include "removal/DeletionReport.h"
 #include "removal/FileDeletionService.h"
 #include "removal/PermissionManager.h"
+#include "removal/RemovalPlan.h"
 #include "scanner/DefaultSpotlightService.h"
 #include "scanner/LeftoverScannerService.h"
-#include "scanner/ScanReport.h"
 
 #include <QDir>
-#include <QFileInfo>
-#include <QHash>
 #include <QtConcurrent/QtConcurrentRun>
 
 namespace tidewell {
 
 namespace {
 
-// The path of a location with "." and ".." resolved and no trailing slash.
-QString standardizedPath(const QUrl& url) {
-    return QDir::cleanPath(url.toLocalFile());
+// The name QML knows a reason by.
+QString reasonName(LeftAloneReason reason) {
+    switch (reason) {
+    case LeftAloneReason::unreadable:
+        return QStringLiteral("unreadable");
+    case LeftAloneReason::sharedSettingsFile:
+        return QStringLiteral("sharedSettingsFile");
+    case LeftAloneReason::dconfFolder:
+        return QStringLiteral("dconfFolder");
+    case LeftAloneReason::undecodableName:
+        break;
+    }
+    return QStringLiteral("undecodableName");
 }
 
 CleanerViewModel::Collaborators withDefaults(CleanerViewModel::Collaborators given) {
@@ -49,6 +55,11 @@ CleanerViewModel::Collaborators withDefaults(CleanerViewModel::Collaborators giv
             return QtConcurrent::run([url, programs] { return AppIntake::read(url, *programs); });
         };
     }
+    if (!given.uninstallLookup) {
+        given.uninstallLookup = [host, programs](const AppDescriptor& app) {
+            return uninstallCommand(app, host, *programs);
+        };
+    }
     return given;
 }
 
@@ -62,22 +73,27 @@ CleanerViewModel::CleanerViewModel(std::shared_ptr<LeftoverScanning> scanner,
 }
 
 CleanerViewModel::CleanerViewModel(Collaborators collaborators, QObject* parent)
-    : QObject(parent), m_files(new FileListModel(this)), m_statusMessage(tr("Drop your apps here")),
-      m_activeScanID(QUuid::createUuid()), m_activeSizeTaskID(QUuid::createUuid()),
+    : QObject(parent), m_files(new FileListModel(this)), m_outcome(new RemovalOutcome(this)),
+      m_statusMessage(tr("Drop your apps here")), m_activeScanID(QUuid::createUuid()),
       m_activeDeletionID(QUuid::createUuid()) {
     collaborators = withDefaults(std::move(collaborators));
     m_scanner = std::move(collaborators.scanner);
     m_deletion = std::move(collaborators.deletion);
     m_preferences = collaborators.preferences;
     m_permissions = collaborators.permissions;
-    m_sizeEstimator = std::move(collaborators.sizeEstimator);
-    m_descriptorReader = std::move(collaborators.descriptorReader);
+    m_app = new HeldApp(std::move(collaborators.descriptorReader),
+                        std::move(collaborators.sizeEstimator), this);
+    m_uninstaller = new PackageUninstaller(std::move(collaborators.uninstallLookup), this);
 
+    connect(m_app, &HeldApp::taken, this, &CleanerViewModel::takeIn);
+    connect(m_app, &HeldApp::rejected, this, &CleanerViewModel::reportError);
+    // The held app and its size count in the selection's totals.
+    connect(m_app, &HeldApp::changed, this, &CleanerViewModel::selectionChanged);
+    connect(m_app, &HeldApp::sizeChanged, this, &CleanerViewModel::selectionChanged);
     // A row's checkbox writes its flag straight into the list; the totals follow it.
-    connect(m_files, &FileListModel::selectionChanged, this,
-            &CleanerViewModel::notifySelectionTotals);
+    connect(m_files, &FileListModel::selectionChanged, this, &CleanerViewModel::selectionChanged);
     connect(m_files, &FileListModel::filesChanged, this, [this] {
-        notifySelectionTotals();
+        emit selectionChanged();
         emit categoryBreakdownChanged();
     });
 }
@@ -86,50 +102,11 @@ CleanerViewModel::~CleanerViewModel() {
     abandonScan();
 }
 
-// MARK: published state
-
-QVariantMap CleanerViewModel::droppedApp() const {
-    if (!m_droppedApp)
-        return {};
-    const QString appPath = standardizedPath(m_droppedApp->appURL);
-    return {
-        {QStringLiteral("displayName"), m_droppedApp->displayName},
-        {QStringLiteral("bundleIdentifier"), m_droppedApp->bundleIdentifier},
-        {QStringLiteral("appPath"), appPath},
-        // A bundle is known by its file name; a Linux application by its name, as its entry's
-        // file name is an id.
-        {QStringLiteral("fileName"), m_droppedApp->kind == AppKind::bundle
-                                         ? QFileInfo(appPath).fileName()
-                                         : m_droppedApp->displayName},
-    };
-}
-
-void CleanerViewModel::setDroppedApp(const std::optional<AppDescriptor>& app) {
-    m_droppedApp = app;
-    emit droppedAppChanged();
-    emit hasDroppedAppChanged();
-    notifySelectionTotals();
-}
-
-void CleanerViewModel::setDroppedAppSizeInBytes(qint64 size) {
-    m_droppedAppSizeInBytes = size;
-    emit droppedAppSizeInBytesChanged();
-    emit appSizeTextChanged();
-    emit selectedSizeChanged();
-}
-
-void CleanerViewModel::setFileList(const QList<ScannedFile>& files) {
-    m_files->setFiles(files);
-}
-
-void CleanerViewModel::setIsScanning(bool scanning) {
-    m_isScanning = scanning;
-    emit isScanningChanged();
-}
-
-void CleanerViewModel::setIsDeleting(bool deleting) {
-    m_isDeleting = deleting;
-    emit isDeletingChanged();
+void CleanerViewModel::setPhase(Phase phase) {
+    if (phase == m_phase)
+        return;
+    m_phase = phase;
+    emit phaseChanged();
 }
 
 void CleanerViewModel::setStatusMessage(const QString& message) {
@@ -152,56 +129,37 @@ void CleanerViewModel::setErrorMessage(const QString& message) {
     emit errorMessageChanged();
 }
 
-void CleanerViewModel::setAwaitingManualScan(bool awaiting) {
-    m_awaitingManualScan = awaiting;
-    emit awaitingManualScanChanged();
-}
-
-void CleanerViewModel::setShowSuccessState(bool show) {
-    m_showSuccessState = show;
-    emit showSuccessStateChanged();
-}
-
-void CleanerViewModel::setLastDeletedCount(qint64 count) {
-    m_lastDeletedCount = count;
-    emit lastDeletedCountChanged();
-}
-
-void CleanerViewModel::setLastReclaimedSize(qint64 size) {
-    m_lastReclaimedSize = size;
-    emit lastReclaimedSizeChanged();
-}
-
 // The alert shows errorMessage, so the text goes in first. Only the window closes the alert.
 void CleanerViewModel::reportError(const QString& message) {
     setErrorMessage(message);
     setShowErrorAlert(true);
 }
 
-void CleanerViewModel::setItemsLeftAlone(const QStringList& unreadableFolders,
-                                         const QStringList& undecodableItems,
-                                         const QStringList& keptSettingsFiles,
-                                         const QStringList& keptDconfFolders) {
-    m_unreadableFolders = unreadableFolders;
-    emit unreadableFoldersChanged();
-    m_undecodableItems = undecodableItems;
-    m_keptSettingsFiles = keptSettingsFiles;
-    m_keptDconfFolders = keptDconfFolders;
-    emit undecodableItemsChanged();
+void CleanerViewModel::setItemsLeftAlone(const QList<LeftAloneItem>& items) {
+    m_itemsLeftAlone = items;
+    emit itemsLeftAloneChanged();
 }
 
-void CleanerViewModel::setLastFailures(const QList<DeletionFailure>& failures) {
-    m_lastFailures.clear();
-    for (const DeletionFailure& failure : failures) {
-        const QString path = standardizedPath(failure.url);
-        m_lastFailures.append(QVariantMap{{QStringLiteral("path"), path},
-                                          {QStringLiteral("fileName"), QFileInfo(path).fileName()},
-                                          {QStringLiteral("reason"), failure.reason}});
+void CleanerViewModel::clearScanResults() {
+    m_files->setFiles({});
+    m_permissions->setPermissionDeniedPaths({});
+    setItemsLeftAlone({});
+}
+
+QStringList CleanerViewModel::unreadableFolders() const {
+    return pathsLeftAlone(m_itemsLeftAlone, LeftAloneReason::unreadable);
+}
+
+QVariantList CleanerViewModel::itemsLeftAlone() const {
+    QVariantList groups;
+    for (const LeftAloneReason reason : allLeftAloneReasons()) {
+        const QStringList paths = pathsLeftAlone(m_itemsLeftAlone, reason);
+        if (reason != LeftAloneReason::unreadable && !paths.isEmpty())
+            groups.append(QVariantMap{{QStringLiteral("reason"), reasonName(reason)},
+                                      {QStringLiteral("paths"), paths}});
     }
-    emit lastFailuresChanged();
+    return groups;
 }
-
-// MARK: derived values
 
 QList<ScannedFile> CleanerViewModel::selectedFiles() const {
     return FileListModel::selectedFiles(m_files->files());
@@ -219,11 +177,11 @@ bool CleanerViewModel::isAnySelected() const {
 // item. Another Linux application's own files belong to its package manager; the scan lists
 // the ones the user installed among the leftovers.
 bool CleanerViewModel::appGoesWithSelection() const {
-    return m_droppedApp && appGoesWithLeftovers(m_droppedApp->kind);
+    return m_app->isHeld() && appGoesWithLeftovers(m_app->descriptor()->kind);
 }
 
 qint64 CleanerViewModel::selectedSize() const {
-    return m_files->selectedBytes() + (appGoesWithSelection() ? m_droppedAppSizeInBytes : 0);
+    return m_files->selectedBytes() + (appGoesWithSelection() ? m_app->sizeInBytes() : 0);
 }
 
 qint64 CleanerViewModel::selectedCount() const {
@@ -232,7 +190,7 @@ qint64 CleanerViewModel::selectedCount() const {
 
 QVariantList CleanerViewModel::categoryBreakdown() const {
     QVariantList breakdown;
-    for (const FileListModel::CategoryTotal& total : m_files->totalsByCategory()) {
+    for (const CategoryTotal& total : m_files->totalsByCategory()) {
         breakdown.append(QVariantMap{
             {QStringLiteral("category"), rawValue(total.category)},
             {QStringLiteral("categoryName"), displayName(total.category)},
@@ -243,149 +201,43 @@ QVariantList CleanerViewModel::categoryBreakdown() const {
     return breakdown;
 }
 
-QString CleanerViewModel::appSizeText() const {
-    if (m_droppedAppSizeInBytes == 0)
-        return tr("Calculating...");
-    return SharedByteFormatter::string(m_droppedAppSizeInBytes);
-}
-
-void CleanerViewModel::notifySelectionTotals() {
-    emit selectedCountChanged();
-    emit selectedSizeChanged();
-    emit isAllSelectedChanged();
-    emit isAnySelectedChanged();
-}
-
-// MARK: intake and size estimate
-
-// The bundle is read on a worker; a newer intake or a reset before it arrives drops it.
 void CleanerViewModel::handleDroppedApp(const QUrl& url) {
-    const QUuid intakeID = QUuid::createUuid();
-    m_activeIntakeID = intakeID;
-    m_descriptorReader(url).then(this, [this, intakeID](const AppDescriptor::Result& result) {
-        if (intakeID != m_activeIntakeID)
-            return;
-        takeIn(result);
-        if (const auto* app = std::get_if<AppDescriptor>(&result))
-            findUninstallCommand(*app, intakeID);
-    });
+    m_app->read(url);
 }
 
-// Asking the package database takes a moment; the answer is dropped when another app has
-// been taken in since.
-void CleanerViewModel::findUninstallCommand(const AppDescriptor& app, const QUuid& intakeID) {
-    setUninstallCommand({});
-    if (app.kind == AppKind::bundle)
-        return;
-    QtConcurrent::run([app] {
-        const Host host = hostFromProcess();
-        return tidewell::uninstallCommand(app, host, RealProgramRunner(host.programPath));
-    }).then(this, [this, intakeID](const UninstallCommand& command) {
-        if (intakeID == m_activeIntakeID)
-            setUninstallCommand(command);
-    });
-}
-
-void CleanerViewModel::setUninstallCommand(const UninstallCommand& command) {
-    setUninstallStatus(false, {});
-    if (command == m_uninstall)
-        return;
-    m_uninstall = command;
-    emit uninstallCommandChanged();
-}
-
-void CleanerViewModel::setUninstallStatus(bool running, const QString& status) {
-    if (running == m_isUninstalling && status == m_uninstallStatus)
-        return;
-    m_isUninstalling = running;
-    m_uninstallStatus = status;
-    emit uninstallStatusChanged();
-}
-
-QString CleanerViewModel::uninstallOutcomeText(const UninstallOutcome& outcome) {
-    if (outcome.exitCode == 0)
-        return tr("Uninstalled.");
-    if (outcome.exitCode < 0)
-        return tr("The command could not be run.");
-    if (outcome.lastLine.isEmpty())
-        return tr("The command failed with exit code %1.").arg(outcome.exitCode);
-    return tr("The command failed: %1").arg(outcome.lastLine);
-}
-
-void CleanerViewModel::runUninstallCommand() {
-    // The click is the only question asked, so the command must name the app on show.
-    if (m_isUninstalling || !m_droppedApp || !m_uninstall.uninstallsExactly(*m_droppedApp))
-        return;
-    const QUuid intakeID = m_activeIntakeID;
-    setUninstallStatus(true, tr("Uninstalling…"));
-    QtConcurrent::run([command = m_uninstall] {
-        return runUninstallCommandUnattended(command);
-    }).then(this, [this, intakeID](const UninstallOutcome& outcome) {
-        if (intakeID != m_activeIntakeID)
-            return;
-        setUninstallStatus(false, uninstallOutcomeText(outcome));
-        // Done once: the package is gone.
-        if (outcome.exitCode == 0) {
-            m_uninstall.runnable = false;
-            emit uninstallCommandChanged();
-        }
-    });
-}
-
-void CleanerViewModel::takeIn(const AppDescriptor::Result& result) {
-    if (const auto* error = std::get_if<AppDescriptorError>(&result)) {
-        reportError(errorDescription(*error));
-        return;
-    }
-    const AppDescriptor& app = std::get<AppDescriptor>(result);
+void CleanerViewModel::takeIn() {
+    const AppDescriptor& app = *m_app->descriptor();
     abandonScan();
-    setDroppedApp(app);
     m_activeDeletionID = QUuid::createUuid();
-    setFileList({});
-    m_permissions->setPermissionDeniedPaths({});
-    setItemsLeftAlone();
-    setDroppedAppSizeInBytes(0);
-    triggerAppSizeEstimation(app.appURL);
+    clearScanResults();
+    m_uninstaller->lookUp(app);
     if (m_preferences->boolValue(AppPreferences::autoScanAfterDroppingApp)) {
         setStatusMessage(tr("Scanning leftovers for %1...").arg(app.displayName));
-        scanForLeftovers(true);
+        startScan();
     } else {
-        setAwaitingManualScan(true);
+        setPhase(AwaitingScan);
         setStatusMessage(tr("Ready to scan leftovers for %1.").arg(app.displayName));
     }
 }
 
-void CleanerViewModel::triggerAppSizeEstimation(const QUrl& bundleURL) {
-    const QUuid taskID = QUuid::createUuid();
-    m_activeSizeTaskID = taskID;
-    m_sizeEstimator(bundleURL).then(
-        this, [this, taskID](qint64 size) { applySizeEstimate(taskID, size); });
-}
-
-void CleanerViewModel::applySizeEstimate(const QUuid& taskID, qint64 size) {
-    if (taskID != m_activeSizeTaskID)
-        return;
-    setDroppedAppSizeInBytes(size);
-}
-
-// MARK: scan
-
 void CleanerViewModel::scanForLeftovers(bool isUserInitiated) {
-    if (!m_droppedApp) {
+    if (!m_app->isHeld()) {
         if (isUserInitiated)
             reportError(tr("Select an app first."));
         return;
     }
-    setAwaitingManualScan(false);
-    setIsScanning(true);
-    setFileList({});
-    m_permissions->setPermissionDeniedPaths({});
-    setItemsLeftAlone();
+    if (m_phase != Removing && m_phase != Outcome)
+        startScan();
+}
+
+void CleanerViewModel::startScan() {
+    setPhase(Scanning);
+    clearScanResults();
     setStatusMessage(tr("Scanning library folders..."));
     abandonScan();
     const QUuid scanID = QUuid::createUuid();
     m_activeScanID = scanID;
-    m_activeScan = m_scanner->scan(*m_droppedApp, m_useSpotlight);
+    m_activeScan = m_scanner->scan(*m_app->descriptor(), m_useSpotlight);
     // Access is detected where the scan ends, off the main thread, and travels with its report.
     m_activeScan
         .then([probe = m_permissions->statusProbe()](const ScanReport& report) {
@@ -404,25 +256,22 @@ void CleanerViewModel::abandonScan() {
 
 void CleanerViewModel::applyScanReport(const QUuid& scanID, const ScanReport& report,
                                        bool accessGranted) {
-    // A newer scan or a reset owns the state now, including isScanning.
+    // A newer scan or a reset owns the state now, the phase included.
     if (scanID != m_activeScanID)
         return;
     m_permissions->applyStatus(accessGranted);
-    setFileList(report.matches);
+    m_files->setFiles(report.matches);
     m_scanRoots = report.roots;
-    m_permissions->setPermissionDeniedPaths(accessGranted ? QStringList{}
-                                                          : report.permissionDeniedPaths);
-    setItemsLeftAlone(report.permissionDeniedPaths, report.undecodablePaths,
-                      report.keptSettingsFiles, report.keptDconfFolders);
-    setIsScanning(false);
-    m_permissions->applyPromptDecision(!report.permissionDeniedPaths.isEmpty());
+    const QStringList unreadable = pathsLeftAlone(report.leftAlone, LeftAloneReason::unreadable);
+    m_permissions->setPermissionDeniedPaths(accessGranted ? QStringList{} : unreadable);
+    setItemsLeftAlone(report.leftAlone);
+    setPhase(Results);
+    m_permissions->applyPromptDecision(!unreadable.isEmpty());
     if (report.matches.isEmpty())
         setStatusMessage(tr("No leftover files were found."));
     else
         setStatusMessage(tr("Found %n related items.", "", int(report.matches.size())));
 }
-
-// MARK: selection and removal
 
 void CleanerViewModel::toggleSelectAll() {
     m_files->setAllSelected(!isAllSelected());
@@ -440,98 +289,56 @@ void CleanerViewModel::requestDeletion() {
 }
 
 void CleanerViewModel::deleteSelectedFiles() {
-    QList<QUrl> urls;
-    for (const ScannedFile& file : selectedFiles())
-        urls.append(file.url);
-    if (appGoesWithSelection())
-        urls.append(m_droppedApp->appURL);
-    const qint64 count = selectedCount();
-    const qint64 bytes = selectedSize();
-    if (urls.isEmpty())
+    if (!m_app->isHeld())
         return;
-    setIsDeleting(true);
+    const RemovalPlan plan(selectedFiles(), m_scanRoots, *m_app->descriptor(),
+                           [this] { return m_app->sizeInBytes(); });
+    if (plan.items().isEmpty())
+        return;
+    setPhase(Removing);
     setStatusMessage(tr("Moving selected files to Trash..."));
     const QUuid deletionID = QUuid::createUuid();
     m_activeDeletionID = deletionID;
-    const RemovalScope scope{
-        m_scanRoots, appGoesWithSelection() ? standardizedPath(m_droppedApp->appURL) : QString()};
-    m_deletion->deleteItems(urls, scope)
-        .then(this, [this, deletionID, count, bytes](const DeletionReport& report) {
-            applyDeletionReport(deletionID, report, count, bytes);
+    m_deletion->deleteItems(plan.urls(), plan.scope())
+        .then(this, [this, deletionID, plan](const DeletionReport& report) {
+            applyDeletionReport(deletionID, report, plan);
         });
 }
 
 void CleanerViewModel::applyDeletionReport(const QUuid& deletionID, const DeletionReport& report,
-                                           qint64 count, qint64 bytes) {
+                                           const RemovalPlan& plan) {
     // After a reset or another app the outcome no longer belongs to what the window shows.
     if (deletionID != m_activeDeletionID)
         return;
     QSet<QString> removedPaths;
     for (const QUrl& url : report.deleted)
-        removedPaths.insert(standardizedPath(url));
-    const qint64 reclaimed = reclaimedSize(report);
+        removedPaths.insert(QDir::cleanPath(url.toLocalFile()));
     QSet<QString> removedIds;
     for (const ScannedFile& file : m_files->files()) {
-        if (removedPaths.contains(standardizedPath(file.url)))
+        if (removedPaths.contains(QDir::cleanPath(file.url.toLocalFile())))
             removedIds.insert(file.id);
     }
     m_files->removeFilesWithIds(removedIds);
-    setIsDeleting(false);
-
-    const qint64 deletedCount = report.deleted.size();
-    setLastFailures(report.failures);
-    if (report.failures.isEmpty()) {
-        setStatusMessage(tr("Moved %n items to Trash.", "", int(deletedCount)));
-        setLastDeletedCount(count);
-        setLastReclaimedSize(bytes);
-    } else {
-        // The outcome panel lists every item left in place with its reason.
-        setStatusMessage(tr("Deleted %n items. Some files failed.", "", int(deletedCount)));
-        setLastDeletedCount(deletedCount);
-        setLastReclaimedSize(reclaimed);
-    }
-    setShowSuccessState(true);
+    m_outcome->show(report, plan);
+    // The outcome panel lists every item left in place with its reason.
+    const auto deletedCount = int(report.deleted.size());
+    if (report.failures.isEmpty())
+        setStatusMessage(tr("Moved %n items to Trash.", "", deletedCount));
+    else
+        setStatusMessage(tr("Deleted %n items. Some files failed.", "", deletedCount));
+    setPhase(Outcome);
 }
-
-// Bytes freed by the removed locations, looked up against the rows before they are taken out.
-qint64 CleanerViewModel::reclaimedSize(const DeletionReport& report) const {
-    QHash<QUrl, qint64> selectedSizes;
-    for (const ScannedFile& file : selectedFiles())
-        selectedSizes.insert(file.url, file.sizeInBytes);
-    const QString appPath =
-        appGoesWithSelection() ? standardizedPath(m_droppedApp->appURL) : QString();
-    qint64 total = 0;
-    for (const QUrl& url : report.deleted) {
-        if (appGoesWithSelection() && standardizedPath(url) == appPath)
-            total += m_droppedAppSizeInBytes;
-        else
-            total += selectedSizes.value(url);
-    }
-    return total;
-}
-
-// MARK: reset
 
 void CleanerViewModel::resetSelection() {
     abandonScan();
-    m_activeIntakeID = QUuid::createUuid();
     m_activeScanID = QUuid::createUuid();
-    m_activeSizeTaskID = QUuid::createUuid();
     m_activeDeletionID = QUuid::createUuid();
-    setDroppedApp(std::nullopt);
-    setDroppedAppSizeInBytes(0);
-    setFileList({});
-    m_permissions->setPermissionDeniedPaths({});
-    setIsScanning(false);
-    setIsDeleting(false);
-    setAwaitingManualScan(false);
+    m_app->clear();
+    clearScanResults();
     m_permissions->setShowPermissionPromptAlert(false);
-    setShowSuccessState(false);
-    setLastDeletedCount(0);
-    setLastReclaimedSize(0);
-    setItemsLeftAlone();
-    setLastFailures({});
-    setUninstallCommand({});
+    m_outcome->clear();
+    m_uninstaller->forget();
+    setPhase(Empty);
     setStatusMessage(tr("Drop your apps here"));
 }
 

@@ -176,16 +176,4 @@ qint64 FileListModel::totalSize(const QList<ScannedFile>& files) {
     return total;
 }
 
-QList<FileListModel::CategoryTotal> FileListModel::categoryTotals(const QList<ScannedFile>& files) {
-    QList<CategoryTotal> totals;
-    for (ScanCategory category : allScanCategories())
-        totals.append({category, 0, 0});
-    for (const ScannedFile& file : files) {
-        CategoryTotal& entry = totals[allScanCategories().indexOf(file.category)];
-        entry.totalBytes += file.sizeInBytes;
-        entry.itemCount += 1;
-    }
-    return totals;
-}
-
 } // namespace tidewell

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/ScanCategory.h"
+#include "model/CategoryTotal.h"
 #include "model/ScannedFile.h"
 
 #include <QAbstractListModel>
@@ -34,13 +34,6 @@ public:
     };
     Q_ENUM(Role)
 
-    // Bytes and number of items of one category over every row, selected or not.
-    struct CategoryTotal {
-        ScanCategory category = ScanCategory::other;
-        qint64 totalBytes = 0;
-        qint64 itemCount = 0;
-    };
-
     explicit FileListModel(QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -71,8 +64,6 @@ public:
     // Pure rules over a list of files.
     static QList<ScannedFile> selectedFiles(const QList<ScannedFile>& files);
     static qint64 totalSize(const QList<ScannedFile>& files);
-    // One entry per ScanCategory, in declaration order, empty categories included.
-    static QList<CategoryTotal> categoryTotals(const QList<ScannedFile>& files);
 
 signals:
     void countChanged();

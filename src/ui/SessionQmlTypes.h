@@ -3,9 +3,12 @@
 #include "removal/PermissionManager.h"
 #include "session/CleanerViewModel.h"
 #include "session/FileListModel.h"
+#include "session/HeldApp.h"
 #include "session/InstalledAppsModel.h"
 #include "session/OrphansModel.h"
+#include "session/PackageUninstaller.h"
 #include "session/PreferenceStore.h"
+#include "session/RemovalOutcome.h"
 
 #include <QtQml/qqml.h>
 
@@ -29,6 +32,13 @@ struct FileListModelQmlType {
     QML_UNCREATABLE("The view model provides the list.")
 };
 
+struct HeldAppQmlType {
+    Q_GADGET
+    QML_FOREIGN(tidewell::HeldApp)
+    QML_NAMED_ELEMENT(HeldApp)
+    QML_UNCREATABLE("The view model provides the held app.")
+};
+
 struct InstalledAppsModelQmlType {
     Q_GADGET
     QML_FOREIGN(tidewell::InstalledAppsModel)
@@ -39,6 +49,13 @@ struct OrphansModelQmlType {
     Q_GADGET
     QML_FOREIGN(tidewell::OrphansModel)
     QML_NAMED_ELEMENT(OrphansModel)
+};
+
+struct PackageUninstallerQmlType {
+    Q_GADGET
+    QML_FOREIGN(tidewell::PackageUninstaller)
+    QML_NAMED_ELEMENT(PackageUninstaller)
+    QML_UNCREATABLE("The view model provides the uninstaller.")
 };
 
 struct PermissionManagerQmlType {
@@ -53,6 +70,13 @@ struct PreferenceStoreQmlType {
     QML_FOREIGN(tidewell::PreferenceStore)
     QML_NAMED_ELEMENT(PreferenceStore)
     QML_UNCREATABLE("The application provides the preferences.")
+};
+
+struct RemovalOutcomeQmlType {
+    Q_GADGET
+    QML_FOREIGN(tidewell::RemovalOutcome)
+    QML_NAMED_ELEMENT(RemovalOutcome)
+    QML_UNCREATABLE("The view model provides the removal's outcome.")
 };
 
 } // namespace tidewell

@@ -211,14 +211,14 @@ private slots:
         fileSystem.failListing(deniedPaths[3], NoWritePermissionError);
         fileSystem.failListing(path("Users/ann/Library/Other"), 5); // not a permission fault
         const ScanReport injected = scan(fileSystem);
-        QCOMPARE(injected.permissionDeniedPaths, deniedPaths);
+        QCOMPARE(pathsLeftAlone(injected.leftAlone, LeftAloneReason::unreadable), deniedPaths);
         QCOMPARE(relativePaths(injected), expected);
         // The same folders really unreadable, as an unprivileged user meets them.
         TIDEWELL_REQUIRE_UNPRIVILEGED();
         for (const QString& folder : deniedPaths)
             m_dir->setMode(folder.mid(m_dir->path().size() + 1), 0);
         const ScanReport real = scan();
-        QCOMPARE(real.permissionDeniedPaths, deniedPaths);
+        QCOMPARE(pathsLeftAlone(real.leftAlone, LeftAloneReason::unreadable), deniedPaths);
         QCOMPARE(relativePaths(real), expected);
     }
 
@@ -319,7 +319,7 @@ private slots:
             ::close(fd);
         }
         const ScanReport report = scan();
-        QCOMPARE(report.undecodablePaths,
+        QCOMPARE(pathsLeftAlone(report.leftAlone, LeftAloneReason::undecodableName),
                  QStringList({path("Users/ann/Library/Caches/com.quillfield.notes\ufffd"),
                               path("Users/ann/Library/Harbor Notes\ufffd\ufffd")}));
         for (const ScannedFile& file : report.matches)

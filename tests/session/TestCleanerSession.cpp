@@ -17,14 +17,23 @@ QList<ScannedFile> fourLeftovers() {
             leftover("/h/Library/Caches/d", ScanCategory::caches, 7, false)};
 }
 
-// Every published value of the session and of its permission state.
+// A scan's report of these leftovers and of the folders it could not read.
+ScanReport reportOf(const QList<ScannedFile>& files, const QStringList& unreadable = {}) {
+    return {files, leftAloneItems(unreadable, LeftAloneReason::unreadable)};
+}
+
+// Every published value of the session, of the objects it publishes and of its permission
+// state.
 QVariantMap snapshot(const SessionFixture& session) {
-    QVariantMap values{{"rows", session.model->files()->count()}};
-    for (const QObject* object : {static_cast<const QObject*>(session.model.get()),
-                                  static_cast<const QObject*>(&session.permissions)}) {
+    const CleanerViewModel& model = *session.model;
+    QVariantMap values;
+    for (const QObject* object :
+         std::initializer_list<const QObject*>{&model, model.app(), model.files(), model.outcome(),
+                                               model.uninstaller(), &session.permissions}) {
         const QMetaObject* meta = object->metaObject();
         for (int i = meta->propertyOffset(); i < meta->propertyCount(); ++i)
-            values.insert(meta->property(i).name(), meta->property(i).read(object));
+            values.insert(QString(meta->className()) + "." + meta->property(i).name(),
+                          meta->property(i).read(object));
     }
     return values;
 }
@@ -68,10 +77,11 @@ private slots:
         QCOMPARE(published, QStringList{"Drop your apps here"} + statuses);
         QCOMPARE(session.sizes.request(0), bundle);
         QVERIFY(session.permissions.permissionDeniedPaths().isEmpty());
-        QCOMPARE(model.awaitingManualScan(), !autoScan);
+        QCOMPARE(model.phase(),
+                 autoScan ? CleanerViewModel::Scanning : CleanerViewModel::AwaitingScan);
         QCOMPARE(session.scanner->count(), autoScan ? 1 : 0);
         model.scanForLeftovers(true); // "Scan Now"
-        QVERIFY(!model.awaitingManualScan() && model.isScanning());
+        QCOMPARE(model.phase(), CleanerViewModel::Scanning);
         QVERIFY(session.scanner->request(session.scanner->count() - 1).second);
     }
 
@@ -86,14 +96,14 @@ private slots:
                 QString("%1.app").arg(name), {{"CFBundleIdentifier", QString("org.") + name}})));
         model.handleDroppedApp(bundles[0]);
         model.handleDroppedApp(bundles[1]);
-        QVERIFY(!model.hasDroppedApp());
+        QVERIFY(!model.app()->isHeld());
         session.descriptors.finish(1, AppDescriptor::from(bundles[1]));
         session.descriptors.finish(0, AppDescriptor::from(bundles[0]));
-        QCOMPARE(model.droppedApp().value("bundleIdentifier"), "org.B");
+        QCOMPARE(model.app()->bundleIdentifier(), "org.B");
         model.handleDroppedApp(bundles[0]);
         model.resetSelection();
         session.descriptors.finish(2, AppDescriptor::from(bundles[0]));
-        QVERIFY(!model.hasDroppedApp());
+        QVERIFY(!model.app()->isHeld());
         QCOMPARE(session.scanner->count(), 1);
     }
 
@@ -101,8 +111,9 @@ private slots:
     void rejectingABundle() {
         ScannedSession session;
         QVariantMap expected = snapshot(session);
-        expected["errorMessage"] = errorDescription(AppDescriptorError::missingBundleIdentifier);
-        expected["showErrorAlert"] = true;
+        expected["tidewell::CleanerViewModel.errorMessage"] =
+            errorDescription(AppDescriptorError::missingBundleIdentifier);
+        expected["tidewell::CleanerViewModel.showErrorAlert"] = true;
 
         session.model->handleDroppedApp(
             QUrl::fromLocalFile(session.dir.createAppBundle("N.app", {{"CFBundleName", "N"}})));
@@ -119,7 +130,7 @@ private slots:
         QVERIFY(!model.showErrorAlert() && model.errorMessage().isEmpty());
         model.scanForLeftovers(true);
         QCOMPARE(model.errorMessage(), "Select an app first.");
-        QVERIFY(model.showErrorAlert() && !model.isScanning());
+        QVERIFY(model.showErrorAlert() && model.phase() == CleanerViewModel::Empty);
         QCOMPARE(session.scanner->count(), 0);
     }
 
@@ -144,11 +155,11 @@ private slots:
                 session.dir.createAppBundle("Tide.app", {{"CFBundleIdentifier", "org.tide"}})));
         else
             model.resetSelection();
-        QCOMPARE(model.isScanning(), interruption != "reset");
+        QCOMPARE(model.phase() == CleanerViewModel::Scanning, interruption != "reset");
         QVERIFY(session.scanner->isCanceled(0)); // the abandoned walk may stop at once
         const QVariantMap before = snapshot(session);
 
-        session.scanner->finish(0, {fourLeftovers(), {"/h/Library/Mail"}});
+        session.scanner->finish(0, reportOf(fourLeftovers(), {"/h/Library/Mail"}));
         if (interruption != "second scan") // a scan leaves the size estimate current
             session.sizes.finish(0, 5000);
         QCOMPARE(snapshot(session), before);
@@ -159,7 +170,7 @@ private slots:
         session.scanner->finish(1, {found ? fourLeftovers() : QList<ScannedFile>(), {}});
         QCOMPARE(model.statusMessage(),
                  found ? "Found 4 related items." : "No leftover files were found.");
-        QVERIFY(!model.isScanning());
+        QCOMPARE(model.phase(), CleanerViewModel::Results);
         session.sizes.finish(session.sizes.count() - 1, 2'500'000);
         QCOMPARE(model.selectedSize(), 2'500'000 + (found ? 123 : 0));
     }
@@ -175,27 +186,49 @@ private slots:
              QList<QStringList>{{}, {"/h/Library/Mail"}, {"/h/Library/Safari"}}) {
             model.scanForLeftovers(true);
             QVERIFY(permissions.permissionDeniedPaths().isEmpty());
-            session.scanner->finish(session.scanner->count() - 1, {{}, denied});
+            session.scanner->finish(session.scanner->count() - 1, reportOf({}, denied));
             QCOMPARE(permissions.permissionDeniedPaths(), denied);
             QCOMPARE(permissions.showPermissionPromptAlert(), denied.contains("/h/Library/Mail"));
             permissions.setShowPermissionPromptAlert(false); // the user closes the prompt
         }
         session.setAccessGranted(true); // seen at the next scan: no banner
         model.scanForLeftovers(false);
-        session.scanner->finish(session.scanner->count() - 1, {{}, {"/h/Library/Safari"}});
+        session.scanner->finish(session.scanner->count() - 1, reportOf({}, {"/h/Library/Safari"}));
         QVERIFY(permissions.permissionDeniedPaths().isEmpty());
         // Without a permission to ask for (Linux), the folders still reach the window.
         QCOMPARE(model.unreadableFolders(), QStringList{"/h/Library/Safari"});
         model.scanForLeftovers(false);
         QVERIFY(model.unreadableFolders().isEmpty());
-        session.scanner->finish(session.scanner->count() - 1, {{}, {"/h/Library/Safari"}});
+        session.scanner->finish(session.scanner->count() - 1, reportOf({}, {"/h/Library/Safari"}));
 
         permissions.setShowPermissionPromptAlert(true);
         model.setShowErrorAlert(true);
         model.resetSelection();
-        QVERIFY(!permissions.showPermissionPromptAlert() && !model.hasDroppedApp());
+        QVERIFY(!permissions.showPermissionPromptAlert() && !model.app()->isHeld());
         QVERIFY(model.unreadableFolders().isEmpty());
         QVERIFY(model.showErrorAlert()); // only the user closes an alert
+    }
+
+    // The found items a scan leaves alone reach the notice by reason, in the order it lists
+    // them; the folders it could not read go to the banner instead. The next scan clears both.
+    void itemsLeftAloneByReason() {
+        SessionFixture session;
+        CleanerViewModel& model = *session.model;
+        session.takeInHarborNotes();
+        ScanReport report = reportOf({}, {"/h/.config/locked"});
+        report.leftAlone +=
+            leftAloneItems({"/h/a\ufffd", "/h/b\ufffd"}, LeftAloneReason::undecodableName) +
+            leftAloneItems({"/h/.config/mimeapps.list"}, LeftAloneReason::sharedSettingsFile);
+        session.scanner->finish(0, report);
+        QCOMPARE(model.unreadableFolders(), QStringList{"/h/.config/locked"});
+        const QVariantList expected{
+            QVariantMap{{"reason", "sharedSettingsFile"},
+                        {"paths", QStringList{"/h/.config/mimeapps.list"}}},
+            QVariantMap{{"reason", "undecodableName"},
+                        {"paths", QStringList{"/h/a\ufffd", "/h/b\ufffd"}}}};
+        QCOMPARE(model.itemsLeftAlone(), expected);
+        model.scanForLeftovers(false);
+        QVERIFY(model.itemsLeftAlone().isEmpty() && model.unreadableFolders().isEmpty());
     }
 
     void selectionAndTotals_data() {
@@ -269,6 +302,9 @@ private slots:
         CleanerViewModel& model = *session.model;
         model.requestDeletion(); // no confirmation asked
         QCOMPARE(model.statusMessage(), "Moving selected files to Trash...");
+        QCOMPARE(model.phase(), CleanerViewModel::Removing);
+        model.scanForLeftovers(false); // a rescan waits until the window starts over
+        QCOMPARE(session.scanner->count(), 1);
         if (reset)
             model.resetSelection();
         DeletionReport report;
@@ -283,14 +319,13 @@ private slots:
 
         session.deleter->finish(0, report);
 
-        QVERIFY(!model.isDeleting());
         QCOMPARE(model.statusMessage(), status);
         QVERIFY(!model.showErrorAlert()); // the outcome panel names the failures instead
-        QCOMPARE(model.showSuccessState(), !reset);
-        QCOMPARE(model.lastDeletedCount(), reset ? 0 : qint64(4 - refused.size()));
-        QCOMPARE(model.lastReclaimedSize(), reclaimed);
+        QCOMPARE(model.phase(), reset ? CleanerViewModel::Empty : CleanerViewModel::Outcome);
+        QCOMPARE(model.outcome()->removedCount(), reset ? 0 : qint64(4 - refused.size()));
+        QCOMPARE(model.outcome()->reclaimedBytes(), reclaimed);
         QStringList failures;
-        for (const QVariant& failure : model.lastFailures())
+        for (const QVariant& failure : model.outcome()->failures())
             failures.append(failure.toMap()["fileName"].toString() + ": " +
                             failure.toMap()["reason"].toString());
         QCOMPARE(failures.size(), reset ? 0 : refused.size());
@@ -300,7 +335,9 @@ private slots:
         for (const ScannedFile& file : model.files()->files())
             names.append(file.url.fileName() + (file.isSelected ? "*" : ""));
         QCOMPARE(names.join(','), remaining); // failed rows stay selected for another try
-        QCOMPARE(model.hasDroppedApp(), !reset);
+        QCOMPARE(model.app()->isHeld(), !reset);
+        model.scanForLeftovers(false);
+        QCOMPARE(session.scanner->count(), 1);
     }
 };
 

@@ -133,7 +133,7 @@ private slots:
             QCOMPARE(model.selectedCount(), selected.size());
             QCOMPARE(model.selectedBytes(), FileListModel::totalSize(selected));
         }
-        const auto recount = FileListModel::categoryTotals(model.files());
+        const auto recount = categoryTotals(model.files());
         for (qsizetype index = 0; index < recount.size(); ++index) {
             QCOMPARE(model.totalsByCategory().at(index).totalBytes, recount.at(index).totalBytes);
             QCOMPARE(model.totalsByCategory().at(index).itemCount, recount.at(index).itemCount);

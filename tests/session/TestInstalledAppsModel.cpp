@@ -2,6 +2,7 @@
 
 #include "TestDir.h"
 
+#include <QAbstractItemModelTester>
 #include <QScopeGuard>
 #include <QSemaphore>
 #include <QSignalSpy>
@@ -56,6 +57,8 @@ private slots:
                 measured.tryAcquire(1, 10000);
                 return QList<qint64>(apps.size(), 2048);
             });
+        QAbstractItemModelTester tester(&model,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
         // Whatever fails, no worker stays blocked.
         const auto unblock = qScopeGuard([&] {
             releaseFirst.release();

@@ -1,8 +1,10 @@
 #include "session/PackageRemoval.h"
+#include "session/PackageUninstaller.h"
 
 #include "TableProgramRunner.h"
 
 #include <QTest>
+#include <QThreadPool>
 
 using namespace tidewell;
 
@@ -99,7 +101,31 @@ private slots:
         QVERIFY(!uninstall.runnable);
         QCOMPARE(programs.calls().size(), questions);
     }
+
+    // The window's uninstaller shows the command of the app it holds: an answer about an app it
+    // was asked about before, or before it forgot, never takes its place.
+    void lateAnswersAreDropped() {
+        const AppDescriptor gimp = packagedApp(AppKind::flatpak, "org.gimp.GIMP", "/var/g.desktop");
+        const AppDescriptor tide = packagedApp(AppKind::snap, "tide", "/var/t.desktop");
+        const auto settle = [] {
+            QThreadPool::globalInstance()->waitForDone();
+            QCoreApplication::sendPostedEvents();
+        };
+        PackageUninstaller uninstaller([](const AppDescriptor& app) {
+            return uninstallCommand(app, Host::withDefaults("/home/u"), TableProgramRunner());
+        });
+        uninstaller.lookUp(gimp);
+        uninstaller.lookUp(tide);
+        QTRY_COMPARE(uninstaller.command(), "snap remove -- tide");
+        settle();
+        QCOMPARE(uninstaller.command(), "snap remove -- tide");
+        QVERIFY(uninstaller.canRun());
+        uninstaller.lookUp(gimp);
+        uninstaller.forget();
+        settle();
+        QVERIFY(uninstaller.command().isEmpty() && !uninstaller.canRun());
+    }
 };
 
-QTEST_APPLESS_MAIN(TestPackageRemoval)
+QTEST_GUILESS_MAIN(TestPackageRemoval)
 #include "TestPackageRemoval.moc"

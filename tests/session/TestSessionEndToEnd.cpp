@@ -71,7 +71,8 @@ private slots:
         CleanerViewModel& model = *session;
 
         model.handleDroppedApp(QUrl::fromLocalFile(bundle));
-        QTRY_VERIFY(!model.isScanning() && model.droppedAppSizeInBytes() >= 20000);
+        QTRY_VERIFY(model.phase() == CleanerViewModel::Results &&
+                    model.app()->sizeInBytes() >= 20000);
         QCOMPARE(model.statusMessage(), "Found 3 related items.");
         QVERIFY(model.files()->setSelected(model.files()->rowOfId(kept), false));
         const qint64 selectedSize = model.selectedSize();
@@ -80,12 +81,12 @@ private slots:
         QVERIFY(QDir(home.path("Library/Application Support/Harbor Notes")).removeRecursively());
 
         model.requestDeletion();
-        QVERIFY(model.showDeleteConfirmation() && !model.isDeleting());
+        QVERIFY(model.showDeleteConfirmation() && model.phase() == CleanerViewModel::Results);
         model.deleteSelectedFiles(); // the confirmation's destructive button
-        QTRY_VERIFY(model.showSuccessState());
+        QTRY_COMPARE(model.phase(), CleanerViewModel::Outcome);
 
         QCOMPARE(model.statusMessage(), "Moved 3 items to Trash.");
-        QCOMPARE(model.lastReclaimedSize(), selectedSize);
+        QCOMPARE(model.outcome()->reclaimedBytes(), selectedSize);
         QCOMPARE(trashed(), QStringList({"Harbor Notes.app", "com.harbor.notes"}));
         QVERIFY(!QFileInfo::exists(bundle) && QFileInfo::exists(kept) &&
                 QFileInfo::exists(unrelated));
@@ -110,12 +111,14 @@ private slots:
         CleanerViewModel& model = *session;
 
         model.handleDroppedApp(QUrl::fromLocalFile(entry));
-        QTRY_VERIFY(!model.isScanning() && model.statusMessage() == "Found 1 related items.");
+        QTRY_VERIFY(model.phase() == CleanerViewModel::Results &&
+                    model.statusMessage() == "Found 1 related items.");
         QCOMPARE(model.selectedCount(), 1);
-        QTRY_COMPARE(model.uninstallCommand(), "flatpak uninstall -- org.example.Tide");
+        PackageUninstaller& uninstaller = *model.uninstaller();
+        QTRY_COMPARE(uninstaller.command(), "flatpak uninstall -- org.example.Tide");
         const QStringList before = trashed();
         model.deleteSelectedFiles();
-        QTRY_VERIFY(model.showSuccessState());
+        QTRY_COMPARE(model.phase(), CleanerViewModel::Outcome);
         QCOMPARE(trashed().size(), before.size() + 1);
         QVERIFY(QFileInfo::exists(entry) && !QFileInfo::exists(home + "/.config/tide") &&
                 QFileInfo::exists(home + "/.config/tidewater"));
@@ -131,13 +134,13 @@ private slots:
         QFile::setPermissions(flatpak, QFile::ReadOwner | QFile::ExeOwner);
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", root.path("bin").toUtf8() + ':' + path);
-        QVERIFY(model.canRunUninstallCommand());
-        model.runUninstallCommand();
-        QTRY_COMPARE(model.uninstallStatus(), "The command failed: error: Tide is running");
-        QVERIFY(model.canRunUninstallCommand());
-        model.runUninstallCommand();
-        QTRY_COMPARE(model.uninstallStatus(), "Uninstalled.");
-        QVERIFY(!model.canRunUninstallCommand() && !model.isUninstalling());
+        QVERIFY(uninstaller.canRun());
+        uninstaller.run();
+        QTRY_COMPARE(uninstaller.status(), "The command failed: error: Tide is running");
+        QVERIFY(uninstaller.canRun());
+        uninstaller.run();
+        QTRY_COMPARE(uninstaller.status(), "Uninstalled.");
+        QVERIFY(!uninstaller.canRun() && !uninstaller.isRunning());
         qputenv("PATH", path);
         QFile ran(log);
         QVERIFY(ran.open(QIODevice::ReadOnly));

@@ -15,17 +15,16 @@ QList<QStringList> TableProgramRunner::calls() const {
     return m_calls;
 }
 
-std::optional<QByteArray> TableProgramRunner::outputOf(const Call& call) const {
+std::optional<QByteArray> TableProgramRunner::outputOf(const tidewell::ToolRun& run) const {
     const QMutexLocker lock(&m_mutex);
-    m_calls.append(QStringList{call.program} + call.arguments);
-    const auto row = std::find_if(m_rows.cbegin(), m_rows.cend(), [&call](const Row& row) {
-        return row.program == call.program &&
-               std::all_of(
-                   row.arguments.cbegin(), row.arguments.cend(),
-                   [&call](const QString& given) { return call.arguments.contains(given); });
+    m_calls.append(QStringList{run.program} + run.arguments);
+    const auto row = std::find_if(m_rows.cbegin(), m_rows.cend(), [&run](const Row& row) {
+        return row.program == run.program &&
+               std::all_of(row.arguments.cbegin(), row.arguments.cend(),
+                           [&run](const QString& given) { return run.arguments.contains(given); });
     });
-    if (row == m_rows.cend() || !call.acceptedExitCodes.contains(row->exitCode) ||
-        row->output.size() > call.maximumOutput)
+    if (row == m_rows.cend() || !run.acceptedExitCodes.contains(row->exitCode) ||
+        row->output.size() > run.maximumOutput)
         return std::nullopt;
     return row->output;
 }

@@ -17,7 +17,7 @@ public:
 
     QList<QStringList> calls() const;
 
-    std::optional<QByteArray> outputOf(const Call& call) const override;
+    std::optional<QByteArray> outputOf(const tidewell::ToolRun& run) const override;
 
 private:
     struct Row {

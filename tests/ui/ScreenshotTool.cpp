@@ -138,10 +138,10 @@ private:
     void dropApp(Scene& scene, const QString& path) {
         bool landed = false;
         CleanerViewModel* model = scene.viewModel.get();
-        QList<QMetaObject::Connection> watches;
-        for (auto signal :
-             {&CleanerViewModel::droppedAppChanged, &CleanerViewModel::showErrorAlertChanged})
-            watches.append(QObject::connect(model, signal, [&landed] { landed = true; }));
+        const auto land = [&landed] { landed = true; };
+        const QList<QMetaObject::Connection> watches{
+            QObject::connect(model->app(), &HeldApp::changed, land),
+            QObject::connect(model, &CleanerViewModel::showErrorAlertChanged, land)};
         model->handleDroppedApp(QUrl::fromLocalFile(path));
         require(settle(5000, [&landed] { return landed; }), "intake");
         for (const QMetaObject::Connection& watch : watches)
@@ -162,13 +162,14 @@ private:
         auto scanner = std::make_shared<FakeScanner>();
         Scene scanning = open(scanner);
         dropApp(scanning, m_appPath);
-        require(scanning.viewModel->isScanning(), "scanning");
+        require(scanning.viewModel->phase() == CleanerViewModel::Scanning, "scanning");
         shoot(scanning.window.get(), QStringLiteral("03-scanning"));
 
         m_preferences.setAutoScanAfterDroppingApp(false);
         Scene waiting = open(scanner);
         dropApp(waiting, m_appPath);
-        require(waiting.viewModel->awaitingManualScan(), "waiting for a manual scan");
+        require(waiting.viewModel->phase() == CleanerViewModel::AwaitingScan,
+                "waiting for a manual scan");
         shoot(waiting.window.get(), QStringLiteral("04-awaiting-scan"));
         m_preferences.setAutoScanAfterDroppingApp(true);
 
@@ -179,7 +180,9 @@ private:
             {{QStringLiteral("CFBundleIdentifier"), QStringLiteral("org.example.quokkaquill")}});
         Scene empty = open(realScanner(FileSystem::real()));
         dropApp(empty, loner);
-        require(settle(15000, [&] { return !empty.viewModel->isScanning(); }), "no results");
+        require(
+            settle(15000, [&] { return empty.viewModel->phase() == CleanerViewModel::Results; }),
+            "no results");
         shoot(empty.window.get(), QStringLiteral("05-no-results"));
     }
 
@@ -188,7 +191,7 @@ private:
         Scene scene = open(realScanner(m_blockedFs), {}, &m_blockedPermissions);
         dropApp(scene, m_appPath);
         require(settle(15000, [&] { return scene.viewModel->files()->count() > 0; }), "results");
-        require(settle(15000, [&] { return scene.viewModel->droppedAppSizeInBytes() > 0; }),
+        require(settle(15000, [&] { return scene.viewModel->app()->sizeInBytes() > 0; }),
                 "bundle size");
         return scene;
     }
@@ -235,7 +238,7 @@ private:
         require(settle(15000, [&] { return removing.viewModel->files()->count() > 0; }),
                 "results before removal");
         removing.viewModel->requestDeletion();
-        require(removing.viewModel->isDeleting(), "removing");
+        require(removing.viewModel->phase() == CleanerViewModel::Removing, "removing");
         shoot(removing.window.get(), QStringLiteral("09-removing"));
         // Before the real removal below, which moves the sample's leftovers away.
         shootPartialFailure();
@@ -245,10 +248,11 @@ private:
         dropApp(done, m_appPath);
         require(settle(15000, [&] { return done.viewModel->files()->count() > 0; }),
                 "results before success");
-        require(settle(15000, [&] { return done.viewModel->droppedAppSizeInBytes() > 0; }),
+        require(settle(15000, [&] { return done.viewModel->app()->sizeInBytes() > 0; }),
                 "bundle size before success");
         done.viewModel->requestDeletion();
-        require(settle(15000, [&] { return done.viewModel->showSuccessState(); }), "success");
+        require(settle(15000, [&] { return done.viewModel->phase() == CleanerViewModel::Outcome; }),
+                "success");
         shoot(done.window.get(), QStringLiteral("10-success"));
         m_preferences.setConfirmBeforeRemovingFiles(true);
     }
@@ -274,7 +278,7 @@ private:
                     {QUuid::createUuid(), urls.at(index), QStringLiteral("Permission denied.")});
         }
         deleter->finish(0, report);
-        require(settle(5000, [&] { return scene.viewModel->showSuccessState(); }),
+        require(settle(5000, [&] { return scene.viewModel->phase() == CleanerViewModel::Outcome; }),
                 "partial failure");
         shoot(scene.window.get(), QStringLiteral("10b-partial-failure"));
     }

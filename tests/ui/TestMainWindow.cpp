@@ -197,8 +197,8 @@ private slots:
         press(Qt::Key_Down);
         QTRY_COMPARE(chooser->property("currentIsBundle").toBool(), true);
         press(Qt::Key_Return);
-        QTRY_VERIFY(session.model->hasDroppedApp());
-        QCOMPARE(session.model->droppedApp()["appPath"].toString(), bundle);
+        QTRY_VERIFY(session.model->app()->isHeld());
+        QCOMPARE(session.model->app()->path(), bundle);
         QTRY_VERIFY(!only("chooserList"));
     }
 
@@ -219,9 +219,9 @@ private slots:
             QTest::keyClick(m_window, key);
         QTRY_COMPARE(visibleItems("chooserAppRow").size(), 1);
         press(Qt::Key_Return);
-        QTRY_VERIFY(session.model->hasDroppedApp());
-        QCOMPARE(session.model->droppedApp()["appPath"].toString(), m_tidepoolEntry);
-        QCOMPARE(session.model->droppedApp()["fileName"].toString(), "Tidepool");
+        QTRY_VERIFY(session.model->app()->isHeld());
+        QCOMPARE(session.model->app()->path(), m_tidepoolEntry);
+        QCOMPARE(session.model->app()->fileName(), "Tidepool");
     }
 
     // Deselect, select all, remove through the confirmation and finish, all without a mouse;
@@ -262,7 +262,7 @@ private slots:
                  u"Successfully moved 1 item to the Trash.");
         QTRY_VERIFY(only("doneButton")->hasActiveFocus());
         press(Qt::Key_Return);
-        QTRY_VERIFY(!session.model->hasDroppedApp());
+        QTRY_VERIFY(!session.model->app()->isHeld());
     }
 
     void settingsOpenAndCloseWithTheKeyboard() {

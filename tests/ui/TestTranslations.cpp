@@ -1,6 +1,7 @@
 #include "../session/SessionFixture.h"
 #include "model/AppDescriptor.h"
 #include "model/ScanCategory.h"
+#include "platform/Host.h"
 #include "session/Translations.h"
 
 #include <QTest>
@@ -35,6 +36,13 @@ private slots:
         QCOMPARE(rawValue(ScanCategory::applicationSupport), u"Application Support");
         QCOMPARE(errorDescription(AppDescriptorError::invalidBundle),
                  u"Dieses App-Bundle konnte nicht gelesen werden.");
+        // A text of the platform layer: the host's warning about an ignored variable.
+        const Host host = Host::resolve("/home/u", {}, [](const char* name) {
+            return QByteArray(name) == "XDG_CACHE_HOME" ? "cache" : QString();
+        });
+        QCOMPARE(host.warnings,
+                 QStringList{u"XDG_CACHE_HOME=cache wird nicht beachtet: er ist kein absoluter "
+                             u"Pfad; stattdessen wird /home/u/.cache verwendet."_qs});
     }
 
     void englishSingular() {

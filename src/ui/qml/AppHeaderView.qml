@@ -6,9 +6,9 @@ import Tidewell
 RowLayout {
     id: header
 
-    // {displayName, bundleIdentifier, appPath, fileName}
-    property var app: ({})
-    property string appSizeText
+    property string fileName
+    property string appPath
+    property string sizeText
 
     spacing: 12
 
@@ -17,7 +17,7 @@ RowLayout {
         Layout.preferredHeight: 44
         Image {
             anchors.fill: parent
-            source: header.app.appPath ? "image://bundleicon/" + encodeURIComponent(header.app.appPath) : ""
+            source: header.appPath ? "image://bundleicon/" + encodeURIComponent(header.appPath) : ""
             sourceSize.width: 88
             sourceSize.height: 88
             fillMode: Image.PreserveAspectFit
@@ -39,7 +39,7 @@ RowLayout {
         ElidedText {
             objectName: "appFileName"
             Layout.fillWidth: true
-            text: header.app.fileName || ""
+            text: header.fileName
             font.pixelSize: 17
             font.weight: Font.DemiBold
             color: Appearance.primary
@@ -49,7 +49,7 @@ RowLayout {
         ElidedText {
             objectName: "appPath"
             Layout.fillWidth: true
-            text: header.app.appPath || ""
+            text: header.appPath
             font.pixelSize: 12
             color: Appearance.secondary
             fontSizeMode: Text.HorizontalFit
@@ -70,7 +70,7 @@ RowLayout {
         Text {
             objectName: "appSizeText"
             Layout.alignment: Qt.AlignRight
-            text: header.appSizeText
+            text: header.sizeText
             font.pixelSize: 17
             font.weight: Font.DemiBold
             color: Appearance.primary

@@ -23,10 +23,10 @@ Item {
                                       path: 198 + extraWidth / 2, size: 74,
                                       spacing: 10, rowPadding: 14, rowHeight: 34 })
 
-    readonly property bool hasSelectedApp: viewModel.hasDroppedApp
     // "success", "results" or "empty": the panel on show.
-    readonly property string panel: viewModel.showSuccessState ? "success"
-                                  : hasSelectedApp ? "results" : "empty"
+    readonly property string panel: viewModel.phase === CleanerViewModel.Outcome ? "success"
+                                  : viewModel.phase === CleanerViewModel.Empty ? "empty"
+                                  : "results"
 
     // Opens the application chooser; a choice goes through the same intake as a drop.
     function chooseApp() {

@@ -19,12 +19,14 @@ ColumnLayout {
 
     readonly property var files: viewModel.files
     readonly property int fileCount: files ? files.count : 0
+    readonly property bool scanning: viewModel.phase === CleanerViewModel.Scanning
+    readonly property bool removing: viewModel.phase === CleanerViewModel.Removing
     // "scanning", "awaitingManualScan", "noResults" or "rows": what the list card shows.
-    readonly property string cardBody: viewModel.isScanning ? "scanning"
-                                     : viewModel.awaitingManualScan ? "awaitingManualScan"
+    readonly property string cardBody: scanning ? "scanning"
+                                     : viewModel.phase === CleanerViewModel.AwaitingScan
+                                       ? "awaitingManualScan"
                                      : fileCount === 0 ? "noResults" : "rows"
-    readonly property bool dashboardShown: showCategoryDashboard && fileCount > 0
-                                           && !viewModel.isScanning
+    readonly property bool dashboardShown: showCategoryDashboard && fileCount > 0 && !scanning
     // Folders the scan could not read: macOS gives them only without Full Disk Access.
     readonly property var unreadableFolders: Host.asksForFullDiskAccess
                                              ? permissionManager.permissionDeniedPaths
@@ -32,9 +34,8 @@ ColumnLayout {
     readonly property bool bannerShown: Host.asksForFullDiskAccess
                                         ? permissionManager.hasPermissionWarning
                                         : unreadableFolders.length > 0
-    readonly property bool selectAllEnabled: fileCount > 0 && !viewModel.isScanning
-    readonly property bool removeEnabled: viewModel.selectedCount > 0 && !viewModel.isScanning
-                                          && !viewModel.isDeleting
+    readonly property bool selectAllEnabled: fileCount > 0 && !scanning
+    readonly property bool removeEnabled: viewModel.selectedCount > 0 && !scanning && !removing
     readonly property string selectAllState: viewModel.isAllSelected ? "on"
                                            : viewModel.isAnySelected ? "mixed" : "off"
 
@@ -58,9 +59,10 @@ ColumnLayout {
         Layout.rightMargin: 6
         Layout.topMargin: 2
         Layout.bottomMargin: 2
-        visible: panel.viewModel.hasDroppedApp
-        app: panel.viewModel.droppedApp
-        appSizeText: panel.viewModel.appSizeText
+        visible: panel.viewModel.app.isHeld
+        fileName: panel.viewModel.app.fileName
+        appPath: panel.viewModel.app.path
+        sizeText: panel.viewModel.app.sizeText
     }
 
     CategoryDashboardView {
@@ -294,33 +296,10 @@ ColumnLayout {
 
     // Found items that stay where they are: say so, never hide them.
     LeftAloneNotice {
-        objectName: "undecodableNotice"
+        objectName: "leftAloneNotice"
         Layout.fillWidth: true
-        items: panel.viewModel.undecodableItems
-        visible: items.length > 0 && !panel.viewModel.isScanning
-        message: items.length === 1
-                 ? qsTr("%n item with a name that is not valid UTF-8 was left alone:", "", 1)
-                 : qsTr("%n items with names that are not valid UTF-8 were left alone:", "",
-                        items.length)
-    }
-    LeftAloneNotice {
-        objectName: "keptSettingsNotice"
-        Layout.fillWidth: true
-        items: panel.viewModel.keptSettingsFiles
-        visible: items.length > 0 && !panel.viewModel.isScanning
-        message: items.length === 1
-                 ? qsTr("%n settings file names this app among other apps' lines and stays:", "", 1)
-                 : qsTr("%n settings files name this app among other apps' lines and stay:", "",
-                        items.length)
-    }
-    LeftAloneNotice {
-        objectName: "keptDconfNotice"
-        Layout.fillWidth: true
-        items: panel.viewModel.keptDconfFolders
-        visible: items.length > 0 && !panel.viewModel.isScanning
-        message: items.length === 1
-                 ? qsTr("%n dconf folder holds this app's settings and stays:", "", 1)
-                 : qsTr("%n dconf folders hold this app's settings and stay:", "", items.length)
+        groups: panel.viewModel.itemsLeftAlone
+        visible: groups.length > 0 && !panel.scanning
     }
 
     Rectangle {
@@ -360,7 +339,7 @@ ColumnLayout {
         }
         GlassActionButton {
             objectName: "removeButton"
-            text: panel.viewModel.isDeleting ? qsTr("Removing...") : qsTr("Remove")
+            text: panel.removing ? qsTr("Removing...") : qsTr("Remove")
             role: "primary"
             frameWidth: 92
             enabled: panel.removeEnabled

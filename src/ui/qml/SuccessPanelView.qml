@@ -11,9 +11,11 @@ Item {
 
     required property var viewModel
 
-    readonly property var failures: viewModel.lastFailures
+    readonly property var outcome: viewModel.outcome
+    readonly property var uninstaller: viewModel.uninstaller
+    readonly property var failures: outcome.failures
     readonly property bool hasFailures: failures.length > 0
-    readonly property int movedCount: viewModel.lastDeletedCount
+    readonly property int movedCount: outcome.removedCount
 
     // Singular and plural are separate source texts so that English reads right without a
     // catalogue; both carry %n for languages with more forms.
@@ -46,7 +48,10 @@ Item {
             color: success.hasFailures ? Appearance.orange : Appearance.green
             Connections {
                 target: success.viewModel
-                function onShowSuccessStateChanged() { bounce.restart() }
+                function onPhaseChanged() {
+                    if (success.viewModel.phase === CleanerViewModel.Outcome)
+                        bounce.restart()
+                }
             }
             SequentialAnimation {
                 id: bounce
@@ -78,7 +83,7 @@ Item {
                 objectName: "successSizeText"
                 Layout.alignment: Qt.AlignHCenter
                 Layout.topMargin: 4
-                text: qsTr("Reclaimed %1").arg(ByteFormatter.string(success.viewModel.lastReclaimedSize))
+                text: qsTr("Reclaimed %1").arg(ByteFormatter.string(success.outcome.reclaimedBytes))
                 font.pixelSize: 13
                 font.weight: Font.DemiBold
                 color: Appearance.primary
@@ -88,7 +93,7 @@ Item {
         // A Linux application's own files stay with its package manager; say how to remove it.
         ColumnLayout {
             objectName: "uninstallPanel"
-            visible: success.viewModel.uninstallCommand !== ""
+            visible: success.uninstaller.command !== ""
             Layout.fillWidth: true
             spacing: 6
             Text {
@@ -97,7 +102,7 @@ Item {
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.WordWrap
                 text: qsTr("%1 itself belongs to its package manager. To uninstall it, run:")
-                      .arg(success.viewModel.droppedApp.displayName || "")
+                      .arg(success.viewModel.app.displayName)
                 font.pixelSize: 12
                 color: Appearance.secondary
             }
@@ -107,7 +112,7 @@ Item {
                 TextEdit {
                     id: commandText
                     objectName: "uninstallCommand"
-                    text: success.viewModel.uninstallCommand
+                    text: success.uninstaller.command
                     readOnly: true
                     selectByMouse: true
                     font.family: "monospace"
@@ -130,8 +135,8 @@ Item {
                 }
                 GlassActionButton {
                     objectName: "runUninstallButton"
-                    visible: success.viewModel.canRunUninstallCommand
-                    enabled: !success.viewModel.isUninstalling
+                    visible: success.uninstaller.canRun
+                    enabled: !success.uninstaller.isRunning
                     text: qsTr("Run")
                     role: "secondary"
                     compact: true
@@ -140,7 +145,7 @@ Item {
                     // succeeds: the keyboard goes on to "Done".
                     onClicked: {
                         success.focusDone()
-                        success.viewModel.runUninstallCommand()
+                        success.uninstaller.run()
                     }
                 }
             }
@@ -150,7 +155,7 @@ Item {
                 Layout.fillWidth: true
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.WordWrap
-                text: success.viewModel.uninstallStatus
+                text: success.uninstaller.status
                 font.pixelSize: 12
                 color: Appearance.secondary
             }

@@ -1,37 +1,42 @@
 import QtQuick
+import Tidewell
 
 // Stands in for the session view model: the properties the views read, and operations that
 // record their calls.
 QtObject {
-    property var droppedApp: ({ appPath: "/Applications/Harbor Notes.app",
-                                fileName: "Harbor Notes.app" })
-    property bool hasDroppedApp: false
+    id: stand
+
+    property int phase: CleanerViewModel.Empty
+    property QtObject app: QtObject {
+        property bool isHeld: false
+        property string displayName: ""
+        property string path: "/Applications/Harbor Notes.app"
+        property string fileName: "Harbor Notes.app"
+        property string sizeText: "Calculating..."
+    }
     property ListModel files: ListModel {}
-    property bool isScanning: false
-    property bool isDeleting: false
-    property bool awaitingManualScan: false
     property bool showDeleteConfirmation: false
     property bool showErrorAlert: false
     property string errorMessage: ""
-    property bool showSuccessState: false
-    property double lastDeletedCount: 0
-    property double lastReclaimedSize: 0
+    property QtObject outcome: QtObject {
+        property double removedCount: 0
+        property double reclaimedBytes: 0
+        property var failures: []
+    }
+    property QtObject uninstaller: QtObject {
+        property string command: ""
+        property bool canRun: false
+        property bool isRunning: false
+        property string status: ""
+        function run() { stand.record("runUninstallCommand") }
+    }
     property double selectedCount: 0
     property double selectedSize: 0
     property bool isAllSelected: false
     property bool isAnySelected: false
     property var categoryBreakdown: []
-    property string appSizeText: "Calculating..."
     property var unreadableFolders: []
-    property var undecodableItems: []
-    property var keptSettingsFiles: []
-    property var keptDconfFolders: []
-    property var lastFailures: []
-    property string uninstallCommand: ""
-    property bool canRunUninstallCommand: false
-    property bool isUninstalling: false
-    property string uninstallStatus: ""
-
+    property var itemsLeftAlone: []
 
     property var calls: []
     function record(name) { calls = calls.concat([name]) }
@@ -40,7 +45,6 @@ QtObject {
     function requestDeletion() { record("requestDeletion") }
     function handleDroppedApp(url) { record("handleDroppedApp " + url) }
     function resetSelection() { record("resetSelection") }
-    function runUninstallCommand() { record("runUninstallCommand") }
 
     // Fills the list with n selected rows.
     function addRows(n) {

@@ -28,16 +28,18 @@ TestCase {
 
     function test_panelChoice_data() {
         return [
-            { tag: "nothing held", success: false, held: false, panel: "emptyPanel" },
-            { tag: "app held", success: false, held: true, panel: "resultsPanel" },
-            { tag: "success over the held app", success: true, held: true, panel: "successPanel" },
-            { tag: "success after cancel", success: true, held: false, panel: "successPanel" },
+            { tag: "nothing held", phase: CleanerViewModel.Empty, panel: "emptyPanel" },
+            { tag: "waiting for a scan", phase: CleanerViewModel.AwaitingScan,
+              panel: "resultsPanel" },
+            { tag: "scanning", phase: CleanerViewModel.Scanning, panel: "resultsPanel" },
+            { tag: "results", phase: CleanerViewModel.Results, panel: "resultsPanel" },
+            { tag: "removing", phase: CleanerViewModel.Removing, panel: "resultsPanel" },
+            { tag: "outcome", phase: CleanerViewModel.Outcome, panel: "successPanel" },
         ]
     }
     function test_panelChoice(data) {
         const view = makeView()
-        view.viewModel.hasDroppedApp = data.held
-        view.viewModel.showSuccessState = data.success
+        view.viewModel.phase = data.phase
         for (const name of ["emptyPanel", "resultsPanel", "successPanel"])
             tryCompare(findChild(view, name), "visible", name === data.panel)
     }
@@ -45,11 +47,11 @@ TestCase {
     // The outcome of a Linux application tells the command that uninstalls it, ready to copy.
     function test_uninstallCommandAfterRemoval() {
         const view = makeView()
-        view.viewModel.droppedApp = { displayName: "Tidepool" }
-        view.viewModel.showSuccessState = true
+        view.viewModel.app.displayName = "Tidepool"
+        view.viewModel.phase = CleanerViewModel.Outcome
         const panel = findChild(view, "uninstallPanel")
         verify(!panel.visible)
-        view.viewModel.uninstallCommand = "flatpak uninstall org.example.Tidepool"
+        view.viewModel.uninstaller.command = "flatpak uninstall org.example.Tidepool"
         tryCompare(panel, "visible", true)
         compare(findChild(view, "uninstallText").text,
                 "Tidepool itself belongs to its package manager. To uninstall it, run:")
@@ -57,13 +59,13 @@ TestCase {
         // Run shows only for a command the window may run, and once at a time.
         const run = findChild(view, "runUninstallButton")
         verify(!run.visible)
-        view.viewModel.canRunUninstallCommand = true
+        view.viewModel.uninstaller.canRun = true
         tryCompare(run, "visible", true)
         mouseClick(run)
         compare(view.viewModel.calls, ["runUninstallCommand"])
         verify(findChild(view, "doneButton").activeFocus)
-        view.viewModel.isUninstalling = true
-        view.viewModel.uninstallStatus = "Uninstalling…"
+        view.viewModel.uninstaller.isRunning = true
+        view.viewModel.uninstaller.status = "Uninstalling…"
         tryCompare(run, "enabled", false)
         compare(findChild(view, "uninstallStatus").text, "Uninstalling…")
     }

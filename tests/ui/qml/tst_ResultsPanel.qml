@@ -10,7 +10,13 @@ TestCase {
     width: 588
     height: 404
 
-    Component { id: viewModelDouble; ViewModelDouble { hasDroppedApp: true } }
+    Component {
+        id: viewModelDouble
+        ViewModelDouble {
+            phase: CleanerViewModel.Results
+            Component.onCompleted: app.isHeld = true
+        }
+    }
     Component { id: permissionsDouble; PermissionsDouble {} }
     Component { id: resultsPanel; ResultsPanelView { anchors.fill: parent } }
 
@@ -26,27 +32,27 @@ TestCase {
     // no scan or removal running, the dashboard preference on.
     function test_states_data() {
         return [
-            { tag: "scanning", rows: 0, scanning: true, body: "scanningBody", remove: false,
-              selectAll: false, dashboard: false },
-            { tag: "rescanning", scanning: true, body: "scanningBody", remove: false,
-              selectAll: false, dashboard: false },
-            { tag: "waiting for a manual scan", rows: 0, awaiting: true, body: "awaitingBody",
-              selectAll: false, dashboard: false },
+            { tag: "scanning", rows: 0, phase: CleanerViewModel.Scanning, body: "scanningBody",
+              remove: false, selectAll: false, dashboard: false },
+            { tag: "rescanning", phase: CleanerViewModel.Scanning, body: "scanningBody",
+              remove: false, selectAll: false, dashboard: false },
+            { tag: "waiting for a manual scan", rows: 0, phase: CleanerViewModel.AwaitingScan,
+              body: "awaitingBody", selectAll: false, dashboard: false },
             { tag: "no results", rows: 0, count: 1, body: "noResultsBody", selectAll: false,
               dashboard: false },
             { tag: "results" },
             { tag: "dashboard turned off", preference: false, dashboard: false },
-            { tag: "removing", deleting: true, remove: false, label: "Removing..." },
+            { tag: "removing", phase: CleanerViewModel.Removing, remove: false,
+              label: "Removing..." },
             { tag: "nothing counted", count: 0, remove: false },
         ]
     }
     function test_states(data) {
-        const row = Object.assign({ rows: 3, body: "fileList", scanning: false, awaiting: false,
-                                    deleting: false, count: 4, preference: true, remove: true,
-                                    selectAll: true, label: "Remove", dashboard: true }, data)
+        const row = Object.assign({ rows: 3, body: "fileList", phase: CleanerViewModel.Results,
+                                    count: 4, preference: true, remove: true, selectAll: true,
+                                    label: "Remove", dashboard: true }, data)
         const panel = makePanel(row.rows)
-        Object.assign(panel.viewModel, { isScanning: row.scanning, awaitingManualScan: row.awaiting,
-                                         isDeleting: row.deleting, selectedCount: row.count })
+        Object.assign(panel.viewModel, { phase: row.phase, selectedCount: row.count })
         panel.showCategoryDashboard = row.preference
         for (const body of ["scanningBody", "awaitingBody", "noResultsBody", "fileList"])
             compare(findChild(panel, body).visible, body === row.body, body)
@@ -73,30 +79,41 @@ TestCase {
         compare(panel.viewModel.calls, ["toggleSelectAll"])
     }
 
-    // Linux has no Full Disk Access: every folder the scan could not read shows in the banner,
-    // whatever the permission state says.
-    // Found items that stay are named under the list: names that are not UTF-8, settings files
-    // that name the app among other apps' lines, and the app's dconf folders.
-    function test_leftAloneNotices_data() {
+    // Found items that stay are named under the list, one line per reason: names that are not
+    // UTF-8, settings files that name the app among other apps' lines, and the app's dconf
+    // folders.
+    function test_leftAloneNotice_data() {
         return [
-            { tag: "undecodable", notice: "undecodableNotice", property: "undecodableItems",
+            { tag: "undecodable", reason: "undecodableName",
               message: "2 items with names that are not valid UTF-8 were left alone:" },
-            { tag: "settings", notice: "keptSettingsNotice", property: "keptSettingsFiles",
+            { tag: "settings", reason: "sharedSettingsFile",
               message: "2 settings files name this app among other apps' lines and stay:" },
-            { tag: "dconf", notice: "keptDconfNotice", property: "keptDconfFolders",
+            { tag: "dconf", reason: "dconfFolder",
               message: "2 dconf folders hold this app's settings and stay:" },
         ]
     }
-    function test_leftAloneNotices(data) {
+    function test_leftAloneNotice(data) {
         const panel = makePanel(1)
-        const notice = findChild(panel, data.notice)
+        const notice = findChild(panel, "leftAloneNotice")
         verify(!notice.visible)
-        panel.viewModel[data.property] = ["/h/first\ufffd", "/h/second"]
+        panel.viewModel.itemsLeftAlone = [
+            { reason: data.reason, paths: ["/h/first\ufffd", "/h/second"] },
+            { reason: "dconfFolder", paths: ["/org/x/"] }]
         tryCompare(notice, "visible", true)
         compare(findChild(notice, "noticeMessage").text, data.message)
         compare(findChild(notice, "noticePath").text, "/h/first\ufffd")
+        const messages = []
+        for (let i = 0; i < notice.children.length; ++i) {
+            if (notice.children[i].objectName === "leftAloneLine")
+                messages.push(notice.children[i].message)
+        }
+        compare(messages, [data.message, "1 dconf folder holds this app's settings and stays:"])
+        panel.viewModel.phase = CleanerViewModel.Scanning
+        verify(!notice.visible)
     }
 
+    // Linux has no Full Disk Access: every folder the scan could not read shows in the banner,
+    // whatever the permission state says.
     function test_linuxBanner_data() {
         return [
             { tag: "none", paths: [], message: "" },

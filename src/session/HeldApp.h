@@ -1,0 +1,75 @@
+#pragma once
+
+#include "model/AppDescriptor.h"
+
+#include <QFuture>
+#include <QObject>
+#include <QString>
+#include <QUrl>
+#include <QUuid>
+
+#include <functional>
+#include <optional>
+
+namespace tidewell {
+
+// The application the window holds: read from a dropped or chosen item off the main thread,
+// with its size on disk estimated in the background. Only the latest intake is taken in, and
+// a reset drops whatever is still being read or measured.
+class HeldApp : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(bool isHeld READ isHeld NOTIFY changed)
+    Q_PROPERTY(QString displayName READ displayName NOTIFY changed)
+    Q_PROPERTY(QString bundleIdentifier READ bundleIdentifier NOTIFY changed)
+    // The bundle, AppImage or desktop entry, without "." or ".." and without a trailing slash.
+    Q_PROPERTY(QString path READ path NOTIFY changed)
+    // What the header calls it: a bundle by its file name; a Linux application by its name, as
+    // its entry's file name is an id.
+    Q_PROPERTY(QString fileName READ fileName NOTIFY changed)
+    // 0 until the estimate is in.
+    Q_PROPERTY(qint64 sizeInBytes READ sizeInBytes NOTIFY sizeChanged)
+    Q_PROPERTY(QString sizeText READ sizeText NOTIFY sizeChanged)
+
+public:
+    // Starts the size estimate of an app; the future delivers its on-disk size in bytes.
+    using SizeEstimator = std::function<QFuture<qint64>(const QUrl& appURL)>;
+    // Starts reading an app's descriptor.
+    using DescriptorReader = std::function<QFuture<AppDescriptor::Result>(const QUrl& appURL)>;
+
+    HeldApp(DescriptorReader descriptorReader, SizeEstimator sizeEstimator,
+            QObject* parent = nullptr);
+
+    const std::optional<AppDescriptor>& descriptor() const { return m_app; }
+    bool isHeld() const { return m_app.has_value(); }
+    QString displayName() const;
+    QString bundleIdentifier() const;
+    QString path() const;
+    QString fileName() const;
+    qint64 sizeInBytes() const { return m_sizeInBytes; }
+    QString sizeText() const;
+
+    // Reads the item at url. Once read, the app is held, its size estimate starts and taken()
+    // follows; an item that is no app leaves the held one as it was and says why in rejected().
+    void read(const QUrl& url);
+    // Lets go of the app and of every read or estimate still under way.
+    void clear();
+
+signals:
+    void changed();
+    void sizeChanged();
+    void taken();
+    void rejected(const QString& reason);
+
+private:
+    void hold(const AppDescriptor& app);
+    void setSizeInBytes(qint64 size);
+
+    DescriptorReader m_descriptorReader;
+    SizeEstimator m_sizeEstimator;
+    std::optional<AppDescriptor> m_app;
+    qint64 m_sizeInBytes = 0;
+    QUuid m_activeReadID;
+    QUuid m_activeSizeTaskID;
+};
+
+} // namespace tidewell

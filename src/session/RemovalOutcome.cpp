@@ -1,0 +1,34 @@
+#include "RemovalOutcome.h"
+
+#include "removal/DeletionReport.h"
+#include "removal/RemovalPlan.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QVariantMap>
+
+namespace tidewell {
+
+RemovalOutcome::RemovalOutcome(QObject* parent) : QObject(parent) {}
+
+void RemovalOutcome::show(const DeletionReport& report, const RemovalPlan& plan) {
+    m_removedCount = report.deleted.size();
+    m_reclaimedBytes = plan.reclaimedBytes(report);
+    m_failures.clear();
+    for (const DeletionFailure& failure : report.failures) {
+        const QString path = QDir::cleanPath(failure.url.toLocalFile());
+        m_failures.append(QVariantMap{{QStringLiteral("path"), path},
+                                      {QStringLiteral("fileName"), QFileInfo(path).fileName()},
+                                      {QStringLiteral("reason"), failure.reason}});
+    }
+    emit changed();
+}
+
+void RemovalOutcome::clear() {
+    m_removedCount = 0;
+    m_reclaimedBytes = 0;
+    m_failures.clear();
+    emit changed();
+}
+
+} // namespace tidewell

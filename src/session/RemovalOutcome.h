@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QObject>
+#include <QVariantList>
+
+namespace tidewell {
+
+class RemovalPlan;
+struct DeletionReport;
+
+// What the last removal did: how many items went, the bytes that freed, and every item it left
+// in place with the reason.
+class RemovalOutcome : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(qint64 removedCount READ removedCount NOTIFY changed)
+    Q_PROPERTY(qint64 reclaimedBytes READ reclaimedBytes NOTIFY changed)
+    // {path, fileName, reason} for each item left in place, in the report's order.
+    Q_PROPERTY(QVariantList failures READ failures NOTIFY changed)
+
+public:
+    explicit RemovalOutcome(QObject* parent = nullptr);
+
+    qint64 removedCount() const { return m_removedCount; }
+    qint64 reclaimedBytes() const { return m_reclaimedBytes; }
+    QVariantList failures() const { return m_failures; }
+
+    // Takes in the report of the removal that plan describes.
+    void show(const DeletionReport& report, const RemovalPlan& plan);
+    void clear();
+
+signals:
+    void changed();
+
+private:
+    qint64 m_removedCount = 0;
+    qint64 m_reclaimedBytes = 0;
+    QVariantList m_failures;
+};
+
+} // namespace tidewell

@@ -1,0 +1,71 @@
+#include "removal/RemovalPlan.h"
+
+#include <QTest>
+
+using namespace tidewell;
+
+namespace {
+
+ScannedFile leftover(const QString& path, qint64 size) {
+    return {path, QUrl::fromLocalFile(path), ScanCategory::caches, FileSafetyLevel::safe, size};
+}
+
+} // namespace
+
+// The items, sizes and scope of one removal, and what a removal's report freed.
+class TestRemovalPlan : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theAppGoesOnlyWhenItIsTheUsersFile_data() {
+        QTest::addColumn<AppKind>("kind");
+        QTest::addColumn<bool>("goes");
+        QTest::newRow("bundle") << AppKind::bundle << true;
+        QTest::newRow("AppImage") << AppKind::appImage << true;
+        QTest::newRow("Flatpak") << AppKind::flatpak << false;
+        QTest::newRow("snap") << AppKind::snap << false;
+        QTest::newRow("package") << AppKind::desktopEntry << false;
+    }
+
+    void theAppGoesOnlyWhenItIsTheUsersFile() {
+        QFETCH(AppKind, kind);
+        QFETCH(bool, goes);
+        AppDescriptor app;
+        app.kind = kind;
+        app.appURL = QUrl::fromLocalFile("/h/Applications/./Ink.app");
+        int sizings = 0;
+        const RemovalPlan plan({leftover("/h/.cache/ink", 30), leftover("/h/.config/ink", 4)},
+                               {"/h"}, app, [&sizings] {
+                                   ++sizings;
+                                   return qint64(500);
+                               });
+
+        QList<QUrl> expected{QUrl::fromLocalFile("/h/.cache/ink"),
+                             QUrl::fromLocalFile("/h/.config/ink")};
+        if (goes)
+            expected.append(app.appURL);
+        QCOMPARE(plan.urls(), expected);
+        QCOMPARE(sizings, goes ? 1 : 0); // a package's files are never measured
+        QCOMPARE(plan.sizeOf(app.appURL), goes ? 500 : 0);
+        QCOMPARE(plan.scope().roots, QStringList{"/h"});
+        QCOMPARE(plan.scope().bundlePath, goes ? "/h/Applications/Ink.app" : "");
+    }
+
+    // Only what the report counts as deleted frees space, whatever else it names.
+    void reclaimedBytesCountTheDeletedItems() {
+        AppDescriptor app;
+        app.appURL = QUrl::fromLocalFile("/h/Applications/Ink.app");
+        const RemovalPlan plan({leftover("/h/a", 1), leftover("/h/b", 20), leftover("/h/c", 300)},
+                               {"/h"}, app, [] { return qint64(4000); });
+        DeletionReport report;
+        report.deleted = {QUrl::fromLocalFile("/h/c"), app.appURL,
+                          QUrl::fromLocalFile("/h/unplanned")};
+        report.failures = {{QUuid::createUuid(), QUrl::fromLocalFile("/h/b"), "in use"}};
+        report.notAttempted = {QUrl::fromLocalFile("/h/a")};
+        QCOMPARE(plan.reclaimedBytes(report), 4300);
+        QCOMPARE(plan.reclaimedBytes({}), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRemovalPlan)
+#include "TestRemovalPlan.moc"
