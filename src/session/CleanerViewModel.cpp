@@ -36,34 +36,43 @@ QString reasonName(LeftAloneReason reason) {
 }
 
 CleanerViewModel::Collaborators withDefaults(CleanerViewModel::Collaborators given) {
+    // What the caller left out works on this process's host.
     const Host host = hostFromProcess();
-    const auto programs = std::make_shared<RealProgramRunner>(host.programPath);
-    if (!given.scanner) {
-        given.scanner = std::make_shared<LeftoverScannerService>(makeDefaultSpotlightService(host),
-                                                                 host, programs);
-    }
+    CleanerViewModel::Collaborators onHost = CleanerViewModel::collaboratorsOn(
+        host, std::make_shared<RealProgramRunner>(host.programPath));
+    if (!given.scanner)
+        given.scanner = std::move(onHost.scanner);
     if (!given.deletion)
-        given.deletion = std::make_shared<FileDeletionService>(host);
+        given.deletion = std::move(onHost.deletion);
     if (!given.preferences)
         given.preferences = &PreferenceStore::shared();
     if (!given.permissions)
         given.permissions = &PermissionManager::shared();
     if (!given.sizeEstimator)
         given.sizeEstimator = &ItemSize::estimateInBackground;
-    if (!given.descriptorReader) {
-        given.descriptorReader = [programs](const QUrl& url) {
-            return QtConcurrent::run([url, programs] { return AppIntake::read(url, *programs); });
-        };
-    }
-    if (!given.uninstallLookup) {
-        given.uninstallLookup = [host, programs](const AppDescriptor& app) {
-            return uninstallCommand(app, host, *programs);
-        };
-    }
+    if (!given.descriptorReader)
+        given.descriptorReader = std::move(onHost.descriptorReader);
+    if (!given.uninstallLookup)
+        given.uninstallLookup = std::move(onHost.uninstallLookup);
     return given;
 }
 
 } // namespace
+
+CleanerViewModel::Collaborators
+CleanerViewModel::collaboratorsOn(const Host& host, std::shared_ptr<const ProgramRunner> programs) {
+    Collaborators collaborators;
+    collaborators.scanner =
+        std::make_shared<LeftoverScannerService>(makeDefaultSpotlightService(host), host, programs);
+    collaborators.deletion = std::make_shared<FileDeletionService>(host);
+    collaborators.descriptorReader = [programs](const QUrl& url) {
+        return QtConcurrent::run([url, programs] { return AppIntake::read(url, *programs); });
+    };
+    collaborators.uninstallLookup = [host, programs](const AppDescriptor& app) {
+        return uninstallCommand(app, host, *programs);
+    };
+    return collaborators;
+}
 
 CleanerViewModel::CleanerViewModel(std::shared_ptr<LeftoverScanning> scanner,
                                    std::shared_ptr<FileDeleting> deletion,

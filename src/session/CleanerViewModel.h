@@ -5,6 +5,8 @@
 #include "PackageUninstaller.h"
 #include "RemovalOutcome.h"
 #include "model/ScannedFile.h"
+#include "platform/Host.h"
+#include "platform/ProgramRunner.h"
 #include "scanner/ScanReport.h"
 
 #include <QFuture>
@@ -79,6 +81,12 @@ public:
         // By default on this process's host.
         PackageUninstaller::Lookup uninstallLookup = {};
     };
+
+    // The scanner, removal, intake and uninstall command's lookup that work on host, asking
+    // its programs through programs; the preferences, permissions and size estimate are left
+    // to their defaults.
+    static Collaborators collaboratorsOn(const Host& host,
+                                         std::shared_ptr<const ProgramRunner> programs);
 
     explicit CleanerViewModel(std::shared_ptr<LeftoverScanning> scanner = {},
                               std::shared_ptr<FileDeleting> deletion = {},

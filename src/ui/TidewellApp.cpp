@@ -6,10 +6,6 @@
 #include "WindowOptions.h"
 #include "platform/FileSystem.h"
 #include "platform/RealProgramRunner.h"
-#include "removal/FileDeletionService.h"
-#include "scanner/DefaultSpotlightService.h"
-#include "scanner/LeftoverScannerService.h"
-#include "session/AppIntake.h"
 #include "session/AppPreferences.h"
 #include "session/CleanerViewModel.h"
 #include "session/HostFromProcess.h"
@@ -24,7 +20,6 @@
 #include <QQmlApplicationEngine>
 #include <QQuickStyle>
 #include <QStandardPaths>
-#include <QtConcurrent/QtConcurrentRun>
 
 #include <cstdio>
 
@@ -43,25 +38,6 @@ QStringList argumentList(int argc, char** argv) {
 int exitWith(const WindowOptions::Exit& exit) {
     std::fprintf(exit.toStandardError ? stderr : stdout, "%s\n", qPrintable(exit.text));
     return exit.code;
-}
-
-// The view model's scanner, removal and intake on host, its programs asked through programs.
-CleanerViewModel::Collaborators collaboratorsOn(const Host& host,
-                                                std::shared_ptr<const ProgramRunner> programs,
-                                                PermissionManager& permissions) {
-    return {
-        .scanner = std::make_shared<LeftoverScannerService>(makeDefaultSpotlightService(host), host,
-                                                            programs),
-        .deletion = std::make_shared<FileDeletionService>(host),
-        .preferences = &PreferenceStore::shared(),
-        .permissions = &permissions,
-        .sizeEstimator = {},
-        .descriptorReader =
-            [programs](const QUrl& url) {
-                return QtConcurrent::run(
-                    [url, programs] { return AppIntake::read(url, *programs); });
-            },
-    };
 }
 
 } // namespace
@@ -84,7 +60,10 @@ int TidewellApp::run(int argc, char** argv) {
     const auto programs = std::make_shared<RealProgramRunner>(host.programPath);
     PermissionManager permissions(FileSystem::real(), host.home);
     permissions.setSettingsOpener(settingsOpener());
-    CleanerViewModel viewModel(collaboratorsOn(host, programs, permissions));
+    CleanerViewModel::Collaborators collaborators =
+        CleanerViewModel::collaboratorsOn(host, programs);
+    collaborators.permissions = &permissions;
+    CleanerViewModel viewModel(std::move(collaborators));
     InstalledAppsModel installedApps(host);
     OrphansModel orphans(host);
 

@@ -1,8 +1,8 @@
+#include "TableProgramRunner.h"
 #include "TestDir.h"
 #include "TrashSandbox.h"
-#include "removal/FileDeletionService.h"
+#include "platform/FileSystem.h"
 #include "removal/PermissionManager.h"
-#include "scanner/LeftoverScannerService.h"
 #include "session/AppPreferences.h"
 #include "session/CleanerViewModel.h"
 #include "session/PreferenceStore.h"
@@ -12,19 +12,12 @@
 
 using namespace tidewell;
 
-// The host's file index plays no part here: the walk alone must find the leftovers.
-class NoIndex : public SpotlightSearching {
-public:
-    QList<QUrl> search(const AppDescriptor&, const QList<QUrl>&,
-                       const CancellationToken&) const override {
-        return {};
-    }
-};
-
 class TestSessionEndToEnd : public QObject {
     Q_OBJECT
 
-    // A session with the real scanner and removal on home, the system folders under root.
+    // A session with the real scanner, removal and intake on home, the system folders under
+    // root. The host has no program path: neither the file index nor the package database
+    // plays a part, the walk alone must find the leftovers.
     std::unique_ptr<CleanerViewModel> makeModel(const QString& home, const QString& root,
                                                 PreferenceStore& preferences,
                                                 PermissionManager& permissions) {
@@ -33,15 +26,11 @@ class TestSessionEndToEnd : public QObject {
         const Host host = Host::resolve(home, root, [&system](const char* name) {
             return QByteArray(name) == "XDG_DATA_DIRS" ? system : QString();
         });
-        const auto scanner =
-            std::make_shared<LeftoverScannerService>(std::make_shared<NoIndex>(), host, nullptr);
-        return std::make_unique<CleanerViewModel>(
-            CleanerViewModel::Collaborators{scanner,
-                                            std::make_shared<FileDeletionService>(host),
-                                            &preferences,
-                                            &permissions,
-                                            {},
-                                            {}});
+        CleanerViewModel::Collaborators collaborators =
+            CleanerViewModel::collaboratorsOn(host, std::make_shared<TableProgramRunner>());
+        collaborators.preferences = &preferences;
+        collaborators.permissions = &permissions;
+        return std::make_unique<CleanerViewModel>(std::move(collaborators));
     }
 
     QStringList trashed() const {
