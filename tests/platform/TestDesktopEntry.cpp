@@ -1,3 +1,4 @@
+#include "HostVariables.h"
 #include "TestDir.h"
 #include "platform/AppStreamMetadata.h"
 #include "platform/DesktopEntry.h"
@@ -104,9 +105,7 @@ private slots:
         };
         const QString home = m_dir.path("home");
         const QString system = m_dir.path("system/");
-        const Host host = Host::resolve(home, {}, [&system](const char* name) {
-            return QByteArray(name) == "XDG_DATA_DIRS" ? system : QString();
-        });
+        const Host host = Host::resolve(home, {}, hostVariables({{"XDG_DATA_DIRS", system}}));
         QCOMPARE(listed(host),
                  (QStringList{"kde4-okular " + system + "applications/kde4/okular.desktop",
                               "mine " + home + "/.local/share/applications/mine.desktop",

@@ -1,18 +1,11 @@
 #include "platform/Host.h"
 
+#include "HostVariables.h"
+
 #include <QDir>
 #include <QTest>
 
 using namespace tidewell;
-
-namespace {
-
-// The variables of a process whose environment holds exactly values.
-Host::Variables only(const QHash<QByteArray, QString>& values) {
-    return [values](const char* name) { return values.value(name); };
-}
-
-} // namespace
 
 class TestHost : public QObject {
     Q_OBJECT
@@ -43,8 +36,8 @@ private slots:
     void honoursXdgVariables() {
         QFETCH(QString, value);
         QFETCH(QString, config);
-        const Host host =
-            Host::resolve("/home/u", {}, only({{"XDG_CONFIG_HOME", value}}), {"/home/u/Documents"});
+        const Host host = Host::resolve("/home/u", {}, hostVariables({{"XDG_CONFIG_HOME", value}}),
+                                        {"/home/u/Documents"});
         QCOMPARE(host.config, config);
         QCOMPARE(host.warnings.size(),
                  !value.isEmpty() && config != QDir::cleanPath(value) ? 1 : 0);
@@ -84,8 +77,8 @@ private slots:
         QFETCH(QString, path);
         QFETCH(QStringList, dataFolders);
         QFETCH(QStringList, programPath);
-        const Host host =
-            Host::resolve("/home/u/", root, only({{"XDG_DATA_DIRS", dataDirs}, {"PATH", path}}));
+        const Host host = Host::resolve(
+            "/home/u/", root, hostVariables({{"XDG_DATA_DIRS", dataDirs}, {"PATH", path}}));
         QCOMPARE(host.home, "/home/u");
         QCOMPARE(host.root, root == "/" ? QString() : QDir::cleanPath(root));
         QCOMPARE(host.dataFolders, dataFolders);
@@ -95,7 +88,8 @@ private slots:
     }
 
     void movesItsSystemFoldersToAnotherRoot() {
-        const Host host = Host::resolve("/home/u", "/one", only({{"XDG_DATA_DIRS", "/usr/share"}}));
+        const Host host =
+            Host::resolve("/home/u", "/one", hostVariables({{"XDG_DATA_DIRS", "/usr/share"}}));
         const Host moved = host.withRoot("/two/");
         QCOMPARE(moved.root, "/two");
         QCOMPARE(moved.dataFolders, QStringList{"/two/usr/share"});

@@ -1,4 +1,5 @@
 #include "FaultInjectingFileSystem.h"
+#include "HostVariables.h"
 #include "TestDir.h"
 #include "TrashSandbox.h"
 #include "platform/FileErrors.h"
@@ -246,9 +247,8 @@ private slots:
         QFETCH(QUrl, url);
         QFETCH(QString, reason);
         FaultInjectingFileSystem fileSystem;
-        const Host host = Host::resolve("/home/ada/", {}, [](const char* name) {
-            return QByteArray(name) == "XDG_CONFIG_HOME" ? "/srv/ada-config" : QString();
-        });
+        const Host host = Host::resolve("/home/ada/", {},
+                                        hostVariables({{"XDG_CONFIG_HOME", "/srv/ada-config"}}));
         // Should a refusal slip through, the injected failures still keep the disk untouched.
         fileSystem.failTrash(url.toLocalFile(), 1);
         fileSystem.failRemoval(url.toLocalFile(), 1, "not refused");

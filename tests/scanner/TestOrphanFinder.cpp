@@ -1,5 +1,6 @@
 #include "scanner/OrphanFinder.h"
 
+#include "HostVariables.h"
 #include "TestDir.h"
 
 #include <QTest>
@@ -64,10 +65,8 @@ private slots:
 
         DesktopEntry exported;
         exported.flatpakId = "org.a.Exported";
-        const QString bin = d.path("bin");
-        const Host host = Host::resolve(home, d.path("root"), [&bin](const char* name) {
-            return QByteArray(name) == "PATH" ? bin : QString();
-        });
+        const Host host =
+            Host::resolve(home, d.path("root"), hostVariables({{"PATH", d.path("bin")}}));
         const OrphanFinder finder(host, {exported});
         QStringList found;
         for (const Orphan& orphan : finder.find())

@@ -1,3 +1,4 @@
+#include "HostVariables.h"
 #include "TableProgramRunner.h"
 #include "TestDir.h"
 #include "TrashSandbox.h"
@@ -22,10 +23,8 @@ class TestSessionEndToEnd : public QObject {
                                                 PreferenceStore& preferences,
                                                 PermissionManager& permissions) {
         AppPreferences::registerDefaults(preferences);
-        const QString system = m_system.path();
-        const Host host = Host::resolve(home, root, [&system](const char* name) {
-            return QByteArray(name) == "XDG_DATA_DIRS" ? system : QString();
-        });
+        const Host host =
+            Host::resolve(home, root, hostVariables({{"XDG_DATA_DIRS", m_system.path()}}));
         CleanerViewModel::Collaborators collaborators =
             CleanerViewModel::collaboratorsOn(host, std::make_shared<TableProgramRunner>());
         collaborators.preferences = &preferences;

@@ -1,4 +1,5 @@
 #include "../session/SessionFixture.h"
+#include "HostVariables.h"
 #include "ui/TidewellApp.h"
 
 #include "removal/DeletionReport.h"
@@ -106,12 +107,9 @@ class TestMainWindow : public QObject {
 private slots:
     void initTestCase() {
         // The installed applications the chooser lists.
-        const Host host = Host::resolve(m_apps.path("home"), {}, [this](const char* name) {
-            const QByteArray variable(name);
-            return variable == "XDG_DATA_HOME"   ? m_apps.path("data")
-                   : variable == "XDG_DATA_DIRS" ? m_apps.path("system")
-                                                 : QString();
-        });
+        const Host host = Host::resolve(m_apps.path("home"), {},
+                                        hostVariables({{"XDG_DATA_HOME", m_apps.path("data")},
+                                                       {"XDG_DATA_DIRS", m_apps.path("system")}}));
         m_installedApps = std::make_unique<InstalledAppsModel>(host);
         m_orphans = std::make_unique<OrphansModel>(host);
         m_tidepoolEntry = m_apps.createFile("data/applications/org.example.Tidepool.desktop",

@@ -1,4 +1,5 @@
 #include "../session/SessionFixture.h"
+#include "HostVariables.h"
 #include "model/AppDescriptor.h"
 #include "model/ScanCategory.h"
 #include "platform/Host.h"
@@ -37,9 +38,8 @@ private slots:
         QCOMPARE(errorDescription(AppDescriptorError::invalidBundle),
                  u"Dieses App-Bundle konnte nicht gelesen werden.");
         // A text of the platform layer: the host's warning about an ignored variable.
-        const Host host = Host::resolve("/home/u", {}, [](const char* name) {
-            return QByteArray(name) == "XDG_CACHE_HOME" ? "cache" : QString();
-        });
+        const Host host =
+            Host::resolve("/home/u", {}, hostVariables({{"XDG_CACHE_HOME", "cache"}}));
         QCOMPARE(host.warnings,
                  QStringList{u"XDG_CACHE_HOME=cache wird nicht beachtet: er ist kein absoluter "
                              u"Pfad; stattdessen wird /home/u/.cache verwendet."_qs});
