@@ -27,17 +27,17 @@ const QString commandName = QStringLiteral("remove");
 // One item about to go: where it is and how much it holds.
 struct PlannedItem {
     QUrl url;
-    qint64 sizeInBytes = 0;
+    MeasuredSize size;
 };
 
 // The planned items' sizes by location, so that each removed item is looked up, not searched.
-using SizeIndex = QHash<QUrl, qint64>;
+using SizeIndex = QHash<QUrl, MeasuredSize>;
 
 // Every leftover in report order, then the app itself when it goes with them.
 QList<PlannedItem> itemsToRemove(const ScanReport& report, const AppDescriptor& app) {
     QList<PlannedItem> items;
     for (const ScannedFile& file : report.matches)
-        items.append({file.url, file.sizeInBytes});
+        items.append({file.url, {file.sizeInBytes, file.sizeComplete}});
     if (appGoesWithLeftovers(app.kind))
         items.append({app.appURL, directorySize(app.appURL.toLocalFile(), FileSystem::real())});
     return items;
@@ -47,7 +47,7 @@ SizeIndex sizeIndexOf(const QList<PlannedItem>& items) {
     SizeIndex sizes;
     sizes.reserve(items.size());
     for (const PlannedItem& item : items)
-        sizes.insert(item.url, item.sizeInBytes);
+        sizes.insert(item.url, item.size);
     return sizes;
 }
 
@@ -62,10 +62,16 @@ template <typename Item> QList<QUrl> urlsOf(const QList<Item>& items) {
 QString itemTable(const QList<QUrl>& urls, const SizeIndex& sizes) {
     QList<QStringList> rows;
     rows.reserve(urls.size());
-    for (const QUrl& url : urls)
-        rows.append({QStringLiteral("  ") + SharedByteFormatter::string(sizes.value(url)),
-                     url.toLocalFile()});
-    return CliOutput::formatTable(rows, {CliOutput::Align::right});
+    qsizetype incomplete = 0;
+    for (const QUrl& url : urls) {
+        const MeasuredSize size = sizes.value(url);
+        rows.append(
+            {QStringLiteral("  ") + SharedByteFormatter::sizeText(size.bytes, size.complete),
+             url.toLocalFile()});
+        incomplete += size.complete ? 0 : 1;
+    }
+    return CliOutput::formatTable(rows, {CliOutput::Align::right}) +
+           incompleteSizesText(incomplete);
 }
 
 // Each item with its reason on a line of its own below it.
@@ -131,11 +137,14 @@ DeletionReport removeItems(const QList<QUrl>& urls, const RemovalScope& scope, b
     return report;
 }
 
-qint64 reclaimedBytes(const DeletionReport& deletion, const SizeIndex& sizes) {
-    qint64 bytes = 0;
-    for (const QUrl& url : deletion.deleted)
-        bytes += sizes.value(url);
-    return bytes;
+MeasuredSize reclaimedSize(const DeletionReport& deletion, const SizeIndex& sizes) {
+    MeasuredSize reclaimed;
+    for (const QUrl& url : deletion.deleted) {
+        const MeasuredSize size = sizes.value(url);
+        reclaimed.bytes += size.bytes;
+        reclaimed.complete = reclaimed.complete && size.complete;
+    }
+    return reclaimed;
 }
 
 QJsonArray pathArray(const QList<QUrl>& urls) {
@@ -145,7 +154,8 @@ QJsonArray pathArray(const QList<QUrl>& urls) {
     return paths;
 }
 
-QJsonObject removalJson(const DeletionReport& deletion, qint64 reclaimed, bool interrupted) {
+QJsonObject removalJson(const DeletionReport& deletion, const MeasuredSize& reclaimed,
+                        bool interrupted) {
     QJsonArray failures;
     for (const DeletionFailure& failure : deletion.failures)
         failures.append(QJsonObject{{QStringLiteral("path"), failure.url.toLocalFile()},
@@ -154,7 +164,8 @@ QJsonObject removalJson(const DeletionReport& deletion, qint64 reclaimed, bool i
             {QStringLiteral("trashed"), pathArray(deletion.trashed)},
             {QStringLiteral("removedPermanently"), pathArray(deletion.removedPermanently)},
             {QStringLiteral("failures"), failures},
-            {QStringLiteral("reclaimedBytes"), reclaimed},
+            {QStringLiteral("reclaimedBytes"), reclaimed.bytes},
+            {QStringLiteral("reclaimedSizeComplete"), reclaimed.complete},
             {QStringLiteral("interrupted"), interrupted},
             {QStringLiteral("notAttempted"), pathArray(deletion.notAttempted)}};
 }
@@ -174,11 +185,12 @@ QString summary(const DeletionReport& deletion) {
     return parts.join(u' ');
 }
 
-QString removalText(const DeletionReport& deletion, const SizeIndex& sizes, qint64 reclaimed,
-                    bool interrupted) {
+QString removalText(const DeletionReport& deletion, const SizeIndex& sizes,
+                    const MeasuredSize& reclaimed, bool interrupted) {
     QString text;
     if (!deletion.deleted.isEmpty())
-        text += CliText::tr("Removed (%1):\n").arg(SharedByteFormatter::string(reclaimed)) +
+        text += CliText::tr("Removed (%1):\n")
+                    .arg(SharedByteFormatter::sizeText(reclaimed.bytes, reclaimed.complete)) +
                 itemTable(deletion.deleted, sizes);
     if (!deletion.failures.isEmpty())
         text += CliText::tr("Not removed:\n") + failureList(deletion.failures);
@@ -205,7 +217,7 @@ int removeAndReport(const QList<PlannedItem>& items, const ScanReport& report,
     const DeletionReport deletion =
         removeItems(urlsOf(items), {report.roots, bundlePath}, !flags.yes);
     const SizeIndex sizes = sizeIndexOf(items);
-    const qint64 reclaimed = reclaimedBytes(deletion, sizes);
+    const MeasuredSize reclaimed = reclaimedSize(deletion, sizes);
     const bool interrupted = InterruptWatch::raised();
     // The package manager runs only when asked, after the leftovers are gone, and only a
     // command that needs no administrator rights.

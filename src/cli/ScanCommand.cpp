@@ -7,6 +7,7 @@
 #include "LinuxAppIntake.h"
 #include "scanner/DefaultSpotlightService.h"
 #include "scanner/LeftoverScannerService.h"
+#include "session/FileListModel.h"
 #include "session/SharedByteFormatter.h"
 
 #include <QDir>
@@ -24,28 +25,20 @@ namespace {
 
 const QString commandName = QStringLiteral("scan");
 
-QStringList totalRow(const QString& label, qsizetype count, qint64 bytes) {
+QStringList totalRow(const QString& label, qsizetype count, qint64 bytes, bool complete) {
     return {QStringLiteral("  ") + label, QString::number(count),
-            CliText::tr("item(s)", "", int(count)), SharedByteFormatter::string(bytes)};
+            CliText::tr("item(s)", "", int(count)), SharedByteFormatter::sizeText(bytes, complete)};
 }
 
 QString categoryTotals(const QList<ScannedFile>& matches) {
     QList<QStringList> rows;
-    qint64 allBytes = 0;
-    for (const ScanCategory category : allScanCategories()) {
-        qsizetype count = 0;
-        qint64 bytes = 0;
-        for (const ScannedFile& file : matches) {
-            if (file.category == category) {
-                ++count;
-                bytes += file.sizeInBytes;
-            }
-        }
-        if (count > 0)
-            rows.append(totalRow(displayName(category), count, bytes));
-        allBytes += bytes;
+    for (const FileListModel::CategoryTotal& total : FileListModel::categoryTotals(matches)) {
+        if (total.itemCount > 0)
+            rows.append(totalRow(displayName(total.category), total.itemCount, total.totalBytes,
+                                 total.sizeComplete));
     }
-    rows.append(totalRow(CliText::tr("Total"), matches.size(), allBytes));
+    rows.append(totalRow(CliText::tr("Total"), matches.size(), FileListModel::totalSize(matches),
+                         FileListModel::incompleteCount(matches) == 0));
     using Align = CliOutput::Align;
     return CliOutput::formatTable(rows, {Align::left, Align::right, Align::left, Align::right});
 }
@@ -64,12 +57,13 @@ QString scanText(const AppDescriptor& app, const ScanReport& report) {
     } else {
         QList<QStringList> rows;
         for (const ScannedFile& file : report.matches)
-            rows.append({SharedByteFormatter::string(file.sizeInBytes), displayName(file.category),
-                         displayName(file.safety), file.id});
+            rows.append({SharedByteFormatter::sizeText(file.sizeInBytes, file.sizeComplete),
+                         displayName(file.category), displayName(file.safety), file.id});
         text = CliText::tr("Leftovers of %1 (%2):\n")
                    .arg(CliOutput::escaped(app.displayName),
                         CliOutput::escaped(app.bundleIdentifier)) +
                CliOutput::formatTable(rows, {CliOutput::Align::right}) +
+               incompleteSizesText(FileListModel::incompleteCount(report.matches)) +
                CliText::tr("\nTotals:\n") + categoryTotals(report.matches);
     }
     if (const QString note = ownLauncherText(app, report); !note.isEmpty())
@@ -190,6 +184,14 @@ QString ownLauncherText(const AppDescriptor& app, const ScanReport& report) {
         .arg(CliOutput::escaped(app.appURL.toLocalFile()));
 }
 
+QString incompleteSizesText(qsizetype count) {
+    if (count == 0)
+        return {};
+    return CliText::tr("%n item(s) could not be sized whole: some folders inside them could not "
+                       "be read.\n",
+                       "", int(count));
+}
+
 QString leftAloneText(const ScanReport& report) {
     QString text;
     if (const qsizetype kept = report.keptSettingsFiles.size(); kept > 0)
@@ -229,6 +231,7 @@ QJsonObject scanJson(const AppDescriptor& app, const ScanReport& report) {
             {QStringLiteral("category"), rawValue(file.category)},
             {QStringLiteral("safety"), rawValue(file.safety)},
             {QStringLiteral("sizeInBytes"), file.sizeInBytes},
+            {QStringLiteral("sizeComplete"), file.sizeComplete},
         });
     }
     QJsonObject object = leftAloneJson(report);

@@ -17,6 +17,9 @@ struct ScannedFile {
     FileSafetyLevel safety = FileSafetyLevel::risky;
     qint64 sizeInBytes = 0;
     bool isSelected = true;
+    // False when some folder inside could not be read (sizeInBytes is then a lower bound), or
+    // the item itself could not be sized.
+    bool sizeComplete = true;
 
     friend bool operator==(const ScannedFile&, const ScannedFile&) = default;
 };

@@ -18,15 +18,25 @@ ScanCategory categoryForPath(const QString& path);
 // How safe removing an item of that category at path is.
 FileSafetyLevel safetyFor(ScanCategory category, const QString& path);
 
+// What a measurement of an item found: the bytes counted, and whether that is all of it.
+struct MeasuredSize {
+    qint64 bytes = 0;
+    bool complete = true; // false when some of the item could not be read
+};
+
 // Bytes an item takes by its own values: total allocated, else allocated, else logical size.
 qint64 sizeFromValues(const std::optional<ResourceValues>& values);
 // The size of one item itself (a folder's own entry, not its contents); 0 when unknown.
 qint64 regularFileSize(const QString& path, const FileSystem& fileSystem);
 // Everything below a folder, hidden items included, packages inside and other file systems
 // mounted below counted as nothing, a file with several names inside counted once; at least the
-// folder's own size.
-qint64 directorySize(const QString& path, const FileSystem& fileSystem);
-// A folder's total or a file's own size; never fails.
+// folder's own size. Incomplete when a folder below could not be read; nothing counted when the
+// folder itself could not.
+MeasuredSize directorySize(const QString& path, const FileSystem& fileSystem);
+// A folder's total or a file's own size; nothing counted, and incomplete, when the item cannot
+// be looked at.
+MeasuredSize measuredSize(const QString& path, const FileSystem& fileSystem);
+// The bytes measuredSize counts.
 qint64 sizeInBytes(const QString& path, const FileSystem& fileSystem);
 
 // The selected record of one found item at a standardized path.

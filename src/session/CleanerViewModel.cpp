@@ -234,6 +234,7 @@ QVariantList CleanerViewModel::categoryBreakdown() const {
             {QStringLiteral("categoryName"), displayName(total.category)},
             {QStringLiteral("totalBytes"), total.totalBytes},
             {QStringLiteral("itemCount"), total.itemCount},
+            {QStringLiteral("sizeComplete"), total.sizeComplete},
         });
     }
     return breakdown;

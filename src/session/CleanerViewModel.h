@@ -56,6 +56,8 @@ class CleanerViewModel : public QObject {
     Q_PROPERTY(qint64 lastReclaimedSize READ lastReclaimedSize NOTIFY lastReclaimedSizeChanged)
     Q_PROPERTY(qint64 selectedCount READ selectedCount NOTIFY selectedCountChanged)
     Q_PROPERTY(qint64 selectedSize READ selectedSize NOTIFY selectedSizeChanged)
+    // False when a selected item could not be sized whole: selectedSize is then a lower bound.
+    Q_PROPERTY(bool selectedSizeComplete READ selectedSizeComplete NOTIFY selectedSizeChanged)
     Q_PROPERTY(bool isAllSelected READ isAllSelected NOTIFY isAllSelectedChanged)
     Q_PROPERTY(bool isAnySelected READ isAnySelected NOTIFY isAnySelectedChanged)
     Q_PROPERTY(
@@ -138,9 +140,10 @@ public:
     bool isAllSelected() const;
     bool isAnySelected() const;
     qint64 selectedSize() const;
+    bool selectedSizeComplete() const { return m_files->selectedSizeComplete(); }
     qint64 selectedCount() const;
     // One map per category: {category: raw text, categoryName: its translation, totalBytes,
-    // itemCount}.
+    // itemCount, sizeComplete}.
     QVariantList categoryBreakdown() const;
     QString appSizeText() const;
 

@@ -4,6 +4,8 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace tidewell {
 
 FileListModel::FileListModel(QObject* parent) : QAbstractListModel(parent) {}
@@ -39,6 +41,8 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const {
         return displayName(file.category);
     case SafetyNameRole:
         return displayName(file.safety);
+    case SizeCompleteRole:
+        return file.sizeComplete;
     default:
         return {};
     }
@@ -70,6 +74,7 @@ QHash<int, QByteArray> FileListModel::roleNames() const {
         {IsSelectedRole, "isSelected"},
         {CategoryNameRole, "categoryName"},
         {SafetyNameRole, "safetyName"},
+        {SizeCompleteRole, "sizeComplete"},
     };
 }
 
@@ -124,6 +129,7 @@ bool FileListModel::setSelected(int row, bool selected) {
         const int sign = selected ? 1 : -1;
         m_selectedCount += sign;
         m_selectedBytes += sign * file.sizeInBytes;
+        m_selectedIncompleteCount += file.sizeComplete ? 0 : sign;
     }
     const QModelIndex changed = index(row);
     emit dataChanged(changed, changed, {IsSelectedRole});
@@ -138,6 +144,7 @@ void FileListModel::setAllSelected(bool selected) {
         file.isSelected = selected;
     m_selectedCount = selected ? count() : 0;
     m_selectedBytes = selected ? totalSize(m_files) : 0;
+    m_selectedIncompleteCount = selected ? incompleteCount(m_files) : 0;
     emit dataChanged(index(0), index(count() - 1), {IsSelectedRole});
     emit selectionChanged();
 }
@@ -146,6 +153,7 @@ void FileListModel::recountTotals() {
     const QList<ScannedFile> selected = selectedFiles(m_files);
     m_selectedCount = selected.size();
     m_selectedBytes = totalSize(selected);
+    m_selectedIncompleteCount = incompleteCount(selected);
     m_categoryTotals = categoryTotals(m_files);
 }
 
@@ -165,14 +173,20 @@ qint64 FileListModel::totalSize(const QList<ScannedFile>& files) {
     return total;
 }
 
+qint64 FileListModel::incompleteCount(const QList<ScannedFile>& files) {
+    return std::count_if(files.cbegin(), files.cend(),
+                         [](const ScannedFile& file) { return !file.sizeComplete; });
+}
+
 QList<FileListModel::CategoryTotal> FileListModel::categoryTotals(const QList<ScannedFile>& files) {
     QList<CategoryTotal> totals;
     for (ScanCategory category : allScanCategories())
-        totals.append({category, 0, 0});
+        totals.append({category, 0, 0, true});
     for (const ScannedFile& file : files) {
         CategoryTotal& entry = totals[allScanCategories().indexOf(file.category)];
         entry.totalBytes += file.sizeInBytes;
         entry.itemCount += 1;
+        entry.sizeComplete = entry.sizeComplete && file.sizeComplete;
     }
     return totals;
 }

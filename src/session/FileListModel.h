@@ -31,6 +31,7 @@ public:
         IsSelectedRole,
         CategoryNameRole, // the category in the user's language
         SafetyNameRole,
+        SizeCompleteRole, // false when sizeInBytes is only a part (or nothing) of the item
     };
     Q_ENUM(Role)
 
@@ -39,6 +40,7 @@ public:
         ScanCategory category = ScanCategory::other;
         qint64 totalBytes = 0;
         qint64 itemCount = 0;
+        bool sizeComplete = true; // every item of the category was sized whole
     };
 
     explicit FileListModel(QObject* parent = nullptr);
@@ -65,12 +67,15 @@ public:
 
     qint64 selectedCount() const { return m_selectedCount; }
     qint64 selectedBytes() const { return m_selectedBytes; }
+    // Whether every selected row was sized whole, so selectedBytes() is the whole size.
+    bool selectedSizeComplete() const { return m_selectedIncompleteCount == 0; }
     // categoryTotals(files()), kept as rows come and go.
     const QList<CategoryTotal>& totalsByCategory() const { return m_categoryTotals; }
 
     // Pure rules over a list of files.
     static QList<ScannedFile> selectedFiles(const QList<ScannedFile>& files);
     static qint64 totalSize(const QList<ScannedFile>& files);
+    static qint64 incompleteCount(const QList<ScannedFile>& files);
     // One entry per ScanCategory, in declaration order, empty categories included.
     static QList<CategoryTotal> categoryTotals(const QList<ScannedFile>& files);
 
@@ -88,6 +93,7 @@ private:
     QList<ScannedFile> m_files;
     qint64 m_selectedCount = 0;
     qint64 m_selectedBytes = 0;
+    qint64 m_selectedIncompleteCount = 0;
     QList<CategoryTotal> m_categoryTotals = categoryTotals({});
 };
 
