@@ -180,7 +180,8 @@ Item {
             titleText = count === 1 ? qsTr("Move %n selected item to Trash?", "", 1)
                                     : qsTr("Move %n selected items to Trash?", "", count)
             messageText = qsTr("Total selected size: %1")
-                .arg(ByteFormatter.string(root.viewModel.selectedSize))
+                .arg(ByteFormatter.sizeText(root.viewModel.selectedSize,
+                                            root.viewModel.selectedSizeComplete))
         }
         onButtonPressed: (role) => {
             if (role === "destructive")

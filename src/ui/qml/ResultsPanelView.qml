@@ -344,7 +344,8 @@ ColumnLayout {
             }
             Text {
                 objectName: "selectedSizeText"
-                text: ByteFormatter.string(panel.viewModel.selectedSize)
+                text: ByteFormatter.sizeText(panel.viewModel.selectedSize,
+                                             panel.viewModel.selectedSizeComplete)
                 font.pixelSize: 16
                 font.weight: Font.DemiBold
                 color: Appearance.primary

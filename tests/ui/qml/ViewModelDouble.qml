@@ -18,6 +18,7 @@ QtObject {
     property double lastReclaimedSize: 0
     property double selectedCount: 0
     property double selectedSize: 0
+    property bool selectedSizeComplete: true
     property bool isAllSelected: false
     property bool isAnySelected: false
     property var categoryBreakdown: []
