@@ -89,6 +89,9 @@ RowLayout {
                     text: ByteFormatter.sizeText(card.modelData.totalBytes,
                                                  card.modelData.sizeComplete)
                     font.pixelSize: 13
+                    // "at least" makes the text longer: it shrinks before it is cut off.
+                    fontSizeMode: Text.HorizontalFit
+                    minimumPixelSize: 10
                     font.bold: true
                     color: Appearance.primary
                     elide: Text.ElideRight

@@ -18,7 +18,7 @@ Item {
     // The name and path columns share whatever the window is wider than its smallest size.
     readonly property real extraWidth: Math.max(0, width - 620)
     readonly property var columns: ({ checkbox: 24, icon: 28, file: 192 + extraWidth / 2,
-                                      path: 198 + extraWidth / 2, size: 74,
+                                      path: 172 + extraWidth / 2, size: 100,
                                       spacing: 10, rowPadding: 14, rowHeight: 34 })
 
     readonly property bool hasSelectedApp: viewModel.hasDroppedApp

@@ -34,8 +34,8 @@ Item {
     property real checkboxColumnWidth: 24
     property real iconColumnWidth: 28
     property real fileColumnWidth: 192
-    property real pathColumnWidth: 198
-    property real sizeColumnWidth: 74
+    property real pathColumnWidth: 172
+    property real sizeColumnWidth: 100
     property real columnSpacing: 10
     property real horizontalPadding: 14
     property real rowHeight: 34
@@ -140,7 +140,7 @@ Item {
 
             HoverHandler { id: sizeHover }
             ToolTip.visible: sizeHover.hovered && (row.sizeNote !== "" || sizeLabel.truncated)
-            ToolTip.text: row.sizeNote === "" ? row.sizeText : row.sizeText + "\n" + row.sizeNote
+            ToolTip.text: row.sizeNote === "" ? row.sizeText : row.sizeNote
             ToolTip.delay: 500
         }
     }

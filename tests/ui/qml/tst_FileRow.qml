@@ -79,7 +79,7 @@ TestCase {
         mouseMove(size, size.width - 4, size.height / 2)
         tryCompare(size.ToolTip, "visible", data.note !== "")
         if (data.note !== "")
-            compare(size.ToolTip.text, data.text + "\n" + data.note)
+            compare(size.ToolTip.text, data.note)
         mouseMove(row, 20, row.height / 2)
     }
 }
