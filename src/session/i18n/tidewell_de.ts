@@ -990,11 +990,11 @@ Could not read %n folder(s) (they may hold more leftovers):
     <name>SharedByteFormatter</name>
     <message>
         <source>size unknown</source>
-        <translation>Größe unbekannt</translation>
+        <translation>unbekannt</translation>
     </message>
     <message>
         <source>at least %1</source>
-        <translation>mindestens %1</translation>
+        <translation>mind. %1</translation>
     </message>
 </context>
 <context>
