@@ -46,8 +46,8 @@ CliCommand scanCommand();
 // (it goes with them; the package's own entry never does); empty when it is not.
 QString ownLauncherText(const AppDescriptor& app, const ScanReport& report);
 
-// The line below a table of sizes when count of them could not be counted whole; empty when
-// count is 0.
+// The line below a table of sizes saying that count of them could not be sized whole, and why;
+// empty when count is 0.
 QString incompleteSizesText(qsizetype count);
 
 // What the scan found but leaves alone: settings files that name the app among others' lines,

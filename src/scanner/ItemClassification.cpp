@@ -111,10 +111,12 @@ ScannedFile makeScannedFile(const QString& path, const FileSystem& fileSystem) {
     const QString standardized = pathnames::standardized(path);
     const ScanCategory category = categoryForPath(standardized);
     const MeasuredSize size = measuredSize(standardized, fileSystem);
-    return {standardized, QUrl::fromLocalFile(standardized),
-            category,     safetyFor(category, standardized),
-            size.bytes,   true,
-            size.complete};
+    return {.id = standardized,
+            .url = QUrl::fromLocalFile(standardized),
+            .category = category,
+            .safety = safetyFor(category, standardized),
+            .sizeInBytes = size.bytes,
+            .sizeComplete = size.complete};
 }
 
 } // namespace tidewell
