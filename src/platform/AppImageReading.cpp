@@ -1,42 +1,54 @@
 #include "AppImageReading.h"
 
+#include "SmallFileReading.h"
+#include "ToolRun.h"
+
 #include <QDataStream>
-#include <QFile>
-#include <QProcess>
 
 #include <functional>
+#include <limits>
 
 namespace tidewell::appimage {
 
 namespace {
 
 constexpr int toolTimeoutMs = 5000;
-constexpr qint64 maximumEntrySize = 1 << 20;
+constexpr qint64 maximumListingSize = 4 << 20;
+// The desktop entry or the icon; the image's own sizes are not to be trusted.
+constexpr qint64 maximumEmbeddedFileSize = 1 << 20;
+constexpr qint64 elfHeaderSize = 64;
 const QString imageRoot = QStringLiteral("squashfs-root/");
 
 // Read through a stream rather than a pointer into the bytes: bounds are then checked, for
 // the reader as for the compiler.
-template <typename T> qint64 readLittleEndian(const QByteArray& bytes, int offset) {
+template <typename T> quint64 readLittleEndian(const QByteArray& bytes, int offset) {
     QDataStream stream(bytes);
     stream.setByteOrder(QDataStream::LittleEndian);
     stream.skipRawData(offset);
     T value = 0;
     stream >> value;
-    return qint64(value);
+    return quint64(value);
+}
+
+// Where a section header table of count entries of entrySize bytes at tableOffset ends;
+// nothing when that lies beyond any file offset.
+std::optional<qint64> tableEnd(quint64 tableOffset, quint64 entrySize, quint64 count) {
+    const quint64 tableSize = entrySize * count; // two 16-bit numbers: no overflow
+    if (tableOffset > quint64(std::numeric_limits<qint64>::max()) - tableSize)
+        return std::nullopt;
+    return qint64(tableOffset + tableSize);
 }
 
 // Runs unsquashfs with options on the image inside appImagePath, for the files named; its
-// standard output, or nothing.
+// standard output when that is at most maximumOutput bytes, or nothing.
 std::optional<QByteArray> unsquashfs(const QString& appImagePath, qint64 offset,
-                                     const QStringList& options, const QStringList& names = {}) {
-    QProcess tool;
-    tool.start(QStringLiteral("unsquashfs"),
-               QStringList{QStringLiteral("-o"), QString::number(offset)} + options +
-                   QStringList{appImagePath} + names);
-    if (!tool.waitForFinished(toolTimeoutMs) || tool.exitStatus() != QProcess::NormalExit ||
-        tool.exitCode() != 0)
-        return std::nullopt;
-    return tool.readAllStandardOutput().left(maximumEntrySize);
+                                     const QStringList& options, qint64 maximumOutput,
+                                     const QStringList& names = {}) {
+    return outputOf({.program = QStringLiteral("unsquashfs"),
+                     .arguments = QStringList{QStringLiteral("-o"), QString::number(offset)} +
+                                  options + QStringList{appImagePath} + names,
+                     .maximumOutput = maximumOutput,
+                     .timeoutMs = toolTimeoutMs});
 }
 
 // The path inside the image of the first top-level file whose name isWanted: itself, or where
@@ -64,17 +76,19 @@ QString topLevelFile(const QByteArray& listing,
 } // namespace
 
 std::optional<qint64> payloadOffset(const QByteArray& header) {
-    if (header.size() < 64 ||
+    if (header.size() < elfHeaderSize ||
         !header.startsWith("\x7f"
                            "ELF") ||
         header[5] != 1)
         return std::nullopt;
     if (header[4] == 2) // 64-bit: e_shoff at 0x28, e_shentsize at 0x3A, e_shnum at 0x3C
-        return readLittleEndian<quint64>(header, 0x28) +
-               readLittleEndian<quint16>(header, 0x3A) * readLittleEndian<quint16>(header, 0x3C);
+        return tableEnd(readLittleEndian<quint64>(header, 0x28),
+                        readLittleEndian<quint16>(header, 0x3A),
+                        readLittleEndian<quint16>(header, 0x3C));
     if (header[4] == 1) // 32-bit: e_shoff at 0x20, e_shentsize at 0x2E, e_shnum at 0x30
-        return readLittleEndian<quint32>(header, 0x20) +
-               readLittleEndian<quint16>(header, 0x2E) * readLittleEndian<quint16>(header, 0x30);
+        return tableEnd(readLittleEndian<quint32>(header, 0x20),
+                        readLittleEndian<quint16>(header, 0x2E),
+                        readLittleEndian<quint16>(header, 0x30));
     return std::nullopt;
 }
 
@@ -83,19 +97,22 @@ namespace {
 // The first top-level file of the image whose name isWanted, read without running anything.
 std::optional<EmbeddedEntry> embeddedFile(const QString& appImagePath,
                                           const std::function<bool(const QString&)>& isWanted) {
-    QFile file(appImagePath);
-    if (!file.open(QIODevice::ReadOnly))
+    const std::optional<FileStart> start = readFileStart(appImagePath, elfHeaderSize);
+    const std::optional<qint64> offset = start ? payloadOffset(start->bytes) : std::nullopt;
+    if (!offset || *offset <= 0 || *offset >= start->size)
         return std::nullopt;
-    const std::optional<qint64> offset = payloadOffset(file.read(64));
-    if (!offset || *offset <= 0 || *offset >= file.size())
-        return std::nullopt;
-    const auto listing = unsquashfs(appImagePath, *offset, {QStringLiteral("-lls")});
+    // Only the top level is listed: an image of many thousand files would outgrow the limit.
+    const auto listing =
+        unsquashfs(appImagePath, *offset,
+                   {QStringLiteral("-lls"), QStringLiteral("-max-depth"), QStringLiteral("1")},
+                   maximumListingSize);
     const QString path = listing ? topLevelFile(*listing, isWanted) : QString();
     if (path.isEmpty())
         return std::nullopt;
     // The name is matched literally: unsquashfs reads it as a pattern otherwise.
-    const auto bytes = unsquashfs(
-        appImagePath, *offset, {QStringLiteral("-no-wildcards"), QStringLiteral("-cat")}, {path});
+    const auto bytes =
+        unsquashfs(appImagePath, *offset, {QStringLiteral("-no-wildcards"), QStringLiteral("-cat")},
+                   maximumEmbeddedFileSize, {path});
     if (!bytes)
         return std::nullopt;
     return EmbeddedEntry{path.section(u'/', -1), *bytes};

@@ -1,7 +1,8 @@
 #include "AppStreamMetadata.h"
 
+#include "SmallFileReading.h"
+
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QXmlStreamReader>
 
@@ -9,15 +10,7 @@ namespace tidewell::appstream {
 
 namespace {
 
-constexpr qint64 maximumDocumentSize = 1 << 20;
 const QString desktopSuffix = QStringLiteral(".desktop");
-
-QByteArray readDocument(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > maximumDocumentSize)
-        return {};
-    return file.readAll();
-}
 
 // The metainfo files to read for an entry: those named for it first, then every other one.
 QStringList documentsFor(const QString& dataFolder, const QString& entryName) {
@@ -66,7 +59,8 @@ QString componentIdFor(const QString& entryPath) {
     if (entry.dir().dirName() != u"applications" || !entry.fileName().endsWith(desktopSuffix))
         return {};
     for (const QString& path : documentsFor(QFileInfo(entry.path()).path(), entry.fileName())) {
-        const std::optional<Component> component = parseComponent(readDocument(path));
+        const std::optional<Component> component =
+            parseComponent(readSmallFile(path, maximumSettingsFileSize).value_or(QByteArray()));
         if (component && component->launchedEntries.contains(entry.fileName()))
             return component->id;
     }

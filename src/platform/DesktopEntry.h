@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -35,13 +36,20 @@ struct DesktopEntry {
     friend bool operator==(const DesktopEntry&, const DesktopEntry&) = default;
 };
 
-// Reads an application desktop entry through GLib's key file reader. Nothing for a file that
-// cannot be read, has no [Desktop Entry] group or is not of type Application.
+// An application desktop entry held in bytes, read through GLib's key file reader as the file
+// at filePath. Nothing when bytes are no key file, have no [Desktop Entry] group or are not of
+// type Application. GLib keeps the last of a repeated key, so an entry that gives a key twice
+// with different values, or the group twice, says so in repeatsKeys.
+std::optional<DesktopEntry> parseDesktopEntry(const QByteArray& bytes, const QString& filePath);
+
+// The same for the file at filePath; nothing too when it is no regular file or larger than
+// maximumSettingsFileSize.
 std::optional<DesktopEntry> readDesktopEntry(const QString& filePath);
 
 // The command line that key of group holds in a key file (a systemd unit's ExecStart in
 // [Service], a D-Bus service's Exec), split into words as a shell would; empty when the file,
-// group or key is missing.
+// group or key is missing, and when the file is no regular file or larger than
+// maximumSettingsFileSize.
 QStringList readCommandLine(const QString& filePath, const QString& group, const QString& key);
 
 // Every application desktop entry in the user's and the system's data folders as GLib finds

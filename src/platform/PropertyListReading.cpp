@@ -1,19 +1,15 @@
 #include "PropertyListReading.h"
 
-#include "FileErrors.h"
 #include "PropertyListPrecheck.h"
+#include "SmallFileReading.h"
 
 #include <QDateTime>
 #include <QVariantList>
 
 #include <plist/plist.h>
 
-#include <cerrno>
 #include <cstdlib>
-#include <fcntl.h>
 #include <memory>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace tidewell::propertylist {
 
@@ -102,39 +98,6 @@ QVariant toVariant(plist_t node) {
     }
 }
 
-// Reads a whole regular file of at most maximumFileSize bytes.
-std::optional<QByteArray> readSmallFile(const QString& path) {
-    // O_NONBLOCK keeps a FIFO from stalling the open; it is refused below as not a regular file.
-    const int fd = ::open(encodedPath(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return std::nullopt;
-    struct stat info;
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > maximumFileSize) {
-        ::close(fd);
-        return std::nullopt;
-    }
-    // One byte more than the recorded size tells a file that grew after fstat.
-    QByteArray data(static_cast<qsizetype>(info.st_size) + 1, Qt::Uninitialized);
-    qsizetype filled = 0;
-    while (filled < data.size()) {
-        const ssize_t count = ::read(fd, data.data() + filled, size_t(data.size() - filled));
-        if (count == 0)
-            break;
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count < 0) {
-            ::close(fd);
-            return std::nullopt;
-        }
-        filled += count;
-    }
-    ::close(fd);
-    if (filled > info.st_size)
-        return std::nullopt;
-    data.truncate(filled);
-    return data;
-}
-
 } // namespace
 
 std::optional<QVariantMap> parseDictionary(const QByteArray& data) {
@@ -149,7 +112,7 @@ std::optional<QVariantMap> parseDictionary(const QByteArray& data) {
 }
 
 std::optional<QVariantMap> readDictionary(const QString& path) {
-    const std::optional<QByteArray> data = readSmallFile(path);
+    const std::optional<QByteArray> data = readSmallFile(path, maximumFileSize);
     if (!data)
         return std::nullopt;
     return parseDictionary(*data);

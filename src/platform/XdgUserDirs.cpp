@@ -1,8 +1,8 @@
 #include "XdgUserDirs.h"
 
+#include "SmallFileReading.h"
+
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 
 namespace tidewell::xdguserdirs {
 
@@ -39,9 +39,9 @@ QStringList standardFolders(const QString& configFolder, const QString& home) {
     for (const char* name : {"Desktop", "Documents", "Downloads", "Music", "Pictures", "Public",
                              "Templates", "Videos"})
         folders.append(home + u'/' + QLatin1String(name));
-    QFile file(configFolder + QStringLiteral("/user-dirs.dirs"));
-    if (QFileInfo(file.fileName()).isFile() && file.open(QIODevice::ReadOnly))
-        folders.append(parse(file.read(maximumFileSize), home));
+    if (const auto text =
+            readSmallFile(configFolder + QStringLiteral("/user-dirs.dirs"), maximumFileSize))
+        folders.append(parse(*text, home));
     folders.removeDuplicates();
     return folders;
 }

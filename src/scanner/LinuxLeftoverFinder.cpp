@@ -8,10 +8,10 @@
 #include "model/TextRules.h"
 #include "platform/DconfDatabase.h"
 #include "platform/DesktopEntry.h"
+#include "platform/SmallFileReading.h"
 
 #include <QDir>
 #include <QDirIterator>
-#include <QFile>
 
 #include <algorithm>
 
@@ -70,16 +70,19 @@ QStringList LinuxLeftoverFinder::find() const {
 }
 
 QStringList LinuxLeftoverFinder::settingsNamingApp() const {
-    constexpr qint64 maximumSize = 1 << 20;
     const QString entryName = m_app.desktopFileId + QStringLiteral(".desktop");
     QStringList files;
     for (const QString& path : {m_folders.config + QStringLiteral("/mimeapps.list"),
                                 m_folders.data + QStringLiteral("/applications/mimeapps.list")}) {
-        QFile file(path);
-        if (m_app.desktopFileId.isEmpty() || !file.open(QIODevice::ReadOnly | QIODevice::Text))
+        const std::optional<QByteArray> bytes = m_app.desktopFileId.isEmpty()
+                                                    ? std::nullopt
+                                                    : readSmallFile(path, maximumSettingsFileSize);
+        if (!bytes)
             continue;
+        const QString text =
+            QString::fromUtf8(*bytes).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         // "type=a.desktop;b.desktop;": the app is named when one of the values is its entry.
-        for (const QString& line : QString::fromUtf8(file.read(maximumSize)).split(u'\n')) {
+        for (const QString& line : text.split(u'\n')) {
             const QStringList values = line.section(u'=', 1).split(u';', Qt::SkipEmptyParts);
             if (line.contains(u'=') && values.contains(entryName)) {
                 files.append(path);

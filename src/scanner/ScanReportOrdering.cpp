@@ -28,28 +28,34 @@ bool codePointLess(const QString& a, const QString& b) {
         });
 }
 
-bool isInside(const QString& path, const QString& folder) {
-    return path.size() > folder.size() && path.startsWith(folder) && path[folder.size()] == u'/';
+// Whether a folder holding path (the part before any of its slashes) is among paths: one look-up
+// per level instead of a comparison with every other path.
+bool liesInsideAnyOf(const QString& path, const QSet<QString>& paths) {
+    for (qsizetype slash = path.indexOf(u'/'); slash >= 0; slash = path.indexOf(u'/', slash + 1)) {
+        if (paths.contains(path.first(slash)))
+            return true;
+    }
+    return false;
 }
 
 } // namespace
 
 QList<ScannedFile> collapseNestedMatches(QList<ScannedFile> items) {
+    QSet<QString> ids;
+    ids.reserve(items.size());
     QList<std::pair<qsizetype, ScannedFile>> keyed;
     keyed.reserve(items.size());
-    for (ScannedFile& item : items)
+    for (ScannedFile& item : items) {
+        ids.insert(item.id);
         keyed.append({text::characterCount(item.id), std::move(item)});
+    }
     std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) {
         return a.first != b.first ? a.first < b.first : codePointLess(a.second.id, b.second.id);
     });
     QList<ScannedFile> kept;
     for (auto& entry : keyed) {
-        ScannedFile& item = entry.second;
-        const auto inside = [&](const ScannedFile& other) { return isInside(item.id, other.id); };
-        if (std::any_of(kept.cbegin(), kept.cend(), inside))
-            continue;
-        kept.removeIf([&](const ScannedFile& other) { return isInside(other.id, item.id); });
-        kept.append(std::move(item));
+        if (!liesInsideAnyOf(entry.second.id, ids))
+            kept.append(std::move(entry.second));
     }
     return kept;
 }

@@ -6,25 +6,19 @@
 #include "platform/AppStreamMetadata.h"
 
 #include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 
 namespace tidewell::AppIntake {
 
 namespace {
 
-// An AppImage's embedded entry, written to a file of its own name so that the key file reader
-// and the desktop file id work as for any entry.
+// An AppImage's embedded entry, read as an entry of its own name, so that the desktop file id
+// is its file name as for any entry.
 AppDescriptor::Result readAppImage(const QString& path) {
     const std::optional<appimage::EmbeddedEntry> embedded = appimage::embeddedDesktopEntry(path);
-    QTemporaryDir folder;
-    if (!embedded || !folder.isValid() || !pathrules::isSafeComponent(embedded->fileName))
+    if (!embedded || !pathrules::isSafeComponent(embedded->fileName))
         return AppDescriptorError::unreadableAppImage;
-    QFile copy(folder.filePath(embedded->fileName));
-    if (!copy.open(QIODevice::WriteOnly) || copy.write(embedded->text) != embedded->text.size())
-        return AppDescriptorError::unreadableAppImage;
-    copy.close();
-    const std::optional<DesktopEntry> entry = readDesktopEntry(copy.fileName());
+    const std::optional<DesktopEntry> entry =
+        parseDesktopEntry(embedded->text, QDir(path).filePath(embedded->fileName));
     if (!entry)
         return AppDescriptorError::unreadableAppImage;
     if (const auto defect = linuxapp::defectOf(*entry))

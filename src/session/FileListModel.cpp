@@ -98,26 +98,37 @@ void FileListModel::setFiles(const QList<ScannedFile>& files) {
 }
 
 void FileListModel::removeFilesWithIds(const QSet<QString>& ids) {
-    bool removedAny = false;
-    // Runs of neighbouring rows go in one step each, from the end so that the rows still to
-    // visit keep their numbers.
+    const QList<RowRun> runs = runsOfIds(ids);
+    if (runs.isEmpty())
+        return;
+    if (runs.size() > maximumRemovalSteps) {
+        beginResetModel();
+        m_files.removeIf([&ids](const ScannedFile& file) { return ids.contains(file.id); });
+        endResetModel();
+    } else {
+        for (const RowRun& run : runs) {
+            beginRemoveRows({}, run.first, run.last);
+            m_files.remove(run.first, run.last - run.first + 1);
+            endRemoveRows();
+        }
+    }
+    recountTotals();
+    emit countChanged();
+    emit filesChanged();
+}
+
+QList<FileListModel::RowRun> FileListModel::runsOfIds(const QSet<QString>& ids) const {
+    QList<RowRun> runs;
     for (int last = count() - 1; last >= 0; --last) {
         if (!ids.contains(m_files.at(last).id))
             continue;
         int first = last;
         while (first > 0 && ids.contains(m_files.at(first - 1).id))
             --first;
-        beginRemoveRows({}, first, last);
-        m_files.remove(first, last - first + 1);
-        endRemoveRows();
-        removedAny = true;
+        runs.append({first, last});
         last = first;
     }
-    if (!removedAny)
-        return;
-    recountTotals();
-    emit countChanged();
-    emit filesChanged();
+    return runs;
 }
 
 bool FileListModel::setSelected(int row, bool selected) {

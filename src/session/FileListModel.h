@@ -87,6 +87,18 @@ signals:
     void filesChanged();
 
 private:
+    // Rows first to last, all of them taken out together.
+    struct RowRun {
+        int first = 0;
+        int last = 0;
+    };
+    // Runs of neighbouring rows go in one step each, so that the view keeps its place; each
+    // step moves every row after it, so past this many runs the list is reset in one pass.
+    static constexpr qsizetype maximumRemovalSteps = 64;
+
+    // The runs of neighbouring rows whose ids are in ids, from the end of the list, so that
+    // removing them in turn leaves the rows still to remove at their numbers.
+    QList<RowRun> runsOfIds(const QSet<QString>& ids) const;
     // Recounts the selection and the category totals after the rows changed.
     void recountTotals();
 

@@ -4,6 +4,7 @@
 #include "platform/AppImageReading.h"
 #include "platform/DesktopEntry.h"
 #include "platform/FileSystem.h"
+#include "platform/SmallFileReading.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -20,6 +21,8 @@ namespace {
 
 constexpr int defaultEdge = 88;
 constexpr int genericEdge = 256;
+// A macOS icon set with every size up to 1024 pixels holds a few megabytes.
+constexpr qint64 maximumIconFileSize = 16 << 20;
 
 // Loads one icon on the provider's pool and hands it over; deletes itself when done.
 class BundleIconLoader : public QObject, public QRunnable {
@@ -78,13 +81,19 @@ BundleIconProvider::BundleIconProvider(const FileSystem& fileSystem)
 
 namespace {
 
-QImage imageAt(const QString& path, const QSize& edge) {
-    // Icon= may name anything: only a regular file is read, as a FIFO would never answer.
-    if (path.isEmpty() || !QFileInfo(path).isFile())
-        return {};
-    QImageReader reader(path);
+QImage imageFrom(const QByteArray& data, const QSize& edge) {
+    QBuffer bytes;
+    bytes.setData(data);
+    QImageReader reader(&bytes);
     reader.setScaledSize(edge);
     return reader.read();
+}
+
+// Read through the platform's reader, which never waits on a FIFO or device put in the way.
+QImage imageAt(const QString& path, const QSize& edge) {
+    const std::optional<QByteArray> data =
+        path.isEmpty() ? std::nullopt : readSmallFile(path, maximumIconFileSize);
+    return data ? imageFrom(*data, edge) : QImage();
 }
 
 // The file of an icon name in the fallback theme every application installs into (hicolor),
@@ -127,13 +136,7 @@ QImage desktopEntryIcon(const QString& entryPath, const QSize& edge) {
 // The icon an AppImage carries, read from its image without running it.
 QImage appImageIcon(const QString& path, const QSize& edge) {
     const std::optional<appimage::EmbeddedEntry> icon = appimage::embeddedIcon(path);
-    if (!icon)
-        return {};
-    QBuffer bytes;
-    bytes.setData(icon->text);
-    QImageReader reader(&bytes);
-    reader.setScaledSize(edge);
-    return reader.read();
+    return icon ? imageFrom(icon->text, edge) : QImage();
 }
 
 } // namespace

@@ -4,33 +4,65 @@
 
 #include <QTest>
 
+#include <limits>
+
 using namespace tidewell;
+
+namespace {
+
+// An ELF header whose section header table has count entries of entrySize bytes at offset.
+QByteArray elf64(quint64 offset, quint16 entrySize, quint16 count) {
+    QByteArray header(64, '\0');
+    header.replace(0, 4,
+                   "\x7f"
+                   "ELF");
+    header[4] = 2;
+    header[5] = 1;
+    qToLittleEndian<quint64>(offset, header.data() + 0x28);
+    qToLittleEndian<quint16>(entrySize, header.data() + 0x3A);
+    qToLittleEndian<quint16>(count, header.data() + 0x3C);
+    return header;
+}
+
+QByteArray elf32(quint32 offset, quint16 entrySize, quint16 count) {
+    QByteArray header = elf64(0, 0, 0);
+    header[4] = 1;
+    qToLittleEndian<quint32>(offset, header.data() + 0x20);
+    qToLittleEndian<quint16>(entrySize, header.data() + 0x2E);
+    qToLittleEndian<quint16>(count, header.data() + 0x30);
+    return header;
+}
+
+} // namespace
 
 class TestAppImageReading : public QObject {
     Q_OBJECT
 
 private slots:
-    void payloadStartsAfterTheSectionTable() {
-        QByteArray elf64(64, '\0');
-        elf64.replace(0, 4,
-                      "\x7f"
-                      "ELF");
-        elf64[4] = 2;
-        elf64[5] = 1;
-        qToLittleEndian<quint64>(1000, elf64.data() + 0x28);
-        qToLittleEndian<quint16>(64, elf64.data() + 0x3A);
-        qToLittleEndian<quint16>(3, elf64.data() + 0x3C);
-        QCOMPARE(appimage::payloadOffset(elf64), std::optional<qint64>(1000 + 64 * 3));
-        QByteArray elf32 = elf64;
-        elf32[4] = 1;
-        qToLittleEndian<quint32>(500, elf32.data() + 0x20);
-        qToLittleEndian<quint16>(40, elf32.data() + 0x2E);
-        qToLittleEndian<quint16>(2, elf32.data() + 0x30);
-        QCOMPARE(appimage::payloadOffset(elf32), std::optional<qint64>(580));
-        QVERIFY(!appimage::payloadOffset("#!/bin/sh\necho hello\n"));
-        QByteArray bigEndian = elf64;
+    void payloadStartsAfterTheSectionTable_data() {
+        QTest::addColumn<QByteArray>("header");
+        QTest::addColumn<std::optional<qint64>>("offset");
+        constexpr quint64 int64Max = std::numeric_limits<qint64>::max();
+        QTest::newRow("64-bit") << elf64(1000, 64, 3) << std::optional<qint64>(1000 + 64 * 3);
+        QTest::newRow("32-bit") << elf32(500, 40, 2) << std::optional<qint64>(580);
+        QTest::newRow("32-bit, largest table")
+            << elf32(0xFFFFFFFF, 0xFFFF, 0xFFFF)
+            << std::optional<qint64>(0xFFFFFFFFLL + 0xFFFFLL * 0xFFFF);
+        QTest::newRow("64-bit, table ending at the largest offset")
+            << elf64(int64Max - 64 * 3, 64, 3) << std::optional<qint64>(int64Max);
+        QTest::newRow("64-bit, table ending past it")
+            << elf64(int64Max - 64 * 3 + 1, 64, 3) << std::optional<qint64>();
+        QTest::newRow("64-bit, huge table offset")
+            << elf64(~quint64(0), 0xFFFF, 0xFFFF) << std::optional<qint64>();
+        QTest::newRow("script") << QByteArray("#!/bin/sh\necho hello\n") << std::optional<qint64>();
+        QByteArray bigEndian = elf64(1000, 64, 3);
         bigEndian[5] = 2;
-        QVERIFY(!appimage::payloadOffset(bigEndian));
+        QTest::newRow("big-endian") << bigEndian << std::optional<qint64>();
+    }
+    void payloadStartsAfterTheSectionTable() {
+        QFETCH(QByteArray, header);
+        QFETCH(std::optional<qint64>, offset);
+        QCOMPARE(appimage::payloadOffset(header), offset);
     }
 
     // The entry and the icon at the top of the image are read through a link inside the image,

@@ -1,6 +1,7 @@
 #include "TestDir.h"
 #include "platform/AppStreamMetadata.h"
 #include "platform/DesktopEntry.h"
+#include "platform/SmallFileReading.h"
 
 #include <QTest>
 
@@ -46,6 +47,44 @@ private slots:
         QFETCH(QByteArray, contents);
         QVERIFY(!readDesktopEntry(m_dir.createFile("reject/x.desktop", contents)));
         QVERIFY(!readDesktopEntry(m_dir.path("missing.desktop")));
+    }
+
+    // GLib keeps the last of a repeated key: the entry says when there was another value.
+    void reportsRepeatedKeysAndGroups_data() {
+        QTest::addColumn<QByteArray>("rest");
+        QTest::addColumn<bool>("repeats");
+        QTest::newRow("each key once") << QByteArray("X-Flatpak=org.example.App\n") << false;
+        QTest::newRow("key with another value")
+            << QByteArray("X-Flatpak=org.example.App\nX-Flatpak=../../thesis\n") << true;
+        QTest::newRow("key with the same value")
+            << QByteArray("X-Flatpak=org.example.App\n X-Flatpak = org.example.App\r\n") << false;
+        QTest::newRow("blanks around the equals sign")
+            << QByteArray("X-Flatpak=a\n\tX-Flatpak\t= b\n") << true;
+        QTest::newRow("localized key") << QByteArray("Name[de]=Ed\nName[de]=Ed2\n") << true;
+        QTest::newRow("keys differing in case") << QByteArray("name=Other\n") << false;
+        QTest::newRow("group given twice")
+            << QByteArray("[Desktop Entry]\nX-Flatpak=org.example.App\n") << true;
+        QTest::newRow("group behind a NUL byte")
+            << QByteArray("[Desktop Entry]") + '\0' + "junk\nX-Flatpak=b\n"
+            << true;
+        QTest::newRow("same key in another group")
+            << QByteArray("[Desktop Action new]\nName=New\nExec=ed --new\n") << false;
+        QTest::newRow("commented out") << QByteArray("#Exec=other\n# Name=Other\n") << false;
+    }
+    void reportsRepeatedKeysAndGroups() {
+        QFETCH(QByteArray, rest);
+        QFETCH(bool, repeats);
+        const auto entry = parseDesktopEntry(
+            "[Desktop Entry]\nType=Application\nName=Ed\nExec=ed\n" + rest, "ed.desktop");
+        QVERIFY(entry);
+        QCOMPARE(entry->repeatsKeys, repeats);
+    }
+
+    void refusesEntriesPastTheSizeLimit() {
+        const QByteArray entry = "[Desktop Entry]\nType=Application\nName=Ed\nExec=ed\n#";
+        const QByteArray padding(maximumSettingsFileSize - entry.size(), 'x');
+        QVERIFY(readDesktopEntry(m_dir.createFile("size/fits.desktop", entry + padding)));
+        QVERIFY(!readDesktopEntry(m_dir.createFile("size/over.desktop", entry + padding + "x")));
     }
 
     void listsUserAndSystemEntriesButNoHiddenOnes() {

@@ -64,6 +64,49 @@ private slots:
         QCOMPARE(model.selectedBytes(), 499 * 500 / 2);
     }
 
+    // Neighbouring rows go in one step per run, from the end; many runs reset the list at once.
+    void removesRunsOrResets_data() {
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("removals");
+        QTest::addColumn<int>("resets");
+        QTest::newRow("10 runs") << 40 << 10 << 0;
+        QTest::newRow("100 runs") << 400 << 0 << 1;
+    }
+
+    void removesRunsOrResets() {
+        QFETCH(int, rows);
+        QFETCH(int, removals);
+        QFETCH(int, resets);
+        FileListModel model;
+        QAbstractItemModelTester tester(&model,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QList<ScannedFile> files;
+        QSet<QString> ids;
+        QStringList kept;
+        for (int index = 0; index < rows; ++index) {
+            const QString path = QString("/h/Library/Caches/%1").arg(index);
+            files.append(leftover(path, ScanCategory::caches, 1));
+            // Runs of two rows with two rows kept between them.
+            if (index % 4 < 2)
+                ids.insert(path);
+            else
+                kept.append(path);
+        }
+        model.setFiles(files);
+        QSignalSpy removed(&model, &FileListModel::rowsRemoved);
+        QSignalSpy reset(&model, &FileListModel::modelReset);
+        model.removeFilesWithIds(ids);
+        QCOMPARE(removed.count(), removals);
+        QCOMPARE(reset.count(), resets);
+        if (removals > 0)
+            QCOMPARE(removed.at(0).mid(1), (QVariantList{rows - 4, rows - 3}));
+        QStringList left;
+        for (const ScannedFile& file : model.files())
+            left.append(file.id);
+        QCOMPARE(left, kept);
+        QCOMPARE(model.selectedBytes(), kept.size());
+    }
+
     // The kept totals, and whether each was counted whole, equal a full recount after any mix of
     // toggles, select-all and removals of scattered rows.
     void keptTotalsEqualARecount() {

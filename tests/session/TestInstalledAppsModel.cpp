@@ -1,5 +1,6 @@
 #include "session/InstalledAppsModel.h"
 
+#include <QAbstractItemModelTester>
 #include <QScopeGuard>
 #include <QSemaphore>
 #include <QSignalSpy>
@@ -55,6 +56,8 @@ private slots:
                 measured.tryAcquire(1, 10000);
                 return QList<qint64>(apps.size(), 2048);
             });
+        QAbstractItemModelTester tester(&model,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
         // Whatever fails, no worker stays blocked.
         const auto unblock = qScopeGuard([&] {
             releaseFirst.release();

@@ -1,6 +1,7 @@
 #include "SessionFakes.h"
 #include "session/OrphansModel.h"
 
+#include <QAbstractItemModelTester>
 #include <QTest>
 
 using namespace tidewell;
@@ -24,6 +25,8 @@ private slots:
                     {{"/h/.config/autostart/x.desktop", OrphanCause::programGone, "/opt/x"}, 512}};
             },
             deleter);
+        QAbstractItemModelTester tester(&model,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
         model.reload();
         QTRY_COMPARE(model.rowCount(), 2);
         QCOMPARE(model.selectedCount(), 0);

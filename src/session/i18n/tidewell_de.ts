@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
     <name>AboutSettingsView</name>
@@ -93,7 +94,7 @@
         <translation>Dieses App-Bundle konnte nicht gelesen werden.</translation>
     </message>
     <message>
-        <source>Couldn't read CFBundleIdentifier from the app.</source>
+        <source>Couldn&apos;t read CFBundleIdentifier from the app.</source>
         <translation>CFBundleIdentifier der App konnte nicht gelesen werden.</translation>
     </message>
     <message>
@@ -103,6 +104,18 @@
     <message>
         <source>This AppImage could not be read.</source>
         <translation>Dieses AppImage konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>This desktop entry is malformed: a key or group is given twice.</source>
+        <translation>Dieser Desktop-Eintrag ist fehlerhaft: Ein Schlüssel oder eine Gruppe steht zweimal darin.</translation>
+    </message>
+    <message>
+        <source>This desktop entry is malformed: its X-Flatpak value is not a valid Flatpak app id.</source>
+        <translation>Dieser Desktop-Eintrag ist fehlerhaft: Sein X-Flatpak-Wert ist keine gültige Flatpak-App-ID.</translation>
+    </message>
+    <message>
+        <source>This desktop entry is malformed: its X-SnapInstanceName value is not a valid snap name.</source>
+        <translation>Dieser Desktop-Eintrag ist fehlerhaft: Sein X-SnapInstanceName-Wert ist kein gültiger Snap-Name.</translation>
     </message>
 </context>
 <context>
@@ -171,7 +184,7 @@ Options:
   -h, --help     Show this help.
   -v, --version  Show the version.
 
-Run '%1 COMMAND --help' for the options of a command.
+Run &apos;%1 COMMAND --help&apos; for the options of a command.
 </source>
         <translation>Aufruf: %1 BEFEHL [Optionen]
 
@@ -183,14 +196,14 @@ Optionen:
   -h, --help     Diese Hilfe zeigen.
   -v, --version  Die Version zeigen.
 
-'%1 BEFEHL --help' zeigt die Optionen eines Befehls.
+&apos;%1 BEFEHL --help&apos; zeigt die Optionen eines Befehls.
 </translation>
     </message>
     <message>
-        <source>%1: unknown command '%2'
-Run '%1 --help' for usage.</source>
-        <translation>%1: unbekannter Befehl '%2'
-'%1 --help' zeigt den Aufruf.</translation>
+        <source>%1: unknown command &apos;%2&apos;
+Run &apos;%1 --help&apos; for usage.</source>
+        <translation>%1: unbekannter Befehl &apos;%2&apos;
+&apos;%1 --help&apos; zeigt den Aufruf.</translation>
     </message>
     <message>
         <source>Show this help.</source>
@@ -204,9 +217,9 @@ Run '%1 --help' for usage.</source>
     </message>
     <message>
         <source>%1 %2: %3
-Run '%1 %2 --help' for usage.</source>
+Run &apos;%1 %2 --help&apos; for usage.</source>
         <translation>%1 %2: %3
-'%1 %2 --help' zeigt den Aufruf.</translation>
+&apos;%1 %2 --help&apos; zeigt den Aufruf.</translation>
     </message>
     <message>
         <source>App path</source>
@@ -353,8 +366,8 @@ Could not read %n folder(s) (they may hold more leftovers):
         <translation>Listet die Restdateien eines App-Bundles in den Bibliotheksordnern auf.</translation>
     </message>
     <message>
-        <source>no folder at '%1'</source>
-        <translation>kein Ordner unter '%1'</translation>
+        <source>no folder at &apos;%1&apos;</source>
+        <translation>kein Ordner unter &apos;%1&apos;</translation>
     </message>
     <message>
         <source>Scanning… %1/%2 folders</source>
@@ -384,10 +397,6 @@ Could not read %n folder(s) (they may hold more leftovers):
 %n Objekte, deren Namen kein gültiges UTF-8 sind, wurden gefunden und nicht angerührt (die unlesbaren Bytes als � gezeigt); entfernen Sie sie bei Bedarf mit einem Dateimanager:
 </numerusform>
         </translation>
-    </message>
-    <message>
-        <source>This desktop entry could not be read.</source>
-        <translation>Dieser Desktop-Eintrag konnte nicht gelesen werden.</translation>
     </message>
     <message>
         <source>No installed application has this id.</source>
@@ -488,7 +497,7 @@ Could not read %n folder(s) (they may hold more leftovers):
         <translation>Restdateien entfernter Anwendungen auflisten.</translation>
     </message>
     <message>
-        <source>Then run the package manager's command that uninstalls the app (Flatpak and snap apps).</source>
+        <source>Then run the package manager&apos;s command that uninstalls the app (Flatpak and snap apps).</source>
         <translation>Danach den Befehl der Paketverwaltung ausführen, der die App deinstalliert (Flatpak- und Snap-Apps).</translation>
     </message>
     <message>
@@ -497,7 +506,7 @@ Could not read %n folder(s) (they may hold more leftovers):
     </message>
     <message numerus="yes">
         <source>
-%n settings file(s) name this app among other apps' lines; they are not removed (edit them by hand if you wish):
+%n settings file(s) name this app among other apps&apos; lines; they are not removed (edit them by hand if you wish):
 </source>
         <translation>
             <numerusform>
@@ -514,7 +523,7 @@ Could not read %n folder(s) (they may hold more leftovers):
     </message>
     <message numerus="yes">
         <source>
-%n dconf folder(s) hold this app's settings; they are not removed (clear one with "dconf reset -f FOLDER" if you wish):
+%n dconf folder(s) hold this app&apos;s settings; they are not removed (clear one with &quot;dconf reset -f FOLDER&quot; if you wish):
 </source>
         <translation>
             <numerusform>
@@ -534,6 +543,18 @@ Could not read %n folder(s) (they may hold more leftovers):
             <numerusform>%n Objekte konnten nicht vollständig gemessen werden: einige Ordner darin konnten nicht gelesen werden.
 </numerusform>
         </translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; looks like an option, not an app (write ./%1 for a file of that name)</source>
+        <translation>&apos;%1&apos; sieht wie eine Option aus, nicht wie eine App (für eine Datei dieses Namens ./%1 schreiben)</translation>
+    </message>
+    <message>
+        <source>%1 is a link: the link goes with the leftovers, and the AppImage it leads to stays at %2 (remove it too if you wish).</source>
+        <translation>%1 ist ein Link: Er wird mit den Restdateien entfernt, das AppImage, auf das er zeigt, bleibt unter %2 (entfernen Sie es auf Wunsch ebenfalls).</translation>
+    </message>
+    <message>
+        <source>%1 is your own launcher of this app; it goes with the leftovers.</source>
+        <translation>%1 ist Ihr eigener Starter dieser App; er wird mit den Restdateien entfernt.</translation>
     </message>
 </context>
 <context>
@@ -563,7 +584,7 @@ Could not read %n folder(s) (they may hold more leftovers):
         <translation>Einstellungen öffnen</translation>
     </message>
     <message>
-        <source>Couldn't complete action</source>
+        <source>Couldn&apos;t complete action</source>
         <translation>Aktion konnte nicht abgeschlossen werden</translation>
     </message>
     <message>
@@ -732,6 +753,25 @@ Could not read %n folder(s) (they may hold more leftovers):
     </message>
 </context>
 <context>
+    <name>LinuxHomeFolders</name>
+    <message>
+        <source>it is not an absolute path</source>
+        <translation>er ist kein absoluter Pfad</translation>
+    </message>
+    <message>
+        <source>it is the home folder or a folder that holds it</source>
+        <translation>er ist der persönliche Ordner oder ein Ordner darüber</translation>
+    </message>
+    <message>
+        <source>it is one of your own folders, not a settings folder</source>
+        <translation>er ist einer Ihrer eigenen Ordner, kein Einstellungsordner</translation>
+    </message>
+    <message>
+        <source>Ignoring %1=%2: %3; using %4 instead.</source>
+        <translation>%1=%2 wird nicht beachtet: %3; stattdessen wird %4 verwendet.</translation>
+    </message>
+</context>
+<context>
     <name>OrphansDialog</name>
     <message>
         <source>Leftovers of Removed Apps</source>
@@ -863,7 +903,7 @@ Could not read %n folder(s) (they may hold more leftovers):
         <translation>Bereit für die Suche nach Restdateien</translation>
     </message>
     <message>
-        <source>Auto-scan is off. Start a scan when you're ready.</source>
+        <source>Auto-scan is off. Start a scan when you&apos;re ready.</source>
         <translation>Die automatische Suche ist aus. Starten Sie eine Suche, wenn Sie bereit sind.</translation>
     </message>
     <message>
@@ -917,28 +957,28 @@ Could not read %n folder(s) (they may hold more leftovers):
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n settings file names this app among other apps' lines and stays:</source>
+        <source>%n settings file names this app among other apps&apos; lines and stays:</source>
         <translation>
             <numerusform>%n Einstellungsdatei nennt diese App unter Zeilen anderer Apps und bleibt:</numerusform>
             <numerusform>%n Einstellungsdateien nennen diese App unter Zeilen anderer Apps und bleiben:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n settings files name this app among other apps' lines and stay:</source>
+        <source>%n settings files name this app among other apps&apos; lines and stay:</source>
         <translation>
             <numerusform>%n Einstellungsdatei nennt diese App unter Zeilen anderer Apps und bleibt:</numerusform>
             <numerusform>%n Einstellungsdateien nennen diese App unter Zeilen anderer Apps und bleiben:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n dconf folder holds this app's settings and stays:</source>
+        <source>%n dconf folder holds this app&apos;s settings and stays:</source>
         <translation>
             <numerusform>%n dconf-Ordner enthält die Einstellungen dieser App und bleibt:</numerusform>
             <numerusform>%n dconf-Ordner enthalten die Einstellungen dieser App und bleiben:</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n dconf folders hold this app's settings and stay:</source>
+        <source>%n dconf folders hold this app&apos;s settings and stay:</source>
         <translation>
             <numerusform>%n dconf-Ordner enthält die Einstellungen dieser App und bleibt:</numerusform>
             <numerusform>%n dconf-Ordner enthalten die Einstellungen dieser App und bleiben:</numerusform>
