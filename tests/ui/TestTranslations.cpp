@@ -1,6 +1,7 @@
 #include "../session/SessionFixture.h"
 #include "model/AppDescriptor.h"
 #include "model/ScanCategory.h"
+#include "session/SharedByteFormatter.h"
 #include "session/Translations.h"
 
 #include <QTest>
@@ -33,6 +34,8 @@ private slots:
         QCOMPARE(foundStatus(3), u"3 zugehörige Objekte gefunden.");
         QCOMPARE(displayName(ScanCategory::applicationSupport), u"Programmdaten");
         QCOMPARE(rawValue(ScanCategory::applicationSupport), u"Application Support");
+        QCOMPARE(SharedByteFormatter::sizeText(4000, false), u"mind. 4 KB");
+        QCOMPARE(SharedByteFormatter::sizeText(0, false), u"unbekannt");
         QCOMPARE(errorDescription(AppDescriptorError::invalidBundle),
                  u"Dieses App-Bundle konnte nicht gelesen werden.");
     }
