@@ -36,10 +36,16 @@ QList<QUrl> urlsOf(const QList<DeletionFailure>& failures) {
 QString itemTable(const QList<QUrl>& urls, const RemovalPlan& plan) {
     QList<QStringList> rows;
     rows.reserve(urls.size());
-    for (const QUrl& url : urls)
-        rows.append({QStringLiteral("  ") + SharedByteFormatter::string(plan.sizeOf(url)),
-                     url.toLocalFile()});
-    return CliOutput::formatTable(rows, {CliOutput::Align::right});
+    qsizetype incomplete = 0;
+    for (const QUrl& url : urls) {
+        const MeasuredSize size = plan.sizeOf(url);
+        rows.append(
+            {QStringLiteral("  ") + SharedByteFormatter::sizeText(size.bytes, size.complete),
+             url.toLocalFile()});
+        incomplete += size.complete ? 0 : 1;
+    }
+    return CliOutput::formatTable(rows, {CliOutput::Align::right}) +
+           incompleteSizesText(incomplete);
 }
 
 // Each item with its reason on a line of its own below it.
@@ -113,7 +119,8 @@ QJsonArray pathArray(const QList<QUrl>& urls) {
     return paths;
 }
 
-QJsonObject removalJson(const DeletionReport& deletion, qint64 reclaimed, bool interrupted) {
+QJsonObject removalJson(const DeletionReport& deletion, const MeasuredSize& reclaimed,
+                        bool interrupted) {
     QJsonArray failures;
     for (const DeletionFailure& failure : deletion.failures)
         failures.append(QJsonObject{{QStringLiteral("path"), failure.url.toLocalFile()},
@@ -122,7 +129,8 @@ QJsonObject removalJson(const DeletionReport& deletion, qint64 reclaimed, bool i
             {QStringLiteral("trashed"), pathArray(deletion.trashed)},
             {QStringLiteral("removedPermanently"), pathArray(deletion.removedPermanently)},
             {QStringLiteral("failures"), failures},
-            {QStringLiteral("reclaimedBytes"), reclaimed},
+            {QStringLiteral("reclaimedBytes"), reclaimed.bytes},
+            {QStringLiteral("reclaimedSizeComplete"), reclaimed.complete},
             {QStringLiteral("interrupted"), interrupted},
             {QStringLiteral("notAttempted"), pathArray(deletion.notAttempted)}};
 }
@@ -144,10 +152,12 @@ QString summary(const DeletionReport& deletion) {
 
 QString removalText(const DeletionReport& deletion, const RemovalPlan& plan, bool interrupted) {
     QString text;
-    if (!deletion.deleted.isEmpty())
+    if (!deletion.deleted.isEmpty()) {
+        const MeasuredSize reclaimed = plan.reclaimedSize(deletion);
         text += CliText::tr("Removed (%1):\n")
-                    .arg(SharedByteFormatter::string(plan.reclaimedBytes(deletion))) +
+                    .arg(SharedByteFormatter::sizeText(reclaimed.bytes, reclaimed.complete)) +
                 itemTable(deletion.deleted, plan);
+    }
     if (!deletion.failures.isEmpty())
         text += CliText::tr("Not removed:\n") + failureList(deletion.failures);
     if (interrupted)
@@ -176,7 +186,7 @@ int removeAndReport(const RemovalPlan& plan, const ScanReport& report,
     const bool runsUninstall = flags.uninstall && uninstall.runnable && !interrupted;
     const int uninstallExit = runsUninstall ? runUninstallCommand(uninstall) : 0;
     if (flags.json) {
-        QJsonObject object = removalJson(deletion, plan.reclaimedBytes(deletion), interrupted);
+        QJsonObject object = removalJson(deletion, plan.reclaimedSize(deletion), interrupted);
         const QJsonObject leftAlone = leftAloneJson(report);
         for (auto field = leftAlone.constBegin(); field != leftAlone.constEnd(); ++field)
             object.insert(field.key(), field.value());

@@ -26,20 +26,23 @@ namespace {
 
 const QString commandName = QStringLiteral("scan");
 
-QStringList totalRow(const QString& label, qsizetype count, qint64 bytes) {
+QStringList totalRow(const QString& label, qsizetype count, qint64 bytes, bool complete) {
     return {QStringLiteral("  ") + label, QString::number(count),
-            CliText::tr("item(s)", "", int(count)), SharedByteFormatter::string(bytes)};
+            CliText::tr("item(s)", "", int(count)), SharedByteFormatter::sizeText(bytes, complete)};
 }
 
 QString totalsTable(const QList<ScannedFile>& matches) {
     QList<QStringList> rows;
     qint64 allBytes = 0;
+    bool allComplete = true;
     for (const CategoryTotal& total : categoryTotals(matches)) {
         if (total.itemCount > 0)
-            rows.append(totalRow(displayName(total.category), total.itemCount, total.totalBytes));
+            rows.append(totalRow(displayName(total.category), total.itemCount, total.totalBytes,
+                                 total.sizeComplete));
         allBytes += total.totalBytes;
+        allComplete = allComplete && total.sizeComplete;
     }
-    rows.append(totalRow(CliText::tr("Total"), matches.size(), allBytes));
+    rows.append(totalRow(CliText::tr("Total"), matches.size(), allBytes, allComplete));
     using Align = CliOutput::Align;
     return CliOutput::formatTable(rows, {Align::left, Align::right, Align::left, Align::right});
 }
@@ -96,12 +99,13 @@ QString scanText(const AppDescriptor& app, const ScanReport& report) {
     } else {
         QList<QStringList> rows;
         for (const ScannedFile& file : report.matches)
-            rows.append({SharedByteFormatter::string(file.sizeInBytes), displayName(file.category),
-                         displayName(file.safety), file.id});
+            rows.append({SharedByteFormatter::sizeText(file.sizeInBytes, file.sizeComplete),
+                         displayName(file.category), displayName(file.safety), file.id});
         text = CliText::tr("Leftovers of %1 (%2):\n")
                    .arg(CliOutput::escaped(app.displayName),
                         CliOutput::escaped(app.bundleIdentifier)) +
                CliOutput::formatTable(rows, {CliOutput::Align::right}) +
+               incompleteSizesText(notSizedWholeCount(report.matches)) +
                CliText::tr("\nTotals:\n") + totalsTable(report.matches);
     }
     if (const QString note = ownLauncherText(app, report); !note.isEmpty())
@@ -212,6 +216,14 @@ QString ownLauncherText(const AppDescriptor& app, const ScanReport& report) {
         .arg(CliOutput::escaped(app.appURL.toLocalFile()));
 }
 
+QString incompleteSizesText(qsizetype count) {
+    if (count == 0)
+        return {};
+    return CliText::tr("%n item(s) could not be sized whole: some folders inside them could not "
+                       "be read.\n",
+                       "", int(count));
+}
+
 QString leftAloneText(const ScanReport& report) {
     QString text;
     for (const LeftAloneReason reason : allLeftAloneReasons()) {
@@ -238,6 +250,7 @@ QJsonObject scanJson(const AppDescriptor& app, const ScanReport& report) {
             {QStringLiteral("category"), rawValue(file.category)},
             {QStringLiteral("safety"), rawValue(file.safety)},
             {QStringLiteral("sizeInBytes"), file.sizeInBytes},
+            {QStringLiteral("sizeComplete"), file.sizeComplete},
         });
     }
     QJsonObject object = leftAloneJson(report);

@@ -45,6 +45,10 @@ CliCommand scanCommand();
 // (it goes with them; the package's own entry never does); empty when it is not.
 QString ownLauncherText(const AppDescriptor& app, const ScanReport& report);
 
+// The line below a table of sizes saying that count of them could not be sized whole, and why;
+// empty when count is 0.
+QString incompleteSizesText(qsizetype count);
+
 // What the scan met but leaves alone, one group per reason: folders it could not read, settings
 // files that name the app among others' lines, dconf folders of its settings, and items whose
 // names are not valid UTF-8; empty when there are none.
@@ -55,7 +59,7 @@ QString leftAloneText(const ScanReport& report);
 QJsonObject leftAloneJson(const ScanReport& report);
 
 // The scan as JSON: "app" (as describe prints it), "matches" in report order (path,
-// category, safety, sizeInBytes) and what leftAloneJson holds.
+// category, safety, sizeInBytes, sizeComplete) and what leftAloneJson holds.
 QJsonObject scanJson(const AppDescriptor& app, const ScanReport& report);
 
 } // namespace tidewell

@@ -10,6 +10,7 @@ QList<CategoryTotal> categoryTotals(const QList<ScannedFile>& files) {
         CategoryTotal& entry = totals[allScanCategories().indexOf(file.category)];
         entry.itemCount += 1;
         entry.totalBytes += file.sizeInBytes;
+        entry.sizeComplete = entry.sizeComplete && file.sizeComplete;
     }
     return totals;
 }

@@ -12,6 +12,7 @@ struct CategoryTotal {
     ScanCategory category = ScanCategory::other;
     qint64 itemCount = 0;
     qint64 totalBytes = 0;
+    bool sizeComplete = true; // every item of the category was sized whole
 };
 
 // One entry per ScanCategory, in declaration order, empty categories included; selected or not,

@@ -65,29 +65,41 @@ bool readNames(int folderFd, FolderNames& names) {
     });
 }
 
-void walkFolder(int folderFd, const QString& folderPath, dev_t device,
+// An entry removed while the walk runs leaves nothing uncounted; any other error does.
+bool wentAway(int error) {
+    return error == ENOENT;
+}
+
+// Whether everything below the folder could be read.
+bool walkFolder(int folderFd, const QString& folderPath, dev_t device,
                 const std::function<void(const TreeEntry&)>& visit) {
     FolderNames names;
     if (!readNames(folderFd, names))
-        return;
+        return false;
     const QString prefix = childPrefix(folderPath);
+    bool whole = true;
     for (const auto& [offset, length] : names.spans) {
         const char* rawName = names.bytes.data() + offset;
         const QString name = decodeFileName(rawName, static_cast<qsizetype>(length));
         struct stat info;
-        if (::fstatat(folderFd, rawName, &info, AT_SYMLINK_NOFOLLOW) != 0)
+        if (::fstatat(folderFd, rawName, &info, AT_SYMLINK_NOFOLLOW) != 0) {
+            whole = whole && wentAway(errno);
             continue;
+        }
         const TreeEntry entry{prefix + name, resourceValuesFromStat(info, name)};
         visit(entry);
         if (!entry.values.isDirectory || entry.values.isPackage || info.st_dev != device)
             continue;
         const int childFd =
             ::openat(folderFd, rawName, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-        if (childFd < 0)
+        if (childFd < 0) {
+            whole = whole && wentAway(errno);
             continue;
-        walkFolder(childFd, entry.path, device, visit);
+        }
+        whole = walkFolder(childFd, entry.path, device, visit) && whole;
         ::close(childFd);
     }
+    return whole;
 }
 
 } // namespace
@@ -122,15 +134,15 @@ DirectoryListing list(const QString& path) {
     return listing;
 }
 
-bool walk(const QString& path, const std::function<void(const TreeEntry&)>& visit) {
+TreeWalk walk(const QString& path, const std::function<void(const TreeEntry&)>& visit) {
     const int folderFd = ::open(encodedPath(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    struct stat info;
     if (folderFd < 0)
-        return false;
-    if (::fstat(folderFd, &info) == 0)
-        walkFolder(folderFd, path, info.st_dev, visit);
+        return TreeWalk::notOpened;
+    struct stat info;
+    const bool whole =
+        ::fstat(folderFd, &info) == 0 && walkFolder(folderFd, path, info.st_dev, visit);
     ::close(folderFd);
-    return true;
+    return whole ? TreeWalk::whole : TreeWalk::partial;
 }
 
 } // namespace tidewell::directory

@@ -16,7 +16,8 @@ DirectoryListing list(const QString& path);
 // Every entry below the folder at path, hidden ones included, in depth-first order: an entry is
 // visited before its contents. Links are never followed, packages never entered, and neither are
 // folders on another file system (a mount point is visited, not its contents); folders that
-// cannot be opened are passed over. Returns false when path itself cannot be opened.
-bool walk(const QString& path, const std::function<void(const TreeEntry&)>& visit);
+// cannot be opened, and entries that cannot be looked at, are passed over and make the walk
+// partial.
+TreeWalk walk(const QString& path, const std::function<void(const TreeEntry&)>& visit);
 
 } // namespace tidewell::directory

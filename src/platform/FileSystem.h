@@ -52,6 +52,13 @@ struct TreeEntry {
     ResourceValues values;
 };
 
+// How much of a tree a deep walk could read.
+enum class TreeWalk {
+    notOpened, // the tree's own folder could not be opened: nothing was visited
+    partial,   // some folder below could not be read, or some entry not be looked at
+    whole,
+};
+
 // Result of a file operation that changes the disk.
 struct FileOperationResult {
     int errorCode = NoError;
@@ -81,9 +88,9 @@ public:
     virtual std::optional<ResourceValues> resourceValues(const QString& path) const = 0;
     // Every entry below path at any depth, hidden ones included; packages, and folders on
     // another file system than path, are yielded but not entered; unreadable folders are passed
-    // over. Returns false when path cannot be walked.
-    virtual bool walkTree(const QString& path,
-                          const std::function<void(const TreeEntry&)>& visit) const = 0;
+    // over and make the walk partial.
+    virtual TreeWalk walkTree(const QString& path,
+                              const std::function<void(const TreeEntry&)>& visit) const = 0;
     // Top-level dictionary of an XML or binary property list, or nothing.
     virtual std::optional<QVariantMap> readPropertyList(const QString& path) const = 0;
     // Folder of the group container named by identifier (its existence is not checked).

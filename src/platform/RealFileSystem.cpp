@@ -105,8 +105,8 @@ std::optional<ResourceValues> RealFileSystem::resourceValues(const QString& path
     return resourceValuesFromStat(info, lastComponent(path));
 }
 
-bool RealFileSystem::walkTree(const QString& path,
-                              const std::function<void(const TreeEntry&)>& visit) const {
+TreeWalk RealFileSystem::walkTree(const QString& path,
+                                  const std::function<void(const TreeEntry&)>& visit) const {
     return directory::walk(path, visit);
 }
 

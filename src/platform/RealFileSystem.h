@@ -16,8 +16,8 @@ public:
     bool isReadable(const QString& path) const override;
     DirectoryListing listDirectory(const QString& path) const override;
     std::optional<ResourceValues> resourceValues(const QString& path) const override;
-    bool walkTree(const QString& path,
-                  const std::function<void(const TreeEntry&)>& visit) const override;
+    TreeWalk walkTree(const QString& path,
+                      const std::function<void(const TreeEntry&)>& visit) const override;
     std::optional<QVariantMap> readPropertyList(const QString& path) const override;
     QString groupContainerPath(const QString& homePath, const QString& identifier) const override;
     QString resolvedPath(const QString& path) const override;

@@ -7,10 +7,10 @@
 namespace tidewell {
 
 RemovalPlan::RemovalPlan(const QList<ScannedFile>& leftovers, const QStringList& roots,
-                         const AppDescriptor& app, const std::function<qint64()>& appSize) {
+                         const AppDescriptor& app, const std::function<MeasuredSize()>& appSize) {
     m_items.reserve(leftovers.size() + 1);
     for (const ScannedFile& file : leftovers)
-        m_items.append({file.url, file.sizeInBytes});
+        m_items.append({file.url, {file.sizeInBytes, file.sizeComplete}});
     m_scope.roots = roots;
     if (appGoesWithLeftovers(app.kind)) {
         m_items.append({app.appURL, appSize()});
@@ -18,7 +18,7 @@ RemovalPlan::RemovalPlan(const QList<ScannedFile>& leftovers, const QStringList&
     }
     m_sizes.reserve(m_items.size());
     for (const Item& item : std::as_const(m_items))
-        m_sizes.insert(item.url, item.sizeInBytes);
+        m_sizes.insert(item.url, item.size);
 }
 
 QList<QUrl> RemovalPlan::urls() const {
@@ -29,11 +29,11 @@ QList<QUrl> RemovalPlan::urls() const {
     return urls;
 }
 
-qint64 RemovalPlan::reclaimedBytes(const DeletionReport& report) const {
-    qint64 bytes = 0;
+MeasuredSize RemovalPlan::reclaimedSize(const DeletionReport& report) const {
+    MeasuredSize reclaimed;
     for (const QUrl& url : report.deleted)
-        bytes += sizeOf(url);
-    return bytes;
+        reclaimed += sizeOf(url);
+    return reclaimed;
 }
 
 } // namespace tidewell

@@ -3,6 +3,7 @@
 #include "DeletionReport.h"
 #include "RemovalScope.h"
 #include "model/AppDescriptor.h"
+#include "model/MeasuredSize.h"
 #include "model/ScannedFile.h"
 
 #include <QHash>
@@ -21,24 +22,25 @@ class RemovalPlan {
 public:
     struct Item {
         QUrl url;
-        qint64 sizeInBytes = 0;
+        MeasuredSize size;
     };
 
     // appSize is asked only when the app goes: measuring it may walk a whole bundle.
     RemovalPlan(const QList<ScannedFile>& leftovers, const QStringList& roots,
-                const AppDescriptor& app, const std::function<qint64()>& appSize);
+                const AppDescriptor& app, const std::function<MeasuredSize()>& appSize);
 
     const QList<Item>& items() const { return m_items; }
     QList<QUrl> urls() const;
     const RemovalScope& scope() const { return m_scope; }
-    // The planned size of the item at url (as planned), 0 for any other.
-    qint64 sizeOf(const QUrl& url) const { return m_sizes.value(url); }
-    // The bytes freed by the items the report counts as deleted.
-    qint64 reclaimedBytes(const DeletionReport& report) const;
+    // The planned size of the item at url (as planned), nothing for any other.
+    MeasuredSize sizeOf(const QUrl& url) const { return m_sizes.value(url); }
+    // The bytes freed by the items the report counts as deleted; incomplete when one of them was
+    // not sized whole.
+    MeasuredSize reclaimedSize(const DeletionReport& report) const;
 
 private:
     QList<Item> m_items;
-    QHash<QUrl, qint64> m_sizes; // by url, so that a report is looked up, never searched
+    QHash<QUrl, MeasuredSize> m_sizes; // by url, so that a report is looked up, never searched
     RemovalScope m_scope;
 };
 

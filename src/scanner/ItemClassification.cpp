@@ -77,10 +77,10 @@ qint64 regularFileSize(const QString& path, const FileSystem& fileSystem) {
     return sizeFromValues(fileSystem.resourceValues(path));
 }
 
-qint64 directorySize(const QString& path, const FileSystem& fileSystem) {
+MeasuredSize directorySize(const QString& path, const FileSystem& fileSystem) {
     qint64 total = 0;
     QSet<std::pair<quint64, quint64>> linkedFilesSeen;
-    const bool walked = fileSystem.walkTree(path, [&](const TreeEntry& entry) {
+    const TreeWalk walk = fileSystem.walkTree(path, [&](const TreeEntry& entry) {
         const ResourceValues& values = entry.values;
         if (values.isDirectory)
             return;
@@ -88,26 +88,35 @@ qint64 directorySize(const QString& path, const FileSystem& fileSystem) {
             return;
         total += sizeFromValues(values);
     });
-    const qint64 own = regularFileSize(path, fileSystem);
-    return walked ? std::max(total, own) : own;
+    // The entry of a folder that cannot be opened says nothing about what the folder holds.
+    if (walk == TreeWalk::notOpened)
+        return {0, false};
+    return {std::max(total, regularFileSize(path, fileSystem)), walk == TreeWalk::whole};
+}
+
+MeasuredSize measuredSize(const QString& path, const FileSystem& fileSystem) {
+    const auto values = fileSystem.resourceValues(path);
+    if (!values)
+        return {0, false};
+    if (values->isDirectory)
+        return directorySize(path, fileSystem);
+    return {sizeFromValues(values), true};
 }
 
 qint64 sizeInBytes(const QString& path, const FileSystem& fileSystem) {
-    const auto values = fileSystem.resourceValues(path);
-    if (values && values->isDirectory)
-        return directorySize(path, fileSystem);
-    return sizeFromValues(values);
+    return measuredSize(path, fileSystem).bytes;
 }
 
 ScannedFile makeScannedFile(const QString& path, const FileSystem& fileSystem) {
     const QString standardized = pathnames::standardized(path);
     const ScanCategory category = categoryForPath(standardized);
-    return {standardized,
-            QUrl::fromLocalFile(standardized),
-            category,
-            safetyFor(category, standardized),
-            sizeInBytes(standardized, fileSystem),
-            true};
+    const MeasuredSize size = measuredSize(standardized, fileSystem);
+    return {.id = standardized,
+            .url = QUrl::fromLocalFile(standardized),
+            .category = category,
+            .safety = safetyFor(category, standardized),
+            .sizeInBytes = size.bytes,
+            .sizeComplete = size.complete};
 }
 
 } // namespace tidewell

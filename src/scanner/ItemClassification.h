@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/FileSafetyLevel.h"
+#include "model/MeasuredSize.h"
 #include "model/ScanCategory.h"
 #include "model/ScannedFile.h"
 
@@ -24,9 +25,13 @@ qint64 sizeFromValues(const std::optional<ResourceValues>& values);
 qint64 regularFileSize(const QString& path, const FileSystem& fileSystem);
 // Everything below a folder, hidden items included, packages inside and other file systems
 // mounted below counted as nothing, a file with several names inside counted once; at least the
-// folder's own size.
-qint64 directorySize(const QString& path, const FileSystem& fileSystem);
-// A folder's total or a file's own size; never fails.
+// folder's own size. Incomplete when a folder below could not be read; nothing counted when the
+// folder itself could not.
+MeasuredSize directorySize(const QString& path, const FileSystem& fileSystem);
+// A folder's total or a file's own size; nothing counted, and incomplete, when the item cannot
+// be looked at.
+MeasuredSize measuredSize(const QString& path, const FileSystem& fileSystem);
+// The bytes measuredSize counts.
 qint64 sizeInBytes(const QString& path, const FileSystem& fileSystem);
 
 // The selected record of one found item at a standardized path.

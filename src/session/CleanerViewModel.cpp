@@ -205,6 +205,7 @@ QVariantList CleanerViewModel::categoryBreakdown() const {
             {QStringLiteral("categoryName"), displayName(total.category)},
             {QStringLiteral("totalBytes"), total.totalBytes},
             {QStringLiteral("itemCount"), total.itemCount},
+            {QStringLiteral("sizeComplete"), total.sizeComplete},
         });
     }
     return breakdown;
@@ -301,7 +302,7 @@ void CleanerViewModel::deleteSelectedFiles() {
     if (!m_app->isHeld())
         return;
     const RemovalPlan plan(selectedFiles(), m_scanRoots, *m_app->descriptor(),
-                           [this] { return m_app->sizeInBytes(); });
+                           [this] { return MeasuredSize{m_app->sizeInBytes()}; });
     if (plan.items().isEmpty())
         return;
     setPhase(Removing);

@@ -50,6 +50,8 @@ class CleanerViewModel : public QObject {
         QString errorMessage READ errorMessage WRITE setErrorMessage NOTIFY errorMessageChanged)
     Q_PROPERTY(qint64 selectedCount READ selectedCount NOTIFY selectionChanged)
     Q_PROPERTY(qint64 selectedSize READ selectedSize NOTIFY selectionChanged)
+    // False when a selected item could not be sized whole: selectedSize is then a lower bound.
+    Q_PROPERTY(bool selectedSizeComplete READ selectedSizeComplete NOTIFY selectionChanged)
     Q_PROPERTY(bool isAllSelected READ isAllSelected NOTIFY selectionChanged)
     Q_PROPERTY(bool isAnySelected READ isAnySelected NOTIFY selectionChanged)
     Q_PROPERTY(
@@ -116,9 +118,10 @@ public:
     bool isAllSelected() const;
     bool isAnySelected() const;
     qint64 selectedSize() const;
+    bool selectedSizeComplete() const { return m_files->selectedSizeComplete(); }
     qint64 selectedCount() const;
     // One map per category: {category: raw text, categoryName: its translation, totalBytes,
-    // itemCount}.
+    // itemCount, sizeComplete}.
     QVariantList categoryBreakdown() const;
 
     // Operations; each returns at once.

@@ -39,6 +39,8 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const {
         return displayName(file.category);
     case SafetyNameRole:
         return displayName(file.safety);
+    case SizeCompleteRole:
+        return file.sizeComplete;
     default:
         return {};
     }
@@ -70,6 +72,7 @@ QHash<int, QByteArray> FileListModel::roleNames() const {
         {IsSelectedRole, "isSelected"},
         {CategoryNameRole, "categoryName"},
         {SafetyNameRole, "safetyName"},
+        {SizeCompleteRole, "sizeComplete"},
     };
 }
 
@@ -135,6 +138,7 @@ bool FileListModel::setSelected(int row, bool selected) {
         const int sign = selected ? 1 : -1;
         m_selectedCount += sign;
         m_selectedBytes += sign * file.sizeInBytes;
+        m_selectedIncompleteCount += file.sizeComplete ? 0 : sign;
     }
     const QModelIndex changed = index(row);
     emit dataChanged(changed, changed, {IsSelectedRole});
@@ -149,6 +153,7 @@ void FileListModel::setAllSelected(bool selected) {
         file.isSelected = selected;
     m_selectedCount = selected ? count() : 0;
     m_selectedBytes = selected ? totalSize(m_files) : 0;
+    m_selectedIncompleteCount = selected ? notSizedWholeCount(m_files) : 0;
     emit dataChanged(index(0), index(count() - 1), {IsSelectedRole});
     emit selectionChanged();
 }
@@ -157,6 +162,7 @@ void FileListModel::recountTotals() {
     const QList<ScannedFile> selected = selectedFiles(m_files);
     m_selectedCount = selected.size();
     m_selectedBytes = totalSize(selected);
+    m_selectedIncompleteCount = notSizedWholeCount(selected);
     m_categoryTotals = categoryTotals(m_files);
 }
 

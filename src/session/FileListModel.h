@@ -31,6 +31,7 @@ public:
         IsSelectedRole,
         CategoryNameRole, // the category in the user's language
         SafetyNameRole,
+        SizeCompleteRole, // false when sizeInBytes is only a part (or nothing) of the item
     };
     Q_ENUM(Role)
 
@@ -58,6 +59,8 @@ public:
 
     qint64 selectedCount() const { return m_selectedCount; }
     qint64 selectedBytes() const { return m_selectedBytes; }
+    // Whether every selected row was sized whole, so selectedBytes() is the whole size.
+    bool selectedSizeComplete() const { return m_selectedIncompleteCount == 0; }
     // categoryTotals(files()), kept as rows come and go.
     const QList<CategoryTotal>& totalsByCategory() const { return m_categoryTotals; }
 
@@ -91,6 +94,7 @@ private:
     QList<ScannedFile> m_files;
     qint64 m_selectedCount = 0;
     qint64 m_selectedBytes = 0;
+    qint64 m_selectedIncompleteCount = 0;
     QList<CategoryTotal> m_categoryTotals = categoryTotals({});
 };
 

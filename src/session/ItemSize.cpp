@@ -30,7 +30,7 @@ qint64 calculateItemSize(const QString& path, const FileSystem& fileSystem) {
         return 0;
     if (!fileSystem.isDirectory(path))
         return regularFileSize(path, fileSystem);
-    return directorySize(path, fileSystem);
+    return directorySize(path, fileSystem).bytes;
 }
 
 QFuture<qint64> estimateInBackground(const QUrl& url) {

@@ -13,7 +13,7 @@ RemovalOutcome::RemovalOutcome(QObject* parent) : QObject(parent) {}
 
 void RemovalOutcome::show(const DeletionReport& report, const RemovalPlan& plan) {
     m_removedCount = report.deleted.size();
-    m_reclaimedBytes = plan.reclaimedBytes(report);
+    m_reclaimed = plan.reclaimedSize(report);
     m_failures.clear();
     for (const DeletionFailure& failure : report.failures) {
         const QString path = QDir::cleanPath(failure.url.toLocalFile());
@@ -26,7 +26,7 @@ void RemovalOutcome::show(const DeletionReport& report, const RemovalPlan& plan)
 
 void RemovalOutcome::clear() {
     m_removedCount = 0;
-    m_reclaimedBytes = 0;
+    m_reclaimed = {};
     m_failures.clear();
     emit changed();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/MeasuredSize.h"
+
 #include <QObject>
 #include <QVariantList>
 
@@ -14,6 +16,8 @@ class RemovalOutcome : public QObject {
     Q_OBJECT
     Q_PROPERTY(qint64 removedCount READ removedCount NOTIFY changed)
     Q_PROPERTY(qint64 reclaimedBytes READ reclaimedBytes NOTIFY changed)
+    // False when an item that went was not sized whole: reclaimedBytes is then a lower bound.
+    Q_PROPERTY(bool reclaimedSizeComplete READ reclaimedSizeComplete NOTIFY changed)
     // {path, fileName, reason} for each item left in place, in the report's order.
     Q_PROPERTY(QVariantList failures READ failures NOTIFY changed)
 
@@ -21,7 +25,8 @@ public:
     explicit RemovalOutcome(QObject* parent = nullptr);
 
     qint64 removedCount() const { return m_removedCount; }
-    qint64 reclaimedBytes() const { return m_reclaimedBytes; }
+    qint64 reclaimedBytes() const { return m_reclaimed.bytes; }
+    bool reclaimedSizeComplete() const { return m_reclaimed.complete; }
     QVariantList failures() const { return m_failures; }
 
     // Takes in the report of the removal that plan describes.
@@ -33,7 +38,7 @@ signals:
 
 private:
     qint64 m_removedCount = 0;
-    qint64 m_reclaimedBytes = 0;
+    MeasuredSize m_reclaimed;
     QVariantList m_failures;
 };
 

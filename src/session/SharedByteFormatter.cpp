@@ -1,5 +1,6 @@
 #include "SharedByteFormatter.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <array>
@@ -70,6 +71,14 @@ QString string(qint64 byteCount) {
     }
     const Unit& unit = units[index];
     return sign + formatNumber(scaled, unit.fractionDigits) + u' ' + QLatin1String(unit.name);
+}
+
+QString sizeText(qint64 byteCount, bool complete) {
+    if (complete)
+        return string(byteCount);
+    if (byteCount == 0)
+        return QCoreApplication::translate("SharedByteFormatter", "size unknown");
+    return QCoreApplication::translate("SharedByteFormatter", "at least %1").arg(string(byteCount));
 }
 
 } // namespace tidewell::SharedByteFormatter

@@ -9,4 +9,9 @@ namespace tidewell::SharedByteFormatter {
 // TB, trailing zeros dropped, thousands grouped with ",". Zero reads "Zero KB".
 QString string(qint64 byteCount);
 
+// The size of something that may not have been counted whole, in the user's language:
+// string(byteCount) when complete, else "at least" that, or "size unknown" when nothing of it
+// was counted.
+QString sizeText(qint64 byteCount, bool complete);
+
 } // namespace tidewell::SharedByteFormatter

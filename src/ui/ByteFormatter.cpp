@@ -8,4 +8,8 @@ QString ByteFormatter::string(qint64 byteCount) const {
     return SharedByteFormatter::string(byteCount);
 }
 
+QString ByteFormatter::sizeText(qint64 byteCount, bool complete) const {
+    return SharedByteFormatter::sizeText(byteCount, complete);
+}
+
 } // namespace tidewell

@@ -15,6 +15,8 @@ class ByteFormatter : public QObject {
 public:
     using QObject::QObject;
     Q_INVOKABLE QString string(qint64 byteCount) const;
+    // "at least" the size, or "size unknown", when it was not counted whole.
+    Q_INVOKABLE QString sizeText(qint64 byteCount, bool complete) const;
 };
 
 } // namespace tidewell

@@ -86,7 +86,8 @@ void TestCliScanAndRemove::scanListsOnlyTheAppsOwnLeftoversAsJson() {
         expected.append(QJsonObject{{"path", path},
                                     {"category", leftover.section('|', 1, 1)},
                                     {"safety", leftover.section('|', 2, 2)},
-                                    {"sizeInBytes", qint64(values.st_blocks) * 512}});
+                                    {"sizeInBytes", qint64(values.st_blocks) * 512},
+                                    {"sizeComplete", true}});
     }
     QCOMPARE(scanned["matches"].toArray(), expected);
 }

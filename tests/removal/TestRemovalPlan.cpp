@@ -6,8 +6,13 @@ using namespace tidewell;
 
 namespace {
 
-ScannedFile leftover(const QString& path, qint64 size) {
-    return {path, QUrl::fromLocalFile(path), ScanCategory::caches, FileSafetyLevel::safe, size};
+ScannedFile leftover(const QString& path, qint64 size, bool sizeComplete = true) {
+    return {.id = path,
+            .url = QUrl::fromLocalFile(path),
+            .category = ScanCategory::caches,
+            .safety = FileSafetyLevel::safe,
+            .sizeInBytes = size,
+            .sizeComplete = sizeComplete};
 }
 
 } // namespace
@@ -37,7 +42,7 @@ private slots:
         const RemovalPlan plan({leftover("/h/.cache/ink", 30), leftover("/h/.config/ink", 4)},
                                {"/h"}, app, [&sizings] {
                                    ++sizings;
-                                   return qint64(500);
+                                   return MeasuredSize{500, false};
                                });
 
         QList<QUrl> expected{QUrl::fromLocalFile("/h/.cache/ink"),
@@ -46,24 +51,29 @@ private slots:
             expected.append(app.appURL);
         QCOMPARE(plan.urls(), expected);
         QCOMPARE(sizings, goes ? 1 : 0); // a package's files are never measured
-        QCOMPARE(plan.sizeOf(app.appURL), goes ? 500 : 0);
+        QCOMPARE(plan.sizeOf(app.appURL), (goes ? MeasuredSize{500, false} : MeasuredSize{}));
         QCOMPARE(plan.scope().roots, QStringList{"/h"});
         QCOMPARE(plan.scope().bundlePath, goes ? "/h/Applications/Ink.app" : "");
     }
 
-    // Only what the report counts as deleted frees space, whatever else it names.
-    void reclaimedBytesCountTheDeletedItems() {
+    // Only what the report counts as deleted frees space, whatever else it names; the bytes are
+    // whole only when every deleted item was sized whole.
+    void reclaimedSizeCountsTheDeletedItems() {
         AppDescriptor app;
         app.appURL = QUrl::fromLocalFile("/h/Applications/Ink.app");
-        const RemovalPlan plan({leftover("/h/a", 1), leftover("/h/b", 20), leftover("/h/c", 300)},
-                               {"/h"}, app, [] { return qint64(4000); });
+        const RemovalPlan plan(
+            {leftover("/h/a", 1), leftover("/h/b", 20, false), leftover("/h/c", 300)}, {"/h"}, app,
+            [] { return MeasuredSize{4000}; });
         DeletionReport report;
         report.deleted = {QUrl::fromLocalFile("/h/c"), app.appURL,
                           QUrl::fromLocalFile("/h/unplanned")};
         report.failures = {{QUuid::createUuid(), QUrl::fromLocalFile("/h/b"), "in use"}};
         report.notAttempted = {QUrl::fromLocalFile("/h/a")};
-        QCOMPARE(plan.reclaimedBytes(report), 4300);
-        QCOMPARE(plan.reclaimedBytes({}), 0);
+        QCOMPARE(plan.reclaimedSize(report), (MeasuredSize{4300, true}));
+        QCOMPARE(plan.reclaimedSize({}), MeasuredSize{});
+
+        report.deleted.append(QUrl::fromLocalFile("/h/b"));
+        QCOMPARE(plan.reclaimedSize(report), (MeasuredSize{4320, false}));
     }
 };
 

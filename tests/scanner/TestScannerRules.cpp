@@ -5,6 +5,7 @@
 #include "scanner/ScanReportOrdering.h"
 #include "scanner/SpotlightQueryText.h"
 
+#include "FaultInjectingFileSystem.h"
 #include "ScannerTestApps.h"
 #include "TestDir.h"
 
@@ -319,6 +320,46 @@ private slots:
         const qint64 once = regularFileSize(data, FileSystem::real());
         QVERIFY(once >= 64 * 1024);
         QCOMPARE(sizeInBytes(dir.path("Item"), FileSystem::real()), once);
+    }
+
+    void sizeSaysWhatCouldNotBeRead_data() {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<bool>("vanishes");       // whether the item is gone before it is sized
+        QTest::addColumn<QString>("failing");     // the folder whose listing fails, if any
+        QTest::addColumn<QStringList>("counted"); // the files the size holds
+        QTest::addColumn<bool>("complete");
+        const QStringList both{"Item/a.bin", "Item/sub/deep/b.bin"};
+        const QStringList first = both.mid(0, 1);
+        QTest::newRow("all read") << "Item" << false << "" << both << true;
+        QTest::newRow("a folder inside") << "Item" << false << "Item/sub" << first << false;
+        QTest::newRow("a folder deeper") << "Item" << false << "Item/sub/deep" << first << false;
+        QTest::newRow("the item itself") << "Item" << false << "Item" << QStringList() << false;
+        QTest::newRow("the item vanished") << "Item" << true << "" << QStringList() << false;
+        QTest::newRow("a file") << "Item/a.bin" << false << "" << first << true;
+    }
+
+    // An item is sized as far as it can be read, and says whether that is all of it; an item
+    // of which nothing could be read counts nothing, not its own folder entry.
+    void sizeSaysWhatCouldNotBeRead() {
+        QFETCH(QString, item);
+        QFETCH(bool, vanishes);
+        QFETCH(QString, failing);
+        QFETCH(QStringList, counted);
+        QFETCH(bool, complete);
+        TestDir dir;
+        dir.createFileOfSize("Item/a.bin", 64 * 1024);
+        dir.createFileOfSize("Item/sub/deep/b.bin", 128 * 1024);
+        FaultInjectingFileSystem fileSystem;
+        if (!failing.isEmpty())
+            fileSystem.failListing(dir.path(failing), NoReadPermissionError);
+        if (vanishes)
+            fileSystem.vanish(dir.path(item));
+        qint64 bytes = 0;
+        for (const QString& file : counted)
+            bytes += regularFileSize(dir.path(file), FileSystem::real());
+        const ScannedFile found = makeScannedFile(dir.path(item), fileSystem);
+        QCOMPARE(found.sizeInBytes, bytes);
+        QCOMPARE(found.sizeComplete, complete);
     }
 
     // What another file system mounted inside an item holds is not the item's.

@@ -50,7 +50,9 @@ using FakeSizeEstimator = PendingCalls<qint64, QUrl>;
 
 // A leftover of the given size at path, as a scan reports it.
 inline tidewell::ScannedFile leftover(const QString& path, tidewell::ScanCategory category,
-                                      qint64 size, bool selected = true) {
-    return {path,    QUrl::fromLocalFile(path), category, tidewell::FileSafetyLevel::safe, size,
-            selected};
+                                      qint64 size, bool selected = true, bool sizeComplete = true) {
+    return {path,        QUrl::fromLocalFile(path),
+            category,    tidewell::FileSafetyLevel::safe,
+            size,        selected,
+            sizeComplete};
 }

@@ -9,12 +9,13 @@ namespace {
 
 const QString permissionReason = "Permission denied. Grant Full Disk Access and try again.";
 
-// What the scan finds: a (100), b (20) and c (3), selected, and d (7), not selected.
+// What the scan finds: a (100), b (20) and c (3), selected, and d (at least 7, a folder inside
+// it unreadable), not selected.
 QList<ScannedFile> fourLeftovers() {
     return {leftover("/h/Library/Caches/a", ScanCategory::caches, 100),
             leftover("/h/Library/Logs/b", ScanCategory::logs, 20),
             leftover("/h/Library/Preferences/c", ScanCategory::preferences, 3),
-            leftover("/h/Library/Caches/d", ScanCategory::caches, 7, false)};
+            leftover("/h/Library/Caches/d", ScanCategory::caches, 7, false, false)};
 }
 
 // A scan's report of these leftovers and of the folders it could not read.
@@ -235,17 +236,23 @@ private slots:
         QTest::addColumn<QList<bool>>("rows");
         QTest::addColumn<int>("files");      // selected rows
         QTest::addColumn<qint64>("size");    // selected, bundle included
+        QTest::addColumn<bool>("whole");     // whether size is the selection's whole size
         QTest::addColumn<bool>("toggledOn"); // what "select all" does next
-        QTest::newRow("some") << QList<bool>{true, true, true, false} << 3 << 1123LL << true;
-        QTest::newRow("none") << QList<bool>{false, false, false, false} << 0 << 1000LL << true;
-        QTest::newRow("all") << QList<bool>{true, true, true, true} << 4 << 1130LL << false;
+        QTest::newRow("some") << QList<bool>{true, true, true, false} << 3 << 1123LL << true
+                              << true;
+        QTest::newRow("none") << QList<bool>{false, false, false, false} << 0 << 1000LL << true
+                              << true;
+        QTest::newRow("all") << QList<bool>{true, true, true, true} << 4 << 1130LL << false
+                             << false;
     }
 
-    // The bundle goes along with every removal, so it counts in the totals, not in the list.
+    // The bundle goes along with every removal, so it counts in the totals, not in the list. A
+    // total holding an item not sized whole is only a lower bound.
     void selectionAndTotals() {
         QFETCH(QList<bool>, rows);
         QFETCH(int, files);
         QFETCH(qint64, size);
+        QFETCH(bool, whole);
         QFETCH(bool, toggledOn);
         ScannedSession session;
         CleanerViewModel& model = *session.model;
@@ -254,16 +261,20 @@ private slots:
         QCOMPARE(model.selectedFiles().size(), files);
         QCOMPARE(model.selectedCount(), files + 1);
         QCOMPARE(model.selectedSize(), size);
+        QCOMPARE(model.selectedSizeComplete(), whole);
         QVERIFY(model.isAnySelected() == (files > 0) && model.isAllSelected() == (files == 4));
         QCOMPARE(model.categoryBreakdown().at(2).toMap(), QVariantMap({{"category", "Caches"},
                                                                        {"categoryName", "Caches"},
                                                                        {"itemCount", 2LL},
-                                                                       {"totalBytes", 107LL}}));
+                                                                       {"totalBytes", 107LL},
+                                                                       {"sizeComplete", false}}));
+        QCOMPARE(model.categoryBreakdown().at(1).toMap().value("sizeComplete"), true);
 
         model.toggleSelectAll();
         QCOMPARE(model.selectedFiles().size(), toggledOn ? 4 : 0);
         QCOMPARE(model.selectedCount(), toggledOn ? 5 : 1);
         QCOMPARE(model.selectedSize(), toggledOn ? 1130 : 1000);
+        QCOMPARE(model.selectedSizeComplete(), !toggledOn);
     }
 
     void removalNeedsASelection() {
@@ -324,6 +335,7 @@ private slots:
         QCOMPARE(model.phase(), reset ? CleanerViewModel::Empty : CleanerViewModel::Outcome);
         QCOMPARE(model.outcome()->removedCount(), reset ? 0 : qint64(4 - refused.size()));
         QCOMPARE(model.outcome()->reclaimedBytes(), reclaimed);
+        QVERIFY(model.outcome()->reclaimedSizeComplete()); // d, not sized whole, stayed
         QStringList failures;
         for (const QVariant& failure : model.outcome()->failures())
             failures.append(failure.toMap()["fileName"].toString() + ": " +
@@ -338,6 +350,19 @@ private slots:
         QCOMPARE(model.app()->isHeld(), !reset);
         model.scanForLeftovers(false);
         QCOMPARE(session.scanner->count(), 1);
+    }
+
+    // Freeing an item not sized whole reclaims at least the bytes counted.
+    void reclaimedSizeOfAnItemNotSizedWhole() {
+        ScannedSession session;
+        CleanerViewModel& model = *session.model;
+        model.toggleSelectAll(); // d goes too
+        model.requestDeletion();
+        DeletionReport report;
+        report.deleted = session.deleter->request(0);
+        session.deleter->finish(0, report);
+        QCOMPARE(model.outcome()->reclaimedBytes(), 1130);
+        QVERIFY(!model.outcome()->reclaimedSizeComplete());
     }
 };
 

@@ -18,9 +18,10 @@ private slots:
         QAbstractItemModelTester tester(&model,
                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
         QSignalSpy count(&model, &FileListModel::countChanged);
-        model.setFiles({leftover("/h/Library/Caches/a", ScanCategory::caches, 100),
-                        leftover("/h/Library/Logs/Harbor Notes", ScanCategory::logs, 20, false),
-                        leftover("/h/Library/Caches/c", ScanCategory::caches, 3)});
+        model.setFiles(
+            {leftover("/h/Library/Caches/a", ScanCategory::caches, 100),
+             leftover("/h/Library/Logs/Harbor Notes", ScanCategory::logs, 20, false, false),
+             leftover("/h/Library/Caches/c", ScanCategory::caches, 3)});
 
         const QModelIndex row = model.index(1);
         QVariantList values;
@@ -29,6 +30,9 @@ private slots:
         QCOMPARE(values, QVariantList({"/h/Library/Logs/Harbor Notes", "Harbor Notes",
                                        "/h/Library/Logs", "Logs", "Safe", 20LL, false}));
         QCOMPARE(model.roleNames().value(FileListModel::IsSelectedRole), "isSelected");
+        QCOMPARE(model.roleNames().value(FileListModel::SizeCompleteRole), "sizeComplete");
+        QCOMPARE(model.data(row, FileListModel::SizeCompleteRole), false);
+        QCOMPARE(model.data(model.index(0), FileListModel::SizeCompleteRole), true);
 
         QVERIFY(model.setData(row, true, FileListModel::IsSelectedRole));
         QVERIFY(!model.setData(row, 5, FileListModel::SizeInBytesRole));
@@ -103,8 +107,8 @@ private slots:
         QCOMPARE(model.selectedBytes(), kept.size());
     }
 
-    // The kept totals equal a full recount after any mix of toggles, select-all and removals
-    // of scattered rows.
+    // The kept totals, and whether each was counted whole, equal a full recount after any mix of
+    // toggles, select-all and removals of scattered rows.
     void keptTotalsEqualARecount() {
         FileListModel model;
         QAbstractItemModelTester tester(&model,
@@ -115,8 +119,10 @@ private slots:
         for (int index = 0; index < 300; ++index)
             files.append(leftover(QString("/h/Library/x/%1").arg(index),
                                   categories.at(random.bounded(int(categories.size()))),
-                                  random.bounded(1, 100000), random.bounded(2) == 0));
+                                  random.bounded(1, 100000), random.bounded(2) == 0,
+                                  random.bounded(100) != 0));
         model.setFiles(files);
+        int wholeSelections = 0; // steps after which the selection was sized whole
         for (int step = 0; step < 2000; ++step) {
             const int action = random.bounded(100);
             if (action == 0) {
@@ -132,13 +138,18 @@ private slots:
             const QList<ScannedFile> selected = FileListModel::selectedFiles(model.files());
             QCOMPARE(model.selectedCount(), selected.size());
             QCOMPARE(model.selectedBytes(), FileListModel::totalSize(selected));
+            QCOMPARE(model.selectedSizeComplete(), notSizedWholeCount(selected) == 0);
+            wholeSelections += model.selectedSizeComplete() ? 1 : 0;
         }
         const auto recount = categoryTotals(model.files());
         for (qsizetype index = 0; index < recount.size(); ++index) {
             QCOMPARE(model.totalsByCategory().at(index).totalBytes, recount.at(index).totalBytes);
             QCOMPARE(model.totalsByCategory().at(index).itemCount, recount.at(index).itemCount);
+            QCOMPARE(model.totalsByCategory().at(index).sizeComplete,
+                     recount.at(index).sizeComplete);
         }
         QVERIFY(model.count() < 300);
+        QVERIFY(wholeSelections > 0 && wholeSelections < 2000);
     }
 };
 

@@ -12,6 +12,8 @@ class TestSharedByteFormatter : public QObject {
 private slots:
     void formats_data();
     void formats();
+    void saysWhenASizeIsNotWhole_data();
+    void saysWhenASizeIsNotWhole();
 };
 
 void TestSharedByteFormatter::formats_data() {
@@ -35,6 +37,23 @@ void TestSharedByteFormatter::formats() {
     QFETCH(qint64, bytes);
     QFETCH(QString, text);
     QCOMPARE(SharedByteFormatter::string(bytes), text);
+}
+
+void TestSharedByteFormatter::saysWhenASizeIsNotWhole_data() {
+    QTest::addColumn<qint64>("bytes");
+    QTest::addColumn<bool>("complete");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("whole") << qint64(4000) << true << QString("4 KB");
+    QTest::newRow("whole and empty") << qint64(0) << true << QString("Zero KB");
+    QTest::newRow("a part") << qint64(1'600'000) << false << QString("at least 1.6 MB");
+    QTest::newRow("nothing counted") << qint64(0) << false << QString("size unknown");
+}
+
+void TestSharedByteFormatter::saysWhenASizeIsNotWhole() {
+    QFETCH(qint64, bytes);
+    QFETCH(bool, complete);
+    QFETCH(QString, text);
+    QCOMPARE(SharedByteFormatter::sizeText(bytes, complete), text);
 }
 
 QTEST_APPLESS_MAIN(TestSharedByteFormatter)

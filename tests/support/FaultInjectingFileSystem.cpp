@@ -6,6 +6,7 @@ using tidewell::DirectoryListing;
 using tidewell::FileOperationResult;
 using tidewell::ResourceValues;
 using tidewell::TreeEntry;
+using tidewell::TreeWalk;
 
 namespace {
 
@@ -87,6 +88,21 @@ bool FaultInjectingFileSystem::isGone(const QString& path) const {
     return isVanished(key(path));
 }
 
+bool FaultInjectingFileSystem::listingFails(const QString& path) const {
+    const QMutexLocker lock(&m_mutex);
+    return m_listingErrors.contains(key(path));
+}
+
+bool FaultInjectingFileSystem::isBelowFailedListing(const QString& path) const {
+    const QMutexLocker lock(&m_mutex);
+    const QString cleaned = key(path);
+    for (auto it = m_listingErrors.cbegin(); it != m_listingErrors.cend(); ++it) {
+        if (cleaned != it.key() && isSameOrBelow(cleaned, it.key()))
+            return true;
+    }
+    return false;
+}
+
 bool FaultInjectingFileSystem::survivesExistenceCheck(const QString& path) const {
     const QMutexLocker lock(&m_mutex);
     const QString cleaned = key(path);
@@ -165,14 +181,19 @@ std::optional<ResourceValues> FaultInjectingFileSystem::resourceValues(const QSt
     return m_inner.resourceValues(path);
 }
 
-bool FaultInjectingFileSystem::walkTree(const QString& path,
-                                        const std::function<void(const TreeEntry&)>& visit) const {
-    if (isGone(path))
-        return false;
-    return m_inner.walkTree(path, [this, &visit](const TreeEntry& entry) {
-        if (!isGone(entry.path))
+TreeWalk
+FaultInjectingFileSystem::walkTree(const QString& path,
+                                   const std::function<void(const TreeEntry&)>& visit) const {
+    if (isGone(path) || listingFails(path))
+        return TreeWalk::notOpened;
+    bool leftOut = false;
+    const TreeWalk walk = m_inner.walkTree(path, [&](const TreeEntry& entry) {
+        if (isBelowFailedListing(entry.path))
+            leftOut = true;
+        else if (!isGone(entry.path))
             visit(entry);
     });
+    return leftOut && walk == TreeWalk::whole ? TreeWalk::partial : walk;
 }
 
 std::optional<QVariantMap> FaultInjectingFileSystem::readPropertyList(const QString& path) const {

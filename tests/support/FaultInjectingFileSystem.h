@@ -17,7 +17,9 @@ public:
 
     // homePath() answers path instead of asking the wrapped file system.
     void setHomePath(const QString& path);
-    // listDirectory(path) fails with errorCode (257, 513, 4 or any other code).
+    // listDirectory(path) fails with errorCode (257, 513, 4 or any other code), and a walk
+    // cannot open the folder: a walk of it does not start, a walk above it visits the folder
+    // but nothing below and is partial.
     void failListing(const QString& path, int errorCode);
     // isReadable(path) answers false.
     void makeUnreadable(const QString& path);
@@ -47,8 +49,9 @@ public:
     bool isReadable(const QString& path) const override;
     tidewell::DirectoryListing listDirectory(const QString& path) const override;
     std::optional<tidewell::ResourceValues> resourceValues(const QString& path) const override;
-    bool walkTree(const QString& path,
-                  const std::function<void(const tidewell::TreeEntry&)>& visit) const override;
+    tidewell::TreeWalk
+    walkTree(const QString& path,
+             const std::function<void(const tidewell::TreeEntry&)>& visit) const override;
     std::optional<QVariantMap> readPropertyList(const QString& path) const override;
     QString groupContainerPath(const QString& homePath, const QString& identifier) const override;
     QString resolvedPath(const QString& path) const override;
@@ -60,6 +63,8 @@ private:
     bool survivesExistenceCheck(const QString& path) const;
     bool isVanished(const QString& path) const; // expects m_mutex held and a cleaned path
     bool isGone(const QString& path) const;
+    bool listingFails(const QString& path) const;
+    bool isBelowFailedListing(const QString& path) const; // strictly below
     // Runs change on the wrapped file system unless path has vanished or a failure is injected.
     tidewell::FileOperationResult changeUnlessInjected(
         const QString& path, const QHash<QString, tidewell::FileOperationResult>& failures,

@@ -79,10 +79,14 @@ private:
         std::unique_ptr<QQuickWindow> window;
     };
 
+    // Folders the scan cannot read, and two in the sample's leftovers of Lumen Studio: one
+    // inside a leftover, which is then sized in part, and one leftover that cannot be sized.
     FaultInjectingFileSystem& blockFolders() {
         m_blockedFs.setHomePath(m_home);
-        for (const char* folder : {"Library/Mail", "Library/WebKit", "Library/HTTPStorages",
-                                   "Library/Saved Application State"})
+        for (const char* folder :
+             {"Library/Mail", "Library/WebKit", "Library/HTTPStorages",
+              "Library/Saved Application State",
+              "Library/Application Support/Lumen Studio/Projects", "Library/Logs/Lumen Studio"})
             m_blockedFs.failListing(QDir(m_home).filePath(QLatin1String(folder)), 257);
         return m_blockedFs;
     }

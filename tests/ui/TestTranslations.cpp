@@ -3,6 +3,7 @@
 #include "model/AppDescriptor.h"
 #include "model/ScanCategory.h"
 #include "platform/Host.h"
+#include "session/SharedByteFormatter.h"
 #include "session/Translations.h"
 
 #include <QTest>
@@ -35,6 +36,8 @@ private slots:
         QCOMPARE(foundStatus(3), u"3 zugehörige Objekte gefunden.");
         QCOMPARE(displayName(ScanCategory::applicationSupport), u"Programmdaten");
         QCOMPARE(rawValue(ScanCategory::applicationSupport), u"Application Support");
+        QCOMPARE(SharedByteFormatter::sizeText(4000, false), u"mind. 4 KB");
+        QCOMPARE(SharedByteFormatter::sizeText(0, false), u"unbekannt");
         QCOMPARE(errorDescription(AppDescriptorError::invalidBundle),
                  u"Dieses App-Bundle konnte nicht gelesen werden.");
         // A text of the platform layer: the host's warning about an ignored variable.

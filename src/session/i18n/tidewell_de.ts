@@ -534,6 +534,16 @@ Could not read %n folder(s) (they may hold more leftovers):
 </numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n item(s) could not be sized whole: some folders inside them could not be read.
+</source>
+        <translation>
+            <numerusform>%n Objekt konnte nicht vollständig gemessen werden: einige Ordner darin konnten nicht gelesen werden.
+</numerusform>
+            <numerusform>%n Objekte konnten nicht vollständig gemessen werden: einige Ordner darin konnten nicht gelesen werden.
+</numerusform>
+        </translation>
+    </message>
     <message>
         <source>&apos;%1&apos; looks like an option, not an app (write ./%1 for a file of that name)</source>
         <translation>&apos;%1&apos; sieht wie eine Option aus, nicht wie eine App (für eine Datei dieses Namens ./%1 schreiben)</translation>
@@ -667,6 +677,18 @@ Could not read %n folder(s) (they may hold more leftovers):
     <message>
         <source>not selected</source>
         <translation>nicht ausgewählt</translation>
+    </message>
+    <message>
+        <source>This item could not be read, so its size is unknown.</source>
+        <translation>Dieses Objekt konnte nicht gelesen werden, daher ist seine Größe unbekannt.</translation>
+    </message>
+    <message>
+        <source>Some folders inside could not be read; the size counts only what could.</source>
+        <translation>Einige Ordner darin konnten nicht gelesen werden; die Größe zählt nur, was gelesen werden konnte.</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
     </message>
 </context>
 <context>
@@ -986,6 +1008,17 @@ Could not read %n folder(s) (they may hold more leftovers):
     <message>
         <source>Settings</source>
         <translation>Einstellungen</translation>
+    </message>
+</context>
+<context>
+    <name>SharedByteFormatter</name>
+    <message>
+        <source>size unknown</source>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>at least %1</source>
+        <translation>mind. %1</translation>
     </message>
 </context>
 <context>

@@ -514,6 +514,16 @@ Could not read %n folders (they may hold more leftovers):
 </numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n item(s) could not be sized whole: some folders inside them could not be read.
+</source>
+        <translation>
+            <numerusform>%n item could not be sized whole: some folders inside it could not be read.
+</numerusform>
+            <numerusform>%n items could not be sized whole: some folders inside them could not be read.
+</numerusform>
+        </translation>
+    </message>
     <message>
         <source>&apos;%1&apos; looks like an option, not an app (write ./%1 for a file of that name)</source>
         <translation type="unfinished"></translation>
@@ -646,6 +656,18 @@ Could not read %n folders (they may hold more leftovers):
     </message>
     <message>
         <source>not selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This item could not be read, so its size is unknown.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Some folders inside could not be read; the size counts only what could.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -965,6 +987,17 @@ Could not read %n folders (they may hold more leftovers):
     <name>SettingsWindow</name>
     <message>
         <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SharedByteFormatter</name>
+    <message>
+        <source>size unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at least %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -7,7 +7,7 @@ import Tidewell
 RowLayout {
     id: dashboard
 
-    // One entry per category, in drawing order: {category, totalBytes, itemCount}.
+    // One entry per category, in drawing order: {category, totalBytes, itemCount, sizeComplete}.
     property var breakdown: []
 
     // The titles are marked here so the translation tools see them; qsTr() looks them up.
@@ -85,8 +85,13 @@ RowLayout {
                 }
                 Text {
                     Layout.fillWidth: true
-                    text: ByteFormatter.string(card.modelData.totalBytes)
+                    objectName: "categorySize"
+                    text: ByteFormatter.sizeText(card.modelData.totalBytes,
+                                                 card.modelData.sizeComplete)
                     font.pixelSize: 13
+                    // "at least" makes the text longer: it shrinks before it is cut off.
+                    fontSizeMode: Text.HorizontalFit
+                    minimumPixelSize: 10
                     font.bold: true
                     color: Appearance.primary
                     elide: Text.ElideRight

@@ -20,7 +20,7 @@ Item {
     // The name and path columns share whatever the window is wider than its smallest size.
     readonly property real extraWidth: Math.max(0, width - 620)
     readonly property var columns: ({ checkbox: 24, icon: 28, file: 192 + extraWidth / 2,
-                                      path: 198 + extraWidth / 2, size: 74,
+                                      path: 172 + extraWidth / 2, size: 100,
                                       spacing: 10, rowPadding: 14, rowHeight: 34 })
 
     // "success", "results" or "empty": the panel on show.
@@ -174,7 +174,8 @@ Item {
             titleText = count === 1 ? qsTr("Move %n selected item to Trash?", "", 1)
                                     : qsTr("Move %n selected items to Trash?", "", count)
             messageText = qsTr("Total selected size: %1")
-                .arg(ByteFormatter.string(root.viewModel.selectedSize))
+                .arg(ByteFormatter.sizeText(root.viewModel.selectedSize,
+                                            root.viewModel.selectedSizeComplete))
         }
         onButtonPressed: (role) => {
             if (role === "destructive")

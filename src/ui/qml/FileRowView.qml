@@ -9,8 +9,8 @@ Item {
     id: row
     objectName: "fileRow"
 
-    // The item's list entry: fileName, parentPath, path, category, sizeInBytes and a writable
-    // isSelected.
+    // The item's list entry: fileName, parentPath, path, category, sizeInBytes, sizeComplete
+    // and a writable isSelected.
     property var file
     // The row is the list's current one while the list has the keyboard focus.
     property bool showsFocus: false
@@ -21,6 +21,12 @@ Item {
     readonly property string path: row?.file?.path ?? ""
     readonly property string category: row?.file?.category ?? ""
     readonly property double sizeInBytes: row?.file?.sizeInBytes ?? 0
+    readonly property bool sizeComplete: row?.file?.sizeComplete ?? true
+    readonly property string sizeText: ByteFormatter.sizeText(row.sizeInBytes, row.sizeComplete)
+    // Why the size is not the whole item's; empty when it is.
+    readonly property string sizeNote: row.sizeComplete ? ""
+        : row.sizeInBytes === 0 ? qsTr("This item could not be read, so its size is unknown.")
+        : qsTr("Some folders inside could not be read; the size counts only what could.")
     readonly property bool isSelected: row?.file?.isSelected ?? false
     // Shows a path in the file manager.
     property var revealer: DesktopIntegration
@@ -28,8 +34,8 @@ Item {
     property real checkboxColumnWidth: 24
     property real iconColumnWidth: 28
     property real fileColumnWidth: 192
-    property real pathColumnWidth: 198
-    property real sizeColumnWidth: 74
+    property real pathColumnWidth: 172
+    property real sizeColumnWidth: 100
     property real columnSpacing: 10
     property real horizontalPadding: 14
     property real rowHeight: 34
@@ -47,9 +53,10 @@ Item {
 
     Accessible.role: Accessible.CheckBox
     Accessible.name: qsTr("%1, %2, %3, %4").arg(row.fileName)
-        .arg(ByteFormatter.string(row.sizeInBytes)).arg(row.category)
+        .arg(row.sizeText).arg(row.category)
         .arg(row.isSelected ? qsTr("selected") : qsTr("not selected"))
-    Accessible.description: row.path
+    Accessible.description: row.sizeNote === "" ? row.path
+                                                : qsTr("%1. %2").arg(row.path).arg(row.sizeNote)
     Accessible.checkable: true
     Accessible.checked: row.isSelected
     Accessible.onToggleAction: toggleSelection()
@@ -119,15 +126,22 @@ Item {
             color: Appearance.secondary
         }
         Text {
+            id: sizeLabel
+            objectName: "rowSize"
             width: row.sizeColumnWidth
             anchors.verticalCenter: parent.verticalCenter
-            text: ByteFormatter.string(row.sizeInBytes)
+            text: row.sizeText
             font.pixelSize: 12
             font.weight: Font.Medium
             color: Appearance.secondary
             horizontalAlignment: Text.AlignRight
             elide: Text.ElideRight
             maximumLineCount: 1
+
+            HoverHandler { id: sizeHover }
+            ToolTip.visible: sizeHover.hovered && (row.sizeNote !== "" || sizeLabel.truncated)
+            ToolTip.text: row.sizeNote === "" ? row.sizeText : row.sizeNote
+            ToolTip.delay: 500
         }
     }
 

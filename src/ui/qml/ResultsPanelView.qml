@@ -13,7 +13,7 @@ ColumnLayout {
     required property var permissionManager
     property bool showCategoryDashboard: true
     // Column measurements shared by the list header and the rows.
-    property var columns: ({ checkbox: 24, icon: 28, file: 192, path: 198, size: 74,
+    property var columns: ({ checkbox: 24, icon: 28, file: 192, path: 172, size: 100,
                              spacing: 10, rowPadding: 14, rowHeight: 34 })
     property real panelCornerRadius: 14
 
@@ -323,7 +323,8 @@ ColumnLayout {
             }
             Text {
                 objectName: "selectedSizeText"
-                text: ByteFormatter.string(panel.viewModel.selectedSize)
+                text: ByteFormatter.sizeText(panel.viewModel.selectedSize,
+                                             panel.viewModel.selectedSizeComplete)
                 font.pixelSize: 16
                 font.weight: Font.DemiBold
                 color: Appearance.primary

@@ -83,7 +83,8 @@ Item {
                 objectName: "successSizeText"
                 Layout.alignment: Qt.AlignHCenter
                 Layout.topMargin: 4
-                text: qsTr("Reclaimed %1").arg(ByteFormatter.string(success.outcome.reclaimedBytes))
+                text: qsTr("Reclaimed %1").arg(ByteFormatter.sizeText(
+                    success.outcome.reclaimedBytes, success.outcome.reclaimedSizeComplete))
                 font.pixelSize: 13
                 font.weight: Font.DemiBold
                 color: Appearance.primary

@@ -21,6 +21,7 @@ QtObject {
     property QtObject outcome: QtObject {
         property double removedCount: 0
         property double reclaimedBytes: 0
+        property bool reclaimedSizeComplete: true
         property var failures: []
     }
     property QtObject uninstaller: QtObject {
@@ -32,6 +33,7 @@ QtObject {
     }
     property double selectedCount: 0
     property double selectedSize: 0
+    property bool selectedSizeComplete: true
     property bool isAllSelected: false
     property bool isAnySelected: false
     property var categoryBreakdown: []

@@ -44,6 +44,19 @@ TestCase {
             tryCompare(findChild(view, name), "visible", name === data.panel)
     }
 
+    // A removal that freed an item not sized whole reclaimed at least what was counted.
+    function test_reclaimedSize_data() {
+        return [ { tag: "whole", complete: true, text: "Reclaimed 4 KB" },
+                 { tag: "not whole", complete: false, text: "Reclaimed at least 4 KB" } ]
+    }
+    function test_reclaimedSize(data) {
+        const view = makeView()
+        Object.assign(view.viewModel.outcome, { removedCount: 1, reclaimedBytes: 4000,
+                                                reclaimedSizeComplete: data.complete })
+        view.viewModel.phase = CleanerViewModel.Outcome
+        tryCompare(findChild(view, "successSizeText"), "text", data.text)
+    }
+
     // The outcome of a Linux application tells the command that uninstalls it, ready to copy.
     function test_uninstallCommandAfterRemoval() {
         const view = makeView()

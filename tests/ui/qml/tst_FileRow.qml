@@ -1,4 +1,5 @@
 import QtQuick
+import QtQuick.Controls
 import QtTest
 import Tidewell
 
@@ -18,6 +19,7 @@ TestCase {
             property string fileName: "Tool.plist"
             property string parentPath: "/home/u/Library/Preferences"
             property double sizeInBytes: 0
+            property bool sizeComplete: true
             property bool isSelected: true
             property int writes: 0
             onIsSelectedChanged: ++writes
@@ -56,5 +58,28 @@ TestCase {
         menu.itemAt(0).triggered()
         compare(row.file.revealed, ["/home/u/Library/Preferences/Tool.plist"])
         compare(row.file.writes, 0)
+    }
+
+    function test_sizeSaysWhenItIsNotWhole_data() {
+        return [ { tag: "whole", size: 4000, complete: true, text: "4 KB", note: "" },
+                 { tag: "a part", size: 4000, complete: false, text: "at least 4 KB",
+                   note: "Some folders inside could not be read; the size counts only what could." },
+                 { tag: "nothing read", size: 0, complete: false, text: "size unknown",
+                   note: "This item could not be read, so its size is unknown." } ]
+    }
+    function test_sizeSaysWhenItIsNotWhole(data) {
+        const row = makeRow()
+        row.file.sizeInBytes = data.size
+        row.file.sizeComplete = data.complete
+        const size = findChild(row, "rowSize")
+        compare(size.text, data.text)
+        compare(row.Accessible.name, "Tool.plist, " + data.text + ", , selected")
+        compare(row.Accessible.description, data.note === "" ? row.file.path
+                                                             : row.file.path + ". " + data.note)
+        mouseMove(size, size.width - 4, size.height / 2)
+        tryCompare(size.ToolTip, "visible", data.note !== "")
+        if (data.note !== "")
+            compare(size.ToolTip.text, data.note)
+        mouseMove(row, 20, row.height / 2)
     }
 }

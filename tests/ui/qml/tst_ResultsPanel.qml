@@ -79,6 +79,21 @@ TestCase {
         compare(panel.viewModel.calls, ["toggleSelectAll"])
     }
 
+    // A total that holds an item not sized whole is a lower bound, and says so.
+    function test_totalsSayAtLeast_data() {
+        return [ { tag: "whole", complete: true, text: "4 KB" },
+                 { tag: "not whole", complete: false, text: "at least 4 KB" } ]
+    }
+    function test_totalsSayAtLeast(data) {
+        const panel = makePanel(1)
+        Object.assign(panel.viewModel, {
+            selectedSize: 4000, selectedSizeComplete: data.complete,
+            categoryBreakdown: [{ category: "Caches", categoryName: "Caches", totalBytes: 4000,
+                                  itemCount: 1, sizeComplete: data.complete }] })
+        compare(findChild(panel, "selectedSizeText").text, data.text)
+        tryCompare(findChild(panel, "categorySize"), "text", data.text)
+    }
+
     // Found items that stay are named under the list, one line per reason: names that are not
     // UTF-8, settings files that name the app among other apps' lines, and the app's dconf
     // folders.
