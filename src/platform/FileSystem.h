@@ -75,7 +75,6 @@ public:
     // The process-wide real file system.
     static FileSystem& real();
 
-    virtual QString homePath() const = 0;
     // Whether something exists at path; a symbolic link is followed.
     virtual bool exists(const QString& path) const = 0;
     // Whether something exists at path itself; a dangling symbolic link exists.

@@ -70,11 +70,6 @@ FileSystem& FileSystem::real() {
     return instance;
 }
 
-QString RealFileSystem::homePath() const {
-    const QString home = qEnvironmentVariable("HOME");
-    return home.isEmpty() ? QDir::homePath() : QDir::cleanPath(home);
-}
-
 bool RealFileSystem::exists(const QString& path) const {
     struct stat info;
     return statPath(path, info);

@@ -9,7 +9,6 @@ namespace tidewell {
 // state, so one instance serves every thread at once.
 class RealFileSystem final : public FileSystem {
 public:
-    QString homePath() const override;
     bool exists(const QString& path) const override;
     bool existsNoFollow(const QString& path) const override;
     bool isDirectory(const QString& path) const override;

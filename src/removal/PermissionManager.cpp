@@ -18,13 +18,6 @@ PermissionManager::PermissionManager(FileSystem& fileSystem, QString homePath, Q
     checkStatus();
 }
 
-PermissionManager& PermissionManager::shared() {
-    // Never destroyed: views may still hold it while the process winds down.
-    static PermissionManager* const instance =
-        new PermissionManager(FileSystem::real(), FileSystem::real().homePath());
-    return *instance;
-}
-
 QUrl PermissionManager::fullDiskAccessSettingsLink() {
     return QUrl(
         QStringLiteral("x-apple.systempreferences:com.apple.preference.security?Privacy_AllFiles"));

@@ -37,9 +37,6 @@ public:
     // Checks the status once before returning.
     PermissionManager(FileSystem& fileSystem, QString homePath, QObject* parent = nullptr);
 
-    // The process-wide instance over the real file system and home folder, made on first use.
-    static PermissionManager& shared();
-
     // Folders below the home folder that the system guards, in the order they are tried.
     static const QStringList fullDiskAccessProbePaths;
     // The link to the Full Disk Access list of the system's privacy settings.

@@ -5,6 +5,7 @@
 #include "HostFromProcess.h"
 #include "ItemSize.h"
 #include "PreferenceStore.h"
+#include "platform/FileSystem.h"
 #include "platform/RealProgramRunner.h"
 #include "removal/DeletionReport.h"
 #include "removal/FileDeletionService.h"
@@ -35,6 +36,13 @@ QString reasonName(LeftAloneReason reason) {
     return QStringLiteral("undecodableName");
 }
 
+// The permission state of this process's home over the real file system, made on first use
+// and never destroyed: views may still hold it while the process winds down.
+PermissionManager& processPermissions(const QString& home) {
+    static PermissionManager* const instance = new PermissionManager(FileSystem::real(), home);
+    return *instance;
+}
+
 CleanerViewModel::Collaborators withDefaults(CleanerViewModel::Collaborators given) {
     // What the caller left out works on this process's host.
     const Host host = hostFromProcess();
@@ -47,7 +55,7 @@ CleanerViewModel::Collaborators withDefaults(CleanerViewModel::Collaborators giv
     if (!given.preferences)
         given.preferences = &PreferenceStore::shared();
     if (!given.permissions)
-        given.permissions = &PermissionManager::shared();
+        given.permissions = &processPermissions(host.home);
     if (!given.sizeEstimator)
         given.sizeEstimator = &ItemSize::estimateInBackground;
     if (!given.descriptorReader)

@@ -28,11 +28,6 @@ FileOperationResult failure(int errorCode, const QString& message) {
 
 FaultInjectingFileSystem::FaultInjectingFileSystem(tidewell::FileSystem& inner) : m_inner(inner) {}
 
-void FaultInjectingFileSystem::setHomePath(const QString& path) {
-    const QMutexLocker lock(&m_mutex);
-    m_homePath = key(path);
-}
-
 void FaultInjectingFileSystem::failListing(const QString& path, int errorCode) {
     const QMutexLocker lock(&m_mutex);
     m_listingErrors.insert(key(path), errorCode);
@@ -112,15 +107,6 @@ bool FaultInjectingFileSystem::survivesExistenceCheck(const QString& path) const
     if (countdown != m_vanishing.end())
         --countdown.value();
     return true;
-}
-
-QString FaultInjectingFileSystem::homePath() const {
-    {
-        const QMutexLocker lock(&m_mutex);
-        if (!m_homePath.isEmpty())
-            return m_homePath;
-    }
-    return m_inner.homePath();
 }
 
 bool FaultInjectingFileSystem::exists(const QString& path) const {

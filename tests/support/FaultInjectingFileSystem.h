@@ -15,8 +15,6 @@ class FaultInjectingFileSystem final : public tidewell::FileSystem {
 public:
     explicit FaultInjectingFileSystem(tidewell::FileSystem& inner = tidewell::FileSystem::real());
 
-    // homePath() answers path instead of asking the wrapped file system.
-    void setHomePath(const QString& path);
     // listDirectory(path) fails with errorCode (257, 513, 4 or any other code), and a walk
     // cannot open the folder: a walk of it does not start, a walk above it visits the folder
     // but nothing below and is partial.
@@ -42,7 +40,6 @@ public:
     QStringList trashedPaths() const;
     QStringList removedPaths() const;
 
-    QString homePath() const override;
     bool exists(const QString& path) const override;
     bool existsNoFollow(const QString& path) const override;
     bool isDirectory(const QString& path) const override;
@@ -72,7 +69,6 @@ private:
 
     tidewell::FileSystem& m_inner;
     mutable QMutex m_mutex;
-    QString m_homePath;
     QHash<QString, int> m_listingErrors;
     QSet<QString> m_unreadable;
     mutable QHash<QString, int> m_vanishing; // existence checks left; 0 once gone

@@ -82,7 +82,6 @@ private:
     // Folders the scan cannot read, and two in the sample's leftovers of Lumen Studio: one
     // inside a leftover, which is then sized in part, and one leftover that cannot be sized.
     FaultInjectingFileSystem& blockFolders() {
-        m_blockedFs.setHomePath(m_home);
         for (const char* folder :
              {"Library/Mail", "Library/WebKit", "Library/HTTPStorages",
               "Library/Saved Application State",
