@@ -12,6 +12,7 @@
 #include "scanner/LeftoverScannerService.h"
 #include "session/AppPreferences.h"
 #include "session/CleanerViewModel.h"
+#include "session/HostFromProcess.h"
 #include "session/InstalledAppsModel.h"
 #include "session/OrphansModel.h"
 #include "session/PreferenceStore.h"
@@ -54,7 +55,7 @@ class Studio {
 public:
     Studio(QString outDir, QString appPath)
         : m_outDir(std::move(outDir)), m_appPath(std::move(appPath)), m_home(QDir::homePath()),
-          m_host(Host::withDefaults(m_home)), m_installedApps(m_host), m_orphans(m_host),
+          m_host(hostFromProcess()), m_installedApps(m_host), m_orphans(m_host),
           m_preferences(QDir(m_home).filePath(QStringLiteral(".screenshots.ini"))),
           m_openPermissions(FileSystem::real(), m_home),
           m_blockedPermissions(blockFolders(), m_home) {
