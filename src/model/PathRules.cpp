@@ -6,14 +6,6 @@
 
 namespace tidewell::pathrules {
 
-namespace {
-
-QStringList components(const QString& path) {
-    return QDir::cleanPath(path).split(u'/', Qt::SkipEmptyParts);
-}
-
-} // namespace
-
 bool isSafeComponent(QStringView text) {
     return !text.isEmpty() && text != u"." && text != u".." && !text.contains(u'/') &&
            !text.contains(QChar(u'\0'));
@@ -30,9 +22,13 @@ bool liesInside(const QString& path, const QString& folder) {
     // A relative path has no place in any folder: cleaning cannot anchor it.
     if (!QDir::isAbsolutePath(path) || !QDir::isAbsolutePath(folder))
         return false;
-    const QStringList inner = components(path);
-    const QStringList outer = components(folder);
-    return inner.size() > outer.size() && std::equal(outer.cbegin(), outer.cend(), inner.cbegin());
+    // Clean paths compared as text, the folder ending at a component boundary: this runs for
+    // every item of a removal against every protected folder, so nothing is split.
+    const QString inner = QDir::cleanPath(path);
+    const QString outer = QDir::cleanPath(folder);
+    if (outer == u"/")
+        return inner.size() > 1;
+    return inner.size() > outer.size() && inner.startsWith(outer) && inner.at(outer.size()) == u'/';
 }
 
 bool hasUndecodableName(QStringView path) {
