@@ -141,9 +141,11 @@ private slots:
         QFETCH(AppDescriptor, scanned);
         QFETCH(QStringList, expected);
         QStringList found;
-        for (const QString& path : LinuxLeftoverFinder(scanned, m_installed + QList{scanned},
-                                                       Host::withDefaults(m_home.path()))
-                                       .find())
+        for (const QString& path :
+             LinuxLeftoverFinder(scanned, m_installed + QList{scanned},
+                                 Host::withDefaults(m_home.path()), FileSystem::real())
+                 .find()
+                 .paths)
             found.append(path.mid(m_home.path().size() + 1));
         found.sort();
         QCOMPARE(found, expected);
@@ -176,10 +178,12 @@ private slots:
         programs.answer("dconf", "[org/example/Notes/window]\nx=1\n[org/gnome/desktop]\n",
                         {"dump", "/"});
         const Host host = Host::withDefaults(m_home.path());
-        QCOMPARE(LinuxLeftoverFinder(app("org.example.Notes", {"notes"}), {}, host)
+        QCOMPARE(
+            LinuxLeftoverFinder(app("org.example.Notes", {"notes"}), {}, host, FileSystem::real())
+                .dconfFoldersOfApp(programs),
+            QStringList{"/org/example/Notes/"});
+        QCOMPARE(LinuxLeftoverFinder(app("notes", {"notes"}), {}, host, FileSystem::real())
                      .dconfFoldersOfApp(programs),
-                 QStringList{"/org/example/Notes/"});
-        QCOMPARE(LinuxLeftoverFinder(app("notes", {"notes"}), {}, host).dconfFoldersOfApp(programs),
                  QStringList{});
         QCOMPARE(programs.calls(), (QList<QStringList>{{"dconf", "dump", "/"}}));
     }
