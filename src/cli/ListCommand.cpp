@@ -42,7 +42,7 @@ int runList(const QStringList& arguments, const Host& givenHost) {
         return *exitCode;
 
     const QList<AppDescriptor> apps = InstalledAppsModel::readInstalledApps(std::get<Host>(host));
-    const LinuxAppData data(std::get<Host>(host));
+    const LinuxAppData data(std::get<Host>(host), FileSystem::real());
     if (parser.isSet(json)) {
         QJsonArray array;
         for (const AppDescriptor& app : apps)

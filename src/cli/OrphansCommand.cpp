@@ -76,7 +76,8 @@ int runOrphans(const QStringList& arguments, const Host& givenHost) {
         return *exitCode;
 
     const OrphanFinder finder(std::get<Host>(host),
-                              readInstalledDesktopEntries(std::get<Host>(host)));
+                              readInstalledDesktopEntries(std::get<Host>(host)),
+                              FileSystem::real());
     const QList<Orphan> orphans = finder.find();
     QList<qint64> sizes;
     for (const Orphan& orphan : orphans)

@@ -104,7 +104,7 @@ bool walkFolder(int folderFd, const QString& folderPath, dev_t device,
 
 } // namespace
 
-DirectoryListing list(const QString& path) {
+DirectoryListing list(const QString& path, HiddenEntries hidden) {
     DirectoryListing listing;
     DIR* dir = ::opendir(encodedPath(path).constData());
     if (!dir) {
@@ -119,7 +119,8 @@ DirectoryListing list(const QString& path) {
             listing.errorCode = fileErrorCode(errno, FileAccess::reading);
             break;
         }
-        if (item->d_name[0] == '.')
+        if (item->d_name[0] == '.' &&
+            (hidden == HiddenEntries::leftOut || isDotOrDotDot(item->d_name)))
             continue;
         DirectoryEntry entry;
         entry.name =

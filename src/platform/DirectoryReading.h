@@ -10,8 +10,9 @@ namespace tidewell::directory {
 // Names that are not valid UTF-8 are given with U+FFFD in place of the invalid bytes, so their
 // paths can be shown and matched but name no file.
 
-// Direct entries of the folder at path (a link to a folder is followed), hidden ones left out.
-DirectoryListing list(const QString& path);
+// Direct entries of the folder at path (a link to a folder is followed), hidden ones left out
+// unless asked for.
+DirectoryListing list(const QString& path, HiddenEntries hidden = HiddenEntries::leftOut);
 
 // Every entry below the folder at path, hidden ones included, in depth-first order: an entry is
 // visited before its contents. Links are never followed, packages never entered, and neither are

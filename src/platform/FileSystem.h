@@ -26,6 +26,9 @@ struct DirectoryEntry {
     std::optional<bool> isPackage;
 };
 
+// Whether a listing gives the entries whose names start with ".".
+enum class HiddenEntries { leftOut, included };
+
 struct DirectoryListing {
     QList<DirectoryEntry> entries;
     int errorCode = NoError; // NoError when the listing succeeded
@@ -82,8 +85,9 @@ public:
     // Whether a folder exists at path; a symbolic link is followed.
     virtual bool isDirectory(const QString& path) const = 0;
     virtual bool isReadable(const QString& path) const = 0;
-    // Direct entries of a folder, hidden entries (names starting with ".") left out.
-    virtual DirectoryListing listDirectory(const QString& path) const = 0;
+    // Direct entries of a folder, hidden entries (names starting with ".") left out unless asked.
+    virtual DirectoryListing listDirectory(const QString& path,
+                                           HiddenEntries hidden = HiddenEntries::leftOut) const = 0;
     virtual std::optional<ResourceValues> resourceValues(const QString& path) const = 0;
     // Every entry below path at any depth, hidden ones included; packages, and folders on
     // another file system than path, are yielded but not entered; unreadable folders are passed

@@ -89,8 +89,8 @@ bool RealFileSystem::isReadable(const QString& path) const {
     return ::access(encodedPath(path).constData(), R_OK) == 0;
 }
 
-DirectoryListing RealFileSystem::listDirectory(const QString& path) const {
-    return directory::list(path);
+DirectoryListing RealFileSystem::listDirectory(const QString& path, HiddenEntries hidden) const {
+    return directory::list(path, hidden);
 }
 
 std::optional<ResourceValues> RealFileSystem::resourceValues(const QString& path) const {

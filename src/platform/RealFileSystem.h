@@ -13,7 +13,8 @@ public:
     bool existsNoFollow(const QString& path) const override;
     bool isDirectory(const QString& path) const override;
     bool isReadable(const QString& path) const override;
-    DirectoryListing listDirectory(const QString& path) const override;
+    DirectoryListing listDirectory(const QString& path,
+                                   HiddenEntries hidden = HiddenEntries::leftOut) const override;
     std::optional<ResourceValues> resourceValues(const QString& path) const override;
     TreeWalk walkTree(const QString& path,
                       const std::function<void(const TreeEntry&)>& visit) const override;

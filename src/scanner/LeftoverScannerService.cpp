@@ -146,17 +146,24 @@ std::optional<ScanReport> LeftoverScannerService::runScan(const AppDescriptor& a
                       rootPaths};
 }
 
-ScanReport LeftoverScannerService::runLinuxScan(const AppDescriptor& app, const Progress& progress,
-                                                const CancellationToken& cancel) {
+std::optional<ScanReport> LeftoverScannerService::runLinuxScan(const AppDescriptor& app,
+                                                               const Progress& progress,
+                                                               const CancellationToken& cancel) {
     if (progress)
         progress(0, 1);
     QList<AppDescriptor> installed;
     for (const DesktopEntry& entry : readInstalledDesktopEntries(m_host))
         installed.append(linuxapp::describe(entry));
-    const LinuxLeftoverFinder finder(app, installed, m_host);
+    const LinuxLeftoverFinder finder(app, installed, m_host, m_fileSystem);
+    const LinuxLeftovers leftovers = finder.find(cancel);
+    if (cancel.isCancelled())
+        return std::nullopt;
     QStringList found;
-    for (const QString& path : finder.find())
+    for (const QString& path : leftovers.paths)
         found.append(pathnames::standardized(path));
+    QSet<QString> unreadable;
+    for (const QString& path : leftovers.unreadable)
+        unreadable.insert(pathnames::standardized(path));
     const QStringList undecodable = splitOffUnreachable(found);
     dropUntouchable(found, m_host, *m_programs);
     if (progress)
@@ -165,9 +172,10 @@ ScanReport LeftoverScannerService::runLinuxScan(const AppDescriptor& app, const 
     sortForReport(matches);
     // A Linux app's leftovers lie anywhere in the home folder; its standard folders stay
     // protected by the removal itself.
-    return {
+    return ScanReport{
         matches,
-        leftAloneItems(finder.settingsNamingApp(), LeftAloneReason::sharedSettingsFile) +
+        leftAloneItems(sortedByCodePoint(unreadable), LeftAloneReason::unreadable) +
+            leftAloneItems(finder.settingsNamingApp(), LeftAloneReason::sharedSettingsFile) +
             leftAloneItems(finder.dconfFoldersOfApp(*m_programs), LeftAloneReason::dconfFolder) +
             leftAloneItems(undecodable, LeftAloneReason::undecodableName),
         {pathnames::standardized(m_host.home)}};

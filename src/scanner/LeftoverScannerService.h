@@ -50,8 +50,8 @@ private:
     std::optional<ScanReport> runScan(const AppDescriptor& app, bool useSpotlight,
                                       const Progress& progress, const CancellationToken& cancel);
     // A Linux application: its leftovers by the rules of LinuxLeftoverFinder, sized and sorted.
-    ScanReport runLinuxScan(const AppDescriptor& app, const Progress& progress,
-                            const CancellationToken& cancel);
+    std::optional<ScanReport> runLinuxScan(const AppDescriptor& app, const Progress& progress,
+                                           const CancellationToken& cancel);
     void walkRoots(const QList<ScanRoot>& roots, const ScanContext& context, QSet<QString>& found,
                    QSet<QString>& denied, const Progress& progress,
                    const CancellationToken& cancel);

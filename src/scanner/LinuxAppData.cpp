@@ -3,17 +3,16 @@
 #include "ItemClassification.h"
 #include "LinuxAppKeys.h"
 #include "model/LinuxAppIdentity.h"
-#include "platform/FileSystem.h"
-
-#include <QFileInfo>
 
 namespace tidewell {
 
-LinuxAppData::LinuxAppData(Host host) : m_host(std::move(host)) {
+LinuxAppData::LinuxAppData(Host host, const FileSystem& fileSystem)
+    : m_host(std::move(host)), m_fileSystem(fileSystem) {
     for (const QString& base : {m_host.config, m_host.data, m_host.cache, m_host.state}) {
-        for (const FolderEntry& entry : FolderEntry::listed(base)) {
-            if (!entry.isLink)
-                m_entries.append(entry);
+        for (DirectoryEntry& entry :
+             m_fileSystem.listDirectory(base, HiddenEntries::included).entries) {
+            if (!entry.isSymbolicLink.value_or(true))
+                m_entries.append(std::move(entry));
         }
     }
 }
@@ -21,11 +20,12 @@ LinuxAppData::LinuxAppData(Host host) : m_host(std::move(host)) {
 QStringList LinuxAppData::locationsOf(const AppDescriptor& app) const {
     QStringList locations;
     const QString sandbox = linuxapp::sandboxFolderOf(app, m_host.home);
-    if (!sandbox.isEmpty() && QFileInfo(sandbox).isDir())
+    if (!sandbox.isEmpty() && m_fileSystem.isDirectory(sandbox))
         locations.append(sandbox);
     const LinuxAppKeys keys = LinuxAppKeys::of(app);
-    for (const FolderEntry& entry : m_entries) {
-        const auto match = keys.matchName(entry.name, entry.isFile, true, false);
+    for (const DirectoryEntry& entry : m_entries) {
+        const auto match =
+            keys.matchName(entry.name, !entry.isDirectory.value_or(false), true, false);
         if (match && match->tier == 0)
             locations.append(entry.path);
     }
@@ -35,7 +35,7 @@ QStringList LinuxAppData::locationsOf(const AppDescriptor& app) const {
 qint64 LinuxAppData::sizeOf(const AppDescriptor& app) const {
     qint64 total = 0;
     for (const QString& location : locationsOf(app))
-        total += sizeInBytes(location, FileSystem::real());
+        total += sizeInBytes(location, m_fileSystem);
     return total;
 }
 

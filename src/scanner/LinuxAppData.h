@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FolderEntry.h"
 #include "model/AppDescriptor.h"
+#include "platform/FileSystem.h"
 #include "platform/Host.h"
 
 #include <QList>
@@ -16,7 +16,8 @@ namespace tidewell {
 // more; this is the quick measure for a list.
 class LinuxAppData {
 public:
-    explicit LinuxAppData(Host host);
+    // Every folder is read, and every size measured, through fileSystem.
+    LinuxAppData(Host host, const FileSystem& fileSystem);
 
     QStringList locationsOf(const AppDescriptor& app) const;
     // The bytes those locations take on disk; reads the disk, so call it off the main thread.
@@ -24,7 +25,8 @@ public:
 
 private:
     Host m_host;
-    QList<FolderEntry> m_entries;
+    const FileSystem& m_fileSystem;
+    QList<DirectoryEntry> m_entries; // links left out
 };
 
 } // namespace tidewell

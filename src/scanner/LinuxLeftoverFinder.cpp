@@ -1,7 +1,7 @@
 #include "LinuxLeftoverFinder.h"
 
 #include "ComponentWords.h"
-#include "FolderEntry.h"
+#include "EntryTargets.h"
 #include "MatchNeedles.h"
 #include "model/LinuxAppIdentity.h"
 #include "model/PathRules.h"
@@ -11,7 +11,7 @@
 #include "platform/SmallFileReading.h"
 
 #include <QDir>
-#include <QDirIterator>
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -36,8 +36,9 @@ bool isPerApplicationFolder(const QString& name) {
 } // namespace
 
 LinuxLeftoverFinder::LinuxLeftoverFinder(const AppDescriptor& app,
-                                         const QList<AppDescriptor>& installed, Host host)
-    : m_app(app), m_keys(LinuxAppKeys::of(app)), m_host(std::move(host)) {
+                                         const QList<AppDescriptor>& installed, Host host,
+                                         const FileSystem& fileSystem)
+    : m_app(app), m_keys(LinuxAppKeys::of(app)), m_host(std::move(host)), m_fileSystem(fileSystem) {
     for (const AppDescriptor& other : installed) {
         if (lowered(other.bundleIdentifier) == lowered(app.bundleIdentifier))
             continue;
@@ -47,25 +48,26 @@ LinuxLeftoverFinder::LinuxLeftoverFinder(const AppDescriptor& app,
     m_rivalIdentityKeys.subtract(m_keys.identityKeys());
 }
 
-QStringList LinuxLeftoverFinder::find() const {
-    QStringList found;
-    addXdgEntries(m_host.config, true, found);
-    addXdgEntries(m_host.data, false, found);
-    addXdgEntries(m_host.cache, false, found);
-    addXdgEntries(m_host.state, true, found);
-    addHomeDotEntries(found);
-    addPackageFolders(found);
+LinuxLeftovers LinuxLeftoverFinder::find(const CancellationToken& cancel) const {
+    Search search{cancel, {}};
+    addXdgEntries(m_host.config, true, search);
+    addXdgEntries(m_host.data, false, search);
+    addXdgEntries(m_host.cache, false, search);
+    addXdgEntries(m_host.state, true, search);
+    addHomeDotEntries(search);
+    addPackageFolders(search);
     QStringList launcherIcons;
-    addDesktopEntries(m_host.data + QStringLiteral("/applications"), found, launcherIcons);
-    addDesktopEntries(m_host.config + QStringLiteral("/autostart"), found, launcherIcons);
+    addDesktopEntries(m_host.data + QStringLiteral("/applications"), search, launcherIcons);
+    addDesktopEntries(m_host.config + QStringLiteral("/autostart"), search, launcherIcons);
     addLaunchers(m_host.config + QStringLiteral("/systemd/user"), QStringLiteral("Service"),
-                 QStringLiteral("ExecStart"), found);
+                 QStringLiteral("ExecStart"), search);
     addLaunchers(m_host.data + QStringLiteral("/dbus-1/services"), QStringLiteral("D-BUS Service"),
-                 QStringLiteral("Exec"), found);
-    addIcons(launcherIcons, found);
-    addUserPrograms(found);
-    found.removeDuplicates();
-    return found;
+                 QStringLiteral("Exec"), search);
+    addIcons(launcherIcons, search);
+    addUserPrograms(search);
+    search.found.paths.removeDuplicates();
+    search.found.unreadable.removeDuplicates();
+    return search.found;
 }
 
 QStringList LinuxLeftoverFinder::settingsNamingApp() const {
@@ -110,31 +112,46 @@ bool LinuxLeftoverFinder::isBaseFolder(const QString& path) const {
            path == m_host.state || path == m_host.home;
 }
 
-void LinuxLeftoverFinder::addXdgEntries(const QString& base, bool allowRc,
-                                        QStringList& found) const {
-    for (const FolderEntry& entry : FolderEntry::listed(base)) {
+QList<DirectoryEntry> LinuxLeftoverFinder::entriesOf(const QString& folder, Search& search) const {
+    if (search.cancel.isCancelled())
+        return {};
+    const DirectoryListing listing = m_fileSystem.listDirectory(folder, HiddenEntries::included);
+    // A missing folder holds nothing; a refused one may hold leftovers nobody sees.
+    if (listing.errorCode == NoReadPermissionError)
+        search.found.unreadable.append(folder);
+    return listing.entries;
+}
+
+bool LinuxLeftoverFinder::isFile(const DirectoryEntry& entry) const {
+    // A link counts as what it leads to, a dangling one as a file.
+    return !leadsToFolder(entry, m_fileSystem);
+}
+
+void LinuxLeftoverFinder::addXdgEntries(const QString& base, bool allowRc, Search& search) const {
+    for (const DirectoryEntry& entry : entriesOf(base, search)) {
         if (isBaseFolder(entry.path))
             continue;
-        if (keeps(m_keys.matchName(entry.name, entry.isFile, allowRc, false)))
-            found.append(entry.path);
-        else if (!entry.isFile)
-            addVendorEntries(entry, found);
+        const bool file = isFile(entry);
+        if (keeps(m_keys.matchName(entry.name, file, allowRc, false)))
+            search.found.paths.append(entry.path);
+        else if (!file)
+            addVendorEntries(entry, search);
     }
 }
 
-void LinuxLeftoverFinder::addVendorEntries(const FolderEntry& folder, QStringList& found) const {
+void LinuxLeftoverFinder::addVendorEntries(const DirectoryEntry& folder, Search& search) const {
     const QString vendorCompact = text::compactForm(folder.name);
     const bool isOurVendor =
         ComponentWords::compact(folder.name) ==
         MatchNeedles::vendorOf(
             lowered(m_app.packageId.isEmpty() ? m_app.desktopFileId : m_app.packageId));
     const bool holdsOneEntryPerApp = isPerApplicationFolder(folder.name);
-    for (const FolderEntry& entry : FolderEntry::listed(folder.path)) {
+    for (const DirectoryEntry& entry : entriesOf(folder.path, search)) {
         const QString joined = vendorCompact + text::compactForm(entry.name);
         if (keeps(m_keys.match(joined)) ||
             (holdsOneEntryPerApp &&
-             keeps(m_keys.matchName(entry.name, entry.isFile, false, false)))) {
-            found.append(entry.path);
+             keeps(m_keys.matchName(entry.name, isFile(entry), false, false)))) {
+            search.found.paths.append(entry.path);
             continue;
         }
         if (!isOurVendor)
@@ -143,39 +160,39 @@ void LinuxLeftoverFinder::addVendorEntries(const FolderEntry& folder, QStringLis
         for (auto key = m_keys.keys().cbegin(); key != m_keys.keys().cend(); ++key) {
             if (key.key().size() >= minimumVendorKeyLength &&
                 words.startsWithWords(ComponentWords::compact(key.key()))) {
-                found.append(entry.path);
+                search.found.paths.append(entry.path);
                 break;
             }
         }
     }
 }
 
-void LinuxLeftoverFinder::addHomeDotEntries(QStringList& found) const {
-    for (const FolderEntry& entry : FolderEntry::listed(m_host.home)) {
+void LinuxLeftoverFinder::addHomeDotEntries(Search& search) const {
+    for (const DirectoryEntry& entry : entriesOf(m_host.home, search)) {
         if (!entry.name.startsWith(u'.') || isBaseFolder(entry.path) ||
             m_host.config.startsWith(entry.path + u'/') ||
             m_host.data.startsWith(entry.path + u'/'))
             continue;
-        if (keeps(m_keys.matchName(entry.name, entry.isFile, false, true)))
-            found.append(entry.path);
+        if (keeps(m_keys.matchName(entry.name, isFile(entry), false, true)))
+            search.found.paths.append(entry.path);
     }
 }
 
-void LinuxLeftoverFinder::addPackageFolders(QStringList& found) const {
+void LinuxLeftoverFinder::addPackageFolders(Search& search) const {
     QStringList candidates{linuxapp::sandboxFolderOf(m_app, m_host.home)};
     if (m_app.kind == AppKind::flatpak && !candidates.first().isEmpty())
         candidates.append(pathrules::joinedInside(
             m_host.data + QStringLiteral("/flatpak/overrides"), m_app.packageId));
     for (const QString& path : candidates) {
-        if (!path.isEmpty() && QFileInfo::exists(path))
-            found.append(path);
+        if (!path.isEmpty() && m_fileSystem.exists(path))
+            search.found.paths.append(path);
     }
 }
 
-void LinuxLeftoverFinder::addDesktopEntries(const QString& folder, QStringList& found,
+void LinuxLeftoverFinder::addDesktopEntries(const QString& folder, Search& search,
                                             QStringList& icons) const {
-    for (const FolderEntry& file : FolderEntry::listed(folder)) {
-        if (!file.isFile || !file.name.endsWith(QStringLiteral(".desktop")))
+    for (const DirectoryEntry& file : entriesOf(folder, search)) {
+        if (!file.name.endsWith(QStringLiteral(".desktop")) || !isFile(file))
             continue;
         const std::optional<DesktopEntry> entry = readDesktopEntry(file.path);
         if (!entry)
@@ -185,7 +202,7 @@ void LinuxLeftoverFinder::addDesktopEntries(const QString& folder, QStringList& 
                             (!m_app.packageId.isEmpty() &&
                              lowered(other.desktopFileId) == lowered(m_app.packageId));
         if (sameId || launchesApp(entry->execArguments) || runsThisAppImage(*entry)) {
-            found.append(file.path);
+            search.found.paths.append(file.path);
             icons.append(entry->icon);
         }
     }
@@ -202,10 +219,10 @@ bool LinuxLeftoverFinder::launchesApp(const QStringList& commandLine) const {
 }
 
 void LinuxLeftoverFinder::addLaunchers(const QString& folder, const QString& group,
-                                       const QString& key, QStringList& found) const {
-    for (const FolderEntry& file : FolderEntry::listed(folder)) {
-        if (file.isFile && launchesApp(readCommandLine(file.path, group, key)))
-            found.append(file.path);
+                                       const QString& key, Search& search) const {
+    for (const DirectoryEntry& file : entriesOf(folder, search)) {
+        if (isFile(file) && launchesApp(readCommandLine(file.path, group, key)))
+            search.found.paths.append(file.path);
     }
 }
 
@@ -221,12 +238,12 @@ QString LinuxLeftoverFinder::launchedProgramFile() const {
     if (program.isEmpty() || program.contains(u'/'))
         return {};
     const QString inLocalBin = userProgramFolders().last() + u'/' + program;
-    return QFileInfo::exists(inLocalBin) ? inLocalBin : QString();
+    return m_fileSystem.exists(inLocalBin) ? inLocalBin : QString();
 }
 
 QString LinuxLeftoverFinder::userInstallHolding(const QString& canonicalProgram) const {
-    const QString applications = QFileInfo(userProgramFolders().first()).canonicalFilePath();
-    const QString localBin = QFileInfo(userProgramFolders().last()).canonicalFilePath();
+    const QString applications = m_fileSystem.resolvedPath(userProgramFolders().first());
+    const QString localBin = m_fileSystem.resolvedPath(userProgramFolders().last());
     const QFileInfo program(canonicalProgram);
     // ~/.local/bin also holds programs of other installers (pip, cargo): only an AppImage
     // there is the app's own file.
@@ -243,10 +260,11 @@ QString LinuxLeftoverFinder::userInstallHolding(const QString& canonicalProgram)
     return {};
 }
 
-void LinuxLeftoverFinder::addUserPrograms(QStringList& found) const {
-    const QFileInfo program(QFileInfo(launchedProgramFile()).canonicalFilePath());
+void LinuxLeftoverFinder::addUserPrograms(Search& search) const {
+    const QString launched = launchedProgramFile();
+    const QFileInfo program(launched.isEmpty() ? QString() : m_fileSystem.resolvedPath(launched));
     // Only a file is a program: an Exec that names a folder ("Exec=~/src") claims nothing.
-    if (!program.isFile())
+    if (program.filePath().isEmpty() || m_fileSystem.isDirectory(program.filePath()))
         return;
     QString install = userInstallHolding(program.filePath());
     // An AppImage launcher runs the AppImage, which is the app wherever the user keeps it.
@@ -258,18 +276,21 @@ void LinuxLeftoverFinder::addUserPrograms(QStringList& found) const {
     if (install.isEmpty())
         return;
     // A scanned AppImage file goes with its leftovers anyway.
-    if (install != QFileInfo(m_app.appURL.toLocalFile()).canonicalFilePath())
-        found.append(install);
+    const QString scannedFile = m_app.appURL.toLocalFile();
+    if (scannedFile.isEmpty() || install != m_fileSystem.resolvedPath(scannedFile))
+        search.found.paths.append(install);
     for (const QString& folder : userProgramFolders()) {
-        for (const FolderEntry& entry : FolderEntry::listed(folder)) {
-            const QString resolved = QFileInfo(entry.path).canonicalFilePath();
-            if (entry.isLink && (resolved == install || resolved.startsWith(install + u'/')))
-                found.append(entry.path);
+        for (const DirectoryEntry& entry : entriesOf(folder, search)) {
+            if (!entry.isSymbolicLink.value_or(false))
+                continue;
+            const QString resolved = m_fileSystem.resolvedPath(entry.path);
+            if (resolved == install || resolved.startsWith(install + u'/'))
+                search.found.paths.append(entry.path);
         }
     }
 }
 
-void LinuxLeftoverFinder::addIcons(const QStringList& launcherIcons, QStringList& found) const {
+void LinuxLeftoverFinder::addIcons(const QStringList& launcherIcons, Search& search) const {
     QSet<QString> names;
     if (!m_app.iconName.isEmpty() && !m_iconIsShared)
         names.insert(m_app.iconName);
@@ -278,17 +299,16 @@ void LinuxLeftoverFinder::addIcons(const QStringList& launcherIcons, QStringList
         if (icon.startsWith(QStringLiteral("appimagekit_")) && !icon.contains(u'/'))
             names.insert(icon);
     }
-    if (names.isEmpty())
+    if (names.isEmpty() || search.cancel.isCancelled())
         return;
     static const QStringList iconExtensions{QStringLiteral("png"), QStringLiteral("svg"),
                                             QStringLiteral("xpm")};
-    QDirIterator icons(m_host.data + QStringLiteral("/icons"), QDir::Files,
-                       QDirIterator::Subdirectories);
-    while (icons.hasNext()) {
-        const QFileInfo icon(icons.next());
-        if (names.contains(icon.completeBaseName()) && iconExtensions.contains(icon.suffix()))
-            found.append(icon.absoluteFilePath());
-    }
+    m_fileSystem.walkTree(m_host.data + QStringLiteral("/icons"), [&](const TreeEntry& entry) {
+        const QFileInfo icon(entry.path);
+        if (!entry.values.isDirectory && names.contains(icon.completeBaseName()) &&
+            iconExtensions.contains(icon.suffix()))
+            search.found.paths.append(entry.path);
+    });
 }
 
 } // namespace tidewell

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "FolderEntry.h"
+#include "CancellationToken.h"
 #include "LinuxAppKeys.h"
 #include "model/AppDescriptor.h"
 #include "platform/DesktopEntry.h"
+#include "platform/FileSystem.h"
 #include "platform/Host.h"
 #include "platform/ProgramRunner.h"
 
@@ -12,6 +13,12 @@
 #include <QStringList>
 
 namespace tidewell {
+
+struct LinuxLeftovers {
+    QStringList paths;
+    // Folders that refused to be listed (permission denied): they may hold more leftovers.
+    QStringList unreadable;
+};
 
 // Finds a Linux application's leftovers in the user's folders, each by a name that is exactly
 // one of the application's keys; precision first, as a wrong match deletes someone's work:
@@ -32,10 +39,13 @@ namespace tidewell {
 // program, window class or icon is left to another installed app whose ids claim it.
 class LinuxLeftoverFinder {
 public:
-    // host: the user's home and XDG folders, where the leftovers lie.
-    LinuxLeftoverFinder(const AppDescriptor& app, const QList<AppDescriptor>& installed, Host host);
+    // host: the user's home and XDG folders, where the leftovers lie; every folder is read
+    // through fileSystem.
+    LinuxLeftoverFinder(const AppDescriptor& app, const QList<AppDescriptor>& installed, Host host,
+                        const FileSystem& fileSystem);
 
-    QStringList find() const;
+    // cancel is asked before each folder is listed; once it answers yes, nothing more is read.
+    LinuxLeftovers find(const CancellationToken& cancel = {}) const;
     // Settings files that name the application in lines among others' (mimeapps.list, where
     // it may be the default for some types): edited, never deleted, so only listed.
     QStringList settingsNamingApp() const;
@@ -44,15 +54,23 @@ public:
     QStringList dconfFoldersOfApp(const ProgramRunner& programs) const;
 
 private:
-    void addXdgEntries(const QString& base, bool allowRc, QStringList& found) const;
-    void addVendorEntries(const FolderEntry& folder, QStringList& found) const;
-    void addHomeDotEntries(QStringList& found) const;
-    void addPackageFolders(QStringList& found) const;
-    void addDesktopEntries(const QString& folder, QStringList& found, QStringList& icons) const;
+    // What one find() gathers as it goes.
+    struct Search {
+        const CancellationToken& cancel;
+        LinuxLeftovers found;
+    };
+
+    QList<DirectoryEntry> entriesOf(const QString& folder, Search& search) const;
+    bool isFile(const DirectoryEntry& entry) const;
+    void addXdgEntries(const QString& base, bool allowRc, Search& search) const;
+    void addVendorEntries(const DirectoryEntry& folder, Search& search) const;
+    void addHomeDotEntries(Search& search) const;
+    void addPackageFolders(Search& search) const;
+    void addDesktopEntries(const QString& folder, Search& search, QStringList& icons) const;
     void addLaunchers(const QString& folder, const QString& group, const QString& key,
-                      QStringList& found) const;
-    void addIcons(const QStringList& launcherIcons, QStringList& found) const;
-    void addUserPrograms(QStringList& found) const;
+                      Search& search) const;
+    void addIcons(const QStringList& launcherIcons, Search& search) const;
+    void addUserPrograms(Search& search) const;
     QStringList userProgramFolders() const;
     QString launchedProgramFile() const;
     QString userInstallHolding(const QString& canonicalProgram) const;
@@ -66,6 +84,7 @@ private:
     QSet<QString> m_rivalIdentityKeys;
     bool m_iconIsShared = false;
     Host m_host;
+    const FileSystem& m_fileSystem;
 };
 
 } // namespace tidewell

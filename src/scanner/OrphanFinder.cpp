@@ -1,9 +1,9 @@
 #include "OrphanFinder.h"
 
+#include "EntryTargets.h"
 #include "model/LinuxAppIdentity.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -13,10 +13,6 @@
 namespace tidewell {
 
 namespace {
-
-QStringList childNames(const QString& folder, QDir::Filters filters) {
-    return QDir(folder).entryList(filters | QDir::Hidden | QDir::NoDotAndDotDot);
-}
 
 QString joined(const QString& folder, const QString& name) {
     return folder + u'/' + name;
@@ -54,8 +50,9 @@ bool isAppImage(const QString& program, const DesktopEntry& entry) {
 
 } // namespace
 
-OrphanFinder::OrphanFinder(Host host, const QList<DesktopEntry>& installed)
-    : m_host(std::move(host)) {
+OrphanFinder::OrphanFinder(Host host, const QList<DesktopEntry>& installed,
+                           const FileSystem& fileSystem)
+    : m_host(std::move(host)), m_fileSystem(fileSystem) {
     for (const DesktopEntry& entry : installed) {
         if (!entry.flatpakId.isEmpty())
             m_flatpaks.insert(entry.flatpakId);
@@ -65,10 +62,11 @@ OrphanFinder::OrphanFinder(Host host, const QList<DesktopEntry>& installed)
     for (const QString& installation :
          {m_host.data + QStringLiteral("/flatpak/app"),
           m_host.systemPath(QStringLiteral("/var/lib/flatpak/app"))}) {
-        for (const QString& id : childNames(installation, QDir::Dirs))
+        for (const QString& id : childNames(installation, EntryKind::folders))
             m_flatpaks.insert(id);
     }
-    for (const QString& name : childNames(m_host.systemPath(QStringLiteral("/snap")), QDir::Dirs))
+    for (const QString& name :
+         childNames(m_host.systemPath(QStringLiteral("/snap")), EntryKind::folders))
         m_snaps.insert(name);
 }
 
@@ -89,14 +87,14 @@ QList<Orphan> OrphanFinder::find() const {
 void OrphanFinder::addFlatpakData(QList<Orphan>& found) const {
     QSet<QString> removed;
     const QString sandboxes = m_host.home + QStringLiteral("/.var/app");
-    for (const QString& id : childNames(sandboxes, QDir::Dirs)) {
+    for (const QString& id : childNames(sandboxes, EntryKind::folders)) {
         if (!m_flatpaks.contains(id)) {
             found.append({joined(sandboxes, id), OrphanCause::flatpakNotInstalled, id});
             removed.insert(id);
         }
     }
     const QString overrides = m_host.data + QStringLiteral("/flatpak/overrides");
-    for (const QString& id : childNames(overrides, QDir::Files)) {
+    for (const QString& id : childNames(overrides, EntryKind::files)) {
         if (id != u"global" && !m_flatpaks.contains(id)) {
             found.append({joined(overrides, id), OrphanCause::flatpakNotInstalled, id});
             removed.insert(id);
@@ -105,23 +103,24 @@ void OrphanFinder::addFlatpakData(QList<Orphan>& found) const {
     // A removed Flatpak's own folders outside its sandbox, by its exact id only.
     for (const QString& base : {m_host.config, m_host.data, m_host.cache, m_host.state}) {
         for (const QString& id : removed) {
-            const QFileInfo info(joined(base, id));
-            if (info.exists() && !info.isSymLink())
-                found.append({info.filePath(), OrphanCause::flatpakNotInstalled, id});
+            const QString path = joined(base, id);
+            const std::optional<ResourceValues> values = m_fileSystem.resourceValues(path);
+            if (values && !values->isSymbolicLink)
+                found.append({path, OrphanCause::flatpakNotInstalled, id});
         }
     }
 }
 
 void OrphanFinder::addSnapData(QList<Orphan>& found) const {
     const QString snaps = m_host.home + QStringLiteral("/snap");
-    for (const QString& name : childNames(snaps, QDir::Dirs)) {
+    for (const QString& name : childNames(snaps, EntryKind::folders)) {
         if (!m_snaps.contains(name))
             found.append({joined(snaps, name), OrphanCause::snapNotInstalled, name});
     }
 }
 
 void OrphanFinder::addDesktopEntries(const QString& folder, QList<Orphan>& found) const {
-    for (const QString& name : childNames(folder, QDir::Files)) {
+    for (const QString& name : childNames(folder, EntryKind::files)) {
         if (!name.endsWith(QStringLiteral(".desktop")))
             continue;
         if (const auto orphan = orphanedEntry(joined(folder, name)))
@@ -158,7 +157,7 @@ std::optional<Orphan> OrphanFinder::orphanedEntry(const QString& path) const {
 
 bool OrphanFinder::programExists(const QString& program) const {
     if (QDir::isAbsolutePath(program))
-        return QFileInfo::exists(program);
+        return m_fileSystem.exists(program);
     // A relative path depends on a working folder nobody knows: never call it gone.
     if (program.isEmpty() || program.contains(u'/'))
         return true;
@@ -171,7 +170,7 @@ bool OrphanFinder::programExists(const QString& program) const {
 void OrphanFinder::addAppImageIcons(const QList<Orphan>& launchers, QList<Orphan>& found) const {
     QSet<QString> liveHashes;
     const QString applications = m_host.data + QStringLiteral("/applications");
-    for (const QString& name : childNames(applications, QDir::Files)) {
+    for (const QString& name : childNames(applications, EntryKind::files)) {
         const QString hash = appImageHashOf(name);
         const bool orphaned = std::any_of(launchers.begin(), launchers.end(), [&](const Orphan& o) {
             return o.path == joined(applications, name);
@@ -179,14 +178,25 @@ void OrphanFinder::addAppImageIcons(const QList<Orphan>& launchers, QList<Orphan
         if (!hash.isEmpty() && !orphaned)
             liveHashes.insert(hash);
     }
-    QDirIterator icons(m_host.data + QStringLiteral("/icons"), QDir::Files,
-                       QDirIterator::Subdirectories);
-    while (icons.hasNext()) {
-        const QFileInfo icon(icons.nextFileInfo());
-        const QString hash = appImageHashOf(icon.fileName());
-        if (!hash.isEmpty() && !liveHashes.contains(hash))
-            found.append({icon.filePath(), OrphanCause::appImageGone, QString()});
+    m_fileSystem.walkTree(m_host.data + QStringLiteral("/icons"), [&](const TreeEntry& entry) {
+        const QString hash = appImageHashOf(QFileInfo(entry.path).fileName());
+        if (!entry.values.isDirectory && !hash.isEmpty() && !liveHashes.contains(hash))
+            found.append({entry.path, OrphanCause::appImageGone, QString()});
+    });
+}
+
+QStringList OrphanFinder::childNames(const QString& folder, EntryKind kind) const {
+    // A link counts as what it leads to; a dangling one as neither.
+    QStringList names;
+    for (const DirectoryEntry& entry :
+         m_fileSystem.listDirectory(folder, HiddenEntries::included).entries) {
+        const bool isFolder = leadsToFolder(entry, m_fileSystem);
+        const bool dangles =
+            entry.isSymbolicLink.value_or(false) && !m_fileSystem.exists(entry.path);
+        if (isFolder == (kind == EntryKind::folders) && !dangles)
+            names.append(entry.name);
     }
+    return names;
 }
 
 } // namespace tidewell

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/DesktopEntry.h"
+#include "platform/FileSystem.h"
 #include "platform/Host.h"
 
 #include <QList>
@@ -39,8 +40,9 @@ struct Orphan {
 // in ~/.local/bin.
 class OrphanFinder {
 public:
-    // installed: the desktop entries of the installed applications.
-    OrphanFinder(Host host, const QList<DesktopEntry>& installed);
+    // installed: the desktop entries of the installed applications. Every folder is read
+    // through fileSystem.
+    OrphanFinder(Host host, const QList<DesktopEntry>& installed, const FileSystem& fileSystem);
 
     // Sorted by path.
     QList<Orphan> find() const;
@@ -52,8 +54,12 @@ private:
     void addAppImageIcons(const QList<Orphan>& launchers, QList<Orphan>& found) const;
     std::optional<Orphan> orphanedEntry(const QString& path) const;
     bool programExists(const QString& program) const;
+    enum class EntryKind { folders, files };
+    // Names of the folder's entries of that kind, hidden ones included.
+    QStringList childNames(const QString& folder, EntryKind kind) const;
 
     Host m_host;
+    const FileSystem& m_fileSystem;
     QSet<QString> m_flatpaks;
     QSet<QString> m_snaps;
 };

@@ -38,7 +38,7 @@ QList<AppDescriptor> InstalledAppsModel::readInstalledApps(const Host& host) {
 namespace {
 
 QList<qint64> measureData(const Host& host, const QList<AppDescriptor>& apps) {
-    const LinuxAppData data(host);
+    const LinuxAppData data(host, FileSystem::real());
     QList<qint64> sizes;
     for (const AppDescriptor& app : apps)
         sizes.append(data.sizeOf(app));

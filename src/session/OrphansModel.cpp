@@ -16,7 +16,7 @@ namespace tidewell {
 namespace {
 
 QList<OrphansModel::Item> findOrphans(const Host& host) {
-    const OrphanFinder finder(host, readInstalledDesktopEntries(host));
+    const OrphanFinder finder(host, readInstalledDesktopEntries(host), FileSystem::real());
     QList<OrphansModel::Item> items;
     for (const Orphan& orphan : finder.find())
         items.append({orphan, sizeInBytes(orphan.path, FileSystem::real()), false});

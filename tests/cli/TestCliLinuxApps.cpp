@@ -1,5 +1,6 @@
 #include "CliRun.h"
 #include "FakeAppImage.h"
+#include "JsonPaths.h"
 #include "TestDir.h"
 
 #include <QDir>
@@ -22,14 +23,6 @@ const QByteArray fakeProgram = "#!/bin/sh\necho \"$0 $*\" >> \"$TIDEWELL_TEST_RA
                                "[ \"$1\" = -S ] || exit 0\nshift\nfor path; do case $path in\n"
                                "*/vim.desktop) echo \"vim-gtk3: $path\" ;;\n"
                                "*/cache/gimp) echo \"gimp-data: $path\" ;;\nesac; done\n";
-
-QStringList paths(const QByteArray& json, const char* key) {
-    QStringList result;
-    for (const QJsonValue& item : QJsonDocument::fromJson(json)[key].toArray())
-        result.append(item.isObject() ? item["path"].toString() : item.toString());
-    result.sort();
-    return result;
-}
 
 } // namespace
 
@@ -101,12 +94,12 @@ private slots:
                  log.constData());
         QCOMPARE(QJsonDocument::fromJson(run.out)["app"]["kind"].toString(),
                  QStringLiteral("flatpak"));
-        QCOMPARE(paths(run.out, "matches"),
+        QCOMPARE(jsonPaths(run.out, "matches"),
                  (QStringList{m_dir.path("home/.config/GIMP"),
                               m_dir.path("home/.var/app/org.gimp.GIMP")}));
-        QCOMPARE(paths(run.out, "keptSettingsFiles"),
+        QCOMPARE(jsonPaths(run.out, "keptSettingsFiles"),
                  QStringList{m_dir.path("home/.config/mimeapps.list")});
-        QCOMPARE(paths(run.out, "keptDconfFolders"),
+        QCOMPARE(jsonPaths(run.out, "keptDconfFolders"),
                  m_dconfRead ? QStringList{"/org/gimp/GIMP/"} : QStringList{});
     }
 
@@ -121,7 +114,7 @@ private slots:
         m_dir.createFile("home/.config/org.example.TextEd/settings.ini", "x");
         m_dir.createFile("home/.config/org.example.TextEditor/settings.ini", "x");
         const CliRun run = CliRun::of({"scan", entry, "--json", "--no-index"});
-        QCOMPARE(paths(run.out, "matches"),
+        QCOMPARE(jsonPaths(run.out, "matches"),
                  QStringList{m_dir.path("home/.config/org.example.TextEd")});
     }
 
@@ -199,7 +192,7 @@ private slots:
         const CliRun scan = CliRun::of({"scan", appImage, "--json", "--no-index"});
         QCOMPARE(scan.exitCode, 0);
         QCOMPARE(QJsonDocument::fromJson(scan.out)["app"]["kind"].toString(), "appimage");
-        QCOMPARE(paths(scan.out, "matches"),
+        QCOMPARE(jsonPaths(scan.out, "matches"),
                  (QStringList{m_dir.path("home/.config/Gullwing"), launcher}));
         QCOMPARE(CliRun::of({"remove", appImage, "--yes", "--no-index"}).exitCode, 0);
         QVERIFY(!QFile::exists(appImage) && !QFile::exists(launcher) && !QFile::exists(data));

@@ -1,5 +1,6 @@
 #include "CliRun.h"
 #include "FakeAppImage.h"
+#include "JsonPaths.h"
 #include "TestDir.h"
 #include "TreeSnapshot.h"
 
@@ -21,11 +22,7 @@ QByteArray entryText(const QByteArray& keys) {
 }
 
 QStringList matchedPaths(const QByteArray& json) {
-    QStringList paths;
-    for (const QJsonValue& match : QJsonDocument::fromJson(json)["matches"].toArray())
-        paths.append(match["path"].toString());
-    paths.sort();
-    return paths;
+    return jsonPaths(json, "matches");
 }
 
 } // namespace

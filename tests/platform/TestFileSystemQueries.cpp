@@ -54,6 +54,24 @@ private slots:
                                     "notes.app=000", "visible.txt=000"}));
     }
 
+    // Asked for, the hidden entries come too, but never "." and "..".
+    void listsHiddenEntriesOnRequest() {
+        TestDir dir;
+        buildSampleTree(dir);
+        const auto names = [&dir](HiddenEntries hidden) {
+            QStringList names;
+            for (const DirectoryEntry& entry :
+                 FileSystem::real().listDirectory(dir.path(), hidden).entries)
+                names.append(entry.name);
+            names.sort();
+            return names;
+        };
+        QStringList expected =
+            names(HiddenEntries::leftOut) + QStringList{".hidden", ".HiddenFolder"};
+        expected.sort();
+        QCOMPARE(names(HiddenEntries::included), expected);
+    }
+
     void listingErrorsCarryTheirCode() {
         TestDir dir;
         buildSampleTree(dir);

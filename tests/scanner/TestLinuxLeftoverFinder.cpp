@@ -1,9 +1,12 @@
+#include "FaultInjectingFileSystem.h"
 #include "TableProgramRunner.h"
 #include "TestDir.h"
 #include "model/LinuxAppIdentity.h"
 #include "platform/DconfDatabase.h"
+#include "scanner/LeftoverScannerService.h"
 #include "scanner/LinuxLeftoverFinder.h"
 
+#include <QSemaphore>
 #include <QTest>
 
 using namespace tidewell;
@@ -36,6 +39,25 @@ class TestLinuxLeftoverFinder : public QObject {
 
     TestDir m_home;
     QList<AppDescriptor> m_installed;
+
+    Host host() const { return Host::withDefaults(m_home.path()); }
+    // Kate's scan through fileSystem.
+    ScanReport linuxScan(FileSystem& fileSystem) const {
+        LeftoverScannerService service(nullptr, host(), nullptr, fileSystem, 1);
+        return service.scan(m_installed.first(), false).result();
+    }
+    QStringList relativePaths(const QStringList& paths) const {
+        QStringList relative;
+        for (const QString& path : paths)
+            relative.append(path.mid(m_home.path().size() + 1));
+        return relative;
+    }
+    QStringList matchedPaths(const ScanReport& report) const {
+        QStringList paths;
+        for (const ScannedFile& match : report.matches)
+            paths.append(match.id);
+        return relativePaths(paths);
+    }
 
 private slots:
     void initTestCase() {
@@ -141,12 +163,68 @@ private slots:
         QFETCH(AppDescriptor, scanned);
         QFETCH(QStringList, expected);
         QStringList found;
-        for (const QString& path : LinuxLeftoverFinder(scanned, m_installed + QList{scanned},
-                                                       Host::withDefaults(m_home.path()))
-                                       .find())
+        for (const QString& path :
+             LinuxLeftoverFinder(scanned, m_installed + QList{scanned},
+                                 Host::withDefaults(m_home.path()), FileSystem::real())
+                 .find()
+                 .paths)
             found.append(path.mid(m_home.path().size() + 1));
         found.sort();
         QCOMPARE(found, expected);
+    }
+
+    // A folder the finder is refused is reported, with every leftover it could still reach; one
+    // that fails for another reason is not.
+    void scanReportsRefusedFolders_data() {
+        QTest::addColumn<QString>("failing");
+        QTest::addColumn<int>("errorCode");
+        QTest::addColumn<QStringList>("unreadable");
+        QTest::addColumn<QString>("lost"); // the leftover the failing folder hides
+        QTest::newRow("XDG cache folder")
+            << ".cache" << int(NoReadPermissionError) << QStringList{".cache"} << ".cache/kate";
+        QTest::newRow("folder one level down")
+            << ".local/share/kxmlgui5" << int(NoReadPermissionError)
+            << QStringList{".local/share/kxmlgui5"} << ".local/share/kxmlgui5/kate";
+        // Walks of the icon themes below it are refused too.
+        QTest::newRow("home folder") << "" << int(NoReadPermissionError) << QStringList{""}
+                                     << ".local/share/icons/hicolor/48x48/apps/kate.png";
+        QTest::newRow("missing folder")
+            << ".cache" << int(NoSuchFileError) << QStringList{} << ".cache/kate";
+        QTest::newRow("other error") << ".cache" << 5 << QStringList{} << ".cache/kate";
+    }
+    void scanReportsRefusedFolders() {
+        QFETCH(QString, failing);
+        QFETCH(int, errorCode);
+        QFETCH(QStringList, unreadable);
+        QFETCH(QString, lost);
+        FaultInjectingFileSystem fileSystem;
+        fileSystem.failListing(m_home.path(failing), errorCode);
+        const ScanReport report = linuxScan(fileSystem);
+        QCOMPARE(relativePaths(pathsLeftAlone(report.leftAlone, LeftAloneReason::unreadable)),
+                 unreadable);
+        QStringList expected = matchedPaths(linuxScan(FileSystem::real()));
+        QVERIFY(expected.contains(".config/katerc"));
+        expected.removeOne(lost);
+        QCOMPARE(matchedPaths(report), expected);
+    }
+
+    // Cancelling a Linux scan's future stops it before the next folder is listed, and the scan
+    // delivers nothing.
+    void abandonedScanStopsAtTheNextFolder() {
+        FaultInjectingFileSystem fileSystem;
+        QFuture<ScanReport> future;
+        QSemaphore futureStored;
+        fileSystem.whenListing([&](const QString&) {
+            futureStored.acquire();
+            future.cancel();
+        });
+        LeftoverScannerService service(nullptr, host(), nullptr, fileSystem, 1);
+        future = service.scan(m_installed.first(), false);
+        futureStored.release();
+        future.waitForFinished();
+        QVERIFY(future.isCanceled());
+        QCOMPARE(future.resultCount(), 0);
+        QCOMPARE(fileSystem.listedPaths().size(), 1);
     }
 
     void dconfFoldersByExactId_data() {
@@ -176,10 +254,12 @@ private slots:
         programs.answer("dconf", "[org/example/Notes/window]\nx=1\n[org/gnome/desktop]\n",
                         {"dump", "/"});
         const Host host = Host::withDefaults(m_home.path());
-        QCOMPARE(LinuxLeftoverFinder(app("org.example.Notes", {"notes"}), {}, host)
+        QCOMPARE(
+            LinuxLeftoverFinder(app("org.example.Notes", {"notes"}), {}, host, FileSystem::real())
+                .dconfFoldersOfApp(programs),
+            QStringList{"/org/example/Notes/"});
+        QCOMPARE(LinuxLeftoverFinder(app("notes", {"notes"}), {}, host, FileSystem::real())
                      .dconfFoldersOfApp(programs),
-                 QStringList{"/org/example/Notes/"});
-        QCOMPARE(LinuxLeftoverFinder(app("notes", {"notes"}), {}, host).dconfFoldersOfApp(programs),
                  QStringList{});
         QCOMPARE(programs.calls(), (QList<QStringList>{{"dconf", "dump", "/"}}));
     }

@@ -67,7 +67,7 @@ private slots:
         exported.flatpakId = "org.a.Exported";
         const Host host =
             Host::resolve(home, d.path("root"), hostVariables({{"PATH", d.path("bin")}}));
-        const OrphanFinder finder(host, {exported});
+        const OrphanFinder finder(host, {exported}, FileSystem::real());
         QStringList found;
         for (const Orphan& orphan : finder.find())
             found.append(orphan.path.mid(home.size() + 1) + " " +

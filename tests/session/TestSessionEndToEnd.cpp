@@ -1,9 +1,11 @@
+#include "FaultInjectingFileSystem.h"
 #include "HostVariables.h"
 #include "TableProgramRunner.h"
 #include "TestDir.h"
 #include "TrashSandbox.h"
 #include "platform/FileSystem.h"
 #include "removal/PermissionManager.h"
+#include "scanner/LeftoverScannerService.h"
 #include "session/AppPreferences.h"
 #include "session/CleanerViewModel.h"
 #include "session/PreferenceStore.h"
@@ -16,17 +18,23 @@ using namespace tidewell;
 class TestSessionEndToEnd : public QObject {
     Q_OBJECT
 
+    Host hostOn(const QString& home, const QString& root) const {
+        return Host::resolve(home, root, hostVariables({{"XDG_DATA_DIRS", m_system.path()}}));
+    }
+
     // A session with the real scanner, removal and intake on home, the system folders under
     // root. The host has no program path: neither the file index nor the package database
-    // plays a part, the walk alone must find the leftovers.
+    // plays a part, the walk alone must find the leftovers. A scanner given takes the real
+    // one's place.
     std::unique_ptr<CleanerViewModel> makeModel(const QString& home, const QString& root,
                                                 PreferenceStore& preferences,
-                                                PermissionManager& permissions) {
+                                                PermissionManager& permissions,
+                                                std::shared_ptr<LeftoverScanning> scanner = {}) {
         AppPreferences::registerDefaults(preferences);
-        const Host host =
-            Host::resolve(home, root, hostVariables({{"XDG_DATA_DIRS", m_system.path()}}));
-        CleanerViewModel::Collaborators collaborators =
-            CleanerViewModel::collaboratorsOn(host, std::make_shared<TableProgramRunner>());
+        CleanerViewModel::Collaborators collaborators = CleanerViewModel::collaboratorsOn(
+            hostOn(home, root), std::make_shared<TableProgramRunner>());
+        if (scanner)
+            collaborators.scanner = std::move(scanner);
         collaborators.preferences = &preferences;
         collaborators.permissions = &permissions;
         return std::make_unique<CleanerViewModel>(std::move(collaborators));
@@ -78,6 +86,30 @@ private slots:
         QCOMPARE(trashed(), QStringList({"Harbor Notes.app", "com.harbor.notes"}));
         QVERIFY(!QFileInfo::exists(bundle) && QFileInfo::exists(kept) &&
                 QFileInfo::exists(unrelated));
+    }
+
+    // A Linux app's scan that is refused a folder shows it in the banner of unreadable folders.
+    void linuxScanShowsRefusedFolder() {
+        TestDir home, root;
+        home.createFile(".config/quill/settings", "x");
+        const QString entry = m_system.createFile("applications/quill.desktop",
+                                                  "[Desktop Entry]\nType=Application\nName=Quill\n"
+                                                  "Exec=quill\n");
+        const Host host = hostOn(home.path(), root.path());
+        FaultInjectingFileSystem fileSystem;
+        fileSystem.failListing(host.cache, NoReadPermissionError);
+        PreferenceStore preferences(root.path("settings.ini"));
+        PermissionManager permissions(FileSystem::real(), home.path());
+        const auto session =
+            makeModel(home.path(), root.path(), preferences, permissions,
+                      std::make_shared<LeftoverScannerService>(nullptr, host, nullptr, fileSystem));
+        CleanerViewModel& model = *session;
+
+        QVERIFY(model.unreadableFolders().isEmpty());
+        model.handleDroppedApp(QUrl::fromLocalFile(entry));
+        QTRY_COMPARE(model.phase(), CleanerViewModel::Results);
+        QCOMPARE(model.unreadableFolders(), QStringList{host.cache});
+        QCOMPARE(model.selectedCount(), 1);
     }
 
     // A dropped desktop entry of a system-wide Flatpak: its leftovers go, the entry itself

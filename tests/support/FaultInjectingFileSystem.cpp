@@ -139,7 +139,8 @@ void FaultInjectingFileSystem::whenReadingPropertyList(std::function<void(const 
     m_propertyListHook = std::move(hook);
 }
 
-DirectoryListing FaultInjectingFileSystem::listDirectory(const QString& path) const {
+DirectoryListing FaultInjectingFileSystem::listDirectory(const QString& path,
+                                                         tidewell::HiddenEntries hidden) const {
     if (m_listingHook)
         m_listingHook(path);
     const QString cleaned = key(path);
@@ -151,7 +152,7 @@ DirectoryListing FaultInjectingFileSystem::listDirectory(const QString& path) co
         if (const auto error = m_listingErrors.constFind(cleaned); error != m_listingErrors.cend())
             return {{}, error.value()};
     }
-    DirectoryListing listing = m_inner.listDirectory(path);
+    DirectoryListing listing = m_inner.listDirectory(path, hidden);
     const QMutexLocker lock(&m_mutex);
     listing.entries.removeIf(
         [this](const tidewell::DirectoryEntry& entry) { return isVanished(key(entry.path)); });

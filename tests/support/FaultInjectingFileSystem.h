@@ -44,7 +44,9 @@ public:
     bool existsNoFollow(const QString& path) const override;
     bool isDirectory(const QString& path) const override;
     bool isReadable(const QString& path) const override;
-    tidewell::DirectoryListing listDirectory(const QString& path) const override;
+    tidewell::DirectoryListing
+    listDirectory(const QString& path,
+                  tidewell::HiddenEntries hidden = tidewell::HiddenEntries::leftOut) const override;
     std::optional<tidewell::ResourceValues> resourceValues(const QString& path) const override;
     tidewell::TreeWalk
     walkTree(const QString& path,

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QStringList>
+
+// The paths under key in the CLI's JSON output, sorted: items given as objects by their "path",
+// others as strings.
+inline QStringList jsonPaths(const QByteArray& json, const char* key) {
+    QStringList paths;
+    for (const QJsonValue& item : QJsonDocument::fromJson(json)[key].toArray())
+        paths.append(item.isObject() ? item["path"].toString() : item.toString());
+    paths.sort();
+    return paths;
+}
