@@ -13,10 +13,6 @@
 
 namespace {
 
-const QByteArray gimpEntry = "[Desktop Entry]\nType=Application\nName=GIMP\n"
-                             "Exec=flatpak run --command=gimp-2.10 org.gimp.GIMP %U\n"
-                             "X-Flatpak=org.gimp.GIMP\n";
-const QByteArray vimEntry = "[Desktop Entry]\nType=Application\nName=Vim\nExec=vim %F\n";
 // dpkg-query -S answers for vim's entry and for gimp in the cache folder (which lies outside
 // the home here), which a package claims.
 const QByteArray fakeProgram = "#!/bin/sh\necho \"$0 $*\" >> \"$TIDEWELL_TEST_RAN\"\n"
@@ -52,10 +48,12 @@ private slots:
             QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         }
         qputenv("PATH", m_dir.path("bin").toUtf8() + ':' + qgetenv("PATH"));
-        m_gimpEntry = m_dir.createFile(
-            "home/.local/share/flatpak/exports/share/applications/org.gimp.GIMP.desktop",
-            gimpEntry);
-        m_dir.createFile("system/applications/vim.desktop", vimEntry);
+        m_gimpEntry = m_dir.createFlatpakInstallation(
+            {}, "org.gimp.GIMP",
+            {.name = "GIMP", .exec = "flatpak run --command=gimp-2.10 org.gimp.GIMP %U"},
+            TestDir::FlatpakScope::user);
+        m_dir.createDesktopEntry("system/applications/vim.desktop",
+                                 {.name = "Vim", .exec = "vim %F"});
         for (const char* file :
              {"home/.config/GIMP/2.10/gimprc", "home/.var/app/org.gimp.GIMP/x", "home/.vim/vimrc",
               "home/.config/kate/x", "home/GIMP/art.xcf", "cache/gimp/x", "elsewhere/x"})
@@ -105,9 +103,8 @@ private slots:
 
     // An entry named otherwise than its AppStream component: the component's id finds data.
     void scanFindsDataByTheAppStreamId() {
-        const QString entry =
-            m_dir.createFile("system/applications/texted.desktop",
-                             "[Desktop Entry]\nType=Application\nName=TextEd\nExec=texted\n");
+        const QString entry = m_dir.createDesktopEntry("system/applications/texted.desktop",
+                                                       {.name = "TextEd", .exec = "texted"});
         m_dir.createFile("system/metainfo/org.example.TextEd.metainfo.xml",
                          "<component><id>org.example.TextEd</id><launchable type=\"desktop-id\">"
                          "texted.desktop</launchable></component>");
@@ -121,7 +118,7 @@ private slots:
     void scanRejectsUnknownIdsAndBadEntries() {
         QCOMPARE(CliRun::of({"scan", "org.example.Missing", "--no-index"}).err.trimmed(),
                  QByteArray("No installed application has this id."));
-        const QString link = m_dir.createFile("link.desktop", "[Desktop Entry]\nType=Link\n");
+        const QString link = m_dir.createDesktopEntry("link.desktop", {.type = "Link"});
         QCOMPARE(CliRun::of({"scan", link, "--no-index"}).err.trimmed(),
                  QByteArray("This desktop entry could not be read."));
     }
@@ -179,15 +176,14 @@ private slots:
     // An AppImage is read by the entry it carries; its integration's launcher and its data are
     // its leftovers, and the file itself goes with them.
     void appImageGoesWithItsLeftovers() {
-        m_dir.createFile("image/gullwing.desktop", "[Desktop Entry]\nType=Application\n"
-                                                   "Name=Gullwing\nExec=gullwing %F\n");
+        m_dir.createDesktopEntry("image/gullwing.desktop",
+                                 {.name = "Gullwing", .exec = "gullwing %F"});
         const QString appImage = makeFakeAppImage(m_dir, "image", "home/Apps/Gullwing.AppImage");
         if (appImage.isEmpty())
             QSKIP("mksquashfs (squashfs-tools) is not installed; scripts/setup installs it");
-        const QString launcher = m_dir.createFile(
+        const QString launcher = m_dir.createDesktopEntry(
             "home/.local/share/applications/appimagekit_ab12-Gullwing.desktop",
-            "[Desktop Entry]\nType=Application\nName=Gullwing\nExec=" + appImage.toUtf8() +
-                " %F\n");
+            {.name = "Gullwing", .exec = appImage + " %F"});
         const QString data = m_dir.createFile("home/.config/Gullwing/settings.ini", "x");
         const CliRun scan = CliRun::of({"scan", appImage, "--json", "--no-index"});
         QCOMPARE(scan.exitCode, 0);

@@ -17,10 +17,6 @@ namespace {
 // A fake package manager that only records how it was called.
 const QByteArray recordingProgram = "#!/bin/sh\necho \"$0 $*\" >> \"$TIDEWELL_TEST_RAN\"\n";
 
-QByteArray entryText(const QByteArray& keys) {
-    return "[Desktop Entry]\nType=Application\nName=Driftnote\n" + keys + '\n';
-}
-
 QStringList matchedPaths(const QByteArray& json) {
     return jsonPaths(json, "matches");
 }
@@ -38,8 +34,10 @@ class TestHostileLinuxInput : public QObject {
     QString home(const QString& relative = {}) const {
         return m_dir->path(relative.isEmpty() ? QStringLiteral("home") : "home/" + relative);
     }
-    QString userEntry(const QString& name, const QByteArray& text) {
-        return m_dir->createFile("home/.local/share/applications/" + name, text);
+    // Driftnote's entry in the user's applications folder.
+    QString userEntry(const QString& file, DesktopEntryFields fields) {
+        fields.name = QStringLiteral("Driftnote");
+        return m_dir->createDesktopEntry("home/.local/share/applications/" + file, fields);
     }
     QByteArray ranLog() const {
         QFile log(m_dir->path("ran.log"));
@@ -99,7 +97,7 @@ private slots:
     void idsAreNeverPaths() {
         QFETCH(QByteArray, keys);
         QFETCH(QByteArray, reason);
-        const QString entry = userEntry("driftnote.desktop", entryText(keys));
+        const QString entry = userEntry("driftnote.desktop", {.extraLines = keys + '\n'});
         const TreeSnapshot before = homeSnapshot();
         for (const QStringList& arguments :
              {QStringList{"scan", entry, "--no-index"},
@@ -124,9 +122,9 @@ private slots:
             QCOMPARE(run.exitCode, 2);
             QVERIFY2(run.err.contains("looks like an option"), run.err);
         }
-        const QString entry = userEntry("org.example.Driftnote.desktop",
-                                        entryText("Exec=flatpak run org.example.Driftnote\n"
-                                                  "X-Flatpak=org.example.Driftnote"));
+        const QString entry =
+            userEntry("org.example.Driftnote.desktop", {.exec = "flatpak run org.example.Driftnote",
+                                                        .flatpak = "org.example.Driftnote"});
         TreeSnapshot expected = homeSnapshot();
         for (const char* gone : {".config/driftnote", ".config/driftnote/settings.ini",
                                  ".local/share/applications/org.example.Driftnote.desktop"})
@@ -152,7 +150,7 @@ private slots:
     }
     void generalToolsClaimNothing() {
         QFETCH(QByteArray, exec);
-        const QString entry = userEntry("my-tool.desktop", entryText("Exec=" + exec));
+        const QString entry = userEntry("my-tool.desktop", {.exec = QString::fromUtf8(exec)});
         const CliRun run = CliRun::of({"scan", entry, "--json", "--no-index"});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(matchedPaths(run.out), QStringList{entry});
@@ -174,8 +172,7 @@ private slots:
         m_dir->createFile("home/Applications/Other/other", "#!/bin/sh\n");
         m_dir->createSymlink("home/.local/bin/driftnote", home("src/driftnote"));
         m_dir->createSymlink("home/.local/bin/other", home("Applications/Other/other"));
-        const QString entry =
-            userEntry("driftnote.desktop", entryText("Exec=" + program.toUtf8() + " %F"));
+        const QString entry = userEntry("driftnote.desktop", {.exec = program + " %F"});
         const CliRun run = CliRun::of({"scan", entry, "--json", "--no-index"});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(matchedPaths(run.out), (QStringList{home(".config/driftnote"), entry}));
@@ -183,7 +180,7 @@ private slots:
 
     // The user's own launcher of an app goes with its leftovers, and the report says so.
     void theUsersOwnLauncherGoesAlong() {
-        const QString entry = userEntry("driftnote.desktop", entryText("Exec=driftnote"));
+        const QString entry = userEntry("driftnote.desktop", {.exec = "driftnote"});
         const CliRun scan = CliRun::of({"scan", entry, "--no-index"});
         QVERIFY2(scan.out.contains("is your own launcher of this app"), scan.out);
         QCOMPARE(CliRun::of({"remove", "driftnote", "--yes", "--no-index"}).exitCode, 0);
@@ -204,7 +201,7 @@ private slots:
         QFETCH(QByteArray, variable);
         QFETCH(QString, value);
         value.replace(u'~', home());
-        const QString entry = userEntry("driftnote.desktop", entryText("Exec=driftnote"));
+        const QString entry = userEntry("driftnote.desktop", {.exec = "driftnote"});
         m_dir->createFile("home/Driftnote/novel.txt", "mine");
         m_dir->createFile("home/driftnote.txt", "mine");
         m_dir->createFile("home/Documents/Driftnote/draft.txt", "mine");
@@ -220,8 +217,8 @@ private slots:
 
     // An AppImage named through a link: the link goes, and the image's place is told.
     void appImageThroughALinkKeepsTheImage() {
-        m_dir->createFile("image/gullwing.desktop",
-                          "[Desktop Entry]\nType=Application\nName=Gullwing\nExec=gullwing\n");
+        m_dir->createDesktopEntry("image/gullwing.desktop",
+                                  {.name = "Gullwing", .exec = "gullwing"});
         const QString image = makeFakeAppImage(*m_dir, "image", "home/Apps/Gullwing.AppImage");
         if (image.isEmpty())
             QSKIP("mksquashfs (squashfs-tools) is not installed; scripts/setup installs it");

@@ -37,22 +37,17 @@ private slots:
         // As a Debian host with Flatpak and snapd names them, trailing slashes included.
         qputenv("XDG_DATA_DIRS",
                 "/usr/share/:/var/lib/flatpak/exports/share/:/var/lib/snapd/desktop");
-        m_dir.createFile("root/var/lib/flatpak/exports/share/applications/"
-                         "org.example.Tidepool.desktop",
-                         "[Desktop Entry]\nType=Application\nName=Tidepool\n"
-                         "Exec=flatpak run org.example.Tidepool\nX-Flatpak=org.example.Tidepool\n");
-        m_dir.createDirectory("root/var/lib/flatpak/app/org.example.Tidepool");
-        m_dir.createFile("root/var/lib/snapd/desktop/applications/driftnote_driftnote.desktop",
-                         "[Desktop Entry]\nType=Application\nName=Driftnote\n"
-                         "Exec=/snap/bin/driftnote\nX-SnapInstanceName=driftnote\n");
-        m_dir.createFile("root/usr/share/applications/readme.desktop",
-                         "[Desktop Entry]\nType=Link\nName=Readme\nURL=file:///x\n");
+        m_dir.createFlatpakInstallation("root", "org.example.Tidepool", {.name = "Tidepool"});
+        m_dir.createSnap("root", "driftnote", {.name = "Driftnote"});
+        m_dir.createDesktopEntry(
+            "root/usr/share/applications/readme.desktop",
+            {.name = "Readme", .type = "Link", .extraLines = "URL=file:///x\n"});
         // The launcher of a deleted AppImage is no installed app.
-        m_dir.createFile("home/.local/share/applications/appimagekit_ab-Gone.desktop",
-                         "[Desktop Entry]\nType=Application\nName=Gone\nExec=" +
-                             m_dir.path("home/Applications/Gone.AppImage").toUtf8() + "\n");
-        m_dir.createFile("home/.local/share/applications/kate.desktop",
-                         "[Desktop Entry]\nType=Application\nName=Kate\nExec=kate\n");
+        m_dir.createDesktopEntry(
+            "home/.local/share/applications/appimagekit_ab-Gone.desktop",
+            {.name = "Gone", .exec = m_dir.path("home/Applications/Gone.AppImage")});
+        m_dir.createDesktopEntry("home/.local/share/applications/kate.desktop",
+                                 {.name = "Kate", .exec = "kate"});
         // Data named by the apps' ids; the look-alike is nobody's.
         m_dir.createFileOfSize("home/.var/app/org.example.Tidepool/config/settings", 20000);
         m_dir.createFile("home/.var/app/org.example.Gone/config/settings", "x");

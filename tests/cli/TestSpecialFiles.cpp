@@ -14,8 +14,8 @@
 
 namespace {
 
-QByteArray entryOf(const QByteArray& name) {
-    return "[Desktop Entry]\nType=Application\nName=" + name + "\nExec=" + name.toLower() + "\n";
+DesktopEntryFields entryOf(const QString& name, const QByteArray& extraLines = {}) {
+    return {.name = name, .exec = name.toLower(), .extraLines = extraLines};
 }
 
 // A comment line that makes an entry size bytes larger, and compresses to almost nothing.
@@ -101,7 +101,8 @@ private slots:
         QFETCH(QStringList, arguments);
         for (const QString& fifo : fifosInReadFolders)
             QVERIFY(!makeFifo(fifo).isEmpty());
-        m_dir.createFile("home/.local/share/applications/gullwing.desktop", entryOf("Gullwing"));
+        m_dir.createDesktopEntry("home/.local/share/applications/gullwing.desktop",
+                                 entryOf("Gullwing"));
         m_dir.createFile("home/.config/gullwing/settings.ini", "x");
         const CliRun run = cli(arguments);
         QVERIFY2(run.exitCode == 0, run.err.constData());
@@ -130,9 +131,10 @@ private slots:
 
     // An entry past the size limit is refused whole, never cut to a readable start.
     void oversizedDesktopEntriesAreRefused() {
-        const QString bulky = m_dir.createFile("home/.local/share/applications/bulky.desktop",
-                                               entryOf("Bulky") + commentOf(2 << 20));
-        m_dir.createFile("home/.local/share/applications/gullwing.desktop", entryOf("Gullwing"));
+        const QString bulky = m_dir.createDesktopEntry(
+            "home/.local/share/applications/bulky.desktop", entryOf("Bulky", commentOf(2 << 20)));
+        m_dir.createDesktopEntry("home/.local/share/applications/gullwing.desktop",
+                                 entryOf("Gullwing"));
         const CliRun scan = cli({"scan", bulky, "--no-index"});
         QCOMPARE(scan.exitCode, 3);
         QCOMPARE(scan.err.trimmed(), QByteArray("This desktop entry could not be read."));
@@ -145,7 +147,8 @@ private slots:
 
     // unsquashfs is stopped once the entry outgrows the limit, and waited for.
     void oversizedAppImageEntriesAreRefused() {
-        m_dir.createFile("image/gullwing.desktop", entryOf("Gullwing") + commentOf(50 << 20));
+        m_dir.createDesktopEntry("image/gullwing.desktop",
+                                 entryOf("Gullwing", commentOf(50 << 20)));
         const QString appImage = makeFakeAppImage(m_dir, "image", "Big.AppImage");
         if (appImage.isEmpty())
             QSKIP("mksquashfs (squashfs-tools) is not installed; scripts/setup installs it");
@@ -164,7 +167,7 @@ private slots:
                                    {QStringLiteral("compile"), home(".config/dconf/user"),
                                     m_dir.path("dconf-keyfiles")}),
                  0);
-        const QString entry = m_dir.createFile(
+        const QString entry = m_dir.createDesktopEntry(
             "home/.local/share/applications/org.example.Gullwing.desktop", entryOf("Gullwing"));
         const CliRun run = cli({"scan", entry, "--json", "--no-index"});
         QCOMPARE(run.exitCode, 0);

@@ -70,8 +70,8 @@ private slots:
     // never through one that leaves it.
     void readsTheEmbeddedEntryWithoutRunningIt() {
         TestDir dir;
-        dir.createFile("inside/usr/share/applications/gullwing.desktop",
-                       "[Desktop Entry]\nType=Application\nName=Gullwing\nExec=gullwing\n");
+        dir.createDesktopEntry("inside/usr/share/applications/gullwing.desktop",
+                               {.name = "Gullwing", .exec = "gullwing"});
         dir.createSymlink("inside/gullwing.desktop", "usr/share/applications/gullwing.desktop");
         dir.createFile("inside/gullwing.png", "\x89PNG icon bytes");
         dir.createSymlink("inside/.DirIcon", "gullwing.png");

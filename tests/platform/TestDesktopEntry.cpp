@@ -21,11 +21,14 @@ private slots:
     }
 
     void readsIdentityKeys() {
-        const QString path = m_dir.createFile(
+        const QString path = m_dir.createDesktopEntry(
             "flatpak/org.gimp.GIMP.desktop",
-            "[Desktop Entry]\nType=Application\nName=GIMP\nName[de]=GIMP-Bildbearbeitung\n"
-            "Exec=/usr/bin/flatpak run --command=gimp org.gimp.GIMP \"%U\" \"with space\"\n"
-            "Icon=org.gimp.GIMP\nStartupWMClass=gimp\nX-Flatpak=org.gimp.GIMP\n");
+            {.name = "GIMP",
+             .exec = "/usr/bin/flatpak run --command=gimp org.gimp.GIMP \"%U\" \"with space\"",
+             .icon = "org.gimp.GIMP",
+             .startupWMClass = "gimp",
+             .flatpak = "org.gimp.GIMP",
+             .extraLines = "Name[de]=GIMP-Bildbearbeitung\n"});
         const auto entry = readDesktopEntry(path);
         QVERIFY(entry);
         QCOMPARE(entry->desktopFileId, QStringLiteral("org.gimp.GIMP"));
@@ -38,7 +41,10 @@ private slots:
 
     void rejectsWhatIsNoApplication_data() {
         QTest::addColumn<QByteArray>("contents");
-        QTest::newRow("link") << QByteArray("[Desktop Entry]\nType=Link\nName=x\nURL=http://x\n");
+        QTest::newRow("link") << DesktopEntryFields{.name = "x",
+                                                    .type = "Link",
+                                                    .extraLines = "URL=http://x\n"}
+                                     .text();
         QTest::newRow("no group") << QByteArray("[Other]\nType=Application\n");
         QTest::newRow("not a key file") << QByteArray("\x01\x02 binary = [");
     }
@@ -74,13 +80,15 @@ private slots:
         QFETCH(QByteArray, rest);
         QFETCH(bool, repeats);
         const auto entry = parseDesktopEntry(
-            "[Desktop Entry]\nType=Application\nName=Ed\nExec=ed\n" + rest, "ed.desktop");
+            DesktopEntryFields{.name = "Ed", .exec = "ed", .extraLines = rest}.text(),
+            "ed.desktop");
         QVERIFY(entry);
         QCOMPARE(entry->repeatsKeys, repeats);
     }
 
     void refusesEntriesPastTheSizeLimit() {
-        const QByteArray entry = "[Desktop Entry]\nType=Application\nName=Ed\nExec=ed\n#";
+        const QByteArray entry =
+            DesktopEntryFields{.name = "Ed", .exec = "ed", .extraLines = "#"}.text();
         const QByteArray padding(maximumSettingsFileSize - entry.size(), 'x');
         QVERIFY(readDesktopEntry(m_dir.createFile("size/fits.desktop", entry + padding)));
         QVERIFY(!readDesktopEntry(m_dir.createFile("size/over.desktop", entry + padding + "x")));
@@ -89,13 +97,14 @@ private slots:
     // The user's entries shadow the system's; a data folder named with a trailing slash gives
     // clean paths; under a root, the system's folders are the root's.
     void listsUserAndSystemEntriesButNoHiddenOnes() {
-        const QByteArray app = "[Desktop Entry]\nType=Application\nName=A\nExec=a\n";
-        m_dir.createFile("system/applications/org.kde.kate.desktop", app);
-        m_dir.createFile("system/applications/gone.desktop", app + "Hidden=true\n");
-        m_dir.createFile("system/applications/mine.desktop", app);
-        m_dir.createFile("system/applications/kde4/okular.desktop", app);
-        m_dir.createFile("home/.local/share/applications/mine.desktop", app);
-        m_dir.createFile("root/usr/share/applications/rooted.desktop", app);
+        const DesktopEntryFields app{.name = "A", .exec = "a"};
+        m_dir.createDesktopEntry("system/applications/org.kde.kate.desktop", app);
+        m_dir.createDesktopEntry("system/applications/gone.desktop",
+                                 {.name = "A", .exec = "a", .hidden = true});
+        m_dir.createDesktopEntry("system/applications/mine.desktop", app);
+        m_dir.createDesktopEntry("system/applications/kde4/okular.desktop", app);
+        m_dir.createDesktopEntry("home/.local/share/applications/mine.desktop", app);
+        m_dir.createDesktopEntry("root/usr/share/applications/rooted.desktop", app);
         const auto listed = [](const Host& host) {
             QStringList entries;
             for (const DesktopEntry& entry : readInstalledDesktopEntries(host))

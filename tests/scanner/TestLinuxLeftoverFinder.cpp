@@ -30,8 +30,6 @@ AppDescriptor flatpak(const QString& id, const QString& command) {
     return app(id, {"flatpak", "run", "--command=" + command, id}, id);
 }
 
-const QByteArray weatherbarEntry = "[Desktop Entry]\nType=Application\nName=W\nExec=weatherbar\n";
-
 } // namespace
 
 class TestLinuxLeftoverFinder : public QObject {
@@ -82,10 +80,10 @@ private slots:
             ".local/share/icons/hicolor/48x48/apps/kwrite.png"};
         for (const QString& file : files)
             m_home.createFile(file, "x");
-        m_home.createFile(".config/autostart/org.gimp.GIMP.desktop",
-                          "[Desktop Entry]\nType=Application\nName=G\n"
-                          "Exec=flatpak run org.gimp.GIMP\n");
-        m_home.createFile(".config/autostart/weatherbar.desktop", weatherbarEntry);
+        m_home.createDesktopEntry(".config/autostart/org.gimp.GIMP.desktop",
+                                  {.name = "G", .exec = "flatpak run org.gimp.GIMP"});
+        m_home.createDesktopEntry(".config/autostart/weatherbar.desktop",
+                                  {.name = "W", .exec = "weatherbar"});
         m_home.createFile(".config/systemd/user/kate-sync.service",
                           "[Unit]\nDescription=x\n[Service]\nExecStart=/usr/bin/kate --sync\n");
         m_home.createFile(".config/systemd/user/backup.service",
@@ -94,8 +92,8 @@ private slots:
                           "[D-BUS Service]\nName=org.kde.kate\nExec=/usr/bin/kate\n");
         m_home.createFile(".local/share/dbus-1/services/org.example.Weatherbar.service",
                           "[D-BUS Service]\nName=org.example.Weatherbar\nExec=weatherbar\n");
-        m_home.createFile(".local/share/applications/kate-session.desktop",
-                          "[Desktop Entry]\nType=Application\nName=K\nExec=kate -s work\n");
+        m_home.createDesktopEntry(".local/share/applications/kate-session.desktop",
+                                  {.name = "K", .exec = "kate -s work"});
         // Programs the user installed: a program folder, a shared bin folder, another
         // installer's program, an AppImage kept in Downloads, and links to them.
         for (const char* file :
@@ -107,10 +105,10 @@ private slots:
         m_home.createSymlink(".local/bin/driftnote", "../../Applications/Driftnote/driftnote");
         m_home.createSymlink(".local/bin/gull", m_home.path("Downloads/Gull.AppImage"));
         m_home.createSymlink(".local/bin/other", "../../Applications/Other.AppImage");
-        m_home.createFile(".local/share/applications/appimagekit_ab-Gull.desktop",
-                          "[Desktop Entry]\nType=Application\nName=Gull\nExec=" +
-                              m_home.path("Downloads/Gull.AppImage").toUtf8() +
-                              "\nIcon=appimagekit_ab_gull\n");
+        m_home.createDesktopEntry(".local/share/applications/appimagekit_ab-Gull.desktop",
+                                  {.name = "Gull",
+                                   .exec = m_home.path("Downloads/Gull.AppImage"),
+                                   .icon = "appimagekit_ab_gull"});
         m_installed = {app("org.kde.kate", {"kate"}, {}, {}, "kate"),
                        flatpak("org.gimp.GIMP", "gimp-2.10"),
                        flatpak("com.jetbrains.PyCharm-Community", "pycharm"),

@@ -9,8 +9,8 @@ using namespace tidewell;
 
 namespace {
 
-QByteArray entry(const QByteArray& keys) {
-    return "[Desktop Entry]\nType=Application\nName=X\n" + keys;
+DesktopEntryFields launcherOf(const QString& exec) {
+    return {.name = "X", .exec = exec};
 }
 
 } // namespace
@@ -25,9 +25,9 @@ private slots:
         const QString home = d.path("home");
         // Installed Flatpaks: one in the system installation, one in the user's, one known only
         // by its exported entry; and one installed snap.
-        d.createDirectory("root/var/lib/flatpak/app/org.a.System");
-        d.createDirectory("home/.local/share/flatpak/app/org.a.User");
-        d.createDirectory("root/snap/present");
+        d.createFlatpakInstallation("root", "org.a.System", {.name = "S"});
+        d.createFlatpakInstallation({}, "org.a.User", {.name = "U"}, TestDir::FlatpakScope::user);
+        d.createSnap("root", "present", {.name = "P"});
         for (const char* id : {"org.a.System", "org.a.User", "org.a.Exported", "org.b.Gone"})
             d.createFile(QString("home/.var/app/%1/data/x").arg(id), "x");
         for (const char* id : {"org.a.System", "org.b.Gone", "global"})
@@ -42,23 +42,23 @@ private slots:
         QFile::setPermissions(d.createFile("bin/sh", "x"), QFile::ReadOwner | QFile::ExeOwner);
         QFile::setPermissions(d.createFile("home/.local/bin/mine", "x"),
                               QFile::ReadOwner | QFile::ExeOwner);
-        const QMap<QString, QByteArray> entries{
-            {"present.desktop", entry("Exec=" + program.toUtf8() + " %U\n")},
-            {"path.desktop", entry("Exec=sh -c true\n")},
-            {"local.desktop", entry("Exec=mine\n")},
-            {"elsewhere.desktop", entry("Exec=cat\n")},
-            {"relative.desktop", entry("Exec=./run\n")},
-            {"hidden.desktop", entry("Exec=/no/such/hidden\nHidden=true\n")},
-            {"missing.desktop", entry("Exec=env LANG=C /no/such/tool --x\n")},
-            {"unknown.desktop", entry("Exec=tidewell-no-such-program-4711\n")},
-            {"flatpak.desktop", entry("Exec=flatpak run --branch=stable org.b.Gone\n")},
-            {"snap.desktop", entry("Exec=gone\nX-SnapInstanceName=gone\n")},
-            {"appimagekit_00ff-Live.desktop", entry("Exec=" + program.toUtf8() + "\n")},
-            {"appimagekit_a1b2-Gone.desktop", entry("Exec=/no/such/Gone.AppImage\n")},
+        const QMap<QString, DesktopEntryFields> entries{
+            {"present.desktop", launcherOf(program + " %U")},
+            {"path.desktop", launcherOf("sh -c true")},
+            {"local.desktop", launcherOf("mine")},
+            {"elsewhere.desktop", launcherOf("cat")},
+            {"relative.desktop", launcherOf("./run")},
+            {"hidden.desktop", {.name = "X", .exec = "/no/such/hidden", .hidden = true}},
+            {"missing.desktop", launcherOf("env LANG=C /no/such/tool --x")},
+            {"unknown.desktop", launcherOf("tidewell-no-such-program-4711")},
+            {"flatpak.desktop", launcherOf("flatpak run --branch=stable org.b.Gone")},
+            {"snap.desktop", {.name = "X", .exec = "gone", .snapInstanceName = "gone"}},
+            {"appimagekit_00ff-Live.desktop", launcherOf(program)},
+            {"appimagekit_a1b2-Gone.desktop", launcherOf("/no/such/Gone.AppImage")},
         };
         for (auto item = entries.begin(); item != entries.end(); ++item)
-            d.createFile("home/.local/share/applications/" + item.key(), item.value());
-        d.createFile("home/.config/autostart/late.desktop", entry("Exec=/no/such/late\n"));
+            d.createDesktopEntry("home/.local/share/applications/" + item.key(), item.value());
+        d.createDesktopEntry("home/.config/autostart/late.desktop", launcherOf("/no/such/late"));
         for (const char* icon : {"appimagekit_00ff_live.png", "appimagekit_a1b2_gone.png",
                                  "appimagekit_c3d4_lost.svg", "tool.png"})
             d.createFile(QString("home/.local/share/icons/hicolor/48x48/apps/") + icon, "x");

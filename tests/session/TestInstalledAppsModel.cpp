@@ -84,12 +84,12 @@ private slots:
     // program is gone.
     void readsTheEntriesOfItsHost() {
         TestDir d;
-        const QByteArray entry = "[Desktop Entry]\nType=Application\nName=";
-        d.createFile("root/usr/share/applications/org.example.Tide.desktop",
-                     entry + "Tide\nExec=tide\n");
-        d.createFile("home/.local/share/applications/gone.desktop",
-                     entry + "Gone\nExec=/no/such/gone\n");
-        d.createFile("home/.local/share/applications/mine.desktop", entry + "Mine\nExec=mine\n");
+        d.createDesktopEntry("root/usr/share/applications/org.example.Tide.desktop",
+                             {.name = "Tide", .exec = "tide"});
+        d.createDesktopEntry("home/.local/share/applications/gone.desktop",
+                             {.name = "Gone", .exec = "/no/such/gone"});
+        d.createDesktopEntry("home/.local/share/applications/mine.desktop",
+                             {.name = "Mine", .exec = "mine"});
         QStringList names;
         for (const AppDescriptor& app : InstalledAppsModel::readInstalledApps(
                  Host::withDefaults(d.path("home"), d.path("root"))))

@@ -118,10 +118,10 @@ private slots:
         if (!TrashSandbox::instance().isActive())
             QSKIP("the Trash was fixed before the sandbox could take its place");
         TestDir root;
-        const QString entry =
-            m_system.createFile("applications/org.example.Tide.desktop",
-                                "[Desktop Entry]\nType=Application\nName=Tide\n"
-                                "Exec=flatpak run org.example.Tide\nX-Flatpak=org.example.Tide\n");
+        const QString entry = m_system.createDesktopEntry("applications/org.example.Tide.desktop",
+                                                          {.name = "Tide",
+                                                           .exec = "flatpak run org.example.Tide",
+                                                           .flatpak = "org.example.Tide"});
         const QString home = QDir::homePath(); // the Trash sandbox's home
         QVERIFY(QDir().mkpath(home + "/.config/tide") &&
                 QDir().mkpath(home + "/.config/tidewater"));

@@ -51,6 +51,11 @@ plist_t toPlist(const QVariant& value) {
     }
 }
 
+// relative below root, which may be "" for the test folder itself.
+QString below(const QString& root, const QString& relative) {
+    return root.isEmpty() ? relative : root + u'/' + relative;
+}
+
 } // namespace
 
 TestDir::TestDir() = default;
@@ -131,6 +136,43 @@ QString TestDir::createAppBundle(const QString& relative, const QVariantMap& inf
     createPlist(relative + QStringLiteral("/Contents/Info.plist"), info, format);
     createDirectory(relative + QStringLiteral("/Contents/MacOS"));
     return path(relative);
+}
+
+QString TestDir::createDesktopEntry(const QString& relative, const DesktopEntryFields& fields) {
+    return createFile(relative, fields.text());
+}
+
+QString TestDir::createFlatpakInstallation(const QString& root, const QString& id,
+                                           DesktopEntryFields fields, FlatpakScope scope) {
+    const QString installation =
+        below(root, scope == FlatpakScope::system ? QStringLiteral("var/lib/flatpak")
+                                                  : QStringLiteral("home/.local/share/flatpak"));
+    createDirectory(installation + QStringLiteral("/app/") + id +
+                    QStringLiteral("/current/active/files"));
+    if (fields.flatpak.isEmpty())
+        fields.flatpak = id;
+    if (fields.exec.isEmpty())
+        fields.exec = QStringLiteral("flatpak run ") + id;
+    return createDesktopEntry(installation + QStringLiteral("/exports/share/applications/") + id +
+                                  QStringLiteral(".desktop"),
+                              fields);
+}
+
+QString TestDir::createSnap(const QString& root, const QString& name, DesktopEntryFields fields,
+                            const QString& app) {
+    const QString appName = app.isEmpty() ? name : app;
+    createDirectory(below(root, QStringLiteral("snap/%1/1/meta").arg(name)));
+    createSymlink(below(root, QStringLiteral("snap/%1/current").arg(name)), QStringLiteral("1"));
+    if (fields.snapInstanceName.isEmpty())
+        fields.snapInstanceName = name;
+    if (fields.exec.isEmpty())
+        fields.exec =
+            QStringLiteral("/snap/bin/") + (appName == name ? name : name + u'.' + appName);
+    return createDesktopEntry(
+        below(
+            root,
+            QStringLiteral("var/lib/snapd/desktop/applications/%1_%2.desktop").arg(name, appName)),
+        fields);
 }
 
 void TestDir::setMode(const QString& relative, unsigned mode) {

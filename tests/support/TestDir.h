@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DesktopEntryFields.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
@@ -32,6 +34,21 @@ public:
     // An application bundle with Contents/Info.plist holding info.
     QString createAppBundle(const QString& relative, const QVariantMap& info,
                             PlistFormat format = PlistFormat::xml);
+    // A desktop entry holding fields.
+    QString createDesktopEntry(const QString& relative, const DesktopEntryFields& fields);
+    // An installed Flatpak below root as the flatpak tool leaves it: its folder in the
+    // installation (root/var/lib/flatpak for the system's, root/home/.local/share/flatpak for
+    // the user's) and its exported entry; X-Flatpak and Exec default to launching id. Returns
+    // the entry's path.
+    enum class FlatpakScope { system, user };
+    QString createFlatpakInstallation(const QString& root, const QString& id,
+                                      DesktopEntryFields fields,
+                                      FlatpakScope scope = FlatpakScope::system);
+    // An installed snap below root as snapd leaves it: root/snap/name/current linking to its
+    // revision, and the entry of its app in root/var/lib/snapd/desktop/applications;
+    // X-SnapInstanceName and Exec default to the snap's. Returns the entry's path.
+    QString createSnap(const QString& root, const QString& name, DesktopEntryFields fields,
+                       const QString& app = {});
     // chmod of an existing item; restored to u+rwx before the folder is removed.
     void setMode(const QString& relative, unsigned mode);
 

@@ -96,8 +96,7 @@ private slots:
         QVERIFY(drawn.save(dir.path("tool.png")));
         qputenv("XDG_DATA_HOME", QFile::encodeName(dir.path("data")));
         for (const QString& icon : {QString("org.example.Tide"), dir.path("tool.png")}) {
-            const QString entry = dir.createFile(
-                "x.desktop", "[Desktop Entry]\nType=Application\nName=X\nIcon=" + icon.toUtf8());
+            const QString entry = dir.createDesktopEntry("x.desktop", {.name = "X", .icon = icon});
             const QImage image = BundleIconProvider::loadIcon(
                 FileSystem::real(), TableProgramRunner(), entry, QSize(16, 16), QImage());
             QCOMPARE(image.size(), QSize(16, 16));

@@ -112,11 +112,11 @@ private slots:
                                                        {"XDG_DATA_DIRS", m_apps.path("system")}}));
         m_installedApps = std::make_unique<InstalledAppsModel>(host);
         m_orphans = std::make_unique<OrphansModel>(host);
-        m_tidepoolEntry = m_apps.createFile("data/applications/org.example.Tidepool.desktop",
-                                            "[Desktop Entry]\nType=Application\nName=Tidepool\n"
-                                            "Exec=tidepool\n");
-        m_apps.createFile("system/applications/org.example.Driftnote.desktop",
-                          "[Desktop Entry]\nType=Application\nName=Driftnote\nExec=driftnote\n");
+        m_tidepoolEntry =
+            m_apps.createDesktopEntry("data/applications/org.example.Tidepool.desktop",
+                                      {.name = "Tidepool", .exec = "tidepool"});
+        m_apps.createDesktopEntry("system/applications/org.example.Driftnote.desktop",
+                                  {.name = "Driftnote", .exec = "driftnote"});
         // Without a display only the software renderer lays the scene out reliably.
         QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
         TidewellApp::prepareApplication();
