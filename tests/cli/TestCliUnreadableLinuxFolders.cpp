@@ -45,9 +45,8 @@ private slots:
         QFETCH(QStringList, matches);
         if (!locked.isEmpty())
             m_dir->setMode(locked, 0);
-        const QString entry = m_dir->createFile(
-            "system/applications/textedit.desktop",
-            "[Desktop Entry]\nType=Application\nName=TextEdit\nExec=textedit %F\n");
+        const QString entry = m_dir->createDesktopEntry(
+            "system/applications/textedit.desktop", {.name = "TextEdit", .exec = "textedit %F"});
         const CliRun run = CliRun::of({"scan", entry, "--json", "--no-index"});
         QCOMPARE(run.exitCode, 0);
         const auto absolute = [this](QStringList paths) {

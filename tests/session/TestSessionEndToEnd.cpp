@@ -92,9 +92,8 @@ private slots:
     void linuxScanShowsRefusedFolder() {
         TestDir home, root;
         home.createFile(".config/quill/settings", "x");
-        const QString entry = m_system.createFile("applications/quill.desktop",
-                                                  "[Desktop Entry]\nType=Application\nName=Quill\n"
-                                                  "Exec=quill\n");
+        const QString entry = m_system.createDesktopEntry("applications/quill.desktop",
+                                                          {.name = "Quill", .exec = "quill"});
         const Host host = hostOn(home.path(), root.path());
         FaultInjectingFileSystem fileSystem;
         fileSystem.failListing(host.cache, NoReadPermissionError);
