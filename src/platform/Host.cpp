@@ -129,6 +129,15 @@ QStringList Host::applicationFolders() const {
     QStringList folders;
     for (const QString& folder : QStringList{data} + dataFolders)
         folders.append(QDir(folder).filePath(QStringLiteral("applications")));
+    // Flatpak's and snapd's exports hold installed apps whatever the session's data folders
+    // say: a shell, cron or ssh session without their profile scripts names none of them.
+    for (const QString& exports :
+         {data + QStringLiteral("/flatpak/exports/share/applications"),
+          systemPath(QStringLiteral("/var/lib/flatpak/exports/share/applications")),
+          systemPath(QStringLiteral("/var/lib/snapd/desktop/applications"))}) {
+        if (!folders.contains(exports))
+            folders.append(exports);
+    }
     return folders;
 }
 

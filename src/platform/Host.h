@@ -49,7 +49,8 @@ struct Host {
     // The folder a system path ("/var/lib/flatpak") names under the root.
     QString systemPath(const QString& absolutePath) const { return root + absolutePath; }
     // The folders of installed desktop entries in the order the desktop looks: the user's data
-    // folder first, then the system's.
+    // folder first, then the system's, then Flatpak's and snapd's exports where the data
+    // folders leave them out.
     QStringList applicationFolders() const;
 };
 

@@ -4,9 +4,14 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QScopeGuard>
 #include <QTest>
 
 namespace {
+
+// As a Debian host with Flatpak and snapd names them, trailing slashes included.
+const QByteArray desktopDataFolders =
+    "/usr/share/:/var/lib/flatpak/exports/share/:/var/lib/snapd/desktop";
 
 QStringList texts(const QJsonValue& array, const char* key) {
     QStringList found;
@@ -34,9 +39,7 @@ private slots:
         qputenv("HOME", m_home.toUtf8());
         qputenv("XDG_DATA_HOME", (m_home + "/.local/share").toUtf8());
         qunsetenv("XDG_CONFIG_HOME");
-        // As a Debian host with Flatpak and snapd names them, trailing slashes included.
-        qputenv("XDG_DATA_DIRS",
-                "/usr/share/:/var/lib/flatpak/exports/share/:/var/lib/snapd/desktop");
+        qputenv("XDG_DATA_DIRS", desktopDataFolders);
         m_dir.createFlatpakInstallation("root", "org.example.Tidepool", {.name = "Tidepool"});
         m_dir.createSnap("root", "driftnote", {.name = "Driftnote"});
         m_dir.createDesktopEntry(
@@ -55,7 +58,17 @@ private slots:
         m_dir.createFileOfSize("home/.config/kate-notes/big", 900000);
     }
 
+    // With the data folders of Flatpak's and snapd's profile scripts, and without them (a
+    // shell, cron or ssh session): the installed apps are the same.
+    void listsEachKindWithItsId_data() {
+        QTest::addColumn<QByteArray>("dataFolders");
+        QTest::newRow("as the desktop names them") << desktopDataFolders;
+        QTest::newRow("unset") << QByteArray();
+    }
     void listsEachKindWithItsId() {
+        QFETCH(QByteArray, dataFolders);
+        dataFolders.isEmpty() ? qunsetenv("XDG_DATA_DIRS") : qputenv("XDG_DATA_DIRS", dataFolders);
+        const auto restore = qScopeGuard([] { qputenv("XDG_DATA_DIRS", desktopDataFolders); });
         const CliRun run = CliRun::of({"list", "--json", "--root", m_root});
         QCOMPARE(run.exitCode, 0);
         QStringList rows;

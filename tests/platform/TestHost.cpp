@@ -83,8 +83,14 @@ private slots:
         QCOMPARE(host.root, root == "/" ? QString() : QDir::cleanPath(root));
         QCOMPARE(host.dataFolders, dataFolders);
         QCOMPARE(host.programPath, programPath);
-        QCOMPARE(host.applicationFolders().first(), "/home/u/.local/share/applications");
-        QCOMPARE(host.applicationFolders().last(), dataFolders.last() + "/applications");
+        // The user's entries first, the system's data folders in their order, then the
+        // package managers' exports that those leave out.
+        const QStringList applications = host.applicationFolders();
+        QCOMPARE(applications.first(), "/home/u/.local/share/applications");
+        QCOMPARE(applications.mid(1, dataFolders.size()).join(u':'),
+                 dataFolders.join(QStringLiteral("/applications:")) + "/applications");
+        QCOMPARE(applications.last(), host.root + "/var/lib/snapd/desktop/applications");
+        QCOMPARE(applications.size(), 1 + dataFolders.size() + 3);
     }
 
     void movesItsSystemFoldersToAnotherRoot() {
