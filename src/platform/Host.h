@@ -12,8 +12,8 @@ namespace tidewell {
 //
 // The XDG base folders of the user's files come from their variables. One that is unset or
 // empty falls back to its default below the home folder, and so does one that would make the
-// user's own files look like an app's: a relative path (which the XDG Base Directory
-// specification says to ignore), the home folder itself or a folder above it, or one of the
+// user's own files look like an app's: a relative path (which the XDG base directory
+// rules say to ignore), the home folder itself or a folder above it, or one of the
 // user's standard folders (Documents, Desktop, ...); each of those leaves a warning.
 struct Host {
     QString home;

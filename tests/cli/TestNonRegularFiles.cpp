@@ -56,7 +56,7 @@ QStringList listedNames(const QByteArray& json) {
 // oversized entries are refused without being read whole. A run that blocks is killed and
 // fails its test; the timeout is far above the second each run takes, yet low enough that
 // every run blocking stays within Qt Test's limit of five minutes per test function.
-class TestSpecialFiles : public QObject {
+class TestNonRegularFiles : public QObject {
     Q_OBJECT
 
     TestDir m_dir;
@@ -177,5 +177,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestSpecialFiles)
-#include "TestSpecialFiles.moc"
+QTEST_GUILESS_MAIN(TestNonRegularFiles)
+#include "TestNonRegularFiles.moc"
