@@ -37,8 +37,9 @@ bool isPerApplicationFolder(const QString& name) {
 
 LinuxLeftoverFinder::LinuxLeftoverFinder(const AppDescriptor& app,
                                          const QList<AppDescriptor>& installed, Host host,
-                                         const FileSystem& fileSystem)
-    : m_app(app), m_keys(LinuxAppKeys::of(app)), m_host(std::move(host)), m_fileSystem(fileSystem) {
+                                         const FileSystem& fileSystem, QSet<QString> claimedKeys)
+    : m_app(app), m_keys(LinuxAppKeys::of(app)), m_claimedKeys(std::move(claimedKeys)),
+      m_host(std::move(host)), m_fileSystem(fileSystem) {
     for (const AppDescriptor& other : installed) {
         if (lowered(other.bundleIdentifier) == lowered(app.bundleIdentifier))
             continue;
@@ -46,6 +47,7 @@ LinuxLeftoverFinder::LinuxLeftoverFinder(const AppDescriptor& app,
         m_iconIsShared = m_iconIsShared || other.iconName == app.iconName;
     }
     m_rivalIdentityKeys.subtract(m_keys.identityKeys());
+    m_iconIsShared = m_iconIsShared || m_claimedKeys.contains(text::compactForm(app.iconName));
 }
 
 LinuxLeftovers LinuxLeftoverFinder::find(const CancellationToken& cancel) const {
@@ -104,7 +106,8 @@ QStringList LinuxLeftoverFinder::dconfFoldersOfApp(const ProgramRunner& programs
 }
 
 bool LinuxLeftoverFinder::keeps(const std::optional<KeyMatch>& match) const {
-    return match && (match->tier < weakTier || !m_rivalIdentityKeys.contains(match->key));
+    return match && !m_claimedKeys.contains(match->key) &&
+           (match->tier < weakTier || !m_rivalIdentityKeys.contains(match->key));
 }
 
 bool LinuxLeftoverFinder::isBaseFolder(const QString& path) const {
@@ -158,7 +161,7 @@ void LinuxLeftoverFinder::addVendorEntries(const DirectoryEntry& folder, Search&
             continue;
         const ComponentWords words(entry.name);
         for (auto key = m_keys.keys().cbegin(); key != m_keys.keys().cend(); ++key) {
-            if (key.key().size() >= minimumVendorKeyLength &&
+            if (key.key().size() >= minimumVendorKeyLength && !m_claimedKeys.contains(key.key()) &&
                 words.startsWithWords(ComponentWords::compact(key.key()))) {
                 search.found.paths.append(entry.path);
                 break;

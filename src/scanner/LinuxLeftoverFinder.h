@@ -40,9 +40,10 @@ struct LinuxLeftovers {
 class LinuxLeftoverFinder {
 public:
     // host: the user's home and XDG folders, where the leftovers lie; every folder is read
-    // through fileSystem.
+    // through fileSystem. claimedKeys: names in compact form that others claim whatever the
+    // tier of our key (an app that is gone yields every name an installed one goes by).
     LinuxLeftoverFinder(const AppDescriptor& app, const QList<AppDescriptor>& installed, Host host,
-                        const FileSystem& fileSystem);
+                        const FileSystem& fileSystem, QSet<QString> claimedKeys = {});
 
     // cancel is asked before each folder is listed; once it answers yes, nothing more is read.
     LinuxLeftovers find(const CancellationToken& cancel = {}) const;
@@ -82,6 +83,7 @@ private:
     AppDescriptor m_app;
     LinuxAppKeys m_keys;
     QSet<QString> m_rivalIdentityKeys;
+    QSet<QString> m_claimedKeys;
     bool m_iconIsShared = false;
     Host m_host;
     const FileSystem& m_fileSystem;
