@@ -16,6 +16,15 @@ RemovalPlan::RemovalPlan(const QList<ScannedFile>& leftovers, const QStringList&
         m_items.append({app.appURL, appSize()});
         m_scope.bundlePath = QDir::cleanPath(app.appURL.toLocalFile());
     }
+    indexSizes();
+}
+
+RemovalPlan::RemovalPlan(const QList<Item>& items, const RemovalScope& scope)
+    : m_items(items), m_scope(scope) {
+    indexSizes();
+}
+
+void RemovalPlan::indexSizes() {
     m_sizes.reserve(m_items.size());
     for (const Item& item : std::as_const(m_items))
         m_sizes.insert(item.url, item.size);

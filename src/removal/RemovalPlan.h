@@ -28,6 +28,8 @@ public:
     // appSize is asked only when the app goes: measuring it may walk a whole bundle.
     RemovalPlan(const QList<ScannedFile>& leftovers, const QStringList& roots,
                 const AppDescriptor& app, const std::function<MeasuredSize()>& appSize);
+    // Items without an app of their own (the leftovers of apps that are gone), in scope.
+    RemovalPlan(const QList<Item>& items, const RemovalScope& scope);
 
     const QList<Item>& items() const { return m_items; }
     QList<QUrl> urls() const;
@@ -39,6 +41,8 @@ public:
     MeasuredSize reclaimedSize(const DeletionReport& report) const;
 
 private:
+    void indexSizes();
+
     QList<Item> m_items;
     QHash<QUrl, MeasuredSize> m_sizes; // by url, so that a report is looked up, never searched
     RemovalScope m_scope;
