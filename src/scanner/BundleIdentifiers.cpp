@@ -22,8 +22,12 @@ bool isGenericLabel(const QString& compact) {
 
 bool isReverseDns(const QString& identifier) {
     static const QRegularExpression pattern(
-        QStringLiteral("^[A-Za-z]{2,6}(\\.[A-Za-z0-9_-]+){2,}$"));
-    return pattern.match(identifier).hasMatch();
+        QStringLiteral("^([a-z]{2}|com|org|net|edu|gov|app|dev|biz|xyz|pro|info)"
+                       "(\\.[a-z0-9_-]+)+$"),
+        QRegularExpression::CaseInsensitiveOption);
+    const QStringList labels = identifier.split(u'.');
+    return pattern.match(identifier).hasMatch() &&
+           (labels.size() > 2 || labels.last().size() >= minimumNameLength);
 }
 
 QString withoutGroupPrefix(const QString& identifier) {
@@ -54,6 +58,12 @@ QString nameElementOf(const QString& identifier) {
             return compact;
     }
     return {};
+}
+
+bool namesProductAfterVendor(const QString& identifier) {
+    static const QRegularExpression word(QStringLiteral("[A-Za-z]{3}"));
+    const QStringList labels = text::identifierSegments(identifier);
+    return labels.size() < 3 || word.match(labels[2]).hasMatch();
 }
 
 QHash<QString, QString> rootsOf(const QStringList& identifiers) {

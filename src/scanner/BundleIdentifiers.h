@@ -9,8 +9,10 @@ namespace tidewell::bundleids {
 // Rules on the reverse-DNS identifiers of app bundles as they name entries of a Library
 // folder. Pure: no file is read.
 
-// Whether identifier reads as a bundle identifier: three or more dot-separated labels of
-// letters, digits, "-" and "_", the first of two to six letters ("com", "org", "io", "us").
+// Whether identifier reads as a bundle identifier: dot-separated labels of letters, digits, "-"
+// and "_", the first a top-level domain (any two letters, or com, org, net, edu, gov, app, dev,
+// biz, xyz, pro, info), and either three or more labels or a second of three characters or
+// more ("org.krita"). Names such as "kodi.old" or "install.log" are none.
 bool isReverseDns(const QString& identifier);
 
 // The identifier of the app a group or team-scoped identifier belongs to, without the "group."
@@ -31,6 +33,11 @@ bool belongsTo(const QString& identifier, const QString& owner);
 // com.microsoft.teams), or the one before when the last is a generic word or role
 // ("viber" of com.viber.osx); empty when neither is three characters or more.
 QString nameElementOf(const QString& identifier);
+
+// Whether the label after identifier's vendor reads as the name of a product ("Word" of
+// com.microsoft.Word), not as a version or a code ("3" of com.sublimetext.3): three letters in a
+// row. True for an identifier without a vendor.
+bool namesProductAfterVendor(const QString& identifier);
 
 // For each of identifiers, in lower case, the shortest of them it belongs to: the app whose
 // helpers, windows and extensions it names.

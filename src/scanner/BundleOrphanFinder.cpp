@@ -3,7 +3,6 @@
 #include "BundleIdentifiers.h"
 #include "MatchNeedles.h"
 #include "PathNames.h"
-#include "SystemIdentifiers.h"
 #include "model/TextRules.h"
 
 #include <QFileInfo>
@@ -16,8 +15,6 @@ namespace tidewell {
 namespace {
 
 const QString metadataFileName = QStringLiteral(".com.apple.containermanagerd.metadata.plist");
-constexpr qsizetype minimumNameLength = 3;
-
 QString vendorOf(const QString& identifier) {
     return QString::fromStdU32String(MatchNeedles::vendorOf(text::lowercased(identifier)));
 }
@@ -47,17 +44,7 @@ QString compactNameOf(const DirectoryEntry& entry) {
 
 BundleOrphanFinder::BundleOrphanFinder(Host host, const QList<AppDescriptor>& installed,
                                        const FileSystem& fileSystem)
-    : m_host(std::move(host)), m_fileSystem(fileSystem) {
-    for (const AppDescriptor& app : installed) {
-        m_installedIdentifiers.append(app.normalizedBundleIdentifier);
-        if (app.baseBundleIdentifier)
-            m_installedIdentifiers.append(*app.baseBundleIdentifier);
-        if (const QString vendor = vendorOf(app.normalizedBundleIdentifier); !vendor.isEmpty())
-            m_installedVendors.insert(vendor);
-        for (const QString& token : app.searchTokens)
-            m_installedTokens.insert(text::compactForm(token));
-    }
-}
+    : m_host(std::move(host)), m_fileSystem(fileSystem), m_claims(installed) {}
 
 QString BundleOrphanFinder::library(const QString& relative) const {
     return pathnames::joined(m_host.home, QStringLiteral("Library/") + relative);
@@ -68,27 +55,9 @@ QList<RemovedApp> BundleOrphanFinder::find() const {
         !m_fileSystem.isDirectory(pathnames::joined(m_host.home, QStringLiteral("Library"))))
         return {};
     QList<NamedEntry> entries = namedEntries();
-    entries.removeIf([this](const NamedEntry& entry) { return isClaimed(entry.identifier); });
-    QStringList identifiers;
-    for (const NamedEntry& entry : entries)
-        identifiers.append(entry.identifier);
-    const QHash<QString, QString> roots = bundleids::rootsOf(identifiers);
-    QMap<QString, RemovedApp> apps;
-    for (const NamedEntry& entry : entries) {
-        const QString root = roots.value(text::lowercased(entry.identifier));
-        RemovedApp& app = apps[root];
-        app.kind = RemovedAppKind::bundle;
-        if (app.identifier.isEmpty() || text::lowercased(entry.identifier) == root)
-            app.identifier = entry.identifier;
-        if (!entry.appName.isEmpty())
-            app.name = entry.appName;
-        app.items.append({entry.path, entry.cause, entry.identifier, entry.offered});
-    }
-    QList<RemovedApp> found = apps.values();
-    for (RemovedApp& app : found) {
-        if (app.name.isEmpty())
-            app.name = app.identifier;
-    }
+    entries.removeIf(
+        [this](const NamedEntry& entry) { return m_claims.claimsIdentifier(entry.identifier); });
+    QList<RemovedApp> found = groupedByRoot(entries);
     addNameLikeItems(found);
     for (RemovedApp& app : found)
         std::sort(app.items.begin(), app.items.end(),
@@ -99,35 +68,79 @@ QList<RemovedApp> BundleOrphanFinder::find() const {
     return found;
 }
 
+QList<RemovedApp> BundleOrphanFinder::groupedByRoot(const QList<NamedEntry>& entries) const {
+    QStringList identifiers;
+    for (const NamedEntry& entry : entries)
+        identifiers.append(entry.identifier);
+    const QHash<QString, QString> roots = bundleids::rootsOf(identifiers);
+    QMap<QString, RemovedApp> apps;
+    QSet<QString> showingAnApp;  // roots with a container or saved windows of their own
+    QSet<QString> namedBySystem; // roots the system named something by
+    for (const NamedEntry& entry : entries) {
+        const QString root = roots.value(text::lowercased(entry.identifier));
+        RemovedApp& app = apps[root];
+        app.kind = RemovedAppKind::bundle;
+        if (app.identifier.isEmpty() || text::lowercased(entry.identifier) == root)
+            app.identifier = entry.identifier;
+        if (!entry.appName.isEmpty())
+            app.name = entry.appName;
+        const bool inContainer =
+            entry.place == Place::container || entry.place == Place::groupContainer;
+        app.items.append(
+            {entry.path,
+             inContainer ? OrphanCause::containerOwnerGone : OrphanCause::identifierNotInstalled,
+             entry.identifier, entry.offered});
+        if (entry.place == Place::container || entry.place == Place::windows)
+            showingAnApp.insert(root);
+        if (entry.place != Place::groupContainer && entry.place != Place::appNamed)
+            namedBySystem.insert(root);
+    }
+    QList<RemovedApp> found;
+    for (auto app = apps.begin(); app != apps.end(); ++app) {
+        const bool ownApp =
+            showingAnApp.contains(app.key()) && bundleids::namesProductAfterVendor(app.key());
+        if (!namedBySystem.contains(app.key()) || (m_claims.claimsVendorOf(app.key()) && !ownApp))
+            continue;
+        if (app->name.isEmpty())
+            app->name = app->identifier;
+        found.append(*app);
+    }
+    return found;
+}
+
 QList<BundleOrphanFinder::NamedEntry> BundleOrphanFinder::namedEntries() const {
     QList<NamedEntry> entries;
-    for (const QString& folder : {QStringLiteral("Preferences"), QStringLiteral("Caches"),
-                                  QStringLiteral("Application Support"), QStringLiteral("Logs"),
-                                  QStringLiteral("Saved Application State"),
-                                  QStringLiteral("HTTPStorages"), QStringLiteral("WebKit")})
-        addNamedIn(folder, Naming::wholeName, false, entries);
-    addNamedIn(QStringLiteral("Preferences/ByHost"), Naming::hostSuffixed, false, entries);
-    addNamedIn(QStringLiteral("Application Scripts"), Naming::wholeName, true, entries);
-    addNamedIn(QStringLiteral("Cookies"), Naming::wholeName, true, entries);
-    addContainersIn(QStringLiteral("Containers"), entries);
-    addContainersIn(QStringLiteral("Group Containers"), entries);
+    for (const QString& folder :
+         {QStringLiteral("Caches"), QStringLiteral("Application Support"), QStringLiteral("Logs")})
+        addNamedIn(folder, Naming::wholeName, Place::appNamed, false, entries);
+    for (const QString& folder :
+         {QStringLiteral("Preferences"), QStringLiteral("HTTPStorages"), QStringLiteral("WebKit")})
+        addNamedIn(folder, Naming::wholeName, Place::systemNamed, false, entries);
+    addNamedIn(QStringLiteral("Saved Application State"), Naming::wholeName, Place::windows, false,
+               entries);
+    addNamedIn(QStringLiteral("Preferences/ByHost"), Naming::hostSuffixed, Place::systemNamed,
+               false, entries);
+    addNamedIn(QStringLiteral("Application Scripts"), Naming::wholeName, Place::systemNamed, true,
+               entries);
+    addNamedIn(QStringLiteral("Cookies"), Naming::wholeName, Place::systemNamed, true, entries);
+    addContainersIn(QStringLiteral("Containers"), Place::container, entries);
+    addContainersIn(QStringLiteral("Group Containers"), Place::groupContainer, entries);
     return entries;
 }
 
-void BundleOrphanFinder::addNamedIn(const QString& relative, Naming naming, bool offered,
-                                    QList<NamedEntry>& entries) const {
+void BundleOrphanFinder::addNamedIn(const QString& relative, Naming naming, Place place,
+                                    bool offered, QList<NamedEntry>& entries) const {
     for (const DirectoryEntry& entry : m_fileSystem.listDirectory(library(relative)).entries) {
         QString identifier = bundleids::identifierInName(entry.name);
         // "com.example.app.<host id>.plist": the last label names the machine.
         if (naming == Naming::hostSuffixed)
             identifier = identifier.section(u'.', 0, -2);
         if (bundleids::isReverseDns(identifier))
-            entries.append(
-                {entry.path, identifier, OrphanCause::identifierNotInstalled, offered, {}});
+            entries.append({entry.path, identifier, place, offered, {}});
     }
 }
 
-void BundleOrphanFinder::addContainersIn(const QString& relative,
+void BundleOrphanFinder::addContainersIn(const QString& relative, Place place,
                                          QList<NamedEntry>& entries) const {
     for (const DirectoryEntry& entry : m_fileSystem.listDirectory(library(relative)).entries) {
         if (!entry.isDirectory.value_or(false) || entry.isSymbolicLink.value_or(true))
@@ -143,27 +156,9 @@ void BundleOrphanFinder::addContainersIn(const QString& relative,
         if (!bundleids::isReverseDns(identifier) ||
             (!bundle.isEmpty() && m_fileSystem.exists(m_host.systemPath(bundle))))
             continue;
-        entries.append({entry.path, identifier, OrphanCause::containerOwnerGone, false,
-                        QFileInfo(bundle).completeBaseName()});
+        entries.append(
+            {entry.path, identifier, place, false, QFileInfo(bundle).completeBaseName()});
     }
-}
-
-bool BundleOrphanFinder::isClaimed(const QString& identifier) const {
-    if (systemapps::isSystemIdentifier(identifier))
-        return true;
-    const bool ofInstalledApp =
-        std::any_of(m_installedIdentifiers.cbegin(), m_installedIdentifiers.cend(),
-                    [&identifier](const QString& installed) {
-                        return bundleids::belongsTo(identifier, installed) ||
-                               bundleids::belongsTo(installed, identifier);
-                    });
-    return ofInstalledApp || m_installedVendors.contains(vendorOf(identifier));
-}
-
-bool BundleOrphanFinder::isClaimedName(const QString& compact) const {
-    return text::characterCount(compact) < minimumNameLength ||
-           m_installedTokens.contains(compact) || systemapps::isSystemFolderName(compact) ||
-           MatchNeedles::isGenericWord(compact);
 }
 
 void BundleOrphanFinder::addNameLikeItems(QList<RemovedApp>& apps) const {
@@ -175,10 +170,10 @@ void BundleOrphanFinder::addNameLikeItems(QList<RemovedApp>& apps) const {
         const QString vendor = vendorOf(apps[index].identifier);
         for (const QString& name : {element, element.isEmpty() ? QString() : vendor + element,
                                     text::compactForm(apps[index].name)}) {
-            if (!isClaimedName(name) && !names.contains(name))
+            if (!m_claims.claimsName(name) && !names.contains(name))
                 names.insert(name, index);
         }
-        if (!isClaimedName(vendor) && !m_installedVendors.contains(vendor) &&
+        if (!m_claims.claimsName(vendor) && !m_claims.claimsVendorOf(apps[index].identifier) &&
             !vendors.contains(vendor))
             vendors.insert(vendor, index);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "InstalledBundleClaims.h"
 #include "RemovedApp.h"
 #include "model/AppDescriptor.h"
 #include "platform/FileSystem.h"
@@ -20,10 +21,13 @@ namespace tidewell {
 // - offered too: entries of Application Support, Caches and Logs named like a removed app (its
 //   identifier's name element, alone or after its vendor, or the bundle name a container
 //   records), and those named for its vendor when none of the vendor's apps is installed.
-// Never an identifier of the system (SystemIdentifiers), of an installed app or one of its
-// helpers (the same identifier or base identifier, or one beginning with it), nor one of a
-// vendor that still has an installed app, which may be that app's updater or crash reporter.
-// Never a name that an installed app's search tokens or the system's own folders claim.
+// An identifier the installed apps or the system claim (InstalledBundleClaims) is never taken.
+// A removed app is one identifier with those that begin with it; it is taken only when the
+// system named something by it (an app's own settings, windows, storage or container), and,
+// when its vendor has an installed app, only when it shows an app of its own (saved windows or
+// a container): otherwise it may be that app's updater or a framework's cache. A group
+// container alone tells nothing of the apps that share it. Names that the installed apps' search
+// tokens or the system's own folders claim are never offered.
 class BundleOrphanFinder {
 public:
     // installed: the installed bundles; every folder is read through fileSystem.
@@ -34,11 +38,16 @@ public:
     QList<RemovedApp> find() const;
 
 private:
+    // Where an entry lies, which tells how much it says of its app: the system names some
+    // folders by the app's identifier (its preferences, web storage, scripts and cookies, its
+    // saved windows and container, which only an app has); an app or a framework it carries
+    // names its caches, support folders and logs as it likes.
+    enum class Place { appNamed, systemNamed, windows, container, groupContainer };
     // An entry named by, or recorded for, a bundle identifier.
     struct NamedEntry {
         QString path;
         QString identifier;
-        OrphanCause cause = OrphanCause::identifierNotInstalled;
+        Place place = Place::appNamed;
         bool offered = false;
         QString appName; // the bundle name a container records
     };
@@ -46,18 +55,15 @@ private:
 
     QString library(const QString& relative) const;
     QList<NamedEntry> namedEntries() const;
-    void addNamedIn(const QString& relative, Naming naming, bool offered,
+    void addNamedIn(const QString& relative, Naming naming, Place place, bool offered,
                     QList<NamedEntry>& entries) const;
-    void addContainersIn(const QString& relative, QList<NamedEntry>& entries) const;
-    bool isClaimed(const QString& identifier) const;
-    bool isClaimedName(const QString& compact) const;
+    void addContainersIn(const QString& relative, Place place, QList<NamedEntry>& entries) const;
+    QList<RemovedApp> groupedByRoot(const QList<NamedEntry>& entries) const;
     void addNameLikeItems(QList<RemovedApp>& apps) const;
 
     Host m_host;
     const FileSystem& m_fileSystem;
-    QStringList m_installedIdentifiers; // lower case, base identifiers too
-    QSet<QString> m_installedVendors;
-    QSet<QString> m_installedTokens; // compact
+    InstalledBundleClaims m_claims;
 };
 
 } // namespace tidewell
