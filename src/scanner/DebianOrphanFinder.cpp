@@ -120,8 +120,8 @@ QSet<QString> DebianOrphanFinder::claimedNames(const std::optional<debian::Packa
                                                const QHash<QString, PackageNames>& names) const {
     QSet<QString> claimed;
     for (const AppDescriptor& app : m_installed) {
-        const QHash<QString, int>& keys = LinuxAppKeys::of(app).keys();
-        for (auto key = keys.cbegin(); key != keys.cend(); ++key)
+        const LinuxAppKeys keys = LinuxAppKeys::of(app);
+        for (auto key = keys.keys().cbegin(); key != keys.keys().cend(); ++key)
             claimed.insert(key.key());
     }
     if (states)
