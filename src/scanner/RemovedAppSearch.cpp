@@ -39,15 +39,21 @@ OrphanReport findRemovedApps(const Host& host, const ProgramRunner& programs,
                              const FileSystem& fileSystem, QThreadPool& pool,
                              const CancellationToken& cancel) {
     const QList<DesktopEntry> entries = readInstalledDesktopEntries(host);
+    const QList<Orphan> orphans = OrphanFinder(host, entries, fileSystem).find();
+    // A launcher whose program is gone is no installed app: its names claim nothing.
+    QSet<QString> orphanPaths;
+    for (const Orphan& orphan : orphans)
+        orphanPaths.insert(orphan.path);
     QList<AppDescriptor> linuxApps;
-    for (const DesktopEntry& entry : entries)
-        linuxApps.append(linuxapp::describe(entry));
+    for (const DesktopEntry& entry : entries) {
+        if (!orphanPaths.contains(entry.filePath))
+            linuxApps.append(linuxapp::describe(entry));
+    }
     OrphanReport report = DebianOrphanFinder(host, linuxApps, programs, fileSystem).find(cancel);
     if (!cancel.isCancelled())
         report.apps.append(
             BundleOrphanFinder(host, findInstalledApps(host, fileSystem, pool), fileSystem).find());
-    if (!cancel.isCancelled())
-        report.apps.append(groupedByApp(OrphanFinder(host, entries, fileSystem).find()));
+    report.apps.append(groupedByApp(orphans));
     leaveOutRepeatedPaths(report.apps);
     for (RemovedApp& app : report.apps) {
         for (Orphan& item : app.items)
