@@ -20,8 +20,8 @@ public:
     // (SystemIdentifiers); an installed app's identifier or base identifier, one beginning with
     // it (a helper, an extension) or one it begins with; one with a label past the vendor that
     // is a word of an installed app's name, or begins an installed app's compact name or begins
-    // with it ("com.example.fluxhelper" beside Flux Helper, "com.old.grandperspectiv" beside
-    // GrandPerspective);
+    // with it ("com.example.fluxhelper" beside Flux Helper, "com.old.harborligh" beside
+    // Harborlight);
     // or one whose first label past the vendor is the name of an installed app of that vendor
     // without the vendor ("gg" of com.steelseries.gg.client beside SteelSeries GG).
     bool claimsIdentifier(const QString& identifier) const;
