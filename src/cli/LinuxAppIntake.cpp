@@ -4,8 +4,8 @@
 #include "CliText.h"
 #include "ExitCode.h"
 #include "model/LinuxAppIdentity.h"
-#include "platform/DesktopEntry.h"
 #include "platform/RealProgramRunner.h"
+#include "scanner/AppCatalogue.h"
 #include "session/AppIntake.h"
 
 #include <QDir>
@@ -22,19 +22,14 @@ std::variant<AppDescriptor, int> rejected(const QString& message) {
 
 const QString desktopSuffix = QStringLiteral(".desktop");
 
-// A desktop file id is written with or without its ".desktop", as the desktop entry standard
-// and the package managers' listings spell it.
 std::variant<AppDescriptor, int> findInstalled(const QString& argument, const Host& host) {
-    const QString id =
-        argument.endsWith(desktopSuffix) ? argument.chopped(desktopSuffix.size()) : argument;
-    for (const DesktopEntry& entry : readInstalledDesktopEntries(host)) {
-        if (entry.flatpakId != id && entry.snapName != id && entry.desktopFileId != id)
-            continue;
-        if (const auto defect = linuxapp::defectOf(entry))
-            return rejected(errorDescription(*defect));
-        return AppIntake::describeEntry(entry);
-    }
-    return rejected(CliText::tr("No installed application has this id."));
+    const std::optional<AppCatalogue::Lookup> found =
+        AppCatalogue::readLinuxApps(host, FileSystem::real()).find(argument);
+    if (!found)
+        return rejected(CliText::tr("No installed application has this id."));
+    if (const auto* defect = std::get_if<AppDescriptorError>(&*found))
+        return rejected(errorDescription(*defect));
+    return std::get<AppDescriptor>(*found);
 }
 
 // A bare word that is no file and no bundle name: an id to look up.

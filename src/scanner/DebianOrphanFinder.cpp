@@ -65,7 +65,8 @@ OrphanReport DebianOrphanFinder::find(const CancellationToken& cancel) const {
     const QStringList dconfFolders = dconfFoldersWithKeys(m_host, m_programs, names);
     QStringList installedIds;
     for (const AppDescriptor& app : m_installed)
-        installedIds.append({app.packageId, app.desktopFileId, app.appStreamId});
+        installedIds.append(
+            {app.linuxFacts.packageId, app.linuxFacts.desktopFileId, app.linuxFacts.appStreamId});
     const QStringList claimedDconf = dconf::foldersNamedBy(dconfFolders, installedIds);
     // Every search lists the same few folders: list them once.
     const ListingCache cache(m_fileSystem);

@@ -38,10 +38,10 @@ QStringList labelsOf(const QString& identifier) {
 
 InstalledBundleClaims::InstalledBundleClaims(const QList<AppDescriptor>& installed) {
     for (const AppDescriptor& app : installed) {
-        m_identifiers.append(app.normalizedBundleIdentifier);
-        if (app.baseBundleIdentifier)
-            m_identifiers.append(*app.baseBundleIdentifier);
-        const QString vendor = vendorOf(app.normalizedBundleIdentifier);
+        m_identifiers.append(app.normalizedIdentifier);
+        if (app.bundleFacts.baseIdentifier)
+            m_identifiers.append(*app.bundleFacts.baseIdentifier);
+        const QString vendor = vendorOf(app.normalizedIdentifier);
         if (!vendor.isEmpty())
             m_vendors.insert(vendor);
         QString withoutVendor;
@@ -54,7 +54,8 @@ InstalledBundleClaims::InstalledBundleClaims(const QList<AppDescriptor>& install
         }
         if (!vendor.isEmpty() && !withoutVendor.isEmpty())
             m_vendorNames.insert(vendor + u'.' + withoutVendor);
-        for (const QString& name : {app.compactName, app.strippedCompactName.value_or(QString())}) {
+        for (const QString& name :
+             {app.compactName, app.bundleFacts.strippedCompactName.value_or(QString())}) {
             if (text::characterCount(name) >= minimumPrefixLength)
                 m_compactNames.append(name);
         }

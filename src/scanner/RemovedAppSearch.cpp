@@ -1,10 +1,9 @@
 #include "RemovedAppSearch.h"
 
+#include "AppCatalogue.h"
 #include "BundleOrphanFinder.h"
 #include "DebianOrphanFinder.h"
-#include "InstalledApps.h"
 #include "ItemClassification.h"
-#include "model/LinuxAppIdentity.h"
 
 #include <algorithm>
 
@@ -38,22 +37,16 @@ void leaveOutRepeatedPaths(QList<RemovedApp>& apps) {
 OrphanReport findRemovedApps(const Host& host, const ProgramRunner& programs,
                              const FileSystem& fileSystem, QThreadPool& pool,
                              const CancellationToken& cancel) {
-    const QList<DesktopEntry> entries = readInstalledDesktopEntries(host);
-    const QList<Orphan> orphans = OrphanFinder(host, entries, fileSystem).find();
-    // A launcher whose program is gone is no installed app: its names claim nothing.
-    QSet<QString> orphanPaths;
-    for (const Orphan& orphan : orphans)
-        orphanPaths.insert(orphan.path);
+    const AppCatalogue installed = AppCatalogue::read(host, fileSystem, pool);
+    QList<AppDescriptor> bundles;
     QList<AppDescriptor> linuxApps;
-    for (const DesktopEntry& entry : entries) {
-        if (!orphanPaths.contains(entry.filePath))
-            linuxApps.append(linuxapp::describe(entry));
-    }
+    for (const AppDescriptor& app : installed.apps())
+        (app.kind == AppKind::bundle ? bundles : linuxApps).append(app);
     OrphanReport report = DebianOrphanFinder(host, linuxApps, programs, fileSystem).find(cancel);
     if (!cancel.isCancelled())
-        report.apps.append(
-            BundleOrphanFinder(host, findInstalledApps(host, fileSystem, pool), fileSystem).find());
-    report.apps.append(groupedByApp(orphans));
+        report.apps.append(BundleOrphanFinder(host, bundles, fileSystem).find());
+    if (!cancel.isCancelled())
+        report.apps.append(groupedByApp(OrphanFinder(host, installed, fileSystem).find()));
     leaveOutRepeatedPaths(report.apps);
     for (RemovedApp& app : report.apps) {
         for (Orphan& item : app.items)

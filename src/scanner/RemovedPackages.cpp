@@ -134,18 +134,19 @@ AppDescriptor describeRemovedPackage(const QString& package, const PackageNames&
         entry.execArguments = {names.programs.first()};
     entry.icon = names.icons.value(0);
     AppDescriptor app = linuxapp::describe(entry);
-    app.packageId = package;
-    app.bundleIdentifier = package;
-    app.normalizedBundleIdentifier = text::lowercased(package);
+    app.linuxFacts.packageId = package;
+    app.identifier = package;
+    app.normalizedIdentifier = text::lowercased(package);
     for (const QString& name : names.desktopIds.mid(1) + names.appStreamIds.mid(1) +
                                    names.programs.mid(1) + names.icons.mid(1)) {
         for (const QString& token : {name, linuxapp::reverseDnsTailOf(name)}) {
             const QString lowered = text::lowercased(token);
-            if (!lowered.isEmpty() && !app.rankedTokens.contains(lowered))
-                app.rankedTokens.append(lowered);
+            if (!lowered.isEmpty() && !app.linuxFacts.rankedTokens.contains(lowered))
+                app.linuxFacts.rankedTokens.append(lowered);
         }
     }
-    app.searchTokens = QSet<QString>(app.rankedTokens.cbegin(), app.rankedTokens.cend());
+    app.searchTokens =
+        QSet<QString>(app.linuxFacts.rankedTokens.cbegin(), app.linuxFacts.rankedTokens.cend());
     return app;
 }
 

@@ -27,12 +27,13 @@ AppDescriptor::Result readAppImage(const QString& path, const ProgramRunner& pro
     return linuxapp::describeAppImage(*entry, path);
 }
 
-} // namespace
-
+// A dropped entry, with the AppStream id of its metainfo.
 AppDescriptor describeEntry(DesktopEntry entry) {
     entry.appStreamId = appstream::componentIdFor(entry.filePath);
     return linuxapp::describe(entry);
 }
+
+} // namespace
 
 AppDescriptor::Result read(const QUrl& url, const ProgramRunner& programs) {
     const QString path = QDir::cleanPath(url.toLocalFile());

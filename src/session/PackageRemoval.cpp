@@ -35,19 +35,20 @@ UninstallCommand uninstallCommand(const AppDescriptor& app, const Host& host,
     const QString endOfOptions = QStringLiteral("--");
     switch (app.kind) {
     case AppKind::flatpak:
-        if (!linuxapp::isValidFlatpakId(app.packageId))
+        if (!linuxapp::isValidFlatpakId(app.linuxFacts.packageId))
             return {};
         if (isBelow(entry, host.home))
             return {{QStringLiteral("flatpak"), QStringLiteral("uninstall"),
-                     QStringLiteral("--user"), endOfOptions, app.packageId},
+                     QStringLiteral("--user"), endOfOptions, app.linuxFacts.packageId},
                     true};
-        return {
-            {QStringLiteral("flatpak"), QStringLiteral("uninstall"), endOfOptions, app.packageId},
-            true};
+        return {{QStringLiteral("flatpak"), QStringLiteral("uninstall"), endOfOptions,
+                 app.linuxFacts.packageId},
+                true};
     case AppKind::snap:
-        if (!linuxapp::isValidSnapName(app.packageId))
+        if (!linuxapp::isValidSnapName(app.linuxFacts.packageId))
             return {};
-        return {{QStringLiteral("snap"), QStringLiteral("remove"), endOfOptions, app.packageId},
+        return {{QStringLiteral("snap"), QStringLiteral("remove"), endOfOptions,
+                 app.linuxFacts.packageId},
                 true};
     case AppKind::desktopEntry:
         if (!isBelow(entry, host.home)) {
@@ -66,11 +67,13 @@ UninstallCommand uninstallCommand(const AppDescriptor& app, const Host& host,
 }
 
 bool UninstallCommand::uninstallsExactly(const AppDescriptor& app) const {
-    const bool validId = app.kind == AppKind::flatpak ? linuxapp::isValidFlatpakId(app.packageId)
-                         : app.kind == AppKind::snap  ? linuxapp::isValidSnapName(app.packageId)
-                                                      : false;
+    const bool validId =
+        app.kind == AppKind::flatpak ? linuxapp::isValidFlatpakId(app.linuxFacts.packageId)
+        : app.kind == AppKind::snap  ? linuxapp::isValidSnapName(app.linuxFacts.packageId)
+                                     : false;
     return runnable && validId && arguments.size() >= 2 &&
-           arguments.at(arguments.size() - 2) == u"--" && arguments.last() == app.packageId;
+           arguments.at(arguments.size() - 2) == u"--" &&
+           arguments.last() == app.linuxFacts.packageId;
 }
 
 int runUninstallCommand(const UninstallCommand& command) {

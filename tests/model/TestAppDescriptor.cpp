@@ -64,10 +64,10 @@ void TestAppDescriptor::workedExamples() {
     QVERIFY(std::holds_alternative<AppDescriptor>(result));
     const auto& app = std::get<AppDescriptor>(result);
     QCOMPARE(
-        (QStringList{app.displayName, app.bundleIdentifier, app.normalizedBundleIdentifier,
-                     app.compactName, app.pathComponentName, app.strippedCompactName.value_or(""),
-                     app.baseBundleIdentifier.value_or(""), app.bundleTailToken.value_or(""),
-                     outcome(result)}
+        (QStringList{app.displayName, app.identifier, app.normalizedIdentifier, app.compactName,
+                     app.pathComponentName, app.bundleFacts.strippedCompactName.value_or(""),
+                     app.bundleFacts.baseIdentifier.value_or(""),
+                     app.bundleFacts.tailToken.value_or(""), outcome(result)}
              .join(u'|')),
         fields);
 }
@@ -141,8 +141,8 @@ void TestAppDescriptor::identifierDerivations_data() {
 void TestAppDescriptor::identifierDerivations() {
     QFETCH(QString, identifier);
     QFETCH(QString, derived);
-    QCOMPARE(AppDescriptor::makeBaseBundleIdentifier(identifier).value_or("-") + u' ' +
-                 AppDescriptor::makeBundleTailToken(identifier).value_or("-"),
+    QCOMPARE(AppDescriptor::makeBaseIdentifier(identifier).value_or("-") + u' ' +
+                 AppDescriptor::makeTailToken(identifier).value_or("-"),
              derived);
 }
 

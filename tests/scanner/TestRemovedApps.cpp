@@ -1,14 +1,12 @@
+#include "scanner/AppCatalogue.h"
 #include "scanner/BundleIdentifiers.h"
 #include "scanner/BundleOrphanFinder.h"
 #include "scanner/DebianOrphanFinder.h"
-#include "scanner/InstalledApps.h"
 #include "scanner/InstalledBundleClaims.h"
 #include "scanner/RemovedAppSearch.h"
 
 #include "TableProgramRunner.h"
 #include "TestDir.h"
-#include "model/LinuxAppIdentity.h"
-#include "platform/DesktopEntry.h"
 
 #include <QTest>
 
@@ -31,13 +29,6 @@ QStringList summaries(const QList<RemovedApp>& apps, const QString& home) {
         lines.append(fields.join(u' '));
     }
     return lines;
-}
-
-QList<AppDescriptor> installedLinuxApps(const Host& host) {
-    QList<AppDescriptor> apps;
-    for (const DesktopEntry& entry : readInstalledDesktopEntries(host))
-        apps.append(linuxapp::describe(entry));
-    return apps;
 }
 
 // A Debian host: dpkg keeps two removed packages' configuration files, apt's history purged
@@ -71,7 +62,9 @@ struct DebianHost {
                                       "ii  vim-common\nrc  vim\n");
     }
     OrphanReport find() const {
-        return DebianOrphanFinder(host, installedLinuxApps(host), programs, FileSystem::real())
+        return DebianOrphanFinder(host,
+                                  AppCatalogue::readLinuxApps(host, FileSystem::real()).apps(),
+                                  programs, FileSystem::real())
             .find();
     }
 };
@@ -150,7 +143,7 @@ private slots:
             d.createFile(QStringLiteral("home/Library/") + file, "x");
         const auto installed = [&] {
             QThreadPool pool;
-            return findInstalledApps(host, FileSystem::real(), pool);
+            return AppCatalogue::readBundles(host, FileSystem::real(), pool).apps();
         }();
         QCOMPARE(installed.size(), 1);
         const QList<RemovedApp> apps =
@@ -187,15 +180,15 @@ private slots:
         QFETCH(bool, claimed);
         AppDescriptor keep;
         keep.displayName = "Keep";
-        keep.normalizedBundleIdentifier = "com.keep.keep";
+        keep.normalizedIdentifier = "com.keep.keep";
         keep.compactName = "keep";
         AppDescriptor harbor = keep;
         harbor.displayName = "Harborlight";
-        harbor.normalizedBundleIdentifier = "io.harborlight.app";
+        harbor.normalizedIdentifier = "io.harborlight.app";
         harbor.compactName = "harborlight";
         AppDescriptor steel = keep;
         steel.displayName = "Steel GG";
-        steel.normalizedBundleIdentifier = "com.steel.steel-gg";
+        steel.normalizedIdentifier = "com.steel.steel-gg";
         steel.compactName = "steelgg";
         QCOMPARE(InstalledBundleClaims({keep, harbor, steel}).claimsIdentifier(identifier),
                  claimed);
