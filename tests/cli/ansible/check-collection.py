@@ -60,11 +60,27 @@ def argument_spec(module):
     return caught['argument_spec']
 
 
+def documented_options(collections, module):
+    """The options a module's DOCUMENTATION gives, with those of the fragments it extends."""
+    import yaml
+    documentation = yaml.safe_load(module.DOCUMENTATION)
+    options = dict(documentation['options'])
+    for fragment in documentation.get('extends_documentation_fragment', []):
+        name = fragment.split('.')[-1]
+        path = os.path.join(collection_folder(collections), 'plugins', 'doc_fragments',
+                            name + '.py')
+        spec = importlib.util.spec_from_file_location(name, path)
+        loaded = importlib.util.module_from_spec(spec)
+        spec.loader.exec_module(loaded)
+        options.update(yaml.safe_load(loaded.ModuleDocFragment.DOCUMENTATION)['options'])
+    return options
+
+
 def check_documentation_agrees(collections):
     import yaml
     for name in MODULES:
         module = load_module(collections, name)
-        documented = yaml.safe_load(module.DOCUMENTATION)['options']
+        documented = documented_options(collections, module)
         for block in (module.EXAMPLES, module.RETURN):
             yaml.safe_load(block)
         spec = argument_spec(module)

@@ -38,15 +38,6 @@ options:
     type: str
     choices: [absent]
     default: absent
-  users:
-    description:
-      - Whose homes to work in. C(all) for every user who logs in (an account with a login
-        shell, a UID from C(UID_MIN) of C(/etc/login.defs) up and a home in the system's home
-        folder), or a list of user names.
-      - Without it, the module works in the home of the task's own environment (C(HOME)).
-      - Needs root, as with C(become=true).
-    type: list
-    elements: str
   leftovers:
     description:
       - C(selected) removes the items Tidewell is certain of; C(all) takes the items it only
@@ -66,18 +57,8 @@ options:
       - Search the file index (C(plocate)) as well as the folders.
     type: bool
     default: true
-  root:
-    description:
-      - Take the system folders (and with I(users), the accounts and their homes) under this
-        folder, as C(tidewell-cli --root) does, for example a mounted system image.
-    type: path
-  cli:
-    description:
-      - The C(tidewell-cli) to run, a name looked up on C(PATH) or a path.
-    type: str
-    default: tidewell-cli
-requirements:
-  - tidewell-cli on the managed host
+extends_documentation_fragment:
+  - tidewell.desktop.tidewell_cli
 notes:
   - Supports check mode and diff mode; the diff lists the paths that go, per user.
 author:

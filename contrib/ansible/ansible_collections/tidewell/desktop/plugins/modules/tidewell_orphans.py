@@ -34,24 +34,8 @@ options:
       - Required with I(state=absent).
     type: list
     elements: str
-  users:
-    description:
-      - Whose homes to look in. C(all) for every user who logs in, or a list of user names;
-        without it, the home of the task's own environment. Needs root.
-    type: list
-    elements: str
-  root:
-    description:
-      - Take the system folders (and with I(users), the accounts and their homes) under this
-        folder, as C(tidewell-cli --root) does.
-    type: path
-  cli:
-    description:
-      - The C(tidewell-cli) to run, a name looked up on C(PATH) or a path.
-    type: str
-    default: tidewell-cli
-requirements:
-  - tidewell-cli on the managed host
+extends_documentation_fragment:
+  - tidewell.desktop.tidewell_cli
 notes:
   - Supports check mode and diff mode; the diff lists the paths that go, per user.
 author:
