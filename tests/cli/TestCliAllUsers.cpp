@@ -4,6 +4,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QStandardPaths>
 #include <QTest>
 
 #include <sys/stat.h>
@@ -44,6 +45,7 @@ private slots:
     void removesFromEveryPersonsHomeIntoTheirOwnTrash();
     void scanOfNamedUsersOnly_data();
     void scanOfNamedUsersOnly();
+    void refusedToAnyoneButRoot();
 
 private:
     QString home(const char* user) const {
@@ -192,6 +194,21 @@ void TestCliAllUsers::scanOfNamedUsersOnly() {
     }
     QCOMPARE(names, scanned);
     QVERIFY2(exitCode == 0 || run.err.contains("is no user who logs in"), run.err);
+}
+
+// Moving other people's files is an administrator's work: anyone else is told so before any
+// app is read.
+void TestCliAllUsers::refusedToAnyoneButRoot() {
+    const QString setpriv = QStandardPaths::findExecutable("setpriv");
+    if (setpriv.isEmpty())
+        QSKIP("setpriv (util-linux) is needed to drop to user nobody");
+    QProcess process;
+    process.setWorkingDirectory(QDir::rootPath());
+    process.start(setpriv, {"--reuid=65534", "--regid=65534", "--clear-groups", TIDEWELL_CLI_PATH,
+                            "remove", "--yes", "--all-users", "org.example.Ink"});
+    QVERIFY(process.waitForFinished());
+    QCOMPARE(process.exitCode(), 2);
+    QVERIFY(process.readAllStandardError().contains("need administrator rights; run as root"));
 }
 
 QTEST_GUILESS_MAIN(TestCliAllUsers)
