@@ -17,10 +17,8 @@ namespace {
 
 std::variant<AppDescriptor, int> rejected(const QString& message) {
     CliOutput::printErrorLine(message);
-    return ExitCode::bundleRejected;
+    return ExitCode::appRejected;
 }
-
-const QString desktopSuffix = QStringLiteral(".desktop");
 
 std::variant<AppDescriptor, int> findInstalled(const QString& argument, const Host& host) {
     const std::optional<AppCatalogue::Lookup> found =
@@ -34,9 +32,9 @@ std::variant<AppDescriptor, int> findInstalled(const QString& argument, const Ho
 
 // A bare word that is no file and no bundle name: an id to look up.
 bool looksLikeId(const QString& argument) {
+    const std::optional<AppKind> kind = appKindOfFileName(argument);
     return !argument.isEmpty() && !argument.contains(u'/') &&
-           !argument.endsWith(QStringLiteral(".app")) && !linuxapp::isAppImagePath(argument) &&
-           !QFileInfo::exists(argument);
+           (!kind || kind == AppKind::desktopEntry) && !QFileInfo::exists(argument);
 }
 
 // A .desktop file or an AppImage, read as the window reads a dropped one.
@@ -62,7 +60,8 @@ std::optional<std::variant<AppDescriptor, int>> readLinuxApp(const QString& argu
                                                              const Host& host) {
     if (looksLikeId(argument))
         return findInstalled(argument, host);
-    if (argument.endsWith(desktopSuffix) || linuxapp::isAppImagePath(argument))
+    const std::optional<AppKind> kind = appKindOfFileName(argument);
+    if (kind == AppKind::desktopEntry || kind == AppKind::appImage)
         return readAppFile(argument, host);
     return std::nullopt;
 }

@@ -3,7 +3,7 @@
 #include "CliOutput.h"
 #include "CliText.h"
 #include "ExitCode.h"
-#include "ItemRemoval.h"
+#include "RemoveCommand.h"
 #include "ScanCommand.h"
 #include "session/OrphansModel.h"
 #include "session/SharedByteFormatter.h"
@@ -93,13 +93,12 @@ QString appText(const RemovedApp& app) {
            CliOutput::formatTable(rows, {CliOutput::Align::right});
 }
 
-void printReport(const OrphanReport& report) {
+// The report for people; what could not be read goes to stderr.
+QString reportText(const OrphanReport& report) {
     for (const QString& problem : report.problems)
         CliOutput::printErrorLine(problem);
-    if (report.apps.isEmpty()) {
-        CliOutput::printLine(CliText::tr("No leftovers of removed applications were found."));
-        return;
-    }
+    if (report.apps.isEmpty())
+        return CliText::tr("No leftovers of removed applications were found.");
     qsizetype items = 0;
     for (const RemovedApp& app : report.apps)
         items += app.items.size();
@@ -109,59 +108,75 @@ void printReport(const OrphanReport& report) {
                             SharedByteFormatter::string(totalSize(report.apps)));
     for (const RemovedApp& app : report.apps)
         text += u'\n' + appText(app);
-    text += u'\n' + CliText::tr("To move an app's leftovers to the Trash: tidewell-cli orphans "
-                                "--remove ID");
-    CliOutput::printLine(text);
+    return text + u'\n' +
+           CliText::tr("To move an app's leftovers to the Trash: tidewell-cli orphans --remove ID");
 }
 
-// The apps ids name: each id is an app's "<kind>:<identifier>", or an identifier only one app
-// has. The exit code of a usage error for an id that names none.
-std::variant<QList<RemovedApp>, int> appsNamed(const QStringList& ids,
-                                               const QList<RemovedApp>& apps) {
-    QList<RemovedApp> named;
+// Lists the removed apps of each home.
+void printReports(const QList<WorkHome>& homes, const QList<OrphanReport>& reports, bool json) {
+    QList<QJsonObject> documents;
+    QStringList texts;
+    for (const OrphanReport& report : reports) {
+        documents.append(reportJson(report));
+        texts.append(json ? QString() : reportText(report));
+    }
+    if (json)
+        CliOutput::printJson(homesJson(homes, documents));
+    else
+        CliOutput::printLine(homesText(homes, texts).trimmed());
+}
+
+// Whether id names app: its "<kind>:<identifier>", or its identifier.
+bool names(const QString& id, const RemovedApp& app) {
+    return app.id() == id || app.identifier == id;
+}
+
+// The usage error for an id that names no removed app in any home, or several in one.
+std::optional<int> refuseUnknownIds(const QStringList& ids, const QList<OrphanReport>& reports) {
     for (const QString& id : ids) {
-        QList<RemovedApp> matching;
-        for (const RemovedApp& app : apps) {
-            if (app.id() == id || app.identifier == id)
-                matching.append(app);
-        }
-        if (matching.size() != 1)
+        qsizetype mostInAHome = 0;
+        for (const OrphanReport& report : reports)
+            mostInAHome =
+                qMax(mostInAHome,
+                     std::count_if(report.apps.cbegin(), report.apps.cend(),
+                                   [&id](const RemovedApp& app) { return names(id, app); }));
+        if (mostInAHome == 0)
             return usageError(
                 commandName,
                 CliText::tr("'%1' names no removed app; `orphans` lists their ids").arg(id));
-        named.append(matching.first());
+        if (mostInAHome > 1)
+            return usageError(
+                commandName, CliText::tr("'%1' names several removed apps; give one's id").arg(id));
     }
-    return named;
+    return std::nullopt;
 }
 
-// What the command was asked besides the apps.
-struct RemovalFlags {
-    bool json = false;
-    bool yes = false;
-    bool offered = false;
-};
-
-int removeApps(const QList<RemovedApp>& apps, const RemovalFlags& flags, const Host& host) {
-    QList<RemovalPlan::Item> items;
-    for (const RemovedApp& app : apps) {
+// The removal of the apps ids name in one home, each app one part of it with its items, the
+// offered ones only when asked.
+HomeRemoval plannedRemoval(const QStringList& ids, const OrphanReport& report, const WorkHome& home,
+                           bool withOffered) {
+    HomeRemoval removal{home, {}};
+    for (const RemovedApp& app : report.apps) {
+        if (std::none_of(ids.cbegin(), ids.cend(),
+                         [&app](const QString& id) { return names(id, app); }))
+            continue;
+        QList<RemovalPlan::Item> items;
         for (const Orphan& item : app.items) {
-            if (!item.offered || flags.offered)
+            if (!item.offered || withOffered)
                 items.append({QUrl::fromLocalFile(item.path), {item.sizeInBytes, true}});
         }
+        // Leftovers lie in the home folder; the removal refuses anything outside it.
+        AppRemoval part{{{}, {}}, RemovalPlan(items, {{home.host.home}, QString()}), {}};
+        part.scanned.app.displayName = app.name;
+        part.scanned.app.identifier = app.id();
+        // Its settings in dconf stay, as after a scan, and the report says so.
+        part.scanned.report.leftAlone =
+            leftAloneItems(app.dconfFolders, LeftAloneReason::dconfFolder);
+        if (home.account)
+            part.outsideHome = part.plan.confineTo(home.host.home);
+        removal.apps.append(part);
     }
-    // Leftovers lie in the home folder; the removal refuses anything outside it.
-    const RemovalPlan plan(items, {{host.home}, QString()});
-    if (!flags.yes && !confirmRemoval(plan)) {
-        CliOutput::printErrorLine(CliText::tr("Nothing was removed."));
-        return ExitCode::failure;
-    }
-    const RemovalRun run = runRemoval(plan, !flags.yes, host);
-    if (flags.json)
-        CliOutput::printJson(removalJson(run, plan));
-    else
-        CliOutput::printLine(removalText(run, plan));
-    return run.deletion.failures.isEmpty() && !run.interrupted ? ExitCode::success
-                                                               : ExitCode::failure;
+    return removal;
 }
 
 int runOrphans(const QStringList& arguments, const Host& givenHost) {
@@ -170,9 +185,9 @@ int runOrphans(const QStringList& arguments, const Host& givenHost) {
         CliText::tr("Lists what applications that are no longer installed left behind, or "
                     "moves it to the Trash."));
     const QCommandLineOption json(QStringLiteral("json"), CliText::tr("Print JSON."));
-    const QCommandLineOption remove(QStringLiteral("remove"),
-                                    CliText::tr("Move the leftovers of the apps named by ID to "
-                                                "the Trash."));
+    const QCommandLineOption remove(
+        QStringLiteral("remove"),
+        CliText::tr("Move the leftovers of the apps named by ID to the Trash."));
     const QCommandLineOption offered(
         QStringLiteral("offered"),
         CliText::tr("With --remove: the items only offered (named like the app) go too."));
@@ -180,39 +195,42 @@ int runOrphans(const QStringList& arguments, const Host& givenHost) {
                                  CliText::tr("Remove without asking."));
     const ScanOptions scanOptions;
     parser.addOptions({json, remove, offered, yes, scanOptions.root});
+    scanOptions.accounts.addTo(parser);
     parser.addPositionalArgument(QStringLiteral("ID"), CliText::tr("A removed app, as listed."));
-    if (auto done = parseCommandArguments(
-            parser, commandName,
-            QStringLiteral("[--json] [--root DIR] [--remove [--offered] [--yes] ID...]"),
-            arguments))
+    if (auto done = parseCommandArguments(parser, commandName,
+                                          QStringLiteral("[--json] [--root DIR] [--all-users | "
+                                                         "--user NAME...] [--remove [--offered] "
+                                                         "[--yes] ID...]"),
+                                          arguments))
         return *done;
     const QStringList ids = parser.positionalArguments();
     if (parser.isSet(remove) == ids.isEmpty())
         return usageError(commandName, parser.isSet(remove)
                                            ? CliText::tr("--remove expects at least one ID")
                                            : CliText::tr("expected no arguments"));
-    const auto host = scanOptions.hostFor(parser, commandName, givenHost);
-    if (const int* exitCode = std::get_if<int>(&host))
+    const auto homes = scanOptions.homesFor(parser, commandName, givenHost);
+    if (const int* exitCode = std::get_if<int>(&homes))
         return *exitCode;
     if (parser.isSet(remove)) {
         if (auto refused = refuseQuestionWithoutTerminal(commandName, parser.isSet(yes)))
             return *refused;
     }
 
-    const OrphanReport report = OrphansModel::removedAppsOf(std::get<Host>(host));
+    const QList<WorkHome>& workHomes = std::get<QList<WorkHome>>(homes);
+    QList<OrphanReport> reports;
+    for (const WorkHome& home : workHomes)
+        reports.append(OrphansModel::removedAppsOf(home.host));
     if (!parser.isSet(remove)) {
-        if (parser.isSet(json))
-            CliOutput::printJson(reportJson(report));
-        else
-            printReport(report);
+        printReports(workHomes, reports, parser.isSet(json));
         return ExitCode::success;
     }
-    const auto apps = appsNamed(ids, report.apps);
-    if (const int* exitCode = std::get_if<int>(&apps))
-        return *exitCode;
-    return removeApps(std::get<QList<RemovedApp>>(apps),
-                      {parser.isSet(json), parser.isSet(yes), parser.isSet(offered)},
-                      std::get<Host>(host));
+    if (auto refused = refuseUnknownIds(ids, reports))
+        return *refused;
+    QList<HomeRemoval> removals;
+    for (qsizetype index = 0; index < reports.size(); ++index)
+        removals.append(
+            plannedRemoval(ids, reports[index], workHomes[index], parser.isSet(offered)));
+    return removePlanned(removals, parser.isSet(yes), false, parser.isSet(json));
 }
 
 } // namespace

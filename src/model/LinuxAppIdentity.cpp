@@ -226,7 +226,7 @@ QString appImageIntegrationHashOf(const QString& name) {
 }
 
 bool isAppImagePath(const QString& path) {
-    return path.endsWith(QStringLiteral(".appimage"), Qt::CaseInsensitive);
+    return appKindOfFileName(path) == AppKind::appImage;
 }
 
 QString reverseDnsTailOf(const QString& id) {

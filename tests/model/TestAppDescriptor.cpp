@@ -29,6 +29,8 @@ private slots:
     void describes();
     void identifierDerivations_data();
     void identifierDerivations();
+    void kindOfAFileByItsName_data();
+    void kindOfAFileByItsName();
 
 private:
     TestDir m_dir;
@@ -144,6 +146,29 @@ void TestAppDescriptor::identifierDerivations() {
     QCOMPARE(AppDescriptor::makeBaseIdentifier(identifier).value_or("-") + u' ' +
                  AppDescriptor::makeTailToken(identifier).value_or("-"),
              derived);
+}
+
+void TestAppDescriptor::kindOfAFileByItsName_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("kind");
+    const auto row = [](const char* path, const char* kind) {
+        QTest::newRow(path) << QString(path) << QString(kind);
+    };
+    row("/Applications/Ink.app", "bundle");
+    row("/Applications/Ink.APP/", "bundle");
+    row("/Applications/Ink.app/Contents", "-");
+    row("/home/a/.app", "-");
+    row("org.gnome.Ed.desktop", "desktop");
+    row("org.gnome.Ed.Desktop", "-");
+    row("/home/a/Apps/Krita-5.2.appimage", "appimage");
+    row("/home/a/notes.txt", "-");
+}
+
+void TestAppDescriptor::kindOfAFileByItsName() {
+    QFETCH(QString, path);
+    QFETCH(QString, kind);
+    const std::optional<AppKind> found = appKindOfFileName(path);
+    QCOMPARE(found ? kindName(*found) : QString("-"), kind);
 }
 
 QTEST_APPLESS_MAIN(TestAppDescriptor)
