@@ -4,6 +4,7 @@
 #include "scanner/DebianOrphanFinder.h"
 #include "scanner/InstalledBundleClaims.h"
 #include "scanner/RemovedAppSearch.h"
+#include "scanner/RemovedPackages.h"
 
 #include "TableProgramRunner.h"
 #include "TestDir.h"
@@ -117,6 +118,58 @@ private slots:
             ids.append(app.id());
         QCOMPARE(ids, apps);
         QCOMPARE(report.problems.size(), 1);
+    }
+
+    // Which packages are gone: dpkg's records decide where they answer, the history's last
+    // word otherwise; a package installed again is not gone.
+    void decidesWhichPackagesAreGone_data() {
+        QTest::addColumn<QByteArray>("dpkgAnswer"); // empty: dpkg gave none
+        QTest::addColumn<QByteArray>("history");
+        QTest::addColumn<QStringList>("gone"); // name, purged, date of removal
+        const QByteArray removeThenInstall =
+            "Start-Date: 2024-01-01  10:00:00\nRemove: aa (1)\n\n"
+            "Start-Date: 2024-02-01  10:00:00\nInstall: aa (1)\n\n"
+            "Start-Date: 2024-03-01  10:00:00\nRemove: bb (1), cc (1)\n";
+        QTest::newRow("records and history")
+            << QByteArray("ii  aa\nrc  bb\nii  cc\nrc  dd\n") << removeThenInstall
+            << QStringList{"bb 0 2024-03-01", "dd 0 "};
+        QTest::newRow("history alone") << QByteArray() << removeThenInstall
+                                       << QStringList{"bb 0 2024-03-01", "cc 0 2024-03-01"};
+        QTest::newRow("removed, then purged by hand")
+            << QByteArray("ii  other\n") << removeThenInstall
+            << QStringList{"bb 1 2024-03-01", "cc 1 2024-03-01"};
+    }
+    void decidesWhichPackagesAreGone() {
+        QFETCH(QByteArray, dpkgAnswer);
+        QFETCH(QByteArray, history);
+        QFETCH(QStringList, gone);
+        const auto states = dpkgAnswer.isEmpty()
+                                ? std::nullopt
+                                : std::optional(debian::parsePackageStates(dpkgAnswer));
+        QStringList found;
+        for (const RemovedPackage& package :
+             removedPackages(states, apt::parseHistory(history).events))
+            found.append(QStringLiteral("%1 %2 %3")
+                             .arg(package.name)
+                             .arg(int(package.purged))
+                             .arg(package.removedAt.date().toString(Qt::ISODate)));
+        QCOMPARE(found, gone);
+    }
+
+    // A package's file list names its app; a toolbox of many programs names none by them.
+    void namesAnAppByItsFiles() {
+        const PackageNames app = PackageNames::inFiles(
+            {"/usr/bin/mousepad", "/usr/share/applications/org.xfce.mousepad.desktop",
+             "/usr/share/metainfo/org.xfce.mousepad.appdata.xml",
+             "/usr/share/icons/hicolor/48x48/apps/org.xfce.mousepad.png",
+             "/usr/share/icons/hicolor/64x64/apps/org.xfce.mousepad.png", "/etc/xdg/mousepad"});
+        QCOMPARE(app.all("mousepad"),
+                 QStringList({"mousepad", "org.xfce.mousepad", "org.xfce.mousepad", "mousepad",
+                              "org.xfce.mousepad"}));
+        QCOMPARE(PackageNames::inFiles({"/usr/bin/convert", "/usr/bin/display", "/usr/bin/import",
+                                        "/usr/bin/identify"})
+                     .programs,
+                 QStringList());
     }
 
     // A removed bundle's container is found by its metadata and its preferences by its
