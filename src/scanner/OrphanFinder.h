@@ -15,8 +15,8 @@ namespace tidewell {
 enum class OrphanCause {
     flatpakNotInstalled,    // subject: the Flatpak app id
     snapNotInstalled,       // subject: the snap name
-    appImageGone,           // subject: the AppImage's path, or for an icon whose launcher is gone
-                            // too the name its icons start with ("appimagekit_<hash>")
+    appImageGone,           // subject: the AppImage's path; for an icon, its launcher's
+                            // AppImage, or "appimagekit_<hash>" when no launcher is left
     programGone,            // subject: the program the entry runs
     debianPackageRemoved,   // subject: the package; named by one of its names
     containerOwnerGone,     // subject: the bundle identifier the container's metadata records
@@ -31,6 +31,7 @@ struct Orphan {
     QString subject;
     // Offered, not selected: named like the app rather than by its identity.
     bool offered = false;
+    // The bytes it takes, once measured (findRemovedApps); 0 before.
     qint64 sizeInBytes = 0;
 
     friend bool operator==(const Orphan&, const Orphan&) = default;
