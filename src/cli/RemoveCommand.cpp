@@ -8,15 +8,15 @@
 #include "ScanCommand.h"
 #include "platform/RealProgramRunner.h"
 #include "removal/FileDeletionService.h"
+#include "removal/RemovalJournal.h"
 #include "removal/RemovalPlan.h"
 #include "scanner/ItemClassification.h"
 #include "session/PackageRemoval.h"
 #include "session/SharedByteFormatter.h"
 
+#include <QDir>
 #include <QJsonArray>
 
-#include <cstdio>
-#include <unistd.h>
 #include <utility>
 
 namespace tidewell {
@@ -62,15 +62,6 @@ QString uninstallText(const QString& command) {
         .arg(command);
 }
 
-// Asks on the terminal; only an explicit yes goes on.
-bool answeredYes(const QString& question) {
-    const QByteArray bytes = question.toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
-    std::fflush(stderr);
-    const QString answer = InterruptWatch::readLine().value_or(QString()).trimmed().toLower();
-    return answer == u"y" || answer == u"yes";
-}
-
 // Shows what would go, with sizes, before asking.
 bool confirmRemoval(const RemovalPlan& plan) {
     return answeredYes(CliText::tr("These %n item(s) will be moved to the Trash:\n", "",
@@ -90,25 +81,48 @@ void append(DeletionReport& report, const DeletionReport& later) {
     report.trashed += later.trashed;
     report.removedPermanently += later.removedPermanently;
     report.notAttempted += later.notAttempted;
+    if (!later.journalFailure.isEmpty())
+        report.journalFailure = later.journalFailure;
+}
+
+// Records in the journal entry of removal id, when there is one, the items that stay after all.
+void recordStaying(const RemovalJournal* journal, qint64 id, const QList<DeletionFailure>& stayed) {
+    if (!journal || id == 0)
+        return;
+    std::variant<JournalEntry, QString> entry = journal->reopen(id);
+    JournalEntry* opened = std::get_if<JournalEntry>(&entry);
+    for (qsizetype index = 0; opened && index < stayed.size(); ++index)
+        opened->record({QDir::cleanPath(stayed[index].url.toLocalFile()),
+                        {},
+                        RemovalRecord::Outcome::failed,
+                        {},
+                        stayed[index].reason});
 }
 
 // The Trash first; what it refuses is deleted in place only after a second yes (--yes gives
-// both). A SIGINT or SIGTERM, while an InterruptWatch is on, stops it between items.
-DeletionReport removeItems(const QList<QUrl>& urls, const RemovalScope& scope, bool askFirst,
-                           const Host& host) {
+// both). A SIGINT or SIGTERM, while an InterruptWatch is on, stops it between items. Both
+// rounds go into the removal's one journal entry.
+DeletionReport removeItems(const RemovalPlan& plan, bool askFirst, const Host& host,
+                           const std::shared_ptr<const RemovalJournal>& journal) {
     using Method = RemovalOptions::Method;
     const auto stop = [] { return InterruptWatch::raised(); };
-    FileDeletionService service(host);
-    DeletionReport report = service.deleteItems(urls, scope, {Method::trashOnly, stop}).result();
+    FileDeletionService service(host, FileSystem::real(), journal);
+    DeletionReport report = service.deleteItems(plan, {Method::trashOnly, stop}).result();
     const QList<DeletionFailure> refusals = std::exchange(report.trashRefusals, {});
     if (refusals.isEmpty())
         return report;
-    if (InterruptWatch::raised() || (askFirst && !confirmPermanentRemoval(refusals))) {
+    if (InterruptWatch::raised() || !report.journalFailure.isEmpty() ||
+        (askFirst && !confirmPermanentRemoval(refusals))) {
         report.failures += refusals;
+        recordStaying(journal.get(), report.journalId, refusals);
         return report;
     }
+    QList<RemovalPlan::Item> refused;
+    for (const QUrl& url : urlsOf(refusals))
+        refused.append({url, plan.sizeOf(url)});
+    const RemovalOptions secondRound{Method::removeInPlace, stop, report.journalId};
     append(report,
-           service.deleteItems(urlsOf(refusals), scope, {Method::removeInPlace, stop}).result());
+           service.deleteItems({refused, plan.scope(), plan.subject()}, secondRound).result());
     return report;
 }
 
@@ -132,7 +146,8 @@ QJsonObject removalJson(const DeletionReport& deletion, const MeasuredSize& recl
             {QStringLiteral("reclaimedBytes"), reclaimed.bytes},
             {QStringLiteral("reclaimedSizeComplete"), reclaimed.complete},
             {QStringLiteral("interrupted"), interrupted},
-            {QStringLiteral("notAttempted"), pathArray(deletion.notAttempted)}};
+            {QStringLiteral("notAttempted"), pathArray(deletion.notAttempted)},
+            {QStringLiteral("journalId"), deletion.journalId}};
 }
 
 // The closing line: what went to the Trash, what the Trash refused and was deleted outright,
@@ -172,41 +187,87 @@ struct RemoveFlags {
     bool json = false;
     bool yes = false;
     bool uninstall = false;
+    bool journal = true;
 };
 
-// Removes the planned items, runs the package manager when asked and prints what happened; the
-// exit code tells whether everything went.
-int removeAndReport(const RemovalPlan& plan, const ScanReport& report,
-                    const UninstallCommand& uninstall, const RemoveFlags& flags, const Host& host) {
-    const InterruptWatch watch;
-    const DeletionReport deletion = removeItems(plan.urls(), plan.scope(), !flags.yes, host);
-    const bool interrupted = InterruptWatch::raised();
-    // The package manager runs only when asked, after the leftovers are gone, and only a
-    // command that needs no administrator rights.
-    const bool runsUninstall = flags.uninstall && uninstall.runnable && !interrupted;
-    const int uninstallExit = runsUninstall ? runUninstallCommand(uninstall) : 0;
-    if (flags.json) {
+// The package manager's command, when it ran, with its exit code.
+struct UninstallRun {
+    bool ran = false;
+    int exitCode = 0;
+};
+
+// Whether the removal stopped before its last item: a signal, or a journal that could no longer
+// be written.
+bool wasCutShort(const DeletionReport& deletion) {
+    return InterruptWatch::raised() || !deletion.journalFailure.isEmpty();
+}
+
+// How to put back what went to the Trash, when something did.
+QString undoHint(const DeletionReport& deletion) {
+    if (deletion.journalId == 0 || deletion.trashed.isEmpty())
+        return {};
+    return CliText::tr("To put it back: tidewell-cli undo %1").arg(deletion.journalId);
+}
+
+void printRemoval(const DeletionReport& deletion, const RemovalPlan& plan, const ScanReport& report,
+                  const UninstallCommand& uninstall, const UninstallRun& run, bool json) {
+    const bool interrupted = wasCutShort(deletion);
+    if (json) {
         QJsonObject object = removalJson(deletion, plan.reclaimedSize(deletion), interrupted);
         const QJsonObject leftAlone = leftAloneJson(report);
         for (auto field = leftAlone.constBegin(); field != leftAlone.constEnd(); ++field)
             object.insert(field.key(), field.value());
         if (!uninstall.isEmpty())
             object.insert(QStringLiteral("uninstallCommand"), uninstall.text());
-        if (runsUninstall)
-            object.insert(QStringLiteral("uninstallExitCode"), uninstallExit);
+        if (run.ran)
+            object.insert(QStringLiteral("uninstallExitCode"), run.exitCode);
         CliOutput::printJson(object);
-    } else {
-        QString text = removalText(deletion, plan, interrupted);
-        if (const QString leftAlone = leftAloneText(report); !leftAlone.isEmpty())
-            text += QStringLiteral("\n\n") + leftAlone.trimmed();
-        CliOutput::printLine(text);
-        if (runsUninstall)
-            CliOutput::printLine(
-                CliText::tr("Ran %1 (exit code %2).").arg(uninstall.text()).arg(uninstallExit));
-        else if (!uninstall.isEmpty())
-            CliOutput::printLine(uninstallText(uninstall.text()));
+        return;
     }
-    const bool complete = deletion.failures.isEmpty() && !interrupted && uninstallExit == 0;
+    QString text = removalText(deletion, plan, interrupted);
+    if (const QString leftAlone = leftAloneText(report); !leftAlone.isEmpty())
+        text += QStringLiteral("\n\n") + leftAlone.trimmed();
+    if (const QString hint = undoHint(deletion); !hint.isEmpty())
+        text += u'\n' + hint;
+    CliOutput::printLine(text);
+    if (run.ran)
+        CliOutput::printLine(
+            CliText::tr("Ran %1 (exit code %2).").arg(uninstall.text()).arg(run.exitCode));
+    else if (!uninstall.isEmpty())
+        CliOutput::printLine(uninstallText(uninstall.text()));
+}
+
+// Removes the planned items, runs the package manager when asked and prints what happened; the
+// exit code tells whether everything went.
+int removeAndReport(const RemovalPlan& plan, const ScanReport& report,
+                    const UninstallCommand& uninstall, const RemoveFlags& flags, const Host& host) {
+    const InterruptWatch watch;
+    const auto journal =
+        flags.journal ? std::make_shared<RemovalJournal>(RemovalJournal::folderOn(host)) : nullptr;
+    const DeletionReport deletion = removeItems(plan, !flags.yes, host, journal);
+    if (deletion.journalId == 0 && !deletion.journalFailure.isEmpty()) {
+        CliOutput::printErrorLine(
+            deletion.journalFailure + u' ' +
+            CliText::tr("Pass --no-journal to remove without it; that removal cannot be undone."));
+        return ExitCode::failure;
+    }
+    const bool interrupted = wasCutShort(deletion);
+    // The package manager runs only when asked, after the leftovers are gone, and only a
+    // command that needs no administrator rights.
+    UninstallRun run;
+    if (flags.uninstall && uninstall.runnable && !interrupted) {
+        run = {true, runUninstallCommand(uninstall)};
+        const std::optional<QString> unrecorded =
+            journal && deletion.journalId != 0
+                ? journal->recordPackageRun(deletion.journalId, {uninstall.text(), run.exitCode})
+                : std::nullopt;
+        if (unrecorded)
+            CliOutput::printErrorLine(*unrecorded);
+    }
+    printRemoval(deletion, plan, report, uninstall, run, flags.json);
+    if (!deletion.journalFailure.isEmpty())
+        CliOutput::printErrorLine(deletion.journalFailure);
+    const bool complete = deletion.failures.isEmpty() && !interrupted && run.exitCode == 0;
     return complete ? ExitCode::success : ExitCode::failure;
 }
 
@@ -221,12 +282,15 @@ int runRemove(const QStringList& arguments, const Host& givenHost) {
         QStringLiteral("uninstall"),
         CliText::tr("Then run the package manager's command that uninstalls the app (Flatpak "
                     "and snap apps)."));
+    const QCommandLineOption noJournal(
+        QStringLiteral("no-journal"),
+        CliText::tr("Remove without recording the removal: it cannot be undone then."));
     const ScanOptions scanOptions;
-    parser.addOptions({json, yes, uninstallOption});
+    parser.addOptions({json, yes, uninstallOption, noJournal});
     scanOptions.addTo(parser);
     parser.addPositionalArgument(QStringLiteral("BUNDLE"), appArgumentHelp());
-    const QString usage =
-        QStringLiteral("[--json] [--yes] [--uninstall] [--root DIR] [--no-index] BUNDLE");
+    const QString usage = QStringLiteral(
+        "[--json] [--yes] [--uninstall] [--no-journal] [--root DIR] [--no-index] BUNDLE");
     if (auto done = parseCommandArguments(parser, commandName, usage, arguments))
         return *done;
     if (parser.positionalArguments().size() != 1)
@@ -236,11 +300,10 @@ int runRemove(const QStringList& arguments, const Host& givenHost) {
     const auto environment = scanOptions.hostFor(parser, commandName, givenHost);
     if (const int* exitCode = std::get_if<int>(&environment))
         return *exitCode;
-    // Without a terminal nobody can answer the question: refuse before any work is done.
-    if (!parser.isSet(yes) && !isatty(STDIN_FILENO))
-        return usageError(
-            commandName,
-            CliText::tr("stdin is not a terminal; pass --yes to remove without asking"));
+    if (auto refused = refuseQuestionWithoutTerminal(
+            parser.isSet(yes), commandName,
+            CliText::tr("stdin is not a terminal; pass --yes to remove without asking")))
+        return *refused;
 
     const Host& host = std::get<Host>(environment);
     const auto bundle = readScannedBundle(parser, host);
@@ -260,7 +323,8 @@ int runRemove(const QStringList& arguments, const Host& givenHost) {
         return ExitCode::failure;
     }
     return removeAndReport(plan, report, uninstall,
-                           {parser.isSet(json), parser.isSet(yes), parser.isSet(uninstallOption)},
+                           {parser.isSet(json), parser.isSet(yes), parser.isSet(uninstallOption),
+                            !parser.isSet(noJournal)},
                            host);
 }
 
