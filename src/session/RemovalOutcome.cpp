@@ -60,9 +60,7 @@ void RemovalOutcome::undo() {
         if (shownID != m_shownID)
             return;
         m_undone = true;
-        setUndoState(false, report ? RemovalTexts::undoSummary(*report)
-                                   : tr("This removal is no longer recorded; it cannot be "
-                                        "undone."));
+        setUndoState(false, RemovalTexts::undoSummary(report));
     });
 }
 

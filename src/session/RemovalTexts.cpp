@@ -12,7 +12,7 @@ QString RemovalTexts::subjectName(const RemovalSubject& subject) {
 
 QString RemovalTexts::countsText(const RemovalRecord& removal) {
     using Outcome = RemovalRecord::Outcome;
-    QStringList parts{tr("%n in the Trash", "", int(removal.count(Outcome::trashed)))};
+    QStringList parts{tr("%n moved to the Trash", "", int(removal.count(Outcome::trashed)))};
     if (const auto deleted = int(removal.count(Outcome::removedPermanently)))
         parts.append(tr("%n deleted in place", "", deleted));
     if (const auto failed = int(removal.count(Outcome::failed)))
@@ -36,6 +36,11 @@ QString RemovalTexts::undoSummary(const UndoReport& report) {
     if (const QString packages = packageRunsText(report.packageRuns); !packages.isEmpty())
         parts.append(packages);
     return parts.join(u' ');
+}
+
+QString RemovalTexts::undoSummary(const std::optional<UndoReport>& report) {
+    return report ? undoSummary(*report)
+                  : tr("This removal is no longer recorded; it cannot be undone.");
 }
 
 QString RemovalTexts::packageRunsText(const QList<RemovalRecord::PackageRun>& runs) {
