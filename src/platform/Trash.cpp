@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #else
+#include "Descriptor.h"
 #include "LinkFreePaths.h"
 
 #include <QDateTime>
@@ -198,19 +199,6 @@ QByteArray candidateName(const QByteArray& name, int attempt) {
     const qsizetype dot = name.indexOf('.', 1);
     const QByteArray number = '.' + QByteArray::number(attempt);
     return dot < 0 ? name + number : name.first(dot) + number + name.sliced(dot);
-}
-
-int writeAll(int fd, const QByteArray& bytes) {
-    for (qsizetype written = 0; written < bytes.size();) {
-        const ssize_t count =
-            ::write(fd, bytes.constData() + written, size_t(bytes.size() - written));
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count <= 0)
-            return count < 0 ? errno : EIO;
-        written += count;
-    }
-    return 0;
 }
 
 // Creates the record infoName (EEXIST when another record has that name) and writes it in full;

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #else
+#include "Descriptor.h"
 #include "LinkFreePaths.h"
 #include "TrashInfo.h"
 #include "TreeCopy.h"
@@ -62,21 +63,18 @@ struct OpenEntry {
 // The content of the file name in folderFd, never through a link; nothing when it cannot be
 // read or is larger than a record.
 std::optional<QByteArray> readRecordAt(int folderFd, const QByteArray& name) {
-    const int fd = ::openat(folderFd, name.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0)
+    const Descriptor file(::openat(folderFd, name.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+    if (!file.isOpen())
         return std::nullopt;
     QByteArray content;
     char buffer[4096];
-    for (ssize_t count; (count = ::read(fd, buffer, sizeof buffer)) != 0;) {
+    for (ssize_t count; (count = ::read(file.fd(), buffer, sizeof buffer)) != 0;) {
         if (count < 0 && errno == EINTR)
             continue;
-        if (count < 0 || content.size() + count > maximumRecordSize) {
-            ::close(fd);
+        if (count < 0 || content.size() + count > maximumRecordSize)
             return std::nullopt;
-        }
         content.append(buffer, count);
     }
-    ::close(fd);
     return content;
 }
 

@@ -1,5 +1,6 @@
 #include "TreeCopy.h"
 
+#include "Descriptor.h"
 #include "FolderEntryNames.h"
 
 #include <cerrno>
@@ -12,23 +13,6 @@
 namespace tidewell::linkfree {
 
 namespace {
-
-// A descriptor that closes itself.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : m_fd(fd) {}
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    ~Descriptor() {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    int fd() const { return m_fd; }
-    bool isOpen() const { return m_fd >= 0; }
-
-private:
-    int m_fd;
-};
 
 int errorOr(bool ok) {
     return ok ? 0 : errno;
@@ -73,14 +57,8 @@ int copyContent(int in, int out) {
             continue;
         if (count <= 0)
             return errorOr(count == 0);
-        for (ssize_t written = 0; written < count;) {
-            const ssize_t step = ::write(out, buffer + written, size_t(count - written));
-            if (step < 0 && errno == EINTR)
-                continue;
-            if (step <= 0)
-                return step < 0 ? errno : EIO;
-            written += step;
-        }
+        if (const int error = writeAll(out, buffer, count))
+            return error;
     }
 }
 

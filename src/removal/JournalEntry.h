@@ -1,6 +1,7 @@
 #pragma once
 
 #include "RemovalRecord.h"
+#include "platform/Descriptor.h"
 
 namespace tidewell {
 
@@ -12,12 +13,6 @@ namespace tidewell {
 // itself is lost from the Trash too. Used from one thread at a time.
 class JournalEntry {
 public:
-    JournalEntry(JournalEntry&& other) noexcept;
-    JournalEntry& operator=(JournalEntry&& other) noexcept;
-    JournalEntry(const JournalEntry&) = delete;
-    JournalEntry& operator=(const JournalEntry&) = delete;
-    ~JournalEntry();
-
     qint64 id() const { return m_id; }
     // Each returns 0, or the errno of the failed write.
     int record(const RemovalRecord::Item& outcome);
@@ -26,14 +21,13 @@ public:
 private:
     friend class RemovalJournal;
     // Takes over both descriptors: the entry opened to append, and the journal's lock file.
-    JournalEntry(qint64 id, int fd, int lockFd);
+    JournalEntry(qint64 id, Descriptor file, Descriptor lock);
 
     int append(const QByteArray& line);
-    void close();
 
     qint64 m_id;
-    int m_fd;
-    int m_lockFd;
+    Descriptor m_file;
+    Descriptor m_lock;
 };
 
 } // namespace tidewell

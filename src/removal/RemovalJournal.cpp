@@ -1,5 +1,6 @@
 #include "RemovalJournal.h"
 
+#include "platform/Descriptor.h"
 #include "platform/FileErrors.h"
 
 #include <QDir>
@@ -18,24 +19,6 @@ namespace tidewell {
 namespace {
 
 const QString entrySuffix = QStringLiteral(".jsonl");
-
-// A descriptor that closes itself unless it is handed on.
-class Descriptor {
-public:
-    explicit Descriptor(int fd = -1) : m_fd(fd) {}
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    ~Descriptor() {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    int fd() const { return m_fd; }
-    bool isOpen() const { return m_fd >= 0; }
-    int release() { return std::exchange(m_fd, -1); }
-
-private:
-    int m_fd;
-};
 
 // The journal's lock held on an open lock file while the object lives: shared for reading,
 // exclusive for writing. Without a lock file it holds nothing.
@@ -59,19 +42,6 @@ private:
 // Why path cannot be written, from errno.
 QString failureAt(const QString& path) {
     return QStringLiteral("%1: %2").arg(path, errnoMessage(errno));
-}
-
-int writeAll(int fd, const QByteArray& bytes) {
-    for (qsizetype written = 0; written < bytes.size();) {
-        const ssize_t count =
-            ::write(fd, bytes.constData() + written, size_t(bytes.size() - written));
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count <= 0)
-            return count < 0 ? errno : EIO;
-        written += count;
-    }
-    return 0;
 }
 
 int openEntry(const QString& path, int flags) {
@@ -131,13 +101,13 @@ std::variant<JournalEntry, QString> RemovalJournal::begin(RemovalRecord removal)
     Descriptor lock(openLock());
     if (!lock.isOpen())
         return failureAt(lockPath());
-    int entryFd = -1;
+    Descriptor entry;
     {
         const LockHold held(lock.fd(), LOCK_EX);
         const QList<qint64> existing = ids();
         removal.id = existing.isEmpty() ? 1 : existing.last() + 1;
         const QString path = entryPath(removal.id);
-        Descriptor entry(openEntry(path, O_WRONLY | O_APPEND | O_CREAT | O_EXCL));
+        entry = Descriptor(openEntry(path, O_WRONLY | O_APPEND | O_CREAT | O_EXCL));
         if (!entry.isOpen())
             return failureAt(path);
         if (const int error = writeAll(entry.fd(), removal.headerLine())) {
@@ -146,9 +116,8 @@ std::variant<JournalEntry, QString> RemovalJournal::begin(RemovalRecord removal)
             return failureAt(path);
         }
         dropOldest();
-        entryFd = entry.release();
     }
-    return JournalEntry(removal.id, entryFd, lock.release());
+    return JournalEntry(removal.id, std::move(entry), std::move(lock));
 }
 
 std::variant<JournalEntry, QString> RemovalJournal::reopen(qint64 id) const {
@@ -159,7 +128,7 @@ std::variant<JournalEntry, QString> RemovalJournal::reopen(qint64 id) const {
     Descriptor entry(openEntry(path, O_WRONLY | O_APPEND));
     if (!entry.isOpen())
         return failureAt(path);
-    return JournalEntry(id, entry.release(), lock.release());
+    return JournalEntry(id, std::move(entry), std::move(lock));
 }
 
 std::optional<QString>

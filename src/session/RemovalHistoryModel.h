@@ -14,7 +14,6 @@
 namespace tidewell {
 
 class RemovalJournal;
-struct Host;
 
 // The removals the journal holds, newest first, for the settings' "Recently Removed" list:
 // the facts `tidewell-cli history` shows, and an undo per removal. Reading the journal and

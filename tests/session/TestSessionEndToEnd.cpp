@@ -33,12 +33,15 @@ class TestSessionEndToEnd : public QObject {
     std::unique_ptr<CleanerViewModel> makeModel(const QString& home, const QString& root,
                                                 PreferenceStore& preferences,
                                                 PermissionManager& permissions,
-                                                std::shared_ptr<LeftoverScanning> scanner = {}) {
+                                                std::shared_ptr<LeftoverScanning> scanner = {},
+                                                std::shared_ptr<FileDeleting> deletion = {}) {
         AppPreferences::registerDefaults(preferences);
         CleanerViewModel::Collaborators collaborators = CleanerViewModel::collaboratorsOn(
             hostOn(home, root), std::make_shared<TableProgramRunner>());
         if (scanner)
             collaborators.scanner = std::move(scanner);
+        if (deletion)
+            collaborators.deletion = std::move(deletion);
         collaborators.preferences = &preferences;
         collaborators.permissions = &permissions;
         return std::make_unique<CleanerViewModel>(std::move(collaborators));
@@ -47,6 +50,15 @@ class TestSessionEndToEnd : public QObject {
     QStringList trashed() const {
         return QDir(TrashSandbox::instance().trashFilesPath())
             .entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name);
+    }
+
+    // Harbor Notes with two leftovers, the bundle first.
+    static QStringList makeHarborNotes(TestDir& home) {
+        return {home.createAppBundle(
+                    "Applications/Harbor Notes.app",
+                    {{"CFBundleIdentifier", "com.harbor.notes"}, {"CFBundleName", "Harbor Notes"}}),
+                home.createFile("Library/Caches/com.harbor.notes/db", "x"),
+                home.createFile("Library/Preferences/com.harbor.notes.plist")};
     }
 
     // Drops the bundle, waits for its leftovers and removes them with it.
@@ -106,11 +118,8 @@ private slots:
         if (!TrashSandbox::instance().isActive())
             QSKIP("the Trash was fixed before the sandbox could take its place");
         TestDir home, root;
-        const QString bundle = home.createAppBundle(
-            "Applications/Harbor Notes.app",
-            {{"CFBundleIdentifier", "com.harbor.notes"}, {"CFBundleName", "Harbor Notes"}});
-        const QStringList items{bundle, home.createFile("Library/Caches/com.harbor.notes/db", "x"),
-                                home.createFile("Library/Preferences/com.harbor.notes.plist")};
+        const QStringList items = makeHarborNotes(home);
+        const QString& bundle = items.first();
         PreferenceStore preferences(root.path("settings.ini"));
         PermissionManager permissions(FileSystem::real(), home.path());
         const auto session = makeModel(home.path(), root.path(), preferences, permissions);
@@ -148,23 +157,16 @@ private slots:
     // Without a journal the removal does not start: the window says why and keeps the list.
     void refusesToRemoveWithoutAJournal() {
         TestDir home, root;
-        const QString bundle = home.createAppBundle(
-            "Applications/Harbor Notes.app",
-            {{"CFBundleIdentifier", "com.harbor.notes"}, {"CFBundleName", "Harbor Notes"}});
-        home.createFile("Library/Caches/com.harbor.notes/db", "x");
-        home.createFile("Library/Preferences/com.harbor.notes.plist");
+        const QString bundle = makeHarborNotes(home).first();
         root.createFile("state", "a file where the journal's folder would go");
         PreferenceStore preferences(root.path("settings.ini"));
         PermissionManager permissions(FileSystem::real(), home.path());
-        AppPreferences::registerDefaults(preferences);
-        CleanerViewModel::Collaborators collaborators = CleanerViewModel::collaboratorsOn(
-            hostOn(home.path(), root.path()), std::make_shared<TableProgramRunner>());
-        collaborators.deletion = std::make_shared<FileDeletionService>(
-            hostOn(home.path(), root.path()), FileSystem::real(),
-            std::make_shared<RemovalJournal>(root.path("state/tidewell")));
-        collaborators.preferences = &preferences;
-        collaborators.permissions = &permissions;
-        CleanerViewModel model(std::move(collaborators));
+        const auto session =
+            makeModel(home.path(), root.path(), preferences, permissions, {},
+                      std::make_shared<FileDeletionService>(
+                          hostOn(home.path(), root.path()), FileSystem::real(),
+                          std::make_shared<RemovalJournal>(root.path("state/tidewell"))));
+        CleanerViewModel& model = *session;
 
         model.handleDroppedApp(QUrl::fromLocalFile(bundle));
         QTRY_VERIFY(model.phase() == CleanerViewModel::Results && model.selectedCount() == 3);
