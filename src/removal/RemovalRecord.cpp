@@ -42,6 +42,41 @@ QByteArray lineOf(const QJsonObject& object) {
     return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
 }
 
+// One line of a JSON object written field by field: every item of a removal has one, written
+// while the removal runs, where building a document for each took longer than the item's move.
+class JsonLine {
+public:
+    JsonLine& add(const char* key, const QString& value) {
+        addKey(key);
+        m_bytes += '"';
+        for (const char c : value.toUtf8()) {
+            if (c == '"' || c == '\\')
+                m_bytes += '\\';
+            if (static_cast<unsigned char>(c) < 0x20)
+                m_bytes += "\\u00" + QByteArray::number(int(c), 16).rightJustified(2, '0');
+            else
+                m_bytes += c;
+        }
+        m_bytes += '"';
+        return *this;
+    }
+    JsonLine& add(const char* key, qint64 value) {
+        addKey(key);
+        m_bytes += QByteArray::number(value);
+        return *this;
+    }
+    QByteArray finish() { return m_bytes + "}\n"; }
+
+private:
+    void addKey(const char* key) {
+        m_bytes += m_bytes.size() > 1 ? ",\"" : "\"";
+        m_bytes += key;
+        m_bytes += "\":";
+    }
+
+    QByteArray m_bytes = "{";
+};
+
 std::optional<QJsonObject> objectOf(const QByteArray& line, const QString& kind) {
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(line, &error);
@@ -141,24 +176,26 @@ QByteArray RemovalRecord::headerLine() const {
 }
 
 QByteArray RemovalRecord::outcomeLine(const Item& item) {
-    QJsonObject line{{recordKey, QStringLiteral("item")},
-                     {QStringLiteral("path"), item.path},
-                     {QStringLiteral("outcome"), nameOf(item.outcome)}};
-    if (item.outcome == Outcome::trashed) {
-        line.insert(QStringLiteral("trashFile"), item.trashEntry.filesPath);
-        line.insert(QStringLiteral("trashInfo"), item.trashEntry.infoPath);
-        line.insert(QStringLiteral("trashedFrom"), item.trashEntry.originalPath);
-        line.insert(QStringLiteral("deletionDate"), item.trashEntry.deletionDate);
-    }
+    JsonLine line;
+    line.add("record", QStringLiteral("item"))
+        .add("path", item.path)
+        .add("outcome", nameOf(item.outcome));
+    if (item.outcome == Outcome::trashed)
+        line.add("trashFile", item.trashEntry.filesPath)
+            .add("trashInfo", item.trashEntry.infoPath)
+            .add("trashedFrom", item.trashEntry.originalPath)
+            .add("deletionDate", item.trashEntry.deletionDate);
     if (item.outcome == Outcome::failed)
-        line.insert(QStringLiteral("reason"), item.reason);
-    return lineOf(line);
+        line.add("reason", item.reason);
+    return line.finish();
 }
 
 QByteArray RemovalRecord::packageRunLine(const PackageRun& run) {
-    return lineOf({{recordKey, QStringLiteral("package")},
-                   {QStringLiteral("command"), run.command},
-                   {QStringLiteral("exitCode"), run.exitCode}});
+    return JsonLine()
+        .add("record", QStringLiteral("package"))
+        .add("command", run.command)
+        .add("exitCode", run.exitCode)
+        .finish();
 }
 
 std::optional<RemovalRecord> RemovalRecord::parse(const QByteArray& content) {

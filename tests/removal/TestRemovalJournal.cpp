@@ -20,7 +20,7 @@ RemovalRecord sampleRemoval() {
     return {7,
             QDateTime(QDate(2024, 5, 1), QTime(12, 30, 45, 120), Qt::UTC),
             {"Harbor Notes", "/h/Apps/Harbor Notes.app", "bundle"},
-            {{"/h/a", {100, true}}, {"/h/b", {200, false}}, {"/h/c\nd", {300, true}}}};
+            {{"/h/a", {100, true}}, {"/h/b", {200, false}}, {"/h/\"c\\\nd", {300, true}}}};
 }
 
 // The entry of sampleRemoval after its outcomes.
@@ -28,7 +28,7 @@ QByteArray sampleEntry() {
     return sampleRemoval().headerLine() +
            RemovalRecord::outcomeLine({"/h/a", {}, Outcome::trashed, trashEntry}) +
            RemovalRecord::outcomeLine({"/h/b", {}, Outcome::failed, {}, "Permission denied."}) +
-           RemovalRecord::outcomeLine({"/h/c\nd", {}, Outcome::removedPermanently}) +
+           RemovalRecord::outcomeLine({"/h/\"c\\\nd", {}, Outcome::removedPermanently}) +
            RemovalRecord::packageRunLine({"flatpak uninstall -- org.x", 3});
 }
 
