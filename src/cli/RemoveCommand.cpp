@@ -2,36 +2,20 @@
 
 #include "CliOutput.h"
 #include "CliText.h"
+#include "DescribeCommand.h"
 #include "ExitCode.h"
+#include "HomeRemoval.h"
 #include "InterruptWatch.h"
-#include "LinuxAppIntake.h"
 #include "ScanCommand.h"
-#include "platform/RealProgramRunner.h"
-#include "removal/FileDeletionService.h"
-#include "removal/RemovalJournal.h"
-#include "removal/RemovalPlan.h"
-#include "scanner/ItemClassification.h"
-#include "session/PackageRemoval.h"
 #include "session/SharedByteFormatter.h"
 
-#include <QDir>
 #include <QJsonArray>
-
-#include <utility>
 
 namespace tidewell {
 
 namespace {
 
 const QString commandName = QStringLiteral("remove");
-
-QList<QUrl> urlsOf(const QList<DeletionFailure>& failures) {
-    QList<QUrl> urls;
-    urls.reserve(failures.size());
-    for (const DeletionFailure& failure : failures)
-        urls.append(failure.url);
-    return urls;
-}
 
 QString itemTable(const QList<QUrl>& urls, const RemovalPlan& plan) {
     QList<QStringList> rows;
@@ -62,68 +46,40 @@ QString uninstallText(const QString& command) {
         .arg(command);
 }
 
-// Shows what would go, with sizes, before asking.
-bool confirmRemoval(const RemovalPlan& plan) {
-    return answeredYes(CliText::tr("These %n item(s) will be moved to the Trash:\n", "",
-                                   int(plan.items().size())) +
-                       itemTable(plan.urls(), plan) + CliText::tr("Move them to Trash? [y/N] "));
+QString appHeading(const AppDescriptor& app) {
+    return CliText::tr("%1 (%2):")
+        .arg(CliOutput::escaped(app.displayName), CliOutput::escaped(app.identifier));
+}
+
+// Whether the report names each app: more than one, or any in a user's home.
+bool namesApps(const QList<HomeRemoval>& removals) {
+    return removals.size() > 1 || removals.value(0).home.account ||
+           removals.value(0).apps.size() > 1;
+}
+
+// Shows what would go, with sizes, before asking: the items of each app in each home.
+bool confirmRemoval(const QList<HomeRemoval>& removals) {
+    QString items;
+    qsizetype count = 0;
+    for (const HomeRemoval& removal : removals) {
+        if (removal.home.account)
+            items += removal.home.heading() + u'\n';
+        for (const AppRemoval& app : removal.apps) {
+            if (namesApps(removals))
+                items += appHeading(app.scanned.app) + u'\n';
+            items += itemTable(app.plan.urls(), app.plan);
+            count += app.plan.items().size();
+        }
+    }
+    return answeredYes(
+        CliText::tr("These %n item(s) will be moved to the Trash:\n", "", int(count)) + items +
+        CliText::tr("Move them to Trash? [y/N] "));
 }
 
 bool confirmPermanentRemoval(const QList<DeletionFailure>& refusals) {
     return answeredYes(
         CliText::tr("The Trash refused these %n item(s):\n", "", int(refusals.size())) +
         failureList(refusals) + CliText::tr("Delete them permanently? [y/N] "));
-}
-
-void append(DeletionReport& report, const DeletionReport& later) {
-    report.deleted += later.deleted;
-    report.failures += later.failures;
-    report.trashed += later.trashed;
-    report.removedPermanently += later.removedPermanently;
-    report.notAttempted += later.notAttempted;
-    if (!later.journalFailure.isEmpty())
-        report.journalFailure = later.journalFailure;
-}
-
-// Records in the journal entry of removal id, when there is one, the items that stay after all.
-void recordStaying(const RemovalJournal* journal, qint64 id, const QList<DeletionFailure>& stayed) {
-    if (!journal || id == 0)
-        return;
-    std::variant<JournalEntry, QString> entry = journal->reopen(id);
-    JournalEntry* opened = std::get_if<JournalEntry>(&entry);
-    for (qsizetype index = 0; opened && index < stayed.size(); ++index)
-        opened->record({QDir::cleanPath(stayed[index].url.toLocalFile()),
-                        {},
-                        RemovalRecord::Outcome::failed,
-                        {},
-                        stayed[index].reason});
-}
-
-// The Trash first; what it refuses is deleted in place only after a second yes (--yes gives
-// both). A SIGINT or SIGTERM, while an InterruptWatch is on, stops it between items. Both
-// rounds go into the removal's one journal entry.
-DeletionReport removeItems(const RemovalPlan& plan, bool askFirst, const Host& host,
-                           const std::shared_ptr<const RemovalJournal>& journal) {
-    using Method = RemovalOptions::Method;
-    const auto stop = [] { return InterruptWatch::raised(); };
-    FileDeletionService service(host, FileSystem::real(), journal);
-    DeletionReport report = service.deleteItems(plan, {Method::trashOnly, stop}).result();
-    const QList<DeletionFailure> refusals = std::exchange(report.trashRefusals, {});
-    if (refusals.isEmpty())
-        return report;
-    if (InterruptWatch::raised() || !report.journalFailure.isEmpty() ||
-        (askFirst && !confirmPermanentRemoval(refusals))) {
-        report.failures += refusals;
-        recordStaying(journal.get(), report.journalId, refusals);
-        return report;
-    }
-    QList<RemovalPlan::Item> refused;
-    for (const QUrl& url : urlsOf(refusals))
-        refused.append({url, plan.sizeOf(url)});
-    const RemovalOptions secondRound{Method::removeInPlace, stop, report.journalId};
-    append(report,
-           service.deleteItems({refused, plan.scope(), plan.subject()}, secondRound).result());
-    return report;
 }
 
 QJsonArray pathArray(const QList<QUrl>& urls) {
@@ -182,99 +138,151 @@ QString removalText(const DeletionReport& deletion, const RemovalPlan& plan, boo
     return text + summary(deletion);
 }
 
-// What the command was asked besides the app.
-struct RemoveFlags {
-    bool json = false;
-    bool yes = false;
-    bool uninstall = false;
-    bool journal = true;
-};
-
-// The package manager's command, when it ran, with its exit code.
-struct UninstallRun {
-    bool ran = false;
-    int exitCode = 0;
-};
-
-// Whether the removal stopped before its last item: a signal, or a journal that could no longer
-// be written.
-bool wasCutShort(const DeletionReport& deletion) {
-    return InterruptWatch::raised() || !deletion.journalFailure.isEmpty();
-}
-
 // How to put back what went to the Trash, when something did.
 QString undoHint(const DeletionReport& deletion) {
     if (deletion.journalId == 0 || deletion.trashed.isEmpty())
         return {};
-    return CliText::tr("To put it back: tidewell-cli undo %1").arg(deletion.journalId);
+    return u'\n' + CliText::tr("To put it back: tidewell-cli undo %1").arg(deletion.journalId);
 }
 
-void printRemoval(const DeletionReport& deletion, const RemovalPlan& plan, const ScanReport& report,
-                  const UninstallCommand& uninstall, const UninstallRun& run, bool json) {
-    const bool interrupted = wasCutShort(deletion);
-    if (json) {
-        QJsonObject object = removalJson(deletion, plan.reclaimedSize(deletion), interrupted);
-        const QJsonObject leftAlone = leftAloneJson(report);
-        for (auto field = leftAlone.constBegin(); field != leftAlone.constEnd(); ++field)
-            object.insert(field.key(), field.value());
-        if (!uninstall.isEmpty())
-            object.insert(QStringLiteral("uninstallCommand"), uninstall.text());
-        if (run.ran)
-            object.insert(QStringLiteral("uninstallExitCode"), run.exitCode);
-        CliOutput::printJson(object);
-        return;
-    }
-    QString text = removalText(deletion, plan, interrupted);
-    if (const QString leftAlone = leftAloneText(report); !leftAlone.isEmpty())
+// The leftovers of one app found outside the user's home an administrator works in.
+QString outsideHomeText(const QList<QUrl>& urls) {
+    if (urls.isEmpty())
+        return {};
+    QString text =
+        CliText::tr("\nLeft alone outside the user's home (%n item(s)):\n", "", int(urls.size()));
+    for (const QUrl& url : urls)
+        text += QStringLiteral("  ") + CliOutput::escaped(url.toLocalFile()) + u'\n';
+    return text;
+}
+
+QJsonObject appRemovalJson(const AppRemoval& app, bool interrupted, bool named) {
+    const DeletionReport& deletion = app.deletion;
+    QJsonObject object = removalJson(deletion, app.plan.reclaimedSize(deletion), interrupted);
+    const QJsonObject leftAlone = leftAloneJson(app.scanned.report);
+    for (auto field = leftAlone.constBegin(); field != leftAlone.constEnd(); ++field)
+        object.insert(field.key(), field.value());
+    if (!app.uninstall.isEmpty())
+        object.insert(QStringLiteral("uninstallCommand"), app.uninstall.text());
+    if (app.uninstallExitCode)
+        object.insert(QStringLiteral("uninstallExitCode"), *app.uninstallExitCode);
+    if (named)
+        object.insert(QStringLiteral("app"), describeJson(app.scanned.app));
+    if (app.plan.scope().confinement.size() > 0)
+        object.insert(QStringLiteral("outsideHome"), pathArray(app.outsideHome));
+    return object;
+}
+
+QString appRemovalText(const AppRemoval& app, bool interrupted, bool named) {
+    QString text = named ? appHeading(app.scanned.app) + u'\n' : QString();
+    text += removalText(app.deletion, app.plan, interrupted);
+    if (const QString leftAlone = leftAloneText(app.scanned.report); !leftAlone.isEmpty())
         text += QStringLiteral("\n\n") + leftAlone.trimmed();
-    if (const QString hint = undoHint(deletion); !hint.isEmpty())
-        text += u'\n' + hint;
-    CliOutput::printLine(text);
-    if (run.ran)
-        CliOutput::printLine(
-            CliText::tr("Ran %1 (exit code %2).").arg(uninstall.text()).arg(run.exitCode));
-    else if (!uninstall.isEmpty())
-        CliOutput::printLine(uninstallText(uninstall.text()));
+    if (app.uninstallExitCode)
+        text += u'\n' + CliText::tr("Ran %1 (exit code %2).")
+                            .arg(app.uninstall.text())
+                            .arg(*app.uninstallExitCode);
+    else if (!app.uninstall.isEmpty())
+        text += u'\n' + uninstallText(app.uninstall.text());
+    return text + undoHint(app.deletion) + outsideHomeText(app.outsideHome);
 }
 
-// Removes the planned items, runs the package manager when asked and prints what happened; the
-// exit code tells whether everything went.
-int removeAndReport(const RemovalPlan& plan, const ScanReport& report,
-                    const UninstallCommand& uninstall, const RemoveFlags& flags, const Host& host) {
+// Prints what the removal did, home by home and app by app.
+void report(const QList<HomeRemoval>& removals, bool json, bool interrupted) {
+    QList<WorkHome> homes;
+    QList<QJsonObject> documents;
+    QStringList texts;
+    for (const HomeRemoval& removal : removals) {
+        QList<QJsonObject> appDocuments;
+        QStringList appTexts;
+        for (const AppRemoval& app : removal.apps) {
+            appDocuments.append(appRemovalJson(app, interrupted, removal.apps.size() > 1));
+            appTexts.append(appRemovalText(app, interrupted, namesApps(removals)));
+        }
+        homes.append(removal.home);
+        documents.append(appsJson(appDocuments));
+        texts.append(appTexts.join(QStringLiteral("\n\n")));
+    }
+    if (json)
+        CliOutput::printJson(homesJson(homes, documents));
+    else
+        CliOutput::printLine(homesText(homes, texts).trimmed());
+}
+
+// Scans every home for the apps and plans their removal; the exit code when an app is rejected.
+std::variant<QList<HomeRemoval>, int> planRemovals(const QList<WorkHome>& homes,
+                                                   const QStringList& operands, bool useIndex) {
+    QList<HomeRemoval> removals;
+    for (const WorkHome& home : homes) {
+        const auto apps = readApps(operands, home);
+        if (const int* exitCode = std::get_if<int>(&apps))
+            return *exitCode;
+        removals.append(HomeRemoval::plan(
+            home, scanApps(std::get<QList<AppDescriptor>>(apps), home, useIndex)));
+    }
+    return removals;
+}
+
+void printLauncherNotes(const QList<HomeRemoval>& removals) {
+    for (const HomeRemoval& removal : removals) {
+        for (const AppRemoval& app : removal.apps) {
+            if (const QString note = ownLauncherText(app.scanned.app, app.scanned.report);
+                !note.isEmpty())
+                CliOutput::printErrorLine(note);
+        }
+    }
+}
+
+// What the command was asked besides the apps.
+struct RemoveFlags {
+    bool json = false;
+    bool yes = false;
+    bool uninstall = false;
+};
+
+// Whether nothing at all was removed because the journal could not be written; then says why.
+bool refusedForTheJournal(const QList<HomeRemoval>& removals) {
+    const QString refusal = journalRefusal(removals);
+    if (refusal.isEmpty())
+        return false;
+    CliOutput::printErrorLine(
+        refusal + u' ' +
+        CliText::tr("Pass --no-journal to remove without it; that removal cannot be undone."));
+    for (const HomeRemoval& removal : removals) {
+        for (const AppRemoval& app : removal.apps) {
+            if (!app.deletion.deleted.isEmpty())
+                return false;
+        }
+    }
+    return true;
+}
+
+// Removes the planned items (the Trash first, then in place what it refused, after a second
+// question unless --yes), runs the package managers when asked and prints what happened; the
+// exit code tells whether everything went. Each app's removal is recorded in journal first.
+int removeAndReport(QList<HomeRemoval>& removals, const RemoveFlags& flags,
+                    const std::shared_ptr<const RemovalJournal>& journal) {
     const InterruptWatch watch;
-    const auto journal =
-        flags.journal ? std::make_shared<RemovalJournal>(RemovalJournal::folderOn(host)) : nullptr;
-    const DeletionReport deletion = removeItems(plan, !flags.yes, host, journal);
-    if (deletion.journalId == 0 && !deletion.journalFailure.isEmpty()) {
-        CliOutput::printErrorLine(
-            deletion.journalFailure + u' ' +
-            CliText::tr("Pass --no-journal to remove without it; that removal cannot be undone."));
+    const auto stop = [] { return InterruptWatch::raised(); };
+    trashPlannedItems(removals, stop, journal);
+    if (refusedForTheJournal(removals))
         return ExitCode::failure;
-    }
-    const bool interrupted = wasCutShort(deletion);
-    // The package manager runs only when asked, after the leftovers are gone, and only a
-    // command that needs no administrator rights.
-    UninstallRun run;
-    if (flags.uninstall && uninstall.runnable && !interrupted) {
-        run = {true, runUninstallCommand(uninstall)};
-        const std::optional<QString> unrecorded =
-            journal && deletion.journalId != 0
-                ? journal->recordPackageRun(deletion.journalId, {uninstall.text(), run.exitCode})
-                : std::nullopt;
-        if (unrecorded)
-            CliOutput::printErrorLine(*unrecorded);
-    }
-    printRemoval(deletion, plan, report, uninstall, run, flags.json);
-    if (!deletion.journalFailure.isEmpty())
-        CliOutput::printErrorLine(deletion.journalFailure);
-    const bool complete = deletion.failures.isEmpty() && !interrupted && run.exitCode == 0;
-    return complete ? ExitCode::success : ExitCode::failure;
+    const QList<DeletionFailure> refusals = trashRefusals(removals);
+    const bool removeInPlace = !refusals.isEmpty() && !InterruptWatch::raised() &&
+                               (flags.yes || confirmPermanentRemoval(refusals));
+    settleTrashRefusals(removals, removeInPlace, stop, journal);
+    const bool interrupted = InterruptWatch::raised();
+    // The package managers run only when asked, after the leftovers are gone, and only
+    // commands that need no administrator rights.
+    if (flags.uninstall && !interrupted)
+        runUninstallCommands(removals, journal.get());
+    report(removals, flags.json, interrupted);
+    return isComplete(removals) && !interrupted ? ExitCode::success : ExitCode::failure;
 }
 
 int runRemove(const QStringList& arguments, const Host& givenHost) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        CliText::tr("Moves an app bundle and its leftovers to the Trash."));
+    parser.setApplicationDescription(CliText::tr("Moves apps and their leftovers to the Trash."));
     const QCommandLineOption json(QStringLiteral("json"), CliText::tr("Print JSON."));
     const QCommandLineOption yes({QStringLiteral("y"), QStringLiteral("yes")},
                                  CliText::tr("Remove without asking."));
@@ -288,51 +296,44 @@ int runRemove(const QStringList& arguments, const Host& givenHost) {
     const ScanOptions scanOptions;
     parser.addOptions({json, yes, uninstallOption, noJournal});
     scanOptions.addTo(parser);
-    parser.addPositionalArgument(QStringLiteral("BUNDLE"), appArgumentHelp());
-    const QString usage = QStringLiteral(
-        "[--json] [--yes] [--uninstall] [--no-journal] [--root DIR] [--no-index] BUNDLE");
-    if (auto done = parseCommandArguments(parser, commandName, usage, arguments))
+    const QString usage =
+        QStringLiteral("[--json] [--yes] [--uninstall] [--no-journal] [--root DIR] [--no-index] "
+                       "[--all-users | --user NAME...] APP...");
+    if (auto done = parseAppArguments(parser, commandName, usage, arguments))
         return *done;
-    if (parser.positionalArguments().size() != 1)
-        return usageError(commandName, CliText::tr("expected exactly one BUNDLE"));
-    if (auto refused = refuseOptionLikeOperands(commandName, parser.positionalArguments()))
-        return *refused;
-    const auto environment = scanOptions.hostFor(parser, commandName, givenHost);
-    if (const int* exitCode = std::get_if<int>(&environment))
+    const auto homes = scanOptions.homesFor(parser, commandName, givenHost);
+    if (const int* exitCode = std::get_if<int>(&homes))
         return *exitCode;
     if (auto refused = refuseQuestionWithoutTerminal(
             parser.isSet(yes), commandName,
             CliText::tr("stdin is not a terminal; pass --yes to remove without asking")))
         return *refused;
 
-    const Host& host = std::get<Host>(environment);
-    const auto bundle = readScannedBundle(parser, host);
-    if (const int* exitCode = std::get_if<int>(&bundle))
+    auto planned = planRemovals(std::get<QList<WorkHome>>(homes), parser.positionalArguments(),
+                                !parser.isSet(scanOptions.noIndex));
+    if (const int* exitCode = std::get_if<int>(&planned))
         return *exitCode;
-    const auto& app = std::get<AppDescriptor>(bundle);
-    const ScanReport report = scanShowingProgress(app, host, !parser.isSet(scanOptions.noIndex));
-    const RemovalPlan plan(report.matches, report.roots, app, [&app] {
-        return directorySize(app.appURL.toLocalFile(), FileSystem::real());
-    });
-    const UninstallCommand uninstall =
-        uninstallCommand(app, host, RealProgramRunner(host.programPath));
-    if (const QString note = ownLauncherText(app, report); !note.isEmpty() && !parser.isSet(json))
-        CliOutput::printErrorLine(note);
-    if (!parser.isSet(yes) && !confirmRemoval(plan)) {
+    QList<HomeRemoval>& removals = std::get<QList<HomeRemoval>>(planned);
+    if (!parser.isSet(json))
+        printLauncherNotes(removals);
+    if (!parser.isSet(yes) && !confirmRemoval(removals)) {
         CliOutput::printErrorLine(CliText::tr("Nothing was removed."));
         return ExitCode::failure;
     }
-    return removeAndReport(plan, report, uninstall,
-                           {parser.isSet(json), parser.isSet(yes), parser.isSet(uninstallOption),
-                            !parser.isSet(noJournal)},
-                           host);
+    // Removals are recorded in the process's own journal, whoever's home they are in: its user
+    // is the one who can undo them.
+    const auto journal =
+        parser.isSet(noJournal)
+            ? nullptr
+            : std::make_shared<RemovalJournal>(RemovalJournal::folderOn(givenHost));
+    return removeAndReport(
+        removals, {parser.isSet(json), parser.isSet(yes), parser.isSet(uninstallOption)}, journal);
 }
 
 } // namespace
 
 CliCommand removeCommand() {
-    return {commandName, CliText::tr("Move an app bundle and its leftovers to the Trash."),
-            runRemove};
+    return {commandName, CliText::tr("Move apps and their leftovers to the Trash."), runRemove};
 }
 
 } // namespace tidewell

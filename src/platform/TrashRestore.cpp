@@ -101,8 +101,8 @@ int openEntry(const TrashEntry& entry, OpenEntry& open) {
     return recordMatches(open, entry) ? 0 : ENOENT;
 }
 
-// The folder that holds path, made with every missing folder above it; none of them followed
-// if it is a link.
+// The folder that holds path, made with every missing folder above it (each owned as the folder
+// that holds it); none of them followed if it is a link.
 FolderHandle openOrMakeParent(const QByteArray& path, QByteArray& name) {
     FolderHandle folder = linkfree::openParent(path, name);
     if (folder.isOpen() || errno != ENOENT)
@@ -114,9 +114,16 @@ FolderHandle openOrMakeParent(const QByteArray& path, QByteArray& name) {
     for (const QByteArray& component : std::as_const(components)) {
         if (!folder.isOpen())
             return folder;
-        if (::mkdirat(folder.fd(), component.constData(), 0700) != 0 && errno != EEXIST)
+        const bool made = ::mkdirat(folder.fd(), component.constData(), 0700) == 0;
+        if (!made && errno != EEXIST)
             return {};
+        struct stat holder;
+        const bool holderKnown = ::fstat(folder.fd(), &holder) == 0;
         folder = linkfree::openSubfolder(folder.fd(), component);
+        // Made in someone else's home (an administrator putting their items back), a folder is
+        // theirs, as the folder that holds it.
+        if (made && holderKnown && folder.isOpen())
+            (void)::fchownat(folder.fd(), "", holder.st_uid, holder.st_gid, AT_EMPTY_PATH);
     }
     return folder;
 }
