@@ -166,7 +166,10 @@ HomeRemoval plannedRemoval(const QStringList& ids, const OrphanReport& report, c
                 items.append({QUrl::fromLocalFile(item.path), {item.sizeInBytes, true}});
         }
         // Leftovers lie in the home folder; the removal refuses anything outside it.
-        AppRemoval part{{{}, {}}, RemovalPlan(items, {{home.host.home}, QString()}), {}};
+        AppRemoval part{{{}, {}},
+                        RemovalPlan(items, {{home.host.home}, QString()},
+                                    {app.name, {}, RemovalSubject::orphansKind()}),
+                        {}};
         part.scanned.app.displayName = app.name;
         part.scanned.app.identifier = app.id();
         // Its settings in dconf stay, as after a scan, and the report says so.
@@ -212,7 +215,9 @@ int runOrphans(const QStringList& arguments, const Host& givenHost) {
     if (const int* exitCode = std::get_if<int>(&homes))
         return *exitCode;
     if (parser.isSet(remove)) {
-        if (auto refused = refuseQuestionWithoutTerminal(commandName, parser.isSet(yes)))
+        if (auto refused = refuseQuestionWithoutTerminal(
+                parser.isSet(yes), commandName,
+                CliText::tr("stdin is not a terminal; pass --yes to remove without asking")))
             return *refused;
     }
 
@@ -230,7 +235,8 @@ int runOrphans(const QStringList& arguments, const Host& givenHost) {
     for (qsizetype index = 0; index < reports.size(); ++index)
         removals.append(
             plannedRemoval(ids, reports[index], workHomes[index], parser.isSet(offered)));
-    return removePlanned(removals, parser.isSet(yes), false, parser.isSet(json));
+    return removePlanned(removals, {parser.isSet(json), parser.isSet(yes), false},
+                         std::make_shared<RemovalJournal>(RemovalJournal::folderOn(givenHost)));
 }
 
 } // namespace

@@ -2,8 +2,9 @@
 
 #include "CliCommand.h"
 #include "HomeRemoval.h"
+#include "removal/RemovalJournal.h"
 
-#include <optional>
+#include <memory>
 
 namespace tidewell {
 
@@ -14,12 +15,18 @@ namespace tidewell {
 // SIGTERM stops it between items, with the report of what went (exit code 1).
 CliCommand removeCommand();
 
-// Without a terminal nobody can answer the question: a usage error unless yes (--yes) is given.
-std::optional<int> refuseQuestionWithoutTerminal(const QString& commandName, bool yes);
+// What a removing command was asked besides the apps.
+struct RemoveFlags {
+    bool json = false;
+    bool yes = false;
+    bool uninstall = false;
+};
 
 // The removal of planned items as `remove` does it, for any command that plans one: the question
-// that lists them all (unless yes), the Trash first, the second question for what it refuses, the
-// package managers' commands when uninstall is given, and the report; the exit code.
-int removePlanned(QList<HomeRemoval>& removals, bool yes, bool uninstall, bool json);
+// that lists them all (unless --yes), the Trash first with each app's removal recorded in journal
+// (when given), the second question for what the Trash refuses, the package managers' commands
+// when asked, and the report; the exit code.
+int removePlanned(QList<HomeRemoval>& removals, const RemoveFlags& flags,
+                  const std::shared_ptr<const RemovalJournal>& journal);
 
 } // namespace tidewell

@@ -76,4 +76,12 @@ FileOperationResult ListingCache::removePermanently(const QString&) {
     return readOnly();
 }
 
+bool ListingCache::isInTrash(const TrashEntry& entry) const {
+    return m_fileSystem.isInTrash(entry);
+}
+
+FileOperationResult ListingCache::restoreFromTrash(const TrashEntry&) {
+    return readOnly();
+}
+
 } // namespace tidewell

@@ -5,6 +5,7 @@
 #include "platform/FileSystem.h"
 #include "platform/RealProgramRunner.h"
 #include "removal/FileDeletionService.h"
+#include "removal/RemovalJournal.h"
 #include "scanner/PathNames.h"
 #include "scanner/RemovedAppSearch.h"
 
@@ -28,7 +29,10 @@ qint64 totalSize(const RemovedApp& app) {
 
 OrphansModel::OrphansModel(const Host& host, QObject* parent)
     : OrphansModel([host] { return removedAppsOf(host); },
-                   std::make_shared<FileDeletionService>(host), host.home, parent) {}
+                   std::make_shared<FileDeletionService>(
+                       host, FileSystem::real(),
+                       std::make_shared<RemovalJournal>(RemovalJournal::folderOn(host))),
+                   host.home, parent) {}
 
 OrphansModel::OrphansModel(QObject* parent) : OrphansModel(hostFromProcess(), parent) {}
 
@@ -237,21 +241,25 @@ void OrphansModel::emitSelectionChanged(qsizetype app) {
 }
 
 void OrphansModel::removeSelected() {
-    QList<QUrl> urls;
+    QList<RemovalPlan::Item> selected;
     for (qsizetype app = 0; app < m_apps.size(); ++app) {
         for (qsizetype item = 0; item < m_apps[app].items.size(); ++item) {
+            const Orphan& orphan = m_apps[app].items[item];
             if (m_selected[app][item])
-                urls.append(QUrl::fromLocalFile(m_apps[app].items[item].path));
+                selected.append({QUrl::fromLocalFile(orphan.path), {orphan.sizeInBytes}});
         }
     }
-    if (urls.isEmpty() || m_removing)
+    if (selected.isEmpty() || m_removing)
         return;
     setRemoving(true);
     // Orphans lie in the home folder; the removal refuses anything outside it and the home's
     // own standard folders.
-    const RemovalScope scope{{m_home}, QString()};
-    m_deleter->deleteItems(urls, scope).then(this, [this](const DeletionReport& report) {
-        QString text = tr("Moved %n item(s) to the Trash.", "", int(report.deleted.size()));
+    const RemovalPlan plan(selected, {{m_home}, QString()},
+                           {{}, {}, RemovalSubject::orphansKind()});
+    m_deleter->deleteItems(plan).then(this, [this](const DeletionReport& report) {
+        QString text = report.journalId == 0 && !report.journalFailure.isEmpty()
+                           ? report.journalFailure
+                           : tr("Moved %n item(s) to the Trash.", "", int(report.deleted.size()));
         if (!report.failures.isEmpty())
             text +=
                 u' ' + tr("%n item(s) could not be removed: %1", "", int(report.failures.size()))

@@ -23,6 +23,9 @@ QtObject {
         property double reclaimedBytes: 0
         property bool reclaimedSizeComplete: true
         property var failures: []
+        property bool canUndo: false
+        property bool isUndoing: false
+        property string undoStatus: ""
     }
     property QtObject uninstaller: QtObject {
         property string command: ""
@@ -47,6 +50,7 @@ QtObject {
     function requestDeletion() { record("requestDeletion") }
     function handleDroppedApp(url) { record("handleDroppedApp " + url) }
     function resetSelection() { record("resetSelection") }
+    function undoRemoval() { record("undoRemoval") }
 
     // Fills the list with n selected rows.
     function addRows(n) {
