@@ -14,7 +14,7 @@ std::variant<QList<AppDescriptor>, int> readApps(const QStringList& operands,
                                                  const WorkHome& home) {
     QList<AppDescriptor> apps;
     for (const QString& operand : operands) {
-        auto read = readScannedBundle(operand, home.host);
+        auto read = readScannedApp(operand, home.host);
         if (const int* exitCode = std::get_if<int>(&read)) {
             if (home.account)
                 CliOutput::printErrorLine(

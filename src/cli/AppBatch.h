@@ -18,7 +18,7 @@ struct ScannedApp {
     ScanReport report;
 };
 
-// The apps the operands name, each read as scan reads one (readScannedBundle) on the home's host;
+// The apps the operands name, each read as scan reads one (readScannedApp) on the home's host;
 // an app named twice is taken once. On rejection, the exit code (the reason is on stderr, and
 // whose home it was read for).
 std::variant<QList<AppDescriptor>, int> readApps(const QStringList& operands, const WorkHome& home);

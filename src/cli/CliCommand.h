@@ -49,7 +49,7 @@ std::optional<int> refuseQuestionWithoutTerminal(bool answeredByOption, const QS
                                                  const QString& message);
 
 // Reads the bundle at path (as the user typed it). On failure prints the reason on stderr and
-// returns ExitCode::bundleRejected.
-std::variant<AppDescriptor, int> readBundle(const QString& path);
+// returns ExitCode::appRejected.
+std::variant<AppDescriptor, int> readAppBundle(const QString& path);
 
 } // namespace tidewell

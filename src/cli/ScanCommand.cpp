@@ -155,20 +155,20 @@ int runScan(const QStringList& arguments, const Host& givenHost) {
 
 } // namespace
 
-std::variant<AppDescriptor, int> readScannedBundle(const QString& argument, const Host& host) {
+std::variant<AppDescriptor, int> readScannedApp(const QString& argument, const Host& host) {
     if (auto linuxApp = readLinuxApp(argument, host))
         return *linuxApp;
     const QFileInfo given(argument);
     const QString path = QDir::cleanPath(given.absoluteFilePath());
     if (!given.isSymLink())
-        return readBundle(path);
+        return readAppBundle(path);
     // The app the link points to is the one the user means; the link itself is left alone.
     const QString target = given.canonicalFilePath();
     CliOutput::printErrorLine(
         QStringLiteral("%1 is a link; working on the app it points to, %2. The link stays.")
             .arg(CliOutput::escaped(path),
                  CliOutput::escaped(target.isEmpty() ? given.symLinkTarget() : target)));
-    return readBundle(target.isEmpty() ? path : target);
+    return readAppBundle(target.isEmpty() ? path : target);
 }
 
 void ScanOptions::addTo(QCommandLineParser& parser) const {

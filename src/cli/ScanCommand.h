@@ -43,7 +43,7 @@ std::optional<int> parseAppArguments(QCommandLineParser& parser, const QString& 
 // path and must recognise it to leave it out. A bundle given as a link is read (and later
 // removed) where the link points, and stderr says so. A Linux app is looked up among host's. On
 // rejection, the exit code (the reason is on stderr).
-std::variant<AppDescriptor, int> readScannedBundle(const QString& argument, const Host& host);
+std::variant<AppDescriptor, int> readScannedApp(const QString& argument, const Host& host);
 
 // Scans host with its services and programs. While stderr is a terminal it shows there how many
 // folders the walk has done, and erases that line at the end.

@@ -174,21 +174,6 @@
 <context>
     <name>CliText</name>
     <message>
-        <source>Usage: %1 COMMAND [options]
-
-Removes an app bundle and the leftovers it keeps in the library folders.
-
-Commands:
-%2
-Options:
-  -h, --help     Show this help.
-  -v, --version  Show the version.
-
-Run &apos;%1 COMMAND --help&apos; for the options of a command.
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1: unknown command &apos;%2&apos;
 Run &apos;%1 --help&apos; for usage.</source>
         <translation type="unfinished"></translation>
@@ -587,6 +572,21 @@ Left alone outside the user&apos;s home (%n items):
     </message>
     <message>
         <source>No user account with a login shell and a home was found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: %1 COMMAND [options]
+
+Removes an app (a bundle, a desktop entry, a Flatpak, a snap or an AppImage) and the leftovers it keeps in the user&apos;s folders.
+
+Commands:
+%2
+Options:
+  -h, --help     Show this help.
+  -v, --version  Show the version.
+
+Run &apos;%1 COMMAND --help&apos; for the options of a command.
+</source>
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
