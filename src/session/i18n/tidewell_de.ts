@@ -583,6 +583,32 @@ Außerhalb des Persönlichen Ordners des Benutzers nicht angerührt (%n Objekte)
         <source>No user account with a login shell and a home was found.</source>
         <translation>Es wurde kein Benutzerkonto mit Anmelde-Shell und Persönlichem Ordner gefunden.</translation>
     </message>
+    <message>
+        <source>Usage: %1 COMMAND [options]
+
+Removes an app (a bundle, a desktop entry, a Flatpak, a snap or an AppImage) and the leftovers it keeps in the user&apos;s folders.
+
+Commands:
+%2
+Options:
+  -h, --help     Show this help.
+  -v, --version  Show the version.
+
+Run &apos;%1 COMMAND --help&apos; for the options of a command.
+</source>
+        <translation>Aufruf: %1 BEFEHL [Optionen]
+
+Entfernt eine App (ein Bundle, einen Desktop-Eintrag, ein Flatpak, ein Snap oder ein AppImage) und die Restdateien, die sie in den Ordnern des Benutzers hinterlässt.
+
+Befehle:
+%2
+Optionen:
+  -h, --help     Diese Hilfe zeigen.
+  -v, --version  Die Version zeigen.
+
+&apos;%1 BEFEHL --help&apos; zeigt die Optionen eines Befehls.
+</translation>
+    </message>
     <message numerus="yes">
         <source>%1: the last %n line(s) of its journal could not be read.</source>
         <translation>
@@ -719,32 +745,6 @@ Außerhalb des Persönlichen Ordners des Benutzers nicht angerührt (%n Objekte)
     <message>
         <source>Put the items of a removal back from the Trash.</source>
         <translation>Die Objekte einer Entfernung aus dem Papierkorb zurücklegen.</translation>
-    </message>
-    <message>
-        <source>Usage: %1 COMMAND [options]
-
-Removes an app (a bundle, a desktop entry, a Flatpak, a snap or an AppImage) and the leftovers it keeps in the user&apos;s folders.
-
-Commands:
-%2
-Options:
-  -h, --help     Show this help.
-  -v, --version  Show the version.
-
-Run &apos;%1 COMMAND --help&apos; for the options of a command.
-</source>
-        <translation>Aufruf: %1 BEFEHL [Optionen]
-
-Entfernt eine App (ein Bundle, einen Desktop-Eintrag, ein Flatpak, ein Snap oder ein AppImage) und die Restdateien, die sie in den Ordnern des Benutzers hinterlässt.
-
-Befehle:
-%2
-Optionen:
-  -h, --help     Diese Hilfe zeigen.
-  -v, --version  Die Version zeigen.
-
-&apos;%1 BEFEHL --help&apos; zeigt die Optionen eines Befehls.
-</translation>
     </message>
 </context>
 <context>

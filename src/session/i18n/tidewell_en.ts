@@ -574,6 +574,21 @@ Left alone outside the user&apos;s home (%n items):
         <source>No user account with a login shell and a home was found.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Usage: %1 COMMAND [options]
+
+Removes an app (a bundle, a desktop entry, a Flatpak, a snap or an AppImage) and the leftovers it keeps in the user&apos;s folders.
+
+Commands:
+%2
+Options:
+  -h, --help     Show this help.
+  -v, --version  Show the version.
+
+Run &apos;%1 COMMAND --help&apos; for the options of a command.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
     <message numerus="yes">
         <source>%1: the last %n line(s) of its journal could not be read.</source>
         <translation>
@@ -709,21 +724,6 @@ Left alone outside the user&apos;s home (%n items):
     </message>
     <message>
         <source>Put the items of a removal back from the Trash.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Usage: %1 COMMAND [options]
-
-Removes an app (a bundle, a desktop entry, a Flatpak, a snap or an AppImage) and the leftovers it keeps in the user&apos;s folders.
-
-Commands:
-%2
-Options:
-  -h, --help     Show this help.
-  -v, --version  Show the version.
-
-Run &apos;%1 COMMAND --help&apos; for the options of a command.
-</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
