@@ -174,10 +174,31 @@ struct RemoveFlags {
     bool uninstall = false;
 };
 
+// The items left where they are because they were only offered, and --all was not given.
+QList<QUrl> offeredUrls(const QList<ScannedFile>& offered) {
+    QList<QUrl> urls;
+    for (const ScannedFile& file : offered)
+        urls.append(file.url);
+    return urls;
+}
+
+QString offeredText(const QList<ScannedFile>& offered) {
+    if (offered.isEmpty())
+        return {};
+    QString text = CliText::tr("\n%n item(s) only offered for review were left in place "
+                               "(\"--all\" takes them too):\n",
+                               "", int(offered.size()));
+    for (const ScannedFile& file : offered)
+        text += QStringLiteral("  %1\n    %2\n")
+                    .arg(CliOutput::escaped(file.id), sentence(file.evidence));
+    return text;
+}
+
 // Removes the planned items, runs the package manager when asked and prints what happened; the
 // exit code tells whether everything went.
 int removeAndReport(const RemovalPlan& plan, const ScanReport& report,
-                    const UninstallCommand& uninstall, const RemoveFlags& flags, const Host& host) {
+                    const QList<ScannedFile>& offered, const UninstallCommand& uninstall,
+                    const RemoveFlags& flags, const Host& host) {
     const InterruptWatch watch;
     const DeletionReport deletion = removeItems(plan.urls(), plan.scope(), !flags.yes, host);
     const bool interrupted = InterruptWatch::raised();
@@ -190,6 +211,7 @@ int removeAndReport(const RemovalPlan& plan, const ScanReport& report,
         const QJsonObject leftAlone = leftAloneJson(report);
         for (auto field = leftAlone.constBegin(); field != leftAlone.constEnd(); ++field)
             object.insert(field.key(), field.value());
+        object.insert(QStringLiteral("notSelected"), pathArray(offeredUrls(offered)));
         if (!uninstall.isEmpty())
             object.insert(QStringLiteral("uninstallCommand"), uninstall.text());
         if (runsUninstall)
@@ -197,6 +219,8 @@ int removeAndReport(const RemovalPlan& plan, const ScanReport& report,
         CliOutput::printJson(object);
     } else {
         QString text = removalText(deletion, plan, interrupted);
+        if (const QString left = offeredText(offered); !left.isEmpty())
+            text += u'\n' + left.chopped(1);
         if (const QString leftAlone = leftAloneText(report); !leftAlone.isEmpty())
             text += QStringLiteral("\n\n") + leftAlone.trimmed();
         CliOutput::printLine(text);
@@ -217,16 +241,19 @@ int runRemove(const QStringList& arguments, const Host& givenHost) {
     const QCommandLineOption json(QStringLiteral("json"), CliText::tr("Print JSON."));
     const QCommandLineOption yes({QStringLiteral("y"), QStringLiteral("yes")},
                                  CliText::tr("Remove without asking."));
+    const QCommandLineOption all(
+        QStringLiteral("all"),
+        CliText::tr("Also remove the items only offered for review (not certainly the app's)."));
     const QCommandLineOption uninstallOption(
         QStringLiteral("uninstall"),
         CliText::tr("Then run the package manager's command that uninstalls the app (Flatpak "
                     "and snap apps)."));
     const ScanOptions scanOptions;
-    parser.addOptions({json, yes, uninstallOption});
+    parser.addOptions({json, yes, all, uninstallOption});
     scanOptions.addTo(parser);
     parser.addPositionalArgument(QStringLiteral("BUNDLE"), appArgumentHelp());
     const QString usage =
-        QStringLiteral("[--json] [--yes] [--uninstall] [--root DIR] [--no-index] BUNDLE");
+        QStringLiteral("[--json] [--yes] [--all] [--uninstall] [--root DIR] [--no-index] BUNDLE");
     if (auto done = parseCommandArguments(parser, commandName, usage, arguments))
         return *done;
     if (parser.positionalArguments().size() != 1)
@@ -248,9 +275,12 @@ int runRemove(const QStringList& arguments, const Host& givenHost) {
         return *exitCode;
     const auto& app = std::get<AppDescriptor>(bundle);
     const ScanReport report = scanShowingProgress(app, host, !parser.isSet(scanOptions.noIndex));
-    const RemovalPlan plan(report.matches, report.roots, app, [&app] {
-        return directorySize(app.appURL.toLocalFile(), FileSystem::real());
-    });
+    // Only what is certainly the app's goes, unless --all takes what is offered too.
+    const QList<ScannedFile> offered =
+        parser.isSet(all) ? QList<ScannedFile>() : filesWithSelection(report.matches, false);
+    const RemovalPlan plan(
+        parser.isSet(all) ? report.matches : filesWithSelection(report.matches, true), report.roots,
+        app, [&app] { return directorySize(app.appURL.toLocalFile(), FileSystem::real()); });
     const UninstallCommand uninstall =
         uninstallCommand(app, host, RealProgramRunner(host.programPath));
     if (const QString note = ownLauncherText(app, report); !note.isEmpty() && !parser.isSet(json))
@@ -259,7 +289,7 @@ int runRemove(const QStringList& arguments, const Host& givenHost) {
         CliOutput::printErrorLine(CliText::tr("Nothing was removed."));
         return ExitCode::failure;
     }
-    return removeAndReport(plan, report, uninstall,
+    return removeAndReport(plan, report, offered, uninstall,
                            {parser.isSet(json), parser.isSet(yes), parser.isSet(uninstallOption)},
                            host);
 }

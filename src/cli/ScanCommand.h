@@ -59,7 +59,8 @@ QString leftAloneText(const ScanReport& report);
 QJsonObject leftAloneJson(const ScanReport& report);
 
 // The scan as JSON: "app" (as describe prints it), "matches" in report order (path,
-// category, safety, sizeInBytes, sizeComplete) and what leftAloneJson holds.
+// category, safety, sizeInBytes, sizeComplete, selected, evidence {code, sentence}) and what
+// leftAloneJson holds.
 QJsonObject scanJson(const AppDescriptor& app, const ScanReport& report);
 
 } // namespace tidewell

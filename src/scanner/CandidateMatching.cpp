@@ -2,6 +2,7 @@
 
 #include "PathNames.h"
 #include "ScanRoots.h"
+#include "model/TextRules.h"
 #include "platform/PackageExtensions.h"
 
 #include <algorithm>
@@ -86,6 +87,41 @@ QStringView withoutTeamId(QStringView name) {
 std::optional<MatchEvidence> evidenceFor(QStringView path, const MatchNeedles& needles,
                                          const ScanContext& context) {
     return evidenceAt(path, context.place(path), needles);
+}
+
+ItemEvidence namingEvidence(QStringView path, const ScanContext& context) {
+    const PathPlace place = context.place(path);
+    const MatchNeedles& needles = context.needles();
+    const QStringView below = path.sliced(place.relativeStart);
+    if (place.kind == PathPlace::Kind::libraryEntry) {
+        const ComponentWords words(below);
+        const bool startsWithIdentifier =
+            std::any_of(needles.identifiers().begin(), needles.identifiers().end(),
+                        [&](const std::u32string& id) { return words.startsWithWords(id); });
+        if (startsWithIdentifier)
+            return {EvidenceCode::identifier};
+        return {needles.holdsFullName(words) ? EvidenceCode::fullName : EvidenceCode::partialName};
+    }
+    ItemEvidence evidence{EvidenceCode::partialName};
+    const QString spelledName =
+        text::strippingTrailingVersionSuffix(context.app().displayName).trimmed();
+    bool isFirst = true;
+    for (QStringView component : below.split(u'/', Qt::SkipEmptyParts)) {
+        const ComponentWords words(isFirst && place.stripsTeamId ? withoutTeamId(component)
+                                                                 : component);
+        if (needles.holdsIdentifier(words))
+            return {EvidenceCode::identifier};
+        // A name of one plain word names the app directly in its root folder; deeper, it is as
+        // likely an everyday word in another program's data ("CloudDocs/session") unless it is
+        // spelled as the app spells it ("CrashReporter/Session_2c4f.plist").
+        if (needles.holdsFullName(words, isFirst || component.contains(spelledName)))
+            evidence = {EvidenceCode::fullName};
+        else if (evidence.code == EvidenceCode::partialName && needles.isVendorName(words))
+            evidence = {EvidenceCode::vendorData,
+                        pathnames::deletingExtension(component).toString()};
+        isFirst = false;
+    }
+    return evidence;
 }
 
 bool matchesCandidate(const QString& path, const ScanContext& context) {

@@ -8,6 +8,7 @@
 #include "LinuxLeftoverFinder.h"
 #include "OwnershipArbiter.h"
 #include "PathNames.h"
+#include "ReportedEvidence.h"
 #include "ScanContext.h"
 #include "ScanReportOrdering.h"
 #include "ScanRoots.h"
@@ -53,12 +54,15 @@ public:
 
 // What a Linux scan never offers, whatever names it: a path a system package owns, and a link
 // that leads out of the home folder.
-void dropUntouchable(QStringList& paths, const Host& host, const ProgramRunner& programs) {
+void dropUntouchable(QList<FoundItem>& items, const Host& host, const ProgramRunner& programs) {
     const QString home = pathnames::standardized(host.home);
+    QStringList paths;
+    for (const FoundItem& item : std::as_const(items))
+        paths.append(item.path);
     const QHash<QString, QString> packaged = debian::packagesOwning(paths, host, programs);
-    paths.removeIf([&](const QString& path) {
-        const QFileInfo info(path);
-        return packaged.contains(path) ||
+    items.removeIf([&](const FoundItem& item) {
+        const QFileInfo info(item.path);
+        return packaged.contains(item.path) ||
                (info.isSymLink() &&
                 !pathrules::liesInside(QDir::cleanPath(info.symLinkTarget()), home));
     });
@@ -135,7 +139,7 @@ std::optional<ScanReport> LeftoverScannerService::runScan(const AppDescriptor& a
         [&rootPaths](const QString& path) { return !pathrules::liesInsideAny(path, rootPaths); });
     for (const QString& path : containers.ownedByRecord)
         found.remove(path);
-    QStringList kept = keptMatches(found, context, arbiter);
+    QList<FoundItem> kept = keptMatches(found, context, arbiter);
     const QStringList undecodable = splitOffUnreachable(kept);
     kept.append(keptOwnedContainers(containers.ownedByRecord, context));
     QList<ScannedFile> matches = collapseNestedMatches(buildItems(kept, cancel));
@@ -158,9 +162,9 @@ std::optional<ScanReport> LeftoverScannerService::runLinuxScan(const AppDescript
     const LinuxLeftovers leftovers = finder.find(cancel);
     if (cancel.isCancelled())
         return std::nullopt;
-    QStringList found;
-    for (const QString& path : leftovers.paths)
-        found.append(pathnames::standardized(path));
+    QList<FoundItem> found;
+    for (const FoundItem& item : leftovers.items)
+        found.append({pathnames::standardized(item.path), item.evidence});
     QSet<QString> unreadable;
     for (const QString& path : leftovers.unreadable)
         unreadable.insert(pathnames::standardized(path));
@@ -237,58 +241,69 @@ void LeftoverScannerService::addStoreEntries(QSet<QString>& found) const {
     }
 }
 
-QStringList LeftoverScannerService::keptMatches(const QSet<QString>& found,
-                                                const ScanContext& context,
-                                                const OwnershipArbiter& arbiter) const {
+QList<FoundItem> LeftoverScannerService::keptMatches(const QSet<QString>& found,
+                                                     const ScanContext& context,
+                                                     const OwnershipArbiter& arbiter) const {
     // Containers and index hits meet the rules here for the first time; the walk's matches
     // are checked again as well.
-    QStringList kept;
+    QList<FoundItem> kept;
     for (const QString& path : found) {
-        if (matchesCandidate(path, context) && !arbiter.belongsToAnotherApp(path))
-            kept.append(path);
+        if (!matchesCandidate(path, context) || isAnotherBundle(path))
+            continue;
+        if (const auto evidence = reportedEvidence(path, context, arbiter.claimOn(path)))
+            kept.append({path, *evidence});
     }
     return kept;
 }
 
-QStringList LeftoverScannerService::splitOffUnreachable(QStringList& paths) const {
+bool LeftoverScannerService::isAnotherBundle(const QString& path) const {
+    // Any application bundle that can be read is an app of its own, installed or not, never a
+    // leftover of this one.
+    return pathnames::extension(pathnames::fileName(path)).compare(u"app", Qt::CaseInsensitive) ==
+               0 &&
+           m_fileSystem.readPropertyList(path + QStringLiteral("/Contents/Info.plist"));
+}
+
+QStringList LeftoverScannerService::splitOffUnreachable(QList<FoundItem>& items) const {
     // Anything gone since it was found is dropped. A path that names no file because a name on
     // it is not valid UTF-8 is kept apart: it is shown, never sized or removed, as acting on
     // its decoded form could reach another file.
     QStringList undecodable;
-    paths.removeIf([&](const QString& path) {
-        if (m_fileSystem.exists(path))
+    items.removeIf([&](const FoundItem& item) {
+        if (m_fileSystem.exists(item.path))
             return false;
-        if (pathrules::hasUndecodableName(path))
-            undecodable.append(path);
+        if (pathrules::hasUndecodableName(item.path))
+            undecodable.append(item.path);
         return true;
     });
     return sortedByCodePoint(QSet<QString>(undecodable.begin(), undecodable.end()));
 }
 
-QStringList LeftoverScannerService::keptOwnedContainers(const QStringList& owned,
-                                                        const ScanContext& context) const {
+QList<FoundItem> LeftoverScannerService::keptOwnedContainers(const QStringList& owned,
+                                                             const ScanContext& context) const {
     // The system's record names the owner, so no other application's claim counts; the name
     // must still mention the application (any token, the vendor's included), as a record
     // alone may be stale.
-    QStringList kept;
+    QList<FoundItem> kept;
     for (const QString& path : owned) {
         const ComponentWords name(withoutTeamId(pathnames::fileName(path)));
         if (m_fileSystem.exists(path) && context.needles().mentions(name))
-            kept.append(path);
+            kept.append({path, {EvidenceCode::sandbox}});
     }
     return kept;
 }
 
 // Items not yet sized when the scan is cancelled are never sized; the scan's result is
 // dropped then anyway.
-QList<ScannedFile> LeftoverScannerService::buildItems(const QStringList& paths,
+QList<ScannedFile> LeftoverScannerService::buildItems(const QList<FoundItem>& found,
                                                       const CancellationToken& cancel) {
     const FileSystem& fileSystem = m_fileSystem;
+    const QString home = pathnames::standardized(m_host.home);
     QList<ScannedFile> items;
     runParallel(
-        m_ioPool, paths,
-        [&fileSystem, &cancel](const QString& path) {
-            return cancel.isCancelled() ? ScannedFile{} : makeScannedFile(path, fileSystem);
+        m_ioPool, found,
+        [&fileSystem, &cancel, &home](const FoundItem& item) {
+            return cancel.isCancelled() ? ScannedFile{} : makeScannedFile(item, home, fileSystem);
         },
         [&](ScannedFile item) { items.append(std::move(item)); });
     return items;

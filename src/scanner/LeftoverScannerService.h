@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FoundItem.h"
 #include "LeftoverScanning.h"
 #include "ScanContext.h"
 #include "ScanRoots.h"
@@ -58,11 +59,13 @@ private:
     void addIndexHits(const AppDescriptor& app, const QList<ScanRoot>& roots, QSet<QString>& found,
                       const CancellationToken& cancel) const;
     void addStoreEntries(QSet<QString>& found) const;
-    QStringList keptMatches(const QSet<QString>& found, const ScanContext& context,
-                            const OwnershipArbiter& arbiter) const;
-    QStringList keptOwnedContainers(const QStringList& owned, const ScanContext& context) const;
-    QStringList splitOffUnreachable(QStringList& paths) const;
-    QList<ScannedFile> buildItems(const QStringList& paths, const CancellationToken& cancel);
+    QList<FoundItem> keptMatches(const QSet<QString>& found, const ScanContext& context,
+                                 const OwnershipArbiter& arbiter) const;
+    QList<FoundItem> keptOwnedContainers(const QStringList& owned,
+                                         const ScanContext& context) const;
+    bool isAnotherBundle(const QString& path) const;
+    QStringList splitOffUnreachable(QList<FoundItem>& items) const;
+    QList<ScannedFile> buildItems(const QList<FoundItem>& items, const CancellationToken& cancel);
 
     std::shared_ptr<const SpotlightSearching> m_spotlight;
     Host m_host;

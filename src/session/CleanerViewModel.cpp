@@ -179,7 +179,7 @@ QVariantList CleanerViewModel::itemsLeftAlone() const {
 }
 
 QList<ScannedFile> CleanerViewModel::selectedFiles() const {
-    return FileListModel::selectedFiles(m_files->files());
+    return filesWithSelection(m_files->files(), true);
 }
 
 bool CleanerViewModel::isAllSelected() const {

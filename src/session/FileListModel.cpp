@@ -159,20 +159,11 @@ void FileListModel::setAllSelected(bool selected) {
 }
 
 void FileListModel::recountTotals() {
-    const QList<ScannedFile> selected = selectedFiles(m_files);
+    const QList<ScannedFile> selected = filesWithSelection(m_files, true);
     m_selectedCount = selected.size();
     m_selectedBytes = totalSize(selected);
     m_selectedIncompleteCount = notSizedWholeCount(selected);
     m_categoryTotals = categoryTotals(m_files);
-}
-
-QList<ScannedFile> FileListModel::selectedFiles(const QList<ScannedFile>& files) {
-    QList<ScannedFile> selected;
-    for (const ScannedFile& file : files) {
-        if (file.isSelected)
-            selected.append(file);
-    }
-    return selected;
 }
 
 qint64 FileListModel::totalSize(const QList<ScannedFile>& files) {

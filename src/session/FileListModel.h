@@ -65,7 +65,6 @@ public:
     const QList<CategoryTotal>& totalsByCategory() const { return m_categoryTotals; }
 
     // Pure rules over a list of files.
-    static QList<ScannedFile> selectedFiles(const QList<ScannedFile>& files);
     static qint64 totalSize(const QList<ScannedFile>& files);
 
 signals:

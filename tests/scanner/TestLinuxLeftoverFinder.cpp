@@ -119,41 +119,44 @@ private slots:
     void findsOwnLeftoversOnly_data() {
         QTest::addColumn<AppDescriptor>("scanned");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("kde rc files, data, cache, launchers, icon; not the user's Kate folder")
+        QTest::newRow("kde rc files, data, cache, launchers, icon; the user's Kate folder offered")
             << m_installed.at(0)
-            << QStringList{".cache/kate",
-                           ".config/katerc",
-                           ".config/systemd/user/kate-sync.service",
-                           ".local/share/applications/kate-session.desktop",
-                           ".local/share/dbus-1/services/org.kde.kate.service",
-                           ".local/share/icons/hicolor/48x48/apps/kate.png",
-                           ".local/share/kate",
-                           ".local/share/kxmlgui5/kate",
-                           ".local/state/katestaterc"};
+            << QStringList{".cache/kate identifier",
+                           ".config/katerc identifier",
+                           ".config/systemd/user/kate-sync.service launcher",
+                           ".local/share/applications/kate-session.desktop launcher",
+                           ".local/share/dbus-1/services/org.kde.kate.service launcher",
+                           ".local/share/icons/hicolor/48x48/apps/kate.png icon",
+                           ".local/share/kate identifier",
+                           ".local/share/kxmlgui5/kate identifier",
+                           ".local/state/katestaterc identifier",
+                           "Kate userWork"};
         QTest::newRow("flatpak: its folders by exact id, dot folder by first piece, autostart")
             << m_installed.at(1)
-            << QStringList{".config/GIMP", ".config/autostart/org.gimp.GIMP.desktop", ".gimp-2.8",
-                           ".local/share/flatpak/overrides/org.gimp.GIMP",
-                           ".var/app/org.gimp.GIMP"};
-        QTest::newRow("one folder below its vendor's")
-            << m_installed.at(2) << QStringList{".config/JetBrains/PyCharmCE2024.3"};
+            << QStringList{
+                   ".config/GIMP identifier", ".config/autostart/org.gimp.GIMP.desktop identifier",
+                   ".gimp-2.8 identifier", ".local/share/flatpak/overrides/org.gimp.GIMP sandbox",
+                   ".var/app/org.gimp.GIMP sandbox"};
+        QTest::newRow("one folder below its vendor's, by a prefix only")
+            << m_installed.at(2) << QStringList{".config/JetBrains/PyCharmCE2024.3 partialName"};
         QTest::newRow("vendor and name in two components")
-            << m_installed.at(3) << QStringList{".config/xfce4/terminal"};
+            << m_installed.at(3) << QStringList{".config/xfce4/terminal identifier"};
         QTest::newRow("snap folder by exact name; a dot folder named otherwise is missed")
-            << m_installed.at(4) << QStringList{"snap/firefox"};
+            << m_installed.at(4) << QStringList{"snap/firefox sandbox"};
+        // Rated Risky by where they lie, so only offered once sized.
         QTest::newRow("program folder named for it and a link to it; no shared bin folder")
             << app("driftnote", {m_home.path("Applications/Driftnote/driftnote")})
-            << QStringList{".local/bin/driftnote", "Applications/Driftnote"};
+            << QStringList{".local/bin/driftnote fullName", "Applications/Driftnote fullName"};
         QTest::newRow("a program in a shared folder stays")
             << app("tool", {m_home.path("Applications/bin/tool")}) << QStringList{};
         QTest::newRow("another installer's program in ~/.local/bin stays")
             << app("pipthing", {"pipthing"}) << QStringList{};
         QTest::newRow("AppImage launcher: the AppImage anywhere, its link, launcher and icon")
             << app("appimagekit_ab-Gull", {m_home.path("Downloads/Gull.AppImage")})
-            << QStringList{".local/bin/gull",
-                           ".local/share/applications/appimagekit_ab-Gull.desktop",
-                           ".local/share/icons/hicolor/64x64/apps/appimagekit_ab_gull.png",
-                           "Downloads/Gull.AppImage"};
+            << QStringList{".local/bin/gull fullName",
+                           ".local/share/applications/appimagekit_ab-Gull.desktop identifier",
+                           ".local/share/icons/hicolor/64x64/apps/appimagekit_ab_gull.png icon",
+                           "Downloads/Gull.AppImage fullName"};
         QTest::newRow("an icon another app uses claims neither its folders nor the icon")
             << app("kate-viewer", {"kate-viewer"}, {}, {}, "kate") << QStringList{};
     }
@@ -161,12 +164,13 @@ private slots:
         QFETCH(AppDescriptor, scanned);
         QFETCH(QStringList, expected);
         QStringList found;
-        for (const QString& path :
+        for (const FoundItem& item :
              LinuxLeftoverFinder(scanned, m_installed + QList{scanned},
                                  Host::withDefaults(m_home.path()), FileSystem::real())
                  .find()
-                 .paths)
-            found.append(path.mid(m_home.path().size() + 1));
+                 .items)
+            found.append(item.path.mid(m_home.path().size() + 1) + " " +
+                         rawValue(item.evidence.code));
         found.sort();
         QCOMPARE(found, expected);
     }
@@ -177,24 +181,26 @@ private slots:
         QTest::addColumn<QString>("failing");
         QTest::addColumn<int>("errorCode");
         QTest::addColumn<QStringList>("unreadable");
-        QTest::addColumn<QString>("lost"); // the leftover the failing folder hides
-        QTest::newRow("XDG cache folder")
-            << ".cache" << int(NoReadPermissionError) << QStringList{".cache"} << ".cache/kate";
+        QTest::addColumn<QStringList>("lost"); // the leftovers the failing folder hides
+        QTest::newRow("XDG cache folder") << ".cache" << int(NoReadPermissionError)
+                                          << QStringList{".cache"} << QStringList{".cache/kate"};
         QTest::newRow("folder one level down")
             << ".local/share/kxmlgui5" << int(NoReadPermissionError)
-            << QStringList{".local/share/kxmlgui5"} << ".local/share/kxmlgui5/kate";
+            << QStringList{".local/share/kxmlgui5"} << QStringList{".local/share/kxmlgui5/kate"};
         // Walks of the icon themes below it are refused too.
-        QTest::newRow("home folder") << "" << int(NoReadPermissionError) << QStringList{""}
-                                     << ".local/share/icons/hicolor/48x48/apps/kate.png";
+        QTest::newRow("home folder")
+            << "" << int(NoReadPermissionError) << QStringList{""}
+            << QStringList{".local/share/icons/hicolor/48x48/apps/kate.png", "Kate"};
         QTest::newRow("missing folder")
-            << ".cache" << int(NoSuchFileError) << QStringList{} << ".cache/kate";
-        QTest::newRow("other error") << ".cache" << 5 << QStringList{} << ".cache/kate";
+            << ".cache" << int(NoSuchFileError) << QStringList{} << QStringList{".cache/kate"};
+        QTest::newRow("other error")
+            << ".cache" << 5 << QStringList{} << QStringList{".cache/kate"};
     }
     void scanReportsRefusedFolders() {
         QFETCH(QString, failing);
         QFETCH(int, errorCode);
         QFETCH(QStringList, unreadable);
-        QFETCH(QString, lost);
+        QFETCH(QStringList, lost);
         FaultInjectingFileSystem fileSystem;
         fileSystem.failListing(m_home.path(failing), errorCode);
         const ScanReport report = linuxScan(fileSystem);
@@ -202,7 +208,8 @@ private slots:
                  unreadable);
         QStringList expected = matchedPaths(linuxScan(FileSystem::real()));
         QVERIFY(expected.contains(".config/katerc"));
-        expected.removeOne(lost);
+        for (const QString& path : lost)
+            expected.removeOne(path);
         QCOMPARE(matchedPaths(report), expected);
     }
 

@@ -357,7 +357,7 @@ private slots:
         qint64 bytes = 0;
         for (const QString& file : counted)
             bytes += regularFileSize(dir.path(file), FileSystem::real());
-        const ScannedFile found = makeScannedFile(dir.path(item), fileSystem);
+        const ScannedFile found = makeScannedFile({dir.path(item), {}}, {}, fileSystem);
         QCOMPARE(found.sizeInBytes, bytes);
         QCOMPARE(found.sizeComplete, complete);
     }

@@ -135,7 +135,7 @@ private slots:
             } else if (model.count() > 0) {
                 model.setSelected(random.bounded(model.count()), random.bounded(2) == 0);
             }
-            const QList<ScannedFile> selected = FileListModel::selectedFiles(model.files());
+            const QList<ScannedFile> selected = filesWithSelection(model.files(), true);
             QCOMPARE(model.selectedCount(), selected.size());
             QCOMPARE(model.selectedBytes(), FileListModel::totalSize(selected));
             QCOMPARE(model.selectedSizeComplete(), notSizedWholeCount(selected) == 0);
