@@ -4,6 +4,8 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace tidewell {
 
 FileListModel::FileListModel(QObject* parent) : QAbstractListModel(parent) {}
@@ -41,6 +43,12 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const {
         return displayName(file.safety);
     case SizeCompleteRole:
         return file.sizeComplete;
+    case EvidenceCodeRole:
+        return rawValue(file.evidence.code);
+    case EvidenceRole:
+        return sentence(file.evidence);
+    case IsCertainRole:
+        return isCertain(file.evidence.code);
     default:
         return {};
     }
@@ -73,6 +81,9 @@ QHash<int, QByteArray> FileListModel::roleNames() const {
         {CategoryNameRole, "categoryName"},
         {SafetyNameRole, "safetyName"},
         {SizeCompleteRole, "sizeComplete"},
+        {EvidenceCodeRole, "evidenceCode"},
+        {EvidenceRole, "evidence"},
+        {IsCertainRole, "isCertain"},
     };
 }
 
@@ -88,6 +99,8 @@ void FileListModel::setFiles(const QList<ScannedFile>& files) {
     const bool countChanges = files.size() != m_files.size();
     beginResetModel();
     m_files = files;
+    std::stable_partition(m_files.begin(), m_files.end(),
+                          [](const ScannedFile& file) { return isCertain(file.evidence.code); });
     recountTotals();
     endResetModel();
     if (countChanges)
@@ -139,6 +152,7 @@ bool FileListModel::setSelected(int row, bool selected) {
         m_selectedCount += sign;
         m_selectedBytes += sign * file.sizeInBytes;
         m_selectedIncompleteCount += file.sizeComplete ? 0 : sign;
+        recountCategoryTotals();
     }
     const QModelIndex changed = index(row);
     emit dataChanged(changed, changed, {IsSelectedRole});
@@ -154,6 +168,7 @@ void FileListModel::setAllSelected(bool selected) {
     m_selectedCount = selected ? count() : 0;
     m_selectedBytes = selected ? totalSize(m_files) : 0;
     m_selectedIncompleteCount = selected ? notSizedWholeCount(m_files) : 0;
+    recountCategoryTotals();
     emit dataChanged(index(0), index(count() - 1), {IsSelectedRole});
     emit selectionChanged();
 }
@@ -163,7 +178,11 @@ void FileListModel::recountTotals() {
     m_selectedCount = selected.size();
     m_selectedBytes = totalSize(selected);
     m_selectedIncompleteCount = notSizedWholeCount(selected);
-    m_categoryTotals = categoryTotals(m_files);
+    m_categoryTotals = categoryTotals(selected);
+}
+
+void FileListModel::recountCategoryTotals() {
+    m_categoryTotals = categoryTotals(filesWithSelection(m_files, true));
 }
 
 qint64 FileListModel::totalSize(const QList<ScannedFile>& files) {
