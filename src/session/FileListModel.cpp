@@ -47,8 +47,9 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const {
         return rawValue(file.evidence.code);
     case EvidenceRole:
         return sentence(file.evidence);
-    case IsCertainRole:
-        return isCertain(file.evidence.code);
+    case StartsReviewGroupRole:
+        return !isCertain(file.evidence.code) &&
+               (index.row() == 0 || isCertain(m_files.at(index.row() - 1).evidence.code));
     default:
         return {};
     }
@@ -83,7 +84,7 @@ QHash<int, QByteArray> FileListModel::roleNames() const {
         {SizeCompleteRole, "sizeComplete"},
         {EvidenceCodeRole, "evidenceCode"},
         {EvidenceRole, "evidence"},
-        {IsCertainRole, "isCertain"},
+        {StartsReviewGroupRole, "startsReviewGroup"},
     };
 }
 
@@ -124,6 +125,9 @@ void FileListModel::removeFilesWithIds(const QSet<QString>& ids) {
         }
     }
     recountTotals();
+    // The review group may now start at another row.
+    if (count() > 0)
+        emit dataChanged(index(0), index(count() - 1), {StartsReviewGroupRole});
     emit countChanged();
     emit filesChanged();
 }

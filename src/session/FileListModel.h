@@ -34,9 +34,8 @@ public:
         SizeCompleteRole, // false when sizeInBytes is only a part (or nothing) of the item
         EvidenceCodeRole, // the stable code of why the item is listed
         EvidenceRole,     // the same as a sentence in the user's language
-        // Whether the evidence is certain: the item started selected. Fixed for a row, so the
-        // list groups by it while the user toggles.
-        IsCertainRole,
+        // The first of the rows only offered for review, which the list heads as such.
+        StartsReviewGroupRole,
     };
     Q_ENUM(Role)
 
