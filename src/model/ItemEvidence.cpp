@@ -13,7 +13,7 @@ const char* englishSentence(EvidenceCode code) {
     case EvidenceCode::sandbox:
         return QT_TRANSLATE_NOOP("ItemEvidence", "The app's own container or sandbox.");
     case EvidenceCode::fullName:
-        return QT_TRANSLATE_NOOP("ItemEvidence", "Named exactly as the app or its program.");
+        return QT_TRANSLATE_NOOP("ItemEvidence", "Named by the app's full name or its program.");
     case EvidenceCode::launcher:
         return QT_TRANSLATE_NOOP("ItemEvidence", "Starts the app's own program.");
     case EvidenceCode::icon:
