@@ -257,12 +257,13 @@ LinuxLeftoverFinder::launchEvidence(const QStringList& commandLine) const {
     const auto evidence = evidenceOfKeys(m_keys.match(name), m_rivalKeys.match(name));
     if (!evidence || !isCertain(evidence->code))
         return evidence;
-    // Certain when it runs the app's own program: by its id ("flatpak run <id>") or by the
-    // very path the app's launcher runs; a program of the same name may be another one.
+    // Certain when it runs the app's own program: by its package id ("flatpak run <id>") or by
+    // the very path the app's launcher runs; a program of the same name may be another one.
     const QString program = linuxapp::programPathOf(commandLine);
-    const bool runsOwnProgram = evidence->code == EvidenceCode::identifier ||
-                                (!m_app.programPath.isEmpty() &&
-                                 resolvedProgram(program) == resolvedProgram(m_app.programPath));
+    const bool runsOwnProgram =
+        (!m_app.packageId.isEmpty() && name == text::compactForm(m_app.packageId)) ||
+        (!m_app.programPath.isEmpty() &&
+         resolvedProgram(program) == resolvedProgram(m_app.programPath));
     return ItemEvidence{runsOwnProgram ? EvidenceCode::launcher : EvidenceCode::launcherByName};
 }
 

@@ -26,6 +26,24 @@ AppDescriptor app(const QString& id, const QStringList& exec, const QString& fla
     return linuxapp::describe(entry);
 }
 
+AppDescriptor named(const QString& id, const QString& name, const QStringList& exec) {
+    AppDescriptor described = app(id, exec);
+    described.displayName = name;
+    return described;
+}
+
+// A Flatpak of a vendor's edition, whose window class names it after the vendor.
+AppDescriptor edition(const QString& id, const QString& command, const QString& windowClass) {
+    DesktopEntry entry;
+    entry.filePath = QStringLiteral("/usr/share/applications/") + id + QStringLiteral(".desktop");
+    entry.desktopFileId = id;
+    entry.name = QStringLiteral("Some Edition");
+    entry.execArguments = {"flatpak", "run", "--command=" + command, id};
+    entry.flatpakId = id;
+    entry.startupWMClass = windowClass;
+    return linuxapp::describe(entry);
+}
+
 AppDescriptor flatpak(const QString& id, const QString& command) {
     return app(id, {"flatpak", "run", "--command=" + command, id}, id);
 }
@@ -123,9 +141,10 @@ private slots:
             << m_installed.at(0)
             << QStringList{".cache/kate identifier",
                            ".config/katerc identifier",
-                           ".config/systemd/user/kate-sync.service launcher",
+                           // Runs a kate by a path the app's own Exec does not name.
+                           ".config/systemd/user/kate-sync.service launcherByName",
                            ".local/share/applications/kate-session.desktop launcher",
-                           ".local/share/dbus-1/services/org.kde.kate.service launcher",
+                           ".local/share/dbus-1/services/org.kde.kate.service launcherByName",
                            ".local/share/icons/hicolor/48x48/apps/kate.png icon",
                            ".local/share/kate identifier",
                            ".local/share/kxmlgui5/kate identifier",
@@ -172,6 +191,105 @@ private slots:
             found.append(item.path.mid(m_home.path().size() + 1) + " " +
                          rawValue(item.evidence.code));
         found.sort();
+        QCOMPARE(found, expected);
+    }
+
+    // Each rule with a made-up app and, where it matters, the installed rival that decides it:
+    // what the scan of the first app finds of one item, as "code" or "none".
+    void judgesEachItemAgainstItsRivals_data() {
+        QTest::addColumn<QList<AppDescriptor>>("apps"); // the scanned app, then the others
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("expected");
+        // Its id and its program differ, so a name shows which of the two it holds.
+        const AppDescriptor loom = app("org.threadworks.Weave", {"/usr/bin/loom"});
+        const auto row = [](const char* name, const QList<AppDescriptor>& apps, const char* item,
+                            const char* expected) {
+            QTest::newRow(name) << apps << QString(item) << QString(expected);
+        };
+        // A Qt organisation's folder that no installed app claims holds the app's own entry.
+        row("organisation folder", {loom}, ".config/Threadworks/loom.conf", "fullName");
+        row("organisation data", {loom}, ".local/share/Threadworks/Loom", "fullName");
+        row("folder another app claims", {loom, app("weaver", {"weaver"})},
+            ".config/weaver/loom.conf", "none");
+        row("only a start of the name", {loom}, ".config/Threadworks/loomish.conf", "none");
+        // Front ends of one program share its folder while both are installed.
+        row("front end alone", {app("quillsync-gtk", {"quillsync-gtk"})}, ".config/quillsync",
+            "fullName");
+        row("front end beside its sibling",
+            {app("quillsync-gtk", {"quillsync-gtk"}), app("quillsync-qt", {"quillsync-qt"})},
+            ".config/quillsync", "claimedByInstalledApp");
+        // Two apps of one name: a tie is never decided for the app being removed.
+        row("name of two apps",
+            {named("a.harbor", "Harbor Notes", {"hn-a"}),
+             named("b.harbor", "Harbor Notes", {"hn-b"})},
+            ".config/Harbor Notes", "claimedByInstalledApp");
+        row("name of one app", {named("a.harbor", "Harbor Notes", {"hn-a"})},
+            ".config/Harbor Notes", "fullName");
+        // A dot entry that another installed app names exactly is that app's.
+        row("rival's exact name", {loom, app("loom-bar", {"loom-bar"})}, ".loom-bar", "none");
+        row("hyphenated name alone", {loom}, ".loom-bar", "partialName");
+        row("qualified by '_'", {loom, app("loom-bar", {"loom-bar"})}, ".loom_history", "fullName");
+        row("qualified by a version", {loom}, ".loom-2.8", "fullName");
+        row("the app's id", {loom}, ".config/weave", "identifier");
+        // Versioned folders of a vendor's editions: by the edition's own name, a prefix only
+        // offered, the edition installed beside it wins its own.
+        const AppDescriptor community =
+            edition("com.threadworks.Loom-Community", "loom", "threadworks-loom-ce");
+        const AppDescriptor pro =
+            edition("com.threadworks.Loom-Pro", "loom", "threadworks-loom-pro");
+        row("edition's own name", {community}, ".config/Threadworks/LoomCE2026.1", "fullName");
+        row("another edition by prefix", {community}, ".config/Threadworks/LoomPro2026.1",
+            "partialName");
+        row("another edition installed", {community, pro}, ".config/Threadworks/LoomPro2026.1",
+            "none");
+        row("xfconf channel", {loom}, ".config/xfce4/xfconf/xfce-perchannel-xml/loom.xml",
+            "fullName");
+        row("home folder of the user's", {loom}, "Loom", "userWork");
+    }
+    void judgesEachItemAgainstItsRivals() {
+        QFETCH(QList<AppDescriptor>, apps);
+        QFETCH(QString, item);
+        QFETCH(QString, expected);
+        TestDir home;
+        const bool isFile = item.endsWith(".conf") || item.endsWith(".xml");
+        home.createFile(item + (isFile ? "" : "/x"), "x");
+        QString found = "none";
+        for (const FoundItem& leftover :
+             LinuxLeftoverFinder(apps.first(), apps, Host::withDefaults(home.path()),
+                                 FileSystem::real())
+                 .find()
+                 .items) {
+            if (leftover.path == home.path(item))
+                found = rawValue(leftover.evidence.code);
+        }
+        QCOMPARE(found, expected);
+    }
+
+    // A launcher is certain when it runs the app's own program file, offered when it runs a
+    // program of the app's name from elsewhere.
+    void launchersByTheProgramTheyRun_data() {
+        QTest::addColumn<QString>("exec");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("the app's program") << "/opt/loom/bin/loom --hidden"
+                                           << "launcher";
+        QTest::newRow("one of its name") << "loom --hidden"
+                                         << "launcherByName";
+        QTest::newRow("another program") << "weaver"
+                                         << "none";
+    }
+    void launchersByTheProgramTheyRun() {
+        QFETCH(QString, exec);
+        QFETCH(QString, expected);
+        TestDir home;
+        home.createDesktopEntry(".config/autostart/loom-tray.desktop",
+                                {.name = "Loom tray", .exec = exec});
+        const AppDescriptor loom = app("org.threadworks.Weave", {"/opt/loom/bin/loom"});
+        QString found = "none";
+        for (const FoundItem& leftover :
+             LinuxLeftoverFinder(loom, {loom}, Host::withDefaults(home.path()), FileSystem::real())
+                 .find()
+                 .items)
+            found = rawValue(leftover.evidence.code);
         QCOMPARE(found, expected);
     }
 
