@@ -22,8 +22,8 @@ std::optional<MatchEvidence> evidenceFor(QStringView path, const MatchNeedles& n
 
 // How certainly a matched path names the scan's application: by its identifier in some
 // component below the root folder (for an entry of a Library folder, at the start of its name),
-// by its full name in some component, only by the vendor's name (subject: the vendor), or only
-// by part of its name or by tokens.
+// by its full name in some component, only by the vendor's name as its own name (subject: the
+// vendor), or only by part of its name or by tokens.
 ItemEvidence namingEvidence(QStringView path, const ScanContext& context);
 
 // Whether the item at path belongs to the scan's application: by identifier, name or tail

@@ -211,6 +211,12 @@ bool MatchNeedles::holdsFullName(const ComponentWords& component, bool plainWord
     });
 }
 
+bool MatchNeedles::isNamedWholly(const ComponentWords& component) const {
+    return std::any_of(m_strong.begin(), m_strong.end(), [&](const Strong& strong) {
+        return strong.isFullName && isWhole(component, strong.text);
+    });
+}
+
 bool MatchNeedles::isVendorName(const ComponentWords& component) const {
     return std::any_of(m_vendorNames.begin(), m_vendorNames.end(),
                        [&](const std::u32string& name) { return isWhole(component, name); });

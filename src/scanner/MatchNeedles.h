@@ -55,6 +55,8 @@ public:
     // "<name>rc" file, as the names are matched ("Harbor Notes Helper", "harbornotesrc"); the
     // principal name is only part of the name. plainWords: a name of one plain word counts too.
     bool holdsFullName(const ComponentWords& component, bool plainWords = true) const;
+    // Whether the component, its extension aside, is wholly one of those names.
+    bool isNamedWholly(const ComponentWords& component) const;
     // Whether the component, its extension aside, is named exactly for a vendor no other
     // installed application shares.
     bool isVendorName(const ComponentWords& component) const;
