@@ -23,18 +23,18 @@ QList<Field> fields(const AppDescriptor& app) {
     return {
         {QStringLiteral("appPath"), CliText::tr("App path"), app.appURL.toLocalFile()},
         {QStringLiteral("displayName"), CliText::tr("Display name"), app.displayName},
-        {QStringLiteral("bundleIdentifier"), CliText::tr("Bundle identifier"),
-         app.bundleIdentifier},
+        {QStringLiteral("bundleIdentifier"), CliText::tr("Bundle identifier"), app.identifier},
         {QStringLiteral("normalizedBundleIdentifier"), CliText::tr("Normalized identifier"),
-         app.normalizedBundleIdentifier},
+         app.normalizedIdentifier},
         {QStringLiteral("compactName"), CliText::tr("Compact name"), app.compactName},
         {QStringLiteral("pathComponentName"), CliText::tr("Path component name"),
          app.pathComponentName},
         {QStringLiteral("strippedCompactName"), CliText::tr("Stripped compact name"),
-         app.strippedCompactName},
+         app.bundleFacts.strippedCompactName},
         {QStringLiteral("baseBundleIdentifier"), CliText::tr("Base bundle identifier"),
-         app.baseBundleIdentifier},
-        {QStringLiteral("bundleTailToken"), CliText::tr("Bundle tail token"), app.bundleTailToken},
+         app.bundleFacts.baseIdentifier},
+        {QStringLiteral("bundleTailToken"), CliText::tr("Bundle tail token"),
+         app.bundleFacts.tailToken},
     };
 }
 
@@ -68,7 +68,7 @@ int runDescribe(const QStringList& arguments, const Host&) {
     if (parser.positionalArguments().size() != 1)
         return usageError(commandName, CliText::tr("expected exactly one BUNDLE"));
 
-    const auto bundle = readBundle(parser.positionalArguments().constFirst());
+    const auto bundle = readAppBundle(parser.positionalArguments().constFirst());
     if (const int* exitCode = std::get_if<int>(&bundle))
         return *exitCode;
     const auto& app = std::get<AppDescriptor>(bundle);

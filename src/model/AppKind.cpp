@@ -1,25 +1,61 @@
 #include "AppKind.h"
 
+#include <array>
+
 namespace tidewell {
 
+namespace {
+
+const std::array<AppKindTraits, 5>& traitsTable() {
+    static const std::array<AppKindTraits, 5> table{{
+        {QStringLiteral("bundle"), QStringLiteral(".app"), Qt::CaseInsensitive, true, {}},
+        {QStringLiteral("desktop"),
+         QStringLiteral(".desktop"),
+         Qt::CaseSensitive,
+         false,
+         {QStringLiteral("sudo"), QStringLiteral("apt"), QStringLiteral("remove")}},
+        {QStringLiteral("flatpak"),
+         {},
+         Qt::CaseSensitive,
+         false,
+         {QStringLiteral("flatpak"), QStringLiteral("uninstall")}},
+        {QStringLiteral("snap"),
+         {},
+         Qt::CaseSensitive,
+         false,
+         {QStringLiteral("snap"), QStringLiteral("remove")}},
+        {QStringLiteral("appimage"), QStringLiteral(".AppImage"), Qt::CaseInsensitive, true, {}},
+    }};
+    return table;
+}
+
+} // namespace
+
+const AppKindTraits& traitsOf(AppKind kind) {
+    return traitsTable().at(std::size_t(kind));
+}
+
 QString kindName(AppKind kind) {
-    switch (kind) {
-    case AppKind::bundle:
-        return QStringLiteral("bundle");
-    case AppKind::desktopEntry:
-        return QStringLiteral("desktop");
-    case AppKind::flatpak:
-        return QStringLiteral("flatpak");
-    case AppKind::snap:
-        return QStringLiteral("snap");
-    case AppKind::appImage:
-        break;
-    }
-    return QStringLiteral("appimage");
+    return traitsOf(kind).name;
 }
 
 bool appGoesWithLeftovers(AppKind kind) {
-    return kind == AppKind::bundle || kind == AppKind::appImage;
+    return traitsOf(kind).appGoesWithLeftovers;
+}
+
+std::optional<AppKind> appKindOfFileName(QStringView path) {
+    while (path.endsWith(u'/'))
+        path.chop(1);
+    for (const AppKind kind : {AppKind::bundle, AppKind::desktopEntry, AppKind::flatpak,
+                               AppKind::snap, AppKind::appImage}) {
+        const AppKindTraits& traits = traitsOf(kind);
+        const qsizetype nameStart = path.lastIndexOf(u'/') + 1;
+        // A name that is only the suffix (".app") is a hidden file, not an app.
+        if (!traits.fileSuffix.isEmpty() && path.size() - nameStart > traits.fileSuffix.size() &&
+            path.endsWith(traits.fileSuffix, traits.suffixCase))
+            return kind;
+    }
+    return std::nullopt;
 }
 
 } // namespace tidewell

@@ -119,7 +119,7 @@ FileDeletionService::refusalReason(const QUrl& url, const RemovalScope& scope, c
     if (isProtected(path, scope, host))
         return text(QT_TRANSLATE_NOOP("FileDeletionService",
                                       "This folder is protected and was not removed."));
-    if (path != QDir::cleanPath(scope.bundlePath) && !pathrules::liesInsideAny(path, scope.roots))
+    if (path != QDir::cleanPath(scope.appPath) && !pathrules::liesInsideAny(path, scope.roots))
         return text(
             QT_TRANSLATE_NOOP("FileDeletionService",
                               "This item lies outside the scanned folders and was not removed."));
@@ -156,6 +156,11 @@ FileDeletionService::ItemOutcome FileDeletionService::removeItem(const QUrl& url
     if (std::optional<QString> refusal = refusalReason(url, scope, m_host))
         return {Outcome::failed, *refusal};
     const QString path = verifiedPath(operatingPath(url), scope);
+    if (!staysConfined(path, scope))
+        return {Outcome::failed,
+                text(QT_TRANSLATE_NOOP("FileDeletionService",
+                                       "A link on its path leads out of its user's home; nothing "
+                                       "was removed through it."))};
     // A dangling link is still an item of its own: only a truly absent path counts as gone.
     if (!m_fileSystem.existsNoFollow(path))
         return {Outcome::gone};
@@ -175,9 +180,16 @@ FileDeletionService::ItemOutcome FileDeletionService::removeItem(const QUrl& url
     return {Outcome::failed, failureReason(removal)};
 }
 
+bool FileDeletionService::staysConfined(const QString& verified, const RemovalScope& scope) const {
+    if (scope.confinement.isEmpty())
+        return true;
+    const QString home = m_fileSystem.resolvedPath(QDir::cleanPath(scope.confinement));
+    return !home.isEmpty() && pathrules::liesInside(verified, home);
+}
+
 QString FileDeletionService::verifiedPath(const QString& path, const RemovalScope& scope) const {
     QStringList anchors = scope.roots;
-    anchors.append(QFileInfo(QDir::cleanPath(scope.bundlePath)).path());
+    anchors.append(QFileInfo(QDir::cleanPath(scope.appPath)).path());
     for (const QString& anchor : anchors) {
         const QString folder = QDir::cleanPath(anchor);
         if (!pathrules::liesInside(path, folder))

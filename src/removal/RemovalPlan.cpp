@@ -1,6 +1,7 @@
 #include "RemovalPlan.h"
 
 #include "model/AppKind.h"
+#include "model/PathRules.h"
 
 #include <QDir>
 
@@ -14,7 +15,7 @@ RemovalPlan::RemovalPlan(const QList<ScannedFile>& leftovers, const QStringList&
     m_scope.roots = roots;
     if (appGoesWithLeftovers(app.kind)) {
         m_items.append({app.appURL, appSize()});
-        m_scope.bundlePath = QDir::cleanPath(app.appURL.toLocalFile());
+        m_scope.appPath = QDir::cleanPath(app.appURL.toLocalFile());
     }
     m_sizes.reserve(m_items.size());
     for (const Item& item : std::as_const(m_items))
@@ -34,6 +35,24 @@ MeasuredSize RemovalPlan::reclaimedSize(const DeletionReport& report) const {
     for (const QUrl& url : report.deleted)
         reclaimed += sizeOf(url);
     return reclaimed;
+}
+
+QList<QUrl> RemovalPlan::keepOnly(const std::function<bool(const QUrl&)>& keep) {
+    QList<QUrl> leftOut;
+    m_items.removeIf([&](const Item& item) {
+        if (keep(item.url))
+            return false;
+        leftOut.append(item.url);
+        m_sizes.remove(item.url);
+        return true;
+    });
+    return leftOut;
+}
+
+QList<QUrl> RemovalPlan::confineTo(const QString& home) {
+    m_scope.confinement = home;
+    return keepOnly(
+        [&home](const QUrl& url) { return pathrules::liesInside(url.toLocalFile(), home); });
 }
 
 } // namespace tidewell

@@ -82,14 +82,15 @@ bool KeyMatch::isAsStrongAs(const KeyMatch& other) const {
 
 LinuxAppKeys LinuxAppKeys::of(const AppDescriptor& app) {
     LinuxAppKeys keys;
-    for (const QString& id : {app.packageId, app.desktopFileId, app.appStreamId}) {
+    for (const QString& id :
+         {app.linuxFacts.packageId, app.linuxFacts.desktopFileId, app.linuxFacts.appStreamId}) {
         keys.add(id, 0, app.displayName);
         keys.add(linuxapp::reverseDnsTailOf(id), 0, app.displayName);
     }
-    const std::u32string vendor = MatchNeedles::vendorOf(text::lowercased(app.bundleIdentifier));
-    for (const QString& token : app.rankedTokens)
+    const std::u32string vendor = MatchNeedles::vendorOf(text::lowercased(app.identifier));
+    for (const QString& token : app.linuxFacts.rankedTokens)
         keys.add(token, 1, app.displayName);
-    for (const QString& token : app.rankedTokens) {
+    for (const QString& token : app.linuxFacts.rankedTokens) {
         keys.add(programBase(token), 1, app.displayName);
         keys.add(withoutVendorPiece(token, vendor), 1, app.displayName);
     }

@@ -49,10 +49,10 @@ LinuxLeftoverFinder::LinuxLeftoverFinder(const AppDescriptor& app,
     : m_app(app), m_keys(LinuxAppKeys::of(app)), m_host(std::move(host)), m_fileSystem(fileSystem) {
     QList<AppDescriptor> rivals;
     for (const AppDescriptor& other : installed) {
-        if (lowered(other.bundleIdentifier) == lowered(app.bundleIdentifier))
+        if (lowered(other.identifier) == lowered(app.identifier))
             continue;
         rivals.append(other);
-        m_iconIsShared = m_iconIsShared || other.iconName == app.iconName;
+        m_iconIsShared = m_iconIsShared || other.linuxFacts.iconName == app.linuxFacts.iconName;
     }
     m_rivalKeys = LinuxAppKeys::ofAll(rivals);
 }
@@ -80,11 +80,11 @@ LinuxLeftovers LinuxLeftoverFinder::find(const CancellationToken& cancel) const 
 }
 
 QStringList LinuxLeftoverFinder::settingsNamingApp() const {
-    const QString entryName = m_app.desktopFileId + QStringLiteral(".desktop");
+    const QString entryName = m_app.linuxFacts.desktopFileId + QStringLiteral(".desktop");
     QStringList files;
     for (const QString& path : {m_host.config + QStringLiteral("/mimeapps.list"),
                                 m_host.data + QStringLiteral("/applications/mimeapps.list")}) {
-        const std::optional<QByteArray> bytes = m_app.desktopFileId.isEmpty()
+        const std::optional<QByteArray> bytes = m_app.linuxFacts.desktopFileId.isEmpty()
                                                     ? std::nullopt
                                                     : readSmallFile(path, maximumSettingsFileSize);
         if (!bytes)
@@ -104,7 +104,8 @@ QStringList LinuxLeftoverFinder::settingsNamingApp() const {
 }
 
 QStringList LinuxLeftoverFinder::dconfFoldersOfApp(const ProgramRunner& programs) const {
-    const QStringList ids{m_app.packageId, m_app.desktopFileId, m_app.appStreamId};
+    const QStringList ids{m_app.linuxFacts.packageId, m_app.linuxFacts.desktopFileId,
+                          m_app.linuxFacts.appStreamId};
     // Spare the dconf tool's start when no id could name a folder.
     if (std::all_of(ids.cbegin(), ids.cend(),
                     [](const QString& id) { return dconf::folderNamedBy(id).isEmpty(); }))
@@ -157,10 +158,10 @@ void LinuxLeftoverFinder::addXdgEntries(const QString& base, bool allowRc, Searc
 
 void LinuxLeftoverFinder::addEntriesInside(const DirectoryEntry& folder, Search& search) const {
     const QString vendorCompact = text::compactForm(folder.name);
-    const bool isOurVendor =
-        ComponentWords::compact(folder.name) ==
-        MatchNeedles::vendorOf(
-            lowered(m_app.packageId.isEmpty() ? m_app.desktopFileId : m_app.packageId));
+    const bool isOurVendor = ComponentWords::compact(folder.name) ==
+                             MatchNeedles::vendorOf(lowered(m_app.linuxFacts.packageId.isEmpty()
+                                                                ? m_app.linuxFacts.desktopFileId
+                                                                : m_app.linuxFacts.packageId));
     // A folder another installed app claims holds that app's own files, whatever their names.
     const bool isUnclaimed = !isClaimedByAnotherApp(folder.name);
     for (const DirectoryEntry& entry : entriesOf(folder.path, search)) {
@@ -214,7 +215,7 @@ void LinuxLeftoverFinder::addPackageFolders(Search& search) const {
     QStringList candidates{linuxapp::sandboxFolderOf(m_app, m_host.home)};
     if (m_app.kind == AppKind::flatpak && !candidates.first().isEmpty())
         candidates.append(pathrules::joinedInside(
-            m_host.data + QStringLiteral("/flatpak/overrides"), m_app.packageId));
+            m_host.data + QStringLiteral("/flatpak/overrides"), m_app.linuxFacts.packageId));
     for (const QString& path : candidates) {
         if (!path.isEmpty() && m_fileSystem.exists(path))
             search.add(path, {EvidenceCode::sandbox});
@@ -230,9 +231,10 @@ void LinuxLeftoverFinder::addDesktopEntries(const QString& folder, Search& searc
         if (!entry)
             continue;
         const AppDescriptor other = linuxapp::describe(*entry);
-        const bool sameId = lowered(other.bundleIdentifier) == lowered(m_app.bundleIdentifier) ||
-                            (!m_app.packageId.isEmpty() &&
-                             lowered(other.desktopFileId) == lowered(m_app.packageId));
+        const bool sameId =
+            lowered(other.identifier) == lowered(m_app.identifier) ||
+            (!m_app.linuxFacts.packageId.isEmpty() &&
+             lowered(other.linuxFacts.desktopFileId) == lowered(m_app.linuxFacts.packageId));
         std::optional<ItemEvidence> evidence = launchEvidence(entry->execArguments);
         if (sameId)
             evidence = ItemEvidence{EvidenceCode::identifier};
@@ -261,9 +263,10 @@ LinuxLeftoverFinder::launchEvidence(const QStringList& commandLine) const {
     // the very path the app's launcher runs; a program of the same name may be another one.
     const QString program = linuxapp::programPathOf(commandLine);
     const bool runsOwnProgram =
-        (!m_app.packageId.isEmpty() && name == text::compactForm(m_app.packageId)) ||
-        (!m_app.programPath.isEmpty() &&
-         resolvedProgram(program) == resolvedProgram(m_app.programPath));
+        (!m_app.linuxFacts.packageId.isEmpty() &&
+         name == text::compactForm(m_app.linuxFacts.packageId)) ||
+        (!m_app.linuxFacts.programPath.isEmpty() &&
+         resolvedProgram(program) == resolvedProgram(m_app.linuxFacts.programPath));
     return ItemEvidence{runsOwnProgram ? EvidenceCode::launcher : EvidenceCode::launcherByName};
 }
 
@@ -294,7 +297,7 @@ QStringList LinuxLeftoverFinder::userProgramFolders() const {
 }
 
 QString LinuxLeftoverFinder::launchedProgramFile() const {
-    const QString& program = m_app.programPath;
+    const QString& program = m_app.linuxFacts.programPath;
     if (QDir::isAbsolutePath(program))
         return QDir::cleanPath(program);
     if (program.isEmpty() || program.contains(u'/'))
@@ -354,11 +357,11 @@ void LinuxLeftoverFinder::addUserPrograms(Search& search) const {
 
 void LinuxLeftoverFinder::addIcons(const QStringList& launcherIcons, Search& search) const {
     QSet<QString> names;
-    if (!m_app.iconName.isEmpty() && !m_iconIsShared)
-        names.insert(m_app.iconName);
+    if (!m_app.linuxFacts.iconName.isEmpty() && !m_iconIsShared)
+        names.insert(m_app.linuxFacts.iconName);
     // The AppImage integration names each launcher's icon after the AppImage's own hash.
     for (const QString& icon : launcherIcons) {
-        if (icon.startsWith(QStringLiteral("appimagekit_")) && !icon.contains(u'/'))
+        if (!linuxapp::appImageIntegrationHashOf(icon).isEmpty() && !icon.contains(u'/'))
             names.insert(icon);
     }
     if (names.isEmpty() || search.cancel.isCancelled())

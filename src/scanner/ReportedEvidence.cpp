@@ -11,7 +11,7 @@ namespace {
 // The vendor as the identifier spells it ("Quillfield" of "com.Quillfield.notes"), else the
 // item's own name.
 QString vendorLabel(const AppDescriptor& app, const QString& path) {
-    const QStringList segments = text::identifierSegments(app.bundleIdentifier);
+    const QStringList segments = text::identifierSegments(app.identifier);
     return segments.size() >= 3 ? segments[1] : pathnames::fileName(path).toString();
 }
 

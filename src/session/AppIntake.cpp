@@ -27,18 +27,20 @@ AppDescriptor::Result readAppImage(const QString& path, const ProgramRunner& pro
     return linuxapp::describeAppImage(*entry, path);
 }
 
-} // namespace
-
+// A dropped entry, with the AppStream id of its metainfo.
 AppDescriptor describeEntry(DesktopEntry entry) {
     entry.appStreamId = appstream::componentIdFor(entry.filePath);
     return linuxapp::describe(entry);
 }
 
+} // namespace
+
 AppDescriptor::Result read(const QUrl& url, const ProgramRunner& programs) {
     const QString path = QDir::cleanPath(url.toLocalFile());
-    if (url.isLocalFile() && linuxapp::isAppImagePath(path))
+    const std::optional<AppKind> kind = url.isLocalFile() ? appKindOfFileName(path) : std::nullopt;
+    if (kind == AppKind::appImage)
         return readAppImage(path, programs);
-    if (!url.isLocalFile() || !path.endsWith(QStringLiteral(".desktop")))
+    if (kind != AppKind::desktopEntry)
         return AppDescriptor::from(url);
     const std::optional<DesktopEntry> entry = readDesktopEntry(path);
     if (!entry || entry->hidden)

@@ -13,7 +13,4 @@ namespace tidewell::AppIntake {
 // programs, never run). Reads the disk: call it off the main thread.
 AppDescriptor::Result read(const QUrl& url, const ProgramRunner& programs);
 
-// The descriptor of an installed desktop entry, with the AppStream id of its metainfo.
-AppDescriptor describeEntry(DesktopEntry entry);
-
 } // namespace tidewell::AppIntake

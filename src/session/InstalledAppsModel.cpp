@@ -2,38 +2,14 @@
 
 #include "HostFromProcess.h"
 #include "SharedByteFormatter.h"
-#include "model/LinuxAppIdentity.h"
-#include "platform/DesktopEntry.h"
+#include "scanner/AppCatalogue.h"
 #include "scanner/LinuxAppData.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
 
 namespace tidewell {
-
-QList<AppDescriptor> InstalledAppsModel::readInstalledApps(const Host& host) {
-    const QString home = host.home + u'/';
-    QList<AppDescriptor> apps;
-    for (const DesktopEntry& entry : readInstalledDesktopEntries(host)) {
-        // An entry that would be refused when chosen is never offered.
-        if (linuxapp::defectOf(entry))
-            continue;
-        AppDescriptor app = linuxapp::describe(entry);
-        // A launcher the user's tools wrote for a program that is gone (a deleted AppImage)
-        // is a removed app's leftover, listed with the orphans, not an installed app.
-        const bool programIsGone =
-            QDir::isAbsolutePath(app.programPath) && !QFileInfo::exists(app.programPath);
-        if (!(entry.filePath.startsWith(home) && programIsGone))
-            apps.append(std::move(app));
-    }
-    std::sort(apps.begin(), apps.end(), [](const AppDescriptor& a, const AppDescriptor& b) {
-        return a.displayName.localeAwareCompare(b.displayName) < 0;
-    });
-    return apps;
-}
 
 namespace {
 
@@ -49,7 +25,7 @@ QList<qint64> measureData(const Host& host, const QList<AppDescriptor>& apps) {
 
 InstalledAppsModel::InstalledAppsModel(const Host& host, QObject* parent)
     : InstalledAppsModel(
-          [host] { return readInstalledApps(host); },
+          [host] { return AppCatalogue::readLinuxApps(host, FileSystem::real()).apps(); },
           [host](const QList<AppDescriptor>& apps) { return measureData(host, apps); }, parent) {}
 
 InstalledAppsModel::InstalledAppsModel(QObject* parent)
@@ -71,7 +47,7 @@ QVariant InstalledAppsModel::data(const QModelIndex& index, int role) const {
     case NameRole:
         return app.descriptor.displayName;
     case AppIdRole:
-        return app.descriptor.bundleIdentifier;
+        return app.descriptor.identifier;
     case KindRole:
         return kindName(app.descriptor.kind);
     case EntryUrlRole:
@@ -138,7 +114,7 @@ void InstalledAppsModel::applySizes(const QUuid& loadID, const QList<qint64>& si
 bool InstalledAppsModel::passesFilter(const App& app) const {
     const QString filter = m_filter.trimmed();
     return filter.isEmpty() || app.descriptor.displayName.contains(filter, Qt::CaseInsensitive) ||
-           app.descriptor.bundleIdentifier.contains(filter, Qt::CaseInsensitive);
+           app.descriptor.identifier.contains(filter, Qt::CaseInsensitive);
 }
 
 void InstalledAppsModel::refilter() {

@@ -17,7 +17,7 @@ RowLayout {
         Layout.preferredHeight: 44
         Image {
             anchors.fill: parent
-            source: header.appPath ? "image://bundleicon/" + encodeURIComponent(header.appPath) : ""
+            source: header.appPath ? "image://appicon/" + encodeURIComponent(header.appPath) : ""
             sourceSize.width: 88
             sourceSize.height: 88
             fillMode: Image.PreserveAspectFit
