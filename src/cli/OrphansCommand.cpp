@@ -31,7 +31,7 @@ QJsonObject itemJson(const Orphan& item) {
             {QStringLiteral("sizeInBytes"), item.sizeInBytes},
             {QStringLiteral("evidence"),
              QJsonObject{{QStringLiteral("code"), causeCode(item.cause)},
-                         {QStringLiteral("text"), OrphansModel::reasonText(item)}}},
+                         {QStringLiteral("sentence"), OrphansModel::reasonText(item)}}},
             {QStringLiteral("selected"), !item.offered}};
 }
 

@@ -85,8 +85,12 @@ OrphanReport DebianOrphanFinder::find(const CancellationToken& cancel) const {
                               package.removedAt,
                               {},
                               unclaimedFolders(dconfFolders, ids, claimedDconf)};
-        for (const QString& path : found.paths)
-            removedApp.items.append({path, OrphanCause::debianPackageRemoved, package.name});
+        for (const FoundItem& item : found.items) {
+            // A name an installed app claims as strongly as ours is never an orphan.
+            if (item.evidence.code != EvidenceCode::claimedByInstalledApp)
+                removedApp.items.append({item.path, OrphanCause::debianPackageRemoved, package.name,
+                                         !isCertain(item.evidence.code)});
+        }
         std::sort(removedApp.items.begin(), removedApp.items.end(),
                   [](const Orphan& a, const Orphan& b) { return a.path < b.path; });
         if (!removedApp.items.isEmpty() || !removedApp.dconfFolders.isEmpty())

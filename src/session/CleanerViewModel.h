@@ -124,8 +124,8 @@ public:
     qint64 selectedSize() const;
     bool selectedSizeComplete() const { return m_files->selectedSizeComplete(); }
     qint64 selectedCount() const;
-    // One map per category: {category: raw text, categoryName: its translation, totalBytes,
-    // itemCount, sizeComplete}.
+    // One map per category of the selected files: {category: raw text, categoryName: its
+    // translation, totalBytes, itemCount, sizeComplete}.
     QVariantList categoryBreakdown() const;
 
     // Operations; each returns at once.

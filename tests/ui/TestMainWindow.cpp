@@ -290,7 +290,7 @@ private slots:
         QVERIFY(row);
         QCOMPARE(row->role(), QAccessible::CheckBox);
         QCOMPARE(row->text(QAccessible::Name),
-                 u"com.harbor.notes, 100 bytes, Caches, not selected");
+                 u"com.harbor.notes, 100 bytes, Caches, Safe, not selected");
         QVERIFY(row->state().checkable && !row->state().checked);
         QAccessibleInterface* all =
             QAccessible::queryAccessibleInterface(only("selectAllCheckbox"));

@@ -320,14 +320,6 @@ Run &apos;%1 %2 --help&apos; for usage.</source>
         <translation>Restdateien von %1 (%2):
 </translation>
     </message>
-    <message>
-        <source>
-Totals:
-</source>
-        <translation>
-Summen:
-</translation>
-    </message>
     <message numerus="yes">
         <source>
 Could not read %n folder(s) (they may hold more leftovers):
@@ -582,6 +574,71 @@ Außerhalb des Persönlichen Ordners des Benutzers nicht angerührt (%n Objekte)
         <source>No user account with a login shell and a home was found.</source>
         <translation>Es wurde kein Benutzerkonto mit Anmelde-Shell und Persönlichem Ordner gefunden.</translation>
     </message>
+    <message>
+        <source>Usage: %1 COMMAND [options]
+
+Removes an app (a bundle, a desktop entry, a Flatpak, a snap or an AppImage) and the leftovers it keeps in the user&apos;s folders.
+
+Commands:
+%2
+Options:
+  -h, --help     Show this help.
+  -v, --version  Show the version.
+
+Run &apos;%1 COMMAND --help&apos; for the options of a command.
+</source>
+        <translation>Aufruf: %1 BEFEHL [Optionen]
+
+Entfernt eine App (ein Bundle, einen Desktop-Eintrag, ein Flatpak, ein Snap oder ein AppImage) und die Restdateien, die sie in den Ordnern des Benutzers hinterlässt.
+
+Befehle:
+%2
+Optionen:
+  -h, --help     Diese Hilfe zeigen.
+  -v, --version  Die Version zeigen.
+
+&apos;%1 BEFEHL --help&apos; zeigt die Optionen eines Befehls.
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>
+%n item(s) only offered for review were left in place (&quot;--all&quot; takes them too):
+</source>
+        <translation>
+            <numerusform>
+%n Objekt, das nur zur Prüfung angeboten war, blieb an seinem Platz („--all“ nimmt es mit):
+</numerusform>
+            <numerusform>
+%n Objekte, die nur zur Prüfung angeboten waren, blieben an ihrem Platz („--all“ nimmt sie mit):
+</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Also remove the items only offered for review (not certainly the app&apos;s).</source>
+        <translation>Auch die nur zur Prüfung angebotenen Objekte entfernen (nicht sicher die der App).</translation>
+    </message>
+    <message>
+        <source>  None is certainly the app&apos;s.
+</source>
+        <translation>  Keines gehört sicher der App.
+</translation>
+    </message>
+    <message>
+        <source>
+Review before removing (not selected; &quot;remove --all&quot; takes them too):
+</source>
+        <translation>
+Vor dem Entfernen prüfen (nicht ausgewählt; „remove --all“ nimmt sie mit):
+</translation>
+    </message>
+    <message>
+        <source>
+Totals of what is selected:
+</source>
+        <translation>
+Summen des Ausgewählten:
+</translation>
+    </message>
     <message numerus="yes">
         <source>%1: the last %n line(s) of its journal could not be read.</source>
         <translation>
@@ -718,32 +775,6 @@ Außerhalb des Persönlichen Ordners des Benutzers nicht angerührt (%n Objekte)
     <message>
         <source>Put the items of a removal back from the Trash.</source>
         <translation>Die Objekte einer Entfernung aus dem Papierkorb zurücklegen.</translation>
-    </message>
-    <message>
-        <source>Usage: %1 COMMAND [options]
-
-Removes an app (a bundle, a desktop entry, a Flatpak, a snap or an AppImage) and the leftovers it keeps in the user&apos;s folders.
-
-Commands:
-%2
-Options:
-  -h, --help     Show this help.
-  -v, --version  Show the version.
-
-Run &apos;%1 COMMAND --help&apos; for the options of a command.
-</source>
-        <translation>Aufruf: %1 BEFEHL [Optionen]
-
-Entfernt eine App (ein Bundle, einen Desktop-Eintrag, ein Flatpak, ein Snap oder ein AppImage) und die Restdateien, die sie in den Ordnern des Benutzers hinterlässt.
-
-Befehle:
-%2
-Optionen:
-  -h, --help     Diese Hilfe zeigen.
-  -v, --version  Die Version zeigen.
-
-&apos;%1 BEFEHL --help&apos; zeigt die Optionen eines Befehls.
-</translation>
     </message>
     <message>
         <source>%1 (offered, not selected)</source>
@@ -939,10 +970,6 @@ Optionen:
 <context>
     <name>FileRowView</name>
     <message>
-        <source>%1, %2, %3, %4</source>
-        <translation>%1, %2, %3, %4</translation>
-    </message>
-    <message>
         <source>selected</source>
         <translation>ausgewählt</translation>
     </message>
@@ -959,8 +986,12 @@ Optionen:
         <translation>Einige Ordner darin konnten nicht gelesen werden; die Größe zählt nur, was gelesen werden konnte.</translation>
     </message>
     <message>
-        <source>%1. %2</source>
-        <translation>%1. %2</translation>
+        <source>%1, %2, %3, %4, %5</source>
+        <translation>%1, %2, %3, %4, %5</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -1022,6 +1053,53 @@ Optionen:
     <message>
         <source>Drag an app bundle or a desktop entry into this area, or click to choose an installed app.</source>
         <translation>Ziehen Sie ein App-Bundle oder einen Desktop-Eintrag in diesen Bereich oder klicken Sie, um eine installierte App auszuwählen.</translation>
+    </message>
+</context>
+<context>
+    <name>ItemEvidence</name>
+    <message>
+        <source>Named by the app&apos;s identifier.</source>
+        <translation>Nach der Kennung der App benannt.</translation>
+    </message>
+    <message>
+        <source>The app&apos;s own container or sandbox.</source>
+        <translation>Der eigene Container oder die Sandbox der App.</translation>
+    </message>
+    <message>
+        <source>Named by the app&apos;s full name or its program.</source>
+        <translation>Nach dem vollen Namen der App oder ihrem Programm benannt.</translation>
+    </message>
+    <message>
+        <source>Starts the app&apos;s own program.</source>
+        <translation>Startet das eigene Programm der App.</translation>
+    </message>
+    <message>
+        <source>The app&apos;s icon, by the name the app gives it.</source>
+        <translation>Das Symbol der App, unter dem Namen, den die App ihm gibt.</translation>
+    </message>
+    <message>
+        <source>Only part of its name matches the app&apos;s: check that it is the app&apos;s.</source>
+        <translation>Nur ein Teil des Namens passt zur App: Prüfen Sie, ob es zur App gehört.</translation>
+    </message>
+    <message>
+        <source>Starts a program named as the app&apos;s, but not by the app&apos;s own path: check that it is the app&apos;s.</source>
+        <translation>Startet ein Programm mit dem Namen der App, aber nicht über deren eigenen Pfad: Prüfen Sie, ob es zur App gehört.</translation>
+    </message>
+    <message>
+        <source>Shared by the apps of %1, of which no other is installed.</source>
+        <translation>Von den Apps von %1 gemeinsam genutzt, von denen keine andere installiert ist.</translation>
+    </message>
+    <message>
+        <source>Lies among your own files: check that it is not your work.</source>
+        <translation>Liegt zwischen Ihren eigenen Dateien: Prüfen Sie, dass es nicht Ihre Arbeit ist.</translation>
+    </message>
+    <message>
+        <source>Outside the app&apos;s data folders: removing it may change how the system runs.</source>
+        <translation>Außerhalb der Datenordner der App: Das Entfernen kann ändern, wie das System läuft.</translation>
+    </message>
+    <message>
+        <source>%1 is installed and claims it as strongly: check that it is not %1&apos;s.</source>
+        <translation>%1 ist installiert und beansprucht es ebenso: Prüfen Sie, dass es nicht zu %1 gehört.</translation>
     </message>
 </context>
 <context>
@@ -1375,6 +1453,14 @@ Optionen:
     <message>
         <source>Found items</source>
         <translation>Gefundene Objekte</translation>
+    </message>
+    <message>
+        <source>Review before removing</source>
+        <translation>Vor dem Entfernen prüfen</translation>
+    </message>
+    <message>
+        <source>Not selected: check each one&apos;s reason first.</source>
+        <translation>Nicht ausgewählt: Prüfen Sie zuerst jeweils den Grund.</translation>
     </message>
 </context>
 <context>

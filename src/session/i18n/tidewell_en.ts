@@ -313,12 +313,6 @@ Run &apos;%1 %2 --help&apos; for usage.</source>
 </source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>
-Totals:
-</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message numerus="yes">
         <source>
 Could not read %n folder(s) (they may hold more leftovers):
@@ -573,6 +567,51 @@ Left alone outside the user&apos;s home (%n items):
         <source>No user account with a login shell and a home was found.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Usage: %1 COMMAND [options]
+
+Removes an app (a bundle, a desktop entry, a Flatpak, a snap or an AppImage) and the leftovers it keeps in the user&apos;s folders.
+
+Commands:
+%2
+Options:
+  -h, --help     Show this help.
+  -v, --version  Show the version.
+
+Run &apos;%1 COMMAND --help&apos; for the options of a command.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>
+%n item(s) only offered for review were left in place (&quot;--all&quot; takes them too):
+</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Also remove the items only offered for review (not certainly the app&apos;s).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  None is certainly the app&apos;s.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Review before removing (not selected; &quot;remove --all&quot; takes them too):
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Totals of what is selected:
+</source>
+        <translation type="unfinished"></translation>
+    </message>
     <message numerus="yes">
         <source>%1: the last %n line(s) of its journal could not be read.</source>
         <translation>
@@ -708,21 +747,6 @@ Left alone outside the user&apos;s home (%n items):
     </message>
     <message>
         <source>Put the items of a removal back from the Trash.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Usage: %1 COMMAND [options]
-
-Removes an app (a bundle, a desktop entry, a Flatpak, a snap or an AppImage) and the leftovers it keeps in the user&apos;s folders.
-
-Commands:
-%2
-Options:
-  -h, --help     Show this help.
-  -v, --version  Show the version.
-
-Run &apos;%1 COMMAND --help&apos; for the options of a command.
-</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -919,10 +943,6 @@ Run &apos;%1 COMMAND --help&apos; for the options of a command.
 <context>
     <name>FileRowView</name>
     <message>
-        <source>%1, %2, %3, %4</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>selected</source>
         <translation type="unfinished"></translation>
     </message>
@@ -939,7 +959,11 @@ Run &apos;%1 COMMAND --help&apos; for the options of a command.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1. %2</source>
+        <source>%1, %2, %3, %4, %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1001,6 +1025,53 @@ Run &apos;%1 COMMAND --help&apos; for the options of a command.
     </message>
     <message>
         <source>Drag an app bundle or a desktop entry into this area, or click to choose an installed app.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ItemEvidence</name>
+    <message>
+        <source>Named by the app&apos;s identifier.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The app&apos;s own container or sandbox.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Named by the app&apos;s full name or its program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Starts the app&apos;s own program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The app&apos;s icon, by the name the app gives it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only part of its name matches the app&apos;s: check that it is the app&apos;s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Starts a program named as the app&apos;s, but not by the app&apos;s own path: check that it is the app&apos;s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shared by the apps of %1, of which no other is installed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lies among your own files: check that it is not your work.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outside the app&apos;s data folders: removing it may change how the system runs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is installed and claims it as strongly: check that it is not %1&apos;s.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1354,6 +1425,14 @@ Run &apos;%1 COMMAND --help&apos; for the options of a command.
     </message>
     <message>
         <source>Found items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Review before removing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not selected: check each one&apos;s reason first.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
