@@ -108,9 +108,7 @@ def report(figures, of_installed, missed, work, verbose):
 
 
 def main(arguments):
-    parser = argument_parser(__doc__.splitlines()[0])
-    parser.add_argument("--missed", action="store_true", help="list the leftovers not found")
-    options = parser.parse_args(arguments)
+    options = argument_parser(__doc__.splitlines()[0]).parse_args(arguments)
     casks = json.loads(CORPUS.read_text())["casks"]
 
     def measure_in(work):

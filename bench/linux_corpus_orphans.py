@@ -160,9 +160,7 @@ def measure(cli, apps, work, verbose):
 
 
 def main(arguments):
-    parser = argument_parser(__doc__.splitlines()[0])
-    parser.add_argument("--missed", action="store_true", help="list the leftovers not found")
-    options = parser.parse_args(arguments)
+    options = argument_parser(__doc__.splitlines()[0]).parse_args(arguments)
     apps = json.loads(CORPUS.read_text())["apps"]
 
     def measure_in(work):
