@@ -257,13 +257,6 @@ void printLauncherNotes(const QList<HomeRemoval>& removals) {
     }
 }
 
-// What the command was asked besides the apps.
-struct RemoveFlags {
-    bool json = false;
-    bool yes = false;
-    bool uninstall = false;
-};
-
 // Whether nothing at all was removed because the journal could not be written; then says why.
 bool refusedForTheJournal(const QList<HomeRemoval>& removals) {
     const QString refusal = journalRefusal(removals);
@@ -345,21 +338,26 @@ int runRemove(const QStringList& arguments, const Host& givenHost) {
     QList<HomeRemoval>& removals = std::get<QList<HomeRemoval>>(planned);
     if (!parser.isSet(json))
         printLauncherNotes(removals);
-    if (!parser.isSet(yes) && !confirmRemoval(removals)) {
-        CliOutput::printErrorLine(CliText::tr("Nothing was removed."));
-        return ExitCode::failure;
-    }
     // Removals are recorded in the process's own journal, whoever's home they are in: its user
     // is the one who can undo them.
     const auto journal =
         parser.isSet(noJournal)
             ? nullptr
             : std::make_shared<RemovalJournal>(RemovalJournal::folderOn(givenHost));
-    return removeAndReport(
+    return removePlanned(
         removals, {parser.isSet(json), parser.isSet(yes), parser.isSet(uninstallOption)}, journal);
 }
 
 } // namespace
+
+int removePlanned(QList<HomeRemoval>& removals, const RemoveFlags& flags,
+                  const std::shared_ptr<const RemovalJournal>& journal) {
+    if (!flags.yes && !confirmRemoval(removals)) {
+        CliOutput::printErrorLine(CliText::tr("Nothing was removed."));
+        return ExitCode::failure;
+    }
+    return removeAndReport(removals, flags, journal);
+}
 
 CliCommand removeCommand() {
     return {commandName, CliText::tr("Move apps and their leftovers to the Trash."), runRemove};

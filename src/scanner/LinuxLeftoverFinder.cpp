@@ -45,8 +45,9 @@ void LinuxLeftoverFinder::Search::add(const QString& path, const ItemEvidence& e
 
 LinuxLeftoverFinder::LinuxLeftoverFinder(const AppDescriptor& app,
                                          const QList<AppDescriptor>& installed, Host host,
-                                         const FileSystem& fileSystem)
-    : m_app(app), m_keys(LinuxAppKeys::of(app)), m_host(std::move(host)), m_fileSystem(fileSystem) {
+                                         const FileSystem& fileSystem, QSet<QString> claimedKeys)
+    : m_app(app), m_keys(LinuxAppKeys::of(app)), m_claimedKeys(std::move(claimedKeys)),
+      m_host(std::move(host)), m_fileSystem(fileSystem) {
     QList<AppDescriptor> rivals;
     for (const AppDescriptor& other : installed) {
         if (lowered(other.identifier) == lowered(app.identifier))
@@ -55,6 +56,8 @@ LinuxLeftoverFinder::LinuxLeftoverFinder(const AppDescriptor& app,
         m_iconIsShared = m_iconIsShared || other.linuxFacts.iconName == app.linuxFacts.iconName;
     }
     m_rivalKeys = LinuxAppKeys::ofAll(rivals);
+    m_iconIsShared =
+        m_iconIsShared || m_claimedKeys.contains(text::compactForm(app.linuxFacts.iconName));
 }
 
 LinuxLeftovers LinuxLeftoverFinder::find(const CancellationToken& cancel) const {
@@ -113,15 +116,24 @@ QStringList LinuxLeftoverFinder::dconfFoldersOfApp(const ProgramRunner& programs
     return dconf::foldersNamedBy(dconf::foldersWithKeys(m_host, programs), ids);
 }
 
+std::optional<ItemEvidence>
+LinuxLeftoverFinder::keyEvidence(const std::optional<KeyMatch>& ours,
+                                 const std::optional<KeyMatch>& theirs) const {
+    if (ours && m_claimedKeys.contains(ours->key))
+        return std::nullopt;
+    return evidenceOfKeys(ours, theirs);
+}
+
 std::optional<ItemEvidence> LinuxLeftoverFinder::nameEvidence(const QString& name, bool isFile,
                                                               bool allowRc,
                                                               bool allowPrefix) const {
-    return evidenceOfKeys(m_keys.matchName(name, isFile, allowRc, allowPrefix),
-                          m_rivalKeys.matchName(name, isFile, allowRc, allowPrefix));
+    return keyEvidence(m_keys.matchName(name, isFile, allowRc, allowPrefix),
+                       m_rivalKeys.matchName(name, isFile, allowRc, allowPrefix));
 }
 
 bool LinuxLeftoverFinder::isClaimedByAnotherApp(const QString& folderName) const {
-    return m_rivalKeys.matchName(folderName, false, false, false).has_value();
+    return m_rivalKeys.matchName(folderName, false, false, false).has_value() ||
+           m_claimedKeys.contains(text::compactForm(folderName));
 }
 
 bool LinuxLeftoverFinder::isBaseFolder(const QString& path) const {
@@ -167,12 +179,12 @@ void LinuxLeftoverFinder::addEntriesInside(const DirectoryEntry& folder, Search&
     for (const DirectoryEntry& entry : entriesOf(folder.path, search)) {
         const QString joined = vendorCompact + text::compactForm(entry.name);
         std::optional<ItemEvidence> evidence =
-            evidenceOfKeys(m_keys.match(joined), m_rivalKeys.match(joined));
+            keyEvidence(m_keys.match(joined), m_rivalKeys.match(joined));
         if (!evidence && isUnclaimed)
             evidence = nameEvidence(entry.name, isFile(entry), false, false);
         if (!evidence && isOurVendor)
-            evidence = evidenceOfKeys(m_keys.matchEdition(entry.name),
-                                      m_rivalKeys.matchEdition(entry.name));
+            evidence =
+                keyEvidence(m_keys.matchEdition(entry.name), m_rivalKeys.matchEdition(entry.name));
         if (evidence)
             search.add(entry.path, *evidence);
     }
@@ -256,7 +268,7 @@ bool LinuxLeftoverFinder::runsThisAppImage(const DesktopEntry& entry) const {
 std::optional<ItemEvidence>
 LinuxLeftoverFinder::launchEvidence(const QStringList& commandLine) const {
     const QString name = text::compactForm(linuxapp::programNameOf(commandLine));
-    const auto evidence = evidenceOfKeys(m_keys.match(name), m_rivalKeys.match(name));
+    const auto evidence = keyEvidence(m_keys.match(name), m_rivalKeys.match(name));
     if (!evidence || !isCertain(evidence->code))
         return evidence;
     // Certain when it runs the app's own program: by its package id ("flatpak run <id>") or by

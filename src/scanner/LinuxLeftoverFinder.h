@@ -49,9 +49,11 @@ struct LinuxLeftovers {
 class LinuxLeftoverFinder {
 public:
     // host: the user's home and XDG folders, where the leftovers lie; every folder is read
-    // through fileSystem.
+    // through fileSystem. claimedKeys: names in compact form that others claim outright, whatever
+    // the fit and tier of ours (an app that is gone yields every name an installed app, package
+    // or program goes by): a name they match is never the app's.
     LinuxLeftoverFinder(const AppDescriptor& app, const QList<AppDescriptor>& installed, Host host,
-                        const FileSystem& fileSystem);
+                        const FileSystem& fileSystem, QSet<QString> claimedKeys = {});
 
     // cancel is asked before each folder is listed; once it answers yes, nothing more is read.
     LinuxLeftovers find(const CancellationToken& cancel = {}) const;
@@ -89,6 +91,8 @@ private:
     QString resolvedProgram(const QString& program) const;
     std::optional<ItemEvidence> launchEvidence(const QStringList& commandLine) const;
     bool runsThisAppImage(const DesktopEntry& entry) const;
+    std::optional<ItemEvidence> keyEvidence(const std::optional<KeyMatch>& ours,
+                                            const std::optional<KeyMatch>& theirs) const;
     std::optional<ItemEvidence> nameEvidence(const QString& name, bool isFile, bool allowRc,
                                              bool allowPrefix) const;
     bool isClaimedByAnotherApp(const QString& folderName) const;
@@ -97,6 +101,7 @@ private:
     AppDescriptor m_app;
     LinuxAppKeys m_keys;
     LinuxAppKeys m_rivalKeys;
+    QSet<QString> m_claimedKeys;
     bool m_iconIsShared = false;
     Host m_host;
     const FileSystem& m_fileSystem;

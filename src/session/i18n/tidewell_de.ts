@@ -145,6 +145,20 @@
     </message>
 </context>
 <context>
+    <name>AptHistory</name>
+    <message>
+        <source>Could not read apt&apos;s history %1.</source>
+        <translation>Der Verlauf von apt %1 konnte nicht gelesen werden.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entry(s) of apt&apos;s history %1 have no readable date and were left out.</source>
+        <translation>
+            <numerusform>%n Eintrag im Verlauf von apt %1 hat kein lesbares Datum und wurde ausgelassen.</numerusform>
+            <numerusform>%n Einträge im Verlauf von apt %1 haben kein lesbares Datum und wurden ausgelassen.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CategoryDashboardView</name>
     <message>
         <source>%1</source>
@@ -430,21 +444,6 @@ Could not read %n folder(s) (they may hold more leftovers):
     <message>
         <source>No leftovers of removed applications were found.</source>
         <translation>Es wurden keine Restdateien entfernter Anwendungen gefunden.</translation>
-    </message>
-    <message numerus="yes">
-        <source>Leftovers of removed applications (%n item(s), %1):</source>
-        <translation>
-            <numerusform>Restdateien entfernter Anwendungen (%n Objekt, %1):</numerusform>
-            <numerusform>Restdateien entfernter Anwendungen (%n Objekte, %1):</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Lists what applications that are no longer installed left behind.</source>
-        <translation>Listet auf, was nicht mehr installierte Anwendungen hinterlassen haben.</translation>
-    </message>
-    <message>
-        <source>List leftovers of removed applications.</source>
-        <translation>Restdateien entfernter Anwendungen auflisten.</translation>
     </message>
     <message>
         <source>Then run the package manager&apos;s command that uninstalls the app (Flatpak and snap apps).</source>
@@ -777,6 +776,63 @@ Summen des Ausgewählten:
         <source>Put the items of a removal back from the Trash.</source>
         <translation>Die Objekte einer Entfernung aus dem Papierkorb zurücklegen.</translation>
     </message>
+    <message>
+        <source>%1 (offered, not selected)</source>
+        <translation>%1 (angeboten, nicht ausgewählt)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Leftovers of %n removed application(s) (%1, %2):
+</source>
+        <translation>
+            <numerusform>Restdateien von %n entfernten Anwendung (%1, %2):
+</numerusform>
+            <numerusform>Restdateien von %n entfernten Anwendungen (%1, %2):
+</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s)</source>
+        <translation>
+            <numerusform>%n Objekt</numerusform>
+            <numerusform>%n Objekte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>To move an app&apos;s leftovers to the Trash: tidewell-cli orphans --remove ID</source>
+        <translation>Um die Restdateien einer App in den Papierkorb zu verschieben: tidewell-cli orphans --remove ID</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; names no removed app; `orphans` lists their ids</source>
+        <translation>&apos;%1&apos; bezeichnet keine entfernte App; `orphans` listet ihre IDs auf</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; names several removed apps; give one&apos;s id</source>
+        <translation>&apos;%1&apos; bezeichnet mehrere entfernte Apps; geben Sie die ID einer an</translation>
+    </message>
+    <message>
+        <source>Lists what applications that are no longer installed left behind, or moves it to the Trash.</source>
+        <translation>Listet auf, was nicht mehr installierte Anwendungen hinterlassen haben, oder verschiebt es in den Papierkorb.</translation>
+    </message>
+    <message>
+        <source>Move the leftovers of the apps named by ID to the Trash.</source>
+        <translation>Die Restdateien der mit ID bezeichneten Apps in den Papierkorb verschieben.</translation>
+    </message>
+    <message>
+        <source>With --remove: the items only offered (named like the app) go too.</source>
+        <translation>Mit --remove: Auch die nur angebotenen Objekte (wie die App benannt) werden entfernt.</translation>
+    </message>
+    <message>
+        <source>A removed app, as listed.</source>
+        <translation>Eine entfernte App, wie aufgelistet.</translation>
+    </message>
+    <message>
+        <source>--remove expects at least one ID</source>
+        <translation>--remove erwartet mindestens eine ID</translation>
+    </message>
+    <message>
+        <source>List the leftovers of removed applications, or move them to the Trash.</source>
+        <translation>Die Restdateien entfernter Anwendungen auflisten oder in den Papierkorb verschieben.</translation>
+    </message>
 </context>
 <context>
     <name>ContentView</name>
@@ -828,6 +884,20 @@ Summen des Ausgewählten:
         <translation>
             <numerusform>%n ausgewähltes Objekt in den Papierkorb legen?</numerusform>
             <numerusform>%n ausgewählte Objekte in den Papierkorb legen?</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DpkgDatabase</name>
+    <message>
+        <source>Could not read dpkg&apos;s database %1: dpkg-query gave no answer.</source>
+        <translation>Die Datenbank von dpkg %1 konnte nicht gelesen werden: dpkg-query gab keine Antwort.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) of dpkg&apos;s database %1 could not be read and were left out.</source>
+        <translation>
+            <numerusform>%n Zeile der Datenbank von dpkg %1 konnte nicht gelesen werden und wurde ausgelassen.</numerusform>
+            <numerusform>%n Zeilen der Datenbank von dpkg %1 konnten nicht gelesen werden und wurden ausgelassen.</numerusform>
         </translation>
     </message>
 </context>
@@ -1078,14 +1148,17 @@ Summen des Ausgewählten:
     </message>
 </context>
 <context>
+    <name>OrphanSearch</name>
+    <message>
+        <source>Could not read %1: it may hold more leftovers.</source>
+        <translation>%1 konnte nicht gelesen werden: Dort können weitere Restdateien liegen.</translation>
+    </message>
+</context>
+<context>
     <name>OrphansDialog</name>
     <message>
         <source>Leftovers of Removed Apps</source>
         <translation>Restdateien entfernter Apps</translation>
-    </message>
-    <message>
-        <source>Found by exact names only. Nothing is selected; choose what should go.</source>
-        <translation>Nur anhand exakter Namen gefunden. Nichts ist ausgewählt; wählen Sie, was entfernt werden soll.</translation>
     </message>
     <message>
         <source>%1, %2, %3</source>
@@ -1110,6 +1183,18 @@ Summen des Ausgewählten:
     <message>
         <source>Move to Trash</source>
         <translation>In den Papierkorb</translation>
+    </message>
+    <message>
+        <source>Found by the names the removed apps went by. Nothing is selected; choose what should go. Items named only like an app are offered, not checked with it.</source>
+        <translation>Anhand der Namen der entfernten Apps gefunden. Nichts ist ausgewählt; wählen Sie, was entfernt werden soll. Objekte, die nur wie eine App heißen, werden angeboten, aber nicht mit ihr ausgewählt.</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3, offered</source>
+        <translation>%1, %2, %3, angeboten</translation>
+    </message>
+    <message>
+        <source>Offered: %1</source>
+        <translation>Angeboten: %1</translation>
     </message>
 </context>
 <context>
@@ -1634,6 +1719,58 @@ Summen des Ausgewählten:
             <numerusform>%n Objekt konnte nicht entfernt werden: %1</numerusform>
             <numerusform>%n Objekte konnten nicht entfernt werden: %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>named like Debian package %1, which is not installed</source>
+        <translation>benannt wie das Debian-Paket %1, das nicht installiert ist</translation>
+    </message>
+    <message>
+        <source>its container belongs to %1, which is not installed</source>
+        <translation>sein Container gehört zu %1, das nicht installiert ist</translation>
+    </message>
+    <message>
+        <source>named by %1, which is not installed</source>
+        <translation>benannt nach %1, das nicht installiert ist</translation>
+    </message>
+    <message>
+        <source>a folder of %1, none of whose apps is installed</source>
+        <translation>ein Ordner von %1, dessen Apps alle nicht installiert sind</translation>
+    </message>
+    <message>
+        <source>named like %1, which is not installed</source>
+        <translation>benannt wie %1, das nicht installiert ist</translation>
+    </message>
+    <message>
+        <source>Flatpak</source>
+        <translation>Flatpak</translation>
+    </message>
+    <message>
+        <source>snap</source>
+        <translation>Snap</translation>
+    </message>
+    <message>
+        <source>AppImage</source>
+        <translation>AppImage</translation>
+    </message>
+    <message>
+        <source>Debian package</source>
+        <translation>Debian-Paket</translation>
+    </message>
+    <message>
+        <source>app bundle</source>
+        <translation>App-Bundle</translation>
+    </message>
+    <message>
+        <source>launcher</source>
+        <translation>Starter</translation>
+    </message>
+    <message>
+        <source>%1, removed %2</source>
+        <translation>%1, entfernt am %2</translation>
+    </message>
+    <message>
+        <source>(its settings in dconf stay: %1)</source>
+        <translation>(seine Einstellungen in dconf bleiben: %1)</translation>
     </message>
 </context>
 <context>

@@ -145,6 +145,20 @@
     </message>
 </context>
 <context>
+    <name>AptHistory</name>
+    <message>
+        <source>Could not read apt&apos;s history %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entry(s) of apt&apos;s history %1 have no readable date and were left out.</source>
+        <translation>
+            <numerusform>%n entry of apt&apos;s history %1 has no readable date and was left out.</numerusform>
+            <numerusform>%n entries of apt&apos;s history %1 have no readable date and were left out.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CategoryDashboardView</name>
     <message>
         <source>%1</source>
@@ -422,21 +436,6 @@ Could not read %n folders (they may hold more leftovers):
     </message>
     <message>
         <source>No leftovers of removed applications were found.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <source>Leftovers of removed applications (%n item(s), %1):</source>
-        <translation>
-            <numerusform>Leftovers of removed applications (%n item, %1):</numerusform>
-            <numerusform>Leftovers of removed applications (%n items, %1):</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Lists what applications that are no longer installed left behind.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>List leftovers of removed applications.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -750,6 +749,63 @@ Totals of what is selected:
         <source>Put the items of a removal back from the Trash.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 (offered, not selected)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Leftovers of %n removed application(s) (%1, %2):
+</source>
+        <translation>
+            <numerusform>Leftovers of %n removed application (%1, %2):
+</numerusform>
+            <numerusform>Leftovers of %n removed applications (%1, %2):
+</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s)</source>
+        <translation>
+            <numerusform>%n item</numerusform>
+            <numerusform>%n items</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>To move an app&apos;s leftovers to the Trash: tidewell-cli orphans --remove ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; names no removed app; `orphans` lists their ids</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; names several removed apps; give one&apos;s id</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lists what applications that are no longer installed left behind, or moves it to the Trash.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move the leftovers of the apps named by ID to the Trash.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --remove: the items only offered (named like the app) go too.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A removed app, as listed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--remove expects at least one ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List the leftovers of removed applications, or move them to the Trash.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ContentView</name>
@@ -801,6 +857,20 @@ Totals of what is selected:
         <translation type="unfinished">
             <numerusform></numerusform>
             <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DpkgDatabase</name>
+    <message>
+        <source>Could not read dpkg&apos;s database %1: dpkg-query gave no answer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) of dpkg&apos;s database %1 could not be read and were left out.</source>
+        <translation>
+            <numerusform>%n line of dpkg&apos;s database %1 could not be read and was left out.</numerusform>
+            <numerusform>%n lines of dpkg&apos;s database %1 could not be read and were left out.</numerusform>
         </translation>
     </message>
 </context>
@@ -1051,13 +1121,16 @@ Totals of what is selected:
     </message>
 </context>
 <context>
+    <name>OrphanSearch</name>
+    <message>
+        <source>Could not read %1: it may hold more leftovers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>OrphansDialog</name>
     <message>
         <source>Leftovers of Removed Apps</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Found by exact names only. Nothing is selected; choose what should go.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1082,6 +1155,18 @@ Totals of what is selected:
     </message>
     <message>
         <source>Move to Trash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Found by the names the removed apps went by. Nothing is selected; choose what should go. Items named only like an app are offered, not checked with it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2, %3, offered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Offered: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1607,6 +1692,58 @@ Totals of what is selected:
             <numerusform>%n item could not be removed: %1</numerusform>
             <numerusform>%n items could not be removed: %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>named like Debian package %1, which is not installed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its container belongs to %1, which is not installed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>named by %1, which is not installed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a folder of %1, none of whose apps is installed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>named like %1, which is not installed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flatpak</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>snap</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AppImage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Debian package</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>app bundle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>launcher</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, removed %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(its settings in dconf stay: %1)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
