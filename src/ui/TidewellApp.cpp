@@ -4,7 +4,7 @@
 #include "DesktopIntegration.h"
 #include "FileIconProvider.h"
 #include "WindowOptions.h"
-#include "platform/FileSystem.h"
+#include "platform/RealFileSystem.h"
 #include "platform/RealProgramRunner.h"
 #include "session/AppPreferences.h"
 #include "session/CleanerViewModel.h"
@@ -57,6 +57,7 @@ int TidewellApp::run(int argc, char** argv) {
     AppPreferences::registerDefaults();
 
     const Host host = hostFromProcess(options.rootPath);
+    RealFileSystem::setOwnDataFolder(host.data);
     const auto programs = std::make_shared<RealProgramRunner>(host.programPath);
     PermissionManager permissions(FileSystem::real(), host.home);
     permissions.setSettingsOpener(settingsOpener());
