@@ -1,5 +1,7 @@
 #include "AppKind.h"
 
+#include <QCoreApplication>
+
 namespace tidewell {
 
 QString kindName(AppKind kind) {
@@ -16,6 +18,22 @@ QString kindName(AppKind kind) {
         break;
     }
     return QStringLiteral("appimage");
+}
+
+QString displayName(AppKind kind) {
+    switch (kind) {
+    case AppKind::bundle:
+        return QCoreApplication::translate("AppKind", "App bundle");
+    case AppKind::desktopEntry:
+        return QCoreApplication::translate("AppKind", "Application");
+    case AppKind::flatpak:
+        return QCoreApplication::translate("AppKind", "Flatpak");
+    case AppKind::snap:
+        return QCoreApplication::translate("AppKind", "Snap");
+    case AppKind::appImage:
+        break;
+    }
+    return QCoreApplication::translate("AppKind", "AppImage");
 }
 
 bool appGoesWithLeftovers(AppKind kind) {

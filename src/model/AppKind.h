@@ -14,5 +14,7 @@ bool appGoesWithLeftovers(AppKind kind);
 
 // The kind's name in JSON and listings: "bundle", "desktop", "flatpak", "snap", "appimage".
 QString kindName(AppKind kind);
+// The kind's name in the user's language: "App bundle", "Application", "Flatpak", ...
+QString displayName(AppKind kind);
 
 } // namespace tidewell

@@ -37,6 +37,14 @@ QList<AppDescriptor> InstalledAppsModel::readInstalledApps(const Host& host) {
 
 namespace {
 
+// The AppImage integration names its entry after a hash of the file ("appimagekit_<md5>-Name"):
+// the file itself says more.
+QString shownId(const AppDescriptor& app) {
+    if (app.kind == AppKind::appImage && !app.programPath.isEmpty())
+        return QFileInfo(app.programPath).fileName();
+    return app.bundleIdentifier;
+}
+
 QList<qint64> measureData(const Host& host, const QList<AppDescriptor>& apps) {
     const LinuxAppData data(host, FileSystem::real());
     QList<qint64> sizes;
@@ -74,10 +82,14 @@ QVariant InstalledAppsModel::data(const QModelIndex& index, int role) const {
         return app.descriptor.bundleIdentifier;
     case KindRole:
         return kindName(app.descriptor.kind);
+    case KindNameRole:
+        return displayName(app.descriptor.kind);
+    case ShownIdRole:
+        return shownId(app.descriptor);
     case EntryUrlRole:
         return app.descriptor.appURL;
     case DataSizeTextRole:
-        return app.dataSize < 0 ? QString() : SharedByteFormatter::string(app.dataSize);
+        return app.dataSize > 0 ? SharedByteFormatter::localized(app.dataSize) : QString();
     default:
         return {};
     }
@@ -87,6 +99,8 @@ QHash<int, QByteArray> InstalledAppsModel::roleNames() const {
     return {{NameRole, "name"},
             {AppIdRole, "appId"},
             {KindRole, "kind"},
+            {KindNameRole, "kindName"},
+            {ShownIdRole, "shownId"},
             {EntryUrlRole, "entryUrl"},
             {DataSizeTextRole, "dataSizeText"}};
 }

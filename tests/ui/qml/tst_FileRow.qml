@@ -18,6 +18,7 @@ TestCase {
             property string path: "/home/u/Library/Preferences/Tool.plist"
             property string fileName: "Tool.plist"
             property string parentPath: "/home/u/Library/Preferences"
+            property string categoryName: "Preferences"
             property double sizeInBytes: 0
             property bool sizeComplete: true
             property bool isSelected: true
@@ -61,8 +62,8 @@ TestCase {
     }
 
     function test_sizeSaysWhenItIsNotWhole_data() {
-        return [ { tag: "whole", size: 4000, complete: true, text: "4 KB", note: "" },
-                 { tag: "a part", size: 4000, complete: false, text: "at least 4 KB",
+        return [ { tag: "whole", size: 4000, complete: true, text: "4 kB", note: "" },
+                 { tag: "a part", size: 4000, complete: false, text: "at least 4 kB",
                    note: "Some folders inside could not be read; the size counts only what could." },
                  { tag: "nothing read", size: 0, complete: false, text: "size unknown",
                    note: "This item could not be read, so its size is unknown." } ]
@@ -73,7 +74,7 @@ TestCase {
         row.file.sizeComplete = data.complete
         const size = findChild(row, "rowSize")
         compare(size.text, data.text)
-        compare(row.Accessible.name, "Tool.plist, " + data.text + ", , selected")
+        compare(row.Accessible.name, "Tool.plist, " + data.text + ", Preferences")
         compare(row.Accessible.description, data.note === "" ? row.file.path
                                                              : row.file.path + ". " + data.note)
         mouseMove(size, size.width - 4, size.height / 2)
