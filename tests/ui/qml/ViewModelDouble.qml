@@ -12,6 +12,8 @@ QtObject {
         property string displayName: ""
         property string path: "/Applications/Harbor Notes.app"
         property string fileName: "Harbor Notes.app"
+        property string itselfPath: "/Applications/Harbor Notes.app"
+        property string kindName: "App bundle"
         property string sizeText: "Calculating..."
     }
     property ListModel files: ListModel {}
@@ -22,10 +24,17 @@ QtObject {
         property double removedCount: 0
         property double reclaimedBytes: 0
         property bool reclaimedSizeComplete: true
+        property double trashedCount: 0
+        property double trashedBytes: 0
+        property bool trashedSizeComplete: true
+        property double deletedInPlaceCount: 0
+        property double deletedInPlaceBytes: 0
+        property bool deletedInPlaceSizeComplete: true
         property var failures: []
     }
     property QtObject uninstaller: QtObject {
         property string command: ""
+        property string managerName: ""
         property bool canRun: false
         property bool isRunning: false
         property string status: ""
@@ -53,7 +62,8 @@ QtObject {
         for (let i = 0; i < n; ++i)
             files.append({ fileId: "id" + i, path: "/home/u/Library/Caches/item" + i,
                            fileName: "item" + i, parentPath: "/home/u/Library/Caches",
-                           category: "Caches", safety: "Safe", sizeInBytes: 1000 * (i + 1),
+                           category: "Caches", categoryName: "Caches", safety: "Safe",
+                           sizeInBytes: 1000 * (i + 1),
                            isSelected: true })
     }
 }
