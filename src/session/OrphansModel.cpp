@@ -68,7 +68,7 @@ QVariant OrphansModel::data(const QModelIndex& index, int role) const {
     case ReasonRole:
         return reasonText(item.orphan);
     case SizeTextRole:
-        return SharedByteFormatter::string(item.sizeInBytes);
+        return SharedByteFormatter::localized(item.sizeInBytes);
     case IsSelectedRole:
         return item.selected;
     default:
@@ -93,7 +93,7 @@ QString OrphansModel::selectedSizeText() const {
     qint64 bytes = 0;
     for (const Item& item : m_items)
         bytes += item.selected ? item.sizeInBytes : 0;
-    return SharedByteFormatter::string(bytes);
+    return SharedByteFormatter::localized(bytes);
 }
 
 void OrphansModel::reload() {
@@ -120,6 +120,15 @@ void OrphansModel::toggle(int row) {
         return;
     m_items[row].selected = !m_items[row].selected;
     emit dataChanged(index(row), index(row), {IsSelectedRole});
+    emit selectionChanged();
+}
+
+void OrphansModel::selectAll() {
+    if (m_items.isEmpty() || m_removing)
+        return;
+    for (Item& item : m_items)
+        item.selected = true;
+    emit dataChanged(index(0), index(int(m_items.size()) - 1), {IsSelectedRole});
     emit selectionChanged();
 }
 

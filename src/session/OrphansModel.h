@@ -66,6 +66,8 @@ public:
 
     Q_INVOKABLE void reload();
     Q_INVOKABLE void toggle(int row);
+    // Selects every row (Ctrl+A).
+    Q_INVOKABLE void selectAll();
     // Moves the selected items to the Trash, then looks again.
     Q_INVOKABLE void removeSelected();
 

@@ -9,7 +9,7 @@ Item {
     id: row
     objectName: "fileRow"
 
-    // The item's list entry: fileName, parentPath, path, category, sizeInBytes, sizeComplete
+    // The item's list entry: fileName, parentPath, path, categoryName, sizeInBytes, sizeComplete
     // and a writable isSelected.
     property var file
     // The row is the list's current one while the list has the keyboard focus.
@@ -19,7 +19,7 @@ Item {
     readonly property string fileName: row?.file?.fileName ?? ""
     readonly property string parentPath: row?.file?.parentPath ?? ""
     readonly property string path: row?.file?.path ?? ""
-    readonly property string category: row?.file?.category ?? ""
+    readonly property string categoryName: row?.file?.categoryName ?? ""
     readonly property double sizeInBytes: row?.file?.sizeInBytes ?? 0
     readonly property bool sizeComplete: row?.file?.sizeComplete ?? true
     readonly property string sizeText: ByteFormatter.sizeText(row.sizeInBytes, row.sizeComplete)
@@ -40,6 +40,9 @@ Item {
     property real horizontalPadding: 14
     property real rowHeight: 34
 
+    // The context menu closed; the owner gives the keyboard back.
+    signal menuClosed()
+
     function toggleSelection() {
         file.isSelected = !file.isSelected
     }
@@ -52,12 +55,12 @@ Item {
     height: rowHeight
 
     Accessible.role: Accessible.CheckBox
-    Accessible.name: qsTr("%1, %2, %3, %4").arg(row.fileName)
-        .arg(row.sizeText).arg(row.category)
-        .arg(row.isSelected ? qsTr("selected") : qsTr("not selected"))
+    // The checked state says whether it is selected, so the name stays as it is when toggled.
+    Accessible.name: qsTr("%1, %2, %3").arg(row.fileName).arg(row.sizeText).arg(row.categoryName)
     Accessible.description: row.sizeNote === "" ? row.path
                                                 : qsTr("%1. %2").arg(row.path).arg(row.sizeNote)
     Accessible.checkable: true
+    Accessible.focusable: true
     Accessible.checked: row.isSelected
     Accessible.onToggleAction: toggleSelection()
     Accessible.onPressAction: toggleSelection()
@@ -113,6 +116,7 @@ Item {
             width: row.fileColumnWidth
             anchors.verticalCenter: parent.verticalCenter
             text: row.fileName
+            elide: Text.ElideMiddle
             font.pixelSize: 13
             font.weight: Font.DemiBold
             color: Appearance.primary
@@ -121,7 +125,9 @@ Item {
             objectName: "rowParentPath"
             width: row.pathColumnWidth
             anchors.verticalCenter: parent.verticalCenter
-            text: row.parentPath
+            text: DesktopIntegration.shortPath(row.parentPath)
+            fullText: row.parentPath
+            elide: Text.ElideMiddle
             font.pixelSize: 12
             color: Appearance.secondary
         }
@@ -145,10 +151,11 @@ Item {
         }
     }
 
-    Menu {
+    ContextMenu {
         id: contextMenu
         objectName: "rowContextMenu"
-        MenuItem {
+        onClosed: row.menuClosed()
+        ContextMenuItem {
             text: Host.revealLabel
             onTriggered: row.revealer.reveal(row.file.path)
         }

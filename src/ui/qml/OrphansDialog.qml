@@ -29,9 +29,15 @@ Dialog {
     closePolicy: Popup.CloseOnEscape
     onOpened: list.forceActiveFocus()
 
+    Shortcut {
+        sequence: "Ctrl+A"
+        enabled: dialog.visible
+        onActivated: dialog.orphans.selectAll()
+    }
+
     background: Rectangle {
         radius: 12
-        color: Appearance.isDark ? Qt.rgba(0.19, 0.19, 0.20, 1) : Qt.rgba(0.96, 0.96, 0.96, 1)
+        color: Appearance.popupBackground
         border.width: 0.8
         border.color: Appearance.faded(Appearance.primary, Appearance.pick(0.18, 0.10))
     }
@@ -42,14 +48,14 @@ Dialog {
         anchors.fill: parent
         spacing: 10
 
-        Text {
+        LabelText {
             Layout.fillWidth: true
             text: dialog.title
             font.pixelSize: 13
             font.bold: true
             color: Appearance.primary
         }
-        Text {
+        LabelText {
             Layout.fillWidth: true
             text: qsTr("Found by exact names only. Nothing is selected; choose what should go.")
             wrapMode: Text.WordWrap
@@ -102,6 +108,8 @@ Dialog {
                     spacing: 10
                     SelectionCheckbox {
                         objectName: "orphanCheckbox"
+                        // The row is the check box assistive technology knows.
+                        Accessible.ignored: true
                         selectionState: row.isSelected ? "on" : "off"
                         onClicked: dialog.orphans.toggle(row.index)
                     }
@@ -110,7 +118,8 @@ Dialog {
                         spacing: 0
                         ElidedText {
                             Layout.fillWidth: true
-                            text: row.path
+                            text: DesktopIntegration.shortPath(row.path)
+                            fullText: row.path
                             elide: Text.ElideMiddle
                             font.pixelSize: 12
                             font.weight: Font.DemiBold
@@ -142,7 +151,7 @@ Dialog {
             }
         }
 
-        Text {
+        LabelText {
             objectName: "orphansEmpty"
             Layout.fillWidth: true
             visible: dialog.orphans.count === 0
@@ -151,7 +160,7 @@ Dialog {
             font.pixelSize: 11
             color: Appearance.secondary
         }
-        Text {
+        LabelText {
             objectName: "orphansResult"
             Layout.fillWidth: true
             visible: text !== ""
@@ -164,7 +173,7 @@ Dialog {
         RowLayout {
             Layout.fillWidth: true
             spacing: 8
-            Text {
+            LabelText {
                 Layout.fillWidth: true
                 text: qsTr("Selected: %1").arg(dialog.orphans.selectedSizeText)
                 font.pixelSize: 12
@@ -183,7 +192,11 @@ Dialog {
                 role: "primary"
                 frameWidth: 120
                 enabled: dialog.orphans.selectedCount > 0 && !dialog.orphans.removing
-                onClicked: dialog.orphans.removeSelected()
+                // The button is disabled while they go: the keyboard stays in the list.
+                onClicked: {
+                    list.forceActiveFocus()
+                    dialog.orphans.removeSelected()
+                }
             }
         }
     }
