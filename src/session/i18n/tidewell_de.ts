@@ -8,12 +8,12 @@
         <translation>Apps und ihre Restdateien vollständig entfernen.</translation>
     </message>
     <message>
-        <source>Version </source>
-        <translation>Version </translation>
-    </message>
-    <message>
         <source>Copyright © 2026 The Tidewell developers.</source>
         <translation>Copyright © 2026 Die Tidewell-Entwickler.</translation>
+    </message>
+    <message>
+        <source>Version %1 (%2)</source>
+        <translation>Version %1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -23,44 +23,12 @@
         <translation>App auswählen</translation>
     </message>
     <message>
-        <source>Up</source>
-        <translation>Nach oben</translation>
-    </message>
-    <message>
-        <source>Enclosing folder</source>
-        <translation>Übergeordneter Ordner</translation>
-    </message>
-    <message>
-        <source>Folders</source>
-        <translation>Ordner</translation>
-    </message>
-    <message>
-        <source>%1, application</source>
-        <translation>%1, Programm</translation>
-    </message>
-    <message>
-        <source>%1, folder</source>
-        <translation>%1, Ordner</translation>
-    </message>
-    <message>
-        <source>No folders here</source>
-        <translation>Keine Ordner hier</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Select</source>
         <translation>Auswählen</translation>
-    </message>
-    <message>
-        <source>Installed Apps</source>
-        <translation>Installierte Apps</translation>
-    </message>
-    <message>
-        <source>Files</source>
-        <translation>Dateien</translation>
     </message>
     <message>
         <source>Filter by name or id</source>
@@ -81,6 +49,18 @@
     <message>
         <source>No application matches.</source>
         <translation>Keine Anwendung passt.</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>Durchsuchen …</translation>
+    </message>
+    <message>
+        <source>Choose an app bundle, a desktop entry or an AppImage in the file dialog</source>
+        <translation>Ein App-Bundle, einen Desktop-Eintrag oder ein AppImage im Dateidialog auswählen</translation>
     </message>
 </context>
 <context>
@@ -117,12 +97,62 @@
         <source>This desktop entry is malformed: its X-SnapInstanceName value is not a valid snap name.</source>
         <translation>Dieser Desktop-Eintrag ist fehlerhaft: Sein X-SnapInstanceName-Wert ist kein gültiger Snap-Name.</translation>
     </message>
+    <message>
+        <source>This item does not exist.</source>
+        <translation>Dieses Objekt existiert nicht.</translation>
+    </message>
 </context>
 <context>
     <name>AppHeaderView</name>
     <message>
         <source>App Size</source>
         <translation>App-Größe</translation>
+    </message>
+    <message>
+        <source>Installed by a Debian package</source>
+        <translation>Installiert durch ein Debian-Paket</translation>
+    </message>
+    <message>
+        <source>Installed by %1</source>
+        <translation>Installiert durch %1</translation>
+    </message>
+    <message>
+        <source>Installed by the system</source>
+        <translation>Installiert durch das System</translation>
+    </message>
+</context>
+<context>
+    <name>AppIntake</name>
+    <message>
+        <source>“%1” does not exist.</source>
+        <translation>„%1“ existiert nicht.</translation>
+    </message>
+    <message>
+        <source>“%1” is not an app. Choose an app bundle, a desktop entry or an AppImage.</source>
+        <translation>„%1“ ist keine App. Wählen Sie ein App-Bundle, einen Desktop-Eintrag oder ein AppImage.</translation>
+    </message>
+</context>
+<context>
+    <name>AppKind</name>
+    <message>
+        <source>App bundle</source>
+        <translation>App-Bundle</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>Anwendung</translation>
+    </message>
+    <message>
+        <source>Flatpak</source>
+        <translation>Flatpak</translation>
+    </message>
+    <message>
+        <source>Snap</source>
+        <translation>Snap</translation>
+    </message>
+    <message>
+        <source>AppImage</source>
+        <translation>AppImage</translation>
     </message>
 </context>
 <context>
@@ -151,24 +181,15 @@
         <translation>%1</translation>
     </message>
     <message>
-        <source>Application Support</source>
-        <translation>Programmdaten</translation>
+        <source>%1: %2, %3</source>
+        <translation>%1: %2, %3</translation>
     </message>
-    <message>
-        <source>Preferences</source>
-        <translation>Einstellungen</translation>
-    </message>
-    <message>
-        <source>Caches</source>
-        <translation>Caches</translation>
-    </message>
-    <message>
-        <source>Logs</source>
-        <translation>Protokolle</translation>
-    </message>
-    <message>
-        <source>Other</source>
-        <translation>Sonstiges</translation>
+    <message numerus="yes">
+        <source>%n item(s)</source>
+        <translation>
+            <numerusform>%n Objekt</numerusform>
+            <numerusform>%n Objekte</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -564,10 +585,6 @@ Could not read %n folder(s) (they may hold more leftovers):
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <source>Remove</source>
-        <translation>Entfernen</translation>
-    </message>
-    <message>
         <source>Total selected size: %1</source>
         <translation>Ausgewählte Gesamtgröße: %1</translation>
     </message>
@@ -608,6 +625,22 @@ Could not read %n folder(s) (they may hold more leftovers):
             <numerusform>%n ausgewähltes Objekt in den Papierkorb legen?</numerusform>
             <numerusform>%n ausgewählte Objekte in den Papierkorb legen?</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Choose App</source>
+        <translation>App auswählen</translation>
+    </message>
+    <message>
+        <source>Apps (*.app *.desktop *.AppImage *.appimage)</source>
+        <translation>Apps (*.app *.desktop *.AppImage *.appimage)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Move to Trash</source>
+        <translation>In den Papierkorb</translation>
     </message>
 </context>
 <context>
@@ -667,18 +700,6 @@ Could not read %n folder(s) (they may hold more leftovers):
 <context>
     <name>FileRowView</name>
     <message>
-        <source>%1, %2, %3, %4</source>
-        <translation>%1, %2, %3, %4</translation>
-    </message>
-    <message>
-        <source>selected</source>
-        <translation>ausgewählt</translation>
-    </message>
-    <message>
-        <source>not selected</source>
-        <translation>nicht ausgewählt</translation>
-    </message>
-    <message>
         <source>This item could not be read, so its size is unknown.</source>
         <translation>Dieses Objekt konnte nicht gelesen werden, daher ist seine Größe unbekannt.</translation>
     </message>
@@ -689,6 +710,10 @@ Could not read %n folder(s) (they may hold more leftovers):
     <message>
         <source>%1. %2</source>
         <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation>%1, %2, %3</translation>
     </message>
 </context>
 <context>
@@ -750,6 +775,37 @@ Could not read %n folder(s) (they may hold more leftovers):
     <message>
         <source>Drag an app bundle or a desktop entry into this area, or click to choose an installed app.</source>
         <translation>Ziehen Sie ein App-Bundle oder einen Desktop-Eintrag in diesen Bereich oder klicken Sie, um eine installierte App auszuwählen.</translation>
+    </message>
+</context>
+<context>
+    <name>ItemGroup</name>
+    <message>
+        <source>App data</source>
+        <translation>App-Daten</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Cache</source>
+        <translation>Cache</translation>
+    </message>
+    <message>
+        <source>Logs and state</source>
+        <translation>Protokolle und Zustand</translation>
+    </message>
+    <message>
+        <source>Launchers and icons</source>
+        <translation>Starter und Symbole</translation>
+    </message>
+    <message>
+        <source>Autostart</source>
+        <translation>Autostart</translation>
+    </message>
+    <message>
+        <source>The app itself</source>
+        <translation>Die App selbst</translation>
     </message>
 </context>
 <context>
@@ -830,6 +886,17 @@ Could not read %n folder(s) (they may hold more leftovers):
     <message>
         <source>Move to Trash</source>
         <translation>In den Papierkorb</translation>
+    </message>
+</context>
+<context>
+    <name>PackageRemoval</name>
+    <message>
+        <source>%1 was not found</source>
+        <translation>%1 wurde nicht gefunden</translation>
+    </message>
+    <message>
+        <source>%1 stopped unexpectedly</source>
+        <translation>%1 wurde unerwartet beendet</translation>
     </message>
 </context>
 <context>
@@ -1020,16 +1087,26 @@ Could not read %n folder(s) (they may hold more leftovers):
         <source>at least %1</source>
         <translation>mind. %1</translation>
     </message>
+    <message numerus="yes">
+        <source>%n byte</source>
+        <translation>
+            <numerusform>%n Byte</numerusform>
+            <numerusform>%n Byte</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation>
+            <numerusform>%n Byte</numerusform>
+            <numerusform>%n Byte</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>SuccessPanelView</name>
     <message>
         <source>Leftovers Cleared</source>
         <translation>Restdateien entfernt</translation>
-    </message>
-    <message>
-        <source>Reclaimed %1</source>
-        <translation>%1 freigegeben</translation>
     </message>
     <message>
         <source>Done</source>
@@ -1072,10 +1149,6 @@ Could not read %n folder(s) (they may hold more leftovers):
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>%1 itself belongs to its package manager. To uninstall it, run:</source>
-        <translation>%1 selbst gehört zu seiner Paketverwaltung. Zum Deinstallieren führen Sie aus:</translation>
-    </message>
-    <message>
         <source>Copy</source>
         <translation>Kopieren</translation>
     </message>
@@ -1086,6 +1159,22 @@ Could not read %n folder(s) (they may hold more leftovers):
     <message>
         <source>Runs the command above</source>
         <translation>Führt den Befehl oben aus</translation>
+    </message>
+    <message>
+        <source>Moved to the Trash: %1. Empty the Trash to free the space.</source>
+        <translation>In den Papierkorb verschoben: %1. Leeren Sie den Papierkorb, um den Platz freizugeben.</translation>
+    </message>
+    <message>
+        <source>Deleted: %1.</source>
+        <translation>Gelöscht: %1.</translation>
+    </message>
+    <message>
+        <source>%1 itself is still installed: remove it with %2 or Software.</source>
+        <translation>%1 selbst ist noch installiert: Entfernen Sie es mit %2 oder mit „Software“.</translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <translation>Kopiert</translation>
     </message>
 </context>
 <context>
@@ -1182,15 +1271,15 @@ Could not read %n folder(s) (they may hold more leftovers):
     </message>
     <message>
         <source>the AppImage of its launcher is gone</source>
-        <translation>das AppImage seines Starters existiert nicht mehr</translation>
+        <translation>Das AppImage seines Starters existiert nicht mehr</translation>
     </message>
     <message>
         <source>its AppImage %1 is gone</source>
-        <translation>sein AppImage %1 existiert nicht mehr</translation>
+        <translation>Sein AppImage %1 existiert nicht mehr</translation>
     </message>
     <message>
         <source>its program %1 no longer exists</source>
-        <translation>sein Programm %1 existiert nicht mehr</translation>
+        <translation>Sein Programm %1 existiert nicht mehr</translation>
     </message>
     <message numerus="yes">
         <source>Moved %n item(s) to the Trash.</source>
@@ -1228,6 +1317,10 @@ Could not read %n folder(s) (they may hold more leftovers):
     <message>
         <source>The command failed: %1</source>
         <translation>Der Befehl ist fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>The command could not be run: %1.</source>
+        <translation>Der Befehl konnte nicht ausgeführt werden: %1.</translation>
     </message>
 </context>
 </TS>

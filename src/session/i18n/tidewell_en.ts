@@ -8,11 +8,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Version </source>
+        <source>Copyright © 2026 The Tidewell developers.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Copyright © 2026 The Tidewell developers.</source>
+        <source>Version %1 (%2)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -23,43 +23,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Up</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Enclosing folder</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Folders</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1, application</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1, folder</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No folders here</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Installed Apps</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Files</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -80,6 +48,18 @@
     </message>
     <message>
         <source>No application matches.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose an app bundle, a desktop entry or an AppImage in the file dialog</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -117,11 +97,61 @@
         <source>This desktop entry is malformed: its X-SnapInstanceName value is not a valid snap name.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>This item does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>AppHeaderView</name>
     <message>
         <source>App Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Installed by a Debian package</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Installed by %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Installed by the system</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AppIntake</name>
+    <message>
+        <source>“%1” does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” is not an app. Choose an app bundle, a desktop entry or an AppImage.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AppKind</name>
+    <message>
+        <source>App bundle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flatpak</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Snap</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AppImage</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -151,24 +181,15 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Application Support</source>
+        <source>%1: %2, %3</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>Preferences</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Caches</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Logs</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Other</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <source>%n item(s)</source>
+        <translation>
+            <numerusform>%n item</numerusform>
+            <numerusform>%n items</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -544,10 +565,6 @@ Could not read %n folders (they may hold more leftovers):
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Remove</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Total selected size: %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -588,6 +605,22 @@ Could not read %n folders (they may hold more leftovers):
             <numerusform></numerusform>
             <numerusform></numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Choose App</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apps (*.app *.desktop *.AppImage *.appimage)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move to Trash</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -647,18 +680,6 @@ Could not read %n folders (they may hold more leftovers):
 <context>
     <name>FileRowView</name>
     <message>
-        <source>%1, %2, %3, %4</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>selected</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>not selected</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>This item could not be read, so its size is unknown.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -668,6 +689,10 @@ Could not read %n folders (they may hold more leftovers):
     </message>
     <message>
         <source>%1. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -729,6 +754,37 @@ Could not read %n folders (they may hold more leftovers):
     </message>
     <message>
         <source>Drag an app bundle or a desktop entry into this area, or click to choose an installed app.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ItemGroup</name>
+    <message>
+        <source>App data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cache</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Logs and state</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Launchers and icons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Autostart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The app itself</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -809,6 +865,17 @@ Could not read %n folders (they may hold more leftovers):
     </message>
     <message>
         <source>Move to Trash</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PackageRemoval</name>
+    <message>
+        <source>%1 was not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 stopped unexpectedly</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1000,15 +1067,25 @@ Could not read %n folders (they may hold more leftovers):
         <source>at least %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message numerus="yes">
+        <source>%n byte</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>SuccessPanelView</name>
     <message>
         <source>Leftovers Cleared</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Reclaimed %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1052,10 +1129,6 @@ Could not read %n folders (they may hold more leftovers):
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 itself belongs to its package manager. To uninstall it, run:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Copy</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1065,6 +1138,22 @@ Could not read %n folders (they may hold more leftovers):
     </message>
     <message>
         <source>Runs the command above</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moved to the Trash: %1. Empty the Trash to free the space.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deleted: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 itself is still installed: remove it with %2 or Software.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copied</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1207,6 +1296,10 @@ Could not read %n folders (they may hold more leftovers):
     </message>
     <message>
         <source>The command failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The command could not be run: %1.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
