@@ -56,6 +56,24 @@ class TestMainWindow : public QObject {
         return window;
     }
 
+    // The window over the session, active and with the keyboard; null when it never was.
+    std::unique_ptr<QQuickWindow> makeActiveWindow(SessionFixture& session) {
+        std::unique_ptr<QQuickWindow> window = makeWindow(session);
+        if (!window)
+            return window;
+        window->requestActivate();
+        if (!QTest::qWaitForWindowActive(window.get()))
+            window.reset();
+        return window;
+    }
+
+    // Takes in the bundle, scans its two leftovers and waits for their rows.
+    void showTwoRows(SessionFixture& session) const {
+        session.takeInHarborNotes(5000);
+        finishScan(session);
+        QTRY_COMPARE(visibleItems("fileRow").size(), 2);
+    }
+
     QQuickItem* only(const QString& name) const {
         const QList<QQuickItem*> items = visibleItems(name);
         return items.size() == 1 ? items.first() : nullptr;
@@ -238,9 +256,7 @@ private slots:
         auto* settings = window->property("settingsWindow").value<QQuickWindow*>();
         QVERIFY(QTest::qWaitForWindowExposed(settings));
         settings->close();
-        session.takeInHarborNotes(5000);
-        finishScan(session);
-        QTRY_COMPARE(visibleItems("fileRow").size(), 2);
+        CHECK(showTwoRows(session));
         for (const QQmlError& warning : std::as_const(m_warnings))
             qWarning() << warning.toString();
         QVERIFY(m_warnings.isEmpty());
@@ -252,9 +268,8 @@ private slots:
         if (isMacHost())
             QSKIP("macOS has no installed-apps chooser: Choose App opens the file dialog");
         SessionFixture session;
-        const std::unique_ptr<QQuickWindow> window = makeWindow(session);
-        window->requestActivate();
-        QVERIFY(QTest::qWaitForWindowActive(m_window));
+        const std::unique_ptr<QQuickWindow> window = makeActiveWindow(session);
+        QVERIFY(window);
         QTRY_VERIFY(only("chooseAppButton")->hasActiveFocus());
         press(Qt::Key_O, Qt::ControlModifier);
         QTRY_VERIFY(only("chooserApps"));
@@ -273,9 +288,8 @@ private slots:
         if (isMacHost())
             QSKIP("bundles are chosen as folders on macOS");
         SessionFixture session;
-        const std::unique_ptr<QQuickWindow> window = makeWindow(session);
-        window->requestActivate();
-        QVERIFY(QTest::qWaitForWindowActive(m_window));
+        const std::unique_ptr<QQuickWindow> window = makeActiveWindow(session);
+        QVERIFY(window);
         QObject* content = window->property("contentView").value<QObject*>();
         QVERIFY(QMetaObject::invokeMethod(content, "chooseApp"));
         QTRY_COMPARE(visibleItems("chooserAppRow").size(), 2);
@@ -293,12 +307,9 @@ private slots:
     // the outcome names the item that stayed.
     void keyboardOnlySession() {
         SessionFixture session({.autoScan = true, .confirmBeforeRemoving = true});
-        const std::unique_ptr<QQuickWindow> window = makeWindow(session);
-        window->requestActivate();
-        QVERIFY(QTest::qWaitForWindowActive(m_window));
-        session.takeInHarborNotes(5000);
-        finishScan(session);
-        QTRY_COMPARE(visibleItems("fileRow").size(), 2);
+        const std::unique_ptr<QQuickWindow> window = makeActiveWindow(session);
+        QVERIFY(window);
+        CHECK(showTwoRows(session));
         QTRY_VERIFY(only("fileList")->hasActiveFocus());
         press(Qt::Key_Space);
         QCOMPARE(session.model->selectedCount(), 2);
@@ -332,9 +343,8 @@ private slots:
 
     void settingsOpenAndCloseWithTheKeyboard() {
         SessionFixture session;
-        const std::unique_ptr<QQuickWindow> window = makeWindow(session);
-        window->requestActivate();
-        QVERIFY(QTest::qWaitForWindowActive(m_window));
+        const std::unique_ptr<QQuickWindow> window = makeActiveWindow(session);
+        QVERIFY(window);
         press(Qt::Key_Comma, Qt::ControlModifier);
         auto* settings = window->property("settingsWindow").value<QQuickWindow*>();
         QTRY_VERIFY(settings->isVisible());
@@ -376,9 +386,7 @@ private slots:
             CHECK(checkEverythingSpoken(m_window));
             press(Qt::Key_Escape);
         }
-        session.takeInHarborNotes(5000);
-        finishScan(session);
-        QTRY_COMPARE(visibleItems("fileRow").size(), 2);
+        CHECK(showTwoRows(session));
         QTRY_VERIFY(only("dashboard") && only("dashboard")->opacity() == 1);
         CHECK(checkEverythingSpoken(m_window));
         click("removeButton");
@@ -420,12 +428,9 @@ private slots:
     // accessibility bridge: the AT-SPI walk checks those.)
     void rowsTakeTheFocusInTurn() {
         SessionFixture session({.autoScan = true});
-        const std::unique_ptr<QQuickWindow> window = makeWindow(session);
-        window->requestActivate();
-        QVERIFY(QTest::qWaitForWindowActive(m_window));
-        session.takeInHarborNotes(5000);
-        finishScan(session);
-        QTRY_COMPARE(visibleItems("fileRow").size(), 2);
+        const std::unique_ptr<QQuickWindow> window = makeActiveWindow(session);
+        QVERIFY(window);
+        CHECK(showTwoRows(session));
         QTRY_VERIFY(visibleItems("fileRow").at(0)->hasActiveFocus());
         press(Qt::Key_Down);
         QQuickItem* second = visibleItems("fileRow").at(1);
@@ -445,9 +450,8 @@ private slots:
     // it; the confirmation opens on its main action every time; Escape backs out of the results.
     void focusComesBackAfterPrompts() {
         SessionFixture session({.autoScan = true, .confirmBeforeRemoving = true});
-        const std::unique_ptr<QQuickWindow> window = makeWindow(session);
-        window->requestActivate();
-        QVERIFY(QTest::qWaitForWindowActive(m_window));
+        const std::unique_ptr<QQuickWindow> window = makeActiveWindow(session);
+        QVERIFY(window);
         if (!isMacHost()) {
             only("findOrphansButton")->forceActiveFocus();
             press(Qt::Key_Return);
