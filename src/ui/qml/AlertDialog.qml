@@ -49,7 +49,7 @@ Dialog {
     dim: true
     closePolicy: Popup.CloseOnEscape
     anchors.centerIn: parent
-    width: 300
+    width: 340
     padding: 20
     topPadding: 20
 

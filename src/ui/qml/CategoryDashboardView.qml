@@ -28,6 +28,8 @@ RowLayout {
     })
 
     spacing: 8
+    // The cards are as tall as the tallest one; the row itself stays as tall as that.
+    Layout.fillHeight: false
 
     Repeater {
         model: dashboard.breakdown
@@ -43,8 +45,8 @@ RowLayout {
                 .arg(ByteFormatter.sizeText(modelData.totalBytes, modelData.sizeComplete))
 
             Layout.fillWidth: true
+            Layout.fillHeight: true
             Layout.preferredWidth: 1
-            Layout.alignment: Qt.AlignVCenter
             implicitHeight: cardContent.implicitHeight + 16
 
             GlassPanel {
@@ -84,11 +86,15 @@ RowLayout {
                         }
                     }
                 }
-                ElidedText {
+                // Long names (German ones) take a second line rather than being cut.
+                LabelText {
                     objectName: "categoryTitle"
                     Layout.fillWidth: true
                     Layout.topMargin: 2
                     text: card.modelData.categoryName
+                    wrapMode: Text.Wrap
+                    maximumLineCount: 2
+                    elide: Text.ElideRight
                     font.pixelSize: 10
                     font.weight: Font.DemiBold
                     color: Appearance.secondary
