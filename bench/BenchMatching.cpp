@@ -5,8 +5,8 @@
 #include "model/LinuxAppIdentity.h"
 #include "platform/DesktopEntry.h"
 #include "platform/FileSystem.h"
+#include "scanner/AppCatalogue.h"
 #include "scanner/CandidateMatching.h"
-#include "scanner/InstalledApps.h"
 #include "scanner/ScanContext.h"
 
 #include <QDir>
@@ -115,7 +115,7 @@ void installedApps(benchmark::State& state) {
     const Host host = Host::withDefaults(dir.filePath(QStringLiteral("home")), dir.path());
     qsizetype found = 0;
     for (auto _ : state) {
-        found = findInstalledApps(host, FileSystem::real(), pool).size();
+        found = AppCatalogue::readBundles(host, FileSystem::real(), pool).apps().size();
         benchmark::DoNotOptimize(found);
     }
     state.counters["apps"] = double(found);
@@ -166,10 +166,7 @@ void installedLinuxApps(benchmark::State& state) {
     }
     qsizetype found = 0;
     for (auto _ : state) {
-        QList<AppDescriptor> apps;
-        for (const DesktopEntry& entry : readInstalledDesktopEntries(*host))
-            apps.append(linuxapp::describe(entry));
-        found = apps.size();
+        found = AppCatalogue::readLinuxApps(*host, FileSystem::real()).apps().size();
         benchmark::DoNotOptimize(found);
     }
     state.counters["apps"] = double(found);

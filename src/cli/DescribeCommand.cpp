@@ -23,18 +23,18 @@ QList<Field> fields(const AppDescriptor& app) {
     return {
         {QStringLiteral("appPath"), CliText::tr("App path"), app.appURL.toLocalFile()},
         {QStringLiteral("displayName"), CliText::tr("Display name"), app.displayName},
-        {QStringLiteral("bundleIdentifier"), CliText::tr("Bundle identifier"),
-         app.bundleIdentifier},
+        {QStringLiteral("bundleIdentifier"), CliText::tr("Bundle identifier"), app.identifier},
         {QStringLiteral("normalizedBundleIdentifier"), CliText::tr("Normalized identifier"),
-         app.normalizedBundleIdentifier},
+         app.normalizedIdentifier},
         {QStringLiteral("compactName"), CliText::tr("Compact name"), app.compactName},
         {QStringLiteral("pathComponentName"), CliText::tr("Path component name"),
          app.pathComponentName},
         {QStringLiteral("strippedCompactName"), CliText::tr("Stripped compact name"),
-         app.strippedCompactName},
+         app.bundleFacts.strippedCompactName},
         {QStringLiteral("baseBundleIdentifier"), CliText::tr("Base bundle identifier"),
-         app.baseBundleIdentifier},
-        {QStringLiteral("bundleTailToken"), CliText::tr("Bundle tail token"), app.bundleTailToken},
+         app.bundleFacts.baseIdentifier},
+        {QStringLiteral("bundleTailToken"), CliText::tr("Bundle tail token"),
+         app.bundleFacts.tailToken},
     };
 }
 

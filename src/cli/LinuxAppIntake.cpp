@@ -4,8 +4,8 @@
 #include "CliText.h"
 #include "ExitCode.h"
 #include "model/LinuxAppIdentity.h"
-#include "platform/DesktopEntry.h"
 #include "platform/RealProgramRunner.h"
+#include "scanner/AppCatalogue.h"
 #include "session/AppIntake.h"
 
 #include <QDir>
@@ -20,28 +20,21 @@ std::variant<AppDescriptor, int> rejected(const QString& message) {
     return ExitCode::bundleRejected;
 }
 
-const QString desktopSuffix = QStringLiteral(".desktop");
-
-// A desktop file id is written with or without its ".desktop", as the desktop entry standard
-// and the package managers' listings spell it.
 std::variant<AppDescriptor, int> findInstalled(const QString& argument, const Host& host) {
-    const QString id =
-        argument.endsWith(desktopSuffix) ? argument.chopped(desktopSuffix.size()) : argument;
-    for (const DesktopEntry& entry : readInstalledDesktopEntries(host)) {
-        if (entry.flatpakId != id && entry.snapName != id && entry.desktopFileId != id)
-            continue;
-        if (const auto defect = linuxapp::defectOf(entry))
-            return rejected(errorDescription(*defect));
-        return AppIntake::describeEntry(entry);
-    }
-    return rejected(CliText::tr("No installed application has this id."));
+    const std::optional<AppCatalogue::Lookup> found =
+        AppCatalogue::readLinuxApps(host, FileSystem::real()).find(argument);
+    if (!found)
+        return rejected(CliText::tr("No installed application has this id."));
+    if (const auto* defect = std::get_if<AppDescriptorError>(&*found))
+        return rejected(errorDescription(*defect));
+    return std::get<AppDescriptor>(*found);
 }
 
 // A bare word that is no file and no bundle name: an id to look up.
 bool looksLikeId(const QString& argument) {
+    const std::optional<AppKind> kind = appKindOfFileName(argument);
     return !argument.isEmpty() && !argument.contains(u'/') &&
-           !argument.endsWith(QStringLiteral(".app")) && !linuxapp::isAppImagePath(argument) &&
-           !QFileInfo::exists(argument);
+           (!kind || kind == AppKind::desktopEntry) && !QFileInfo::exists(argument);
 }
 
 // A .desktop file or an AppImage, read as the window reads a dropped one.
@@ -67,7 +60,8 @@ std::optional<std::variant<AppDescriptor, int>> readLinuxApp(const QString& argu
                                                              const Host& host) {
     if (looksLikeId(argument))
         return findInstalled(argument, host);
-    if (argument.endsWith(desktopSuffix) || linuxapp::isAppImagePath(argument))
+    const std::optional<AppKind> kind = appKindOfFileName(argument);
+    if (kind == AppKind::desktopEntry || kind == AppKind::appImage)
         return readAppFile(argument, host);
     return std::nullopt;
 }

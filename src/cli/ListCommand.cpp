@@ -4,8 +4,8 @@
 #include "CliText.h"
 #include "ExitCode.h"
 #include "ScanCommand.h"
+#include "scanner/AppCatalogue.h"
 #include "scanner/LinuxAppData.h"
-#include "session/InstalledAppsModel.h"
 #include "session/SharedByteFormatter.h"
 
 #include <QJsonArray>
@@ -19,7 +19,7 @@ const QString commandName = QStringLiteral("list");
 
 QJsonObject appJson(const AppDescriptor& app, qint64 dataSize) {
     return {{QStringLiteral("kind"), kindName(app.kind)},
-            {QStringLiteral("id"), app.bundleIdentifier},
+            {QStringLiteral("id"), app.identifier},
             {QStringLiteral("name"), app.displayName},
             {QStringLiteral("desktopEntry"), app.appURL.toLocalFile()},
             {QStringLiteral("dataSizeInBytes"), dataSize}};
@@ -41,7 +41,8 @@ int runList(const QStringList& arguments, const Host& givenHost) {
     if (const int* exitCode = std::get_if<int>(&host))
         return *exitCode;
 
-    const QList<AppDescriptor> apps = InstalledAppsModel::readInstalledApps(std::get<Host>(host));
+    const QList<AppDescriptor> apps =
+        AppCatalogue::readLinuxApps(std::get<Host>(host), FileSystem::real()).apps();
     const LinuxAppData data(std::get<Host>(host), FileSystem::real());
     if (parser.isSet(json)) {
         QJsonArray array;
@@ -53,7 +54,7 @@ int runList(const QStringList& arguments, const Host& givenHost) {
     QList<QStringList> rows;
     for (const AppDescriptor& app : apps)
         rows.append({SharedByteFormatter::string(data.sizeOf(app)), kindName(app.kind),
-                     app.bundleIdentifier, app.displayName});
+                     app.identifier, app.displayName});
     if (!rows.isEmpty())
         CliOutput::printLine(CliOutput::formatTable(rows, {CliOutput::Align::right}).chopped(1));
     return ExitCode::success;

@@ -76,7 +76,7 @@ int runOrphans(const QStringList& arguments, const Host& givenHost) {
         return *exitCode;
 
     const OrphanFinder finder(std::get<Host>(host),
-                              readInstalledDesktopEntries(std::get<Host>(host)),
+                              AppCatalogue::readLinuxApps(std::get<Host>(host), FileSystem::real()),
                               FileSystem::real());
     const QList<Orphan> orphans = finder.find();
     QList<qint64> sizes;

@@ -102,8 +102,7 @@ QString scanText(const AppDescriptor& app, const ScanReport& report) {
             rows.append({SharedByteFormatter::sizeText(file.sizeInBytes, file.sizeComplete),
                          displayName(file.category), displayName(file.safety), file.id});
         text = CliText::tr("Leftovers of %1 (%2):\n")
-                   .arg(CliOutput::escaped(app.displayName),
-                        CliOutput::escaped(app.bundleIdentifier)) +
+                   .arg(CliOutput::escaped(app.displayName), CliOutput::escaped(app.identifier)) +
                CliOutput::formatTable(rows, {CliOutput::Align::right}) +
                incompleteSizesText(notSizedWholeCount(report.matches)) +
                CliText::tr("\nTotals:\n") + totalsTable(report.matches);

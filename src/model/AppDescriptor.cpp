@@ -161,16 +161,15 @@ AppDescriptor::Result AppDescriptor::fromInfo(const QUrl& url, const QVariantMap
     AppDescriptor app;
     app.appURL = url;
     app.displayName = chooseDisplayName(info, fileBaseName);
-    app.bundleIdentifier = identifier;
-    app.normalizedBundleIdentifier = text::lowercased(identifier);
+    app.identifier = identifier;
+    app.normalizedIdentifier = text::lowercased(identifier);
     app.compactName = text::compactForm(app.displayName);
     app.pathComponentName = text::compactForm(fileBaseName);
-    app.strippedCompactName = makeStrippedCompactName(app.displayName, app.compactName);
-    app.baseBundleIdentifier = makeBaseBundleIdentifier(app.normalizedBundleIdentifier);
-    app.bundleTailToken = makeBundleTailToken(app.normalizedBundleIdentifier);
-    app.searchTokens = buildSearchTokens(
-        app.normalizedBundleIdentifier, app.displayName, app.compactName, app.pathComponentName,
-        app.strippedCompactName, app.baseBundleIdentifier, app.bundleTailToken);
+    app.bundleFacts = {makeStrippedCompactName(app.displayName, app.compactName),
+                       makeBaseIdentifier(app.normalizedIdentifier),
+                       makeTailToken(app.normalizedIdentifier)};
+    app.searchTokens = buildSearchTokens(app.normalizedIdentifier, app.displayName, app.compactName,
+                                         app.pathComponentName, app.bundleFacts);
     return app;
 }
 
@@ -186,8 +185,7 @@ std::optional<QString> AppDescriptor::makeStrippedCompactName(const QString& dis
     return stripped;
 }
 
-std::optional<QString>
-AppDescriptor::makeBaseBundleIdentifier(const QString& normalizedIdentifier) {
+std::optional<QString> AppDescriptor::makeBaseIdentifier(const QString& normalizedIdentifier) {
     QStringList segments = text::identifierSegments(normalizedIdentifier);
     if (segments.size() < 4 || !auxiliaryBundleSuffixes().contains(segments.last()))
         return std::nullopt;
@@ -195,7 +193,7 @@ AppDescriptor::makeBaseBundleIdentifier(const QString& normalizedIdentifier) {
     return segments.join(u'.');
 }
 
-std::optional<QString> AppDescriptor::makeBundleTailToken(const QString& normalizedIdentifier) {
+std::optional<QString> AppDescriptor::makeTailToken(const QString& normalizedIdentifier) {
     QStringList compacted;
     for (const QString& segment : text::identifierSegments(normalizedIdentifier)) {
         QString compact = text::compactForm(segment);
@@ -210,9 +208,7 @@ std::optional<QString> AppDescriptor::makeBundleTailToken(const QString& normali
 QSet<QString> AppDescriptor::buildSearchTokens(const QString& normalizedIdentifier,
                                                const QString& appName, const QString& compactName,
                                                const QString& pathComponentName,
-                                               const std::optional<QString>& strippedCompactName,
-                                               const std::optional<QString>& baseBundleIdentifier,
-                                               const std::optional<QString>& bundleTailToken) {
+                                               const BundleFacts& facts) {
     QSet<QString> tokens;
     insertWordsOutsideStopList(tokens, nameWords(text::lowercased(appName)));
 
@@ -227,12 +223,12 @@ QSet<QString> AppDescriptor::buildSearchTokens(const QString& normalizedIdentifi
     insertIfLongEnough(tokens, text::compactForm(normalizedIdentifier), 1);
     insertIfLongEnough(tokens, compactName, 3);
     insertIfLongEnough(tokens, pathComponentName, 3);
-    insertIfLongEnough(tokens, strippedCompactName, 3);
-    if (baseBundleIdentifier && isLongEnough(*baseBundleIdentifier, 3)) {
-        tokens.insert(*baseBundleIdentifier);
-        insertIfLongEnough(tokens, text::compactForm(*baseBundleIdentifier), 1);
+    insertIfLongEnough(tokens, facts.strippedCompactName, 3);
+    if (facts.baseIdentifier && isLongEnough(*facts.baseIdentifier, 3)) {
+        tokens.insert(*facts.baseIdentifier);
+        insertIfLongEnough(tokens, text::compactForm(*facts.baseIdentifier), 1);
     }
-    insertIfLongEnough(tokens, bundleTailToken, 5);
+    insertIfLongEnough(tokens, facts.tailToken, 5);
     return tokens;
 }
 

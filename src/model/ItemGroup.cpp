@@ -37,8 +37,8 @@ bool isAppItself(const QString& path, const AppDescriptor& app) {
     if (itself && isAtOrAbove(path, *itself))
         return true;
     // A Flatpak installed for the user: ~/.local/share/flatpak/app/<id>.
-    return app.kind == AppKind::flatpak && !app.packageId.isEmpty() &&
-           path.endsWith(QStringLiteral("/flatpak/app/") + app.packageId);
+    return app.kind == AppKind::flatpak && !app.linuxFacts.packageId.isEmpty() &&
+           path.endsWith(QStringLiteral("/flatpak/app/") + app.linuxFacts.packageId);
 }
 
 ItemGroup groupOfCategory(const QString& path, ScanCategory category) {
@@ -104,8 +104,8 @@ QString displayName(ItemGroup group) {
 std::optional<QString> appItselfPath(const AppDescriptor& app) {
     if (app.kind == AppKind::bundle || app.kind == AppKind::appImage)
         return QDir::cleanPath(app.appURL.toLocalFile());
-    const QString program = QDir::cleanPath(app.programPath);
-    if (app.kind != AppKind::desktopEntry || !QDir::isAbsolutePath(app.programPath) ||
+    const QString program = QDir::cleanPath(app.linuxFacts.programPath);
+    if (app.kind != AppKind::desktopEntry || !QDir::isAbsolutePath(app.linuxFacts.programPath) ||
         isInSystemFolder(program))
         return std::nullopt;
     const QFileInfo file(program);

@@ -133,7 +133,7 @@ AppKind kindOf(const DesktopEntry& entry) {
         return AppKind::flatpak;
     if (!entry.snapName.isEmpty())
         return AppKind::snap;
-    if (!entry.appImageName.isEmpty() || entry.desktopFileId.startsWith(u"appimagekit_"))
+    if (!entry.appImageName.isEmpty() || !appImageIntegrationHashOf(entry.desktopFileId).isEmpty())
         return AppKind::appImage;
     return AppKind::desktopEntry;
 }
@@ -202,16 +202,31 @@ QString flatpakCommandOf(const QStringList& execArguments) {
     return {};
 }
 
+QString flatpakDataFolderIn(const QString& home) {
+    return home + QStringLiteral("/.var/app");
+}
+
+QString snapDataFolderIn(const QString& home) {
+    return home + QStringLiteral("/snap");
+}
+
 QString sandboxFolderOf(const AppDescriptor& app, const QString& home) {
-    if (app.kind == AppKind::flatpak && isValidFlatpakId(app.packageId))
-        return pathrules::joinedInside(home + QStringLiteral("/.var/app"), app.packageId);
-    if (app.kind == AppKind::snap && isValidSnapName(app.packageId))
-        return pathrules::joinedInside(home + QStringLiteral("/snap"), app.packageId);
+    const QString& id = app.linuxFacts.packageId;
+    if (app.kind == AppKind::flatpak && isValidFlatpakId(id))
+        return pathrules::joinedInside(flatpakDataFolderIn(home), id);
+    if (app.kind == AppKind::snap && isValidSnapName(id))
+        return pathrules::joinedInside(snapDataFolderIn(home), id);
     return {};
 }
 
+QString appImageIntegrationHashOf(const QString& name) {
+    static const QRegularExpression pattern(QStringLiteral("^appimagekit_([0-9a-fA-F]+)[-_]"));
+    const QRegularExpressionMatch match = pattern.match(name);
+    return match.hasMatch() ? match.captured(1).toLower() : QString();
+}
+
 bool isAppImagePath(const QString& path) {
-    return path.endsWith(QStringLiteral(".appimage"), Qt::CaseInsensitive);
+    return appKindOfFileName(path) == AppKind::appImage;
 }
 
 QString reverseDnsTailOf(const QString& id) {
@@ -239,25 +254,28 @@ QStringList rankedTokensOf(const DesktopEntry& entry) {
 }
 
 AppDescriptor describe(const DesktopEntry& entry) {
-    AppDescriptor app;
-    app.appURL = QUrl::fromLocalFile(entry.filePath);
-    app.kind = kindOf(entry);
-    app.packageId = packageIdOf(entry);
-    app.desktopFileId = entry.desktopFileId;
-    app.appStreamId = entry.appStreamId;
-    app.displayName = entry.name.isEmpty() ? entry.desktopFileId : entry.name;
-    app.bundleIdentifier = app.packageId.isEmpty() ? entry.desktopFileId : app.packageId;
-    app.normalizedBundleIdentifier = text::lowercased(app.bundleIdentifier);
-    app.compactName = text::compactForm(app.displayName);
-    app.pathComponentName = text::compactForm(entry.desktopFileId);
+    LinuxFacts facts;
+    facts.packageId = packageIdOf(entry);
+    facts.desktopFileId = entry.desktopFileId;
+    facts.appStreamId = entry.appStreamId;
     if (!entry.icon.contains(u'/'))
-        app.iconName = entry.icon;
+        facts.iconName = entry.icon;
     // A launcher's path ("flatpak run <id>") is not the app's program.
     const QString programPath = programPathOf(entry.execArguments);
     if (fileNameOf(programPath) == programNameOf(entry.execArguments))
-        app.programPath = programPath;
-    app.rankedTokens = rankedTokensOf(entry);
-    app.searchTokens = QSet<QString>(app.rankedTokens.cbegin(), app.rankedTokens.cend());
+        facts.programPath = programPath;
+    facts.rankedTokens = rankedTokensOf(entry);
+
+    AppDescriptor app;
+    app.appURL = QUrl::fromLocalFile(entry.filePath);
+    app.kind = kindOf(entry);
+    app.displayName = entry.name.isEmpty() ? entry.desktopFileId : entry.name;
+    app.identifier = facts.packageId.isEmpty() ? entry.desktopFileId : facts.packageId;
+    app.normalizedIdentifier = text::lowercased(app.identifier);
+    app.compactName = text::compactForm(app.displayName);
+    app.pathComponentName = text::compactForm(entry.desktopFileId);
+    app.searchTokens = QSet<QString>(facts.rankedTokens.cbegin(), facts.rankedTokens.cend());
+    app.linuxFacts = std::move(facts);
     return app;
 }
 
@@ -265,7 +283,7 @@ AppDescriptor describeAppImage(DesktopEntry embedded, const QString& appImagePat
     embedded.filePath = appImagePath;
     AppDescriptor app = describe(embedded);
     app.kind = AppKind::appImage;
-    app.programPath = appImagePath;
+    app.linuxFacts.programPath = appImagePath;
     return app;
 }
 

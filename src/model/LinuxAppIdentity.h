@@ -54,6 +54,15 @@ QString sandboxFolderOf(const AppDescriptor& app, const QString& home);
 // Whether path names an AppImage file, by its extension in any case.
 bool isAppImagePath(const QString& path);
 
+// The hash an AppImage integration puts in the names of its launchers and icons
+// ("appimagekit_0a1b…-Name.desktop", "appimagekit_0a1b…_name.png"), lower-case; empty for
+// other names.
+QString appImageIntegrationHashOf(const QString& name);
+
+// Where Flatpak and snapd keep their apps' user data: home/.var/app and home/snap.
+QString flatpakDataFolderIn(const QString& home);
+QString snapDataFolderIn(const QString& home);
+
 // The last label of a reverse-DNS id ("kate" of org.kde.kate), empty for other ids.
 QString reverseDnsTailOf(const QString& id);
 

@@ -67,4 +67,24 @@ QString componentIdFor(const QString& entryPath) {
     return {};
 }
 
+QHash<QString, QString> componentIdsIn(const QString& dataFolder) {
+    QHash<QString, QString> ids;
+    for (const QString& path : documentsFor(dataFolder, QString())) {
+        const std::optional<Component> component =
+            parseComponent(readSmallFile(path, maximumSettingsFileSize).value_or(QByteArray()));
+        if (!component)
+            continue;
+        // A file named for the entry it launches speaks for it before any other.
+        const QString fileName = QFileInfo(path).fileName();
+        for (const QString& launched : component->launchedEntries) {
+            const QString id = launched.endsWith(desktopSuffix)
+                                   ? launched.chopped(desktopSuffix.size())
+                                   : launched;
+            if (fileName.startsWith(id + u'.') || !ids.contains(launched))
+                ids.insert(launched, component->id);
+        }
+    }
+    return ids;
+}
+
 } // namespace tidewell::appstream

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -24,5 +25,9 @@ std::optional<Component> parseComponent(const QByteArray& document);
 // older appdata/). Files named for the entry are read first, the others only when those don't
 // name it. Empty when no component launches it.
 QString componentIdFor(const QString& entryPath);
+
+// Every metainfo file of a data folder read once: the AppStream id of each desktop file name
+// ("org.gnome.gedit.desktop") a component launches. For many entries of one folder at a time.
+QHash<QString, QString> componentIdsIn(const QString& dataFolder);
 
 } // namespace tidewell::appstream

@@ -9,7 +9,6 @@
 #include "SmallFileReading.h"
 
 #include <QByteArrayView>
-#include <QDirIterator>
 #include <QHash>
 #include <QSet>
 
@@ -138,13 +137,6 @@ QString desktopFileIdOf(const QString& filePath) {
     return id;
 }
 
-// An entry in a subfolder has the subfolder in its id: kde4/okular.desktop is kde4-okular.
-QString desktopFileIdBelow(const QString& folder, const QString& path) {
-    QString relative = path.mid(folder.size() + 1);
-    relative.chop(8);
-    return relative.replace(u'/', u'-');
-}
-
 } // namespace
 
 std::optional<DesktopEntry> parseDesktopEntry(const QByteArray& bytes, const QString& filePath) {
@@ -184,28 +176,6 @@ QStringList readCommandLine(const QString& filePath, const QString& group, const
         return {};
     return shellWords(takeString(g_key_file_get_string(file.get(), group.toUtf8().constData(),
                                                        key.toUtf8().constData(), nullptr)));
-}
-
-QList<DesktopEntry> readInstalledDesktopEntries(const Host& host) {
-    QList<DesktopEntry> entries;
-    QSet<QString> seenIds;
-    for (const QString& folder : host.applicationFolders()) {
-        QDirIterator files(folder, {QStringLiteral("*.desktop")}, QDir::Files,
-                           QDirIterator::Subdirectories);
-        while (files.hasNext()) {
-            const QString path = files.next();
-            const QString id = desktopFileIdBelow(folder, path);
-            if (seenIds.contains(id))
-                continue;
-            seenIds.insert(id);
-            auto entry = readDesktopEntry(path);
-            if (entry && !entry->hidden) {
-                entry->desktopFileId = id;
-                entries.append(*entry);
-            }
-        }
-    }
-    return entries;
 }
 
 } // namespace tidewell

@@ -54,10 +54,4 @@ std::optional<DesktopEntry> readDesktopEntry(const QString& filePath);
 // maximumSettingsFileSize.
 QStringList readCommandLine(const QString& filePath, const QString& group, const QString& key);
 
-// Every application desktop entry in the host's applications folders (its user's data folder,
-// then its system data folders; Flatpak's and snapd's exports when listed there). The first
-// entry of an id shadows later ones; entries marked Hidden are left out. Unlike GIO's own list,
-// entries whose program is not on PATH count: they still name an installed app.
-QList<DesktopEntry> readInstalledDesktopEntries(const Host& host);
-
 } // namespace tidewell

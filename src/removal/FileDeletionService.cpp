@@ -119,7 +119,7 @@ FileDeletionService::refusalReason(const QUrl& url, const RemovalScope& scope, c
     if (isProtected(path, scope, host))
         return text(QT_TRANSLATE_NOOP("FileDeletionService",
                                       "This folder is protected and was not removed."));
-    if (path != QDir::cleanPath(scope.bundlePath) && !pathrules::liesInsideAny(path, scope.roots))
+    if (path != QDir::cleanPath(scope.appPath) && !pathrules::liesInsideAny(path, scope.roots))
         return text(
             QT_TRANSLATE_NOOP("FileDeletionService",
                               "This item lies outside the scanned folders and was not removed."));
@@ -177,7 +177,7 @@ FileDeletionService::ItemOutcome FileDeletionService::removeItem(const QUrl& url
 
 QString FileDeletionService::verifiedPath(const QString& path, const RemovalScope& scope) const {
     QStringList anchors = scope.roots;
-    anchors.append(QFileInfo(QDir::cleanPath(scope.bundlePath)).path());
+    anchors.append(QFileInfo(QDir::cleanPath(scope.appPath)).path());
     for (const QString& anchor : anchors) {
         const QString folder = QDir::cleanPath(anchor);
         if (!pathrules::liesInside(path, folder))

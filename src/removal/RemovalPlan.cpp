@@ -14,7 +14,7 @@ RemovalPlan::RemovalPlan(const QList<ScannedFile>& leftovers, const QStringList&
     m_scope.roots = roots;
     if (appGoesWithLeftovers(app.kind)) {
         m_items.append({app.appURL, appSize()});
-        m_scope.bundlePath = QDir::cleanPath(app.appURL.toLocalFile());
+        m_scope.appPath = QDir::cleanPath(app.appURL.toLocalFile());
     }
     m_sizes.reserve(m_items.size());
     for (const Item& item : std::as_const(m_items))

@@ -9,7 +9,7 @@ namespace tidewell {
 // itself. Anything else is refused.
 struct RemovalScope {
     QStringList roots;
-    QString bundlePath;
+    QString appPath;
 };
 
 } // namespace tidewell

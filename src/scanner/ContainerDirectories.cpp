@@ -23,9 +23,9 @@ bool isPermissionError(int code) {
 
 // Whether a recorded owner is the application itself, or the application a helper belongs to.
 bool isOwner(const QString& lowered, const AppDescriptor& app) {
-    if (lowered == app.normalizedBundleIdentifier)
+    if (lowered == app.normalizedIdentifier)
         return true;
-    const std::optional<QString>& base = app.baseBundleIdentifier;
+    const std::optional<QString>& base = app.bundleFacts.baseIdentifier;
     return base && !base->isEmpty() &&
            (lowered == *base || lowered.startsWith(*base + QLatin1Char('.')));
 }
@@ -88,8 +88,8 @@ ContainerDirectories ContainerDirectories::find(const AppDescriptor& app,
     QSet<QString> owned;
     QSet<QString> named;
     // An identifier is data, never path syntax: one that could leave the folder names none.
-    const QString group = pathrules::isSafeComponent(app.bundleIdentifier)
-                              ? fileSystem.groupContainerPath(homePath, app.bundleIdentifier)
+    const QString group = pathrules::isSafeComponent(app.identifier)
+                              ? fileSystem.groupContainerPath(homePath, app.identifier)
                               : QString();
     if (!group.isEmpty() && fileSystem.exists(group))
         named.insert(pathnames::standardized(group));

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "LeftoverScanning.h"
-#include "ScanContext.h"
-#include "ScanRoots.h"
+#include "LeftoverSearch.h"
 #include "SpotlightSearching.h"
 #include "platform/FileSystem.h"
 #include "platform/Host.h"
@@ -17,10 +16,8 @@
 
 namespace tidewell {
 
-class OwnershipArbiter;
-
-// Finds an application's leftovers: container folders, a parallel walk of the scan roots and,
-// on request, the metadata index; then filters, sizes, collapses and sorts them.
+// Finds an application's leftovers through the search for its kind (BundleLeftoverSearch,
+// LinuxLeftoverSearch); then sizes, collapses and sorts them.
 //
 // Scans run one at a time on the service's own thread; the walk (one task per root) and the
 // item sizing (one task per item) run on a pool sized for I/O. Cancelling a scan's future
@@ -50,17 +47,6 @@ private:
     std::optional<ScanReport> runScan(const AppDescriptor& app, bool useSpotlight,
                                       const Progress& progress, const CancellationToken& cancel);
     // A Linux application: its leftovers by the rules of LinuxLeftoverFinder, sized and sorted.
-    std::optional<ScanReport> runLinuxScan(const AppDescriptor& app, const Progress& progress,
-                                           const CancellationToken& cancel);
-    void walkRoots(const QList<ScanRoot>& roots, const ScanContext& context, QSet<QString>& found,
-                   QSet<QString>& denied, const Progress& progress,
-                   const CancellationToken& cancel);
-    void addIndexHits(const AppDescriptor& app, const QList<ScanRoot>& roots, QSet<QString>& found,
-                      const CancellationToken& cancel) const;
-    void addStoreEntries(QSet<QString>& found) const;
-    QStringList keptMatches(const QSet<QString>& found, const ScanContext& context,
-                            const OwnershipArbiter& arbiter) const;
-    QStringList keptOwnedContainers(const QStringList& owned, const ScanContext& context) const;
     QStringList splitOffUnreachable(QStringList& paths) const;
     QList<ScannedFile> buildItems(const QStringList& paths, const CancellationToken& cancel);
 
@@ -72,6 +58,8 @@ private:
     // Declared before the executor so that it is destroyed after it: a running scan still
     // hands work to this pool.
     QThreadPool m_ioPool;
+    std::unique_ptr<LeftoverSearch> m_bundleSearch;
+    std::unique_ptr<LeftoverSearch> m_linuxSearch;
     QThreadPool m_executor;
 };
 

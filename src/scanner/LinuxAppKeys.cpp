@@ -39,11 +39,12 @@ QString firstPiece(const QString& name) {
 
 LinuxAppKeys LinuxAppKeys::of(const AppDescriptor& app) {
     LinuxAppKeys keys;
-    for (const QString& id : {app.packageId, app.desktopFileId, app.appStreamId}) {
+    for (const QString& id :
+         {app.linuxFacts.packageId, app.linuxFacts.desktopFileId, app.linuxFacts.appStreamId}) {
         keys.add(id, 0);
         keys.add(linuxapp::reverseDnsTailOf(id), 0);
     }
-    for (const QString& token : app.rankedTokens)
+    for (const QString& token : app.linuxFacts.rankedTokens)
         keys.add(token, 1);
     return keys;
 }

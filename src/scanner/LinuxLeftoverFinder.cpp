@@ -40,10 +40,10 @@ LinuxLeftoverFinder::LinuxLeftoverFinder(const AppDescriptor& app,
                                          const FileSystem& fileSystem)
     : m_app(app), m_keys(LinuxAppKeys::of(app)), m_host(std::move(host)), m_fileSystem(fileSystem) {
     for (const AppDescriptor& other : installed) {
-        if (lowered(other.bundleIdentifier) == lowered(app.bundleIdentifier))
+        if (lowered(other.identifier) == lowered(app.identifier))
             continue;
         m_rivalIdentityKeys.unite(LinuxAppKeys::of(other).identityKeys());
-        m_iconIsShared = m_iconIsShared || other.iconName == app.iconName;
+        m_iconIsShared = m_iconIsShared || other.linuxFacts.iconName == app.linuxFacts.iconName;
     }
     m_rivalIdentityKeys.subtract(m_keys.identityKeys());
 }
@@ -71,11 +71,11 @@ LinuxLeftovers LinuxLeftoverFinder::find(const CancellationToken& cancel) const 
 }
 
 QStringList LinuxLeftoverFinder::settingsNamingApp() const {
-    const QString entryName = m_app.desktopFileId + QStringLiteral(".desktop");
+    const QString entryName = m_app.linuxFacts.desktopFileId + QStringLiteral(".desktop");
     QStringList files;
     for (const QString& path : {m_host.config + QStringLiteral("/mimeapps.list"),
                                 m_host.data + QStringLiteral("/applications/mimeapps.list")}) {
-        const std::optional<QByteArray> bytes = m_app.desktopFileId.isEmpty()
+        const std::optional<QByteArray> bytes = m_app.linuxFacts.desktopFileId.isEmpty()
                                                     ? std::nullopt
                                                     : readSmallFile(path, maximumSettingsFileSize);
         if (!bytes)
@@ -95,7 +95,8 @@ QStringList LinuxLeftoverFinder::settingsNamingApp() const {
 }
 
 QStringList LinuxLeftoverFinder::dconfFoldersOfApp(const ProgramRunner& programs) const {
-    const QStringList ids{m_app.packageId, m_app.desktopFileId, m_app.appStreamId};
+    const QStringList ids{m_app.linuxFacts.packageId, m_app.linuxFacts.desktopFileId,
+                          m_app.linuxFacts.appStreamId};
     // Spare the dconf tool's start when no id could name a folder.
     if (std::all_of(ids.cbegin(), ids.cend(),
                     [](const QString& id) { return dconf::folderNamedBy(id).isEmpty(); }))
@@ -141,10 +142,10 @@ void LinuxLeftoverFinder::addXdgEntries(const QString& base, bool allowRc, Searc
 
 void LinuxLeftoverFinder::addVendorEntries(const DirectoryEntry& folder, Search& search) const {
     const QString vendorCompact = text::compactForm(folder.name);
-    const bool isOurVendor =
-        ComponentWords::compact(folder.name) ==
-        MatchNeedles::vendorOf(
-            lowered(m_app.packageId.isEmpty() ? m_app.desktopFileId : m_app.packageId));
+    const bool isOurVendor = ComponentWords::compact(folder.name) ==
+                             MatchNeedles::vendorOf(lowered(m_app.linuxFacts.packageId.isEmpty()
+                                                                ? m_app.linuxFacts.desktopFileId
+                                                                : m_app.linuxFacts.packageId));
     const bool holdsOneEntryPerApp = isPerApplicationFolder(folder.name);
     for (const DirectoryEntry& entry : entriesOf(folder.path, search)) {
         const QString joined = vendorCompact + text::compactForm(entry.name);
@@ -182,7 +183,7 @@ void LinuxLeftoverFinder::addPackageFolders(Search& search) const {
     QStringList candidates{linuxapp::sandboxFolderOf(m_app, m_host.home)};
     if (m_app.kind == AppKind::flatpak && !candidates.first().isEmpty())
         candidates.append(pathrules::joinedInside(
-            m_host.data + QStringLiteral("/flatpak/overrides"), m_app.packageId));
+            m_host.data + QStringLiteral("/flatpak/overrides"), m_app.linuxFacts.packageId));
     for (const QString& path : candidates) {
         if (!path.isEmpty() && m_fileSystem.exists(path))
             search.found.paths.append(path);
@@ -198,9 +199,10 @@ void LinuxLeftoverFinder::addDesktopEntries(const QString& folder, Search& searc
         if (!entry)
             continue;
         const AppDescriptor other = linuxapp::describe(*entry);
-        const bool sameId = lowered(other.bundleIdentifier) == lowered(m_app.bundleIdentifier) ||
-                            (!m_app.packageId.isEmpty() &&
-                             lowered(other.desktopFileId) == lowered(m_app.packageId));
+        const bool sameId =
+            lowered(other.identifier) == lowered(m_app.identifier) ||
+            (!m_app.linuxFacts.packageId.isEmpty() &&
+             lowered(other.linuxFacts.desktopFileId) == lowered(m_app.linuxFacts.packageId));
         if (sameId || launchesApp(entry->execArguments) || runsThisAppImage(*entry)) {
             search.found.paths.append(file.path);
             icons.append(entry->icon);
@@ -232,7 +234,7 @@ QStringList LinuxLeftoverFinder::userProgramFolders() const {
 }
 
 QString LinuxLeftoverFinder::launchedProgramFile() const {
-    const QString& program = m_app.programPath;
+    const QString& program = m_app.linuxFacts.programPath;
     if (QDir::isAbsolutePath(program))
         return QDir::cleanPath(program);
     if (program.isEmpty() || program.contains(u'/'))
@@ -292,11 +294,11 @@ void LinuxLeftoverFinder::addUserPrograms(Search& search) const {
 
 void LinuxLeftoverFinder::addIcons(const QStringList& launcherIcons, Search& search) const {
     QSet<QString> names;
-    if (!m_app.iconName.isEmpty() && !m_iconIsShared)
-        names.insert(m_app.iconName);
+    if (!m_app.linuxFacts.iconName.isEmpty() && !m_iconIsShared)
+        names.insert(m_app.linuxFacts.iconName);
     // The AppImage integration names each launcher's icon after the AppImage's own hash.
     for (const QString& icon : launcherIcons) {
-        if (icon.startsWith(QStringLiteral("appimagekit_")) && !icon.contains(u'/'))
+        if (!linuxapp::appImageIntegrationHashOf(icon).isEmpty() && !icon.contains(u'/'))
             names.insert(icon);
     }
     if (names.isEmpty() || search.cancel.isCancelled())

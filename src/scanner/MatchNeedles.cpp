@@ -33,9 +33,9 @@ bool contains(const std::vector<std::u32string>& list, std::u32string_view text)
 
 std::vector<std::u32string> identifiersOf(const AppDescriptor& app) {
     std::vector<std::u32string> identifiers;
-    addUnique(identifiers, ComponentWords::compact(app.normalizedBundleIdentifier));
-    if (app.baseBundleIdentifier)
-        addUnique(identifiers, ComponentWords::compact(*app.baseBundleIdentifier));
+    addUnique(identifiers, ComponentWords::compact(app.normalizedIdentifier));
+    if (app.bundleFacts.baseIdentifier)
+        addUnique(identifiers, ComponentWords::compact(*app.bundleFacts.baseIdentifier));
     return identifiers;
 }
 
@@ -63,8 +63,8 @@ std::vector<std::u32string> namesOf(const AppDescriptor& app) {
     std::vector<std::u32string> names;
     addUnique(names, ComponentWords::compact(app.compactName));
     addUnique(names, ComponentWords::compact(app.pathComponentName));
-    if (app.strippedCompactName)
-        addUnique(names, ComponentWords::compact(*app.strippedCompactName));
+    if (app.bundleFacts.strippedCompactName)
+        addUnique(names, ComponentWords::compact(*app.bundleFacts.strippedCompactName));
     return names;
 }
 
@@ -104,7 +104,7 @@ bool MatchNeedles::isGenericWord(const QString& word) {
 }
 
 MatchNeedles MatchNeedles::compile(const AppDescriptor& app, bool vendorIsShared) {
-    const std::u32string vendor = vendorOf(app.normalizedBundleIdentifier);
+    const std::u32string vendor = vendorOf(app.normalizedIdentifier);
     MatchNeedles compiled;
     compiled.m_identifiers = identifiersOf(app);
     compiled.m_names = namesOf(app);
@@ -113,8 +113,8 @@ MatchNeedles MatchNeedles::compile(const AppDescriptor& app, bool vendorIsShared
         compiled.m_strong.push_back({identifier, false, true});
     for (const std::u32string& name : compiled.m_names)
         compiled.m_strong.push_back({name, name.size() < shortNameLength, true});
-    if (app.bundleTailToken) {
-        std::u32string tail = ComponentWords::compact(*app.bundleTailToken);
+    if (app.bundleFacts.tailToken) {
+        std::u32string tail = ComponentWords::compact(*app.bundleFacts.tailToken);
         if (tail.size() >= minimumTailLength)
             compiled.m_strong.push_back({std::move(tail), false, true});
     }
@@ -130,7 +130,7 @@ MatchNeedles MatchNeedles::compile(const AppDescriptor& app, bool vendorIsShared
             compiled.m_strong.push_back({name + U"rc", true, false});
     }
     if (!vendorIsShared)
-        compiled.m_vendorNames = vendorNamesOf(app.normalizedBundleIdentifier, vendor);
+        compiled.m_vendorNames = vendorNamesOf(app.normalizedIdentifier, vendor);
     compiled.addTokens(app, vendor);
     return compiled;
 }

@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -16,14 +15,6 @@ namespace {
 
 QString joined(const QString& folder, const QString& name) {
     return folder + u'/' + name;
-}
-
-// The hash an AppImage integration puts in its launchers' and icons' names
-// ("appimagekit_0a1b…-Name.desktop", "appimagekit_0a1b…_name.png"); empty for other names.
-QString appImageHashOf(const QString& name) {
-    static const QRegularExpression pattern(QStringLiteral("^appimagekit_([0-9a-fA-F]+)[-_]"));
-    const QRegularExpressionMatch match = pattern.match(name);
-    return match.hasMatch() ? match.captured(1).toLower() : QString();
 }
 
 // The program a command line starts, looking through "env [-options] [VAR=value]...".
@@ -44,31 +35,13 @@ bool isFlatpakLaunch(const QStringList& arguments) {
 }
 
 bool isAppImage(const QString& program, const DesktopEntry& entry) {
-    return linuxapp::isAppImagePath(program) || !entry.appImageName.isEmpty() ||
-           !appImageHashOf(entry.desktopFileId).isEmpty();
+    return linuxapp::isAppImagePath(program) || linuxapp::kindOf(entry) == AppKind::appImage;
 }
 
 } // namespace
 
-OrphanFinder::OrphanFinder(Host host, const QList<DesktopEntry>& installed,
-                           const FileSystem& fileSystem)
-    : m_host(std::move(host)), m_fileSystem(fileSystem) {
-    for (const DesktopEntry& entry : installed) {
-        if (!entry.flatpakId.isEmpty())
-            m_flatpaks.insert(entry.flatpakId);
-        if (!entry.snapName.isEmpty())
-            m_snaps.insert(entry.snapName);
-    }
-    for (const QString& installation :
-         {m_host.data + QStringLiteral("/flatpak/app"),
-          m_host.systemPath(QStringLiteral("/var/lib/flatpak/app"))}) {
-        for (const QString& id : childNames(installation, EntryKind::folders))
-            m_flatpaks.insert(id);
-    }
-    for (const QString& name :
-         childNames(m_host.systemPath(QStringLiteral("/snap")), EntryKind::folders))
-        m_snaps.insert(name);
-}
+OrphanFinder::OrphanFinder(Host host, AppCatalogue installed, const FileSystem& fileSystem)
+    : m_host(std::move(host)), m_installed(std::move(installed)), m_fileSystem(fileSystem) {}
 
 QList<Orphan> OrphanFinder::find() const {
     QList<Orphan> found;
@@ -86,16 +59,16 @@ QList<Orphan> OrphanFinder::find() const {
 
 void OrphanFinder::addFlatpakData(QList<Orphan>& found) const {
     QSet<QString> removed;
-    const QString sandboxes = m_host.home + QStringLiteral("/.var/app");
+    const QString sandboxes = linuxapp::flatpakDataFolderIn(m_host.home);
     for (const QString& id : childNames(sandboxes, EntryKind::folders)) {
-        if (!m_flatpaks.contains(id)) {
+        if (!m_installed.hasFlatpak(id)) {
             found.append({joined(sandboxes, id), OrphanCause::flatpakNotInstalled, id});
             removed.insert(id);
         }
     }
     const QString overrides = m_host.data + QStringLiteral("/flatpak/overrides");
     for (const QString& id : childNames(overrides, EntryKind::files)) {
-        if (id != u"global" && !m_flatpaks.contains(id)) {
+        if (id != u"global" && !m_installed.hasFlatpak(id)) {
             found.append({joined(overrides, id), OrphanCause::flatpakNotInstalled, id});
             removed.insert(id);
         }
@@ -112,9 +85,9 @@ void OrphanFinder::addFlatpakData(QList<Orphan>& found) const {
 }
 
 void OrphanFinder::addSnapData(QList<Orphan>& found) const {
-    const QString snaps = m_host.home + QStringLiteral("/snap");
+    const QString snaps = linuxapp::snapDataFolderIn(m_host.home);
     for (const QString& name : childNames(snaps, EntryKind::folders)) {
-        if (!m_snaps.contains(name))
+        if (!m_installed.hasSnap(name))
             found.append({joined(snaps, name), OrphanCause::snapNotInstalled, name});
     }
 }
@@ -138,12 +111,12 @@ std::optional<Orphan> OrphanFinder::orphanedEntry(const QString& path) const {
     if (!entry->flatpakId.isEmpty() || isFlatpakLaunch(arguments)) {
         const QString id =
             entry->flatpakId.isEmpty() ? linuxapp::programNameOf(arguments) : entry->flatpakId;
-        if (m_flatpaks.contains(id))
+        if (m_installed.hasFlatpak(id))
             return std::nullopt;
         return Orphan{path, OrphanCause::flatpakNotInstalled, id};
     }
     if (!entry->snapName.isEmpty()) {
-        if (m_snaps.contains(entry->snapName))
+        if (m_installed.hasSnap(entry->snapName))
             return std::nullopt;
         return Orphan{path, OrphanCause::snapNotInstalled, entry->snapName};
     }
@@ -171,7 +144,7 @@ void OrphanFinder::addAppImageIcons(const QList<Orphan>& launchers, QList<Orphan
     QSet<QString> liveHashes;
     const QString applications = m_host.data + QStringLiteral("/applications");
     for (const QString& name : childNames(applications, EntryKind::files)) {
-        const QString hash = appImageHashOf(name);
+        const QString hash = linuxapp::appImageIntegrationHashOf(name);
         const bool orphaned = std::any_of(launchers.begin(), launchers.end(), [&](const Orphan& o) {
             return o.path == joined(applications, name);
         });
@@ -179,7 +152,7 @@ void OrphanFinder::addAppImageIcons(const QList<Orphan>& launchers, QList<Orphan
             liveHashes.insert(hash);
     }
     m_fileSystem.walkTree(m_host.data + QStringLiteral("/icons"), [&](const TreeEntry& entry) {
-        const QString hash = appImageHashOf(QFileInfo(entry.path).fileName());
+        const QString hash = linuxapp::appImageIntegrationHashOf(QFileInfo(entry.path).fileName());
         if (!entry.values.isDirectory && !hash.isEmpty() && !liveHashes.contains(hash))
             found.append({entry.path, OrphanCause::appImageGone, QString()});
     });

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AppCatalogue.h"
 #include "platform/DesktopEntry.h"
 #include "platform/FileSystem.h"
 #include "platform/Host.h"
@@ -40,9 +41,8 @@ struct Orphan {
 // in ~/.local/bin.
 class OrphanFinder {
 public:
-    // installed: the desktop entries of the installed applications. Every folder is read
-    // through fileSystem.
-    OrphanFinder(Host host, const QList<DesktopEntry>& installed, const FileSystem& fileSystem);
+    // installed: the applications installed on host. Every folder is read through fileSystem.
+    OrphanFinder(Host host, AppCatalogue installed, const FileSystem& fileSystem);
 
     // Sorted by path.
     QList<Orphan> find() const;
@@ -59,9 +59,8 @@ private:
     QStringList childNames(const QString& folder, EntryKind kind) const;
 
     Host m_host;
+    AppCatalogue m_installed;
     const FileSystem& m_fileSystem;
-    QSet<QString> m_flatpaks;
-    QSet<QString> m_snaps;
 };
 
 } // namespace tidewell

@@ -31,7 +31,7 @@ OwnershipArbiter::OwnershipArbiter(const ScanContext& context,
         if (bundle == context.appPath())
             continue;
         m_otherBundles.append(bundle);
-        if (app.normalizedBundleIdentifier != context.app().normalizedBundleIdentifier)
+        if (app.normalizedIdentifier != context.app().normalizedIdentifier)
             m_rivals.push_back(MatchNeedles::compile(app));
     }
 }

@@ -28,10 +28,10 @@ qsizetype insideLength(QStringView path, const QString& folder) {
 
 // Whether an installed application other than app has app's vendor.
 bool sharesVendor(const AppDescriptor& app, const QList<AppDescriptor>& installed) {
-    const std::u32string vendor = MatchNeedles::vendorOf(app.normalizedBundleIdentifier);
+    const std::u32string vendor = MatchNeedles::vendorOf(app.normalizedIdentifier);
     return std::any_of(installed.begin(), installed.end(), [&](const AppDescriptor& other) {
-        return other.normalizedBundleIdentifier != app.normalizedBundleIdentifier &&
-               MatchNeedles::vendorOf(other.normalizedBundleIdentifier) == vendor;
+        return other.normalizedIdentifier != app.normalizedIdentifier &&
+               MatchNeedles::vendorOf(other.normalizedIdentifier) == vendor;
     });
 }
 

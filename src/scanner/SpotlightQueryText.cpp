@@ -6,12 +6,12 @@ namespace tidewell::SpotlightQueryText {
 
 QStringList searchTerms(const AppDescriptor& app) {
     const QString candidates[] = {
-        app.normalizedBundleIdentifier,
+        app.normalizedIdentifier,
         text::lowercased(app.displayName),
         app.compactName,
-        app.baseBundleIdentifier.value_or(QString()),
-        app.strippedCompactName.value_or(QString()),
-        app.bundleTailToken.value_or(QString()),
+        app.bundleFacts.baseIdentifier.value_or(QString()),
+        app.bundleFacts.strippedCompactName.value_or(QString()),
+        app.bundleFacts.tailToken.value_or(QString()),
     };
     QStringList terms;
     for (const QString& candidate : candidates) {

@@ -29,7 +29,28 @@ AppDescriptor::Result readAppImage(const QString& path, const ProgramRunner& pro
     return linuxapp::describeAppImage(*entry, path);
 }
 
+// A dropped entry, with the AppStream id of its metainfo.
+AppDescriptor describeEntry(DesktopEntry entry) {
+    entry.appStreamId = appstream::componentIdFor(entry.filePath);
+    return linuxapp::describe(entry);
+}
+
 } // namespace
+
+AppDescriptor::Result read(const QUrl& url, const ProgramRunner& programs) {
+    const QString path = QDir::cleanPath(url.toLocalFile());
+    const std::optional<AppKind> kind = url.isLocalFile() ? appKindOfFileName(path) : std::nullopt;
+    if (kind == AppKind::appImage)
+        return readAppImage(path, programs);
+    if (kind != AppKind::desktopEntry)
+        return AppDescriptor::from(url);
+    const std::optional<DesktopEntry> entry = readDesktopEntry(path);
+    if (!entry || entry->hidden)
+        return AppDescriptorError::unreadableDesktopEntry;
+    if (const auto defect = linuxapp::defectOf(*entry))
+        return *defect;
+    return describeEntry(*entry);
+}
 
 AppDescriptor::Result readDropped(const QUrl& url, const ProgramRunner& programs) {
     if (url.isLocalFile() && !QFileInfo::exists(QDir::cleanPath(url.toLocalFile())))
@@ -50,25 +71,6 @@ QString errorText(AppDescriptorError error, const QUrl& url) {
     default:
         return errorDescription(error);
     }
-}
-
-AppDescriptor describeEntry(DesktopEntry entry) {
-    entry.appStreamId = appstream::componentIdFor(entry.filePath);
-    return linuxapp::describe(entry);
-}
-
-AppDescriptor::Result read(const QUrl& url, const ProgramRunner& programs) {
-    const QString path = QDir::cleanPath(url.toLocalFile());
-    if (url.isLocalFile() && linuxapp::isAppImagePath(path))
-        return readAppImage(path, programs);
-    if (!url.isLocalFile() || !path.endsWith(QStringLiteral(".desktop")))
-        return AppDescriptor::from(url);
-    const std::optional<DesktopEntry> entry = readDesktopEntry(path);
-    if (!entry || entry->hidden)
-        return AppDescriptorError::unreadableDesktopEntry;
-    if (const auto defect = linuxapp::defectOf(*entry))
-        return *defect;
-    return describeEntry(*entry);
 }
 
 } // namespace tidewell::AppIntake

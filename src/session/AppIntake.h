@@ -19,7 +19,4 @@ AppDescriptor::Result readDropped(const QUrl& url, const ProgramRunner& programs
 // Why the item at url was refused, for the window: what it is called, and what would do.
 QString errorText(AppDescriptorError error, const QUrl& url);
 
-// The descriptor of an installed desktop entry, with the AppStream id of its metainfo.
-AppDescriptor describeEntry(DesktopEntry entry);
-
 } // namespace tidewell::AppIntake

@@ -17,8 +17,8 @@ QString HeldApp::displayName() const {
     return m_app ? m_app->displayName : QString();
 }
 
-QString HeldApp::bundleIdentifier() const {
-    return m_app ? m_app->bundleIdentifier : QString();
+QString HeldApp::identifier() const {
+    return m_app ? m_app->identifier : QString();
 }
 
 QString HeldApp::path() const {

@@ -20,7 +20,7 @@ class HeldApp : public QObject {
     Q_OBJECT
     Q_PROPERTY(bool isHeld READ isHeld NOTIFY changed)
     Q_PROPERTY(QString displayName READ displayName NOTIFY changed)
-    Q_PROPERTY(QString bundleIdentifier READ bundleIdentifier NOTIFY changed)
+    Q_PROPERTY(QString identifier READ identifier NOTIFY changed)
     // The bundle, AppImage or desktop entry, without "." or ".." and without a trailing slash.
     Q_PROPERTY(QString path READ path NOTIFY changed)
     // What the header calls it: a bundle by its file name; a Linux application by its name, as
@@ -48,7 +48,7 @@ public:
     const std::optional<AppDescriptor>& descriptor() const { return m_app; }
     bool isHeld() const { return m_app.has_value(); }
     QString displayName() const;
-    QString bundleIdentifier() const;
+    QString identifier() const;
     QString path() const;
     QString fileName() const;
     QString itselfPath() const;

@@ -2,11 +2,9 @@
 
 #include "HostFromProcess.h"
 #include "SharedByteFormatter.h"
-#include "model/LinuxAppIdentity.h"
-#include "platform/DesktopEntry.h"
+#include "scanner/AppCatalogue.h"
 #include "scanner/LinuxAppData.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -14,35 +12,14 @@
 
 namespace tidewell {
 
-QList<AppDescriptor> InstalledAppsModel::readInstalledApps(const Host& host) {
-    const QString home = host.home + u'/';
-    QList<AppDescriptor> apps;
-    for (const DesktopEntry& entry : readInstalledDesktopEntries(host)) {
-        // An entry that would be refused when chosen is never offered.
-        if (linuxapp::defectOf(entry))
-            continue;
-        AppDescriptor app = linuxapp::describe(entry);
-        // A launcher the user's tools wrote for a program that is gone (a deleted AppImage)
-        // is a removed app's leftover, listed with the orphans, not an installed app.
-        const bool programIsGone =
-            QDir::isAbsolutePath(app.programPath) && !QFileInfo::exists(app.programPath);
-        if (!(entry.filePath.startsWith(home) && programIsGone))
-            apps.append(std::move(app));
-    }
-    std::sort(apps.begin(), apps.end(), [](const AppDescriptor& a, const AppDescriptor& b) {
-        return a.displayName.localeAwareCompare(b.displayName) < 0;
-    });
-    return apps;
-}
-
 namespace {
 
 // The AppImage integration names its entry after a hash of the file ("appimagekit_<md5>-Name"):
 // the file itself says more.
 QString shownId(const AppDescriptor& app) {
-    if (app.kind == AppKind::appImage && !app.programPath.isEmpty())
-        return QFileInfo(app.programPath).fileName();
-    return app.bundleIdentifier;
+    if (app.kind == AppKind::appImage && !app.linuxFacts.programPath.isEmpty())
+        return QFileInfo(app.linuxFacts.programPath).fileName();
+    return app.identifier;
 }
 
 QList<qint64> measureData(const Host& host, const QList<AppDescriptor>& apps) {
@@ -57,7 +34,7 @@ QList<qint64> measureData(const Host& host, const QList<AppDescriptor>& apps) {
 
 InstalledAppsModel::InstalledAppsModel(const Host& host, QObject* parent)
     : InstalledAppsModel(
-          [host] { return readInstalledApps(host); },
+          [host] { return AppCatalogue::readLinuxApps(host, FileSystem::real()).apps(); },
           [host](const QList<AppDescriptor>& apps) { return measureData(host, apps); }, parent) {}
 
 InstalledAppsModel::InstalledAppsModel(QObject* parent)
@@ -79,7 +56,7 @@ QVariant InstalledAppsModel::data(const QModelIndex& index, int role) const {
     case NameRole:
         return app.descriptor.displayName;
     case AppIdRole:
-        return app.descriptor.bundleIdentifier;
+        return app.descriptor.identifier;
     case KindRole:
         return kindName(app.descriptor.kind);
     case KindNameRole:
@@ -152,7 +129,7 @@ void InstalledAppsModel::applySizes(const QUuid& loadID, const QList<qint64>& si
 bool InstalledAppsModel::passesFilter(const App& app) const {
     const QString filter = m_filter.trimmed();
     return filter.isEmpty() || app.descriptor.displayName.contains(filter, Qt::CaseInsensitive) ||
-           app.descriptor.bundleIdentifier.contains(filter, Qt::CaseInsensitive);
+           app.descriptor.identifier.contains(filter, Qt::CaseInsensitive);
 }
 
 void InstalledAppsModel::refilter() {

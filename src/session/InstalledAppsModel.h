@@ -46,9 +46,6 @@ public:
     // The rows reader reads, their sizes as measurer measures them.
     InstalledAppsModel(Reader reader, Measurer measurer, QObject* parent = nullptr);
 
-    // Every installed desktop entry's application on host, sorted by name; reads the disk.
-    static QList<AppDescriptor> readInstalledApps(const Host& host);
-
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QHash<int, QByteArray> roleNames() const override;

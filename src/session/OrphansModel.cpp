@@ -16,7 +16,8 @@ namespace tidewell {
 namespace {
 
 QList<OrphansModel::Item> findOrphans(const Host& host) {
-    const OrphanFinder finder(host, readInstalledDesktopEntries(host), FileSystem::real());
+    const OrphanFinder finder(host, AppCatalogue::readLinuxApps(host, FileSystem::real()),
+                              FileSystem::real());
     QList<OrphansModel::Item> items;
     for (const Orphan& orphan : finder.find())
         items.append({orphan, sizeInBytes(orphan.path, FileSystem::real()), false});

@@ -42,29 +42,24 @@ UninstallCommand uninstallCommand(const AppDescriptor& app, const Host& host,
     // Every id goes after "--", and only once its package manager would accept it: an id read
     // from a file is never taken for an option ("--all", "--delete-data").
     const QString endOfOptions = QStringLiteral("--");
+    const QStringList command = traitsOf(app.kind).uninstallCommand;
+    const QString& id = app.linuxFacts.packageId;
     switch (app.kind) {
     case AppKind::flatpak:
-        if (!linuxapp::isValidFlatpakId(app.packageId))
+        if (!linuxapp::isValidFlatpakId(id))
             return {};
         if (isBelow(entry, host.home))
-            return {{QStringLiteral("flatpak"), QStringLiteral("uninstall"),
-                     QStringLiteral("--user"), endOfOptions, app.packageId},
-                    true};
-        return {
-            {QStringLiteral("flatpak"), QStringLiteral("uninstall"), endOfOptions, app.packageId},
-            true};
+            return {command + QStringList{QStringLiteral("--user"), endOfOptions, id}, true};
+        return {command + QStringList{endOfOptions, id}, true};
     case AppKind::snap:
-        if (!linuxapp::isValidSnapName(app.packageId))
+        if (!linuxapp::isValidSnapName(id))
             return {};
-        return {{QStringLiteral("snap"), QStringLiteral("remove"), endOfOptions, app.packageId},
-                true};
+        return {command + QStringList{endOfOptions, id}, true};
     case AppKind::desktopEntry:
         if (!isBelow(entry, host.home)) {
             const QString package = debian::packagesOwning({entry}, host, programs).value(entry);
             if (isValidDebianPackageName(package))
-                return {{QStringLiteral("sudo"), QStringLiteral("apt"), QStringLiteral("remove"),
-                         endOfOptions, package},
-                        false};
+                return {command + QStringList{endOfOptions, package}, false};
         }
         return {};
     case AppKind::bundle:
@@ -83,11 +78,13 @@ QString UninstallCommand::managerName() const {
 }
 
 bool UninstallCommand::uninstallsExactly(const AppDescriptor& app) const {
-    const bool validId = app.kind == AppKind::flatpak ? linuxapp::isValidFlatpakId(app.packageId)
-                         : app.kind == AppKind::snap  ? linuxapp::isValidSnapName(app.packageId)
-                                                      : false;
+    const bool validId =
+        app.kind == AppKind::flatpak ? linuxapp::isValidFlatpakId(app.linuxFacts.packageId)
+        : app.kind == AppKind::snap  ? linuxapp::isValidSnapName(app.linuxFacts.packageId)
+                                     : false;
     return runnable && validId && arguments.size() >= 2 &&
-           arguments.at(arguments.size() - 2) == u"--" && arguments.last() == app.packageId;
+           arguments.at(arguments.size() - 2) == u"--" &&
+           arguments.last() == app.linuxFacts.packageId;
 }
 
 int runUninstallCommand(const UninstallCommand& command) {

@@ -22,11 +22,6 @@ std::optional<QUrl> fileURLFromText(const QString& text) {
 }
 
 // Whether the location's last component ends in extension and has a name before it.
-bool hasExtension(const QUrl& url, QLatin1String extension, Qt::CaseSensitivity sensitivity) {
-    const QString name = QFileInfo(QDir::cleanPath(url.toLocalFile())).fileName();
-    return name.endsWith(extension, sensitivity) && name.size() > extension.size();
-}
-
 } // namespace
 
 std::optional<QUrl> DroppedItemDecoder::decodeFileURL(const QVariant& item) {
@@ -52,18 +47,9 @@ std::optional<QUrl> DroppedItemDecoder::decodeFileURL(const QVariant& item) {
     }
 }
 
-bool DroppedItemDecoder::isAppBundle(const QUrl& url) {
-    return hasExtension(url, QLatin1String(".app"), Qt::CaseInsensitive);
-}
-
-bool DroppedItemDecoder::isDesktopEntry(const QUrl& url) {
-    return hasExtension(url, QLatin1String(".desktop"), Qt::CaseSensitive);
-}
-
-QUrl DroppedItemDecoder::appBundleURL(const QVariant& item) const {
+QUrl DroppedItemDecoder::appURL(const QVariant& item) const {
     const std::optional<QUrl> url = decodeFileURL(item);
-    if (!url || !(isAppBundle(*url) || isDesktopEntry(*url) ||
-                  linuxapp::isAppImagePath(url->toLocalFile())))
+    if (!url || !appKindOfFileName(QDir::cleanPath(url->toLocalFile())))
         return {};
     return *url;
 }

@@ -22,14 +22,9 @@ public:
     // A local file location from a dropped item: a URL as is (local files only), a string or
     // UTF-8 bytes trimmed and read as a file URL or, failing that, as a bare path.
     static std::optional<QUrl> decodeFileURL(const QVariant& item);
-    // Whether the location's last component ends in ".app", in any case.
-    static bool isAppBundle(const QUrl& url);
-
-    // Whether the location's last component ends in ".desktop".
-    static bool isDesktopEntry(const QUrl& url);
     // The bundle, desktop entry or AppImage a dropped item names, or an empty URL when it
     // names no application.
-    Q_INVOKABLE QUrl appBundleURL(const QVariant& item) const;
+    Q_INVOKABLE QUrl appURL(const QVariant& item) const;
 };
 
 } // namespace tidewell

@@ -1,6 +1,6 @@
 #include "TidewellApp.h"
 
-#include "BundleIconProvider.h"
+#include "AppIconProvider.h"
 #include "DesktopIntegration.h"
 #include "FileIconProvider.h"
 #include "WindowOptions.h"
@@ -79,8 +79,8 @@ int TidewellApp::run(int argc, char** argv) {
     engine.load(QUrl(QStringLiteral("qrc:/qt/qml/Tidewell/qml/MainWindow.qml")));
     if (engine.rootObjects().isEmpty())
         return 1;
-    if (!options.bundlePath.isEmpty())
-        viewModel.handleDroppedApp(QUrl::fromLocalFile(options.bundlePath));
+    if (!options.appPath.isEmpty())
+        viewModel.handleDroppedApp(QUrl::fromLocalFile(options.appPath));
     return application.exec();
 }
 
@@ -106,8 +106,8 @@ void TidewellApp::prepareApplication() {
 void TidewellApp::prepareEngine(QQmlEngine& engine, std::shared_ptr<const ProgramRunner> programs) {
     engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
     engine.addImageProvider(QStringLiteral("fileicon"), new FileIconProvider);
-    engine.addImageProvider(QStringLiteral("bundleicon"),
-                            new BundleIconProvider(FileSystem::real(), std::move(programs)));
+    engine.addImageProvider(QStringLiteral("appicon"),
+                            new AppIconProvider(FileSystem::real(), std::move(programs)));
 }
 
 PermissionManager::SettingsOpener TidewellApp::settingsOpener() {

@@ -52,10 +52,10 @@ WindowOptions::parse(const QStringList& arguments) {
     WindowOptions options;
     const QStringList bundles = parser.positionalArguments();
     if (!bundles.isEmpty())
-        options.bundlePath = QDir::cleanPath(QFileInfo(bundles.first()).absoluteFilePath());
+        options.appPath = QDir::cleanPath(QFileInfo(bundles.first()).absoluteFilePath());
     if (bundles.size() > 1) {
         options.notice = QStringLiteral("tidewell: one app is removed at a time; opening %1")
-                             .arg(options.bundlePath);
+                             .arg(options.appPath);
     }
     if (parser.isSet(root)) {
         const QFileInfo folder(parser.value(root));

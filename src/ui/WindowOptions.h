@@ -12,7 +12,7 @@ struct WindowOptions {
     // The folder the system folders are taken under; "" for the real root.
     QString rootPath;
     // The bundle to open at start, as an absolute path; "" for none.
-    QString bundlePath;
+    QString appPath;
     // Said on standard error when more than one bundle was given: only the first is opened.
     QString notice;
 

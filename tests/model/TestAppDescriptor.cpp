@@ -29,6 +29,8 @@ private slots:
     void describes();
     void identifierDerivations_data();
     void identifierDerivations();
+    void kindOfAFileByItsName_data();
+    void kindOfAFileByItsName();
 
 private:
     TestDir m_dir;
@@ -64,10 +66,10 @@ void TestAppDescriptor::workedExamples() {
     QVERIFY(std::holds_alternative<AppDescriptor>(result));
     const auto& app = std::get<AppDescriptor>(result);
     QCOMPARE(
-        (QStringList{app.displayName, app.bundleIdentifier, app.normalizedBundleIdentifier,
-                     app.compactName, app.pathComponentName, app.strippedCompactName.value_or(""),
-                     app.baseBundleIdentifier.value_or(""), app.bundleTailToken.value_or(""),
-                     outcome(result)}
+        (QStringList{app.displayName, app.identifier, app.normalizedIdentifier, app.compactName,
+                     app.pathComponentName, app.bundleFacts.strippedCompactName.value_or(""),
+                     app.bundleFacts.baseIdentifier.value_or(""),
+                     app.bundleFacts.tailToken.value_or(""), outcome(result)}
              .join(u'|')),
         fields);
 }
@@ -141,9 +143,32 @@ void TestAppDescriptor::identifierDerivations_data() {
 void TestAppDescriptor::identifierDerivations() {
     QFETCH(QString, identifier);
     QFETCH(QString, derived);
-    QCOMPARE(AppDescriptor::makeBaseBundleIdentifier(identifier).value_or("-") + u' ' +
-                 AppDescriptor::makeBundleTailToken(identifier).value_or("-"),
+    QCOMPARE(AppDescriptor::makeBaseIdentifier(identifier).value_or("-") + u' ' +
+                 AppDescriptor::makeTailToken(identifier).value_or("-"),
              derived);
+}
+
+void TestAppDescriptor::kindOfAFileByItsName_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("kind");
+    const auto row = [](const char* path, const char* kind) {
+        QTest::newRow(path) << QString(path) << QString(kind);
+    };
+    row("/Applications/Ink.app", "bundle");
+    row("/Applications/Ink.APP/", "bundle");
+    row("/Applications/Ink.app/Contents", "-");
+    row("/home/a/.app", "-");
+    row("org.gnome.Ed.desktop", "desktop");
+    row("org.gnome.Ed.Desktop", "-");
+    row("/home/a/Apps/Krita-5.2.appimage", "appimage");
+    row("/home/a/notes.txt", "-");
+}
+
+void TestAppDescriptor::kindOfAFileByItsName() {
+    QFETCH(QString, path);
+    QFETCH(QString, kind);
+    const std::optional<AppKind> found = appKindOfFileName(path);
+    QCOMPARE(found ? kindName(*found) : QString("-"), kind);
 }
 
 QTEST_APPLESS_MAIN(TestAppDescriptor)

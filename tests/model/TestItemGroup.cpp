@@ -12,8 +12,9 @@ AppDescriptor linuxApp(AppKind kind, const QString& appPath, const QString& prog
     AppDescriptor app;
     app.kind = kind;
     app.appURL = QUrl::fromLocalFile(appPath);
-    app.packageId = kind == AppKind::flatpak ? QStringLiteral("com.harborlight.Tidepool") : "";
-    app.programPath = program;
+    app.linuxFacts.packageId =
+        kind == AppKind::flatpak ? QStringLiteral("com.harborlight.Tidepool") : "";
+    app.linuxFacts.programPath = program;
     return app;
 }
 

@@ -67,7 +67,7 @@ private slots:
         DesktopEntry entry;
         entry.desktopFileId = QStringLiteral("some.app");
         entry.execArguments = exec;
-        QCOMPARE(linuxapp::describe(entry).programPath, programPath);
+        QCOMPARE(linuxapp::describe(entry).linuxFacts.programPath, programPath);
     }
 
     void packageIds_data() {
@@ -109,7 +109,7 @@ private slots:
         const AppDescriptor app = linuxapp::describe(entry);
         const bool valid = id.contains(u'.') ? flatpak : snap;
         QCOMPARE(linuxapp::defectOf(entry).has_value(), !valid);
-        QCOMPARE(app.packageId.isEmpty(), !valid);
+        QCOMPARE(app.linuxFacts.packageId.isEmpty(), !valid);
         QCOMPARE(linuxapp::sandboxFolderOf(app, "/home/u").isEmpty(), !valid);
     }
 
@@ -162,7 +162,7 @@ private slots:
         QCOMPARE(linuxapp::rankedTokensOf(entry), tokens);
         const AppDescriptor app = linuxapp::describe(entry);
         QCOMPARE(app.kind, kind);
-        QCOMPARE(app.bundleIdentifier, identifier);
+        QCOMPARE(app.identifier, identifier);
         QCOMPARE(app.displayName, QStringLiteral("Some Name"));
         QVERIFY(!app.searchTokens.contains(QStringLiteral("some name")));
         QCOMPARE(app.searchTokens, QSet<QString>(tokens.cbegin(), tokens.cend()));

@@ -94,37 +94,6 @@ private slots:
         QVERIFY(!readDesktopEntry(m_dir.createFile("size/over.desktop", entry + padding + "x")));
     }
 
-    // The user's entries shadow the system's; a data folder named with a trailing slash gives
-    // clean paths; under a root, the system's folders are the root's.
-    void listsUserAndSystemEntriesButNoHiddenOnes() {
-        const DesktopEntryFields app{.name = "A", .exec = "a"};
-        m_dir.createDesktopEntry("system/applications/org.kde.kate.desktop", app);
-        m_dir.createDesktopEntry("system/applications/gone.desktop",
-                                 {.name = "A", .exec = "a", .hidden = true});
-        m_dir.createDesktopEntry("system/applications/mine.desktop", app);
-        m_dir.createDesktopEntry("system/applications/kde4/okular.desktop", app);
-        m_dir.createDesktopEntry("home/.local/share/applications/mine.desktop", app);
-        m_dir.createDesktopEntry("root/usr/share/applications/rooted.desktop", app);
-        const auto listed = [](const Host& host) {
-            QStringList entries;
-            for (const DesktopEntry& entry : readInstalledDesktopEntries(host))
-                entries.append(entry.desktopFileId + ' ' + entry.filePath);
-            entries.sort();
-            return entries;
-        };
-        const QString home = m_dir.path("home");
-        const QString system = m_dir.path("system/");
-        const Host host = Host::resolve(home, {}, hostVariables({{"XDG_DATA_DIRS", system}}));
-        QCOMPARE(listed(host),
-                 (QStringList{"kde4-okular " + system + "applications/kde4/okular.desktop",
-                              "mine " + home + "/.local/share/applications/mine.desktop",
-                              "org.kde.kate " + system + "applications/org.kde.kate.desktop"}));
-        QCOMPARE(
-            listed(Host::withDefaults(home, m_dir.path("root"))),
-            (QStringList{"mine " + home + "/.local/share/applications/mine.desktop",
-                         "rooted " + m_dir.path("root/usr/share/applications/rooted.desktop")}));
-    }
-
     void readsTheAppStreamComponent_data() {
         QTest::addColumn<QByteArray>("document");
         QTest::addColumn<QString>("id");

@@ -53,7 +53,7 @@ private slots:
         QCOMPARE(sizings, goes ? 1 : 0); // a package's files are never measured
         QCOMPARE(plan.sizeOf(app.appURL), (goes ? MeasuredSize{500, false} : MeasuredSize{}));
         QCOMPARE(plan.scope().roots, QStringList{"/h"});
-        QCOMPARE(plan.scope().bundlePath, goes ? "/h/Applications/Ink.app" : "");
+        QCOMPARE(plan.scope().appPath, goes ? "/h/Applications/Ink.app" : "");
     }
 
     // Only what the report counts as deleted frees space, whatever else it names; the bytes are

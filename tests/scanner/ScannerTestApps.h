@@ -13,9 +13,9 @@ inline tidewell::AppDescriptor descriptor(const QString& appPath, const QString&
     tidewell::AppDescriptor app;
     app.appURL = QUrl::fromLocalFile(appPath);
     app.displayName = displayName;
-    app.bundleIdentifier = app.normalizedBundleIdentifier = identifier;
+    app.identifier = app.normalizedIdentifier = identifier;
     app.compactName = app.pathComponentName = compactName;
-    app.bundleTailToken = tailToken;
+    app.bundleFacts.tailToken = tailToken;
     app.searchTokens = std::move(tokens);
     return app;
 }

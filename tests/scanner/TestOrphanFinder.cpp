@@ -63,11 +63,13 @@ private slots:
                                  "appimagekit_c3d4_lost.svg", "tool.png"})
             d.createFile(QString("home/.local/share/icons/hicolor/48x48/apps/") + icon, "x");
 
-        DesktopEntry exported;
-        exported.flatpakId = "org.a.Exported";
+        d.createDesktopEntry("root/var/lib/flatpak/exports/share/applications/x.desktop",
+                             {.name = "E", .exec = "e", .flatpak = "org.a.Exported"});
+        // No XDG_DATA_DIRS: the session names none of Flatpak's or snapd's folders.
         const Host host =
             Host::resolve(home, d.path("root"), hostVariables({{"PATH", d.path("bin")}}));
-        const OrphanFinder finder(host, {exported}, FileSystem::real());
+        const OrphanFinder finder(host, AppCatalogue::readLinuxApps(host, FileSystem::real()),
+                                  FileSystem::real());
         QStringList found;
         for (const Orphan& orphan : finder.find())
             found.append(orphan.path.mid(home.size() + 1) + " " +

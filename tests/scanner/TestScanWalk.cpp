@@ -137,7 +137,7 @@ private slots:
         QCOMPARE(find(path("Users/ann")).matchedByName,
                  QStringList{path(containers + "com.quillfield.notes")});
         // The group container named by the bundle identifier is taken without a name test.
-        app.bundleIdentifier = "XQ9.group";
+        app.identifier = "XQ9.group";
         QCOMPARE(find(path("Users/ann/")).matchedByName,
                  (QStringList{path(containers + "com.quillfield.notes"),
                               path("Users/ann/Library/Group Containers/XQ9.group")}));
@@ -291,7 +291,7 @@ private slots:
         const QStringList ordinary = relativePaths(scan());
         QVERIFY2(!ordinary.join(u'\n').contains("WeirdLink"), qPrintable(ordinary.join(", ")));
         for (const char* identifier : {"../../Documents", "..", "../../../elsewhere", "."}) {
-            m_app.bundleIdentifier = m_app.normalizedBundleIdentifier = identifier;
+            m_app.identifier = m_app.normalizedIdentifier = identifier;
             for (const QString& found : relativePaths(scan()))
                 QVERIFY2(ordinary.contains(found) && !found.startsWith("elsewhere") &&
                              !found.contains("Documents") && found != "Users/ann/Library",

@@ -289,14 +289,14 @@ private slots:
     void searchTermsAndQueryText() {
         AppDescriptor helper = descriptor("", "Harbor Notes 2", "com.quillfield.notes.helper",
                                           "harbornotes2", "noteshelper", {});
-        helper.baseBundleIdentifier = "com.quillfield.notes";
-        helper.strippedCompactName = "harbornotes";
+        helper.bundleFacts.baseIdentifier = "com.quillfield.notes";
+        helper.bundleFacts.strippedCompactName = "harbornotes";
         QCOMPARE(SpotlightQueryText::searchTerms(helper),
                  (QStringList{"com.quillfield.notes.helper", "harbor notes 2", "harbornotes2",
                               "com.quillfield.notes", "harbornotes", "noteshelper"}));
         // A one-word name gives one term fewer; empty names are dropped.
         AppDescriptor toolkit = descriptor("", "TOOLKIT", "toolkit", "toolkit", "toolkit", {});
-        toolkit.baseBundleIdentifier = toolkit.strippedCompactName = "";
+        toolkit.bundleFacts.baseIdentifier = toolkit.bundleFacts.strippedCompactName = "";
         QCOMPARE(SpotlightQueryText::searchTerms(toolkit), QStringList{"toolkit"});
         const QString clause = "(kMDItemPath == '*%1*'cd || kMDItemFSName == '*%1*'cd || "
                                "kMDItemDisplayName == '*%1*'cd)";

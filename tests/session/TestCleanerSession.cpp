@@ -100,7 +100,7 @@ private slots:
         QVERIFY(!model.app()->isHeld());
         session.descriptors.finish(1, AppDescriptor::from(bundles[1]));
         session.descriptors.finish(0, AppDescriptor::from(bundles[0]));
-        QCOMPARE(model.app()->bundleIdentifier(), "org.B");
+        QCOMPARE(model.app()->identifier(), "org.B");
         model.handleDroppedApp(bundles[0]);
         model.resetSelection();
         session.descriptors.finish(2, AppDescriptor::from(bundles[0]));

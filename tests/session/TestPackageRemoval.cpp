@@ -13,7 +13,7 @@ namespace {
 AppDescriptor packagedApp(AppKind kind, const QString& id, const QString& entry) {
     AppDescriptor app;
     app.kind = kind;
-    app.packageId = id;
+    app.linuxFacts.packageId = id;
     app.appURL = QUrl::fromLocalFile(entry);
     return app;
 }
@@ -64,7 +64,7 @@ private slots:
         QCOMPARE(uninstall.uninstallsExactly(app), !command.isEmpty());
 
         AppDescriptor other = app;
-        other.packageId = QStringLiteral("org.example.Other");
+        other.linuxFacts.packageId = QStringLiteral("org.example.Other");
         QVERIFY(!uninstall.uninstallsExactly(other));
         UninstallCommand tampered = uninstall;
         tampered.arguments.removeAll(QStringLiteral("--"));

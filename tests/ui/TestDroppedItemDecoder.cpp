@@ -43,7 +43,7 @@ private slots:
         QFETCH(bool, isApp);
         const std::optional<QUrl> url = DroppedItemDecoder::decodeFileURL(item);
         QCOMPARE(url && url->isLocalFile() ? url->toLocalFile() : QString(), path);
-        QCOMPARE(!DroppedItemDecoder().appBundleURL(item).isEmpty(), isApp);
+        QCOMPARE(!DroppedItemDecoder().appURL(item).isEmpty(), isApp);
     }
 };
 

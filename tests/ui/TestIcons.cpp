@@ -2,7 +2,7 @@
 #include "TableProgramRunner.h"
 #include "TestDir.h"
 #include "platform/FileSystem.h"
-#include "ui/BundleIconProvider.h"
+#include "ui/AppIconProvider.h"
 #include "ui/FileKinds.h"
 #include "ui/IconCache.h"
 #include "ui/IconKeys.h"
@@ -73,7 +73,7 @@ private slots:
         std::atomic<QThread*> reader = nullptr;
         fileSystem.whenReadingPropertyList(
             [&](const QString&) { reader = QThread::currentThread(); });
-        BundleIconProvider provider(fileSystem, std::make_shared<TableProgramRunner>());
+        AppIconProvider provider(fileSystem, std::make_shared<TableProgramRunner>());
 
         const std::unique_ptr<QQuickImageResponse> response(
             provider.requestImageResponse(QUrl::toPercentEncoding(bundle), QSize(32, 32)));
@@ -97,7 +97,7 @@ private slots:
         qputenv("XDG_DATA_HOME", QFile::encodeName(dir.path("data")));
         for (const QString& icon : {QString("org.example.Tide"), dir.path("tool.png")}) {
             const QString entry = dir.createDesktopEntry("x.desktop", {.name = "X", .icon = icon});
-            const QImage image = BundleIconProvider::loadIcon(
+            const QImage image = AppIconProvider::loadIcon(
                 FileSystem::real(), TableProgramRunner(), entry, QSize(16, 16), QImage());
             QCOMPARE(image.size(), QSize(16, 16));
             QCOMPARE(image.pixelColor(8, 8), QColor(Qt::blue));

@@ -41,7 +41,7 @@ private slots:
         }
         QCOMPARE(exitCode, -1);
         const WindowOptions& options = std::get<WindowOptions>(parsed);
-        QCOMPARE(QStringList({options.rootPath, options.bundlePath, options.notice}).join('|'),
+        QCOMPARE(QStringList({options.rootPath, options.appPath, options.notice}).join('|'),
                  expected);
     }
 };

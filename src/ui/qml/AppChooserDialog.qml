@@ -153,7 +153,7 @@ Dialog {
                             sourceSize.width: 44
                             sourceSize.height: 44
                             asynchronous: true
-                            source: "image://bundleicon/"
+                            source: "image://appicon/"
                                     + encodeURIComponent(chooser.localPath(appRow.entryUrl))
                         }
                         SymbolImage {

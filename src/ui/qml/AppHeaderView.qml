@@ -25,8 +25,7 @@ RowLayout {
         Image {
             id: appIcon
             anchors.fill: parent
-            source: header.app.path ? "image://bundleicon/" + encodeURIComponent(header.app.path)
-                                    : ""
+            source: header.app.path ? "image://appicon/" + encodeURIComponent(header.app.path) : ""
             sourceSize.width: 88
             sourceSize.height: 88
             fillMode: Image.PreserveAspectFit

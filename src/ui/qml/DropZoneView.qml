@@ -30,7 +30,7 @@ Item {
     function acceptDrop(urls) {
         if (!urls || urls.length === 0)
             return false
-        const bundle = DroppedItemDecoder.appBundleURL(urls[0])
+        const bundle = DroppedItemDecoder.appURL(urls[0])
         if (bundle.toString() !== "")
             Qt.callLater(zone.dropApp, bundle)
         if (urls.length > 1)

@@ -1,4 +1,4 @@
-#include "BundleIconProvider.h"
+#include "AppIconProvider.h"
 
 #include "model/LinuxAppIdentity.h"
 #include "platform/AppImageReading.h"
@@ -29,14 +29,14 @@ class BundleIconLoader : public QObject, public QRunnable {
     Q_OBJECT
 public:
     BundleIconLoader(const FileSystem& fileSystem, std::shared_ptr<const ProgramRunner> programs,
-                     QString bundlePath, QSize requestedSize, QImage genericIcon)
+                     QString appPath, QSize requestedSize, QImage genericIcon)
         : m_fileSystem(fileSystem), m_programs(std::move(programs)),
-          m_bundlePath(std::move(bundlePath)), m_requestedSize(requestedSize),
+          m_bundlePath(std::move(appPath)), m_requestedSize(requestedSize),
           m_genericIcon(std::move(genericIcon)) {}
 
     void run() override {
-        emit loaded(BundleIconProvider::loadIcon(m_fileSystem, *m_programs, m_bundlePath,
-                                                 m_requestedSize, m_genericIcon));
+        emit loaded(AppIconProvider::loadIcon(m_fileSystem, *m_programs, m_bundlePath,
+                                              m_requestedSize, m_genericIcon));
     }
 
 signals:
@@ -75,8 +75,8 @@ private:
 
 } // namespace
 
-BundleIconProvider::BundleIconProvider(const FileSystem& fileSystem,
-                                       std::shared_ptr<const ProgramRunner> programs)
+AppIconProvider::AppIconProvider(const FileSystem& fileSystem,
+                                 std::shared_ptr<const ProgramRunner> programs)
     : m_fileSystem(fileSystem), m_programs(std::move(programs)),
       m_genericIcon(QIcon::fromTheme(QStringLiteral("application-x-executable"))
                         .pixmap(genericEdge, genericEdge)
@@ -144,8 +144,8 @@ QImage appImageIcon(const QString& path, const ProgramRunner& programs, const QS
 
 } // namespace
 
-QString BundleIconProvider::iconFilePath(const FileSystem& fileSystem, const QString& bundlePath) {
-    const QDir contents(QDir(bundlePath).filePath(QStringLiteral("Contents")));
+QString AppIconProvider::iconFilePath(const FileSystem& fileSystem, const QString& appPath) {
+    const QDir contents(QDir(appPath).filePath(QStringLiteral("Contents")));
     const std::optional<QVariantMap> info =
         fileSystem.readPropertyList(contents.filePath(QStringLiteral("Info.plist")));
     if (!info)
@@ -159,24 +159,24 @@ QString BundleIconProvider::iconFilePath(const FileSystem& fileSystem, const QSt
     return contents.filePath(QStringLiteral("Resources/") + name);
 }
 
-QImage BundleIconProvider::loadIcon(const FileSystem& fileSystem, const ProgramRunner& programs,
-                                    const QString& bundlePath, const QSize& requestedSize,
-                                    const QImage& genericIcon) {
+QImage AppIconProvider::loadIcon(const FileSystem& fileSystem, const ProgramRunner& programs,
+                                 const QString& appPath, const QSize& requestedSize,
+                                 const QImage& genericIcon) {
     const QSize edge = requestedSize.isValid() ? requestedSize : QSize(defaultEdge, defaultEdge);
     QImage icon;
-    if (bundlePath.endsWith(QStringLiteral(".desktop")))
-        icon = desktopEntryIcon(bundlePath, edge);
-    else if (linuxapp::isAppImagePath(bundlePath))
-        icon = appImageIcon(bundlePath, programs, edge);
+    if (appPath.endsWith(QStringLiteral(".desktop")))
+        icon = desktopEntryIcon(appPath, edge);
+    else if (linuxapp::isAppImagePath(appPath))
+        icon = appImageIcon(appPath, programs, edge);
     else
-        icon = imageAt(iconFilePath(fileSystem, bundlePath), edge);
+        icon = imageAt(iconFilePath(fileSystem, appPath), edge);
     if (icon.isNull() && !genericIcon.isNull())
         icon = genericIcon.scaled(edge, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     return icon;
 }
 
-QQuickImageResponse* BundleIconProvider::requestImageResponse(const QString& id,
-                                                              const QSize& requestedSize) {
+QQuickImageResponse* AppIconProvider::requestImageResponse(const QString& id,
+                                                           const QSize& requestedSize) {
     auto* loader =
         new BundleIconLoader(m_fileSystem, m_programs, QUrl::fromPercentEncoding(id.toUtf8()),
                              requestedSize, m_genericIcon);
@@ -187,4 +187,4 @@ QQuickImageResponse* BundleIconProvider::requestImageResponse(const QString& id,
 
 } // namespace tidewell
 
-#include "BundleIconProvider.moc"
+#include "AppIconProvider.moc"
