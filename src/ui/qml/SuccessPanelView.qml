@@ -71,12 +71,15 @@ Item {
             }
         }
 
+        // Long lines (German ones) wrap rather than run off the window.
         ColumnLayout {
-            Layout.alignment: Qt.AlignHCenter
+            Layout.fillWidth: true
             spacing: 0
             LabelText {
                 objectName: "outcomeTitle"
-                Layout.alignment: Qt.AlignHCenter
+                Layout.fillWidth: true
+                horizontalAlignment: Text.AlignHCenter
+                wrapMode: Text.WordWrap
                 Accessible.role: Accessible.Heading
                 text: success.titleText
                 font.pixelSize: 17
@@ -85,14 +88,18 @@ Item {
             }
             LabelText {
                 objectName: "successCountText"
-                Layout.alignment: Qt.AlignHCenter
+                Layout.fillWidth: true
+                horizontalAlignment: Text.AlignHCenter
+                wrapMode: Text.WordWrap
                 text: success.countText
                 font.pixelSize: 11
                 color: Appearance.secondary
             }
             LabelText {
                 objectName: "successSizeText"
-                Layout.alignment: Qt.AlignHCenter
+                Layout.fillWidth: true
+                horizontalAlignment: Text.AlignHCenter
+                wrapMode: Text.WordWrap
                 Layout.topMargin: 4
                 visible: text !== ""
                 text: success.trashedText
@@ -102,7 +109,9 @@ Item {
             }
             LabelText {
                 objectName: "deletedSizeText"
-                Layout.alignment: Qt.AlignHCenter
+                Layout.fillWidth: true
+                horizontalAlignment: Text.AlignHCenter
+                wrapMode: Text.WordWrap
                 Layout.topMargin: 4
                 visible: text !== ""
                 text: success.deletedText
@@ -130,9 +139,15 @@ Item {
             }
             RowLayout {
                 Layout.alignment: Qt.AlignHCenter
+                Layout.fillWidth: true
+                Layout.maximumWidth: implicitWidth
                 spacing: 8
                 TextEdit {
                     id: commandText
+                    // A long command breaks anywhere: it is copied whole all the same.
+                    Layout.fillWidth: true
+                    Layout.preferredWidth: implicitWidth
+                    wrapMode: TextEdit.WrapAnywhere
                     objectName: "uninstallCommand"
                     text: success.uninstaller.command
                     readOnly: true
