@@ -18,8 +18,9 @@ QString mainHelp(const QList<CliCommand>& commands) {
     for (const CliCommand& command : commands)
         rows.append({QStringLiteral("  ") + command.name, command.summary});
     return CliText::tr("Usage: %1 COMMAND [options]\n\n"
-                       "Removes an app bundle and the leftovers it keeps in the library "
-                       "folders.\n\nCommands:\n%2\n"
+                       "Removes an app (a bundle, a desktop entry, a Flatpak, a snap or an "
+                       "AppImage) and the leftovers it keeps in the user's folders.\n\n"
+                       "Commands:\n%2\n"
                        "Options:\n  -h, --help     Show this help.\n"
                        "  -v, --version  Show the version.\n\n"
                        "Run '%1 COMMAND --help' for the options of a command.\n")
@@ -103,11 +104,11 @@ std::optional<int> refuseOptionLikeOperands(const QString& commandName,
     return std::nullopt;
 }
 
-std::variant<AppDescriptor, int> readBundle(const QString& path) {
+std::variant<AppDescriptor, int> readAppBundle(const QString& path) {
     auto result = AppDescriptor::from(QUrl::fromLocalFile(path));
     if (const auto* error = std::get_if<AppDescriptorError>(&result)) {
         CliOutput::printErrorLine(errorDescription(*error));
-        return ExitCode::bundleRejected;
+        return ExitCode::appRejected;
     }
     return std::get<AppDescriptor>(std::move(result));
 }

@@ -41,7 +41,7 @@ std::optional<int> refuseOptionLikeOperands(const QString& commandName,
                                             const QStringList& operands);
 
 // Reads the bundle at path (as the user typed it). On failure prints the reason on stderr and
-// returns ExitCode::bundleRejected.
-std::variant<AppDescriptor, int> readBundle(const QString& path);
+// returns ExitCode::appRejected.
+std::variant<AppDescriptor, int> readAppBundle(const QString& path);
 
 } // namespace tidewell

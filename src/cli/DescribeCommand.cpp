@@ -68,7 +68,7 @@ int runDescribe(const QStringList& arguments, const Host&) {
     if (parser.positionalArguments().size() != 1)
         return usageError(commandName, CliText::tr("expected exactly one BUNDLE"));
 
-    const auto bundle = readBundle(parser.positionalArguments().constFirst());
+    const auto bundle = readAppBundle(parser.positionalArguments().constFirst());
     if (const int* exitCode = std::get_if<int>(&bundle))
         return *exitCode;
     const auto& app = std::get<AppDescriptor>(bundle);

@@ -17,7 +17,7 @@ namespace {
 
 std::variant<AppDescriptor, int> rejected(const QString& message) {
     CliOutput::printErrorLine(message);
-    return ExitCode::bundleRejected;
+    return ExitCode::appRejected;
 }
 
 std::variant<AppDescriptor, int> findInstalled(const QString& argument, const Host& host) {

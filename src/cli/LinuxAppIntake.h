@@ -13,7 +13,7 @@ namespace tidewell {
 // Reads the Linux application an argument names: a .desktop file, an AppImage, or the Flatpak
 // id, snap name or desktop file id of an application installed on host. Nothing when the
 // argument names neither (a bundle, then). On failure prints the reason on stderr and holds
-// ExitCode::bundleRejected.
+// ExitCode::appRejected.
 std::optional<std::variant<AppDescriptor, int>> readLinuxApp(const QString& argument,
                                                              const Host& host);
 

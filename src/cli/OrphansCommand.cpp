@@ -41,11 +41,9 @@ QJsonObject orphanJson(const Orphan& orphan, qint64 size) {
             {QStringLiteral("reason"), OrphansModel::reasonText(orphan)}};
 }
 
-void printOrphans(const QList<Orphan>& orphans, const QList<qint64>& sizes) {
-    if (orphans.isEmpty()) {
-        CliOutput::printLine(CliText::tr("No leftovers of removed applications were found."));
-        return;
-    }
+QString orphansText(const QList<Orphan>& orphans, const QList<qint64>& sizes) {
+    if (orphans.isEmpty())
+        return CliText::tr("No leftovers of removed applications were found.");
     QList<QStringList> rows;
     qint64 total = 0;
     for (qsizetype index = 0; index < orphans.size(); ++index) {
@@ -53,10 +51,16 @@ void printOrphans(const QList<Orphan>& orphans, const QList<qint64>& sizes) {
                      OrphansModel::reasonText(orphans[index])});
         total += sizes[index];
     }
-    CliOutput::printLine(
-        CliText::tr("Leftovers of removed applications (%n item(s), %1):", "", int(rows.size()))
-            .arg(SharedByteFormatter::string(total)));
-    CliOutput::printLine(CliOutput::formatTable(rows, {CliOutput::Align::right}).chopped(1));
+    return CliText::tr("Leftovers of removed applications (%n item(s), %1):", "", int(rows.size()))
+               .arg(SharedByteFormatter::string(total)) +
+           u'\n' + CliOutput::formatTable(rows, {CliOutput::Align::right}).chopped(1);
+}
+
+QJsonObject orphansJson(const QList<Orphan>& orphans, const QList<qint64>& sizes) {
+    QJsonArray array;
+    for (qsizetype index = 0; index < orphans.size(); ++index)
+        array.append(orphanJson(orphans[index], sizes[index]));
+    return {{QStringLiteral("orphans"), array}};
 }
 
 int runOrphans(const QStringList& arguments, const Host& givenHost) {
@@ -66,30 +70,34 @@ int runOrphans(const QStringList& arguments, const Host& givenHost) {
     const QCommandLineOption json(QStringLiteral("json"), CliText::tr("Print JSON."));
     const ScanOptions scanOptions;
     parser.addOptions({json, scanOptions.root});
-    if (auto done = parseCommandArguments(parser, commandName,
-                                          QStringLiteral("[--json] [--root DIR]"), arguments))
+    scanOptions.accounts.addTo(parser);
+    if (auto done = parseCommandArguments(
+            parser, commandName,
+            QStringLiteral("[--json] [--root DIR] [--all-users | --user NAME...]"), arguments))
         return *done;
     if (!parser.positionalArguments().isEmpty())
         return usageError(commandName, CliText::tr("expected no arguments"));
-    const auto host = scanOptions.hostFor(parser, commandName, givenHost);
-    if (const int* exitCode = std::get_if<int>(&host))
+    const auto homes = scanOptions.homesFor(parser, commandName, givenHost);
+    if (const int* exitCode = std::get_if<int>(&homes))
         return *exitCode;
 
-    const OrphanFinder finder(std::get<Host>(host),
-                              AppCatalogue::readLinuxApps(std::get<Host>(host), FileSystem::real()),
-                              FileSystem::real());
-    const QList<Orphan> orphans = finder.find();
-    QList<qint64> sizes;
-    for (const Orphan& orphan : orphans)
-        sizes.append(sizeInBytes(orphan.path, FileSystem::real()));
-    if (parser.isSet(json)) {
-        QJsonArray array;
-        for (qsizetype index = 0; index < orphans.size(); ++index)
-            array.append(orphanJson(orphans[index], sizes[index]));
-        CliOutput::printJson(QJsonObject{{QStringLiteral("orphans"), array}});
-    } else {
-        printOrphans(orphans, sizes);
+    QList<QJsonObject> documents;
+    QStringList texts;
+    for (const WorkHome& home : std::get<QList<WorkHome>>(homes)) {
+        const OrphanFinder finder(home.host,
+                                  AppCatalogue::readLinuxApps(home.host, FileSystem::real()),
+                                  FileSystem::real());
+        const QList<Orphan> orphans = finder.find();
+        QList<qint64> sizes;
+        for (const Orphan& orphan : orphans)
+            sizes.append(sizeInBytes(orphan.path, FileSystem::real()));
+        documents.append(orphansJson(orphans, sizes));
+        texts.append(orphansText(orphans, sizes));
     }
+    if (parser.isSet(json))
+        CliOutput::printJson(homesJson(std::get<QList<WorkHome>>(homes), documents));
+    else
+        CliOutput::printLine(homesText(std::get<QList<WorkHome>>(homes), texts));
     return ExitCode::success;
 }
 

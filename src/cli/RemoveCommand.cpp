@@ -2,36 +2,23 @@
 
 #include "CliOutput.h"
 #include "CliText.h"
+#include "DescribeCommand.h"
 #include "ExitCode.h"
+#include "HomeRemoval.h"
 #include "InterruptWatch.h"
-#include "LinuxAppIntake.h"
 #include "ScanCommand.h"
-#include "platform/RealProgramRunner.h"
-#include "removal/FileDeletionService.h"
-#include "removal/RemovalPlan.h"
-#include "scanner/ItemClassification.h"
-#include "session/PackageRemoval.h"
 #include "session/SharedByteFormatter.h"
 
 #include <QJsonArray>
 
 #include <cstdio>
 #include <unistd.h>
-#include <utility>
 
 namespace tidewell {
 
 namespace {
 
 const QString commandName = QStringLiteral("remove");
-
-QList<QUrl> urlsOf(const QList<DeletionFailure>& failures) {
-    QList<QUrl> urls;
-    urls.reserve(failures.size());
-    for (const DeletionFailure& failure : failures)
-        urls.append(failure.url);
-    return urls;
-}
 
 QString itemTable(const QList<QUrl>& urls, const RemovalPlan& plan) {
     QList<QStringList> rows;
@@ -71,45 +58,40 @@ bool answeredYes(const QString& question) {
     return answer == u"y" || answer == u"yes";
 }
 
-// Shows what would go, with sizes, before asking.
-bool confirmRemoval(const RemovalPlan& plan) {
-    return answeredYes(CliText::tr("These %n item(s) will be moved to the Trash:\n", "",
-                                   int(plan.items().size())) +
-                       itemTable(plan.urls(), plan) + CliText::tr("Move them to Trash? [y/N] "));
+QString appHeading(const AppDescriptor& app) {
+    return CliText::tr("%1 (%2):")
+        .arg(CliOutput::escaped(app.displayName), CliOutput::escaped(app.identifier));
+}
+
+// Whether the report names each app: more than one, or any in a user's home.
+bool namesApps(const QList<HomeRemoval>& removals) {
+    return removals.size() > 1 || removals.value(0).home.account ||
+           removals.value(0).apps.size() > 1;
+}
+
+// Shows what would go, with sizes, before asking: the items of each app in each home.
+bool confirmRemoval(const QList<HomeRemoval>& removals) {
+    QString items;
+    qsizetype count = 0;
+    for (const HomeRemoval& removal : removals) {
+        if (removal.home.account)
+            items += removal.home.heading() + u'\n';
+        for (const AppRemoval& app : removal.apps) {
+            if (namesApps(removals))
+                items += appHeading(app.scanned.app) + u'\n';
+            items += itemTable(app.plan.urls(), app.plan);
+            count += app.plan.items().size();
+        }
+    }
+    return answeredYes(
+        CliText::tr("These %n item(s) will be moved to the Trash:\n", "", int(count)) + items +
+        CliText::tr("Move them to Trash? [y/N] "));
 }
 
 bool confirmPermanentRemoval(const QList<DeletionFailure>& refusals) {
     return answeredYes(
         CliText::tr("The Trash refused these %n item(s):\n", "", int(refusals.size())) +
         failureList(refusals) + CliText::tr("Delete them permanently? [y/N] "));
-}
-
-void append(DeletionReport& report, const DeletionReport& later) {
-    report.deleted += later.deleted;
-    report.failures += later.failures;
-    report.trashed += later.trashed;
-    report.removedPermanently += later.removedPermanently;
-    report.notAttempted += later.notAttempted;
-}
-
-// The Trash first; what it refuses is deleted in place only after a second yes (--yes gives
-// both). A SIGINT or SIGTERM, while an InterruptWatch is on, stops it between items.
-DeletionReport removeItems(const QList<QUrl>& urls, const RemovalScope& scope, bool askFirst,
-                           const Host& host) {
-    using Method = RemovalOptions::Method;
-    const auto stop = [] { return InterruptWatch::raised(); };
-    FileDeletionService service(host);
-    DeletionReport report = service.deleteItems(urls, scope, {Method::trashOnly, stop}).result();
-    const QList<DeletionFailure> refusals = std::exchange(report.trashRefusals, {});
-    if (refusals.isEmpty())
-        return report;
-    if (InterruptWatch::raised() || (askFirst && !confirmPermanentRemoval(refusals))) {
-        report.failures += refusals;
-        return report;
-    }
-    append(report,
-           service.deleteItems(urlsOf(refusals), scope, {Method::removeInPlace, stop}).result());
-    return report;
 }
 
 QJsonArray pathArray(const QList<QUrl>& urls) {
@@ -167,53 +149,117 @@ QString removalText(const DeletionReport& deletion, const RemovalPlan& plan, boo
     return text + summary(deletion);
 }
 
-// What the command was asked besides the app.
-struct RemoveFlags {
-    bool json = false;
-    bool yes = false;
-    bool uninstall = false;
-};
+// The leftovers of one app found outside the user's home an administrator works in.
+QString outsideHomeText(const QList<QUrl>& urls) {
+    if (urls.isEmpty())
+        return {};
+    QString text =
+        CliText::tr("\nLeft alone outside the user's home (%n item(s)):\n", "", int(urls.size()));
+    for (const QUrl& url : urls)
+        text += QStringLiteral("  ") + CliOutput::escaped(url.toLocalFile()) + u'\n';
+    return text;
+}
 
-// Removes the planned items, runs the package manager when asked and prints what happened; the
-// exit code tells whether everything went.
-int removeAndReport(const RemovalPlan& plan, const ScanReport& report,
-                    const UninstallCommand& uninstall, const RemoveFlags& flags, const Host& host) {
-    const InterruptWatch watch;
-    const DeletionReport deletion = removeItems(plan.urls(), plan.scope(), !flags.yes, host);
-    const bool interrupted = InterruptWatch::raised();
-    // The package manager runs only when asked, after the leftovers are gone, and only a
-    // command that needs no administrator rights.
-    const bool runsUninstall = flags.uninstall && uninstall.runnable && !interrupted;
-    const int uninstallExit = runsUninstall ? runUninstallCommand(uninstall) : 0;
-    if (flags.json) {
-        QJsonObject object = removalJson(deletion, plan.reclaimedSize(deletion), interrupted);
-        const QJsonObject leftAlone = leftAloneJson(report);
-        for (auto field = leftAlone.constBegin(); field != leftAlone.constEnd(); ++field)
-            object.insert(field.key(), field.value());
-        if (!uninstall.isEmpty())
-            object.insert(QStringLiteral("uninstallCommand"), uninstall.text());
-        if (runsUninstall)
-            object.insert(QStringLiteral("uninstallExitCode"), uninstallExit);
-        CliOutput::printJson(object);
-    } else {
-        QString text = removalText(deletion, plan, interrupted);
-        if (const QString leftAlone = leftAloneText(report); !leftAlone.isEmpty())
-            text += QStringLiteral("\n\n") + leftAlone.trimmed();
-        CliOutput::printLine(text);
-        if (runsUninstall)
-            CliOutput::printLine(
-                CliText::tr("Ran %1 (exit code %2).").arg(uninstall.text()).arg(uninstallExit));
-        else if (!uninstall.isEmpty())
-            CliOutput::printLine(uninstallText(uninstall.text()));
+QJsonObject appRemovalJson(const AppRemoval& app, bool interrupted, bool named) {
+    const DeletionReport& deletion = app.deletion;
+    QJsonObject object = removalJson(deletion, app.plan.reclaimedSize(deletion), interrupted);
+    const QJsonObject leftAlone = leftAloneJson(app.scanned.report);
+    for (auto field = leftAlone.constBegin(); field != leftAlone.constEnd(); ++field)
+        object.insert(field.key(), field.value());
+    if (!app.uninstall.isEmpty())
+        object.insert(QStringLiteral("uninstallCommand"), app.uninstall.text());
+    if (app.uninstallExitCode)
+        object.insert(QStringLiteral("uninstallExitCode"), *app.uninstallExitCode);
+    if (named)
+        object.insert(QStringLiteral("app"), describeJson(app.scanned.app));
+    if (app.plan.scope().confinement.size() > 0)
+        object.insert(QStringLiteral("outsideHome"), pathArray(app.outsideHome));
+    return object;
+}
+
+QString appRemovalText(const AppRemoval& app, bool interrupted, bool named) {
+    QString text = named ? appHeading(app.scanned.app) + u'\n' : QString();
+    text += removalText(app.deletion, app.plan, interrupted);
+    if (const QString leftAlone = leftAloneText(app.scanned.report); !leftAlone.isEmpty())
+        text += QStringLiteral("\n\n") + leftAlone.trimmed();
+    if (app.uninstallExitCode)
+        text += u'\n' + CliText::tr("Ran %1 (exit code %2).")
+                            .arg(app.uninstall.text())
+                            .arg(*app.uninstallExitCode);
+    else if (!app.uninstall.isEmpty())
+        text += u'\n' + uninstallText(app.uninstall.text());
+    return text + outsideHomeText(app.outsideHome);
+}
+
+// Prints what the removal did, home by home and app by app.
+void report(const QList<HomeRemoval>& removals, bool json, bool interrupted) {
+    QList<WorkHome> homes;
+    QList<QJsonObject> documents;
+    QStringList texts;
+    for (const HomeRemoval& removal : removals) {
+        QList<QJsonObject> appDocuments;
+        QStringList appTexts;
+        for (const AppRemoval& app : removal.apps) {
+            appDocuments.append(appRemovalJson(app, interrupted, removal.apps.size() > 1));
+            appTexts.append(appRemovalText(app, interrupted, namesApps(removals)));
+        }
+        homes.append(removal.home);
+        documents.append(appsJson(appDocuments));
+        texts.append(appTexts.join(QStringLiteral("\n\n")));
     }
-    const bool complete = deletion.failures.isEmpty() && !interrupted && uninstallExit == 0;
-    return complete ? ExitCode::success : ExitCode::failure;
+    if (json)
+        CliOutput::printJson(homesJson(homes, documents));
+    else
+        CliOutput::printLine(homesText(homes, texts).trimmed());
+}
+
+// Scans every home for the apps and plans their removal; the exit code when an app is rejected.
+std::variant<QList<HomeRemoval>, int> planRemovals(const QList<WorkHome>& homes,
+                                                   const QStringList& operands, bool useIndex) {
+    QList<HomeRemoval> removals;
+    for (const WorkHome& home : homes) {
+        const auto apps = readApps(operands, home);
+        if (const int* exitCode = std::get_if<int>(&apps))
+            return *exitCode;
+        removals.append(HomeRemoval::plan(
+            home, scanApps(std::get<QList<AppDescriptor>>(apps), home, useIndex)));
+    }
+    return removals;
+}
+
+void printLauncherNotes(const QList<HomeRemoval>& removals) {
+    for (const HomeRemoval& removal : removals) {
+        for (const AppRemoval& app : removal.apps) {
+            if (const QString note = ownLauncherText(app.scanned.app, app.scanned.report);
+                !note.isEmpty())
+                CliOutput::printErrorLine(note);
+        }
+    }
+}
+
+// Removes the planned items (the Trash first, then in place what it refused, after a second
+// question unless askFirst is false), runs the package managers when asked and prints what
+// happened; the exit code tells whether everything went.
+int removeAndReport(QList<HomeRemoval>& removals, bool askFirst, bool uninstall, bool json) {
+    const InterruptWatch watch;
+    const auto stop = [] { return InterruptWatch::raised(); };
+    trashPlannedItems(removals, stop);
+    const QList<DeletionFailure> refusals = trashRefusals(removals);
+    const bool removeInPlace = !refusals.isEmpty() && !InterruptWatch::raised() &&
+                               (!askFirst || confirmPermanentRemoval(refusals));
+    settleTrashRefusals(removals, removeInPlace, stop);
+    const bool interrupted = InterruptWatch::raised();
+    // The package managers run only when asked, after the leftovers are gone, and only
+    // commands that need no administrator rights.
+    if (uninstall && !interrupted)
+        runUninstallCommands(removals);
+    report(removals, json, interrupted);
+    return isComplete(removals) && !interrupted ? ExitCode::success : ExitCode::failure;
 }
 
 int runRemove(const QStringList& arguments, const Host& givenHost) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        CliText::tr("Moves an app bundle and its leftovers to the Trash."));
+    parser.setApplicationDescription(CliText::tr("Moves apps and their leftovers to the Trash."));
     const QCommandLineOption json(QStringLiteral("json"), CliText::tr("Print JSON."));
     const QCommandLineOption yes({QStringLiteral("y"), QStringLiteral("yes")},
                                  CliText::tr("Remove without asking."));
@@ -224,17 +270,12 @@ int runRemove(const QStringList& arguments, const Host& givenHost) {
     const ScanOptions scanOptions;
     parser.addOptions({json, yes, uninstallOption});
     scanOptions.addTo(parser);
-    parser.addPositionalArgument(QStringLiteral("BUNDLE"), appArgumentHelp());
-    const QString usage =
-        QStringLiteral("[--json] [--yes] [--uninstall] [--root DIR] [--no-index] BUNDLE");
-    if (auto done = parseCommandArguments(parser, commandName, usage, arguments))
+    const QString usage = QStringLiteral("[--json] [--yes] [--uninstall] [--root DIR] [--no-index] "
+                                         "[--all-users | --user NAME...] APP...");
+    if (auto done = parseAppArguments(parser, commandName, usage, arguments))
         return *done;
-    if (parser.positionalArguments().size() != 1)
-        return usageError(commandName, CliText::tr("expected exactly one BUNDLE"));
-    if (auto refused = refuseOptionLikeOperands(commandName, parser.positionalArguments()))
-        return *refused;
-    const auto environment = scanOptions.hostFor(parser, commandName, givenHost);
-    if (const int* exitCode = std::get_if<int>(&environment))
+    const auto homes = scanOptions.homesFor(parser, commandName, givenHost);
+    if (const int* exitCode = std::get_if<int>(&homes))
         return *exitCode;
     // Without a terminal nobody can answer the question: refuse before any work is done.
     if (!parser.isSet(yes) && !isatty(STDIN_FILENO))
@@ -242,33 +283,25 @@ int runRemove(const QStringList& arguments, const Host& givenHost) {
             commandName,
             CliText::tr("stdin is not a terminal; pass --yes to remove without asking"));
 
-    const Host& host = std::get<Host>(environment);
-    const auto bundle = readScannedBundle(parser, host);
-    if (const int* exitCode = std::get_if<int>(&bundle))
+    auto planned = planRemovals(std::get<QList<WorkHome>>(homes), parser.positionalArguments(),
+                                !parser.isSet(scanOptions.noIndex));
+    if (const int* exitCode = std::get_if<int>(&planned))
         return *exitCode;
-    const auto& app = std::get<AppDescriptor>(bundle);
-    const ScanReport report = scanShowingProgress(app, host, !parser.isSet(scanOptions.noIndex));
-    const RemovalPlan plan(report.matches, report.roots, app, [&app] {
-        return directorySize(app.appURL.toLocalFile(), FileSystem::real());
-    });
-    const UninstallCommand uninstall =
-        uninstallCommand(app, host, RealProgramRunner(host.programPath));
-    if (const QString note = ownLauncherText(app, report); !note.isEmpty() && !parser.isSet(json))
-        CliOutput::printErrorLine(note);
-    if (!parser.isSet(yes) && !confirmRemoval(plan)) {
+    QList<HomeRemoval>& removals = std::get<QList<HomeRemoval>>(planned);
+    if (!parser.isSet(json))
+        printLauncherNotes(removals);
+    if (!parser.isSet(yes) && !confirmRemoval(removals)) {
         CliOutput::printErrorLine(CliText::tr("Nothing was removed."));
         return ExitCode::failure;
     }
-    return removeAndReport(plan, report, uninstall,
-                           {parser.isSet(json), parser.isSet(yes), parser.isSet(uninstallOption)},
-                           host);
+    return removeAndReport(removals, !parser.isSet(yes), parser.isSet(uninstallOption),
+                           parser.isSet(json));
 }
 
 } // namespace
 
 CliCommand removeCommand() {
-    return {commandName, CliText::tr("Move an app bundle and its leftovers to the Trash."),
-            runRemove};
+    return {commandName, CliText::tr("Move apps and their leftovers to the Trash."), runRemove};
 }
 
 } // namespace tidewell

@@ -4,8 +4,9 @@
 
 namespace tidewell {
 
-// `remove BUNDLE [--json] [--yes] [--uninstall] [--root DIR] [--no-index]`: scans like `scan`,
-// then moves every leftover and the bundle itself to the Trash, after asking unless --yes is
+// `remove APP... [--json] [--yes] [--uninstall] [--root DIR] [--no-index] [--all-users | --user
+// NAME...]`: scans like `scan`, then moves every leftover and each app itself to the Trash (a
+// user's items to that user's own Trash), after one question that lists them all unless --yes is
 // given; what the Trash refuses is deleted in place only after a second question. SIGINT or
 // SIGTERM stops it between items, with the report of what went (exit code 1).
 CliCommand removeCommand();

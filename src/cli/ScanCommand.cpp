@@ -1,5 +1,6 @@
 #include "ScanCommand.h"
 
+#include "AppBatch.h"
 #include "CliOutput.h"
 #include "CliText.h"
 #include "DescribeCommand.h"
@@ -115,59 +116,84 @@ QString scanText(const AppDescriptor& app, const ScanReport& report) {
 int runScan(const QStringList& arguments, const Host& givenHost) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        CliText::tr("Lists the leftovers of an app bundle in the library folders."));
+        CliText::tr("Lists the leftovers of apps in the library folders."));
     const QCommandLineOption json(QStringLiteral("json"), CliText::tr("Print JSON."));
     const ScanOptions options;
     parser.addOption(json);
     options.addTo(parser);
-    parser.addPositionalArgument(QStringLiteral("BUNDLE"), appArgumentHelp());
-    if (auto done = parseCommandArguments(
-            parser, commandName, QStringLiteral("[--json] [--root DIR] [--no-index] BUNDLE"),
-            arguments))
+    if (auto done = parseAppArguments(parser, commandName,
+                                      QStringLiteral("[--json] [--root DIR] [--no-index] "
+                                                     "[--all-users | --user NAME...] APP..."),
+                                      arguments))
         return *done;
-    if (parser.positionalArguments().size() != 1)
-        return usageError(commandName, CliText::tr("expected exactly one BUNDLE"));
-    if (auto refused = refuseOptionLikeOperands(commandName, parser.positionalArguments()))
-        return *refused;
-    const auto host = options.hostFor(parser, commandName, givenHost);
-    if (const int* exitCode = std::get_if<int>(&host))
+    const auto homes = options.homesFor(parser, commandName, givenHost);
+    if (const int* exitCode = std::get_if<int>(&homes))
         return *exitCode;
 
-    const auto bundle = readScannedBundle(parser, std::get<Host>(host));
-    if (const int* exitCode = std::get_if<int>(&bundle))
-        return *exitCode;
-    const auto& app = std::get<AppDescriptor>(bundle);
-    const ScanReport report =
-        scanShowingProgress(app, std::get<Host>(host), !parser.isSet(options.noIndex));
+    QList<QJsonObject> documents;
+    QStringList texts;
+    for (const WorkHome& home : std::get<QList<WorkHome>>(homes)) {
+        const auto apps = readApps(parser.positionalArguments(), home);
+        if (const int* exitCode = std::get_if<int>(&apps))
+            return *exitCode;
+        QList<QJsonObject> appDocuments;
+        QStringList appTexts;
+        for (const ScannedApp& scanned :
+             scanApps(std::get<QList<AppDescriptor>>(apps), home, !parser.isSet(options.noIndex))) {
+            appDocuments.append(scanJson(scanned.app, scanned.report));
+            appTexts.append(scanText(scanned.app, scanned.report).chopped(1));
+        }
+        documents.append(appsJson(appDocuments));
+        texts.append(appTexts.join(QStringLiteral("\n\n")));
+    }
     if (parser.isSet(json))
-        CliOutput::printJson(scanJson(app, report));
+        CliOutput::printJson(homesJson(std::get<QList<WorkHome>>(homes), documents));
     else
-        CliOutput::printLine(scanText(app, report).chopped(1));
+        CliOutput::printLine(homesText(std::get<QList<WorkHome>>(homes), texts));
     return ExitCode::success;
 }
 
 } // namespace
 
-std::variant<AppDescriptor, int> readScannedBundle(const QCommandLineParser& parser,
-                                                   const Host& host) {
-    const QString argument = parser.positionalArguments().constFirst();
+std::variant<AppDescriptor, int> readScannedApp(const QString& argument, const Host& host) {
     if (auto linuxApp = readLinuxApp(argument, host))
         return *linuxApp;
     const QFileInfo given(argument);
     const QString path = QDir::cleanPath(given.absoluteFilePath());
     if (!given.isSymLink())
-        return readBundle(path);
+        return readAppBundle(path);
     // The app the link points to is the one the user means; the link itself is left alone.
     const QString target = given.canonicalFilePath();
     CliOutput::printErrorLine(
         QStringLiteral("%1 is a link; working on the app it points to, %2. The link stays.")
             .arg(CliOutput::escaped(path),
                  CliOutput::escaped(target.isEmpty() ? given.symLinkTarget() : target)));
-    return readBundle(target.isEmpty() ? path : target);
+    return readAppBundle(target.isEmpty() ? path : target);
 }
 
 void ScanOptions::addTo(QCommandLineParser& parser) const {
     parser.addOptions({root, noIndex});
+    accounts.addTo(parser);
+}
+
+std::variant<QList<WorkHome>, int> ScanOptions::homesFor(const QCommandLineParser& parser,
+                                                         const QString& commandName,
+                                                         const Host& host) const {
+    const auto rooted = hostFor(parser, commandName, host);
+    if (const int* exitCode = std::get_if<int>(&rooted))
+        return *exitCode;
+    return accounts.homesFor(parser, commandName, std::get<Host>(rooted));
+}
+
+std::optional<int> parseAppArguments(QCommandLineParser& parser, const QString& commandName,
+                                     const QString& usageTail, const QStringList& arguments) {
+    parser.addPositionalArgument(QStringLiteral("APP"), appArgumentHelp(),
+                                 QStringLiteral("APP..."));
+    if (auto done = parseCommandArguments(parser, commandName, usageTail, arguments))
+        return done;
+    if (parser.positionalArguments().isEmpty())
+        return usageError(commandName, CliText::tr("expected at least one APP"));
+    return refuseOptionLikeOperands(commandName, parser.positionalArguments());
 }
 
 std::variant<Host, int> ScanOptions::hostFor(const QCommandLineParser& parser,
@@ -202,7 +228,7 @@ ScanReport scanShowingProgress(const AppDescriptor& app, const Host& host, bool 
 }
 
 CliCommand scanCommand() {
-    return {commandName, CliText::tr("List the leftovers of an app bundle."), runScan};
+    return {commandName, CliText::tr("List the leftovers of apps."), runScan};
 }
 
 QString ownLauncherText(const AppDescriptor& app, const ScanReport& report) {
@@ -254,6 +280,7 @@ QJsonObject scanJson(const AppDescriptor& app, const ScanReport& report) {
     }
     QJsonObject object = leftAloneJson(report);
     object.insert(QStringLiteral("app"), describeJson(app));
+    object.insert(QStringLiteral("appGoesWithLeftovers"), appGoesWithLeftovers(app.kind));
     object.insert(QStringLiteral("matches"), matches);
     return object;
 }

@@ -121,6 +121,13 @@ Host Host::withRoot(const QString& otherRoot) const {
     return host;
 }
 
+Host Host::forAccount(const QString& otherHome) const {
+    Host host = describe(otherHome, root, [](const char*) { return QString(); });
+    host.dataFolders = dataFolders;
+    host.programPath = programPath;
+    return host;
+}
+
 Host Host::withDefaults(const QString& home, const QString& root) {
     return resolve(home, root, [](const char*) { return QString(); });
 }

@@ -45,6 +45,11 @@ struct Host {
 
     // The same host with its system folders taken under another root.
     Host withRoot(const QString& otherRoot) const;
+    // The same machine as another account finds it, for an administrator working in that
+    // account's home: its XDG base folders take their defaults below otherHome (the variables
+    // of its sessions are not known here) and its standard folders come from its own
+    // user-dirs.dirs; the root, data folders and program path stay this host's.
+    Host forAccount(const QString& otherHome) const;
 
     // The folder a system path ("/var/lib/flatpak") names under the root.
     QString systemPath(const QString& absolutePath) const { return root + absolutePath; }

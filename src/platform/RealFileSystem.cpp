@@ -128,7 +128,8 @@ FileOperationResult RealFileSystem::moveToTrash(const QString& path) {
     const VerifiedItem item = verifiedItem(path);
     if (item.error != 0)
         return removalFailure(item.error);
-    return trash::moveToTrash(item.parent.fd(), item.name, QDir::cleanPath(path));
+    return trash::moveToTrash(item.parent.fd(), item.name, QDir::cleanPath(path),
+                              m_trashOwner ? &*m_trashOwner : nullptr);
 }
 
 FileOperationResult RealFileSystem::removePermanently(const QString& path) {

@@ -1,14 +1,21 @@
 #pragma once
 
 #include "FileSystem.h"
+#include "TrashOwner.h"
+
+#include <optional>
 
 namespace tidewell {
 
 // The host's file system: POSIX calls for queries and walks, libplist for property lists, and the
 // desktop Trash and removal relative to folders opened without following links. It holds no
-// state, so one instance serves every thread at once.
+// state but whose Trash it uses, so one instance serves every thread at once.
 class RealFileSystem final : public FileSystem {
 public:
+    // Items go to the process's own user's Trash, or to trashOwner's.
+    explicit RealFileSystem(std::optional<TrashOwner> trashOwner = std::nullopt)
+        : m_trashOwner(std::move(trashOwner)) {}
+
     bool exists(const QString& path) const override;
     bool existsNoFollow(const QString& path) const override;
     bool isDirectory(const QString& path) const override;
@@ -23,6 +30,9 @@ public:
     QString resolvedPath(const QString& path) const override;
     FileOperationResult moveToTrash(const QString& path) override;
     FileOperationResult removePermanently(const QString& path) override;
+
+private:
+    std::optional<TrashOwner> m_trashOwner;
 };
 
 } // namespace tidewell

@@ -32,7 +32,7 @@ namespace tidewell::trash {
 
 #ifdef __APPLE__
 
-FileOperationResult moveToTrash(int, const QByteArray&, const QString& path) {
+FileOperationResult moveToTrash(int, const QByteArray&, const QString& path, const TrashOwner*) {
     QFile file(path);
     if (file.moveToTrash())
         return {};
@@ -69,26 +69,47 @@ FileOperationResult trashFailure(int error) {
     }
 }
 
-// The folder name in folderFd, made (mode 0700) when it is missing; never a link.
-int openOrMake(int folderFd, const QByteArray& name, FolderHandle& folder) {
+// The account the trash belongs to.
+uid_t ownerUid(const TrashOwner* owner) {
+    return owner ? uid_t(owner->uid) : ::geteuid();
+}
+
+// Gives what fd names to the trash's owner; the process's own user owns it already. The fd may
+// be opened for its path only, which fchown refuses.
+int giveToOwner(int fd, const TrashOwner* owner) {
+    if (!owner || ::fchownat(fd, "", uid_t(owner->uid), gid_t(owner->gid), AT_EMPTY_PATH) == 0)
+        return 0;
+    return errno;
+}
+
+// The folder name in folderFd, made (mode 0700, the owner's) when it is missing; never a link.
+int openOrMake(int folderFd, const QByteArray& name, FolderHandle& folder,
+               const TrashOwner* owner) {
     folder = linkfree::openSubfolder(folderFd, name);
-    if (!folder.isOpen() && errno == ENOENT) {
-        if (::mkdirat(folderFd, name.constData(), 0700) != 0 && errno != EEXIST)
-            return errno;
-        folder = linkfree::openSubfolder(folderFd, name);
-    }
-    return folder.isOpen() ? 0 : errno;
+    if (folder.isOpen() || errno != ENOENT)
+        return folder.isOpen() ? 0 : errno;
+    const bool made = ::mkdirat(folderFd, name.constData(), 0700) == 0;
+    if (!made && errno != EEXIST)
+        return errno;
+    folder = linkfree::openSubfolder(folderFd, name);
+    if (!folder.isOpen())
+        return errno;
+    const int error = made ? giveToOwner(folder.fd(), owner) : 0;
+    // A folder left to the wrong owner would stay so: it goes again.
+    if (error != 0)
+        ::unlinkat(folderFd, name.constData(), AT_REMOVEDIR);
+    return error;
 }
 
-int openFilesAndInfo(int trashFd, TrashFolders& trash) {
-    if (const int error = openOrMake(trashFd, "files", trash.files))
+int openFilesAndInfo(int trashFd, TrashFolders& trash, const TrashOwner* owner) {
+    if (const int error = openOrMake(trashFd, "files", trash.files, owner))
         return error;
-    return openOrMake(trashFd, "info", trash.info);
+    return openOrMake(trashFd, "info", trash.info, owner);
 }
 
-bool ownedByUser(int fd) {
+bool ownedBy(int fd, uid_t uid) {
     struct stat info;
-    return ::fstat(fd, &info) == 0 && info.st_uid == ::geteuid();
+    return ::fstat(fd, &info) == 0 && info.st_uid == uid;
 }
 
 bool isOnDevice(int fd, dev_t device) {
@@ -108,22 +129,48 @@ FolderHandle openDataFolder() {
     return linkfree::openFolder(resolved);
 }
 
+// Another account's data folder, reached from its home (its own links resolved, as the
+// administrator named it) one component at a time, never through a link, each missing folder
+// made as that account's.
+int openOwnerDataFolder(const TrashOwner& owner, FolderHandle& folder) {
+    const QByteArray home = encodedPath(owner.home);
+    const QByteArray data = encodedPath(owner.dataFolder);
+    char resolved[PATH_MAX];
+    if (!data.startsWith(home + '/'))
+        return EXDEV;
+    if (!::realpath(home.constData(), resolved))
+        return errno;
+    folder = linkfree::openFolder(resolved);
+    if (!folder.isOpen())
+        return errno;
+    for (const QByteArray& component : data.sliced(home.size() + 1).split('/')) {
+        if (component.isEmpty())
+            continue;
+        FolderHandle next;
+        if (const int error = openOrMake(folder.fd(), component, next, &owner))
+            return error;
+        folder = std::move(next);
+    }
+    return 0;
+}
+
 // $topdir/.Trash/$uid, used only when $topdir/.Trash is a real folder with the sticky bit and
 // $uid in it is the user's own folder.
-FolderHandle sharedTrash(int topFd, const QByteArray& uid) {
+FolderHandle sharedTrash(int topFd, const QByteArray& uid, const TrashOwner* owner) {
     const FolderHandle shared = linkfree::openSubfolder(topFd, ".Trash");
     struct stat info;
     if (!shared.isOpen() || ::fstat(shared.fd(), &info) != 0 || (info.st_mode & S_ISVTX) == 0)
         return {};
     FolderHandle own;
-    if (openOrMake(shared.fd(), uid, own) != 0 || !ownedByUser(own.fd()))
+    if (openOrMake(shared.fd(), uid, own, owner) != 0 || !ownedBy(own.fd(), ownerUid(owner)))
         return {};
     return own;
 }
 
 // The trash at the top of the volume holding folderPath: .Trash/$uid, else .Trash-$uid. The
 // system's own mounts (the root, /tmp, a tmpfs, ...) have none, as in the desktop's file managers.
-int openVolumeTrash(const QByteArray& folderPath, dev_t device, TrashFolders& trash) {
+int openVolumeTrash(const QByteArray& folderPath, dev_t device, TrashFolders& trash,
+                    const TrashOwner* owner) {
     const std::unique_ptr<GUnixMountEntry, decltype(&g_unix_mount_free)> mount(
         g_unix_mount_for(folderPath.constData(), nullptr), g_unix_mount_free);
     if (!mount || g_unix_mount_is_system_internal(mount.get()))
@@ -134,26 +181,33 @@ int openVolumeTrash(const QByteArray& folderPath, dev_t device, TrashFolders& tr
     if (!(folderPath + '/').startsWith(trash.placePrefix) || !top.isOpen() ||
         !isOnDevice(top.fd(), device))
         return EXDEV;
-    const QByteArray uid = QByteArray::number(::geteuid());
-    FolderHandle folder = sharedTrash(top.fd(), uid);
+    const QByteArray uid = QByteArray::number(ownerUid(owner));
+    FolderHandle folder = sharedTrash(top.fd(), uid, owner);
     if (!folder.isOpen()) {
-        if (const int error = openOrMake(top.fd(), ".Trash-" + uid, folder))
+        if (const int error = openOrMake(top.fd(), ".Trash-" + uid, folder, owner))
             return error;
-        if (!ownedByUser(folder.fd()))
+        if (!ownedBy(folder.fd(), ownerUid(owner)))
             return EXDEV;
     }
-    return openFilesAndInfo(folder.fd(), trash);
+    return openFilesAndInfo(folder.fd(), trash, owner);
 }
 
 // The home trash when the user's data folder lies on the item's file system, else the volume's.
-int openTrashFor(const QByteArray& folderPath, dev_t device, TrashFolders& trash) {
-    const FolderHandle data = openDataFolder();
-    if (!data.isOpen() || !isOnDevice(data.fd(), device))
-        return openVolumeTrash(folderPath, device, trash);
-    FolderHandle home;
-    if (const int error = openOrMake(data.fd(), "Trash", home))
+// Another account's data folder that cannot be reached without a link is an error of its own:
+// its items never go elsewhere instead.
+int openTrashFor(const QByteArray& folderPath, dev_t device, TrashFolders& trash,
+                 const TrashOwner* owner) {
+    FolderHandle data;
+    if (!owner)
+        data = openDataFolder();
+    else if (const int error = openOwnerDataFolder(*owner, data))
         return error;
-    return openFilesAndInfo(home.fd(), trash);
+    if (!data.isOpen() || !isOnDevice(data.fd(), device))
+        return openVolumeTrash(folderPath, device, trash, owner);
+    FolderHandle home;
+    if (const int error = openOrMake(data.fd(), "Trash", home, owner))
+        return error;
+    return openFilesAndInfo(home.fd(), trash, owner);
 }
 
 bool isStillLinked(const FolderHandle& folder) {
@@ -161,23 +215,28 @@ bool isStillLinked(const FolderHandle& folder) {
     return ::fstat(folder.fd(), &info) == 0 && info.st_nlink > 0;
 }
 
-// The trash of the file system last trashed from, kept open for the items that follow: opening
-// it costs more than moving an item. Each thread keeps its own; a trash deleted meanwhile is
-// opened anew.
+// The trash of the file system and account last trashed from, kept open for the items that
+// follow: opening it costs more than moving an item. Each thread keeps its own; a trash deleted
+// meanwhile is opened anew.
 struct OpenTrash {
     dev_t device = 0;
+    uid_t uid = 0;
+    QString dataFolder; // the owner's, empty for the process's own user
     TrashFolders folders;
 };
 
-int trashFor(const QByteArray& folderPath, dev_t device, const TrashFolders*& trash) {
+int trashFor(const QByteArray& folderPath, dev_t device, const TrashOwner* owner,
+             const TrashFolders*& trash) {
     thread_local std::optional<OpenTrash> open;
-    if (!open || open->device != device || !isStillLinked(open->folders.files) ||
+    const QString dataFolder = owner ? owner->dataFolder : QString();
+    if (!open || open->device != device || open->uid != ownerUid(owner) ||
+        open->dataFolder != dataFolder || !isStillLinked(open->folders.files) ||
         !isStillLinked(open->folders.info)) {
         open.reset();
         TrashFolders folders;
-        if (const int error = openTrashFor(folderPath, device, folders))
+        if (const int error = openTrashFor(folderPath, device, folders, owner))
             return error;
-        open = OpenTrash{device, std::move(folders)};
+        open = OpenTrash{device, ownerUid(owner), dataFolder, std::move(folders)};
     }
     trash = &open->folders;
     return 0;
@@ -216,12 +275,15 @@ int writeAll(int fd, const QByteArray& bytes) {
 // when that fails, nothing is left of it. It is not synced to the disk one by one: that took
 // twenty times as long as the rest of a removal, and a record not yet on the disk is lost only
 // with the system itself.
-int writeRecord(int infoFd, const QByteArray& infoName, const QByteArray& record) {
+int writeRecord(int infoFd, const QByteArray& infoName, const QByteArray& record,
+                const TrashOwner* owner) {
     const int fd = ::openat(infoFd, infoName.constData(),
                             O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd < 0)
         return errno;
-    int error = writeAll(fd, record);
+    int error = giveToOwner(fd, owner);
+    if (error == 0)
+        error = writeAll(fd, record);
     if (::close(fd) != 0 && error == 0)
         error = errno;
     if (error != 0)
@@ -244,14 +306,15 @@ int moveWithoutReplacing(int fromFd, const QByteArray& name, int toFd, const QBy
 
 } // namespace
 
-FileOperationResult moveToTrash(int parentFd, const QByteArray& name, const QString& path) {
+FileOperationResult moveToTrash(int parentFd, const QByteArray& name, const QString& path,
+                                const TrashOwner* owner) {
     const QByteArray itemPath = encodedPath(path);
     const QByteArray folderPath = itemPath.first(std::max(itemPath.lastIndexOf('/'), qsizetype(1)));
     struct stat folder;
     if (::fstat(parentFd, &folder) != 0)
         return trashFailure(errno);
     const TrashFolders* opened = nullptr;
-    if (const int error = trashFor(folderPath, folder.st_dev, opened))
+    if (const int error = trashFor(folderPath, folder.st_dev, owner, opened))
         return trashFailure(error);
     const TrashFolders& trash = *opened;
     // The record reserves the name: it is written first, and goes again if the item cannot move.
@@ -259,7 +322,7 @@ FileOperationResult moveToTrash(int parentFd, const QByteArray& name, const QStr
     for (int attempt = 1;; ++attempt) {
         const QByteArray trashName = candidateName(name, attempt);
         const QByteArray infoName = trashName + ".trashinfo";
-        int error = writeRecord(trash.info.fd(), infoName, record);
+        int error = writeRecord(trash.info.fd(), infoName, record, owner);
         if (error == 0) {
             error = moveWithoutReplacing(parentFd, name, trash.files.fd(), trashName);
             if (error != 0)

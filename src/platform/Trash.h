@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FileSystem.h"
+#include "TrashOwner.h"
 
 #include <QByteArray>
 
@@ -15,6 +16,9 @@ namespace tidewell::trash {
 // folder's file system, a volume's .Trash/$uid or .Trash-$uid the items on that volume; the
 // system's own mounts have none (NoTrashOnVolumeError). The record is written in full before the
 // item moves, and removed again when the item cannot follow. On macOS path alone is used.
-FileOperationResult moveToTrash(int parentFd, const QByteArray& name, const QString& path);
+// With an owner, the item goes to that account's Trash instead (Linux only): its home trash, or
+// its own trash at the top of the item's volume.
+FileOperationResult moveToTrash(int parentFd, const QByteArray& name, const QString& path,
+                                const TrashOwner* owner = nullptr);
 
 } // namespace tidewell::trash

@@ -156,6 +156,11 @@ FileDeletionService::ItemOutcome FileDeletionService::removeItem(const QUrl& url
     if (std::optional<QString> refusal = refusalReason(url, scope, m_host))
         return {Outcome::failed, *refusal};
     const QString path = verifiedPath(operatingPath(url), scope);
+    if (!staysConfined(path, scope))
+        return {Outcome::failed,
+                text(QT_TRANSLATE_NOOP("FileDeletionService",
+                                       "A link on its path leads out of its user's home; nothing "
+                                       "was removed through it."))};
     // A dangling link is still an item of its own: only a truly absent path counts as gone.
     if (!m_fileSystem.existsNoFollow(path))
         return {Outcome::gone};
@@ -173,6 +178,13 @@ FileDeletionService::ItemOutcome FileDeletionService::removeItem(const QUrl& url
     if (removal.ok())
         return {Outcome::removedPermanently};
     return {Outcome::failed, failureReason(removal)};
+}
+
+bool FileDeletionService::staysConfined(const QString& verified, const RemovalScope& scope) const {
+    if (scope.confinement.isEmpty())
+        return true;
+    const QString home = m_fileSystem.resolvedPath(QDir::cleanPath(scope.confinement));
+    return !home.isEmpty() && pathrules::liesInside(verified, home);
 }
 
 QString FileDeletionService::verifiedPath(const QString& path, const RemovalScope& scope) const {

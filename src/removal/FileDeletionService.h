@@ -48,6 +48,9 @@ private:
     // The item's path with its scan root (or the bundle's folder) resolved to the real folder,
     // so that every component below it can be checked for links.
     QString verifiedPath(const QString& path, const RemovalScope& scope) const;
+    // Whether the verified path lies inside the scope's confinement, resolved; always true
+    // without one.
+    bool staysConfined(const QString& verified, const RemovalScope& scope) const;
 
     Host m_host;
     FileSystem& m_fileSystem;

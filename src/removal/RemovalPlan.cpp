@@ -1,6 +1,7 @@
 #include "RemovalPlan.h"
 
 #include "model/AppKind.h"
+#include "model/PathRules.h"
 
 #include <QDir>
 
@@ -34,6 +35,24 @@ MeasuredSize RemovalPlan::sizeOf(const QList<QUrl>& urls) const {
     for (const QUrl& url : urls)
         total += sizeOf(url);
     return total;
+}
+
+QList<QUrl> RemovalPlan::keepOnly(const std::function<bool(const QUrl&)>& keep) {
+    QList<QUrl> leftOut;
+    m_items.removeIf([&](const Item& item) {
+        if (keep(item.url))
+            return false;
+        leftOut.append(item.url);
+        m_sizes.remove(item.url);
+        return true;
+    });
+    return leftOut;
+}
+
+QList<QUrl> RemovalPlan::confineTo(const QString& home) {
+    m_scope.confinement = home;
+    return keepOnly(
+        [&home](const QUrl& url) { return pathrules::liesInside(url.toLocalFile(), home); });
 }
 
 } // namespace tidewell

@@ -41,6 +41,12 @@ public:
         return sizeOf(report.deleted);
     }
 
+    // Keeps only the items keep answers true for; returns the others, left out.
+    QList<QUrl> keepOnly(const std::function<bool(const QUrl&)>& keep);
+    // Keeps only the items strictly inside home and confines the removal to it (see
+    // RemovalScope::confinement); returns the items left out.
+    QList<QUrl> confineTo(const QString& home);
+
 private:
     QList<Item> m_items;
     QHash<QUrl, MeasuredSize> m_sizes; // by url, so that a report is looked up, never searched

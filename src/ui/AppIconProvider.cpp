@@ -31,11 +31,11 @@ public:
     BundleIconLoader(const FileSystem& fileSystem, std::shared_ptr<const ProgramRunner> programs,
                      QString appPath, QSize requestedSize, QImage genericIcon)
         : m_fileSystem(fileSystem), m_programs(std::move(programs)),
-          m_bundlePath(std::move(appPath)), m_requestedSize(requestedSize),
+          m_appPath(std::move(appPath)), m_requestedSize(requestedSize),
           m_genericIcon(std::move(genericIcon)) {}
 
     void run() override {
-        emit loaded(AppIconProvider::loadIcon(m_fileSystem, *m_programs, m_bundlePath,
+        emit loaded(AppIconProvider::loadIcon(m_fileSystem, *m_programs, m_appPath,
                                               m_requestedSize, m_genericIcon));
     }
 
@@ -45,7 +45,7 @@ signals:
 private:
     const FileSystem& m_fileSystem;
     std::shared_ptr<const ProgramRunner> m_programs;
-    QString m_bundlePath;
+    QString m_appPath;
     QSize m_requestedSize;
     QImage m_genericIcon;
 };

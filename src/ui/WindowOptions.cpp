@@ -21,12 +21,12 @@ WindowOptions::Exit usageError(const QString& message) {
 
 QString WindowOptions::helpText() {
     return QStringLiteral(
-        "Usage: tidewell [--root DIR] [BUNDLE]\n\n"
-        "Opens the Tidewell window, which removes an app bundle together with the leftovers it\n"
-        "keeps in the library folders, moving them to the Trash.\n\n"
+        "Usage: tidewell [--root DIR] [APP]\n\n"
+        "Opens the Tidewell window, which removes an app together with the leftovers it keeps\n"
+        "in the user's folders, moving them to the Trash.\n\n"
         "Arguments:\n"
-        "  BUNDLE         The app bundle (a folder ending in .app) to open at start; on Linux\n"
-        "                 also a desktop entry (.desktop) or an AppImage.\n\n"
+        "  APP            The app to open at start: a bundle (a folder ending in .app); on\n"
+        "                 Linux also a desktop entry (.desktop) or an AppImage.\n\n"
         "Options:\n"
         "  --root DIR     Take the system folders (/Library, /Applications, /Users/Shared;\n"
         "                 on Linux the data folders, /var/lib/flatpak, /snap) under DIR.\n"
@@ -50,10 +50,10 @@ WindowOptions::parse(const QStringList& arguments) {
         return Exit{0, QStringLiteral("tidewell %1").arg(AppMetadata::versionString())};
 
     WindowOptions options;
-    const QStringList bundles = parser.positionalArguments();
-    if (!bundles.isEmpty())
-        options.appPath = QDir::cleanPath(QFileInfo(bundles.first()).absoluteFilePath());
-    if (bundles.size() > 1) {
+    const QStringList apps = parser.positionalArguments();
+    if (!apps.isEmpty())
+        options.appPath = QDir::cleanPath(QFileInfo(apps.first()).absoluteFilePath());
+    if (apps.size() > 1) {
         options.notice = QStringLiteral("tidewell: one app is removed at a time; opening %1")
                              .arg(options.appPath);
     }

@@ -73,8 +73,9 @@ void TestCliScanAndRemove::scanListsOnlyTheAppsOwnLeftoversAsJson() {
     const CliRun run = CliRun::of({"scan", "--json", "--no-index", "--root", "root", bundle});
     QCOMPARE(run.exitCode, 0);
     const QJsonObject scanned = QJsonDocument::fromJson(run.out).object();
-    QCOMPARE(scanned.keys(), QStringList({"app", "keptDconfFolders", "keptSettingsFiles", "matches",
-                                          "permissionDeniedPaths", "undecodablePaths"}));
+    QCOMPARE(scanned.keys(),
+             QStringList({"app", "appGoesWithLeftovers", "keptDconfFolders", "keptSettingsFiles",
+                          "matches", "permissionDeniedPaths", "undecodablePaths"}));
     QCOMPARE(scanned["permissionDeniedPaths"].toArray(), QJsonArray());
     const CliRun described = CliRun::of({"describe", "--json", m_dir->path(bundle)});
     QCOMPARE(scanned["app"], QJsonDocument::fromJson(described.out).object());

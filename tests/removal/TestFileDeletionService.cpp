@@ -223,6 +223,37 @@ private slots:
         QVERIFY(isGone(urls[1].toLocalFile()) && QFile::exists(urls[2].toLocalFile()));
     }
 
+    // Working in a user's home for an administrator, the removal never reaches through a link
+    // that leads out of that home, even one on the way to the scanned folder.
+    void confinedRemovalStaysInTheHome_data() {
+        QTest::addColumn<QString>("config"); // where home/.config really lies
+        QTest::addColumn<QString>("reason"); // empty: removed
+        QTest::newRow("a folder") << "home/.config" << QString();
+        QTest::newRow("a link within the home") << "home/dotfiles/config" << QString();
+        QTest::newRow("a link into another home")
+            << "other/.config"
+            << "A link on its path leads out of its user's home; nothing was removed through it.";
+    }
+
+    void confinedRemovalStaysInTheHome() {
+        QFETCH(QString, config);
+        QFETCH(QString, reason);
+        TestDir dir;
+        const QString item = dir.createFile(config + "/app/settings.ini");
+        if (config != "home/.config")
+            dir.createSymlink("home/.config", dir.path(config));
+        const QUrl url = QUrl::fromLocalFile(dir.path("home/.config/app"));
+        RemovalScope scope{{dir.path("home/.config")}, {}};
+        scope.confinement = dir.path("home");
+
+        const DeletionReport report = FileDeletionService(Host::withDefaults(dir.path("home")))
+                                          .deleteItems({url}, scope)
+                                          .result();
+
+        QCOMPARE(report.failures.value(0).reason, reason);
+        QCOMPARE(QFile::exists(item), !reason.isEmpty());
+    }
+
     void refusesLocationsThatMustNotBeRemoved_data() {
         QTest::addColumn<QUrl>("url");
         QTest::addColumn<QString>("reason"); // empty: removed, as it does not exist

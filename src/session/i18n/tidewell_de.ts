@@ -195,32 +195,6 @@
 <context>
     <name>CliText</name>
     <message>
-        <source>Usage: %1 COMMAND [options]
-
-Removes an app bundle and the leftovers it keeps in the library folders.
-
-Commands:
-%2
-Options:
-  -h, --help     Show this help.
-  -v, --version  Show the version.
-
-Run &apos;%1 COMMAND --help&apos; for the options of a command.
-</source>
-        <translation>Aufruf: %1 BEFEHL [Optionen]
-
-Entfernt ein App-Bundle und die Restdateien, die es in den Bibliotheksordnern hinterlässt.
-
-Befehle:
-%2
-Optionen:
-  -h, --help     Diese Hilfe zeigen.
-  -v, --version  Die Version zeigen.
-
-&apos;%1 BEFEHL --help&apos; zeigt die Optionen eines Befehls.
-</translation>
-    </message>
-    <message>
         <source>%1: unknown command &apos;%2&apos;
 Run &apos;%1 --help&apos; for usage.</source>
         <translation>%1: unbekannter Befehl &apos;%2&apos;
@@ -319,10 +293,6 @@ Run &apos;%1 %2 --help&apos; for usage.</source>
 </translation>
     </message>
     <message>
-        <source>Moves an app bundle and its leftovers to the Trash.</source>
-        <translation>Verschiebt ein App-Bundle und seine Restdateien in den Papierkorb.</translation>
-    </message>
-    <message>
         <source>Remove without asking.</source>
         <translation>Ohne Nachfrage entfernen.</translation>
     </message>
@@ -333,10 +303,6 @@ Run &apos;%1 %2 --help&apos; for usage.</source>
     <message>
         <source>Nothing was removed.</source>
         <translation>Es wurde nichts entfernt.</translation>
-    </message>
-    <message>
-        <source>Move an app bundle and its leftovers to the Trash.</source>
-        <translation>Ein App-Bundle und seine Restdateien in den Papierkorb verschieben.</translation>
     </message>
     <message numerus="yes">
         <source>item(s)</source>
@@ -383,20 +349,12 @@ Could not read %n folder(s) (they may hold more leftovers):
         </translation>
     </message>
     <message>
-        <source>Lists the leftovers of an app bundle in the library folders.</source>
-        <translation>Listet die Restdateien eines App-Bundles in den Bibliotheksordnern auf.</translation>
-    </message>
-    <message>
         <source>no folder at &apos;%1&apos;</source>
         <translation>kein Ordner unter &apos;%1&apos;</translation>
     </message>
     <message>
         <source>Scanning… %1/%2 folders</source>
         <translation>Suche … %1/%2 Ordner</translation>
-    </message>
-    <message>
-        <source>List the leftovers of an app bundle.</source>
-        <translation>Die Restdateien eines App-Bundles auflisten.</translation>
     </message>
     <message>
         <source>Take the system folders under DIR.</source>
@@ -577,6 +535,101 @@ Could not read %n folder(s) (they may hold more leftovers):
         <source>%1 is your own launcher of this app; it goes with the leftovers.</source>
         <translation>%1 ist Ihr eigener Starter dieser App; er wird mit den Restdateien entfernt.</translation>
     </message>
+    <message>
+        <source>give either --all-users or --user, not both</source>
+        <translation>entweder --all-users oder --user angeben, nicht beides</translation>
+    </message>
+    <message>
+        <source>--all-users and --user work in other people&apos;s homes and need administrator rights; run as root</source>
+        <translation>--all-users und --user arbeiten in den Persönlichen Ordnern anderer und brauchen Administratorrechte; als root ausführen</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no user who logs in (an account with a login shell, a UID from UID_MIN up and a home in the system&apos;s home folder)</source>
+        <translation>&apos;%1&apos; ist kein Benutzer, der sich anmeldet (ein Konto mit Anmelde-Shell, einer UID ab UID_MIN und einem Persönlichen Ordner im Home-Ordner des Systems)</translation>
+    </message>
+    <message>
+        <source>Work in the home of every user who logs in (administrators only).</source>
+        <translation>Im Persönlichen Ordner jedes Benutzers arbeiten, der sich anmeldet (nur für Administratoren).</translation>
+    </message>
+    <message>
+        <source>Work in the home of the user NAME (administrators only; may be given more than once).</source>
+        <translation>Im Persönlichen Ordner des Benutzers NAME arbeiten (nur für Administratoren; mehrfach möglich).</translation>
+    </message>
+    <message>
+        <source>(reading %1 for the user %2)</source>
+        <translation>(beim Lesen von %1 für den Benutzer %2)</translation>
+    </message>
+    <message>
+        <source>%1 (%2):</source>
+        <translation>%1 (%2):</translation>
+    </message>
+    <message numerus="yes">
+        <source>
+Left alone outside the user&apos;s home (%n item(s)):
+</source>
+        <translation>
+            <numerusform>
+Außerhalb des Persönlichen Ordners des Benutzers nicht angerührt (%n Objekt):
+</numerusform>
+            <numerusform>
+Außerhalb des Persönlichen Ordners des Benutzers nicht angerührt (%n Objekte):
+</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Moves apps and their leftovers to the Trash.</source>
+        <translation>Verschiebt Apps und ihre Restdateien in den Papierkorb.</translation>
+    </message>
+    <message>
+        <source>Move apps and their leftovers to the Trash.</source>
+        <translation>Apps und ihre Restdateien in den Papierkorb verschieben.</translation>
+    </message>
+    <message>
+        <source>Lists the leftovers of apps in the library folders.</source>
+        <translation>Listet die Restdateien von Apps in den Bibliotheksordnern auf.</translation>
+    </message>
+    <message>
+        <source>expected at least one APP</source>
+        <translation>mindestens eine APP erwartet</translation>
+    </message>
+    <message>
+        <source>List the leftovers of apps.</source>
+        <translation>Die Restdateien von Apps auflisten.</translation>
+    </message>
+    <message>
+        <source>User %1 (%2):</source>
+        <translation>Benutzer %1 (%2):</translation>
+    </message>
+    <message>
+        <source>No user account with a login shell and a home was found.</source>
+        <translation>Es wurde kein Benutzerkonto mit Anmelde-Shell und Persönlichem Ordner gefunden.</translation>
+    </message>
+    <message>
+        <source>Usage: %1 COMMAND [options]
+
+Removes an app (a bundle, a desktop entry, a Flatpak, a snap or an AppImage) and the leftovers it keeps in the user&apos;s folders.
+
+Commands:
+%2
+Options:
+  -h, --help     Show this help.
+  -v, --version  Show the version.
+
+Run &apos;%1 COMMAND --help&apos; for the options of a command.
+</source>
+        <translation>Aufruf: %1 BEFEHL [Optionen]
+
+Entfernt eine App (ein Bundle, einen Desktop-Eintrag, ein Flatpak, ein Snap oder ein AppImage) und die Restdateien, die sie in den Ordnern des Benutzers hinterlässt.
+
+Befehle:
+%2
+Optionen:
+  -h, --help     Diese Hilfe zeigen.
+  -v, --version  Die Version zeigen.
+
+&apos;%1 BEFEHL --help&apos; zeigt die Optionen eines Befehls.
+</translation>
+    </message>
 </context>
 <context>
     <name>ContentView</name>
@@ -695,6 +748,10 @@ Could not read %n folder(s) (they may hold more leftovers):
     <message>
         <source>This item lies outside the scanned folders and was not removed.</source>
         <translation>Dieses Objekt liegt außerhalb der durchsuchten Ordner und wurde nicht entfernt.</translation>
+    </message>
+    <message>
+        <source>A link on its path leads out of its user&apos;s home; nothing was removed through it.</source>
+        <translation>Ein Link auf seinem Pfad führt aus dem Persönlichen Ordner seines Benutzers hinaus; darüber wurde nichts entfernt.</translation>
     </message>
 </context>
 <context>

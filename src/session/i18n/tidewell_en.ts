@@ -195,21 +195,6 @@
 <context>
     <name>CliText</name>
     <message>
-        <source>Usage: %1 COMMAND [options]
-
-Removes an app bundle and the leftovers it keeps in the library folders.
-
-Commands:
-%2
-Options:
-  -h, --help     Show this help.
-  -v, --version  Show the version.
-
-Run &apos;%1 COMMAND --help&apos; for the options of a command.
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1: unknown command &apos;%2&apos;
 Run &apos;%1 --help&apos; for usage.</source>
         <translation type="unfinished"></translation>
@@ -303,10 +288,6 @@ Run &apos;%1 %2 --help&apos; for usage.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Moves an app bundle and its leftovers to the Trash.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Remove without asking.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -316,10 +297,6 @@ Run &apos;%1 %2 --help&apos; for usage.</source>
     </message>
     <message>
         <source>Nothing was removed.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Move an app bundle and its leftovers to the Trash.</source>
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
@@ -363,19 +340,11 @@ Could not read %n folders (they may hold more leftovers):
         </translation>
     </message>
     <message>
-        <source>Lists the leftovers of an app bundle in the library folders.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>no folder at &apos;%1&apos;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Scanning… %1/%2 folders</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>List the leftovers of an app bundle.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -557,6 +526,90 @@ Could not read %n folders (they may hold more leftovers):
         <source>%1 is your own launcher of this app; it goes with the leftovers.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>give either --all-users or --user, not both</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--all-users and --user work in other people&apos;s homes and need administrator rights; run as root</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no user who logs in (an account with a login shell, a UID from UID_MIN up and a home in the system&apos;s home folder)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Work in the home of every user who logs in (administrators only).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Work in the home of the user NAME (administrators only; may be given more than once).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(reading %1 for the user %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>
+Left alone outside the user&apos;s home (%n item(s)):
+</source>
+        <translation>
+            <numerusform>
+Left alone outside the user&apos;s home (%n item):
+</numerusform>
+            <numerusform>
+Left alone outside the user&apos;s home (%n items):
+</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Moves apps and their leftovers to the Trash.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move apps and their leftovers to the Trash.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lists the leftovers of apps in the library folders.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected at least one APP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List the leftovers of apps.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User %1 (%2):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No user account with a login shell and a home was found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: %1 COMMAND [options]
+
+Removes an app (a bundle, a desktop entry, a Flatpak, a snap or an AppImage) and the leftovers it keeps in the user&apos;s folders.
+
+Commands:
+%2
+Options:
+  -h, --help     Show this help.
+  -v, --version  Show the version.
+
+Run &apos;%1 COMMAND --help&apos; for the options of a command.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ContentView</name>
@@ -674,6 +727,10 @@ Could not read %n folders (they may hold more leftovers):
     </message>
     <message>
         <source>This item lies outside the scanned folders and was not removed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A link on its path leads out of its user&apos;s home; nothing was removed through it.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
