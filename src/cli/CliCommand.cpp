@@ -3,9 +3,13 @@
 #include "CliOutput.h"
 #include "CliText.h"
 #include "ExitCode.h"
+#include "InterruptWatch.h"
 #include "session/AppMetadata.h"
 
 #include <QUrl>
+
+#include <cstdio>
+#include <unistd.h>
 
 namespace tidewell {
 
@@ -102,6 +106,21 @@ std::optional<int> refuseOptionLikeOperands(const QString& commandName,
                                   .arg(operand));
     }
     return std::nullopt;
+}
+
+bool answeredYes(const QString& question) {
+    const QByteArray bytes = question.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
+    std::fflush(stderr);
+    const QString answer = InterruptWatch::readLine().value_or(QString()).trimmed().toLower();
+    return answer == u"y" || answer == u"yes";
+}
+
+std::optional<int> refuseQuestionWithoutTerminal(bool answeredByOption, const QString& commandName,
+                                                 const QString& message) {
+    if (answeredByOption || isatty(STDIN_FILENO))
+        return std::nullopt;
+    return usageError(commandName, message);
 }
 
 std::variant<AppDescriptor, int> readAppBundle(const QString& path) {

@@ -40,6 +40,14 @@ int usageError(const QString& commandName, const QString& message);
 std::optional<int> refuseOptionLikeOperands(const QString& commandName,
                                             const QStringList& operands);
 
+// Asks question on the terminal (stderr, answered on stdin); only an explicit yes goes on.
+bool answeredYes(const QString& question);
+
+// Without a terminal nobody can answer a command's question: unless --yes answers it, the
+// command is refused as a usage error with message before any work is done.
+std::optional<int> refuseQuestionWithoutTerminal(bool answeredByOption, const QString& commandName,
+                                                 const QString& message);
+
 // Reads the bundle at path (as the user typed it). On failure prints the reason on stderr and
 // returns ExitCode::appRejected.
 std::variant<AppDescriptor, int> readAppBundle(const QString& path);

@@ -1,10 +1,12 @@
 #include "HomeRemoval.h"
 
+#include "CliOutput.h"
 #include "model/PathRules.h"
 #include "platform/RealProgramRunner.h"
 #include "removal/FileDeletionService.h"
 #include "scanner/ItemClassification.h"
 
+#include <QDir>
 #include <QHash>
 #include <QSet>
 
@@ -32,20 +34,23 @@ AppRemoval planApp(const ScannedApp& scanned, const WorkHome& home) {
 }
 
 // Runs one removal call per app, each in its home with that home's user's Trash.
-template <typename Call> void forEachApp(QList<HomeRemoval>& removals, const Call& call) {
+template <typename Call>
+void forEachApp(QList<HomeRemoval>& removals, const std::shared_ptr<const RemovalJournal>& journal,
+                const Call& call) {
     for (HomeRemoval& removal : removals) {
         const std::unique_ptr<FileSystem> fileSystem = removal.home.fileSystem();
-        FileDeletionService service(removal.home.host, *fileSystem);
+        FileDeletionService service(removal.home.host, *fileSystem, journal);
         for (AppRemoval& app : removal.apps)
             call(service, app, removal.home);
     }
 }
 
-QList<QUrl> urlsOf(const QList<DeletionFailure>& failures) {
-    QList<QUrl> urls;
-    for (const DeletionFailure& failure : failures)
-        urls.append(failure.url);
-    return urls;
+// The part of plan that the Trash refused, with its sizes.
+RemovalPlan refusedPart(const RemovalPlan& plan, const QList<DeletionFailure>& refusals) {
+    QList<RemovalPlan::Item> refused;
+    for (const DeletionFailure& failure : refusals)
+        refused.append({failure.url, plan.sizeOf(failure.url)});
+    return {refused, plan.scope(), plan.subject()};
 }
 
 void append(DeletionReport& report, const DeletionReport& later) {
@@ -54,6 +59,22 @@ void append(DeletionReport& report, const DeletionReport& later) {
     report.trashed += later.trashed;
     report.removedPermanently += later.removedPermanently;
     report.notAttempted += later.notAttempted;
+    if (!later.journalFailure.isEmpty())
+        report.journalFailure = later.journalFailure;
+}
+
+// Records in removal id's journal entry, when there is one, the items that stay after all.
+void recordStaying(const RemovalJournal* journal, qint64 id, const QList<DeletionFailure>& stayed) {
+    if (!journal || id == 0)
+        return;
+    std::variant<JournalEntry, QString> entry = journal->reopen(id);
+    JournalEntry* opened = std::get_if<JournalEntry>(&entry);
+    for (qsizetype index = 0; opened && index < stayed.size(); ++index)
+        opened->record({QDir::cleanPath(stayed[index].url.toLocalFile()),
+                        {},
+                        RemovalRecord::Outcome::failed,
+                        {},
+                        stayed[index].reason});
 }
 
 } // namespace
@@ -71,13 +92,23 @@ HomeRemoval HomeRemoval::plan(const WorkHome& home, const QList<ScannedApp>& sca
     return removal;
 }
 
-void trashPlannedItems(QList<HomeRemoval>& removals, const std::function<bool()>& stopRequested) {
-    forEachApp(removals, [&](FileDeletionService& service, AppRemoval& app, const WorkHome&) {
-        app.deletion =
-            service
-                .deleteItems(app.plan.urls(), app.plan.scope(), {Method::trashOnly, stopRequested})
-                .result();
-    });
+void trashPlannedItems(QList<HomeRemoval>& removals, const std::function<bool()>& stopRequested,
+                       const std::shared_ptr<const RemovalJournal>& journal) {
+    forEachApp(removals, journal,
+               [&](FileDeletionService& service, AppRemoval& app, const WorkHome&) {
+                   app.deletion =
+                       service.deleteItems(app.plan, {Method::trashOnly, stopRequested}).result();
+               });
+}
+
+QString journalRefusal(const QList<HomeRemoval>& removals) {
+    for (const HomeRemoval& removal : removals) {
+        for (const AppRemoval& app : removal.apps) {
+            if (app.deletion.journalId == 0 && !app.deletion.journalFailure.isEmpty())
+                return app.deletion.journalFailure;
+        }
+    }
+    return {};
 }
 
 QList<DeletionFailure> trashRefusals(const QList<HomeRemoval>& removals) {
@@ -92,23 +123,27 @@ QList<DeletionFailure> trashRefusals(const QList<HomeRemoval>& removals) {
 }
 
 void settleTrashRefusals(QList<HomeRemoval>& removals, bool removeThem,
-                         const std::function<bool()>& stopRequested) {
-    forEachApp(removals, [&](FileDeletionService& service, AppRemoval& app, const WorkHome& home) {
-        const QList<DeletionFailure> refusals = std::exchange(app.deletion.trashRefusals, {});
-        if (refusals.isEmpty())
-            return;
-        if (!removeThem || home.account) {
-            app.deletion.failures += refusals;
-            return;
-        }
-        append(app.deletion, service
-                                 .deleteItems(urlsOf(refusals), app.plan.scope(),
-                                              {Method::removeInPlace, stopRequested})
-                                 .result());
-    });
+                         const std::function<bool()>& stopRequested,
+                         const std::shared_ptr<const RemovalJournal>& journal) {
+    forEachApp(removals, journal,
+               [&](FileDeletionService& service, AppRemoval& app, const WorkHome& home) {
+                   const QList<DeletionFailure> refusals =
+                       std::exchange(app.deletion.trashRefusals, {});
+                   if (refusals.isEmpty())
+                       return;
+                   if (!removeThem || home.account || !app.deletion.journalFailure.isEmpty()) {
+                       app.deletion.failures += refusals;
+                       recordStaying(journal.get(), app.deletion.journalId, refusals);
+                       return;
+                   }
+                   const RemovalOptions inPlace{Method::removeInPlace, stopRequested,
+                                                app.deletion.journalId};
+                   append(app.deletion,
+                          service.deleteItems(refusedPart(app.plan, refusals), inPlace).result());
+               });
 }
 
-void runUninstallCommands(QList<HomeRemoval>& removals) {
+void runUninstallCommands(QList<HomeRemoval>& removals, const RemovalJournal* journal) {
     QHash<QStringList, int> exitCodes;
     for (HomeRemoval& removal : removals) {
         for (AppRemoval& app : removal.apps) {
@@ -117,6 +152,13 @@ void runUninstallCommands(QList<HomeRemoval>& removals) {
             if (!exitCodes.contains(app.uninstall.arguments))
                 exitCodes.insert(app.uninstall.arguments, runUninstallCommand(app.uninstall));
             app.uninstallExitCode = exitCodes.value(app.uninstall.arguments);
+            const std::optional<QString> unrecorded =
+                journal && app.deletion.journalId != 0
+                    ? journal->recordPackageRun(app.deletion.journalId,
+                                                {app.uninstall.text(), *app.uninstallExitCode})
+                    : std::nullopt;
+            if (unrecorded)
+                CliOutput::printErrorLine(*unrecorded);
         }
     }
 }

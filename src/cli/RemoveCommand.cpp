@@ -11,9 +11,6 @@
 
 #include <QJsonArray>
 
-#include <cstdio>
-#include <unistd.h>
-
 namespace tidewell {
 
 namespace {
@@ -47,15 +44,6 @@ QString failureList(const QList<DeletionFailure>& failures) {
 QString uninstallText(const QString& command) {
     return CliText::tr("The app itself belongs to its package manager. To uninstall it, run: %1")
         .arg(command);
-}
-
-// Asks on the terminal; only an explicit yes goes on.
-bool answeredYes(const QString& question) {
-    const QByteArray bytes = question.toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
-    std::fflush(stderr);
-    const QString answer = InterruptWatch::readLine().value_or(QString()).trimmed().toLower();
-    return answer == u"y" || answer == u"yes";
 }
 
 QString appHeading(const AppDescriptor& app) {
@@ -114,7 +102,8 @@ QJsonObject removalJson(const DeletionReport& deletion, const MeasuredSize& recl
             {QStringLiteral("reclaimedBytes"), reclaimed.bytes},
             {QStringLiteral("reclaimedSizeComplete"), reclaimed.complete},
             {QStringLiteral("interrupted"), interrupted},
-            {QStringLiteral("notAttempted"), pathArray(deletion.notAttempted)}};
+            {QStringLiteral("notAttempted"), pathArray(deletion.notAttempted)},
+            {QStringLiteral("journalId"), deletion.journalId}};
 }
 
 // The closing line: what went to the Trash, what the Trash refused and was deleted outright,
@@ -147,6 +136,13 @@ QString removalText(const DeletionReport& deletion, const RemovalPlan& plan, boo
                             int(deletion.notAttempted.size())) +
                 itemTable(deletion.notAttempted, plan);
     return text + summary(deletion);
+}
+
+// How to put back what went to the Trash, when something did.
+QString undoHint(const DeletionReport& deletion) {
+    if (deletion.journalId == 0 || deletion.trashed.isEmpty())
+        return {};
+    return u'\n' + CliText::tr("To put it back: tidewell-cli undo %1").arg(deletion.journalId);
 }
 
 // The leftovers of one app found outside the user's home an administrator works in.
@@ -188,7 +184,7 @@ QString appRemovalText(const AppRemoval& app, bool interrupted, bool named) {
                             .arg(*app.uninstallExitCode);
     else if (!app.uninstall.isEmpty())
         text += u'\n' + uninstallText(app.uninstall.text());
-    return text + outsideHomeText(app.outsideHome);
+    return text + undoHint(app.deletion) + outsideHomeText(app.outsideHome);
 }
 
 // Prints what the removal did, home by home and app by app.
@@ -237,23 +233,50 @@ void printLauncherNotes(const QList<HomeRemoval>& removals) {
     }
 }
 
+// What the command was asked besides the apps.
+struct RemoveFlags {
+    bool json = false;
+    bool yes = false;
+    bool uninstall = false;
+};
+
+// Whether nothing at all was removed because the journal could not be written; then says why.
+bool refusedForTheJournal(const QList<HomeRemoval>& removals) {
+    const QString refusal = journalRefusal(removals);
+    if (refusal.isEmpty())
+        return false;
+    CliOutput::printErrorLine(
+        refusal + u' ' +
+        CliText::tr("Pass --no-journal to remove without it; that removal cannot be undone."));
+    for (const HomeRemoval& removal : removals) {
+        for (const AppRemoval& app : removal.apps) {
+            if (!app.deletion.deleted.isEmpty())
+                return false;
+        }
+    }
+    return true;
+}
+
 // Removes the planned items (the Trash first, then in place what it refused, after a second
-// question unless askFirst is false), runs the package managers when asked and prints what
-// happened; the exit code tells whether everything went.
-int removeAndReport(QList<HomeRemoval>& removals, bool askFirst, bool uninstall, bool json) {
+// question unless --yes), runs the package managers when asked and prints what happened; the
+// exit code tells whether everything went. Each app's removal is recorded in journal first.
+int removeAndReport(QList<HomeRemoval>& removals, const RemoveFlags& flags,
+                    const std::shared_ptr<const RemovalJournal>& journal) {
     const InterruptWatch watch;
     const auto stop = [] { return InterruptWatch::raised(); };
-    trashPlannedItems(removals, stop);
+    trashPlannedItems(removals, stop, journal);
+    if (refusedForTheJournal(removals))
+        return ExitCode::failure;
     const QList<DeletionFailure> refusals = trashRefusals(removals);
     const bool removeInPlace = !refusals.isEmpty() && !InterruptWatch::raised() &&
-                               (!askFirst || confirmPermanentRemoval(refusals));
-    settleTrashRefusals(removals, removeInPlace, stop);
+                               (flags.yes || confirmPermanentRemoval(refusals));
+    settleTrashRefusals(removals, removeInPlace, stop, journal);
     const bool interrupted = InterruptWatch::raised();
     // The package managers run only when asked, after the leftovers are gone, and only
     // commands that need no administrator rights.
-    if (uninstall && !interrupted)
-        runUninstallCommands(removals);
-    report(removals, json, interrupted);
+    if (flags.uninstall && !interrupted)
+        runUninstallCommands(removals, journal.get());
+    report(removals, flags.json, interrupted);
     return isComplete(removals) && !interrupted ? ExitCode::success : ExitCode::failure;
 }
 
@@ -267,21 +290,24 @@ int runRemove(const QStringList& arguments, const Host& givenHost) {
         QStringLiteral("uninstall"),
         CliText::tr("Then run the package manager's command that uninstalls the app (Flatpak "
                     "and snap apps)."));
+    const QCommandLineOption noJournal(
+        QStringLiteral("no-journal"),
+        CliText::tr("Remove without recording the removal: it cannot be undone then."));
     const ScanOptions scanOptions;
-    parser.addOptions({json, yes, uninstallOption});
+    parser.addOptions({json, yes, uninstallOption, noJournal});
     scanOptions.addTo(parser);
-    const QString usage = QStringLiteral("[--json] [--yes] [--uninstall] [--root DIR] [--no-index] "
-                                         "[--all-users | --user NAME...] APP...");
+    const QString usage =
+        QStringLiteral("[--json] [--yes] [--uninstall] [--no-journal] [--root DIR] [--no-index] "
+                       "[--all-users | --user NAME...] APP...");
     if (auto done = parseAppArguments(parser, commandName, usage, arguments))
         return *done;
     const auto homes = scanOptions.homesFor(parser, commandName, givenHost);
     if (const int* exitCode = std::get_if<int>(&homes))
         return *exitCode;
-    // Without a terminal nobody can answer the question: refuse before any work is done.
-    if (!parser.isSet(yes) && !isatty(STDIN_FILENO))
-        return usageError(
-            commandName,
-            CliText::tr("stdin is not a terminal; pass --yes to remove without asking"));
+    if (auto refused = refuseQuestionWithoutTerminal(
+            parser.isSet(yes), commandName,
+            CliText::tr("stdin is not a terminal; pass --yes to remove without asking")))
+        return *refused;
 
     auto planned = planRemovals(std::get<QList<WorkHome>>(homes), parser.positionalArguments(),
                                 !parser.isSet(scanOptions.noIndex));
@@ -294,8 +320,14 @@ int runRemove(const QStringList& arguments, const Host& givenHost) {
         CliOutput::printErrorLine(CliText::tr("Nothing was removed."));
         return ExitCode::failure;
     }
-    return removeAndReport(removals, !parser.isSet(yes), parser.isSet(uninstallOption),
-                           parser.isSet(json));
+    // Removals are recorded in the process's own journal, whoever's home they are in: its user
+    // is the one who can undo them.
+    const auto journal =
+        parser.isSet(noJournal)
+            ? nullptr
+            : std::make_shared<RemovalJournal>(RemovalJournal::folderOn(givenHost));
+    return removeAndReport(
+        removals, {parser.isSet(json), parser.isSet(yes), parser.isSet(uninstallOption)}, journal);
 }
 
 } // namespace

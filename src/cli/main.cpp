@@ -1,9 +1,11 @@
 #include "CliCommand.h"
 #include "DescribeCommand.h"
+#include "HistoryCommand.h"
 #include "ListCommand.h"
 #include "OrphansCommand.h"
 #include "RemoveCommand.h"
 #include "ScanCommand.h"
+#include "UndoCommand.h"
 #include "session/HostFromProcess.h"
 #include "session/Translations.h"
 
@@ -15,7 +17,8 @@ int main(int argc, char* argv[]) {
     QCoreApplication application(argc, argv);
     Translations::install();
     const QList<CliCommand> commands{
-        describeCommand(), scanCommand(), removeCommand(), listCommand(), orphansCommand(),
+        describeCommand(), scanCommand(),    removeCommand(), listCommand(),
+        orphansCommand(),  historyCommand(), undoCommand(),
     };
     return runCli(QCoreApplication::arguments(), commands, hostFromProcess());
 }

@@ -15,6 +15,7 @@ enum UnclassifiedFileErrorCode : int {
     LinkInPathError = 514,      // a folder on the item's path is a symbolic link
     NoTrashOnVolumeError = 515, // no Trash on the item's file system may be used
     LinkInTrashError = 516,     // a folder of the Trash is a symbolic link (or no folder)
+    ItemExistsError = 517,      // something already lies where the item would go
 };
 
 enum class FileAccess { reading, writing };

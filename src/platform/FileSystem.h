@@ -62,10 +62,23 @@ enum class TreeWalk {
     whole,
 };
 
+// Where a move to the Trash put an item, and what the Trash's record of it says: enough to
+// find the item again and to tell it from another item that took its name since.
+struct TrashEntry {
+    QString filesPath;    // the item in the trash's files folder
+    QString infoPath;     // its .trashinfo record; empty where the Trash keeps none
+    QString originalPath; // where the item lay, absolute
+    QString deletionDate; // the record's DeletionDate, as written there
+
+    bool isEmpty() const { return filesPath.isEmpty(); }
+    friend bool operator==(const TrashEntry&, const TrashEntry&) = default;
+};
+
 // Result of a file operation that changes the disk.
 struct FileOperationResult {
     int errorCode = NoError;
     QString message; // the system's own one-line description of the error, empty on success
+    TrashEntry trashEntry = {}; // after a successful move to the Trash: where the item went
     bool ok() const { return errorCode == NoError; }
 };
 
@@ -105,6 +118,12 @@ public:
     // ever reached through a link.
     virtual FileOperationResult moveToTrash(const QString& path) = 0;
     virtual FileOperationResult removePermanently(const QString& path) = 0;
+    // Whether the item of entry is still in the Trash under the same record.
+    virtual bool isInTrash(const TrashEntry& entry) const = 0;
+    // Puts the item of entry back where it lay and drops its record. Never replaces what is
+    // there now (ItemExistsError: the item and its record stay in the Trash); fails with
+    // NoSuchFileError when the entry is gone or its record names another item.
+    virtual FileOperationResult restoreFromTrash(const TrashEntry& entry) = 0;
 };
 
 } // namespace tidewell

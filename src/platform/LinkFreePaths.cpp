@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <dirent.h>
 #include <fcntl.h>
 #ifdef __linux__
@@ -250,6 +251,20 @@ FolderHandle openFolder(const QByteArray& absolutePath) {
 
 FolderHandle openSubfolder(int folderFd, const QByteArray& name) {
     return FolderHandle(openChild(folderFd, name.constData(), pathOnly));
+}
+
+int moveWithoutReplacing(int fromFd, const QByteArray& name, int toFd, const QByteArray& newName) {
+#ifdef RENAME_NOREPLACE
+    if (::renameat2(fromFd, name.constData(), toFd, newName.constData(), RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS)
+        return errno;
+#endif
+    // A file system that cannot refuse to replace: look first.
+    struct stat info;
+    if (::fstatat(toFd, newName.constData(), &info, AT_SYMLINK_NOFOLLOW) == 0)
+        return EEXIST;
+    return ::renameat(fromFd, name.constData(), toFd, newName.constData()) == 0 ? 0 : errno;
 }
 
 int removeEntry(int parentFd, const QByteArray& name, int descriptorBudget) {

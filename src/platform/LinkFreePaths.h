@@ -34,6 +34,10 @@ FolderHandle openFolder(const QByteArray& absolutePath);
 // The folder name in folderFd, opened without following it if it is a link (ELOOP or ENOTDIR).
 FolderHandle openSubfolder(int folderFd, const QByteArray& name);
 
+// Moves the entry name of the folder fromFd to newName in the folder toFd, never replacing what
+// is there (EEXIST instead). Returns 0 or the errno of the failure (EXDEV across file systems).
+int moveWithoutReplacing(int fromFd, const QByteArray& name, int toFd, const QByteArray& newName);
+
 // Removes the entry name of the folder parentFd: a link or file by itself, a folder with
 // everything below it, depth first, never following a link and never holding more than
 // descriptorBudget descriptors at once. Returns 0, or the errno of the first failure (the rest

@@ -6,6 +6,7 @@
 #include "PropertyListReading.h"
 #include "ResourceValuesFromStat.h"
 #include "Trash.h"
+#include "TrashRestore.h"
 
 #include <QByteArrayView>
 #include <QDir>
@@ -140,6 +141,14 @@ FileOperationResult RealFileSystem::removePermanently(const QString& path) {
         return removalFailure(item.error);
     const int error = linkfree::removeEntry(item.parent.fd(), item.name, removalDescriptorBudget);
     return error == 0 ? FileOperationResult{} : removalFailure(error);
+}
+
+bool RealFileSystem::isInTrash(const TrashEntry& entry) const {
+    return trash::holds(entry);
+}
+
+FileOperationResult RealFileSystem::restoreFromTrash(const TrashEntry& entry) {
+    return trash::restore(entry);
 }
 
 } // namespace tidewell

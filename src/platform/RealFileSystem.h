@@ -30,6 +30,8 @@ public:
     QString resolvedPath(const QString& path) const override;
     FileOperationResult moveToTrash(const QString& path) override;
     FileOperationResult removePermanently(const QString& path) override;
+    bool isInTrash(const TrashEntry& entry) const override;
+    FileOperationResult restoreFromTrash(const TrashEntry& entry) override;
 
 private:
     std::optional<TrashOwner> m_trashOwner;

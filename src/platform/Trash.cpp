@@ -1,11 +1,13 @@
 #include "Trash.h"
 
 #include "FileErrors.h"
+#include "TrashInfo.h"
 
 #ifdef __APPLE__
 #include <QFile>
 #include <QFileInfo>
 #else
+#include "Descriptor.h"
 #include "LinkFreePaths.h"
 
 #include <QDateTime>
@@ -13,7 +15,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
-#include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <memory>
@@ -34,8 +35,9 @@ namespace tidewell::trash {
 
 FileOperationResult moveToTrash(int, const QByteArray&, const QString& path, const TrashOwner*) {
     QFile file(path);
+    // The Trash here keeps no record: the item's new name is all there is to find it by.
     if (file.moveToTrash())
-        return {};
+        return {NoError, {}, {file.fileName(), {}, path, {}}};
     // A dangling link still exists as an item of its own.
     const int code =
         QFileInfo(path).isSymLink() || file.exists() ? UnknownWriteError : NoSuchFileError;
@@ -48,11 +50,12 @@ namespace {
 
 using linkfree::FolderHandle;
 
-// The two folders of one trash, and what its records leave out of an item's path: nothing in
-// the home trash, the volume's top folder in a volume's trash.
+// The two folders of one trash with its own path, and what its records leave out of an item's
+// path: nothing in the home trash, the volume's top folder in a volume's trash.
 struct TrashFolders {
     FolderHandle files;
     FolderHandle info;
+    QByteArray path;
     QByteArray placePrefix;
 };
 
@@ -119,20 +122,21 @@ bool isOnDevice(int fd, dev_t device) {
 
 // The user's data folder as GLib reads it ($XDG_DATA_HOME, else ~/.local/share), made with its
 // missing parents as the home trash always was, then opened after resolving the user's own links
-// in it: only the Trash below it must be free of links.
-FolderHandle openDataFolder() {
+// in it: only the Trash below it must be free of links. path receives the resolved path.
+FolderHandle openDataFolder(QByteArray& path) {
     const char* folder = g_get_user_data_dir();
     char resolved[PATH_MAX];
     if (!g_path_is_absolute(folder) || g_mkdir_with_parents(folder, 0700) != 0 ||
         !::realpath(folder, resolved))
         return {};
-    return linkfree::openFolder(resolved);
+    path = resolved;
+    return linkfree::openFolder(path);
 }
 
 // Another account's data folder, reached from its home (its own links resolved, as the
 // administrator named it) one component at a time, never through a link, each missing folder
-// made as that account's.
-int openOwnerDataFolder(const TrashOwner& owner, FolderHandle& folder) {
+// made as that account's. path receives the folder's path with the home resolved.
+int openOwnerDataFolder(const TrashOwner& owner, FolderHandle& folder, QByteArray& path) {
     const QByteArray home = encodedPath(owner.home);
     const QByteArray data = encodedPath(owner.dataFolder);
     char resolved[PATH_MAX];
@@ -143,6 +147,7 @@ int openOwnerDataFolder(const TrashOwner& owner, FolderHandle& folder) {
     folder = linkfree::openFolder(resolved);
     if (!folder.isOpen())
         return errno;
+    path = resolved + data.sliced(home.size());
     for (const QByteArray& component : data.sliced(home.size() + 1).split('/')) {
         if (component.isEmpty())
             continue;
@@ -183,7 +188,9 @@ int openVolumeTrash(const QByteArray& folderPath, dev_t device, TrashFolders& tr
         return EXDEV;
     const QByteArray uid = QByteArray::number(ownerUid(owner));
     FolderHandle folder = sharedTrash(top.fd(), uid, owner);
+    trash.path = trash.placePrefix + ".Trash/" + uid;
     if (!folder.isOpen()) {
+        trash.path = trash.placePrefix + ".Trash-" + uid;
         if (const int error = openOrMake(top.fd(), ".Trash-" + uid, folder, owner))
             return error;
         if (!ownedBy(folder.fd(), ownerUid(owner)))
@@ -198,12 +205,14 @@ int openVolumeTrash(const QByteArray& folderPath, dev_t device, TrashFolders& tr
 int openTrashFor(const QByteArray& folderPath, dev_t device, TrashFolders& trash,
                  const TrashOwner* owner) {
     FolderHandle data;
+    QByteArray dataPath;
     if (!owner)
-        data = openDataFolder();
-    else if (const int error = openOwnerDataFolder(*owner, data))
+        data = openDataFolder(dataPath);
+    else if (const int error = openOwnerDataFolder(*owner, data, dataPath))
         return error;
     if (!data.isOpen() || !isOnDevice(data.fd(), device))
         return openVolumeTrash(folderPath, device, trash, owner);
+    trash.path = dataPath + "/Trash";
     FolderHandle home;
     if (const int error = openOrMake(data.fd(), "Trash", home, owner))
         return error;
@@ -252,25 +261,6 @@ QByteArray candidateName(const QByteArray& name, int attempt) {
     return dot < 0 ? name + number : name.first(dot) + number + name.sliced(dot);
 }
 
-QByteArray trashInfo(const QByteArray& place) {
-    const QString date = QDateTime::currentDateTime().toString(u"yyyy-MM-dd'T'HH:mm:ss");
-    return "[Trash Info]\nPath=" + place.toPercentEncoding("/") +
-           "\nDeletionDate=" + date.toLatin1() + '\n';
-}
-
-int writeAll(int fd, const QByteArray& bytes) {
-    for (qsizetype written = 0; written < bytes.size();) {
-        const ssize_t count =
-            ::write(fd, bytes.constData() + written, size_t(bytes.size() - written));
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count <= 0)
-            return count < 0 ? errno : EIO;
-        written += count;
-    }
-    return 0;
-}
-
 // Creates the record infoName (EEXIST when another record has that name) and writes it in full;
 // when that fails, nothing is left of it. It is not synced to the disk one by one: that took
 // twenty times as long as the rest of a removal, and a record not yet on the disk is lost only
@@ -291,17 +281,15 @@ int writeRecord(int infoFd, const QByteArray& infoName, const QByteArray& record
     return error;
 }
 
-// A move that never replaces what is in the trash already (EEXIST instead).
-int moveWithoutReplacing(int fromFd, const QByteArray& name, int toFd, const QByteArray& newName) {
-    if (::renameat2(fromFd, name.constData(), toFd, newName.constData(), RENAME_NOREPLACE) == 0)
-        return 0;
-    if (errno != EINVAL && errno != ENOSYS)
-        return errno;
-    // A file system that cannot refuse to replace: look first.
-    struct stat info;
-    if (::fstatat(toFd, newName.constData(), &info, AT_SYMLINK_NOFOLLOW) == 0)
-        return EEXIST;
-    return ::renameat(fromFd, name.constData(), toFd, newName.constData()) == 0 ? 0 : errno;
+QString decoded(const QByteArray& path) {
+    return decodeFileName(path.constData(), path.size());
+}
+
+TrashEntry entryOf(const TrashFolders& trash, const QByteArray& trashName, const QString& path,
+                   const QString& date) {
+    const QByteArray files = trash.path + "/files/" + trashName;
+    const QByteArray info = trash.path + "/info/" + trashName + ".trashinfo";
+    return {decoded(files), decoded(info), path, date};
 }
 
 } // namespace
@@ -318,18 +306,21 @@ FileOperationResult moveToTrash(int parentFd, const QByteArray& name, const QStr
         return trashFailure(error);
     const TrashFolders& trash = *opened;
     // The record reserves the name: it is written first, and goes again if the item cannot move.
-    const QByteArray record = trashInfo(itemPath.sliced(trash.placePrefix.size()));
+    const QString date = trashinfo::deletionDate(QDateTime::currentDateTime());
+    const QByteArray record = trashinfo::record(itemPath.sliced(trash.placePrefix.size()), date);
     for (int attempt = 1;; ++attempt) {
         const QByteArray trashName = candidateName(name, attempt);
         const QByteArray infoName = trashName + ".trashinfo";
         int error = writeRecord(trash.info.fd(), infoName, record, owner);
         if (error == 0) {
-            error = moveWithoutReplacing(parentFd, name, trash.files.fd(), trashName);
+            error = linkfree::moveWithoutReplacing(parentFd, name, trash.files.fd(), trashName);
             if (error != 0)
                 ::unlinkat(trash.info.fd(), infoName.constData(), 0);
         }
+        if (error == 0)
+            return {NoError, {}, entryOf(trash, trashName, path, date)};
         if (error != EEXIST)
-            return error == 0 ? FileOperationResult{} : trashFailure(error);
+            return trashFailure(error);
     }
 }
 

@@ -25,6 +25,11 @@ struct DeletionReport {
     // Only when asked not to fall back: the items the Trash refused, left in place, with why.
     QList<DeletionFailure> trashRefusals = {};
     QList<QUrl> notAttempted = {}; // left untouched because the caller asked to stop
+    // The removal's entry in the journal, 0 without one.
+    qint64 journalId = 0;
+    // Set when the journal could not be written: before the first item, nothing was attempted;
+    // later, the items still to go were left untouched (notAttempted).
+    QString journalFailure = {};
 };
 
 } // namespace tidewell

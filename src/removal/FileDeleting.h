@@ -1,20 +1,17 @@
 #pragma once
 
 #include "DeletionReport.h"
-#include "RemovalScope.h"
+#include "RemovalPlan.h"
 
 #include <QFuture>
-#include <QList>
-#include <QUrl>
 
 namespace tidewell {
 
-// Anything that can move items to the Trash. Never fails as a whole.
+// Anything that can move the items of a plan to the Trash. Never fails as a whole.
 class FileDeleting {
 public:
     virtual ~FileDeleting() = default;
-    virtual QFuture<DeletionReport> deleteItems(const QList<QUrl>& urls,
-                                                const RemovalScope& scope) = 0;
+    virtual QFuture<DeletionReport> deleteItems(const RemovalPlan& plan) = 0;
 };
 
 } // namespace tidewell

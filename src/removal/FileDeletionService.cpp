@@ -4,6 +4,7 @@
 #include "platform/FileErrors.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QUuid>
@@ -50,6 +51,13 @@ bool isItemFault(int errorCode) {
     return errorCode == LinkInPathError || errorCode == NoSuchFileError;
 }
 
+RemovalRecord journalHeader(const RemovalPlan& plan) {
+    RemovalRecord removal{0, QDateTime::currentDateTimeUtc(), plan.subject(), {}};
+    for (const RemovalPlan::Item& item : plan.items())
+        removal.items.append({operatingPath(item.url), item.size});
+    return removal;
+}
+
 bool isProtected(const QString& path, const RemovalScope& scope, const Host& host) {
     const QStringList guarded =
         (host.home.isEmpty() ? QStringList() : standardFolders(host)) + scope.roots;
@@ -60,8 +68,9 @@ bool isProtected(const QString& path, const RemovalScope& scope, const Host& hos
 
 } // namespace
 
-FileDeletionService::FileDeletionService(Host host, FileSystem& fileSystem)
-    : m_host(std::move(host)), m_fileSystem(fileSystem) {
+FileDeletionService::FileDeletionService(Host host, FileSystem& fileSystem,
+                                         std::shared_ptr<const RemovalJournal> journal)
+    : m_host(std::move(host)), m_fileSystem(fileSystem), m_journal(std::move(journal)) {
     m_executor.setMaxThreadCount(1);
 }
 
@@ -69,16 +78,14 @@ FileDeletionService::~FileDeletionService() {
     m_executor.waitForDone();
 }
 
-QFuture<DeletionReport> FileDeletionService::deleteItems(const QList<QUrl>& urls,
-                                                         const RemovalScope& scope) {
-    return deleteItems(urls, scope, {});
+QFuture<DeletionReport> FileDeletionService::deleteItems(const RemovalPlan& plan) {
+    return deleteItems(plan, {});
 }
 
-QFuture<DeletionReport> FileDeletionService::deleteItems(const QList<QUrl>& urls,
-                                                         const RemovalScope& scope,
+QFuture<DeletionReport> FileDeletionService::deleteItems(const RemovalPlan& plan,
                                                          const RemovalOptions& options) {
-    return QtConcurrent::run(
-        &m_executor, [this, urls, scope, options] { return deleteNow(urls, scope, options); });
+    return QtConcurrent::run(&m_executor,
+                             [this, plan, options] { return deleteNow(plan, options); });
 }
 
 QString FileDeletionService::failureReason(const FileOperationResult& removal) {
@@ -126,28 +133,84 @@ FileDeletionService::refusalReason(const QUrl& url, const RemovalScope& scope, c
     return std::nullopt;
 }
 
-DeletionReport FileDeletionService::deleteNow(const QList<QUrl>& urls, const RemovalScope& scope,
+std::variant<JournalEntry, QString>
+FileDeletionService::openJournalEntry(const RemovalPlan& plan, qint64 continuedId) const {
+    return continuedId == 0 ? m_journal->begin(journalHeader(plan))
+                            : m_journal->reopen(continuedId);
+}
+
+DeletionReport FileDeletionService::deleteNow(const RemovalPlan& plan,
                                               const RemovalOptions& options) {
     DeletionReport report;
+    const QList<QUrl> urls = plan.urls();
+    std::optional<JournalEntry> journal;
+    if (m_journal) {
+        std::variant<JournalEntry, QString> entry = openJournalEntry(plan, options.journalId);
+        if (const QString* failure = std::get_if<QString>(&entry)) {
+            report.journalFailure =
+                text(QT_TRANSLATE_NOOP("FileDeletionService",
+                                       "Nothing was removed: the record that lets a removal be "
+                                       "undone cannot be written (%1)."))
+                    .arg(*failure);
+            report.notAttempted = urls;
+            return report;
+        }
+        journal.emplace(std::get<JournalEntry>(std::move(entry)));
+        report.journalId = journal->id();
+    }
     for (qsizetype index = 0; index < urls.size(); ++index) {
         if (options.stopRequested && options.stopRequested()) {
             report.notAttempted = urls.sliced(index);
             break;
         }
         const QUrl& url = urls[index];
-        const ItemOutcome item = removeItem(url, scope, options.method);
-        if (item.outcome == Outcome::failed || item.outcome == Outcome::refusedByTrash) {
-            (item.outcome == Outcome::failed ? report.failures : report.trashRefusals)
-                .append({QUuid::createUuid(), url, item.reason});
-            continue;
+        const ItemOutcome item = removeItem(url, plan.scope(), options.method);
+        addToReport(report, url, item);
+        const std::optional<RemovalRecord::Item> record = journalRecord(url, item);
+        if (const int error = journal && record ? journal->record(*record) : 0) {
+            report.journalFailure =
+                text(QT_TRANSLATE_NOOP("FileDeletionService",
+                                       "The removal stopped: its record could no longer be "
+                                       "written (%1)."))
+                    .arg(errnoMessage(error));
+            report.notAttempted = urls.sliced(index + 1);
+            break;
         }
-        report.deleted.append(url);
-        if (item.outcome == Outcome::trashed)
-            report.trashed.append(url);
-        else if (item.outcome == Outcome::removedPermanently)
-            report.removedPermanently.append(url);
     }
     return report;
+}
+
+// What the journal keeps of an item's outcome; nothing while the item waits for another round.
+std::optional<RemovalRecord::Item> FileDeletionService::journalRecord(const QUrl& url,
+                                                                      const ItemOutcome& item) {
+    const QString path = operatingPath(url);
+    switch (item.outcome) {
+    case Outcome::gone:
+        return RemovalRecord::Item{path, {}, RemovalRecord::Outcome::gone};
+    case Outcome::trashed:
+        return RemovalRecord::Item{path, {}, RemovalRecord::Outcome::trashed, item.trashEntry};
+    case Outcome::removedPermanently:
+        return RemovalRecord::Item{path, {}, RemovalRecord::Outcome::removedPermanently};
+    case Outcome::failed:
+        return RemovalRecord::Item{path, {}, RemovalRecord::Outcome::failed, {}, item.reason};
+    case Outcome::refusedByTrash:
+        break;
+    }
+    return std::nullopt;
+}
+
+void FileDeletionService::addToReport(DeletionReport& report, const QUrl& url,
+                                      const ItemOutcome& item) {
+    if (item.outcome == Outcome::failed || item.outcome == Outcome::refusedByTrash) {
+        (item.outcome == Outcome::failed ? report.failures : report.trashRefusals)
+            .append({QUuid::createUuid(), url, item.reason});
+        return;
+    }
+    report.deleted.append(url);
+    if (item.outcome == Outcome::trashed)
+        report.trashed.append(url);
+    else if (item.outcome == Outcome::removedPermanently)
+        report.removedPermanently.append(url);
 }
 
 FileDeletionService::ItemOutcome FileDeletionService::removeItem(const QUrl& url,
@@ -167,7 +230,7 @@ FileDeletionService::ItemOutcome FileDeletionService::removeItem(const QUrl& url
     if (method != RemovalOptions::Method::removeInPlace) {
         const FileOperationResult trashing = m_fileSystem.moveToTrash(path);
         if (trashing.ok())
-            return {Outcome::trashed};
+            return {Outcome::trashed, {}, trashing.trashEntry};
         // A link on its path or an item gone meanwhile is no refusal of the Trash: removal in
         // place would fail the same.
         if (method == RemovalOptions::Method::trashOnly)

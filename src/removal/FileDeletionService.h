@@ -1,29 +1,32 @@
 #pragma once
 
 #include "FileDeleting.h"
+#include "RemovalJournal.h"
 #include "RemovalOptions.h"
 #include "platform/FileSystem.h"
 #include "platform/Host.h"
 
 #include <QThreadPool>
 
+#include <memory>
 #include <optional>
 
 namespace tidewell {
 
 // Moves items to the Trash, or deletes them outright when the Trash refuses them. Calls run
-// one at a time, in the order they were made, on the service's own worker thread.
+// one at a time, in the order they were made, on the service's own worker thread. With a
+// journal, a removal is recorded before its first item is touched, and refused when it cannot
+// be; then where each item went, as it goes.
 class FileDeletionService : public FileDeleting {
 public:
-    // host: whose home and standard folders are never removed.
-    explicit FileDeletionService(Host host, FileSystem& fileSystem = FileSystem::real());
+    // host: whose home and standard folders are never removed. journal: none keeps no record.
+    explicit FileDeletionService(Host host, FileSystem& fileSystem = FileSystem::real(),
+                                 std::shared_ptr<const RemovalJournal> journal = {});
     ~FileDeletionService() override;
 
     // The Trash, else removal in place, for every item: the default options.
-    QFuture<DeletionReport> deleteItems(const QList<QUrl>& urls,
-                                        const RemovalScope& scope) override;
-    QFuture<DeletionReport> deleteItems(const QList<QUrl>& urls, const RemovalScope& scope,
-                                        const RemovalOptions& options);
+    QFuture<DeletionReport> deleteItems(const RemovalPlan& plan) override;
+    QFuture<DeletionReport> deleteItems(const RemovalPlan& plan, const RemovalOptions& options);
 
     // The text shown for a failed permanent removal.
     static QString failureReason(const FileOperationResult& removal);
@@ -38,11 +41,17 @@ private:
     enum class Outcome { gone, trashed, removedPermanently, refusedByTrash, failed };
     struct ItemOutcome {
         Outcome outcome;
-        QString reason = {}; // shown to the user when the item stays
+        QString reason = {};        // shown to the user when the item stays
+        TrashEntry trashEntry = {}; // trashed: where it went
     };
 
-    DeletionReport deleteNow(const QList<QUrl>& urls, const RemovalScope& scope,
-                             const RemovalOptions& options);
+    DeletionReport deleteNow(const RemovalPlan& plan, const RemovalOptions& options);
+    // The entry that records this removal, or why there cannot be one.
+    std::variant<JournalEntry, QString> openJournalEntry(const RemovalPlan& plan,
+                                                         qint64 continuedId) const;
+    static void addToReport(DeletionReport& report, const QUrl& url, const ItemOutcome& item);
+    static std::optional<RemovalRecord::Item> journalRecord(const QUrl& url,
+                                                            const ItemOutcome& item);
     ItemOutcome removeItem(const QUrl& url, const RemovalScope& scope,
                            RemovalOptions::Method method);
     // The item's path with its scan root (or the bundle's folder) resolved to the real folder,
@@ -54,6 +63,7 @@ private:
 
     Host m_host;
     FileSystem& m_fileSystem;
+    std::shared_ptr<const RemovalJournal> m_journal;
     QThreadPool m_executor;
 };
 

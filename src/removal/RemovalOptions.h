@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 #include <functional>
 
 namespace tidewell {
@@ -17,6 +19,9 @@ struct RemovalOptions {
     // Asked, on the service's thread, before each item; once it answers true, the items still to
     // go are left untouched (DeletionReport::notAttempted).
     std::function<bool()> stopRequested = {};
+    // A removal already in the journal whose entry takes these outcomes too (the second round
+    // of one removal); 0 begins an entry of its own.
+    qint64 journalId = 0;
 };
 
 } // namespace tidewell

@@ -8,15 +8,25 @@
 namespace tidewell {
 
 RemovalPlan::RemovalPlan(const QList<ScannedFile>& leftovers, const QStringList& roots,
-                         const AppDescriptor& app, const std::function<MeasuredSize()>& appSize) {
+                         const AppDescriptor& app, const std::function<MeasuredSize()>& appSize)
+    : m_subject{app.displayName, QDir::cleanPath(app.appURL.toLocalFile()), kindName(app.kind)} {
     m_items.reserve(leftovers.size() + 1);
     for (const ScannedFile& file : leftovers)
         m_items.append({file.url, {file.sizeInBytes, file.sizeComplete}});
     m_scope.roots = roots;
     if (appGoesWithLeftovers(app.kind)) {
         m_items.append({app.appURL, appSize()});
-        m_scope.appPath = QDir::cleanPath(app.appURL.toLocalFile());
+        m_scope.appPath = m_subject.appPath;
     }
+    indexSizes();
+}
+
+RemovalPlan::RemovalPlan(const QList<Item>& items, RemovalScope scope, RemovalSubject subject)
+    : m_items(items), m_scope(std::move(scope)), m_subject(std::move(subject)) {
+    indexSizes();
+}
+
+void RemovalPlan::indexSizes() {
     m_sizes.reserve(m_items.size());
     for (const Item& item : std::as_const(m_items))
         m_sizes.insert(item.url, item.size);

@@ -2,6 +2,7 @@
 
 #include "DeletionReport.h"
 #include "RemovalScope.h"
+#include "RemovalSubject.h"
 #include "model/AppDescriptor.h"
 #include "model/MeasuredSize.h"
 #include "model/ScannedFile.h"
@@ -17,7 +18,7 @@ namespace tidewell {
 
 // What one removal takes away, with sizes: the given leftovers in their order, then the app
 // itself when it goes with them (model::appGoesWithLeftovers), and the scope the removal may act
-// in: the scan's folders and the app's path when it goes.
+// in: the scan's folders and the app's path when it goes; and what its journal calls it.
 class RemovalPlan {
 public:
     struct Item {
@@ -28,10 +29,13 @@ public:
     // appSize is asked only when the app goes: measuring it may walk a whole bundle.
     RemovalPlan(const QList<ScannedFile>& leftovers, const QStringList& roots,
                 const AppDescriptor& app, const std::function<MeasuredSize()>& appSize);
+    // Exactly these items in this scope.
+    RemovalPlan(const QList<Item>& items, RemovalScope scope, RemovalSubject subject);
 
     const QList<Item>& items() const { return m_items; }
     QList<QUrl> urls() const;
     const RemovalScope& scope() const { return m_scope; }
+    const RemovalSubject& subject() const { return m_subject; }
     // The planned size of the item at url (as planned), nothing for any other.
     MeasuredSize sizeOf(const QUrl& url) const { return m_sizes.value(url); }
     // The planned sizes of urls together; incomplete when one of them was not sized whole.
@@ -48,9 +52,12 @@ public:
     QList<QUrl> confineTo(const QString& home);
 
 private:
+    void indexSizes();
+
     QList<Item> m_items;
     QHash<QUrl, MeasuredSize> m_sizes; // by url, so that a report is looked up, never searched
     RemovalScope m_scope;
+    RemovalSubject m_subject;
 };
 
 } // namespace tidewell

@@ -11,6 +11,7 @@
 #include "removal/DeletionReport.h"
 #include "removal/FileDeletionService.h"
 #include "removal/PermissionManager.h"
+#include "removal/RemovalJournal.h"
 #include "removal/RemovalPlan.h"
 #include "scanner/DefaultSpotlightService.h"
 #include "scanner/LeftoverScannerService.h"
@@ -63,6 +64,8 @@ CleanerViewModel::Collaborators withDefaults(CleanerViewModel::Collaborators giv
         given.descriptorReader = std::move(onHost.descriptorReader);
     if (!given.uninstallLookup)
         given.uninstallLookup = std::move(onHost.uninstallLookup);
+    if (!given.journal)
+        given.journal = std::move(onHost.journal);
     return given;
 }
 
@@ -73,7 +76,9 @@ CleanerViewModel::collaboratorsOn(const Host& host, std::shared_ptr<const Progra
     Collaborators collaborators;
     collaborators.scanner =
         std::make_shared<LeftoverScannerService>(makeDefaultSpotlightService(host), host, programs);
-    collaborators.deletion = std::make_shared<FileDeletionService>(host);
+    collaborators.journal = std::make_shared<RemovalJournal>(RemovalJournal::folderOn(host));
+    collaborators.deletion =
+        std::make_shared<FileDeletionService>(host, FileSystem::real(), collaborators.journal);
     collaborators.descriptorReader = [programs](const QUrl& url) {
         return QtConcurrent::run(
             [url, programs] { return AppIntake::readDropped(url, *programs); });
@@ -92,12 +97,13 @@ CleanerViewModel::CleanerViewModel(std::shared_ptr<LeftoverScanning> scanner,
 }
 
 CleanerViewModel::CleanerViewModel(Collaborators collaborators, QObject* parent)
-    : QObject(parent), m_files(new FileListModel(this)), m_outcome(new RemovalOutcome(this)),
-      m_statusMessage(tr("Drop your apps here")), m_activeScanID(QUuid::createUuid()),
-      m_activeDeletionID(QUuid::createUuid()) {
+    : QObject(parent), m_files(new FileListModel(this)), m_statusMessage(tr("Drop your apps here")),
+      m_activeScanID(QUuid::createUuid()), m_activeDeletionID(QUuid::createUuid()) {
     collaborators = withDefaults(std::move(collaborators));
     m_scanner = std::move(collaborators.scanner);
     m_deletion = std::move(collaborators.deletion);
+    m_journal = std::move(collaborators.journal);
+    m_outcome = new RemovalOutcome(undoerOf(m_journal), this);
     m_preferences = collaborators.preferences;
     m_permissions = collaborators.permissions;
     m_app = new HeldApp(std::move(collaborators.descriptorReader),
@@ -328,10 +334,10 @@ void CleanerViewModel::deleteSelectedFiles() {
     setStatusMessage(tr("Moving selected files to Trash..."));
     const QUuid deletionID = QUuid::createUuid();
     m_activeDeletionID = deletionID;
-    m_deletion->deleteItems(plan.urls(), plan.scope())
-        .then(this, [this, deletionID, plan](const DeletionReport& report) {
-            applyDeletionReport(deletionID, report, plan);
-        });
+    m_deletion->deleteItems(plan).then(this,
+                                       [this, deletionID, plan](const DeletionReport& report) {
+                                           applyDeletionReport(deletionID, report, plan);
+                                       });
 }
 
 void CleanerViewModel::applyDeletionReport(const QUuid& deletionID, const DeletionReport& report,
@@ -339,6 +345,13 @@ void CleanerViewModel::applyDeletionReport(const QUuid& deletionID, const Deleti
     // After a reset or another app the outcome no longer belongs to what the window shows.
     if (deletionID != m_activeDeletionID)
         return;
+    if (!report.journalFailure.isEmpty())
+        reportError(report.journalFailure);
+    if (report.journalId == 0 && !report.journalFailure.isEmpty()) {
+        setPhase(Results);
+        setStatusMessage(tr("Nothing was removed."));
+        return;
+    }
     QSet<QString> removedPaths;
     for (const QUrl& url : report.deleted)
         removedPaths.insert(QDir::cleanPath(url.toLocalFile()));
@@ -349,6 +362,7 @@ void CleanerViewModel::applyDeletionReport(const QUuid& deletionID, const Deleti
     }
     m_files->removeFilesWithIds(removedIds);
     m_outcome->show(report, plan);
+    recordUninstallsWith(report.journalId);
     // The outcome panel lists every item left in place with its reason.
     const auto deletedCount = int(report.deleted.size());
     if (report.failures.isEmpty())
@@ -356,6 +370,21 @@ void CleanerViewModel::applyDeletionReport(const QUuid& deletionID, const Deleti
     else
         setStatusMessage(tr("Deleted %n items. Some files failed.", "", deletedCount));
     setPhase(Outcome);
+}
+
+// A package manager's uninstall run from the outcome goes into the removal's journal entry.
+void CleanerViewModel::recordUninstallsWith(qint64 journalId) {
+    if (journalId == 0 || !m_journal)
+        return;
+    m_uninstaller->setRunRecorder(
+        [journal = m_journal, journalId](const QString& command, int exitCode) {
+            journal->recordPackageRun(journalId, {command, exitCode});
+        });
+}
+
+void CleanerViewModel::undoRemoval() {
+    if (m_phase == Outcome)
+        m_outcome->undo();
 }
 
 void CleanerViewModel::resetSelection() {

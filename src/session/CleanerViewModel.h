@@ -25,6 +25,7 @@ class FileDeleting;
 class LeftoverScanning;
 class PermissionManager;
 class PreferenceStore;
+class RemovalJournal;
 class RemovalPlan;
 struct DeletionReport;
 
@@ -82,11 +83,14 @@ public:
         DescriptorReader descriptorReader; // by default on a worker thread
         // By default on this process's host.
         PackageUninstaller::Lookup uninstallLookup = {};
+        // Where the deletion service records removals, undone from here; by default this
+        // process's host's.
+        std::shared_ptr<const RemovalJournal> journal = {};
     };
 
-    // The scanner, removal, intake and uninstall command's lookup that work on host, asking
-    // its programs through programs; the preferences, permissions and size estimate are left
-    // to their defaults.
+    // The scanner, removal with its journal, intake and uninstall command's lookup that work on
+    // host, asking its programs through programs; the preferences, permissions and size
+    // estimate are left to their defaults.
     static Collaborators collaboratorsOn(const Host& host,
                                          std::shared_ptr<const ProgramRunner> programs);
 
@@ -132,6 +136,9 @@ public:
     Q_INVOKABLE void toggleSelectAll();
     Q_INVOKABLE void requestDeletion();
     Q_INVOKABLE void deleteSelectedFiles();
+    // Puts back from the Trash what the removal on show moved there; the outcome tells how it
+    // went (outcome.undoStatus).
+    Q_INVOKABLE void undoRemoval();
     Q_INVOKABLE void resetSelection();
 
 signals:
@@ -161,9 +168,11 @@ private:
     void abandonScan();
     void applyDeletionReport(const QUuid& deletionID, const DeletionReport& report,
                              const RemovalPlan& plan);
+    void recordUninstallsWith(qint64 journalId);
 
     std::shared_ptr<LeftoverScanning> m_scanner;
     std::shared_ptr<FileDeleting> m_deletion;
+    std::shared_ptr<const RemovalJournal> m_journal;
     PreferenceStore* m_preferences = nullptr;
     PermissionManager* m_permissions = nullptr;
 

@@ -4,6 +4,7 @@
 #include "SharedByteFormatter.h"
 #include "platform/FileSystem.h"
 #include "removal/FileDeletionService.h"
+#include "removal/RemovalJournal.h"
 #include "scanner/ItemClassification.h"
 #include "scanner/PathNames.h"
 
@@ -28,7 +29,10 @@ QList<OrphansModel::Item> findOrphans(const Host& host) {
 
 OrphansModel::OrphansModel(const Host& host, QObject* parent)
     : OrphansModel([host] { return findOrphans(host); },
-                   std::make_shared<FileDeletionService>(host), host.home, parent) {}
+                   std::make_shared<FileDeletionService>(
+                       host, FileSystem::real(),
+                       std::make_shared<RemovalJournal>(RemovalJournal::folderOn(host))),
+                   host.home, parent) {}
 
 OrphansModel::OrphansModel(QObject* parent) : OrphansModel(hostFromProcess(), parent) {}
 
@@ -134,19 +138,22 @@ void OrphansModel::selectAll() {
 }
 
 void OrphansModel::removeSelected() {
-    QList<QUrl> urls;
+    QList<RemovalPlan::Item> selected;
     for (const Item& item : m_items) {
         if (item.selected)
-            urls.append(QUrl::fromLocalFile(item.orphan.path));
+            selected.append({QUrl::fromLocalFile(item.orphan.path), {item.sizeInBytes}});
     }
-    if (urls.isEmpty() || m_removing)
+    if (selected.isEmpty() || m_removing)
         return;
     setRemoving(true);
     // Orphans lie in the home folder; the removal refuses anything outside it and the home's
     // own standard folders.
-    const RemovalScope scope{{m_home}, QString()};
-    m_deleter->deleteItems(urls, scope).then(this, [this](const DeletionReport& report) {
-        QString text = tr("Moved %n item(s) to the Trash.", "", int(report.deleted.size()));
+    const RemovalPlan plan(selected, {{m_home}, QString()},
+                           {{}, {}, RemovalSubject::orphansKind()});
+    m_deleter->deleteItems(plan).then(this, [this](const DeletionReport& report) {
+        QString text = report.journalId == 0 && !report.journalFailure.isEmpty()
+                           ? report.journalFailure
+                           : tr("Moved %n item(s) to the Trash.", "", int(report.deleted.size()));
         if (!report.failures.isEmpty())
             text +=
                 u' ' + tr("%n item(s) could not be removed: %1", "", int(report.failures.size()))

@@ -23,7 +23,12 @@ void PackageUninstaller::lookUp(const AppDescriptor& app) {
 void PackageUninstaller::forget() {
     m_activeAppID = QUuid::createUuid();
     m_app.reset();
+    m_recorder = nullptr;
     setCommand({});
+}
+
+void PackageUninstaller::setRunRecorder(RunRecorder recorder) {
+    m_recorder = std::move(recorder);
 }
 
 void PackageUninstaller::run() {
@@ -31,8 +36,11 @@ void PackageUninstaller::run() {
         return;
     const QUuid appID = m_activeAppID;
     setStatus(true, tr("Uninstalling…"));
-    QtConcurrent::run([command = m_command] {
-        return runUninstallCommandUnattended(command);
+    QtConcurrent::run([command = m_command, recorder = m_recorder] {
+        const UninstallOutcome outcome = runUninstallCommandUnattended(command);
+        if (recorder)
+            recorder(command.text(), outcome.exitCode);
+        return outcome;
     }).then(this, [this, appID](const UninstallOutcome& outcome) {
         if (appID != m_activeAppID)
             return;

@@ -30,6 +30,8 @@ class PackageUninstaller : public QObject {
 public:
     // Finds the command for an app; called on a worker thread.
     using Lookup = std::function<UninstallCommand(const AppDescriptor& app)>;
+    // Keeps a record of a command that ran and its exit code; called on a worker thread.
+    using RunRecorder = std::function<void(const QString& command, int exitCode)>;
 
     explicit PackageUninstaller(Lookup lookup, QObject* parent = nullptr);
 
@@ -41,8 +43,10 @@ public:
 
     // Forgets the previous app's command at once and looks up app's in the background.
     void lookUp(const AppDescriptor& app);
-    // Forgets the command and any answer still to come.
+    // Forgets the command, any answer still to come and the recorder.
     void forget();
+    // What every later run is recorded by, until forget().
+    void setRunRecorder(RunRecorder recorder);
     // Runs the command on a worker, once at a time, if it uninstalls exactly the app it was
     // looked up for: the click is the only question asked.
     Q_INVOKABLE void run();
@@ -57,6 +61,7 @@ private:
     static QString outcomeText(const UninstallOutcome& outcome);
 
     Lookup m_lookup;
+    RunRecorder m_recorder;
     std::optional<AppDescriptor> m_app;
     UninstallCommand m_command;
     bool m_isRunning = false;

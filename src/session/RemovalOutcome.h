@@ -1,8 +1,10 @@
 #pragma once
 
+#include "Undoer.h"
 #include "model/MeasuredSize.h"
 
 #include <QObject>
+#include <QUuid>
 #include <QVariantList>
 
 namespace tidewell {
@@ -12,7 +14,7 @@ struct DeletionReport;
 
 // What the last removal did: how many items went, the bytes that freed (in the Trash, where
 // they still take their space, and removed in place), and every item it left in place with the
-// reason.
+// reason; and, once asked, what undoing it did.
 class RemovalOutcome : public QObject {
     Q_OBJECT
     Q_PROPERTY(qint64 removedCount READ removedCount NOTIFY changed)
@@ -28,9 +30,15 @@ class RemovalOutcome : public QObject {
     Q_PROPERTY(bool deletedInPlaceSizeComplete READ deletedInPlaceSizeComplete NOTIFY changed)
     // {path, fileName, reason} for each item left in place, in the report's order.
     Q_PROPERTY(QVariantList failures READ failures NOTIFY changed)
+    // Whether undo() may put the removal back: it is in the journal, something went to the
+    // Trash, and it has not been undone yet.
+    Q_PROPERTY(bool canUndo READ canUndo NOTIFY undoChanged)
+    Q_PROPERTY(bool isUndoing READ isUndoing NOTIFY undoChanged)
+    // What undoing did, in a sentence or two; empty before.
+    Q_PROPERTY(QString undoStatus READ undoStatus NOTIFY undoChanged)
 
 public:
-    explicit RemovalOutcome(QObject* parent = nullptr);
+    explicit RemovalOutcome(Undoer undoer, QObject* parent = nullptr);
 
     qint64 removedCount() const { return m_removedCount; }
     qint64 reclaimedBytes() const { return m_reclaimed.bytes; }
@@ -42,15 +50,26 @@ public:
     qint64 deletedInPlaceBytes() const { return m_deletedInPlace.bytes; }
     bool deletedInPlaceSizeComplete() const { return m_deletedInPlace.complete; }
     QVariantList failures() const { return m_failures; }
+    bool canUndo() const;
+    bool isUndoing() const { return m_isUndoing; }
+    QString undoStatus() const { return m_undoStatus; }
+    qint64 journalId() const { return m_journalId; }
 
     // Takes in the report of the removal that plan describes.
     void show(const DeletionReport& report, const RemovalPlan& plan);
     void clear();
+    // Puts back in the background what the shown removal moved to the Trash, once.
+    void undo();
 
 signals:
     void changed();
+    void undoChanged();
 
 private:
+    void setUndoState(bool undoing, const QString& status);
+    void forget();
+
+    Undoer m_undoer;
     qint64 m_removedCount = 0;
     MeasuredSize m_reclaimed;
     qint64 m_trashedCount = 0;
@@ -58,6 +77,11 @@ private:
     qint64 m_deletedInPlaceCount = 0;
     MeasuredSize m_deletedInPlace;
     QVariantList m_failures;
+    qint64 m_journalId = 0;
+    bool m_isUndoing = false;
+    bool m_undone = false;
+    QString m_undoStatus;
+    QUuid m_shownID; // changes with every removal shown, so that a late undo can be told apart
 };
 
 } // namespace tidewell

@@ -8,6 +8,7 @@
 #include "session/OrphansModel.h"
 #include "session/PackageUninstaller.h"
 #include "session/PreferenceStore.h"
+#include "session/RemovalHistoryModel.h"
 #include "session/RemovalOutcome.h"
 
 #include <QtQml/qqml.h>
@@ -70,6 +71,12 @@ struct PreferenceStoreQmlType {
     QML_FOREIGN(tidewell::PreferenceStore)
     QML_NAMED_ELEMENT(PreferenceStore)
     QML_UNCREATABLE("The application provides the preferences.")
+};
+
+struct RemovalHistoryModelQmlType {
+    Q_GADGET
+    QML_FOREIGN(tidewell::RemovalHistoryModel)
+    QML_NAMED_ELEMENT(RemovalHistoryModel)
 };
 
 struct RemovalOutcomeQmlType {

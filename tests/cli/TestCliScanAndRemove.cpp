@@ -45,6 +45,7 @@ void TestCliScanAndRemove::init() {
     m_data = std::make_unique<TestDir>();
     qputenv("HOME", QFile::encodeName(m_dir->path("home")));
     qputenv("XDG_DATA_HOME", QFile::encodeName(m_data->path()));
+    qputenv("XDG_STATE_HOME", QFile::encodeName(m_data->path("state"))); // the journal
     QDir::setCurrent(m_dir->path()); // relative paths name the same items as absolute ones
     m_harbor = {"home/Library/Caches/com.quillfield.harbornotes",
                 "home/Library/Preferences/com.quillfield.harbornotes.plist",
@@ -182,7 +183,9 @@ void TestCliScanAndRemove::removeReportsItemsThatCouldNotBeRemoved() {
     QVERIFY2(run.out.contains(stuck.toUtf8() + "\n    Permission denied. Check the permissions "
                                                "of the folder that holds it."),
              run.out);
-    QVERIFY2(run.out.endsWith("Moved 3 items to Trash. 1 item could not be removed.\n"), run.out);
+    QVERIFY2(run.out.endsWith("Moved 3 items to Trash. 1 item could not be removed.\n"
+                              "To put it back: tidewell-cli undo 1\n"),
+             run.out);
     QVERIFY(QFileInfo::exists(stuck));
 }
 
@@ -309,7 +312,8 @@ void TestCliScanAndRemove::removeStopsCleanlyWhenTerminated() {
     QCOMPARE(untouched.size(), left);
     for (const QString& row : untouched)
         QVERIFY2(QFileInfo::exists(row.sliced(row.indexOf(u'/'))), qPrintable(row));
-    QVERIFY2(out.endsWith("Moved " + QString::number(trashed.size()) + " items to Trash.\n"),
+    QVERIFY2(out.endsWith("Moved " + QString::number(trashed.size()) +
+                          " items to Trash.\nTo put it back: tidewell-cli undo 1\n"),
              qPrintable(out.right(300)));
 }
 

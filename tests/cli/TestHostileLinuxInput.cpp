@@ -43,10 +43,14 @@ class TestHostileLinuxInput : public QObject {
         QFile log(m_dir->path("ran.log"));
         return log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
     }
-    // The home as it stands, its Trash left out.
+    // The home as it stands, its Trash and the journal of removals (in the state folder) left
+    // out.
     TreeSnapshot homeSnapshot() const {
         TreeSnapshot tree = snapshotOf(home());
-        tree.removeIf([](const auto& item) { return item.key().startsWith(".local/share/Trash"); });
+        tree.removeIf([](const auto& item) {
+            return item.key().startsWith(".local/share/Trash") ||
+                   item.key().startsWith(".local/state");
+        });
         return tree;
     }
 

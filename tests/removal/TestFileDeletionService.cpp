@@ -33,6 +33,14 @@ static QString toPath(const QString& path) {
     return path;
 }
 
+// A plan of exactly urls in scope, sizes unknown.
+static RemovalPlan planOf(const QList<QUrl>& urls, const RemovalScope& scope) {
+    QList<RemovalPlan::Item> items;
+    for (const QUrl& url : urls)
+        items.append({url, {0, false}});
+    return {items, scope, {}};
+}
+
 // The host of the Trash sandbox's home.
 static Host sandboxHost() {
     return Host::withDefaults(TrashSandbox::instance().homePath());
@@ -79,7 +87,7 @@ private slots:
             fileSystem.failTrash(path, 1, "Operation not permitted");
 
         const DeletionReport report = FileDeletionService(sandboxHost(), fileSystem)
-                                          .deleteItems({given}, {{dir.path()}, {}})
+                                          .deleteItems(planOf({given}, {{dir.path()}, {}}))
                                           .result();
 
         QCOMPARE(report.deleted, QList<QUrl>{given});
@@ -100,7 +108,7 @@ private slots:
         QVERIFY(QDir().mkpath(item + "/inner"));
 
         FileDeletionService service(sandboxHost());
-        QCOMPARE(service.deleteItems({QUrl::fromLocalFile(item)}, {{volume.path()}, {}})
+        QCOMPARE(service.deleteItems(planOf({QUrl::fromLocalFile(item)}, {{volume.path()}, {}}))
                      .result()
                      .deleted.size(),
                  1);
@@ -130,9 +138,9 @@ private slots:
         QFuture<DeletionReport> all, none;
         {
             FileDeletionService service(sandboxHost(), fileSystem);
-            all = service.deleteItems(QList<QUrl>{first} + failing + QList<QUrl>{first},
-                                      {{dir.path()}, {}});
-            none = service.deleteItems({}, {});
+            all = service.deleteItems(
+                planOf(QList<QUrl>{first} + failing + QList<QUrl>{first}, {{dir.path()}, {}}));
+            none = service.deleteItems(planOf({}, {}));
         } // queued calls finish before the service goes away
 
         QCOMPARE(all.result().deleted, (QList<QUrl>{first, first}));
@@ -192,7 +200,7 @@ private slots:
 
         const DeletionReport report =
             FileDeletionService(sandboxHost(), fileSystem)
-                .deleteItems(urls, {{dir.path()}, {}}, {RemovalOptions::Method(method)})
+                .deleteItems(planOf(urls, {{dir.path()}, {}}), {RemovalOptions::Method(method)})
                 .result();
 
         QCOMPARE(names(report.deleted), deleted);
@@ -215,7 +223,7 @@ private slots:
                                      [&asked] { return ++asked > 2; }};
 
         const DeletionReport report = FileDeletionService(sandboxHost())
-                                          .deleteItems(urls, {{dir.path()}, {}}, options)
+                                          .deleteItems(planOf(urls, {{dir.path()}, {}}), options)
                                           .result();
 
         QCOMPARE(report.deleted, urls.first(2));
@@ -247,7 +255,7 @@ private slots:
         scope.confinement = dir.path("home");
 
         const DeletionReport report = FileDeletionService(Host::withDefaults(dir.path("home")))
-                                          .deleteItems({url}, scope)
+                                          .deleteItems(planOf({url}, scope))
                                           .result();
 
         QCOMPARE(report.failures.value(0).reason, reason);
@@ -285,7 +293,7 @@ private slots:
         fileSystem.failRemoval(url.toLocalFile(), 1, "not refused");
 
         const DeletionReport report = FileDeletionService(host, fileSystem)
-                                          .deleteItems({url}, {{"/home/ada/Library"}, {}})
+                                          .deleteItems(planOf({url}, {{"/home/ada/Library"}, {}}))
                                           .result();
 
         QCOMPARE(report.failures.value(0).reason, reason);

@@ -40,9 +40,8 @@ struct FakeScanner : tidewell::LeftoverScanning, PendingCalls<tidewell::ScanRepo
 };
 
 struct FakeDeleter : tidewell::FileDeleting, PendingCalls<tidewell::DeletionReport, QList<QUrl>> {
-    QFuture<tidewell::DeletionReport> deleteItems(const QList<QUrl>& urls,
-                                                  const tidewell::RemovalScope&) override {
-        return start(urls);
+    QFuture<tidewell::DeletionReport> deleteItems(const tidewell::RemovalPlan& plan) override {
+        return start(plan.urls());
     }
 };
 

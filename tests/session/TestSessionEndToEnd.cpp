@@ -4,12 +4,16 @@
 #include "TestDir.h"
 #include "TrashSandbox.h"
 #include "platform/FileSystem.h"
+#include "removal/FileDeletionService.h"
 #include "removal/PermissionManager.h"
+#include "removal/RemovalJournal.h"
 #include "scanner/LeftoverScannerService.h"
 #include "session/AppPreferences.h"
 #include "session/CleanerViewModel.h"
 #include "session/PreferenceStore.h"
+#include "session/RemovalHistoryModel.h"
 
+#include <QAbstractItemModelTester>
 #include <QDir>
 #include <QTest>
 
@@ -29,12 +33,15 @@ class TestSessionEndToEnd : public QObject {
     std::unique_ptr<CleanerViewModel> makeModel(const QString& home, const QString& root,
                                                 PreferenceStore& preferences,
                                                 PermissionManager& permissions,
-                                                std::shared_ptr<LeftoverScanning> scanner = {}) {
+                                                std::shared_ptr<LeftoverScanning> scanner = {},
+                                                std::shared_ptr<FileDeleting> deletion = {}) {
         AppPreferences::registerDefaults(preferences);
         CleanerViewModel::Collaborators collaborators = CleanerViewModel::collaboratorsOn(
             hostOn(home, root), std::make_shared<TableProgramRunner>());
         if (scanner)
             collaborators.scanner = std::move(scanner);
+        if (deletion)
+            collaborators.deletion = std::move(deletion);
         collaborators.preferences = &preferences;
         collaborators.permissions = &permissions;
         return std::make_unique<CleanerViewModel>(std::move(collaborators));
@@ -43,6 +50,23 @@ class TestSessionEndToEnd : public QObject {
     QStringList trashed() const {
         return QDir(TrashSandbox::instance().trashFilesPath())
             .entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name);
+    }
+
+    // Harbor Notes with two leftovers, the bundle first.
+    static QStringList makeHarborNotes(TestDir& home) {
+        return {home.createAppBundle(
+                    "Applications/Harbor Notes.app",
+                    {{"CFBundleIdentifier", "com.harbor.notes"}, {"CFBundleName", "Harbor Notes"}}),
+                home.createFile("Library/Caches/com.harbor.notes/db", "x"),
+                home.createFile("Library/Preferences/com.harbor.notes.plist")};
+    }
+
+    // Drops the bundle, waits for its leftovers and removes them with it.
+    void removeHarborNotes(CleanerViewModel& model, const QString& bundle) {
+        model.handleDroppedApp(QUrl::fromLocalFile(bundle));
+        QTRY_VERIFY(model.phase() == CleanerViewModel::Results && model.selectedCount() == 3);
+        model.deleteSelectedFiles();
+        QTRY_COMPARE(model.phase(), CleanerViewModel::Outcome);
     }
 
     TestDir m_system;
@@ -111,6 +135,73 @@ private slots:
         QCOMPARE(trashed(), QStringList({"Harbor Notes.app", "com.harbor.notes"}));
         QVERIFY(!QFileInfo::exists(bundle) && QFileInfo::exists(kept) &&
                 QFileInfo::exists(unrelated));
+    }
+
+    // The outcome's Undo, and the Undo of the settings' list of recent removals, each put the
+    // removal back from the Trash.
+    void undoPutsTheRemovalBack() {
+        if (!TrashSandbox::instance().isActive())
+            QSKIP("the Trash was fixed before the sandbox could take its place");
+        TestDir home, root;
+        const QStringList items = makeHarborNotes(home);
+        const QString& bundle = items.first();
+        PreferenceStore preferences(root.path("settings.ini"));
+        PermissionManager permissions(FileSystem::real(), home.path());
+        const auto session = makeModel(home.path(), root.path(), preferences, permissions);
+        CleanerViewModel& model = *session;
+        const auto journal = std::make_shared<RemovalJournal>(
+            RemovalJournal::folderOn(hostOn(home.path(), root.path())));
+        RemovalHistoryModel recent(journal, undoerOf(journal));
+        QAbstractItemModelTester tester(&recent);
+
+        removeHarborNotes(model, bundle);
+        QVERIFY(model.outcome()->canUndo() && !QFileInfo::exists(bundle));
+        model.undoRemoval();
+        QTRY_VERIFY(!model.outcome()->isUndoing());
+        QVERIFY2(model.outcome()->undoStatus().startsWith("Put back 3 item"),
+                 qPrintable(model.outcome()->undoStatus()));
+        QVERIFY(!model.outcome()->canUndo());
+        for (const QString& item : items)
+            QVERIFY2(QFileInfo::exists(item), qPrintable(item));
+
+        model.resetSelection();
+        removeHarborNotes(model, bundle);
+        recent.reload();
+        QTRY_COMPARE(recent.rowCount(), 2);
+        const QModelIndex latest = recent.index(0);
+        QCOMPARE(latest.data(RemovalHistoryModel::IdRole).toLongLong(), 2);
+        QVERIFY(latest.data(RemovalHistoryModel::UndoableRole).toBool());
+        recent.undo(0);
+        QTRY_VERIFY(!recent.index(0).data(RemovalHistoryModel::StatusRole).toString().isEmpty());
+        QTRY_VERIFY(!recent.loading() &&
+                    !recent.index(0).data(RemovalHistoryModel::UndoableRole).toBool());
+        for (const QString& item : items)
+            QVERIFY2(QFileInfo::exists(item), qPrintable(item));
+    }
+
+    // Without a journal the removal does not start: the window says why and keeps the list.
+    void refusesToRemoveWithoutAJournal() {
+        TestDir home, root;
+        const QString bundle = makeHarborNotes(home).first();
+        root.createFile("state", "a file where the journal's folder would go");
+        PreferenceStore preferences(root.path("settings.ini"));
+        PermissionManager permissions(FileSystem::real(), home.path());
+        const auto session =
+            makeModel(home.path(), root.path(), preferences, permissions, {},
+                      std::make_shared<FileDeletionService>(
+                          hostOn(home.path(), root.path()), FileSystem::real(),
+                          std::make_shared<RemovalJournal>(root.path("state/tidewell"))));
+        CleanerViewModel& model = *session;
+
+        model.handleDroppedApp(QUrl::fromLocalFile(bundle));
+        QTRY_VERIFY(model.phase() == CleanerViewModel::Results && model.selectedCount() == 3);
+        model.deleteSelectedFiles();
+        QTRY_VERIFY(model.showErrorAlert());
+        QVERIFY2(model.errorMessage().startsWith("Nothing was removed: "),
+                 qPrintable(model.errorMessage()));
+        QCOMPARE(model.phase(), CleanerViewModel::Results);
+        QCOMPARE(model.files()->count(), 2);
+        QVERIFY(QFileInfo::exists(bundle));
     }
 
     // A Linux app's scan that is refused a folder shows it in the banner of unreadable folders.
@@ -190,6 +281,13 @@ private slots:
         QVERIFY(ran.open(QIODevice::ReadOnly));
         QCOMPARE(ran.readAll(),
                  "uninstall -y -- org.example.Tide\nuninstall -y -- org.example.Tide\n");
+        // Both runs are in the removal's journal entry, and neither can be undone.
+        const QList<RemovalRecord> removals =
+            RemovalJournal(RemovalJournal::folderOn(hostOn(home, root.path()))).readAll();
+        QVERIFY(!removals.isEmpty());
+        const QString command = "flatpak uninstall -- org.example.Tide";
+        QCOMPARE(removals.first().packageRuns,
+                 (QList<RemovalRecord::PackageRun>{{command, 1}, {command, 0}}));
     }
 };
 

@@ -139,6 +139,10 @@ void FaultInjectingFileSystem::whenReadingPropertyList(std::function<void(const 
     m_propertyListHook = std::move(hook);
 }
 
+void FaultInjectingFileSystem::whenTrashing(std::function<void(const QString&)> hook) {
+    m_trashHook = std::move(hook);
+}
+
 DirectoryListing FaultInjectingFileSystem::listDirectory(const QString& path,
                                                          tidewell::HiddenEntries hidden) const {
     if (m_listingHook)
@@ -216,9 +220,19 @@ FileOperationResult FaultInjectingFileSystem::changeUnlessInjected(
 }
 
 FileOperationResult FaultInjectingFileSystem::moveToTrash(const QString& path) {
+    if (m_trashHook)
+        m_trashHook(path);
     return changeUnlessInjected(path, m_trashFailures, m_trashed, &FileSystem::moveToTrash);
 }
 
 FileOperationResult FaultInjectingFileSystem::removePermanently(const QString& path) {
     return changeUnlessInjected(path, m_removalFailures, m_removed, &FileSystem::removePermanently);
+}
+
+bool FaultInjectingFileSystem::isInTrash(const tidewell::TrashEntry& entry) const {
+    return m_inner.isInTrash(entry);
+}
+
+FileOperationResult FaultInjectingFileSystem::restoreFromTrash(const tidewell::TrashEntry& entry) {
+    return m_inner.restoreFromTrash(entry);
 }

@@ -34,6 +34,8 @@ public:
     // set them before sharing.
     void whenListing(std::function<void(const QString&)> hook);
     void whenReadingPropertyList(std::function<void(const QString&)> hook);
+    // hook(path) runs on the calling thread before every move to the Trash; set it before sharing.
+    void whenTrashing(std::function<void(const QString&)> hook);
 
     // The paths passed to each operation, in call order, failed calls included.
     QStringList listedPaths() const;
@@ -56,6 +58,8 @@ public:
     QString resolvedPath(const QString& path) const override;
     tidewell::FileOperationResult moveToTrash(const QString& path) override;
     tidewell::FileOperationResult removePermanently(const QString& path) override;
+    bool isInTrash(const tidewell::TrashEntry& entry) const override;
+    tidewell::FileOperationResult restoreFromTrash(const tidewell::TrashEntry& entry) override;
 
 private:
     // Counts one existence check of path; false when the item is gone.
@@ -78,6 +82,7 @@ private:
     QHash<QString, tidewell::FileOperationResult> m_removalFailures;
     std::function<void(const QString&)> m_listingHook;
     std::function<void(const QString&)> m_propertyListHook;
+    std::function<void(const QString&)> m_trashHook;
     mutable QStringList m_listed;
     QStringList m_trashed;
     QStringList m_removed;

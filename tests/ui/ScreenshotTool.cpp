@@ -9,6 +9,7 @@
 #include "removal/DeletionReport.h"
 #include "removal/FileDeletionService.h"
 #include "removal/PermissionManager.h"
+#include "removal/RemovalJournal.h"
 #include "scanner/LeftoverScannerService.h"
 #include "session/AppPreferences.h"
 #include "session/CleanerViewModel.h"
@@ -247,8 +248,10 @@ private:
         // Before the real removal below, which moves the sample's leftovers away.
         shootPartialFailure();
 
+        const auto journal = std::make_shared<RemovalJournal>(RemovalJournal::folderOn(m_host));
         Scene done =
-            open(realScanner(FileSystem::real()), std::make_shared<FileDeletionService>(m_host));
+            open(realScanner(FileSystem::real()),
+                 std::make_shared<FileDeletionService>(m_host, FileSystem::real(), journal));
         dropApp(done, m_appPath);
         require(settle(15000, [&] { return done.viewModel->files()->count() > 0; }),
                 "results before success");
@@ -258,7 +261,31 @@ private:
         require(settle(15000, [&] { return done.viewModel->phase() == CleanerViewModel::Outcome; }),
                 "success");
         shoot(done.window.get(), QStringLiteral("10-success"));
+        shootRecentlyRemoved(done);
+        done.viewModel->undoRemoval();
+        require(settle(15000, [&] { return !done.viewModel->outcome()->isUndoing(); }), "undone");
+        shoot(done.window.get(), QStringLiteral("10c-undone"));
         m_preferences.setConfirmBeforeRemovingFiles(true);
+    }
+
+    // The removal just made, listed in the settings with its Undo.
+    void shootRecentlyRemoved(const Scene& scene) {
+        auto* settings = scene.window->property("settingsWindow").value<QQuickWindow*>();
+        QMetaObject::invokeMethod(settings, "present");
+        QObject* loader = settings->findChild<QObject*>(QStringLiteral("settingsLoader"));
+        QObject* page = loader ? loader->property("item").value<QObject*>() : nullptr;
+        require(page, "settings page");
+        if (page)
+            page->setProperty("selectedTab", QStringLiteral("recent"));
+        require(settle(5000,
+                       [settings] {
+                           QObject* list =
+                               settings->findChild<QObject*>(QStringLiteral("recentList"));
+                           return list && list->property("count").toInt() > 0;
+                       }),
+                "recently removed");
+        shoot(settings, QStringLiteral("14-settings-recent"));
+        settings->close();
     }
 
     // Every other item stays in place: the outcome lists them with their reasons.

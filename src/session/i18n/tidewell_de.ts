@@ -630,6 +630,143 @@ Optionen:
 &apos;%1 BEFEHL --help&apos; zeigt die Optionen eines Befehls.
 </translation>
     </message>
+    <message numerus="yes">
+        <source>%1: the last %n line(s) of its journal could not be read.</source>
+        <translation>
+            <numerusform>%1: Die letzte Zeile ihres Protokolls konnte nicht gelesen werden.</numerusform>
+            <numerusform>%1: Die letzten %n Zeilen ihres Protokolls konnten nicht gelesen werden.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No removals are recorded.</source>
+        <translation>Es sind keine Entfernungen verzeichnet.</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>App</source>
+        <translation>App</translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <translation>Objekte</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <source>Lists the recorded removals, newest first, and whether each can be undone.</source>
+        <translation>Listet die verzeichneten Entfernungen auf, die neueste zuerst, und ob sich jede rückgängig machen lässt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n journal entry(s) could not be read and are left out.</source>
+        <translation>
+            <numerusform>%n Protokolleintrag konnte nicht gelesen werden und wird ausgelassen.</numerusform>
+            <numerusform>%n Protokolleinträge konnten nicht gelesen werden und werden ausgelassen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>List past removals and whether they can be undone.</source>
+        <translation>Frühere Entfernungen auflisten und ob sie sich rückgängig machen lassen.</translation>
+    </message>
+    <message>
+        <source>To put it back: tidewell-cli undo %1</source>
+        <translation>Zum Zurücklegen: tidewell-cli undo %1</translation>
+    </message>
+    <message>
+        <source>Pass --no-journal to remove without it; that removal cannot be undone.</source>
+        <translation>Mit --no-journal wird ohne Protokoll entfernt; diese Entfernung lässt sich nicht rückgängig machen.</translation>
+    </message>
+    <message>
+        <source>Remove without recording the removal: it cannot be undone then.</source>
+        <translation>Entfernen, ohne die Entfernung zu protokollieren: Sie lässt sich dann nicht rückgängig machen.</translation>
+    </message>
+    <message>
+        <source>Put back (%1):</source>
+        <translation>Zurückgelegt (%1):</translation>
+    </message>
+    <message>
+        <source>Still in the Trash, something else is in their place (%1):</source>
+        <translation>Noch im Papierkorb, an ihrem Ort liegt jetzt etwas anderes (%1):</translation>
+    </message>
+    <message>
+        <source>No longer in the Trash (%1):</source>
+        <translation>Nicht mehr im Papierkorb (%1):</translation>
+    </message>
+    <message>
+        <source>Deleted in place, cannot be put back (%1):</source>
+        <translation>An Ort und Stelle gelöscht, nicht wiederherstellbar (%1):</translation>
+    </message>
+    <message>
+        <source>Could not be put back (%1):</source>
+        <translation>Konnten nicht zurückgelegt werden (%1):</translation>
+    </message>
+    <message>
+        <source>expected at most one ID</source>
+        <translation>höchstens eine Nummer erwartet</translation>
+    </message>
+    <message>
+        <source>no removal %1 is recorded; &apos;tidewell-cli history&apos; lists them</source>
+        <translation>keine Entfernung %1 verzeichnet; &apos;tidewell-cli history&apos; listet sie auf</translation>
+    </message>
+    <message>
+        <source>These items of %2 will be put back from the Trash (%1):</source>
+        <translation>Diese Objekte von %2 werden aus dem Papierkorb zurückgelegt (%1):</translation>
+    </message>
+    <message>
+        <source>Put them back? [y/N] </source>
+        <translation>Zurücklegen? [y/N] </translation>
+    </message>
+    <message>
+        <source>Puts the items of a removal (the latest by default) back from the Trash where they were. Nothing is ever overwritten.</source>
+        <translation>Legt die Objekte einer Entfernung (standardmäßig der letzten) aus dem Papierkorb dorthin zurück, wo sie waren. Nichts wird je überschrieben.</translation>
+    </message>
+    <message>
+        <source>Put back without asking.</source>
+        <translation>Ohne Nachfrage zurücklegen.</translation>
+    </message>
+    <message>
+        <source>The removal, as &apos;history&apos; lists it.</source>
+        <translation>Die Entfernung, wie &apos;history&apos; sie auflistet.</translation>
+    </message>
+    <message>
+        <source>stdin is not a terminal; pass --yes to put back without asking</source>
+        <translation>stdin ist kein Terminal; mit --yes wird ohne Nachfrage zurückgelegt</translation>
+    </message>
+    <message numerus="yes">
+        <source>The last %n line(s) of this removal&apos;s journal could not be read; the items they name count as not recorded.</source>
+        <translation>
+            <numerusform>Die letzte Zeile des Protokolls dieser Entfernung konnte nicht gelesen werden; die Objekte darin gelten als nicht verzeichnet.</numerusform>
+            <numerusform>Die letzten %n Zeilen des Protokolls dieser Entfernung konnten nicht gelesen werden; die Objekte darin gelten als nicht verzeichnet.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing was put back.</source>
+        <translation>Es wurde nichts zurückgelegt.</translation>
+    </message>
+    <message>
+        <source>Put the items of a removal back from the Trash.</source>
+        <translation>Die Objekte einer Entfernung aus dem Papierkorb zurücklegen.</translation>
+    </message>
 </context>
 <context>
     <name>ContentView</name>
@@ -752,6 +889,14 @@ Optionen:
     <message>
         <source>A link on its path leads out of its user&apos;s home; nothing was removed through it.</source>
         <translation>Ein Link auf seinem Pfad führt aus dem Persönlichen Ordner seines Benutzers hinaus; darüber wurde nichts entfernt.</translation>
+    </message>
+    <message>
+        <source>Nothing was removed: the record that lets a removal be undone cannot be written (%1).</source>
+        <translation>Es wurde nichts entfernt: Das Protokoll, mit dem sich eine Entfernung rückgängig machen lässt, kann nicht geschrieben werden (%1).</translation>
+    </message>
+    <message>
+        <source>The removal stopped: its record could no longer be written (%1).</source>
+        <translation>Die Entfernung wurde angehalten: Ihr Protokoll konnte nicht mehr geschrieben werden (%1).</translation>
     </message>
 </context>
 <context>
@@ -1031,6 +1176,127 @@ Optionen:
     </message>
 </context>
 <context>
+    <name>RecentRemovalsSettingsView</name>
+    <message>
+        <source>Undo puts the items of a removal back from the Trash. Items deleted in place and apps uninstalled by their package manager cannot be put back.</source>
+        <translation>„Rückgängig“ legt die Objekte einer Entfernung aus dem Papierkorb zurück. An Ort und Stelle gelöschte Objekte und von ihrer Paketverwaltung deinstallierte Apps lassen sich nicht zurücklegen.</translation>
+    </message>
+    <message>
+        <source>Reading the journal…</source>
+        <translation>Protokoll wird gelesen …</translation>
+    </message>
+    <message>
+        <source>No removals are recorded yet.</source>
+        <translation>Bisher sind keine Entfernungen verzeichnet.</translation>
+    </message>
+    <message>
+        <source>Recently Removed</source>
+        <translation>Kürzlich entfernt</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3, %4</source>
+        <translation>%1, %2, %3, %4</translation>
+    </message>
+    <message>
+        <source>%1 · %2 · %3</source>
+        <translation>%1 · %2 · %3</translation>
+    </message>
+    <message>
+        <source>Undoing…</source>
+        <translation>Wird zurückgelegt …</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Puts the items of this removal back from the Trash</source>
+        <translation>Legt die Objekte dieser Entfernung aus dem Papierkorb zurück</translation>
+    </message>
+</context>
+<context>
+    <name>RemovalTexts</name>
+    <message>
+        <source>Leftovers of removed apps</source>
+        <translation>Reste entfernter Apps</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n moved to the Trash</source>
+        <translation>
+            <numerusform>%n in den Papierkorb verschoben</numerusform>
+            <numerusform>%n in den Papierkorb verschoben</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n deleted in place</source>
+        <translation>
+            <numerusform>%n an Ort und Stelle gelöscht</numerusform>
+            <numerusform>%n an Ort und Stelle gelöscht</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not removed</source>
+        <translation>
+            <numerusform>%n nicht entfernt</numerusform>
+            <numerusform>%n nicht entfernt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Put back %n item(s).</source>
+        <translation>
+            <numerusform>%n Objekt zurückgelegt.</numerusform>
+            <numerusform>%n Objekte zurückgelegt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) stay in the Trash: something else is in their place now.</source>
+        <translation>
+            <numerusform>%n Objekt bleibt im Papierkorb: An seinem Ort liegt jetzt etwas anderes.</numerusform>
+            <numerusform>%n Objekte bleiben im Papierkorb: An ihrem Ort liegt jetzt etwas anderes.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) are no longer in the Trash.</source>
+        <translation>
+            <numerusform>%n Objekt ist nicht mehr im Papierkorb.</numerusform>
+            <numerusform>%n Objekte sind nicht mehr im Papierkorb.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) were deleted in place and cannot be put back.</source>
+        <translation>
+            <numerusform>%n Objekt wurde an Ort und Stelle gelöscht und lässt sich nicht zurücklegen.</numerusform>
+            <numerusform>%n Objekte wurden an Ort und Stelle gelöscht und lassen sich nicht zurücklegen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) could not be put back: %1</source>
+        <translation>
+            <numerusform>%n Objekt konnte nicht zurückgelegt werden: %1</numerusform>
+            <numerusform>%n Objekte konnten nicht zurückgelegt werden: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This removal is no longer recorded; it cannot be undone.</source>
+        <translation>Diese Entfernung ist nicht mehr verzeichnet; sie lässt sich nicht rückgängig machen.</translation>
+    </message>
+    <message>
+        <source>%1 ran with this removal (exit code %2); a package manager&apos;s uninstall cannot be undone.</source>
+        <translation>%1 lief mit dieser Entfernung (Exit-Code %2); eine Deinstallation durch die Paketverwaltung lässt sich nicht rückgängig machen.</translation>
+    </message>
+</context>
+<context>
+    <name>RemovalUndo</name>
+    <message>
+        <source>Permission denied. Check the permissions of the folder it goes back to.</source>
+        <translation>Zugriff verweigert. Prüfen Sie die Berechtigungen des Ordners, in den es zurückkommt.</translation>
+    </message>
+    <message>
+        <source>A folder on the way to its place is a link; it was not put back through it.</source>
+        <translation>Ein Ordner auf dem Weg zu seinem Ort ist ein Link; es wurde nicht durch ihn zurückgelegt.</translation>
+    </message>
+</context>
+<context>
     <name>ResultsPanelView</name>
     <message>
         <source>File</source>
@@ -1125,6 +1391,10 @@ Optionen:
     <message>
         <source>About</source>
         <translation>Über</translation>
+    </message>
+    <message>
+        <source>Recently Removed</source>
+        <translation>Kürzlich entfernt</translation>
     </message>
 </context>
 <context>
@@ -1233,6 +1503,18 @@ Optionen:
         <source>Copied</source>
         <translation>Kopiert</translation>
     </message>
+    <message>
+        <source>Undoing…</source>
+        <translation>Wird zurückgelegt …</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Puts the removed items back from the Trash</source>
+        <translation>Legt die entfernten Objekte aus dem Papierkorb zurück</translation>
+    </message>
 </context>
 <context>
     <name>XdgFolders</name>
@@ -1308,6 +1590,10 @@ Optionen:
             <numerusform>%n Objekte entfernt. Einige Dateien konnten nicht entfernt werden.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Nothing was removed.</source>
+        <translation>Es wurde nichts entfernt.</translation>
+    </message>
 </context>
 <context>
     <name>tidewell::HeldApp</name>
@@ -1378,6 +1664,13 @@ Optionen:
     <message>
         <source>The command could not be run: %1.</source>
         <translation>Der Befehl konnte nicht ausgeführt werden: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>tidewell::RemovalOutcome</name>
+    <message>
+        <source>Putting items back…</source>
+        <translation>Objekte werden zurückgelegt …</translation>
     </message>
 </context>
 </TS>

@@ -610,6 +610,143 @@ Run &apos;%1 COMMAND --help&apos; for the options of a command.
 </source>
         <translation type="unfinished"></translation>
     </message>
+    <message numerus="yes">
+        <source>%1: the last %n line(s) of its journal could not be read.</source>
+        <translation>
+            <numerusform>%1: the last line of its journal could not be read.</numerusform>
+            <numerusform>%1: the last %n lines of its journal could not be read.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No removals are recorded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>App</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lists the recorded removals, newest first, and whether each can be undone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n journal entry(s) could not be read and are left out.</source>
+        <translation>
+            <numerusform>%n journal entry could not be read and is left out.</numerusform>
+            <numerusform>%n journal entries could not be read and are left out.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>List past removals and whether they can be undone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To put it back: tidewell-cli undo %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pass --no-journal to remove without it; that removal cannot be undone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove without recording the removal: it cannot be undone then.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Put back (%1):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Still in the Trash, something else is in their place (%1):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No longer in the Trash (%1):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deleted in place, cannot be put back (%1):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not be put back (%1):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected at most one ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no removal %1 is recorded; &apos;tidewell-cli history&apos; lists them</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These items of %2 will be put back from the Trash (%1):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Put them back? [y/N] </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Puts the items of a removal (the latest by default) back from the Trash where they were. Nothing is ever overwritten.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Put back without asking.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The removal, as &apos;history&apos; lists it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stdin is not a terminal; pass --yes to put back without asking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The last %n line(s) of this removal&apos;s journal could not be read; the items they name count as not recorded.</source>
+        <translation>
+            <numerusform>The last line of this removal&apos;s journal could not be read; the items it names count as not recorded.</numerusform>
+            <numerusform>The last %n lines of this removal&apos;s journal could not be read; the items they name count as not recorded.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing was put back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Put the items of a removal back from the Trash.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ContentView</name>
@@ -731,6 +868,14 @@ Run &apos;%1 COMMAND --help&apos; for the options of a command.
     </message>
     <message>
         <source>A link on its path leads out of its user&apos;s home; nothing was removed through it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was removed: the record that lets a removal be undone cannot be written (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The removal stopped: its record could no longer be written (%1).</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1011,6 +1156,127 @@ Run &apos;%1 COMMAND --help&apos; for the options of a command.
     </message>
 </context>
 <context>
+    <name>RecentRemovalsSettingsView</name>
+    <message>
+        <source>Undo puts the items of a removal back from the Trash. Items deleted in place and apps uninstalled by their package manager cannot be put back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading the journal…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No removals are recorded yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recently Removed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2, %3, %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 · %2 · %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undoing…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Puts the items of this removal back from the Trash</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RemovalTexts</name>
+    <message>
+        <source>Leftovers of removed apps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n moved to the Trash</source>
+        <translation>
+            <numerusform>%n moved to the Trash</numerusform>
+            <numerusform>%n moved to the Trash</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n deleted in place</source>
+        <translation>
+            <numerusform>%n deleted in place</numerusform>
+            <numerusform>%n deleted in place</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not removed</source>
+        <translation>
+            <numerusform>%n not removed</numerusform>
+            <numerusform>%n not removed</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Put back %n item(s).</source>
+        <translation>
+            <numerusform>Put back %n item.</numerusform>
+            <numerusform>Put back %n items.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) stay in the Trash: something else is in their place now.</source>
+        <translation>
+            <numerusform>%n item stays in the Trash: something else is in its place now.</numerusform>
+            <numerusform>%n items stay in the Trash: something else is in their place now.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) are no longer in the Trash.</source>
+        <translation>
+            <numerusform>%n item is no longer in the Trash.</numerusform>
+            <numerusform>%n items are no longer in the Trash.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) were deleted in place and cannot be put back.</source>
+        <translation>
+            <numerusform>%n item was deleted in place and cannot be put back.</numerusform>
+            <numerusform>%n items were deleted in place and cannot be put back.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s) could not be put back: %1</source>
+        <translation>
+            <numerusform>%n item could not be put back: %1</numerusform>
+            <numerusform>%n items could not be put back: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>This removal is no longer recorded; it cannot be undone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ran with this removal (exit code %2); a package manager&apos;s uninstall cannot be undone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RemovalUndo</name>
+    <message>
+        <source>Permission denied. Check the permissions of the folder it goes back to.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A folder on the way to its place is a link; it was not put back through it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ResultsPanelView</name>
     <message>
         <source>File</source>
@@ -1104,6 +1370,10 @@ Run &apos;%1 COMMAND --help&apos; for the options of a command.
     </message>
     <message>
         <source>About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recently Removed</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1213,6 +1483,18 @@ Run &apos;%1 COMMAND --help&apos; for the options of a command.
         <source>Copied</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Undoing…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Puts the removed items back from the Trash</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>XdgFolders</name>
@@ -1288,6 +1570,10 @@ Run &apos;%1 COMMAND --help&apos; for the options of a command.
         <source>Moving selected files to Trash...</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Nothing was removed.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>tidewell::HeldApp</name>
@@ -1357,6 +1643,13 @@ Run &apos;%1 COMMAND --help&apos; for the options of a command.
     </message>
     <message>
         <source>The command could not be run: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>tidewell::RemovalOutcome</name>
+    <message>
+        <source>Putting items back…</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -2,13 +2,13 @@ import QtQuick
 import QtQuick.Layouts
 import Tidewell
 
-// The settings window's content: a sidebar with the General and About tabs beside the page
-// of the selected tab.
+// The settings window's content: a sidebar with the General, Recently Removed and About tabs
+// beside the page of the selected tab.
 Item {
     id: settingsView
 
     property var preferences
-    // "general" or "about".
+    // "general", "recent" or "about".
     property string selectedTab: "general"
 
     implicitWidth: 620
@@ -24,7 +24,8 @@ Item {
         spacing: 0
 
         Item {
-            Layout.preferredWidth: 170
+            // Room for the longest tab title, "Recently Removed".
+            Layout.preferredWidth: 184
             Layout.fillHeight: true
 
             MaterialFill {
@@ -47,6 +48,14 @@ Item {
                     symbol: "gearshape"
                     selected: settingsView.selectedTab === "general"
                     onClicked: settingsView.selectedTab = "general"
+                }
+                SidebarButton {
+                    objectName: "recentTab"
+                    Layout.fillWidth: true
+                    title: qsTr("Recently Removed")
+                    symbol: "clock.arrow.circlepath"
+                    selected: settingsView.selectedTab === "recent"
+                    onClicked: settingsView.selectedTab = "recent"
                 }
                 SidebarButton {
                     objectName: "aboutTab"
@@ -77,6 +86,16 @@ Item {
                 GeneralSettingsView {
                     width: parent.width
                     preferences: settingsView.preferences
+                }
+            }
+            SettingsPage {
+                id: recentPage
+                objectName: "recentPage"
+                shown: settingsView.selectedTab === "recent"
+                RecentRemovalsSettingsView {
+                    width: parent.width
+                    height: parent.height
+                    active: recentPage.shown
                 }
             }
             SettingsPage {

@@ -5,7 +5,8 @@ import QtQuick.Layouts
 import Tidewell
 
 // The outcome of a removal: how many items went to the Trash and the space reclaimed, and
-// every item that stayed in place with its reason. "Done" starts over.
+// every item that stayed in place with its reason. "Undo" puts the removal back from the Trash
+// and says here how that went; "Done" starts over.
 Item {
     id: success
 
@@ -285,18 +286,46 @@ Item {
             }
         }
 
-        GlassActionButton {
-            id: doneButton
-            objectName: "doneButton"
+        LabelText {
+            objectName: "undoStatus"
+            visible: text !== ""
+            Layout.fillWidth: true
+            horizontalAlignment: Text.AlignHCenter
+            wrapMode: Text.WordWrap
+            text: success.outcome.undoStatus
+            font.pixelSize: 12
+            color: Appearance.secondary
+        }
+
+        RowLayout {
             Layout.alignment: Qt.AlignHCenter
-            text: qsTr("Done")
-            role: "primary"
-            frameWidth: 120
-            // Heard with the button as the keyboard lands on it when the outcome appears.
-            Accessible.description: success.titleText + " " + success.countText
-                                    + (success.trashedText === "" ? "" : " " + success.trashedText)
-                                    + (success.deletedText === "" ? "" : " " + success.deletedText)
-            onClicked: success.viewModel.resetSelection()
+            spacing: 10
+            GlassActionButton {
+                objectName: "undoButton"
+                visible: success.outcome.canUndo || success.outcome.isUndoing
+                enabled: success.outcome.canUndo
+                text: success.outcome.isUndoing ? qsTr("Undoing…") : qsTr("Undo")
+                role: "secondary"
+                frameWidth: 120
+                Accessible.description: qsTr("Puts the removed items back from the Trash")
+                // The button goes once the items are back: the keyboard goes on to "Done".
+                onClicked: {
+                    success.focusDone()
+                    success.viewModel.undoRemoval()
+                }
+            }
+            GlassActionButton {
+                id: doneButton
+                objectName: "doneButton"
+                text: qsTr("Done")
+                role: "primary"
+                frameWidth: 120
+                // Heard with the button as the keyboard lands on it when the outcome appears.
+                Accessible.description: success.titleText + " " + success.countText
+                    + (success.trashedText === "" ? "" : " " + success.trashedText)
+                    + (success.deletedText === "" ? "" : " " + success.deletedText)
+                onClicked: success.viewModel.resetSelection()
+            }
         }
 
         Item { Layout.fillHeight: !success.hasFailures }

@@ -29,7 +29,8 @@ QtObject {
         "power": 0xe8ac,
         "folder": 0xe2c7,
         "doc": 0xe24d,
-        "exclamationmark.triangle.fill": 0xe002
+        "exclamationmark.triangle.fill": 0xe002,
+        "clock.arrow.circlepath": 0xe889
     })
 
     // The glyph of a named symbol; empty for a name the table does not hold.

@@ -31,6 +31,9 @@ QtObject {
         property double deletedInPlaceBytes: 0
         property bool deletedInPlaceSizeComplete: true
         property var failures: []
+        property bool canUndo: false
+        property bool isUndoing: false
+        property string undoStatus: ""
     }
     property QtObject uninstaller: QtObject {
         property string command: ""
@@ -56,6 +59,7 @@ QtObject {
     function requestDeletion() { record("requestDeletion") }
     function handleDroppedApp(url) { record("handleDroppedApp " + url) }
     function resetSelection() { record("resetSelection") }
+    function undoRemoval() { record("undoRemoval") }
 
     // Fills the list with n selected rows.
     function addRows(n) {

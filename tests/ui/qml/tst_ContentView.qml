@@ -102,6 +102,25 @@ TestCase {
         compare(findChild(view, "uninstallStatus").text, "Uninstalling…")
     }
 
+    // Undo asks the view model, and the panel shows how it went; the keyboard stays on Done.
+    function test_undoFromTheOutcome() {
+        const view = makeView()
+        view.viewModel.phase = CleanerViewModel.Outcome
+        const undo = findChild(view, "undoButton")
+        verify(!undo.visible)
+        view.viewModel.outcome.canUndo = true
+        tryCompare(undo, "visible", true)
+        waitForRendering(view)
+        mouseClick(undo)
+        compare(view.viewModel.calls, ["undoRemoval"])
+        verify(findChild(view, "doneButton").activeFocus)
+        Object.assign(view.viewModel.outcome, { canUndo: false, isUndoing: true })
+        tryCompare(undo, "enabled", false)
+        Object.assign(view.viewModel.outcome, { isUndoing: false, undoStatus: "Put back 3 items." })
+        tryCompare(undo, "visible", false)
+        compare(findChild(view, "undoStatus").text, "Put back 3 items.")
+    }
+
     function test_recheckAfterSettings_data() {
         return [
             { tag: "no recheck pending", pending: false, granted: true, checks: 0, scans: 0 },
