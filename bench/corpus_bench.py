@@ -13,9 +13,12 @@ concrete, user documents and other programs' data as noise), then scans each app
 - foreign: the rest (another app's data, noise, or a folder that mixes them);
 - precision: own / reported;
 - apps with any foreign item, each named with its first foreign items;
+- the same of what starts selected: selected precision and apps with anything foreign selected;
 - recall: the listed paths in ~/Library and /Library that some reported item covers; and
   the same without the paths that a list copies from another installed app (a component
-  named by that app's bundle identifier), which the scanner leaves to that app by design.
+  named by that app's bundle identifier, or a path another app's list names too), which the
+  scanner leaves to that app by design, once of all that is offered and once of what starts
+  selected.
 """
 
 import argparse
@@ -31,9 +34,10 @@ from pathlib import Path
 
 HERE = Path(__file__).resolve().parent
 CORPUS = HERE / "corpus" / "casks-train.json"
-TARGET_PRECISION = 0.995
-TARGET_RECALL = 0.94
-TARGET_FOREIGN_APPS = 1
+TARGET_PRECISION = 0.99
+TARGET_SELECTED_PRECISION = 0.999
+TARGET_OFFERED_RECALL = 0.96
+TARGET_SELECTED_RECALL = 0.90
 
 FILE_EXTENSIONS = {"plist", "log", "binarycookies", "sfl", "sfl2", "sfl3", "sfl4", "diag",
                    "crash", "json", "txt", "db", "sqlite", "ips", "lock", "pid", "xml", "cfg",
@@ -161,13 +165,21 @@ def owners_of(file, owners):
     return found
 
 
-def scan(cli, home, root, bundle):
-    output = subprocess.run([cli, "scan", "--json", "--no-index", "--root", str(root), bundle],
-                            env=dict(os.environ, HOME=str(home)), capture_output=True,
-                            text=True, check=False)
+def run_scan(arguments, environment):
+    """The paths a scan reports and, of them, the ones it starts selected (every one when the
+    scanner does not say)."""
+    output = subprocess.run(arguments, env=environment, capture_output=True, text=True,
+                            check=False)
     if output.returncode != 0:
-        raise RuntimeError(f"scan of {bundle} failed: {output.stderr.strip()}")
-    return [item["path"] for item in json.loads(output.stdout)["matches"]]
+        raise RuntimeError(f"{' '.join(arguments)} failed: {output.stderr.strip()}")
+    matches = json.loads(output.stdout)["matches"]
+    return ([item["path"] for item in matches],
+            [item["path"] for item in matches if item.get("selected", True)])
+
+
+def scan(cli, home, root, bundle):
+    return run_scan([cli, "scan", "--json", "--no-index", "--root", str(root), bundle],
+                    dict(os.environ, HOME=str(home)))
 
 
 def covered(listed_path, reported):
@@ -184,42 +196,103 @@ def names_another_app(path, own_id, identifiers):
     return False
 
 
+def new_totals():
+    return {key: 0 for key in ("reported", "own", "selected", "ownSelected", "listed", "found",
+                               "unnamedListed", "unnamedFound", "ownListed", "ownFound",
+                               "selectedFound")}
+
+
+class Tally:
+    """The figures of every scanned app added up, and the apps with foreign items."""
+
+    def __init__(self):
+        self.totals = new_totals()
+        self.foreign_apps, self.foreign_selected_apps, self.missed = {}, {}, {}
+
+    def add(self, app, reported, selected, is_own, listed, counted, unnamed=()):
+        """One app's scan: reported and selected paths, is_own(item) for a reported item, its
+        listed paths, the ones of them recall counts (not another installed app's) and those
+        not named for another app by its identifier."""
+        own = [item for item in reported if is_own(item)]
+        foreign = [item for item in reported if item not in own]
+        foreign_selected = [item for item in selected if item in foreign]
+        totals = self.totals
+        totals["reported"] += len(reported)
+        totals["own"] += len(own)
+        totals["selected"] += len(selected)
+        totals["ownSelected"] += len(selected) - len(foreign_selected)
+        if foreign:
+            self.foreign_apps[app] = foreign
+        if foreign_selected:
+            self.foreign_selected_apps[app] = foreign_selected
+        totals["listed"] += len(listed)
+        totals["found"] += sum(covered(path, reported) for path in listed)
+        totals["unnamedListed"] += len(unnamed)
+        totals["unnamedFound"] += sum(covered(path, reported) for path in unnamed)
+        totals["ownListed"] += len(counted)
+        totals["ownFound"] += sum(covered(path, reported) for path in counted)
+        totals["selectedFound"] += sum(covered(path, selected) for path in counted)
+        missed = [path for path in counted if not covered(path, reported)]
+        if missed:
+            self.missed[app] = missed
+
+
 def measure(cli, casks, home, root, listed, owners):
-    totals = {"reported": 0, "own": 0, "listed": 0, "found": 0, "ownListed": 0, "ownFound": 0}
     identifiers = {cask["bundleId"].lower() for cask in casks if "bundle" in cask}
-    foreign_apps = {}
+    tally = Tally()
     for cask in casks:
         if "bundle" not in cask:
             continue
-        reported = scan(cli, home, root, cask["bundle"])
-        own = [item for item in reported
-               if all(cask["token"] in owners_of(f, owners) for f in files_below(item))
-               and files_below(item)]
-        foreign = [item for item in reported if item not in own]
-        totals["reported"] += len(reported)
-        totals["own"] += len(own)
-        if foreign:
-            foreign_apps[cask["token"]] = foreign
-        paths = listed[cask["token"]]
-        totals["listed"] += len(paths)
-        totals["found"] += sum(covered(path, reported) for path in paths)
-        own_paths = [path for path in paths
-                     if not names_another_app(path, cask["bundleId"].lower(), identifiers)]
-        totals["ownListed"] += len(own_paths)
-        totals["ownFound"] += sum(covered(path, reported) for path in own_paths)
-    return totals, foreign_apps
+        token = cask["token"]
+        reported, selected = scan(cli, home, root, cask["bundle"])
+        paths = listed[token]
+        unnamed = [path for path in paths
+                   if not names_another_app(path, cask["bundleId"].lower(), identifiers)]
+        counted = [path for path in unnamed if owners.get(path, {token}) == {token}]
+        tally.add(token, reported, selected,
+                  lambda item: files_below(item) and all(
+                      token in owners_of(f, owners) for f in files_below(item)),
+                  paths, counted, unnamed)
+    return tally
 
 
-def print_precision(totals, foreign_apps, app_count):
-    """Prints the precision figures every corpus shares and returns the precision."""
-    precision = totals["own"] / totals["reported"] if totals["reported"] else 1.0
+def ratio(part, whole):
+    return part / whole if whole else 1.0
+
+
+def print_precision(tally, app_count):
+    """Prints the precision figures every corpus shares and returns them."""
+    totals = tally.totals
+    precision = ratio(totals["own"], totals["reported"])
+    selected_precision = ratio(totals["ownSelected"], totals["selected"])
     print(f"apps scanned:              {app_count}")
-    print(f"reported:                  {totals['reported']}")
+    print(f"reported (offered):        {totals['reported']}")
     print(f"own:                       {totals['own']}")
     print(f"foreign:                   {totals['reported'] - totals['own']}")
     print(f"precision:                 {precision:.2%}  (target >= {TARGET_PRECISION:.1%})")
-    print(f"apps with a foreign item:  {len(foreign_apps)}  (target <= {TARGET_FOREIGN_APPS})")
-    return precision
+    print(f"apps with a foreign item:  {len(tally.foreign_apps)}")
+    print(f"selected:                  {totals['selected']}")
+    print(f"selected precision:        {selected_precision:.2%}"
+          f"  (target >= {TARGET_SELECTED_PRECISION:.1%})")
+    print(f"apps with anything foreign selected: {len(tally.foreign_selected_apps)}"
+          f"  (target 0)")
+    return {"precision": precision, "selectedPrecision": selected_precision,
+            "foreignApps": len(tally.foreign_apps),
+            "foreignSelectedApps": len(tally.foreign_selected_apps)}
+
+
+def print_recall(tally, label, offered_target):
+    """Prints recall of what is offered and of what starts selected, without the paths another
+    installed app's list names, and returns both."""
+    totals = tally.totals
+    offered = ratio(totals["ownFound"], totals["ownListed"])
+    selected = ratio(totals["selectedFound"], totals["ownListed"])
+    print(f"  {label}:")
+    print(f"    offered:  {totals['ownFound']}/{totals['ownListed']} = {offered:.2%}"
+          f"  (target >= {offered_target:.0%})")
+    print(f"    selected: {totals['selectedFound']}/{totals['ownListed']} = {selected:.2%}"
+          f"  (target >= {TARGET_SELECTED_RECALL:.0%})")
+    return {"offeredRecall": offered, "selectedRecall": selected}
 
 
 def print_items(label, items_by_app, work, most=3):
@@ -230,18 +303,21 @@ def print_items(label, items_by_app, work, most=3):
         print(f"  {label} for {app}: {shown}{more}")
 
 
-def report(totals, foreign_apps, work, app_count):
-    precision = print_precision(totals, foreign_apps, app_count)
-    recall = totals["found"] / totals["listed"] if totals["listed"] else 1.0
-    print(f"recall (~/Library, /Library): {totals['found']}/{totals['listed']} = {recall:.2%}"
-          f"  (target >= {TARGET_RECALL:.0%})")
-    own_recall = totals["ownFound"] / totals["ownListed"] if totals["ownListed"] else 1.0
+def report(tally, work, app_count, verbose):
+    figures = print_precision(tally, app_count)
+    totals = tally.totals
+    recall = ratio(totals["found"], totals["listed"])
+    print(f"recall (~/Library, /Library): {totals['found']}/{totals['listed']} = {recall:.2%}")
+    unnamed = ratio(totals["unnamedFound"], totals["unnamedListed"])
     print(f"  without paths named for another installed app: "
-          f"{totals['ownFound']}/{totals['ownListed']} = {own_recall:.2%}")
-    print_items("foreign", foreign_apps, work)
-    return {"precision": precision, "recall": recall, "ownRecall": own_recall,
-            "foreignApps": len(foreign_apps),
-            **totals}
+          f"{totals['unnamedFound']}/{totals['unnamedListed']} = {unnamed:.2%}")
+    figures |= print_recall(tally, "without paths named for or listed by another installed app",
+                            TARGET_OFFERED_RECALL)
+    print_items("foreign", tally.foreign_apps, work)
+    print_items("foreign selected", tally.foreign_selected_apps, work)
+    if verbose:
+        print_items("missed", tally.missed, work, most=1000)
+    return {"recall": recall, "ownRecall": unnamed, **figures, **totals}
 
 
 def argument_parser(description):
@@ -250,6 +326,7 @@ def argument_parser(description):
     parser.add_argument("--cli", required=True)
     parser.add_argument("--work", help="folder for the generated home (default: a temporary one)")
     parser.add_argument("--json", help="also write the figures to this file")
+    parser.add_argument("--missed", action="store_true", help="list the leftovers not found")
     return parser
 
 
@@ -278,9 +355,8 @@ def main(arguments):
 
     def measure_in(work):
         home, root, listed, owners = build_home(casks, work)
-        totals, foreign_apps = measure(os.path.abspath(options.cli), casks, home, root, listed,
-                                       owners)
-        return report(totals, foreign_apps, work, len(listed))
+        tally = measure(os.path.abspath(options.cli), casks, home, root, listed, owners)
+        return report(tally, work, len(listed), options.missed)
 
     return run_in_work_folder(options, "tidewell-corpus.", measure_in)
 

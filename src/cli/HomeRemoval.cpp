@@ -18,13 +18,17 @@ namespace {
 
 using Method = RemovalOptions::Method;
 
-AppRemoval planApp(const ScannedApp& scanned, const WorkHome& home) {
+AppRemoval planApp(const ScannedApp& scanned, const WorkHome& home, bool withOffered) {
     const AppDescriptor& app = scanned.app;
+    const QList<ScannedFile>& found = scanned.report.matches;
     AppRemoval removal{
         scanned,
-        RemovalPlan(scanned.report.matches, scanned.report.roots, app,
+        RemovalPlan(withOffered ? found : filesWithSelection(found, true), scanned.report.roots,
+                    app,
                     [&app] { return directorySize(app.appURL.toLocalFile(), FileSystem::real()); }),
         uninstallCommand(app, home.host, RealProgramRunner(home.host.programPath))};
+    if (!withOffered)
+        removal.offeredLeft = filesWithSelection(found, false);
     if (home.account) {
         removal.outsideHome = removal.plan.confineTo(home.host.home);
         if (pathrules::liesInside(app.appURL.toLocalFile(), home.host.home))
@@ -79,11 +83,12 @@ void recordStaying(const RemovalJournal* journal, qint64 id, const QList<Deletio
 
 } // namespace
 
-HomeRemoval HomeRemoval::plan(const WorkHome& home, const QList<ScannedApp>& scanned) {
+HomeRemoval HomeRemoval::plan(const WorkHome& home, const QList<ScannedApp>& scanned,
+                              bool withOffered) {
     HomeRemoval removal{home, {}};
     QSet<QUrl> planned; // an item two apps share goes once, with the first
     for (const ScannedApp& app : scanned) {
-        removal.apps.append(planApp(app, home));
+        removal.apps.append(planApp(app, home, withOffered));
         removal.apps.last().plan.keepOnly(
             [&planned](const QUrl& url) { return !planned.contains(url); });
         for (const QUrl& url : removal.apps.last().plan.urls())

@@ -23,6 +23,9 @@ struct AppRemoval {
     // Found by the scan of a user's home for an administrator, but outside that home: left
     // alone, as that user's Trash is no place for them.
     QList<QUrl> outsideHome = {};
+    // Only offered for review, not certainly the app's: left where they are unless the removal
+    // takes them too.
+    QList<ScannedFile> offeredLeft = {};
     DeletionReport deletion = {};
     std::optional<int> uninstallExitCode = {}; // only once the command ran
 };
@@ -32,11 +35,13 @@ struct HomeRemoval {
     WorkHome home;
     QList<AppRemoval> apps;
 
-    // The removal of the scanned apps in home: each app's plan (the app itself where it goes
-    // with its leftovers) and its package manager's command. In a user's home the removal is
+    // The removal of the scanned apps in home: each app's plan (what starts selected, with
+    // withOffered what is only offered too, and the app itself where it goes with its leftovers)
+    // and its package manager's command. In a user's home the removal is
     // confined to it, and a per-user installation's command is only shown: run here it would act
     // on the administrator's own installation.
-    static HomeRemoval plan(const WorkHome& home, const QList<ScannedApp>& scanned);
+    static HomeRemoval plan(const WorkHome& home, const QList<ScannedApp>& scanned,
+                            bool withOffered);
 };
 
 // Moves every planned item to the Trash of its home's user; what the Trash refuses stays in the

@@ -156,6 +156,26 @@ QString outsideHomeText(const QList<QUrl>& urls) {
     return text;
 }
 
+// The items left where they are because they were only offered, and --all was not given.
+QList<QUrl> offeredUrls(const QList<ScannedFile>& offered) {
+    QList<QUrl> urls;
+    for (const ScannedFile& file : offered)
+        urls.append(file.url);
+    return urls;
+}
+
+QString offeredText(const QList<ScannedFile>& offered) {
+    if (offered.isEmpty())
+        return {};
+    QString text = CliText::tr("\n%n item(s) only offered for review were left in place "
+                               "(\"--all\" takes them too):\n",
+                               "", int(offered.size()));
+    for (const ScannedFile& file : offered)
+        text += QStringLiteral("  %1\n    %2\n")
+                    .arg(CliOutput::escaped(file.id), sentence(file.evidence));
+    return text;
+}
+
 QJsonObject appRemovalJson(const AppRemoval& app, bool interrupted, bool named) {
     const DeletionReport& deletion = app.deletion;
     QJsonObject object = removalJson(deletion, app.plan.reclaimedSize(deletion), interrupted);
@@ -170,12 +190,15 @@ QJsonObject appRemovalJson(const AppRemoval& app, bool interrupted, bool named) 
         object.insert(QStringLiteral("app"), describeJson(app.scanned.app));
     if (app.plan.scope().confinement.size() > 0)
         object.insert(QStringLiteral("outsideHome"), pathArray(app.outsideHome));
+    object.insert(QStringLiteral("notSelected"), pathArray(offeredUrls(app.offeredLeft)));
     return object;
 }
 
 QString appRemovalText(const AppRemoval& app, bool interrupted, bool named) {
     QString text = named ? appHeading(app.scanned.app) + u'\n' : QString();
     text += removalText(app.deletion, app.plan, interrupted);
+    if (const QString left = offeredText(app.offeredLeft); !left.isEmpty())
+        text += u'\n' + left.chopped(1);
     if (const QString leftAlone = leftAloneText(app.scanned.report); !leftAlone.isEmpty())
         text += QStringLiteral("\n\n") + leftAlone.trimmed();
     if (app.uninstallExitCode)
@@ -211,14 +234,15 @@ void report(const QList<HomeRemoval>& removals, bool json, bool interrupted) {
 
 // Scans every home for the apps and plans their removal; the exit code when an app is rejected.
 std::variant<QList<HomeRemoval>, int> planRemovals(const QList<WorkHome>& homes,
-                                                   const QStringList& operands, bool useIndex) {
+                                                   const QStringList& operands, bool useIndex,
+                                                   bool withOffered) {
     QList<HomeRemoval> removals;
     for (const WorkHome& home : homes) {
         const auto apps = readApps(operands, home);
         if (const int* exitCode = std::get_if<int>(&apps))
             return *exitCode;
         removals.append(HomeRemoval::plan(
-            home, scanApps(std::get<QList<AppDescriptor>>(apps), home, useIndex)));
+            home, scanApps(std::get<QList<AppDescriptor>>(apps), home, useIndex), withOffered));
     }
     return removals;
 }
@@ -232,13 +256,6 @@ void printLauncherNotes(const QList<HomeRemoval>& removals) {
         }
     }
 }
-
-// What the command was asked besides the apps.
-struct RemoveFlags {
-    bool json = false;
-    bool yes = false;
-    bool uninstall = false;
-};
 
 // Whether nothing at all was removed because the journal could not be written; then says why.
 bool refusedForTheJournal(const QList<HomeRemoval>& removals) {
@@ -286,6 +303,9 @@ int runRemove(const QStringList& arguments, const Host& givenHost) {
     const QCommandLineOption json(QStringLiteral("json"), CliText::tr("Print JSON."));
     const QCommandLineOption yes({QStringLiteral("y"), QStringLiteral("yes")},
                                  CliText::tr("Remove without asking."));
+    const QCommandLineOption all(
+        QStringLiteral("all"),
+        CliText::tr("Also remove the items only offered for review (not certainly the app's)."));
     const QCommandLineOption uninstallOption(
         QStringLiteral("uninstall"),
         CliText::tr("Then run the package manager's command that uninstalls the app (Flatpak "
@@ -294,10 +314,11 @@ int runRemove(const QStringList& arguments, const Host& givenHost) {
         QStringLiteral("no-journal"),
         CliText::tr("Remove without recording the removal: it cannot be undone then."));
     const ScanOptions scanOptions;
-    parser.addOptions({json, yes, uninstallOption, noJournal});
+    parser.addOptions({json, yes, all, uninstallOption, noJournal});
     scanOptions.addTo(parser);
     const QString usage =
-        QStringLiteral("[--json] [--yes] [--uninstall] [--no-journal] [--root DIR] [--no-index] "
+        QStringLiteral("[--json] [--yes] [--all] [--uninstall] [--no-journal] [--root DIR] "
+                       "[--no-index] "
                        "[--all-users | --user NAME...] APP...");
     if (auto done = parseAppArguments(parser, commandName, usage, arguments))
         return *done;
@@ -309,28 +330,34 @@ int runRemove(const QStringList& arguments, const Host& givenHost) {
             CliText::tr("stdin is not a terminal; pass --yes to remove without asking")))
         return *refused;
 
+    // Only what is certainly the app's goes, unless --all takes what is offered too.
     auto planned = planRemovals(std::get<QList<WorkHome>>(homes), parser.positionalArguments(),
-                                !parser.isSet(scanOptions.noIndex));
+                                !parser.isSet(scanOptions.noIndex), parser.isSet(all));
     if (const int* exitCode = std::get_if<int>(&planned))
         return *exitCode;
     QList<HomeRemoval>& removals = std::get<QList<HomeRemoval>>(planned);
     if (!parser.isSet(json))
         printLauncherNotes(removals);
-    if (!parser.isSet(yes) && !confirmRemoval(removals)) {
-        CliOutput::printErrorLine(CliText::tr("Nothing was removed."));
-        return ExitCode::failure;
-    }
     // Removals are recorded in the process's own journal, whoever's home they are in: its user
     // is the one who can undo them.
     const auto journal =
         parser.isSet(noJournal)
             ? nullptr
             : std::make_shared<RemovalJournal>(RemovalJournal::folderOn(givenHost));
-    return removeAndReport(
+    return removePlanned(
         removals, {parser.isSet(json), parser.isSet(yes), parser.isSet(uninstallOption)}, journal);
 }
 
 } // namespace
+
+int removePlanned(QList<HomeRemoval>& removals, const RemoveFlags& flags,
+                  const std::shared_ptr<const RemovalJournal>& journal) {
+    if (!flags.yes && !confirmRemoval(removals)) {
+        CliOutput::printErrorLine(CliText::tr("Nothing was removed."));
+        return ExitCode::failure;
+    }
+    return removeAndReport(removals, flags, journal);
+}
 
 CliCommand removeCommand() {
     return {commandName, CliText::tr("Move apps and their leftovers to the Trash."), runRemove};

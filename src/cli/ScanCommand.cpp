@@ -93,20 +93,36 @@ QString jsonKey(LeftAloneReason reason) {
     return QStringLiteral("undecodablePaths");
 }
 
+// One row per item; below an item that is only offered, its reason.
+QString itemsTable(const QList<ScannedFile>& files) {
+    QList<QStringList> rows;
+    for (const ScannedFile& file : files) {
+        rows.append({SharedByteFormatter::sizeText(file.sizeInBytes, file.sizeComplete),
+                     displayName(file.category), displayName(file.safety), file.id});
+        if (!file.isSelected)
+            rows.append(
+                {QString(), QString(), QString(), QStringLiteral("↳ ") + sentence(file.evidence)});
+    }
+    return CliOutput::formatTable(rows, {CliOutput::Align::right});
+}
+
 QString scanText(const AppDescriptor& app, const ScanReport& report) {
     QString text;
+    const QList<ScannedFile> selected = filesWithSelection(report.matches, true);
+    const QList<ScannedFile> offered = filesWithSelection(report.matches, false);
     if (report.matches.isEmpty()) {
         text = CliText::tr("No leftovers found for %1.\n").arg(CliOutput::escaped(app.displayName));
     } else {
-        QList<QStringList> rows;
-        for (const ScannedFile& file : report.matches)
-            rows.append({SharedByteFormatter::sizeText(file.sizeInBytes, file.sizeComplete),
-                         displayName(file.category), displayName(file.safety), file.id});
         text = CliText::tr("Leftovers of %1 (%2):\n")
                    .arg(CliOutput::escaped(app.displayName), CliOutput::escaped(app.identifier)) +
-               CliOutput::formatTable(rows, {CliOutput::Align::right}) +
-               incompleteSizesText(notSizedWholeCount(report.matches)) +
-               CliText::tr("\nTotals:\n") + totalsTable(report.matches);
+               (selected.isEmpty() ? CliText::tr("  None is certainly the app's.\n")
+                                   : itemsTable(selected));
+        if (!offered.isEmpty())
+            text += CliText::tr("\nReview before removing (not selected; \"remove --all\" takes "
+                                "them too):\n") +
+                    itemsTable(offered);
+        text += incompleteSizesText(notSizedWholeCount(report.matches)) +
+                CliText::tr("\nTotals of what is selected:\n") + totalsTable(selected);
     }
     if (const QString note = ownLauncherText(app, report); !note.isEmpty())
         text += u'\n' + note + u'\n';
@@ -276,6 +292,10 @@ QJsonObject scanJson(const AppDescriptor& app, const ScanReport& report) {
             {QStringLiteral("safety"), rawValue(file.safety)},
             {QStringLiteral("sizeInBytes"), file.sizeInBytes},
             {QStringLiteral("sizeComplete"), file.sizeComplete},
+            {QStringLiteral("selected"), file.isSelected},
+            {QStringLiteral("evidence"),
+             QJsonObject{{QStringLiteral("code"), rawValue(file.evidence.code)},
+                         {QStringLiteral("sentence"), sentence(file.evidence)}}},
         });
     }
     QJsonObject object = leftAloneJson(report);

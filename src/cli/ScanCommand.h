@@ -72,7 +72,7 @@ QJsonObject leftAloneJson(const ScanReport& report);
 
 // The scan as JSON: "app" (as describe prints it), "appGoesWithLeftovers" (whether remove takes
 // the app itself too), "matches" in report order (path, category, safety, sizeInBytes,
-// sizeComplete) and what leftAloneJson holds.
+// sizeComplete, selected, evidence {code, sentence}) and what leftAloneJson holds.
 QJsonObject scanJson(const AppDescriptor& app, const ScanReport& report);
 
 } // namespace tidewell

@@ -16,7 +16,7 @@ struct CategoryTotal {
 };
 
 // One entry per ScanCategory, in declaration order, empty categories included; selected or not,
-// every file counts.
+// every file of files counts.
 QList<CategoryTotal> categoryTotals(const QList<ScannedFile>& files);
 
 } // namespace tidewell

@@ -3,6 +3,8 @@
 #include <QRegularExpression>
 #include <QTextBoundaryFinder>
 
+#include <algorithm>
+
 namespace tidewell::text {
 
 namespace {
@@ -132,6 +134,12 @@ QString strippingTrailingVersionSuffix(const QString& text) {
     QString stripped = text;
     stripped.remove(trailingVersion);
     return trimmed(stripped);
+}
+
+bool isPlainWord(const QString& name) {
+    const QString word = strippingTrailingVersionSuffix(name).trimmed();
+    return !word.isEmpty() && word.front().isLetter() &&
+           std::all_of(word.begin() + 1, word.end(), [](QChar c) { return c.isLower(); });
 }
 
 QStringList identifierSegments(const QString& identifier) {

@@ -18,6 +18,9 @@ qsizetype characterCount(const QString& text);
 QString trimmed(const QString& text);
 // Removes a trailing version number separated from the name by white space ("Notes 2.1").
 QString strippingTrailingVersionSuffix(const QString& text);
+// Whether a name, its trailing version aside, is one plain word ("Stone", "Fonts"): it may be an
+// everyday word, met in the names of unrelated things.
+bool isPlainWord(const QString& name);
 // Splits at every "." dropping empty pieces.
 QStringList identifierSegments(const QString& identifier);
 

@@ -1,5 +1,7 @@
 #include "DebianPackages.h"
 
+#include "DpkgDatabase.h"
+
 #include <QSet>
 
 namespace tidewell::debian {
@@ -46,10 +48,7 @@ bool mayBePackaged(const QString& path, const Host& host) {
 // the host's root, and its own database is the one under that root.
 void addOwners(const QStringList& paths, const Host& host, const ProgramRunner& programs,
                QHash<QString, QString>& owners) {
-    QStringList arguments;
-    if (!host.root.isEmpty())
-        arguments.append(QStringLiteral("--admindir=") +
-                         host.systemPath(QStringLiteral("/var/lib/dpkg")));
+    QStringList arguments = adminDirArguments(host);
     arguments.append(QStringLiteral("-S"));
     for (const QString& path : paths)
         arguments.append(literalPattern(path.sliced(host.root.size())));

@@ -7,6 +7,7 @@
 #include "OwnershipArbiter.h"
 #include "ParallelRun.h"
 #include "PathNames.h"
+#include "ReportedEvidence.h"
 #include "ScanReportOrdering.h"
 #include "model/PathRules.h"
 
@@ -114,29 +115,39 @@ void BundleLeftoverSearch::addStoreEntries(QSet<QString>& found) const {
     }
 }
 
-QStringList BundleLeftoverSearch::keptMatches(const QSet<QString>& found,
-                                              const ScanContext& context,
-                                              const OwnershipArbiter& arbiter) const {
+QList<FoundItem> BundleLeftoverSearch::keptMatches(const QSet<QString>& found,
+                                                   const ScanContext& context,
+                                                   const OwnershipArbiter& arbiter) const {
     // Containers and index hits meet the rules here for the first time; the walk's matches
     // are checked again as well.
-    QStringList kept;
+    QList<FoundItem> kept;
     for (const QString& path : found) {
-        if (matchesCandidate(path, context) && !arbiter.belongsToAnotherApp(path))
-            kept.append(path);
+        if (!matchesCandidate(path, context) || isAnotherBundle(path))
+            continue;
+        if (const auto evidence = reportedEvidence(path, context, arbiter.claimOn(path)))
+            kept.append({path, *evidence});
     }
     return kept;
 }
 
-QStringList BundleLeftoverSearch::keptOwnedContainers(const QStringList& owned,
-                                                      const ScanContext& context) const {
+bool BundleLeftoverSearch::isAnotherBundle(const QString& path) const {
+    // Any application bundle that can be read is an app of its own, installed or not, never a
+    // leftover of this one.
+    return pathnames::extension(pathnames::fileName(path)).compare(u"app", Qt::CaseInsensitive) ==
+               0 &&
+           m_fileSystem.readPropertyList(path + QStringLiteral("/Contents/Info.plist"));
+}
+
+QList<FoundItem> BundleLeftoverSearch::keptOwnedContainers(const QStringList& owned,
+                                                           const ScanContext& context) const {
     // The system's record names the owner, so no other application's claim counts; the name
     // must still mention the application (any token, the vendor's included), as a record
     // alone may be stale.
-    QStringList kept;
+    QList<FoundItem> kept;
     for (const QString& path : owned) {
         const ComponentWords name(withoutTeamId(pathnames::fileName(path)));
         if (m_fileSystem.exists(path) && context.needles().mentions(name))
-            kept.append(path);
+            kept.append({path, {EvidenceCode::sandbox}});
     }
     return kept;
 }

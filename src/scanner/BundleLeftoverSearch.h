@@ -35,9 +35,11 @@ private:
     void addIndexHits(const AppDescriptor& app, const QList<ScanRoot>& roots, QSet<QString>& found,
                       const CancellationToken& cancel) const;
     void addStoreEntries(QSet<QString>& found) const;
-    QStringList keptMatches(const QSet<QString>& found, const ScanContext& context,
-                            const OwnershipArbiter& arbiter) const;
-    QStringList keptOwnedContainers(const QStringList& owned, const ScanContext& context) const;
+    QList<FoundItem> keptMatches(const QSet<QString>& found, const ScanContext& context,
+                                 const OwnershipArbiter& arbiter) const;
+    QList<FoundItem> keptOwnedContainers(const QStringList& owned,
+                                         const ScanContext& context) const;
+    bool isAnotherBundle(const QString& path) const;
 
     Host m_host;
     const FileSystem& m_fileSystem;

@@ -2,7 +2,10 @@
 
 #include "PathNames.h"
 #include "ScanRoots.h"
+#include "model/TextRules.h"
 #include "platform/PackageExtensions.h"
+
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -56,6 +59,25 @@ int libraryEntryStrength(QStringView name, const MatchNeedles& needles) {
     return strength;
 }
 
+ItemEvidence libraryEntryEvidence(const ComponentWords& words, const MatchNeedles& needles) {
+    const bool startsWithIdentifier =
+        std::any_of(needles.identifiers().begin(), needles.identifiers().end(),
+                    [&](const std::u32string& id) { return words.startsWithWords(id); });
+    if (startsWithIdentifier)
+        return {EvidenceCode::identifier};
+    return {needles.holdsFullName(words) ? EvidenceCode::fullName : EvidenceCode::partialName};
+}
+
+// Whether a component that holds a full name is not a versioned folder of another edition: a
+// versioned name ("PyCharmCE2024.3", "Sublime Text 3") is the app's only when what comes before
+// its version is wholly the app's name, never when the name merely starts it.
+bool isOwnEdition(QStringView component, const MatchNeedles& needles) {
+    static const QRegularExpression version(QStringLiteral("[\\s._-]*\\d+([._-]\\d+)*$"));
+    const QString name = pathnames::deletingExtension(component).toString();
+    const qsizetype versionStart = version.match(name).capturedStart();
+    return versionStart <= 0 || needles.isNamedWholly(ComponentWords(name.left(versionStart)));
+}
+
 std::optional<MatchEvidence> evidenceAt(QStringView path, const PathPlace& place,
                                         const MatchNeedles& needles) {
     if (place.kind == PathPlace::Kind::libraryEntry)
@@ -86,6 +108,37 @@ QStringView withoutTeamId(QStringView name) {
 std::optional<MatchEvidence> evidenceFor(QStringView path, const MatchNeedles& needles,
                                          const ScanContext& context) {
     return evidenceAt(path, context.place(path), needles);
+}
+
+ItemEvidence namingEvidence(QStringView path, const ScanContext& context) {
+    const PathPlace place = context.place(path);
+    const MatchNeedles& needles = context.needles();
+    const QStringView below = path.sliced(place.relativeStart);
+    if (place.kind == PathPlace::Kind::libraryEntry)
+        return libraryEntryEvidence(ComponentWords(below), needles);
+    ItemEvidence evidence{EvidenceCode::partialName};
+    const QString spelledName =
+        text::strippingTrailingVersionSuffix(context.app().displayName).trimmed();
+    const auto components = below.split(u'/', Qt::SkipEmptyParts);
+    bool isFirst = true;
+    for (QStringView component : components) {
+        const ComponentWords words(isFirst && place.stripsTeamId ? withoutTeamId(component)
+                                                                 : component);
+        if (needles.holdsIdentifier(words))
+            return {EvidenceCode::identifier};
+        // A name of one plain word names the app directly in its root folder; deeper, it is as
+        // likely an everyday word in another program's data ("CloudDocs/session") unless it is
+        // spelled as the app spells it ("CrashReporter/Session_2c4f.plist").
+        const bool plainWordsCount = isFirst || component.contains(spelledName);
+        if (needles.holdsFullName(words, plainWordsCount) && isOwnEdition(component, needles))
+            evidence = {EvidenceCode::fullName};
+        else if (evidence.code == EvidenceCode::partialName &&
+                 component.data() == components.last().data() && needles.isVendorName(words))
+            evidence = {EvidenceCode::vendorData,
+                        pathnames::deletingExtension(component).toString()};
+        isFirst = false;
+    }
+    return evidence;
 }
 
 bool matchesCandidate(const QString& path, const ScanContext& context) {

@@ -2,6 +2,7 @@
 
 #include "FolderMatchState.h"
 #include "ScanContext.h"
+#include "model/ItemEvidence.h"
 #include "platform/FileSystem.h"
 
 #include <QString>
@@ -18,6 +19,12 @@ namespace tidewell {
 // Applications folder.
 std::optional<MatchEvidence> evidenceFor(QStringView path, const MatchNeedles& needles,
                                          const ScanContext& context);
+
+// How certainly a matched path names the scan's application: by its identifier in some
+// component below the root folder (for an entry of a Library folder, at the start of its name),
+// by its full name in some component, only by the vendor's name as its own name (subject: the
+// vendor), or only by part of its name or by tokens.
+ItemEvidence namingEvidence(QStringView path, const ScanContext& context);
 
 // Whether the item at path belongs to the scan's application: by identifier, name or tail
 // token on word boundaries in one component below its root folder, or by two search tokens of

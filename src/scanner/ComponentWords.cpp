@@ -91,19 +91,22 @@ void ComponentWords::assign(QStringView component) {
     m_starts.resize(count);
     size_t length = 0;
     Kind previous = Kind::separator;
+    bool isHyphenated = false; // the separators before the current character hold a "-"
     m_extensionStart = std::u32string::npos;
     for (size_t i = 0; i < count; ++i) {
         const Kind current = kindOf(codePoints[i]);
         if (current == Kind::separator) {
             if (codePoints[i] == U'.' && i > 0)
                 m_extensionStart = length;
+            isHyphenated = isHyphenated || (codePoints[i] == U'-' && length > 0);
             previous = current;
             continue;
         }
         const Kind next = i + 1 < count ? kindOf(codePoints[i + 1]) : Kind::separator;
         unsigned char boundary = startsWord(previous, current, next) ? word : none;
         if (previous == Kind::separator)
-            boundary |= piece;
+            boundary |= isHyphenated ? piece | hyphen : piece | part;
+        isHyphenated = false;
         m_text[length] = lowered(codePoints[i]);
         m_starts[length] = boundary;
         ++length;
@@ -121,6 +124,20 @@ bool ComponentWords::containsWords(std::u32string_view needle) const {
 
 bool ComponentWords::containsPieces(std::u32string_view needle) const {
     return containsRun(needle, piece);
+}
+
+bool ComponentWords::startsPartWith(std::u32string_view needle) const {
+    if (needle.empty())
+        return false;
+    const std::u32string_view text(m_text);
+    for (size_t at = text.find(needle); at != std::u32string_view::npos;
+         at = text.find(needle, at + 1)) {
+        const size_t end = at + needle.size();
+        if ((at == 0 || (m_starts[at] & part)) && isBoundary(end, word) &&
+            (end == text.size() || !(m_starts[end] & hyphen)))
+            return true;
+    }
+    return false;
 }
 
 bool ComponentWords::startsWithWords(std::u32string_view needle) const {

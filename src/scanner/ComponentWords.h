@@ -12,7 +12,8 @@ namespace tidewell {
 // case, with nothing between them, and where its words start. A word starts after a separator
 // (any other character), at a change from lower to upper case ("harborNotes"), before the last
 // capital of a run that goes on in lower case ("XMLParser"), and where letters meet digits
-// ("Idea2026"). A piece is what lies between separators.
+// ("Idea2026"). A piece is what lies between separators; a part is what lies between separators
+// other than "-", which binds words into one name ("super-loop" is one part).
 class ComponentWords {
 public:
     ComponentWords() = default;
@@ -38,6 +39,10 @@ public:
     bool containsWords(std::u32string_view needle) const;
     // Whether needle covers a run of whole pieces.
     bool containsPieces(std::u32string_view needle) const;
+    // Whether needle covers a run of whole words that starts a part and does not end where a
+    // "-" goes on: "loop" in "Loop Helper" and "LoopChat", not in "SuperLoop", "super-loop" or
+    // "loop-helper".
+    bool startsPartWith(std::u32string_view needle) const;
     // Whether the text starts with needle and needle ends where a word starts or at the end.
     bool startsWithWords(std::u32string_view needle) const;
 
@@ -45,7 +50,7 @@ public:
     static std::u32string compact(QStringView text);
 
 private:
-    enum Boundary : unsigned char { none = 0, word = 1, piece = 2 };
+    enum Boundary : unsigned char { none = 0, word = 1, piece = 2, part = 4, hyphen = 8 };
 
     bool containsRun(std::u32string_view needle, unsigned char boundary) const;
     bool isBoundary(size_t index, unsigned char boundary) const {

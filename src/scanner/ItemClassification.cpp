@@ -25,9 +25,15 @@ bool addIfNew(QSet<std::pair<quint64, quint64>>& seen, std::pair<quint64, quint6
     return seen.size() != before;
 }
 
+bool isHomeDotEntry(QStringView path, QStringView home) {
+    return !home.isEmpty() && path.size() > home.size() + 2 && path.startsWith(home) &&
+           path.sliced(home.size()).startsWith(u"/.") &&
+           !path.sliced(home.size() + 1).contains(u'/');
+}
+
 } // namespace
 
-ScanCategory categoryForPath(const QString& path) {
+ScanCategory categoryForPath(const QString& path, QStringView home) {
     if (path.contains(u"/Library/Preferences/"))
         return ScanCategory::preferences;
     if (path.contains(u"/Library/Caches/"))
@@ -35,9 +41,9 @@ ScanCategory categoryForPath(const QString& path) {
     if (path.contains(u"/Library/Logs/"))
         return ScanCategory::logs;
     if (containsAny(path, {u"/Library/Application Support/", u"/Library/Application Scripts/",
-                           u"/Library/Containers/", u"/Library/Group Containers/",
-                           u"/Library/HTTPStorages/", u"/Library/Saved Application State/",
-                           u"/Library/WebKit/"}))
+                           u"/Library/Containers/", u"/Library/Cookies/",
+                           u"/Library/Group Containers/", u"/Library/HTTPStorages/",
+                           u"/Library/Saved Application State/", u"/Library/WebKit/"}))
         return ScanCategory::applicationSupport;
     // The XDG folders of a Linux home, where they lie by default.
     if (path.contains(u"/.config/"))
@@ -45,6 +51,8 @@ ScanCategory categoryForPath(const QString& path) {
     if (path.contains(u"/.cache/"))
         return ScanCategory::caches;
     if (containsAny(path, {u"/.local/share/", u"/.local/state/", u"/.var/app/", u"/snap/"}))
+        return ScanCategory::applicationSupport;
+    if (isHomeDotEntry(path, home))
         return ScanCategory::applicationSupport;
     return ScanCategory::other;
 }
@@ -107,16 +115,27 @@ qint64 sizeInBytes(const QString& path, const FileSystem& fileSystem) {
     return measuredSize(path, fileSystem).bytes;
 }
 
-ScannedFile makeScannedFile(const QString& path, const FileSystem& fileSystem) {
-    const QString standardized = pathnames::standardized(path);
-    const ScanCategory category = categoryForPath(standardized);
+ItemEvidence settledEvidence(const ItemEvidence& found, FileSafetyLevel safety) {
+    if (safety == FileSafetyLevel::risky && isCertain(found.code))
+        return {EvidenceCode::risky};
+    return found;
+}
+
+ScannedFile makeScannedFile(const FoundItem& found, const QString& home,
+                            const FileSystem& fileSystem) {
+    const QString standardized = pathnames::standardized(found.path);
+    const ScanCategory category = categoryForPath(standardized, home);
+    const FileSafetyLevel safety = safetyFor(category, standardized);
+    const ItemEvidence evidence = settledEvidence(found.evidence, safety);
     const MeasuredSize size = measuredSize(standardized, fileSystem);
     return {.id = standardized,
             .url = QUrl::fromLocalFile(standardized),
             .category = category,
-            .safety = safetyFor(category, standardized),
+            .safety = safety,
             .sizeInBytes = size.bytes,
-            .sizeComplete = size.complete};
+            .isSelected = isCertain(evidence.code),
+            .sizeComplete = size.complete,
+            .evidence = evidence};
 }
 
 } // namespace tidewell

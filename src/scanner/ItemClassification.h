@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FoundItem.h"
 #include "model/FileSafetyLevel.h"
 #include "model/MeasuredSize.h"
 #include "model/ScanCategory.h"
@@ -14,8 +15,9 @@ namespace tidewell {
 class FileSystem;
 struct ResourceValues;
 
-// The kind of leftover an item is, from the library folder its path lies in.
-ScanCategory categoryForPath(const QString& path);
+// The kind of leftover an item is, from the library folder its path lies in; a dot entry
+// directly in home, where programs kept their data before the XDG folders, is application data.
+ScanCategory categoryForPath(const QString& path, QStringView home = {});
 // How safe removing an item of that category at path is.
 FileSafetyLevel safetyFor(ScanCategory category, const QString& path);
 
@@ -34,7 +36,12 @@ MeasuredSize measuredSize(const QString& path, const FileSystem& fileSystem);
 // The bytes measuredSize counts.
 qint64 sizeInBytes(const QString& path, const FileSystem& fileSystem);
 
-// The selected record of one found item at a standardized path.
-ScannedFile makeScannedFile(const QString& path, const FileSystem& fileSystem);
+// The evidence an item is reported with: a Risky item is never certain.
+ItemEvidence settledEvidence(const ItemEvidence& found, FileSafetyLevel safety);
+
+// The record of one found item in the home folder home, selected when its settled evidence is
+// certain.
+ScannedFile makeScannedFile(const FoundItem& found, const QString& home,
+                            const FileSystem& fileSystem);
 
 } // namespace tidewell

@@ -7,6 +7,7 @@
 #include "ScanReportOrdering.h"
 #include "model/PathRules.h"
 
+#include <QDir>
 #include <QPromise>
 #include <QThread>
 #include <QtConcurrent/QtConcurrentRun>
@@ -75,8 +76,8 @@ std::optional<ScanReport> LeftoverScannerService::runScan(const AppDescriptor& a
     std::optional<FoundLeftovers> found = search.find(app, useSpotlight, progress, cancel);
     if (!found)
         return std::nullopt;
-    const QStringList undecodable = splitOffUnreachable(found->paths);
-    QList<ScannedFile> matches = collapseNestedMatches(buildItems(found->paths, cancel));
+    const QStringList undecodable = splitOffUnreachable(found->items);
+    QList<ScannedFile> matches = collapseNestedMatches(buildItems(found->items, cancel));
     sortForReport(matches);
     return ScanReport{matches,
                       leftAloneItems(found->unreadable, LeftAloneReason::unreadable) +
@@ -85,16 +86,16 @@ std::optional<ScanReport> LeftoverScannerService::runScan(const AppDescriptor& a
                       found->searchedFolders};
 }
 
-QStringList LeftoverScannerService::splitOffUnreachable(QStringList& paths) const {
+QStringList LeftoverScannerService::splitOffUnreachable(QList<FoundItem>& items) const {
     // Anything gone since it was found is dropped. A path that names no file because a name on
     // it is not valid UTF-8 is kept apart: it is shown, never sized or removed, as acting on
     // its decoded form could reach another file.
     QStringList undecodable;
-    paths.removeIf([&](const QString& path) {
-        if (m_fileSystem.exists(path))
+    items.removeIf([&](const FoundItem& item) {
+        if (m_fileSystem.exists(item.path))
             return false;
-        if (pathrules::hasUndecodableName(path))
-            undecodable.append(path);
+        if (pathrules::hasUndecodableName(item.path))
+            undecodable.append(item.path);
         return true;
     });
     return sortedByCodePoint(QSet<QString>(undecodable.begin(), undecodable.end()));
@@ -102,14 +103,15 @@ QStringList LeftoverScannerService::splitOffUnreachable(QStringList& paths) cons
 
 // Items not yet sized when the scan is cancelled are never sized; the scan's result is
 // dropped then anyway.
-QList<ScannedFile> LeftoverScannerService::buildItems(const QStringList& paths,
+QList<ScannedFile> LeftoverScannerService::buildItems(const QList<FoundItem>& found,
                                                       const CancellationToken& cancel) {
     const FileSystem& fileSystem = m_fileSystem;
+    const QString home = QDir::cleanPath(m_host.home);
     QList<ScannedFile> items;
     runParallel(
-        m_ioPool, paths,
-        [&fileSystem, &cancel](const QString& path) {
-            return cancel.isCancelled() ? ScannedFile{} : makeScannedFile(path, fileSystem);
+        m_ioPool, found,
+        [&fileSystem, &cancel, &home](const FoundItem& item) {
+            return cancel.isCancelled() ? ScannedFile{} : makeScannedFile(item, home, fileSystem);
         },
         [&](ScannedFile item) { items.append(std::move(item)); });
     return items;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FoundItem.h"
 #include "LeftoverScanning.h"
 #include "LeftoverSearch.h"
 #include "SpotlightSearching.h"
@@ -47,8 +48,8 @@ private:
     std::optional<ScanReport> runScan(const AppDescriptor& app, bool useSpotlight,
                                       const Progress& progress, const CancellationToken& cancel);
     // A Linux application: its leftovers by the rules of LinuxLeftoverFinder, sized and sorted.
-    QStringList splitOffUnreachable(QStringList& paths) const;
-    QList<ScannedFile> buildItems(const QStringList& paths, const CancellationToken& cancel);
+    QStringList splitOffUnreachable(QList<FoundItem>& items) const;
+    QList<ScannedFile> buildItems(const QList<FoundItem>& found, const CancellationToken& cancel);
 
     std::shared_ptr<const SpotlightSearching> m_spotlight;
     Host m_host;

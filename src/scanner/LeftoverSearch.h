@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CancellationToken.h"
+#include "FoundItem.h"
 #include "LeftAloneItem.h"
 #include "model/AppDescriptor.h"
 
@@ -13,8 +14,9 @@ namespace tidewell {
 
 // What a search met for one app, before its items are built.
 struct FoundLeftovers {
-    // Standardized paths; some may be gone since, or have names that are not valid UTF-8.
-    QStringList paths;
+    // At standardized paths, each with its evidence; some may be gone since, or have names that
+    // are not valid UTF-8.
+    QList<FoundItem> items;
     // Folders that refused to be listed: they may hold more leftovers.
     QStringList unreadable;
     // What the search met and leaves alone for a reason of its own kind (shared settings

@@ -9,6 +9,7 @@
 #include "platform/DconfDatabase.h"
 #include "platform/DesktopEntry.h"
 #include "platform/SmallFileReading.h"
+#include "platform/XdgUserDirs.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -19,33 +20,44 @@ namespace tidewell {
 
 namespace {
 
-constexpr int weakTier = 1;
-constexpr qsizetype minimumVendorKeyLength = 4;
-
 QString lowered(const QString& text) {
     return text::lowercased(text);
 }
 
-// Folders of a desktop framework that hold one entry per application, named for it: KXmlGui's
-// customised menus and toolbars ("kxmlgui5/kate/kateui.rc").
-bool isPerApplicationFolder(const QString& name) {
-    static const QSet<QString> folders{QStringLiteral("kxmlgui5"), QStringLiteral("kxmlgui6")};
+// Folders of the XDG folders whose entries are read by rules of their own (launchers, icons,
+// package data) or are no application's (the Trash): never read as one app's folder.
+bool isReadByOwnRules(const QString& name) {
+    static const QSet<QString> folders{QStringLiteral("Trash"),     QStringLiteral("applications"),
+                                       QStringLiteral("autostart"), QStringLiteral("dbus-1"),
+                                       QStringLiteral("flatpak"),   QStringLiteral("icons"),
+                                       QStringLiteral("systemd"),   QStringLiteral("mime")};
     return folders.contains(name);
 }
 
 } // namespace
 
+void LinuxLeftoverFinder::Search::add(const QString& path, const ItemEvidence& evidence) {
+    const bool isNew = std::none_of(found.items.cbegin(), found.items.cend(),
+                                    [&](const FoundItem& item) { return item.path == path; });
+    if (isNew)
+        found.items.append({path, evidence});
+}
+
 LinuxLeftoverFinder::LinuxLeftoverFinder(const AppDescriptor& app,
                                          const QList<AppDescriptor>& installed, Host host,
-                                         const FileSystem& fileSystem)
-    : m_app(app), m_keys(LinuxAppKeys::of(app)), m_host(std::move(host)), m_fileSystem(fileSystem) {
+                                         const FileSystem& fileSystem, QSet<QString> claimedKeys)
+    : m_app(app), m_keys(LinuxAppKeys::of(app)), m_claimedKeys(std::move(claimedKeys)),
+      m_host(std::move(host)), m_fileSystem(fileSystem) {
+    QList<AppDescriptor> rivals;
     for (const AppDescriptor& other : installed) {
         if (lowered(other.identifier) == lowered(app.identifier))
             continue;
-        m_rivalIdentityKeys.unite(LinuxAppKeys::of(other).identityKeys());
+        rivals.append(other);
         m_iconIsShared = m_iconIsShared || other.linuxFacts.iconName == app.linuxFacts.iconName;
     }
-    m_rivalIdentityKeys.subtract(m_keys.identityKeys());
+    m_rivalKeys = LinuxAppKeys::ofAll(rivals);
+    m_iconIsShared =
+        m_iconIsShared || m_claimedKeys.contains(text::compactForm(app.linuxFacts.iconName));
 }
 
 LinuxLeftovers LinuxLeftoverFinder::find(const CancellationToken& cancel) const {
@@ -54,7 +66,8 @@ LinuxLeftovers LinuxLeftoverFinder::find(const CancellationToken& cancel) const 
     addXdgEntries(m_host.data, false, search);
     addXdgEntries(m_host.cache, false, search);
     addXdgEntries(m_host.state, true, search);
-    addHomeDotEntries(search);
+    addSettingsChannels(search);
+    addHomeEntries(search);
     addPackageFolders(search);
     QStringList launcherIcons;
     addDesktopEntries(m_host.data + QStringLiteral("/applications"), search, launcherIcons);
@@ -65,7 +78,6 @@ LinuxLeftovers LinuxLeftoverFinder::find(const CancellationToken& cancel) const 
                  QStringLiteral("Exec"), search);
     addIcons(launcherIcons, search);
     addUserPrograms(search);
-    search.found.paths.removeDuplicates();
     search.found.unreadable.removeDuplicates();
     return search.found;
 }
@@ -104,8 +116,24 @@ QStringList LinuxLeftoverFinder::dconfFoldersOfApp(const ProgramRunner& programs
     return dconf::foldersNamedBy(dconf::foldersWithKeys(m_host, programs), ids);
 }
 
-bool LinuxLeftoverFinder::keeps(const std::optional<KeyMatch>& match) const {
-    return match && (match->tier < weakTier || !m_rivalIdentityKeys.contains(match->key));
+std::optional<ItemEvidence>
+LinuxLeftoverFinder::keyEvidence(const std::optional<KeyMatch>& ours,
+                                 const std::optional<KeyMatch>& theirs) const {
+    if (ours && m_claimedKeys.contains(ours->key))
+        return std::nullopt;
+    return evidenceOfKeys(ours, theirs);
+}
+
+std::optional<ItemEvidence> LinuxLeftoverFinder::nameEvidence(const QString& name, bool isFile,
+                                                              bool allowRc,
+                                                              bool allowPrefix) const {
+    return keyEvidence(m_keys.matchName(name, isFile, allowRc, allowPrefix),
+                       m_rivalKeys.matchName(name, isFile, allowRc, allowPrefix));
+}
+
+bool LinuxLeftoverFinder::isClaimedByAnotherApp(const QString& folderName) const {
+    return m_rivalKeys.matchName(folderName, false, false, false).has_value() ||
+           m_claimedKeys.contains(text::compactForm(folderName));
 }
 
 bool LinuxLeftoverFinder::isBaseFolder(const QString& path) const {
@@ -133,49 +161,65 @@ void LinuxLeftoverFinder::addXdgEntries(const QString& base, bool allowRc, Searc
         if (isBaseFolder(entry.path))
             continue;
         const bool file = isFile(entry);
-        if (keeps(m_keys.matchName(entry.name, file, allowRc, false)))
-            search.found.paths.append(entry.path);
-        else if (!file)
-            addVendorEntries(entry, search);
+        if (const auto evidence = nameEvidence(entry.name, file, allowRc, false))
+            search.add(entry.path, *evidence);
+        else if (!file && !isReadByOwnRules(entry.name))
+            addEntriesInside(entry, search);
     }
 }
 
-void LinuxLeftoverFinder::addVendorEntries(const DirectoryEntry& folder, Search& search) const {
+void LinuxLeftoverFinder::addEntriesInside(const DirectoryEntry& folder, Search& search) const {
     const QString vendorCompact = text::compactForm(folder.name);
     const bool isOurVendor = ComponentWords::compact(folder.name) ==
                              MatchNeedles::vendorOf(lowered(m_app.linuxFacts.packageId.isEmpty()
                                                                 ? m_app.linuxFacts.desktopFileId
                                                                 : m_app.linuxFacts.packageId));
-    const bool holdsOneEntryPerApp = isPerApplicationFolder(folder.name);
+    // A folder another installed app claims holds that app's own files, whatever their names.
+    const bool isUnclaimed = !isClaimedByAnotherApp(folder.name);
     for (const DirectoryEntry& entry : entriesOf(folder.path, search)) {
         const QString joined = vendorCompact + text::compactForm(entry.name);
-        if (keeps(m_keys.match(joined)) ||
-            (holdsOneEntryPerApp &&
-             keeps(m_keys.matchName(entry.name, isFile(entry), false, false)))) {
-            search.found.paths.append(entry.path);
-            continue;
-        }
-        if (!isOurVendor)
-            continue;
-        const ComponentWords words(entry.name);
-        for (auto key = m_keys.keys().cbegin(); key != m_keys.keys().cend(); ++key) {
-            if (key.key().size() >= minimumVendorKeyLength &&
-                words.startsWithWords(ComponentWords::compact(key.key()))) {
-                search.found.paths.append(entry.path);
-                break;
-            }
-        }
+        std::optional<ItemEvidence> evidence =
+            keyEvidence(m_keys.match(joined), m_rivalKeys.match(joined));
+        if (!evidence && isUnclaimed)
+            evidence = nameEvidence(entry.name, isFile(entry), false, false);
+        if (!evidence && isOurVendor)
+            evidence =
+                keyEvidence(m_keys.matchEdition(entry.name), m_rivalKeys.matchEdition(entry.name));
+        if (evidence)
+            search.add(entry.path, *evidence);
     }
 }
 
-void LinuxLeftoverFinder::addHomeDotEntries(Search& search) const {
-    for (const DirectoryEntry& entry : entriesOf(m_host.home, search)) {
-        if (!entry.name.startsWith(u'.') || isBaseFolder(entry.path) ||
-            m_host.config.startsWith(entry.path + u'/') ||
-            m_host.data.startsWith(entry.path + u'/'))
+void LinuxLeftoverFinder::addSettingsChannels(Search& search) const {
+    // Xfce's settings daemon keeps one file per channel, an app's own named for it.
+    const QString channels = m_host.config + QStringLiteral("/xfce4/xfconf/xfce-perchannel-xml");
+    for (const DirectoryEntry& entry : entriesOf(channels, search)) {
+        if (!entry.name.endsWith(QStringLiteral(".xml")) || !isFile(entry))
             continue;
-        if (keeps(m_keys.matchName(entry.name, isFile(entry), false, true)))
-            search.found.paths.append(entry.path);
+        if (const auto evidence = nameEvidence(entry.name, true, false, false))
+            search.add(entry.path, *evidence);
+    }
+}
+
+void LinuxLeftoverFinder::addHomeEntries(Search& search) const {
+    const QStringList userFolders = xdguserdirs::standardFolders(m_host.config, m_host.home);
+    for (const DirectoryEntry& entry : entriesOf(m_host.home, search)) {
+        if (isBaseFolder(entry.path) || m_host.config.startsWith(entry.path + u'/') ||
+            m_host.data.startsWith(entry.path + u'/') || userFolders.contains(entry.path) ||
+            userProgramFolders().contains(entry.path))
+            continue;
+        const bool isDotEntry = entry.name.startsWith(u'.');
+        const bool file = isFile(entry);
+        // A visible file named for the app is a document of the user's.
+        if (!isDotEntry && file)
+            continue;
+        auto evidence = nameEvidence(entry.name, file, false, isDotEntry);
+        // The home's visible entries are the user's own: one named for the app may be their
+        // work with it (its projects, its exports), so it is only offered.
+        if (evidence && !isDotEntry && isCertain(evidence->code))
+            evidence = ItemEvidence{EvidenceCode::userWork};
+        if (evidence)
+            search.add(entry.path, *evidence);
     }
 }
 
@@ -186,7 +230,7 @@ void LinuxLeftoverFinder::addPackageFolders(Search& search) const {
             m_host.data + QStringLiteral("/flatpak/overrides"), m_app.linuxFacts.packageId));
     for (const QString& path : candidates) {
         if (!path.isEmpty() && m_fileSystem.exists(path))
-            search.found.paths.append(path);
+            search.add(path, {EvidenceCode::sandbox});
     }
 }
 
@@ -203,8 +247,13 @@ void LinuxLeftoverFinder::addDesktopEntries(const QString& folder, Search& searc
             lowered(other.identifier) == lowered(m_app.identifier) ||
             (!m_app.linuxFacts.packageId.isEmpty() &&
              lowered(other.linuxFacts.desktopFileId) == lowered(m_app.linuxFacts.packageId));
-        if (sameId || launchesApp(entry->execArguments) || runsThisAppImage(*entry)) {
-            search.found.paths.append(file.path);
+        std::optional<ItemEvidence> evidence = launchEvidence(entry->execArguments);
+        if (sameId)
+            evidence = ItemEvidence{EvidenceCode::identifier};
+        else if (runsThisAppImage(*entry))
+            evidence = ItemEvidence{EvidenceCode::launcher};
+        if (evidence) {
+            search.add(file.path, *evidence);
             icons.append(entry->icon);
         }
     }
@@ -216,15 +265,41 @@ bool LinuxLeftoverFinder::runsThisAppImage(const DesktopEntry& entry) const {
            QDir::cleanPath(entry.execArguments.first()) == m_app.appURL.toLocalFile();
 }
 
-bool LinuxLeftoverFinder::launchesApp(const QStringList& commandLine) const {
-    return keeps(m_keys.match(text::compactForm(linuxapp::programNameOf(commandLine))));
+std::optional<ItemEvidence>
+LinuxLeftoverFinder::launchEvidence(const QStringList& commandLine) const {
+    const QString name = text::compactForm(linuxapp::programNameOf(commandLine));
+    const auto evidence = keyEvidence(m_keys.match(name), m_rivalKeys.match(name));
+    if (!evidence || !isCertain(evidence->code))
+        return evidence;
+    // Certain when it runs the app's own program: by its package id ("flatpak run <id>") or by
+    // the very path the app's launcher runs; a program of the same name may be another one.
+    const QString program = linuxapp::programPathOf(commandLine);
+    const bool runsOwnProgram =
+        (!m_app.linuxFacts.packageId.isEmpty() &&
+         name == text::compactForm(m_app.linuxFacts.packageId)) ||
+        (!m_app.linuxFacts.programPath.isEmpty() &&
+         resolvedProgram(program) == resolvedProgram(m_app.linuxFacts.programPath));
+    return ItemEvidence{runsOwnProgram ? EvidenceCode::launcher : EvidenceCode::launcherByName};
+}
+
+QString LinuxLeftoverFinder::resolvedProgram(const QString& program) const {
+    if (program.isEmpty() || program.contains(u'/'))
+        return QDir::cleanPath(program);
+    for (const QString& folder : m_host.programPath) {
+        const QString candidate = folder + u'/' + program;
+        if (m_fileSystem.exists(candidate))
+            return candidate;
+    }
+    return program;
 }
 
 void LinuxLeftoverFinder::addLaunchers(const QString& folder, const QString& group,
                                        const QString& key, Search& search) const {
     for (const DirectoryEntry& file : entriesOf(folder, search)) {
-        if (isFile(file) && launchesApp(readCommandLine(file.path, group, key)))
-            search.found.paths.append(file.path);
+        if (!isFile(file))
+            continue;
+        if (const auto evidence = launchEvidence(readCommandLine(file.path, group, key)))
+            search.add(file.path, *evidence);
     }
 }
 
@@ -257,7 +332,7 @@ QString LinuxLeftoverFinder::userInstallHolding(const QString& canonicalProgram)
     const QString topName = below.section(u'/', 0, 0);
     // A program deeper down counts only when the folder holding it is named for the app
     // ("~/Applications/Driftnote/driftnote"), not a shared "bin" folder.
-    if (topName == below || keeps(m_keys.matchName(topName, false, false, false)))
+    if (topName == below || nameEvidence(topName, false, false, false))
         return applications + u'/' + topName;
     return {};
 }
@@ -280,14 +355,14 @@ void LinuxLeftoverFinder::addUserPrograms(Search& search) const {
     // A scanned AppImage file goes with its leftovers anyway.
     const QString scannedFile = m_app.appURL.toLocalFile();
     if (scannedFile.isEmpty() || install != m_fileSystem.resolvedPath(scannedFile))
-        search.found.paths.append(install);
+        search.add(install, {EvidenceCode::fullName});
     for (const QString& folder : userProgramFolders()) {
         for (const DirectoryEntry& entry : entriesOf(folder, search)) {
             if (!entry.isSymbolicLink.value_or(false))
                 continue;
             const QString resolved = m_fileSystem.resolvedPath(entry.path);
             if (resolved == install || resolved.startsWith(install + u'/'))
-                search.found.paths.append(entry.path);
+                search.add(entry.path, {EvidenceCode::fullName});
         }
     }
 }
@@ -309,7 +384,7 @@ void LinuxLeftoverFinder::addIcons(const QStringList& launcherIcons, Search& sea
         const QFileInfo icon(entry.path);
         if (!entry.values.isDirectory && names.contains(icon.completeBaseName()) &&
             iconExtensions.contains(icon.suffix()))
-            search.found.paths.append(entry.path);
+            search.add(entry.path, {EvidenceCode::icon});
     });
 }
 

@@ -27,9 +27,9 @@ std::optional<FoundLeftovers> LinuxLeftoverSearch::find(const AppDescriptor& app
     const LinuxLeftovers leftovers = finder.find(cancel);
     if (cancel.isCancelled())
         return std::nullopt;
-    QStringList found;
-    for (const QString& path : leftovers.paths)
-        found.append(pathnames::standardized(path));
+    QList<FoundItem> found;
+    for (const FoundItem& item : leftovers.items)
+        found.append({pathnames::standardized(item.path), item.evidence});
     dropUntouchable(found);
     QSet<QString> unreadable;
     for (const QString& path : leftovers.unreadable)
@@ -48,12 +48,15 @@ std::optional<FoundLeftovers> LinuxLeftoverSearch::find(const AppDescriptor& app
 
 // What a Linux scan never offers, whatever names it: a path a system package owns, and a link
 // that leads out of the home folder.
-void LinuxLeftoverSearch::dropUntouchable(QStringList& paths) const {
+void LinuxLeftoverSearch::dropUntouchable(QList<FoundItem>& items) const {
     const QString home = pathnames::standardized(m_host.home);
+    QStringList paths;
+    for (const FoundItem& item : std::as_const(items))
+        paths.append(item.path);
     const QHash<QString, QString> packaged = debian::packagesOwning(paths, m_host, *m_programs);
-    paths.removeIf([&](const QString& path) {
-        const QFileInfo info(path);
-        return packaged.contains(path) ||
+    items.removeIf([&](const FoundItem& item) {
+        const QFileInfo info(item.path);
+        return packaged.contains(item.path) ||
                (info.isSymLink() &&
                 !pathrules::liesInside(QDir::cleanPath(info.symLinkTarget()), home));
     });

@@ -24,7 +24,7 @@ public:
                                        const CancellationToken& cancel) const override;
 
 private:
-    void dropUntouchable(QStringList& paths) const;
+    void dropUntouchable(QList<FoundItem>& items) const;
 
     Host m_host;
     const FileSystem& m_fileSystem;

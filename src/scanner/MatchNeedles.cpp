@@ -42,7 +42,7 @@ std::vector<std::u32string> identifiersOf(const AppDescriptor& app) {
 // The words of the name without a trailing version, minus short and generic ones, minus the
 // vendor when anything is left: what people call the application ("teams" of "Microsoft
 // Teams 2", "zoom" of "zoom.us").
-std::u32string principalName(const AppDescriptor& app, const std::u32string& vendor) {
+std::vector<std::u32string> principalWords(const AppDescriptor& app, const std::u32string& vendor) {
     static const QRegularExpression separators(QStringLiteral("[^\\p{L}\\p{M}\\p{N}]+"),
                                                QRegularExpression::UseUnicodePropertiesOption);
     const QString name = text::strippingTrailingVersionSuffix(app.displayName);
@@ -53,10 +53,7 @@ std::u32string principalName(const AppDescriptor& app, const std::u32string& ven
     }
     std::vector<std::u32string> principal = significant;
     std::erase(principal, vendor);
-    std::u32string joined;
-    for (const std::u32string& word : principal.empty() ? significant : principal)
-        joined += word;
-    return joined;
+    return principal.empty() ? significant : principal;
 }
 
 std::vector<std::u32string> namesOf(const AppDescriptor& app) {
@@ -74,6 +71,11 @@ std::vector<std::u32string> vendorNamesOf(const QString& identifier, const std::
         return {};
     const QStringList segments = text::identifierSegments(identifier);
     return {vendor, ComponentWords::compact(segments[0]) + vendor};
+}
+
+// Whether component is text as a whole, its extension aside.
+bool isWhole(const ComponentWords& component, std::u32string_view text) {
+    return component.text() == text || component.textWithoutExtension() == text;
 }
 
 } // namespace
@@ -111,18 +113,25 @@ MatchNeedles MatchNeedles::compile(const AppDescriptor& app, bool vendorIsShared
     compiled.m_vendor = vendor;
     for (const std::u32string& identifier : compiled.m_identifiers)
         compiled.m_strong.push_back({identifier, false, true});
-    for (const std::u32string& name : compiled.m_names)
-        compiled.m_strong.push_back({name, name.size() < shortNameLength, true});
+    const bool isPlain = text::isPlainWord(app.displayName);
+    for (const std::u32string& name : compiled.m_names) {
+        const bool isShort = name.size() < shortNameLength;
+        compiled.m_strong.push_back({name, isShort, true, isPlain && !isShort});
+    }
     if (app.bundleFacts.tailToken) {
         std::u32string tail = ComponentWords::compact(*app.bundleFacts.tailToken);
         if (tail.size() >= minimumTailLength)
             compiled.m_strong.push_back({std::move(tail), false, true});
     }
     // The principal name is part of the full name, so it is not taken inside another vendor's
-    // identifier ("lumen" of "Lumen Studio" in "com.lumen.sdk").
-    std::u32string principal = principalName(app, vendor);
+    // identifier ("lumen" of "Lumen Studio" in "com.lumen.sdk"); when it is one word, it may be
+    // an everyday one and is taken as a whole component only.
+    const std::vector<std::u32string> words = principalWords(app, vendor);
+    std::u32string principal;
+    for (const std::u32string& word : words)
+        principal += word;
     if (principal.size() >= shortNameLength && addUnique(compiled.m_names, principal))
-        compiled.m_strong.push_back({std::move(principal), false, false});
+        compiled.m_strong.push_back({std::move(principal), false, false, words.size() == 1, false});
     // Programs built on a settings framework that writes "<name>rc" keep it among the
     // preferences ("kritarc"); taken as a whole component only.
     for (const std::u32string& name : std::vector(compiled.m_names)) {
@@ -158,9 +167,7 @@ void MatchNeedles::collect(const ComponentWords& component, MatchEvidence& evide
         const auto length = int(strong.text.size());
         if (isForeignIdentifier && !strong.countsInForeignIdentifier)
             continue;
-        if (length > evidence.strength &&
-            (strong.wholePieces ? component.containsPieces(strong.text)
-                                : component.containsWords(strong.text)))
+        if (length > evidence.strength && holds(component, strong))
             evidence.strength = length;
     }
     if (isForeignIdentifier)
@@ -175,6 +182,13 @@ void MatchNeedles::collect(const ComponentWords& component, MatchEvidence& evide
     }
 }
 
+bool MatchNeedles::holds(const ComponentWords& component, const Strong& strong) {
+    if (strong.startsPart)
+        return component.startsPartWith(strong.text);
+    return strong.wholePieces ? component.containsPieces(strong.text)
+                              : component.containsWords(strong.text);
+}
+
 bool MatchNeedles::decides(const MatchEvidence& evidence) const {
     return evidence.strength > 0 ||
            (std::popcount(evidence.seen) >= 2 && (evidence.seen & m_specific) != 0);
@@ -184,6 +198,28 @@ bool MatchNeedles::mentions(const ComponentWords& component) const {
     MatchEvidence evidence;
     collect(component, evidence);
     return evidence.strength > 0 || evidence.seen != 0;
+}
+
+bool MatchNeedles::holdsIdentifier(const ComponentWords& component) const {
+    return std::any_of(m_identifiers.begin(), m_identifiers.end(),
+                       [&](const std::u32string& id) { return component.containsWords(id); });
+}
+
+bool MatchNeedles::holdsFullName(const ComponentWords& component, bool plainWords) const {
+    return std::any_of(m_strong.begin(), m_strong.end(), [&](const Strong& strong) {
+        return strong.isFullName && (plainWords || !strong.startsPart) && holds(component, strong);
+    });
+}
+
+bool MatchNeedles::isNamedWholly(const ComponentWords& component) const {
+    return std::any_of(m_strong.begin(), m_strong.end(), [&](const Strong& strong) {
+        return strong.isFullName && isWhole(component, strong.text);
+    });
+}
+
+bool MatchNeedles::isVendorName(const ComponentWords& component) const {
+    return std::any_of(m_vendorNames.begin(), m_vendorNames.end(),
+                       [&](const std::u32string& name) { return isWhole(component, name); });
 }
 
 } // namespace tidewell

@@ -20,14 +20,16 @@ struct MatchEvidence {
 // that the rules look for as runs of whole words, never across a path separator.
 //
 // Enough alone, as strong as they are long: the bundle identifier, its base identifier, the
-// names (short names only as whole pieces, "ink" in "com.ink-tools" but not in "InkWell"), the
-// principal name (the name without its vendor and generic words: "teams" of "Microsoft Teams")
-// and the tail token. Enough alone but weakest of all: a component named exactly for the
-// vendor ("Quillfield", "com.quillfield"), while no other installed application shares that
-// vendor. Otherwise two different search tokens are needed, at least one of them specific:
-// the vendor part of the identifier and generic words never decide alone. Inside another
-// vendor's reverse-DNS identifier only the identifiers, the full names and the tail token
-// count ("com.stremio.Stremio" is Stremio's, "com.lumen.sdk" is not Lumen Studio's).
+// names (short names only as whole pieces, "ink" in "com.ink-tools" but not in "InkWell"; a name
+// of one plain word, which may be an everyday word, only where it starts a name, never inside a
+// hyphenated or compound one: "Stone Age", "StoneChat" and "stone_2c4f" but not "Milestone",
+// "GoldStone", "super-stone" or "stone-age"), the principal name (the name without its vendor and
+// generic words: "teams" of "Microsoft Teams") and the tail token. Enough alone but weakest of all:
+// a component named exactly for the vendor ("Quillfield", "com.quillfield"), while no other
+// installed application shares that vendor. Otherwise two different search tokens are needed, at
+// least one of them specific: the vendor part of the identifier and generic words never decide
+// alone. Inside another vendor's reverse-DNS identifier only the identifiers, the full names and
+// the tail token count ("com.stremio.Stremio" is Stremio's, "com.lumen.sdk" is not Lumen Studio's).
 class MatchNeedles {
 public:
     // vendorIsShared: another installed application has the same vendor, so a folder named
@@ -47,6 +49,18 @@ public:
     // Whether the component holds any needle or token at all, the vendor's included.
     bool mentions(const ComponentWords& component) const;
 
+    // Whether the component holds the identifier or the base identifier as whole words.
+    bool holdsIdentifier(const ComponentWords& component) const;
+    // Whether the component holds one of the full names, the tail token or a name's
+    // "<name>rc" file, as the names are matched ("Harbor Notes Helper", "harbornotesrc"); the
+    // principal name is only part of the name. plainWords: a name of one plain word counts too.
+    bool holdsFullName(const ComponentWords& component, bool plainWords = true) const;
+    // Whether the component, its extension aside, is wholly one of those names.
+    bool isNamedWholly(const ComponentWords& component) const;
+    // Whether the component, its extension aside, is named exactly for a vendor no other
+    // installed application shares.
+    bool isVendorName(const ComponentWords& component) const;
+
     // Identifiers and names, for the exact tests on entries directly in a Library folder.
     const std::vector<std::u32string>& identifiers() const { return m_identifiers; }
     const std::vector<std::u32string>& names() const { return m_names; }
@@ -56,9 +70,12 @@ private:
         std::u32string text;
         bool wholePieces = false;
         bool countsInForeignIdentifier = false;
+        bool startsPart = false;
+        bool isFullName = true;
     };
 
     void addTokens(const AppDescriptor& app, const std::u32string& vendor);
+    static bool holds(const ComponentWords& component, const Strong& strong);
 
     std::u32string m_vendor;
     std::vector<Strong> m_strong;

@@ -141,20 +141,28 @@ bool OrphanFinder::programExists(const QString& program) const {
 }
 
 void OrphanFinder::addAppImageIcons(const QList<Orphan>& launchers, QList<Orphan>& found) const {
+    // Each hash an integration gave a launcher: its AppImage when the launcher is orphaned.
     QSet<QString> liveHashes;
+    QHash<QString, QString> goneAppImages;
     const QString applications = m_host.data + QStringLiteral("/applications");
     for (const QString& name : childNames(applications, EntryKind::files)) {
         const QString hash = linuxapp::appImageIntegrationHashOf(name);
-        const bool orphaned = std::any_of(launchers.begin(), launchers.end(), [&](const Orphan& o) {
-            return o.path == joined(applications, name);
-        });
-        if (!hash.isEmpty() && !orphaned)
+        const auto launcher =
+            std::find_if(launchers.begin(), launchers.end(),
+                         [&](const Orphan& o) { return o.path == joined(applications, name); });
+        if (hash.isEmpty())
+            continue;
+        if (launcher == launchers.end())
             liveHashes.insert(hash);
+        else
+            goneAppImages.insert(hash, launcher->subject);
     }
     m_fileSystem.walkTree(m_host.data + QStringLiteral("/icons"), [&](const TreeEntry& entry) {
         const QString hash = linuxapp::appImageIntegrationHashOf(QFileInfo(entry.path).fileName());
-        if (!entry.values.isDirectory && !hash.isEmpty() && !liveHashes.contains(hash))
-            found.append({entry.path, OrphanCause::appImageGone, QString()});
+        if (entry.values.isDirectory || hash.isEmpty() || liveHashes.contains(hash))
+            return;
+        found.append({entry.path, OrphanCause::appImageGone,
+                      goneAppImages.value(hash, QStringLiteral("appimagekit_") + hash)});
     });
 }
 

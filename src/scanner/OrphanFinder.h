@@ -13,16 +13,26 @@ namespace tidewell {
 
 // Why an item is taken for the leftover of an application that is gone.
 enum class OrphanCause {
-    flatpakNotInstalled, // subject: the Flatpak app id
-    snapNotInstalled,    // subject: the snap name
-    appImageGone,        // subject: the AppImage's path, or empty for an icon of its launcher
-    programGone,         // subject: the program the entry runs
+    flatpakNotInstalled,    // subject: the Flatpak app id
+    snapNotInstalled,       // subject: the snap name
+    appImageGone,           // subject: the AppImage's path; for an icon, its launcher's
+                            // AppImage, or "appimagekit_<hash>" when no launcher is left
+    programGone,            // subject: the program the entry runs
+    debianPackageRemoved,   // subject: the package; named by one of its names
+    containerOwnerGone,     // subject: the bundle identifier the container's metadata records
+    identifierNotInstalled, // subject: the bundle identifier the item is named by
+    vendorAppsGone,         // subject: the vendor, none of whose apps is installed
+    nameOfRemovedApp,       // subject: the removed app's name the item is named by
 };
 
 struct Orphan {
     QString path;
     OrphanCause cause = OrphanCause::programGone;
     QString subject;
+    // Offered, not selected: named like the app rather than by its identity.
+    bool offered = false;
+    // The bytes it takes, once measured (findRemovedApps); 0 before.
+    qint64 sizeInBytes = 0;
 
     friend bool operator==(const Orphan&, const Orphan&) = default;
 };

@@ -32,18 +32,24 @@ OwnershipArbiter::OwnershipArbiter(const ScanContext& context,
             continue;
         m_otherBundles.append(bundle);
         if (app.normalizedIdentifier != context.app().normalizedIdentifier)
-            m_rivals.push_back(MatchNeedles::compile(app));
+            m_rivals.push_back({MatchNeedles::compile(app), app.displayName});
     }
 }
 
-bool OwnershipArbiter::belongsToAnotherApp(const QString& path) const {
+RivalClaim OwnershipArbiter::claimOn(const QString& path) const {
+    using enum RivalClaim::Strength;
     if (touchesAnotherBundle(path))
-        return true;
+        return {stronger};
     const int ours = evidenceStrength(path, m_context.needles(), m_context);
-    return std::any_of(m_rivals.begin(), m_rivals.end(), [&](const MatchNeedles& rival) {
-        const int theirs = evidenceStrength(path, rival, m_context);
-        return theirs > 0 && theirs >= ours;
-    });
+    RivalClaim claim;
+    for (const Rival& rival : m_rivals) {
+        const int theirs = evidenceStrength(path, rival.needles, m_context);
+        if (theirs > 0 && theirs > ours)
+            return {stronger};
+        if (theirs > 0 && theirs == ours && claim.strength == none)
+            claim = {asStrong, rival.name};
+    }
+    return claim;
 }
 
 bool OwnershipArbiter::touchesAnotherBundle(const QString& path) const {

@@ -72,7 +72,8 @@ ScanContext::ScanContext(const AppDescriptor& app, const Host& host,
       m_applications{pathnames::joined(m_homePath, QStringLiteral("Applications")),
                      m_host.systemPath(QStringLiteral("/Applications"))},
       m_sharedPath(m_host.systemPath(QStringLiteral("/Users/Shared"))),
-      m_needles(MatchNeedles::compile(app, sharesVendor(app, installed))) {}
+      m_vendorIsShared(sharesVendor(app, installed)),
+      m_needles(MatchNeedles::compile(app, m_vendorIsShared)) {}
 
 bool ScanContext::isProtectedPath(const QString& path) const {
     for (const QString& prefix : m_protectedPrefixes) {
@@ -97,14 +98,15 @@ PathPlace ScanContext::place(QStringView path) const {
         if (isInHelpIndexStore(path.sliced(entryStart)))
             return {libraryEntry, path.lastIndexOf(u'/') + 1};
         const QStringView rootName = path.sliced(entryStart, slash - entryStart);
-        return {belowRoot, slash + 1, namesTeamRoot(rootName)};
+        return {belowRoot, slash + 1, namesTeamRoot(rootName), false,
+                rootName == u"Group Containers"};
     }
     for (const QString& applications : m_applications) {
         if (const qsizetype start = insideLength(path, applications))
             return {belowRoot, start, false, true};
     }
     if (const qsizetype start = insideLength(path, m_sharedPath))
-        return {belowRoot, start};
+        return {belowRoot, start, false, false, false, true};
     return {};
 }
 

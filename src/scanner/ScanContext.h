@@ -18,9 +18,11 @@ struct PathPlace {
         belowRoot,     // below a root folder: the part from relativeStart on is matched
     };
     Kind kind = Kind::outside;
-    qsizetype relativeStart = 0; // where the part below the root folder starts
-    bool stripsTeamId = false;   // the root folder's entries may start with a team id
-    bool inApplications = false; // below an Applications folder
+    qsizetype relativeStart = 0;    // where the part below the root folder starts
+    bool stripsTeamId = false;      // the root folder's entries may start with a team id
+    bool inApplications = false;    // below an Applications folder
+    bool inGroupContainers = false; // below a Group Containers folder
+    bool inSharedFolder = false;    // below the shared folder, where users keep their work too
 };
 
 // Everything one scan matches against, built once and shared read-only by all its workers.
@@ -38,6 +40,8 @@ public:
     const QString& rootPath() const { return m_rootPath; }
     const Host& host() const { return m_host; }
     const MatchNeedles& needles() const { return m_needles; }
+    // Whether another installed application has the application's vendor.
+    bool vendorIsShared() const { return m_vendorIsShared; }
 
     // Trash, system and temporary folders are neither matched nor entered.
     bool isProtectedPath(const QString& path) const;
@@ -55,6 +59,7 @@ private:
     QString m_libraries[2];
     QString m_applications[2];
     QString m_sharedPath;
+    bool m_vendorIsShared = false;
     MatchNeedles m_needles;
 };
 

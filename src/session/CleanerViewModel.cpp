@@ -116,7 +116,11 @@ CleanerViewModel::CleanerViewModel(Collaborators collaborators, QObject* parent)
     connect(m_app, &HeldApp::changed, this, &CleanerViewModel::selectionChanged);
     connect(m_app, &HeldApp::sizeChanged, this, &CleanerViewModel::selectionChanged);
     // A row's checkbox writes its flag straight into the list; the totals follow it.
-    connect(m_files, &FileListModel::selectionChanged, this, &CleanerViewModel::selectionChanged);
+    // The dashboard counts what is selected, so it follows the selection too.
+    connect(m_files, &FileListModel::selectionChanged, this, [this] {
+        emit selectionChanged();
+        emit categoryBreakdownChanged();
+    });
     connect(m_files, &FileListModel::filesChanged, this, [this] {
         emit selectionChanged();
         emit categoryBreakdownChanged();
@@ -187,7 +191,7 @@ QVariantList CleanerViewModel::itemsLeftAlone() const {
 }
 
 QList<ScannedFile> CleanerViewModel::selectedFiles() const {
-    return FileListModel::selectedFiles(m_files->files());
+    return filesWithSelection(m_files->files(), true);
 }
 
 bool CleanerViewModel::isAllSelected() const {
@@ -226,7 +230,7 @@ QVariantList CleanerViewModel::categoryBreakdown() const {
         });
     };
     if (m_files->owner().kind != AppKind::bundle) {
-        for (const ItemGroupTotal& total : itemGroupTotals(m_files->files(), m_files->owner()))
+        for (const ItemGroupTotal& total : itemGroupTotals(selectedFiles(), m_files->owner()))
             add(rawValue(total.group), displayName(total.group), total);
     } else {
         for (const CategoryTotal& total : m_files->totalsByCategory())

@@ -5,6 +5,8 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace tidewell {
 
 FileListModel::FileListModel(QObject* parent) : QAbstractListModel(parent) {}
@@ -42,6 +44,13 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const {
         return displayName(file.safety);
     case SizeCompleteRole:
         return file.sizeComplete;
+    case EvidenceCodeRole:
+        return rawValue(file.evidence.code);
+    case EvidenceRole:
+        return sentence(file.evidence);
+    case StartsReviewGroupRole:
+        return !isCertain(file.evidence.code) &&
+               (index.row() == 0 || isCertain(m_files.at(index.row() - 1).evidence.code));
     default:
         return {};
     }
@@ -74,6 +83,9 @@ QHash<int, QByteArray> FileListModel::roleNames() const {
         {CategoryNameRole, "categoryName"},
         {SafetyNameRole, "safetyName"},
         {SizeCompleteRole, "sizeComplete"},
+        {EvidenceCodeRole, "evidenceCode"},
+        {EvidenceRole, "evidence"},
+        {StartsReviewGroupRole, "startsReviewGroup"},
     };
 }
 
@@ -89,6 +101,8 @@ void FileListModel::setFiles(const QList<ScannedFile>& files) {
     const bool countChanges = files.size() != m_files.size();
     beginResetModel();
     m_files = files;
+    std::stable_partition(m_files.begin(), m_files.end(),
+                          [](const ScannedFile& file) { return isCertain(file.evidence.code); });
     recountTotals();
     endResetModel();
     if (countChanges)
@@ -112,6 +126,9 @@ void FileListModel::removeFilesWithIds(const QSet<QString>& ids) {
         }
     }
     recountTotals();
+    // The review group may now start at another row.
+    if (count() > 0)
+        emit dataChanged(index(0), index(count() - 1), {StartsReviewGroupRole});
     emit countChanged();
     emit filesChanged();
 }
@@ -140,6 +157,7 @@ bool FileListModel::setSelected(int row, bool selected) {
         m_selectedCount += sign;
         m_selectedBytes += sign * file.sizeInBytes;
         m_selectedIncompleteCount += file.sizeComplete ? 0 : sign;
+        recountCategoryTotals();
     }
     const QModelIndex changed = index(row);
     emit dataChanged(changed, changed, {IsSelectedRole});
@@ -155,25 +173,21 @@ void FileListModel::setAllSelected(bool selected) {
     m_selectedCount = selected ? count() : 0;
     m_selectedBytes = selected ? totalSize(m_files) : 0;
     m_selectedIncompleteCount = selected ? notSizedWholeCount(m_files) : 0;
+    recountCategoryTotals();
     emit dataChanged(index(0), index(count() - 1), {IsSelectedRole});
     emit selectionChanged();
 }
 
 void FileListModel::recountTotals() {
-    const QList<ScannedFile> selected = selectedFiles(m_files);
+    const QList<ScannedFile> selected = filesWithSelection(m_files, true);
     m_selectedCount = selected.size();
     m_selectedBytes = totalSize(selected);
     m_selectedIncompleteCount = notSizedWholeCount(selected);
-    m_categoryTotals = categoryTotals(m_files);
+    m_categoryTotals = categoryTotals(selected);
 }
 
-QList<ScannedFile> FileListModel::selectedFiles(const QList<ScannedFile>& files) {
-    QList<ScannedFile> selected;
-    for (const ScannedFile& file : files) {
-        if (file.isSelected)
-            selected.append(file);
-    }
-    return selected;
+void FileListModel::recountCategoryTotals() {
+    m_categoryTotals = categoryTotals(filesWithSelection(m_files, true));
 }
 
 qint64 FileListModel::totalSize(const QList<ScannedFile>& files) {

@@ -11,11 +11,11 @@
 
 namespace tidewell {
 
-// The leftovers of the last applied scan, one row per ScannedFile in the scanner's order.
-// Rows are identified by the file's id. Each row's isSelected flag is the selection; the list
-// view writes it through setData (the row checkbox's two-way binding). The selected count and
-// bytes follow every write, and the category totals every change of rows, so reading them never
-// walks the list.
+// The leftovers of the last applied scan, one row per ScannedFile in the scanner's order, the
+// ones certainly the app's first, then the ones only offered for review. Rows are identified by
+// the file's id. Each row's isSelected flag is the selection; the list view writes it through
+// setData (the row checkbox's two-way binding). The selected count and bytes follow every write,
+// so reading them never walks the list, and so do the category totals of what is selected.
 class FileListModel : public QAbstractListModel {
     Q_OBJECT
     Q_PROPERTY(int count READ count NOTIFY countChanged)
@@ -33,6 +33,10 @@ public:
         CategoryNameRole, // what the item is, in the user's language (itemKindName)
         SafetyNameRole,
         SizeCompleteRole, // false when sizeInBytes is only a part (or nothing) of the item
+        EvidenceCodeRole, // the stable code of why the item is listed
+        EvidenceRole,     // the same as a sentence in the user's language
+        // The first of the rows only offered for review, which the list heads as such.
+        StartsReviewGroupRole,
     };
     Q_ENUM(Role)
 
@@ -66,11 +70,10 @@ public:
     qint64 selectedBytes() const { return m_selectedBytes; }
     // Whether every selected row was sized whole, so selectedBytes() is the whole size.
     bool selectedSizeComplete() const { return m_selectedIncompleteCount == 0; }
-    // categoryTotals(files()), kept as rows come and go.
+    // categoryTotals of the selected files, kept as rows come and go and as they are toggled.
     const QList<CategoryTotal>& totalsByCategory() const { return m_categoryTotals; }
 
     // Pure rules over a list of files.
-    static QList<ScannedFile> selectedFiles(const QList<ScannedFile>& files);
     static qint64 totalSize(const QList<ScannedFile>& files);
 
 signals:
@@ -95,6 +98,7 @@ private:
     QList<RowRun> runsOfIds(const QSet<QString>& ids) const;
     // Recounts the selection and the category totals after the rows changed.
     void recountTotals();
+    void recountCategoryTotals();
 
     QList<ScannedFile> m_files;
     AppDescriptor m_owner;

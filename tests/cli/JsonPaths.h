@@ -13,3 +13,15 @@ inline QStringList jsonPaths(const QByteArray& json, const char* key) {
     paths.sort();
     return paths;
 }
+
+// The paths of the scan's matches that start selected (selected true) or are only offered,
+// sorted.
+inline QStringList matchPaths(const QByteArray& json, bool selected) {
+    QStringList paths;
+    for (const QJsonValue& item : QJsonDocument::fromJson(json)["matches"].toArray()) {
+        if (item["selected"].toBool() == selected)
+            paths.append(item["path"].toString());
+    }
+    paths.sort();
+    return paths;
+}

@@ -92,9 +92,11 @@ private slots:
                  log.constData());
         QCOMPARE(QJsonDocument::fromJson(run.out)["app"]["kind"].toString(),
                  QStringLiteral("flatpak"));
-        QCOMPARE(jsonPaths(run.out, "matches"),
+        QCOMPARE(matchPaths(run.out, true),
                  (QStringList{m_dir.path("home/.config/GIMP"),
                               m_dir.path("home/.var/app/org.gimp.GIMP")}));
+        // The user's own folder named for the app is only offered, never selected.
+        QCOMPARE(matchPaths(run.out, false), QStringList{m_dir.path("home/GIMP")});
         QCOMPARE(jsonPaths(run.out, "keptSettingsFiles"),
                  QStringList{m_dir.path("home/.config/mimeapps.list")});
         QCOMPARE(jsonPaths(run.out, "keptDconfFolders"),

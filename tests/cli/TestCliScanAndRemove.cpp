@@ -24,6 +24,9 @@ private slots:
     void scanTextFollowsTheLocale_data();
     void scanTextFollowsTheLocale();
     void scanTextEscapesControlCharacters();
+    void scanTextSetsOfferedItemsApartWithTheirReason();
+    void removeYesLeavesOfferedItemsAndAllTakesThem_data();
+    void removeYesLeavesOfferedItemsAndAllTakesThem();
     void removeMovesLeftoversAndBundleToTheTrash();
     void removeReportsItemsThatCouldNotBeRemoved();
     void removeThroughALinkTakesTheAppAndLeavesTheLink();
@@ -37,7 +40,8 @@ private:
     std::unique_ptr<TestDir> m_dir, m_data; // the library, and the user's data with the Trash
     QStringList m_harbor;                   // the leftovers of one app, then its bundle
     QStringList m_remove;                   // the command that removes that app
-    QStringList m_ink; // the other app's leftovers, largest first: path|category|safety
+    // The other app's leftovers, largest first: path|category|safety|selected|evidence code.
+    QStringList m_ink;
 };
 
 void TestCliScanAndRemove::init() {
@@ -63,10 +67,12 @@ void TestCliScanAndRemove::init() {
     m_dir->createSymlink(m_harbor[0] + "/shared", m_dir->path("home/Documents/Shared"));
     m_dir->createAppBundle("root/Applications/Ink Writer.app",
                            {{"CFBundleIdentifier", "io.inkwell.writer"}, {"CFBundleName", "Ink"}});
-    m_ink = {"home/Library/Application Support/Ink Writer|Application Support|Optional",
-             "root/Library/Logs/io.inkwell.writer.log|Logs|Safe"};
+    // The shared folder holds users' work too: an item there named for the app is only offered.
+    m_ink = {"root/Users/Shared/Ink Writer|Other|Risky|0|userWork",
+             "home/Library/Application Support/Ink Writer|Application Support|Optional|1|fullName",
+             "root/Library/Logs/io.inkwell.writer.log|Logs|Safe|1|identifier"};
     for (qsizetype i = 0; i < m_ink.size(); ++i) // sizes 10 KB apart leave no ties
-        m_dir->createFileOfSize(m_ink[i].section('|', 0, 0), (2 - i) * 10000);
+        m_dir->createFileOfSize(m_ink[i].section('|', 0, 0), (3 - i) * 10000);
 }
 
 void TestCliScanAndRemove::scanListsOnlyTheAppsOwnLeftoversAsJson() {
@@ -89,14 +95,26 @@ void TestCliScanAndRemove::scanListsOnlyTheAppsOwnLeftoversAsJson() {
                                     {"category", leftover.section('|', 1, 1)},
                                     {"safety", leftover.section('|', 2, 2)},
                                     {"sizeInBytes", qint64(values.st_blocks) * 512},
-                                    {"sizeComplete", true}});
+                                    {"sizeComplete", true},
+                                    {"selected", leftover.section('|', 3, 3) == "1"},
+                                    {"evidence", leftover.section('|', 4, 4)}});
     }
-    QCOMPARE(scanned["matches"].toArray(), expected);
+    QJsonArray matches = scanned["matches"].toArray();
+    for (QJsonValueRef match : matches) {
+        // The code is stable; the sentence is for people, in their language.
+        QJsonObject object = match.toObject();
+        const QJsonObject evidence = object.value("evidence").toObject();
+        QVERIFY(!evidence.value("sentence").toString().isEmpty());
+        object["evidence"] = evidence.value("code");
+        match = object;
+    }
+    QCOMPARE(matches, expected);
 }
 
 void TestCliScanAndRemove::scanTextFollowsTheLocale_data() {
     QTest::addColumn<QByteArray>("locale");
     QTest::addColumn<QStringList>("totals"); // the totals' last lines without their sizes
+    // The totals count what is selected, not the offered item.
     QTest::newRow("English") << QByteArray("C.UTF-8")
                              << QStringList{"Application Support 1 item", "Logs 1 item",
                                             "Total 2 items"};
@@ -128,6 +146,42 @@ void TestCliScanAndRemove::scanTextEscapesControlCharacters() {
         CliRun::of({"scan", "--no-index", "--root", "root", "root/Applications/Ink Writer.app"});
     QCOMPARE(run.exitCode, 0);
     QVERIFY2(!run.out.contains("\n9 GB") && run.out.contains("Ink Writer\\n9 GB"), run.out);
+}
+
+// The offered item follows the selected ones under a heading of its own, its reason below it.
+void TestCliScanAndRemove::scanTextSetsOfferedItemsApartWithTheirReason() {
+    const CliRun run =
+        CliRun::of({"scan", "--no-index", "--root", "root", "root/Applications/Ink Writer.app"});
+    QCOMPARE(run.exitCode, 0);
+    const QString text = QString::fromUtf8(run.out);
+    const qsizetype heading = text.indexOf("Review before removing");
+    const qsizetype offered = text.indexOf(m_dir->path("root/Users/Shared/Ink Writer"));
+    QVERIFY2(heading > text.indexOf(m_dir->path(m_ink[2].section('|', 0, 0))) && offered > heading,
+             run.out);
+    const QString reasonLine = text.mid(offered).section(u'\n', 1, 1);
+    QVERIFY2(reasonLine.contains("your own files"), run.out);
+}
+
+void TestCliScanAndRemove::removeYesLeavesOfferedItemsAndAllTakesThem_data() {
+    QTest::addColumn<bool>("all");
+    QTest::newRow("--yes") << false;
+    QTest::newRow("--yes --all") << true;
+}
+
+void TestCliScanAndRemove::removeYesLeavesOfferedItemsAndAllTakesThem() {
+    QFETCH(bool, all);
+    const QString offered = m_dir->path(m_ink[0].section('|', 0, 0));
+    QStringList arguments{"remove", "--yes", "--json", "--no-index", "--root", "root"};
+    if (all)
+        arguments.append("--all");
+    const CliRun run = CliRun::of(arguments + QStringList{"root/Applications/Ink Writer.app"});
+    QCOMPARE(run.exitCode, 0);
+    const QJsonObject result = QJsonDocument::fromJson(run.out).object();
+    QCOMPARE(QFile::exists(offered), !all);
+    QCOMPARE(result["deleted"].toArray().contains(offered), all);
+    QCOMPARE(result["notSelected"].toArray(), all ? QJsonArray() : QJsonArray{offered});
+    // What is certain goes either way.
+    QVERIFY(!QFile::exists(m_dir->path(m_ink[1].section('|', 0, 0))));
 }
 
 void TestCliScanAndRemove::removeMovesLeftoversAndBundleToTheTrash() {

@@ -17,8 +17,9 @@ namespace {
 // A fake package manager that only records how it was called.
 const QByteArray recordingProgram = "#!/bin/sh\necho \"$0 $*\" >> \"$TIDEWELL_TEST_RAN\"\n";
 
+// The matches that start selected.
 QStringList matchedPaths(const QByteArray& json) {
-    return jsonPaths(json, "matches");
+    return matchPaths(json, true);
 }
 
 } // namespace
@@ -217,6 +218,8 @@ private slots:
         QCOMPARE(run.exitCode, 0);
         QVERIFY2(run.err.contains("Ignoring " + variable + '='), run.err);
         QCOMPARE(matchedPaths(run.out), (QStringList{home(".config/driftnote"), entry}));
+        // The user's folder named for the app is only offered; their documents never are.
+        QCOMPARE(matchPaths(run.out, false), QStringList{home("Driftnote")});
     }
 
     // An AppImage named through a link: the link goes, and the image's place is told.

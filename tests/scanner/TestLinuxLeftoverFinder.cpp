@@ -26,6 +26,24 @@ AppDescriptor app(const QString& id, const QStringList& exec, const QString& fla
     return linuxapp::describe(entry);
 }
 
+AppDescriptor named(const QString& id, const QString& name, const QStringList& exec) {
+    AppDescriptor described = app(id, exec);
+    described.displayName = name;
+    return described;
+}
+
+// A Flatpak of a vendor's edition, whose window class names it after the vendor.
+AppDescriptor edition(const QString& id, const QString& command, const QString& windowClass) {
+    DesktopEntry entry;
+    entry.filePath = QStringLiteral("/usr/share/applications/") + id + QStringLiteral(".desktop");
+    entry.desktopFileId = id;
+    entry.name = QStringLiteral("Some Edition");
+    entry.execArguments = {"flatpak", "run", "--command=" + command, id};
+    entry.flatpakId = id;
+    entry.startupWMClass = windowClass;
+    return linuxapp::describe(entry);
+}
+
 AppDescriptor flatpak(const QString& id, const QString& command) {
     return app(id, {"flatpak", "run", "--command=" + command, id}, id);
 }
@@ -119,41 +137,42 @@ private slots:
     void findsOwnLeftoversOnly_data() {
         QTest::addColumn<AppDescriptor>("scanned");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("kde rc files, data, cache, launchers, icon; not the user's Kate folder")
+        QTest::newRow("kde rc files, data, cache, launchers, icon; the user's Kate folder offered")
             << m_installed.at(0)
-            << QStringList{".cache/kate",
-                           ".config/katerc",
-                           ".config/systemd/user/kate-sync.service",
-                           ".local/share/applications/kate-session.desktop",
-                           ".local/share/dbus-1/services/org.kde.kate.service",
-                           ".local/share/icons/hicolor/48x48/apps/kate.png",
-                           ".local/share/kate",
-                           ".local/share/kxmlgui5/kate",
-                           ".local/state/katestaterc"};
+            << QStringList{".cache/kate identifier", ".config/katerc identifier",
+                           // Runs a kate by a path the app's own Exec does not name.
+                           ".config/systemd/user/kate-sync.service launcherByName",
+                           ".local/share/applications/kate-session.desktop launcher",
+                           ".local/share/dbus-1/services/org.kde.kate.service launcherByName",
+                           ".local/share/icons/hicolor/48x48/apps/kate.png icon",
+                           ".local/share/kate identifier", ".local/share/kxmlgui5/kate identifier",
+                           ".local/state/katestaterc identifier", "Kate userWork"};
         QTest::newRow("flatpak: its folders by exact id, dot folder by first piece, autostart")
             << m_installed.at(1)
-            << QStringList{".config/GIMP", ".config/autostart/org.gimp.GIMP.desktop", ".gimp-2.8",
-                           ".local/share/flatpak/overrides/org.gimp.GIMP",
-                           ".var/app/org.gimp.GIMP"};
-        QTest::newRow("one folder below its vendor's")
-            << m_installed.at(2) << QStringList{".config/JetBrains/PyCharmCE2024.3"};
+            << QStringList{
+                   ".config/GIMP identifier", ".config/autostart/org.gimp.GIMP.desktop identifier",
+                   ".gimp-2.8 identifier", ".local/share/flatpak/overrides/org.gimp.GIMP sandbox",
+                   ".var/app/org.gimp.GIMP sandbox"};
+        QTest::newRow("one folder below its vendor's, by a prefix only")
+            << m_installed.at(2) << QStringList{".config/JetBrains/PyCharmCE2024.3 partialName"};
         QTest::newRow("vendor and name in two components")
-            << m_installed.at(3) << QStringList{".config/xfce4/terminal"};
+            << m_installed.at(3) << QStringList{".config/xfce4/terminal identifier"};
         QTest::newRow("snap folder by exact name; a dot folder named otherwise is missed")
-            << m_installed.at(4) << QStringList{"snap/firefox"};
+            << m_installed.at(4) << QStringList{"snap/firefox sandbox"};
+        // Rated Risky by where they lie, so only offered once sized.
         QTest::newRow("program folder named for it and a link to it; no shared bin folder")
             << app("driftnote", {m_home.path("Applications/Driftnote/driftnote")})
-            << QStringList{".local/bin/driftnote", "Applications/Driftnote"};
+            << QStringList{".local/bin/driftnote fullName", "Applications/Driftnote fullName"};
         QTest::newRow("a program in a shared folder stays")
             << app("tool", {m_home.path("Applications/bin/tool")}) << QStringList{};
         QTest::newRow("another installer's program in ~/.local/bin stays")
             << app("pipthing", {"pipthing"}) << QStringList{};
         QTest::newRow("AppImage launcher: the AppImage anywhere, its link, launcher and icon")
             << app("appimagekit_ab-Gull", {m_home.path("Downloads/Gull.AppImage")})
-            << QStringList{".local/bin/gull",
-                           ".local/share/applications/appimagekit_ab-Gull.desktop",
-                           ".local/share/icons/hicolor/64x64/apps/appimagekit_ab_gull.png",
-                           "Downloads/Gull.AppImage"};
+            << QStringList{".local/bin/gull fullName",
+                           ".local/share/applications/appimagekit_ab-Gull.desktop identifier",
+                           ".local/share/icons/hicolor/64x64/apps/appimagekit_ab_gull.png icon",
+                           "Downloads/Gull.AppImage fullName"};
         QTest::newRow("an icon another app uses claims neither its folders nor the icon")
             << app("kate-viewer", {"kate-viewer"}, {}, {}, "kate") << QStringList{};
     }
@@ -161,13 +180,113 @@ private slots:
         QFETCH(AppDescriptor, scanned);
         QFETCH(QStringList, expected);
         QStringList found;
-        for (const QString& path :
+        for (const FoundItem& item :
              LinuxLeftoverFinder(scanned, m_installed + QList{scanned},
                                  Host::withDefaults(m_home.path()), FileSystem::real())
                  .find()
-                 .paths)
-            found.append(path.mid(m_home.path().size() + 1));
+                 .items)
+            found.append(item.path.mid(m_home.path().size() + 1) + " " +
+                         rawValue(item.evidence.code));
         found.sort();
+        QCOMPARE(found, expected);
+    }
+
+    // Each rule with a made-up app and, where it matters, the installed rival that decides it:
+    // what the scan of the first app finds of one item, as "code" or "none".
+    void judgesEachItemAgainstItsRivals_data() {
+        QTest::addColumn<QList<AppDescriptor>>("apps"); // the scanned app, then the others
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("expected");
+        // Its id and its program differ, so a name shows which of the two it holds.
+        const AppDescriptor loom = app("org.threadworks.Weave", {"/usr/bin/loom"});
+        const auto row = [](const char* name, const QList<AppDescriptor>& apps, const char* item,
+                            const char* expected) {
+            QTest::newRow(name) << apps << QString(item) << QString(expected);
+        };
+        // A Qt organisation's folder that no installed app claims holds the app's own entry.
+        row("organisation folder", {loom}, ".config/Threadworks/loom.conf", "fullName");
+        row("organisation data", {loom}, ".local/share/Threadworks/Loom", "fullName");
+        row("folder another app claims", {loom, app("weaver", {"weaver"})},
+            ".config/weaver/loom.conf", "none");
+        row("only a start of the name", {loom}, ".config/Threadworks/loomish.conf", "none");
+        // Front ends of one program share its folder while both are installed.
+        row("front end alone", {app("quillsync-gtk", {"quillsync-gtk"})}, ".config/quillsync",
+            "fullName");
+        row("front end beside its sibling",
+            {app("quillsync-gtk", {"quillsync-gtk"}), app("quillsync-qt", {"quillsync-qt"})},
+            ".config/quillsync", "claimedByInstalledApp");
+        // Two apps of one name: a tie is never decided for the app being removed.
+        row("name of two apps",
+            {named("a.harbor", "Harbor Notes", {"hn-a"}),
+             named("b.harbor", "Harbor Notes", {"hn-b"})},
+            ".config/Harbor Notes", "claimedByInstalledApp");
+        row("name of one app", {named("a.harbor", "Harbor Notes", {"hn-a"})},
+            ".config/Harbor Notes", "fullName");
+        // A dot entry that another installed app names exactly is that app's.
+        row("rival's exact name", {loom, app("loom-bar", {"loom-bar"})}, ".loom-bar", "none");
+        row("hyphenated name alone", {loom}, ".loom-bar", "partialName");
+        row("qualified by '_'", {loom, app("loom-bar", {"loom-bar"})}, ".loom_history", "fullName");
+        row("qualified by a version", {loom}, ".loom-2.8", "fullName");
+        row("the app's id", {loom}, ".config/weave", "identifier");
+        // Versioned folders of a vendor's editions: by the edition's own name, a prefix only
+        // offered, the edition installed beside it wins its own.
+        const AppDescriptor community =
+            edition("com.threadworks.Loom-Community", "loom", "threadworks-loom-ce");
+        const AppDescriptor pro =
+            edition("com.threadworks.Loom-Pro", "loom", "threadworks-loom-pro");
+        row("edition's own name", {community}, ".config/Threadworks/LoomCE2026.1", "fullName");
+        row("another edition by prefix", {community}, ".config/Threadworks/LoomPro2026.1",
+            "partialName");
+        row("another edition installed", {community, pro}, ".config/Threadworks/LoomPro2026.1",
+            "none");
+        row("xfconf channel", {loom}, ".config/xfce4/xfconf/xfce-perchannel-xml/loom.xml",
+            "fullName");
+        row("home folder of the user's", {loom}, "Loom", "userWork");
+    }
+    void judgesEachItemAgainstItsRivals() {
+        QFETCH(QList<AppDescriptor>, apps);
+        QFETCH(QString, item);
+        QFETCH(QString, expected);
+        TestDir home;
+        const bool isFile = item.endsWith(".conf") || item.endsWith(".xml");
+        home.createFile(item + (isFile ? "" : "/x"), "x");
+        QString found = "none";
+        for (const FoundItem& leftover :
+             LinuxLeftoverFinder(apps.first(), apps, Host::withDefaults(home.path()),
+                                 FileSystem::real())
+                 .find()
+                 .items) {
+            if (leftover.path == home.path(item))
+                found = rawValue(leftover.evidence.code);
+        }
+        QCOMPARE(found, expected);
+    }
+
+    // A launcher is certain when it runs the app's own program file, offered when it runs a
+    // program of the app's name from elsewhere.
+    void launchersByTheProgramTheyRun_data() {
+        QTest::addColumn<QString>("exec");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("the app's program") << "/opt/loom/bin/loom --hidden"
+                                           << "launcher";
+        QTest::newRow("one of its name") << "loom --hidden"
+                                         << "launcherByName";
+        QTest::newRow("another program") << "weaver"
+                                         << "none";
+    }
+    void launchersByTheProgramTheyRun() {
+        QFETCH(QString, exec);
+        QFETCH(QString, expected);
+        TestDir home;
+        home.createDesktopEntry(".config/autostart/loom-tray.desktop",
+                                {.name = "Loom tray", .exec = exec});
+        const AppDescriptor loom = app("org.threadworks.Weave", {"/opt/loom/bin/loom"});
+        QString found = "none";
+        for (const FoundItem& leftover :
+             LinuxLeftoverFinder(loom, {loom}, Host::withDefaults(home.path()), FileSystem::real())
+                 .find()
+                 .items)
+            found = rawValue(leftover.evidence.code);
         QCOMPARE(found, expected);
     }
 
@@ -177,24 +296,26 @@ private slots:
         QTest::addColumn<QString>("failing");
         QTest::addColumn<int>("errorCode");
         QTest::addColumn<QStringList>("unreadable");
-        QTest::addColumn<QString>("lost"); // the leftover the failing folder hides
-        QTest::newRow("XDG cache folder")
-            << ".cache" << int(NoReadPermissionError) << QStringList{".cache"} << ".cache/kate";
+        QTest::addColumn<QStringList>("lost"); // the leftovers the failing folder hides
+        QTest::newRow("XDG cache folder") << ".cache" << int(NoReadPermissionError)
+                                          << QStringList{".cache"} << QStringList{".cache/kate"};
         QTest::newRow("folder one level down")
             << ".local/share/kxmlgui5" << int(NoReadPermissionError)
-            << QStringList{".local/share/kxmlgui5"} << ".local/share/kxmlgui5/kate";
+            << QStringList{".local/share/kxmlgui5"} << QStringList{".local/share/kxmlgui5/kate"};
         // Walks of the icon themes below it are refused too.
-        QTest::newRow("home folder") << "" << int(NoReadPermissionError) << QStringList{""}
-                                     << ".local/share/icons/hicolor/48x48/apps/kate.png";
+        QTest::newRow("home folder")
+            << "" << int(NoReadPermissionError) << QStringList{""}
+            << QStringList{".local/share/icons/hicolor/48x48/apps/kate.png", "Kate"};
         QTest::newRow("missing folder")
-            << ".cache" << int(NoSuchFileError) << QStringList{} << ".cache/kate";
-        QTest::newRow("other error") << ".cache" << 5 << QStringList{} << ".cache/kate";
+            << ".cache" << int(NoSuchFileError) << QStringList{} << QStringList{".cache/kate"};
+        QTest::newRow("other error")
+            << ".cache" << 5 << QStringList{} << QStringList{".cache/kate"};
     }
     void scanReportsRefusedFolders() {
         QFETCH(QString, failing);
         QFETCH(int, errorCode);
         QFETCH(QStringList, unreadable);
-        QFETCH(QString, lost);
+        QFETCH(QStringList, lost);
         FaultInjectingFileSystem fileSystem;
         fileSystem.failListing(m_home.path(failing), errorCode);
         const ScanReport report = linuxScan(fileSystem);
@@ -202,7 +323,8 @@ private slots:
                  unreadable);
         QStringList expected = matchedPaths(linuxScan(FileSystem::real()));
         QVERIFY(expected.contains(".config/katerc"));
-        expected.removeOne(lost);
+        for (const QString& path : lost)
+            expected.removeOne(path);
         QCOMPARE(matchedPaths(report), expected);
     }
 

@@ -87,8 +87,8 @@ private slots:
                                      ".local/share/applications/unknown.desktop 3 "
                                      "tidewell-no-such-program-4711",
                                      ".local/share/flatpak/overrides/org.b.Gone 0 org.b.Gone",
-                                     icons + "appimagekit_a1b2_gone.png 2 ",
-                                     icons + "appimagekit_c3d4_lost.svg 2 ",
+                                     icons + "appimagekit_a1b2_gone.png 2 /no/such/Gone.AppImage",
+                                     icons + "appimagekit_c3d4_lost.svg 2 appimagekit_c3d4",
                                      ".var/app/org.b.Gone 0 org.b.Gone", "snap/gone 1 gone"}));
     }
 };

@@ -281,6 +281,18 @@ private slots:
         }
     }
 
+    // Any application bundle that can be read is an app of its own, installed or not; a folder
+    // merely named like one is not.
+    void readableBundlesAreNeverLeftovers() {
+        m_dir->createAppBundle("Users/Shared/Harbor Notes Extras.app",
+                               {{"CFBundleIdentifier", "com.quillfield.extras"}});
+        m_dir->createFile("Users/Shared/Harbor Notes Old.app/data", "x");
+        const QStringList found = relativePaths(scan());
+        QVERIFY2(!found.contains("Users/Shared/Harbor Notes Extras.app") &&
+                     found.contains("Users/Shared/Harbor Notes Old.app"),
+                 qPrintable(found.join(", ")));
+    }
+
     // An identifier is data, never path syntax, and a link in the Library leads nowhere: what
     // lies outside the scan's folders is never reported, whatever names it.
     void hostileNamesAndLinksStayInsideTheRoots() {

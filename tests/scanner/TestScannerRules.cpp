@@ -2,6 +2,7 @@
 #include "scanner/ComponentWords.h"
 #include "scanner/ItemClassification.h"
 #include "scanner/LocateIndexSearch.h"
+#include "scanner/ReportedEvidence.h"
 #include "scanner/ScanReportOrdering.h"
 #include "scanner/SpotlightQueryText.h"
 
@@ -50,6 +51,10 @@ AppDescriptor appNamed(const QString& key) {
         {"slides", app("Slides", "com.apple.slides")},
         {"lumen", app("Lumen Studio", "com.brightforge.lumenstudio")},
         {"english", app("English", "com.linguaworks.english")},
+        {"loom", app("Loom", "com.threadworks.loom")},
+        {"notes-twin", app("Notebook", "org.otherco.notebook", "Harbor Notes")},
+        {"pycharm", app("PyCharm", "com.jetbrains.pycharm")},
+        {"pycharm-ce", app("PyCharm CE", "com.jetbrains.pycharm.ce")},
     };
     return apps.value(key);
 }
@@ -185,6 +190,68 @@ private slots:
             installed.append(appNamed("word"));
         const ScanContext context(appNamed(app), Host::withDefaults("/Users/ann"), installed);
         QCOMPARE(matchesCandidate(path, context), expected);
+    }
+
+    // One row per rule of what starts selected, each with a made-up app and the installed apps
+    // that decide it. Paths lie in the home /Users/ann unless absolute; "none" is not reported.
+    void evidence_data() {
+        QTest::addColumn<QString>("app");
+        QTest::addColumn<QStringList>("installed");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("expected");
+        const auto row = [](const char* app, const QStringList& installed, const char* path,
+                            const char* expected) {
+            const QString item = QString::fromUtf8(path);
+            QTest::addRow("%s: %s", app, path)
+                << QString(app) << installed
+                << (item.startsWith(u'/') ? item : "/Users/ann/" + item) << QString(expected);
+        };
+        row("notes", {}, "Library/Preferences/com.quillfield.harbor-notes.plist", "identifier");
+        row("notes", {}, "Library/Application Support/Harbor Notes Sync", "fullName");
+        row("notes", {}, "Library/Logs/Harbor/2024/notes.log", "partialName");
+        // The vendor's folder: offered while no other app of the vendor is installed.
+        row("notes", {}, "Library/Application Support/Quillfield", "vendorData");
+        row("notes", {"word"}, "Library/Application Support/Quillfield", "none");
+        row("notes", {}, "Library/Group Containers/ABCDE12345.com.quillfield.shared", "vendorData");
+        row("notes", {"word"}, "Library/Group Containers/ABCDE12345.com.quillfield.shared", "none");
+        row("notes", {"word"}, "Library/Group Containers/ABCDE12345.com.quillfield.harbor-notes",
+            "identifier");
+        // Where users keep their work too, and Risky places, only offer.
+        row("notes", {}, "/Users/Shared/Harbor Notes", "userWork");
+        row("notes", {}, "Library/LaunchAgents/com.quillfield.harbor-notes.plist", "identifier");
+        // Another app of the same name ties; one named more exactly wins.
+        row("notes", {"notes-twin"}, "Library/Application Support/Harbor Notes",
+            "claimedByInstalledApp");
+        row("pycharm", {"pycharm-ce"}, "Library/Application Support/JetBrains/PyCharmCE2026.1",
+            "none");
+        // Versioned folders of editions: by the edition's own name only.
+        row("pycharm", {}, "Library/Application Support/JetBrains/PyCharm2026.1", "fullName");
+        row("pycharm", {}, "Library/Application Support/JetBrains/PyCharmCE2026.1", "partialName");
+        // A name of one plain word starts a name, never sits inside a hyphenated or compound
+        // one, and deeper down counts as the app spells it.
+        row("loom", {}, "Library/Application Support/Loom", "fullName");
+        row("loom", {}, "Library/Application Support/LoomHelper", "fullName");
+        row("loom", {}, "Library/Application Support/super-loom", "none");
+        row("loom", {}, "Library/Application Support/loom-server", "none");
+        row("loom", {}, "Library/Application Support/SuperLoom", "none");
+        row("loom", {}, "Library/Application Support/CloudDocs/loom", "partialName");
+        row("loom", {}, "Library/Logs/DiagnosticReports/Loom_2c4f.crash", "fullName");
+    }
+
+    void evidence() {
+        QFETCH(QString, app);
+        QFETCH(QStringList, installed);
+        QFETCH(QString, path);
+        QFETCH(QString, expected);
+        QList<AppDescriptor> apps{appNamed(app)};
+        for (const QString& other : installed)
+            apps.append(appNamed(other));
+        const ScanContext context(apps.first(), Host::withDefaults("/Users/ann"), apps);
+        const OwnershipArbiter arbiter(context, apps);
+        const auto evidence = matchesCandidate(path, context)
+                                  ? reportedEvidence(path, context, arbiter.claimOn(path))
+                                  : std::nullopt;
+        QCOMPARE(evidence ? rawValue(evidence->code) : QString("none"), expected);
     }
 
     // The walk tests an entry from its folder's state and its own name; whatever the folder,
@@ -357,7 +424,7 @@ private slots:
         qint64 bytes = 0;
         for (const QString& file : counted)
             bytes += regularFileSize(dir.path(file), FileSystem::real());
-        const ScannedFile found = makeScannedFile(dir.path(item), fileSystem);
+        const ScannedFile found = makeScannedFile({dir.path(item), {}}, {}, fileSystem);
         QCOMPARE(found.sizeInBytes, bytes);
         QCOMPARE(found.sizeComplete, complete);
     }

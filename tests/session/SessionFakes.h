@@ -50,8 +50,10 @@ using FakeSizeEstimator = PendingCalls<qint64, QUrl>;
 // A leftover of the given size at path, as a scan reports it.
 inline tidewell::ScannedFile leftover(const QString& path, tidewell::ScanCategory category,
                                       qint64 size, bool selected = true, bool sizeComplete = true) {
-    return {path,        QUrl::fromLocalFile(path),
-            category,    tidewell::FileSafetyLevel::safe,
-            size,        selected,
-            sizeComplete};
+    // As the scanner makes them: selected when the evidence is certain.
+    using enum tidewell::EvidenceCode;
+    return {path,         QUrl::fromLocalFile(path),
+            category,     tidewell::FileSafetyLevel::safe,
+            size,         selected,
+            sizeComplete, {selected ? identifier : partialName}};
 }

@@ -23,7 +23,9 @@ private slots:
              leftover("/h/Library/Logs/Harbor Notes", ScanCategory::logs, 20, false, false),
              leftover("/h/Library/Caches/c", ScanCategory::caches, 3)});
 
-        const QModelIndex row = model.index(1);
+        // Only offered, it follows the two certain rows.
+        const QModelIndex row = model.index(2);
+        QCOMPARE(model.rowOfId("/h/Library/Logs/Harbor Notes"), 2);
         QVariantList values;
         for (int role = FileListModel::PathRole; role <= FileListModel::IsSelectedRole; ++role)
             values.append(model.data(row, role));
@@ -37,12 +39,44 @@ private slots:
         QVERIFY(model.setData(row, true, FileListModel::IsSelectedRole));
         QVERIFY(!model.setData(row, 5, FileListModel::SizeInBytesRole));
         QVERIFY(!model.setSelected(3, false) && !model.setSelected(-1, false));
+        QCOMPARE(model.data(row, FileListModel::EvidenceCodeRole), "partialName");
+        QVERIFY(!model.data(row, FileListModel::EvidenceRole).toString().isEmpty());
 
         model.removeFilesWithIds({"/h/Library/Caches/c", "/h/Library/Caches/unknown"});
         QCOMPARE(model.rowOfId("/h/Library/Logs/Harbor Notes"), 1);
         QVERIFY(model.files().at(1).isSelected);
         model.setFiles({});
         QCOMPARE(count.count(), 3);
+    }
+
+    // What is certainly the app's comes first, the rest after it under one heading, which moves
+    // to the next offered row when its row goes; toggling a row regroups nothing.
+    void offeredRowsFollowUnderOneHeading() {
+        FileListModel model;
+        QAbstractItemModelTester tester(&model,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+        model.setFiles({leftover("/h/a", ScanCategory::caches, 1, false),
+                        leftover("/h/b", ScanCategory::caches, 2),
+                        leftover("/h/c", ScanCategory::caches, 3, false),
+                        leftover("/h/d", ScanCategory::caches, 4)});
+        const auto headings = [&model] {
+            QStringList rows;
+            for (int row = 0; row < model.count(); ++row)
+                rows.append(
+                    model.files().at(row).id +
+                    (model.data(model.index(row), FileListModel::StartsReviewGroupRole).toBool()
+                         ? "*"
+                         : ""));
+            return rows;
+        };
+        QCOMPARE(headings(), (QStringList{"/h/b", "/h/d", "/h/a*", "/h/c"}));
+        model.setSelected(2, true);
+        model.setSelected(0, false);
+        QCOMPARE(headings(), (QStringList{"/h/b", "/h/d", "/h/a*", "/h/c"}));
+        QSignalSpy changes(&model, &FileListModel::dataChanged);
+        model.removeFilesWithIds({"/h/a"});
+        QCOMPARE(headings(), (QStringList{"/h/b", "/h/d", "/h/c*"}));
+        QVERIFY(!changes.isEmpty());
     }
 
     // Selecting every row is one change of the whole list, not one per row.
@@ -135,18 +169,20 @@ private slots:
             } else if (model.count() > 0) {
                 model.setSelected(random.bounded(model.count()), random.bounded(2) == 0);
             }
-            const QList<ScannedFile> selected = FileListModel::selectedFiles(model.files());
+            const QList<ScannedFile> selected = filesWithSelection(model.files(), true);
             QCOMPARE(model.selectedCount(), selected.size());
             QCOMPARE(model.selectedBytes(), FileListModel::totalSize(selected));
             QCOMPARE(model.selectedSizeComplete(), notSizedWholeCount(selected) == 0);
             wholeSelections += model.selectedSizeComplete() ? 1 : 0;
-        }
-        const auto recount = categoryTotals(model.files());
-        for (qsizetype index = 0; index < recount.size(); ++index) {
-            QCOMPARE(model.totalsByCategory().at(index).totalBytes, recount.at(index).totalBytes);
-            QCOMPARE(model.totalsByCategory().at(index).itemCount, recount.at(index).itemCount);
-            QCOMPARE(model.totalsByCategory().at(index).sizeComplete,
-                     recount.at(index).sizeComplete);
+            // The dashboard counts what is selected, after every toggle.
+            const auto recount = categoryTotals(selected);
+            for (qsizetype index = 0; index < recount.size(); ++index) {
+                QCOMPARE(model.totalsByCategory().at(index).totalBytes,
+                         recount.at(index).totalBytes);
+                QCOMPARE(model.totalsByCategory().at(index).itemCount, recount.at(index).itemCount);
+                QCOMPARE(model.totalsByCategory().at(index).sizeComplete,
+                         recount.at(index).sizeComplete);
+            }
         }
         QVERIFY(model.count() < 300);
         QVERIFY(wholeSelections > 0 && wholeSelections < 2000);

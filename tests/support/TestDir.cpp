@@ -1,5 +1,7 @@
 #include "TestDir.h"
 
+#include <zlib.h>
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -100,6 +102,21 @@ QString TestDir::createFile(const QString& relative, const QByteArray& data,
 
 QString TestDir::createFileOfSize(const QString& relative, qint64 size) {
     return createFile(relative, QByteArray(size, 'x'));
+}
+
+QString TestDir::createGzipFile(const QString& relative, const QByteArray& data) {
+    z_stream stream{};
+    constexpr int gzipWindowBits = 16 + MAX_WBITS;
+    deflateInit2(&stream, Z_BEST_COMPRESSION, Z_DEFLATED, gzipWindowBits, 8, Z_DEFAULT_STRATEGY);
+    QByteArray compressed(int(deflateBound(&stream, uLong(data.size()))), Qt::Uninitialized);
+    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.constData()));
+    stream.avail_in = uInt(data.size());
+    stream.next_out = reinterpret_cast<Bytef*>(compressed.data());
+    stream.avail_out = uInt(compressed.size());
+    deflate(&stream, Z_FINISH);
+    compressed.truncate(qsizetype(stream.total_out));
+    deflateEnd(&stream);
+    return createFile(relative, compressed);
 }
 
 QString TestDir::createDirectory(const QString& relative) {

@@ -24,6 +24,8 @@ public:
                        const QDateTime& modified = {});
     // A file of exactly size bytes (written, so it really occupies its blocks).
     QString createFileOfSize(const QString& relative, qint64 size);
+    // A file of data compressed as gzip does, as logrotate leaves its rotated files.
+    QString createGzipFile(const QString& relative, const QByteArray& data);
     QString createDirectory(const QString& relative);
     // A symbolic link at relative pointing to target (used as given: absolute or relative).
     QString createSymlink(const QString& relative, const QString& target);

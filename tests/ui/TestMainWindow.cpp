@@ -366,7 +366,7 @@ private slots:
         QAccessibleInterface* row = QAccessible::queryAccessibleInterface(only("fileRow"));
         QVERIFY(row);
         QCOMPARE(row->role(), QAccessible::CheckBox);
-        QCOMPARE(row->text(QAccessible::Name), u"com.harbor.notes, 100 bytes, Caches");
+        QCOMPARE(row->text(QAccessible::Name), u"com.harbor.notes, 100 bytes, Caches, Safe");
         QVERIFY(row->state().checkable && !row->state().checked);
         QAccessibleInterface* all =
             QAccessible::queryAccessibleInterface(only("selectAllCheckbox"));

@@ -175,6 +175,20 @@
     </message>
 </context>
 <context>
+    <name>AptHistory</name>
+    <message>
+        <source>Could not read apt&apos;s history %1.</source>
+        <translation>Der Verlauf von apt %1 konnte nicht gelesen werden.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entry(s) of apt&apos;s history %1 have no readable date and were left out.</source>
+        <translation>
+            <numerusform>%n Eintrag im Verlauf von apt %1 hat kein lesbares Datum und wurde ausgelassen.</numerusform>
+            <numerusform>%n Einträge im Verlauf von apt %1 haben kein lesbares Datum und wurden ausgelassen.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CategoryDashboardView</name>
     <message>
         <source>%1</source>
@@ -327,14 +341,6 @@ Run &apos;%1 %2 --help&apos; for usage.</source>
         <translation>Restdateien von %1 (%2):
 </translation>
     </message>
-    <message>
-        <source>
-Totals:
-</source>
-        <translation>
-Summen:
-</translation>
-    </message>
     <message numerus="yes">
         <source>
 Could not read %n folder(s) (they may hold more leftovers):
@@ -459,21 +465,6 @@ Could not read %n folder(s) (they may hold more leftovers):
     <message>
         <source>No leftovers of removed applications were found.</source>
         <translation>Es wurden keine Restdateien entfernter Anwendungen gefunden.</translation>
-    </message>
-    <message numerus="yes">
-        <source>Leftovers of removed applications (%n item(s), %1):</source>
-        <translation>
-            <numerusform>Restdateien entfernter Anwendungen (%n Objekt, %1):</numerusform>
-            <numerusform>Restdateien entfernter Anwendungen (%n Objekte, %1):</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Lists what applications that are no longer installed left behind.</source>
-        <translation>Listet auf, was nicht mehr installierte Anwendungen hinterlassen haben.</translation>
-    </message>
-    <message>
-        <source>List leftovers of removed applications.</source>
-        <translation>Restdateien entfernter Anwendungen auflisten.</translation>
     </message>
     <message>
         <source>Then run the package manager&apos;s command that uninstalls the app (Flatpak and snap apps).</source>
@@ -631,6 +622,45 @@ Optionen:
 </translation>
     </message>
     <message numerus="yes">
+        <source>
+%n item(s) only offered for review were left in place (&quot;--all&quot; takes them too):
+</source>
+        <translation>
+            <numerusform>
+%n Objekt, das nur zur Prüfung angeboten war, blieb an seinem Platz („--all“ nimmt es mit):
+</numerusform>
+            <numerusform>
+%n Objekte, die nur zur Prüfung angeboten waren, blieben an ihrem Platz („--all“ nimmt sie mit):
+</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Also remove the items only offered for review (not certainly the app&apos;s).</source>
+        <translation>Auch die nur zur Prüfung angebotenen Objekte entfernen (nicht sicher die der App).</translation>
+    </message>
+    <message>
+        <source>  None is certainly the app&apos;s.
+</source>
+        <translation>  Keines gehört sicher der App.
+</translation>
+    </message>
+    <message>
+        <source>
+Review before removing (not selected; &quot;remove --all&quot; takes them too):
+</source>
+        <translation>
+Vor dem Entfernen prüfen (nicht ausgewählt; „remove --all“ nimmt sie mit):
+</translation>
+    </message>
+    <message>
+        <source>
+Totals of what is selected:
+</source>
+        <translation>
+Summen des Ausgewählten:
+</translation>
+    </message>
+    <message numerus="yes">
         <source>%1: the last %n line(s) of its journal could not be read.</source>
         <translation>
             <numerusform>%1: Die letzte Zeile ihres Protokolls konnte nicht gelesen werden.</numerusform>
@@ -767,6 +797,63 @@ Optionen:
         <source>Put the items of a removal back from the Trash.</source>
         <translation>Die Objekte einer Entfernung aus dem Papierkorb zurücklegen.</translation>
     </message>
+    <message>
+        <source>%1 (offered, not selected)</source>
+        <translation>%1 (angeboten, nicht ausgewählt)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Leftovers of %n removed application(s) (%1, %2):
+</source>
+        <translation>
+            <numerusform>Restdateien von %n entfernten Anwendung (%1, %2):
+</numerusform>
+            <numerusform>Restdateien von %n entfernten Anwendungen (%1, %2):
+</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s)</source>
+        <translation>
+            <numerusform>%n Objekt</numerusform>
+            <numerusform>%n Objekte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>To move an app&apos;s leftovers to the Trash: tidewell-cli orphans --remove ID</source>
+        <translation>Um die Restdateien einer App in den Papierkorb zu verschieben: tidewell-cli orphans --remove ID</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; names no removed app; `orphans` lists their ids</source>
+        <translation>&apos;%1&apos; bezeichnet keine entfernte App; `orphans` listet ihre IDs auf</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; names several removed apps; give one&apos;s id</source>
+        <translation>&apos;%1&apos; bezeichnet mehrere entfernte Apps; geben Sie die ID einer an</translation>
+    </message>
+    <message>
+        <source>Lists what applications that are no longer installed left behind, or moves it to the Trash.</source>
+        <translation>Listet auf, was nicht mehr installierte Anwendungen hinterlassen haben, oder verschiebt es in den Papierkorb.</translation>
+    </message>
+    <message>
+        <source>Move the leftovers of the apps named by ID to the Trash.</source>
+        <translation>Die Restdateien der mit ID bezeichneten Apps in den Papierkorb verschieben.</translation>
+    </message>
+    <message>
+        <source>With --remove: the items only offered (named like the app) go too.</source>
+        <translation>Mit --remove: Auch die nur angebotenen Objekte (wie die App benannt) werden entfernt.</translation>
+    </message>
+    <message>
+        <source>A removed app, as listed.</source>
+        <translation>Eine entfernte App, wie aufgelistet.</translation>
+    </message>
+    <message>
+        <source>--remove expects at least one ID</source>
+        <translation>--remove erwartet mindestens eine ID</translation>
+    </message>
+    <message>
+        <source>List the leftovers of removed applications, or move them to the Trash.</source>
+        <translation>Die Restdateien entfernter Anwendungen auflisten oder in den Papierkorb verschieben.</translation>
+    </message>
 </context>
 <context>
     <name>ContentView</name>
@@ -831,6 +918,20 @@ Optionen:
     <message>
         <source>Move to Trash</source>
         <translation>In den Papierkorb</translation>
+    </message>
+</context>
+<context>
+    <name>DpkgDatabase</name>
+    <message>
+        <source>Could not read dpkg&apos;s database %1: dpkg-query gave no answer.</source>
+        <translation>Die Datenbank von dpkg %1 konnte nicht gelesen werden: dpkg-query gab keine Antwort.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) of dpkg&apos;s database %1 could not be read and were left out.</source>
+        <translation>
+            <numerusform>%n Zeile der Datenbank von dpkg %1 konnte nicht gelesen werden und wurde ausgelassen.</numerusform>
+            <numerusform>%n Zeilen der Datenbank von dpkg %1 konnten nicht gelesen werden und wurden ausgelassen.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -910,12 +1011,12 @@ Optionen:
         <translation>Einige Ordner darin konnten nicht gelesen werden; die Größe zählt nur, was gelesen werden konnte.</translation>
     </message>
     <message>
-        <source>%1. %2</source>
-        <translation>%1. %2</translation>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
     </message>
     <message>
-        <source>%1, %2, %3</source>
-        <translation>%1, %2, %3</translation>
+        <source>%1, %2, %3, %4</source>
+        <translation>%1, %2, %3, %4</translation>
     </message>
 </context>
 <context>
@@ -977,6 +1078,53 @@ Optionen:
     <message>
         <source>Drag an app bundle or a desktop entry into this area, or click to choose an installed app.</source>
         <translation>Ziehen Sie ein App-Bundle oder einen Desktop-Eintrag in diesen Bereich oder klicken Sie, um eine installierte App auszuwählen.</translation>
+    </message>
+</context>
+<context>
+    <name>ItemEvidence</name>
+    <message>
+        <source>Named by the app&apos;s identifier.</source>
+        <translation>Nach der Kennung der App benannt.</translation>
+    </message>
+    <message>
+        <source>The app&apos;s own container or sandbox.</source>
+        <translation>Der eigene Container oder die Sandbox der App.</translation>
+    </message>
+    <message>
+        <source>Named by the app&apos;s full name or its program.</source>
+        <translation>Nach dem vollen Namen der App oder ihrem Programm benannt.</translation>
+    </message>
+    <message>
+        <source>Starts the app&apos;s own program.</source>
+        <translation>Startet das eigene Programm der App.</translation>
+    </message>
+    <message>
+        <source>The app&apos;s icon, by the name the app gives it.</source>
+        <translation>Das Symbol der App, unter dem Namen, den die App ihm gibt.</translation>
+    </message>
+    <message>
+        <source>Only part of its name matches the app&apos;s: check that it is the app&apos;s.</source>
+        <translation>Nur ein Teil des Namens passt zur App: Prüfen Sie, ob es zur App gehört.</translation>
+    </message>
+    <message>
+        <source>Starts a program named as the app&apos;s, but not by the app&apos;s own path: check that it is the app&apos;s.</source>
+        <translation>Startet ein Programm mit dem Namen der App, aber nicht über deren eigenen Pfad: Prüfen Sie, ob es zur App gehört.</translation>
+    </message>
+    <message>
+        <source>Shared by the apps of %1, of which no other is installed.</source>
+        <translation>Von den Apps von %1 gemeinsam genutzt, von denen keine andere installiert ist.</translation>
+    </message>
+    <message>
+        <source>Lies among your own files: check that it is not your work.</source>
+        <translation>Liegt zwischen Ihren eigenen Dateien: Prüfen Sie, dass es nicht Ihre Arbeit ist.</translation>
+    </message>
+    <message>
+        <source>Outside the app&apos;s data folders: removing it may change how the system runs.</source>
+        <translation>Außerhalb der Datenordner der App: Das Entfernen kann ändern, wie das System läuft.</translation>
+    </message>
+    <message>
+        <source>%1 is installed and claims it as strongly: check that it is not %1&apos;s.</source>
+        <translation>%1 ist installiert und beansprucht es ebenso: Prüfen Sie, dass es nicht zu %1 gehört.</translation>
     </message>
 </context>
 <context>
@@ -1056,14 +1204,17 @@ Optionen:
     </message>
 </context>
 <context>
+    <name>OrphanSearch</name>
+    <message>
+        <source>Could not read %1: it may hold more leftovers.</source>
+        <translation>%1 konnte nicht gelesen werden: Dort können weitere Restdateien liegen.</translation>
+    </message>
+</context>
+<context>
     <name>OrphansDialog</name>
     <message>
         <source>Leftovers of Removed Apps</source>
         <translation>Restdateien entfernter Apps</translation>
-    </message>
-    <message>
-        <source>Found by exact names only. Nothing is selected; choose what should go.</source>
-        <translation>Nur anhand exakter Namen gefunden. Nichts ist ausgewählt; wählen Sie, was entfernt werden soll.</translation>
     </message>
     <message>
         <source>%1, %2, %3</source>
@@ -1088,6 +1239,18 @@ Optionen:
     <message>
         <source>Move to Trash</source>
         <translation>In den Papierkorb</translation>
+    </message>
+    <message>
+        <source>Found by the names the removed apps went by. Nothing is selected; choose what should go. Items named only like an app are offered, not checked with it.</source>
+        <translation>Anhand der Namen der entfernten Apps gefunden. Nichts ist ausgewählt; wählen Sie, was entfernt werden soll. Objekte, die nur wie eine App heißen, werden angeboten, aber nicht mit ihr ausgewählt.</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3, offered</source>
+        <translation>%1, %2, %3, angeboten</translation>
+    </message>
+    <message>
+        <source>Offered: %1</source>
+        <translation>Angeboten: %1</translation>
     </message>
 </context>
 <context>
@@ -1358,6 +1521,14 @@ Optionen:
         <source>Found items</source>
         <translation>Gefundene Objekte</translation>
     </message>
+    <message>
+        <source>Review before removing</source>
+        <translation>Vor dem Entfernen prüfen</translation>
+    </message>
+    <message>
+        <source>Not selected: check each one&apos;s reason first.</source>
+        <translation>Nicht ausgewählt: Prüfen Sie zuerst jeweils den Grund.</translation>
+    </message>
 </context>
 <context>
     <name>ScanCategory</name>
@@ -1488,6 +1659,18 @@ Optionen:
         <translation>Führt den Befehl oben aus</translation>
     </message>
     <message>
+        <source>Undoing…</source>
+        <translation>Wird zurückgelegt …</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Puts the removed items back from the Trash</source>
+        <translation>Legt die entfernten Objekte aus dem Papierkorb zurück</translation>
+    </message>
+    <message>
         <source>Moved to the Trash: %1. Empty the Trash to free the space.</source>
         <translation>In den Papierkorb verschoben: %1. Leeren Sie den Papierkorb, um den Platz freizugeben.</translation>
     </message>
@@ -1502,18 +1685,6 @@ Optionen:
     <message>
         <source>Copied</source>
         <translation>Kopiert</translation>
-    </message>
-    <message>
-        <source>Undoing…</source>
-        <translation>Wird zurückgelegt …</translation>
-    </message>
-    <message>
-        <source>Undo</source>
-        <translation>Rückgängig</translation>
-    </message>
-    <message>
-        <source>Puts the removed items back from the Trash</source>
-        <translation>Legt die entfernten Objekte aus dem Papierkorb zurück</translation>
     </message>
 </context>
 <context>
@@ -1614,15 +1785,15 @@ Optionen:
     </message>
     <message>
         <source>the AppImage of its launcher is gone</source>
-        <translation>Das AppImage seines Starters existiert nicht mehr</translation>
+        <translation>das AppImage seines Starters existiert nicht mehr</translation>
     </message>
     <message>
         <source>its AppImage %1 is gone</source>
-        <translation>Sein AppImage %1 existiert nicht mehr</translation>
+        <translation>sein AppImage %1 existiert nicht mehr</translation>
     </message>
     <message>
         <source>its program %1 no longer exists</source>
-        <translation>Sein Programm %1 existiert nicht mehr</translation>
+        <translation>sein Programm %1 existiert nicht mehr</translation>
     </message>
     <message numerus="yes">
         <source>Moved %n item(s) to the Trash.</source>
@@ -1637,6 +1808,58 @@ Optionen:
             <numerusform>%n Objekt konnte nicht entfernt werden: %1</numerusform>
             <numerusform>%n Objekte konnten nicht entfernt werden: %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>named like Debian package %1, which is not installed</source>
+        <translation>benannt wie das Debian-Paket %1, das nicht installiert ist</translation>
+    </message>
+    <message>
+        <source>its container belongs to %1, which is not installed</source>
+        <translation>sein Container gehört zu %1, das nicht installiert ist</translation>
+    </message>
+    <message>
+        <source>named by %1, which is not installed</source>
+        <translation>benannt nach %1, das nicht installiert ist</translation>
+    </message>
+    <message>
+        <source>a folder of %1, none of whose apps is installed</source>
+        <translation>ein Ordner von %1, dessen Apps alle nicht installiert sind</translation>
+    </message>
+    <message>
+        <source>named like %1, which is not installed</source>
+        <translation>benannt wie %1, das nicht installiert ist</translation>
+    </message>
+    <message>
+        <source>Flatpak</source>
+        <translation>Flatpak</translation>
+    </message>
+    <message>
+        <source>snap</source>
+        <translation>Snap</translation>
+    </message>
+    <message>
+        <source>AppImage</source>
+        <translation>AppImage</translation>
+    </message>
+    <message>
+        <source>Debian package</source>
+        <translation>Debian-Paket</translation>
+    </message>
+    <message>
+        <source>app bundle</source>
+        <translation>App-Bundle</translation>
+    </message>
+    <message>
+        <source>launcher</source>
+        <translation>Starter</translation>
+    </message>
+    <message>
+        <source>%1, removed %2</source>
+        <translation>%1, entfernt am %2</translation>
+    </message>
+    <message>
+        <source>(its settings in dconf stay: %1)</source>
+        <translation>(seine Einstellungen in dconf bleiben: %1)</translation>
     </message>
 </context>
 <context>

@@ -175,6 +175,20 @@
     </message>
 </context>
 <context>
+    <name>AptHistory</name>
+    <message>
+        <source>Could not read apt&apos;s history %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entry(s) of apt&apos;s history %1 have no readable date and were left out.</source>
+        <translation>
+            <numerusform>%n entry of apt&apos;s history %1 has no readable date and was left out.</numerusform>
+            <numerusform>%n entries of apt&apos;s history %1 have no readable date and were left out.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CategoryDashboardView</name>
     <message>
         <source>%1</source>
@@ -320,12 +334,6 @@ Run &apos;%1 %2 --help&apos; for usage.</source>
 </source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>
-Totals:
-</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message numerus="yes">
         <source>
 Could not read %n folder(s) (they may hold more leftovers):
@@ -449,21 +457,6 @@ Could not read %n folders (they may hold more leftovers):
     </message>
     <message>
         <source>No leftovers of removed applications were found.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <source>Leftovers of removed applications (%n item(s), %1):</source>
-        <translation>
-            <numerusform>Leftovers of removed applications (%n item, %1):</numerusform>
-            <numerusform>Leftovers of removed applications (%n items, %1):</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Lists what applications that are no longer installed left behind.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>List leftovers of removed applications.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -611,6 +604,36 @@ Run &apos;%1 COMMAND --help&apos; for the options of a command.
         <translation type="unfinished"></translation>
     </message>
     <message numerus="yes">
+        <source>
+%n item(s) only offered for review were left in place (&quot;--all&quot; takes them too):
+</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Also remove the items only offered for review (not certainly the app&apos;s).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  None is certainly the app&apos;s.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Review before removing (not selected; &quot;remove --all&quot; takes them too):
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Totals of what is selected:
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
         <source>%1: the last %n line(s) of its journal could not be read.</source>
         <translation>
             <numerusform>%1: the last line of its journal could not be read.</numerusform>
@@ -747,6 +770,63 @@ Run &apos;%1 COMMAND --help&apos; for the options of a command.
         <source>Put the items of a removal back from the Trash.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 (offered, not selected)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Leftovers of %n removed application(s) (%1, %2):
+</source>
+        <translation>
+            <numerusform>Leftovers of %n removed application (%1, %2):
+</numerusform>
+            <numerusform>Leftovers of %n removed applications (%1, %2):
+</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item(s)</source>
+        <translation>
+            <numerusform>%n item</numerusform>
+            <numerusform>%n items</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>To move an app&apos;s leftovers to the Trash: tidewell-cli orphans --remove ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; names no removed app; `orphans` lists their ids</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; names several removed apps; give one&apos;s id</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lists what applications that are no longer installed left behind, or moves it to the Trash.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move the leftovers of the apps named by ID to the Trash.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --remove: the items only offered (named like the app) go too.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A removed app, as listed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--remove expects at least one ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List the leftovers of removed applications, or move them to the Trash.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ContentView</name>
@@ -811,6 +891,20 @@ Run &apos;%1 COMMAND --help&apos; for the options of a command.
     <message>
         <source>Move to Trash</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DpkgDatabase</name>
+    <message>
+        <source>Could not read dpkg&apos;s database %1: dpkg-query gave no answer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) of dpkg&apos;s database %1 could not be read and were left out.</source>
+        <translation>
+            <numerusform>%n line of dpkg&apos;s database %1 could not be read and was left out.</numerusform>
+            <numerusform>%n lines of dpkg&apos;s database %1 could not be read and were left out.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -890,11 +984,11 @@ Run &apos;%1 COMMAND --help&apos; for the options of a command.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1. %2</source>
+        <source>%1 %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1, %2, %3</source>
+        <source>%1, %2, %3, %4</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -956,6 +1050,53 @@ Run &apos;%1 COMMAND --help&apos; for the options of a command.
     </message>
     <message>
         <source>Drag an app bundle or a desktop entry into this area, or click to choose an installed app.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ItemEvidence</name>
+    <message>
+        <source>Named by the app&apos;s identifier.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The app&apos;s own container or sandbox.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Named by the app&apos;s full name or its program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Starts the app&apos;s own program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The app&apos;s icon, by the name the app gives it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only part of its name matches the app&apos;s: check that it is the app&apos;s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Starts a program named as the app&apos;s, but not by the app&apos;s own path: check that it is the app&apos;s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shared by the apps of %1, of which no other is installed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lies among your own files: check that it is not your work.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outside the app&apos;s data folders: removing it may change how the system runs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is installed and claims it as strongly: check that it is not %1&apos;s.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1036,13 +1177,16 @@ Run &apos;%1 COMMAND --help&apos; for the options of a command.
     </message>
 </context>
 <context>
+    <name>OrphanSearch</name>
+    <message>
+        <source>Could not read %1: it may hold more leftovers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>OrphansDialog</name>
     <message>
         <source>Leftovers of Removed Apps</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Found by exact names only. Nothing is selected; choose what should go.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1067,6 +1211,18 @@ Run &apos;%1 COMMAND --help&apos; for the options of a command.
     </message>
     <message>
         <source>Move to Trash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Found by the names the removed apps went by. Nothing is selected; choose what should go. Items named only like an app are offered, not checked with it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2, %3, offered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Offered: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1338,6 +1494,14 @@ Run &apos;%1 COMMAND --help&apos; for the options of a command.
         <source>Found items</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Review before removing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not selected: check each one&apos;s reason first.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ScanCategory</name>
@@ -1468,6 +1632,18 @@ Run &apos;%1 COMMAND --help&apos; for the options of a command.
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Undoing…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Puts the removed items back from the Trash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Moved to the Trash: %1. Empty the Trash to free the space.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1481,18 +1657,6 @@ Run &apos;%1 COMMAND --help&apos; for the options of a command.
     </message>
     <message>
         <source>Copied</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Undoing…</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Undo</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Puts the removed items back from the Trash</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1617,6 +1781,58 @@ Run &apos;%1 COMMAND --help&apos; for the options of a command.
             <numerusform>%n item could not be removed: %1</numerusform>
             <numerusform>%n items could not be removed: %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>named like Debian package %1, which is not installed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its container belongs to %1, which is not installed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>named by %1, which is not installed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a folder of %1, none of whose apps is installed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>named like %1, which is not installed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flatpak</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>snap</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AppImage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Debian package</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>app bundle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>launcher</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, removed %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(its settings in dconf stay: %1)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -2,15 +2,16 @@ import QtQuick
 import QtQuick.Controls
 import Tidewell
 
-// One found item: checkbox, icon, name, the folder that holds it and its size. A click
-// anywhere or Space toggles the item's selection; the context menu (right click, the Menu key
-// or Shift+F10) reveals it in the file manager. Names and paths cut off show in full on hover.
+// One found item: checkbox, icon, name with its safety level (a symbol and a word, never colour
+// alone), the folder that holds it with the reason it is listed, and its size. A click anywhere
+// or Space toggles the item's selection; the context menu (right click, the Menu key or
+// Shift+F10) reveals it in the file manager. Texts cut off show in full on hover.
 Item {
     id: row
     objectName: "fileRow"
 
-    // The item's list entry: fileName, parentPath, path, categoryName, sizeInBytes, sizeComplete
-    // and a writable isSelected.
+    // The item's list entry: fileName, parentPath, path, categoryName, safety, safetyName,
+    // evidence, sizeInBytes, sizeComplete and a writable isSelected.
     property var file
     // The row is the list's current one while the list has the keyboard focus.
     property bool showsFocus: false
@@ -20,6 +21,10 @@ Item {
     readonly property string parentPath: row?.file?.parentPath ?? ""
     readonly property string path: row?.file?.path ?? ""
     readonly property string categoryName: row?.file?.categoryName ?? ""
+    readonly property string safety: row?.file?.safety ?? ""
+    readonly property string safetyName: row?.file?.safetyName ?? ""
+    // Why the item is listed, and for an item only offered, why it is not selected.
+    readonly property string evidence: row?.file?.evidence ?? ""
     readonly property double sizeInBytes: row?.file?.sizeInBytes ?? 0
     readonly property bool sizeComplete: row?.file?.sizeComplete ?? true
     readonly property string sizeText: ByteFormatter.sizeText(row.sizeInBytes, row.sizeComplete)
@@ -38,7 +43,7 @@ Item {
     property real sizeColumnWidth: 100
     property real columnSpacing: 10
     property real horizontalPadding: 14
-    property real rowHeight: 34
+    property real rowHeight: 44
 
     // The context menu closed; the owner gives the keyboard back.
     signal menuClosed()
@@ -56,9 +61,10 @@ Item {
 
     Accessible.role: Accessible.CheckBox
     // The checked state says whether it is selected, so the name stays as it is when toggled.
-    Accessible.name: qsTr("%1, %2, %3").arg(row.fileName).arg(row.sizeText).arg(row.categoryName)
-    Accessible.description: row.sizeNote === "" ? row.path
-                                                : qsTr("%1. %2").arg(row.path).arg(row.sizeNote)
+    Accessible.name: qsTr("%1, %2, %3, %4").arg(row.fileName).arg(row.sizeText)
+        .arg(row.categoryName).arg(row.safetyName)
+    Accessible.description: qsTr("%1 %2").arg(row.evidence).arg(row.path)
+        + (row.sizeNote === "" ? "" : " " + row.sizeNote)
     Accessible.checkable: true
     Accessible.focusable: true
     Accessible.checked: row.isSelected
@@ -111,25 +117,61 @@ Item {
                 path: row.path
             }
         }
-        ElidedText {
-            objectName: "rowFileName"
+        Column {
             width: row.fileColumnWidth
             anchors.verticalCenter: parent.verticalCenter
-            text: row.fileName
-            elide: Text.ElideMiddle
-            font.pixelSize: 13
-            font.weight: Font.DemiBold
-            color: Appearance.primary
+            spacing: 2
+            ElidedText {
+                objectName: "rowFileName"
+                width: parent.width
+                text: row.fileName
+                elide: Text.ElideMiddle
+                font.pixelSize: 13
+                font.weight: Font.DemiBold
+                color: Appearance.primary
+            }
+            Row {
+                objectName: "rowSafety"
+                spacing: 4
+                readonly property color tint: row.safety === "Risky" ? Appearance.orange
+                                            : row.safety === "Safe" ? Appearance.green
+                                            : Appearance.secondary
+                SymbolImage {
+                    name: row.safety === "Risky" ? "exclamationmark.triangle.fill"
+                        : row.safety === "Safe" ? "checkmark.circle.fill" : "info.circle"
+                    pointSize: 11
+                    color: parent.tint
+                    Accessible.ignored: true
+                }
+                Text {
+                    objectName: "rowSafetyName"
+                    text: row.safetyName
+                    font.pixelSize: 10
+                    font.weight: Font.Medium
+                    color: parent.tint
+                }
+            }
         }
-        ElidedText {
-            objectName: "rowParentPath"
+        Column {
             width: row.pathColumnWidth
             anchors.verticalCenter: parent.verticalCenter
-            text: DesktopIntegration.shortPath(row.parentPath)
-            fullText: row.parentPath
-            elide: Text.ElideMiddle
-            font.pixelSize: 12
-            color: Appearance.secondary
+            spacing: 2
+            ElidedText {
+                objectName: "rowParentPath"
+                width: parent.width
+                text: DesktopIntegration.shortPath(row.parentPath)
+                fullText: row.parentPath
+                elide: Text.ElideMiddle
+                font.pixelSize: 12
+                color: Appearance.secondary
+            }
+            ElidedText {
+                objectName: "rowEvidence"
+                width: parent.width
+                text: row.evidence
+                font.pixelSize: 10
+                color: Appearance.secondary
+            }
         }
         Text {
             id: sizeLabel

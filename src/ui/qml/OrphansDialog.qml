@@ -4,13 +4,16 @@ import QtQuick.Controls
 import QtQuick.Layouts
 import Tidewell
 
-// What removed Linux applications left behind: each item with why it is taken for an orphan
-// and its size, none selected. Space or a click toggles a row; "Move to Trash" takes the
-// selected ones and the list is read again.
+// What applications that are gone left behind: one row per removed app with a box for all of
+// its items, then its items, each with why it is taken for the app's and its size; none
+// selected. Space or a click toggles a row (an app's row its items, but not those only
+// offered), Ctrl+A checks every app; "Move to Trash" takes the selected items and the list is
+// read again.
 Dialog {
     id: dialog
 
-    // The orphans (rows with path, name, reason, sizeText, isSelected), read anew on opening.
+    // The removed apps and their items (rows with path, name, reason, sizeText, isApp,
+    // isOffered, selectionState), read anew on opening.
     required property var orphans
 
     function openAndRead() {
@@ -57,7 +60,7 @@ Dialog {
         }
         LabelText {
             Layout.fillWidth: true
-            text: qsTr("Found by exact names only. Nothing is selected; choose what should go.")
+            text: qsTr("Found by the names the removed apps went by. Nothing is selected; choose what should go. Items named only like an app are offered, not checked with it.")
             wrapMode: Text.WordWrap
             font.pixelSize: 11
             color: Appearance.secondary
@@ -88,29 +91,32 @@ Dialog {
                 required property string name
                 required property string reason
                 required property string sizeText
-                required property bool isSelected
+                required property bool isApp
+                required property bool isOffered
+                required property string selectionState
                 readonly property bool current: ListView.isCurrentItem
-                objectName: "orphanRow"
+                objectName: isApp ? "orphanAppRow" : "orphanRow"
                 width: ListView.view.width
-                height: 40
+                height: isApp ? 44 : 40
                 radius: 6
                 color: current ? Appearance.faded(Appearance.accent, list.activeFocus ? 0.22 : 0.1)
                                : "transparent"
                 Accessible.role: Accessible.CheckBox
-                Accessible.name: qsTr("%1, %2, %3").arg(name).arg(reason).arg(sizeText)
+                Accessible.name: isOffered ? qsTr("%1, %2, %3, offered").arg(name).arg(reason).arg(sizeText)
+                                           : qsTr("%1, %2, %3").arg(name).arg(reason).arg(sizeText)
                 Accessible.checkable: true
-                Accessible.checked: isSelected
+                Accessible.checked: selectionState === "on"
 
                 RowLayout {
                     anchors.fill: parent
-                    anchors.leftMargin: 8
+                    anchors.leftMargin: row.isApp ? 8 : 34
                     anchors.rightMargin: 8
                     spacing: 10
                     SelectionCheckbox {
-                        objectName: "orphanCheckbox"
+                        objectName: row.isApp ? "orphanAppCheckbox" : "orphanCheckbox"
                         // The row is the check box assistive technology knows.
                         Accessible.ignored: true
-                        selectionState: row.isSelected ? "on" : "off"
+                        selectionState: row.selectionState
                         onClicked: dialog.orphans.toggle(row.index)
                     }
                     ColumnLayout {
@@ -118,17 +124,17 @@ Dialog {
                         spacing: 0
                         ElidedText {
                             Layout.fillWidth: true
-                            text: DesktopIntegration.shortPath(row.path)
-                            fullText: row.path
+                            text: row.isApp ? row.name : DesktopIntegration.shortPath(row.path)
+                            fullText: row.isApp ? "" : row.path
                             elide: Text.ElideMiddle
-                            font.pixelSize: 12
-                            font.weight: Font.DemiBold
+                            font.pixelSize: row.isApp ? 13 : 12
+                            font.weight: row.isApp ? Font.Bold : Font.DemiBold
                             color: Appearance.primary
                         }
                         ElidedText {
                             objectName: "orphanReason"
                             Layout.fillWidth: true
-                            text: row.reason
+                            text: row.isOffered ? qsTr("Offered: %1").arg(row.reason) : row.reason
                             font.pixelSize: 11
                             color: Appearance.secondary
                         }
@@ -157,6 +163,15 @@ Dialog {
             visible: dialog.orphans.count === 0
             text: dialog.orphans.loading ? qsTr("Looking for leftovers of removed apps…")
                                          : qsTr("No leftovers of removed applications were found.")
+            font.pixelSize: 11
+            color: Appearance.secondary
+        }
+        LabelText {
+            objectName: "orphansProblems"
+            Layout.fillWidth: true
+            visible: text !== "" && !dialog.orphans.loading
+            text: dialog.orphans.problemsText
+            wrapMode: Text.WordWrap
             font.pixelSize: 11
             color: Appearance.secondary
         }

@@ -14,7 +14,7 @@ ColumnLayout {
     property bool showCategoryDashboard: true
     // Column measurements shared by the list header and the rows.
     property var columns: ({ checkbox: 24, icon: 28, file: 192, path: 172, size: 100,
-                             spacing: 10, rowPadding: 14, rowHeight: 34 })
+                             spacing: 10, rowPadding: 14, rowHeight: 44 })
     property real panelCornerRadius: 14
 
     readonly property var files: viewModel.files
@@ -243,6 +243,45 @@ ColumnLayout {
                             }
                         }
 
+                        // The items only offered follow the certain ones under a heading of
+                        // their own.
+                        Item {
+                            objectName: "reviewHeading"
+                            visible: entry.model.startsReviewGroup
+                            width: parent.width
+                            height: visible ? 44 : 0
+                            Accessible.role: Accessible.Heading
+                            Accessible.name: reviewTitle.text
+                            Accessible.description: reviewNote.text
+
+                            Rectangle {
+                                anchors.left: parent.left
+                                anchors.right: parent.right
+                                anchors.top: parent.top
+                                height: 0.5
+                                color: Appearance.faded(Appearance.primary,
+                                                        Appearance.pick(0.18, 0.12))
+                            }
+                            Column {
+                                anchors.left: parent.left
+                                anchors.leftMargin: panel.columns.rowPadding
+                                anchors.verticalCenter: parent.verticalCenter
+                                spacing: 2
+                                Text {
+                                    id: reviewTitle
+                                    text: qsTr("Review before removing")
+                                    font.pixelSize: 12
+                                    font.weight: Font.DemiBold
+                                    color: Appearance.primary
+                                }
+                                Text {
+                                    id: reviewNote
+                                    text: qsTr("Not selected: check each one's reason first.")
+                                    font.pixelSize: 10
+                                    color: Appearance.secondary
+                                }
+                            }
+                        }
                         FileRowView {
                             id: rowView
                             width: parent.width

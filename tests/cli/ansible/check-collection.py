@@ -1,13 +1,13 @@
 #!/usr/bin/env python3
 """Checks the tidewell.desktop Ansible collection against a built tidewell-cli: its Python
-compiles, ansible-doc renders each module, each module's DOCUMENTATION agrees with its argument
-spec, and a playbook run on localhost removes an app (check mode changes nothing and reports
+compiles, ansible-doc renders each module, each module's DOCUMENTATION agrees with the options
+it declares, and a playbook run on localhost removes an app (check mode changes nothing and reports
 the items, the real run removes them and is idempotent, the diff lists the paths).
 
 usage: check-collection.py TIDEWELL_CLI COLLECTIONS_PATH
 Exits 77 (skipped) when ansible-core is not installed.
 """
-import importlib.util
+import importlib.machinery
 import json
 import os
 import py_compile
@@ -15,11 +15,20 @@ import shutil
 import subprocess
 import sys
 import tempfile
+import types
 from unittest import mock
 
 SKIPPED = 77
 MODULES = ['tidewell_app', 'tidewell_orphans']
 
+
+
+def load_source(name, path):
+    """The Python file at path, loaded as a module of that name."""
+    module = types.ModuleType(name)
+    module.__file__ = path
+    importlib.machinery.SourceFileLoader(name, path).exec_module(module)
+    return module
 
 def collection_folder(collections):
     return os.path.join(collections, 'ansible_collections', 'tidewell', 'desktop')
@@ -35,14 +44,11 @@ def compile_every_file(folder):
 def load_module(collections, name):
     sys.path.insert(0, collections)
     path = os.path.join(collection_folder(collections), 'plugins', 'modules', name + '.py')
-    spec = importlib.util.spec_from_file_location(name, path)
-    module = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(module)
-    return module
+    return load_source(name, path)
 
 
 def argument_spec(module):
-    """The argument spec main() hands to AnsibleModule, caught before it runs."""
+    """The options main() hands to AnsibleModule, caught before it runs."""
     caught = {}
 
     class Stop(Exception):
@@ -69,9 +75,7 @@ def documented_options(collections, module):
         name = fragment.split('.')[-1]
         path = os.path.join(collection_folder(collections), 'plugins', 'doc_fragments',
                             name + '.py')
-        spec = importlib.util.spec_from_file_location(name, path)
-        loaded = importlib.util.module_from_spec(spec)
-        spec.loader.exec_module(loaded)
+        loaded = load_source(name, path)
         options.update(yaml.safe_load(loaded.ModuleDocFragment.DOCUMENTATION)['options'])
     return options
 
@@ -83,10 +87,10 @@ def check_documentation_agrees(collections):
         documented = documented_options(collections, module)
         for block in (module.EXAMPLES, module.RETURN):
             yaml.safe_load(block)
-        spec = argument_spec(module)
-        if sorted(documented) != sorted(spec):
-            sys.exit(f'{name}: documented options {sorted(documented)} != {sorted(spec)}')
-        for option, rules in spec.items():
+        declared = argument_spec(module)
+        if sorted(documented) != sorted(declared):
+            sys.exit(f'{name}: documented options {sorted(documented)} != {sorted(declared)}')
+        for option, rules in declared.items():
             for key in ('type', 'elements', 'choices', 'default', 'aliases', 'required'):
                 if rules.get(key) != documented[option].get(key):
                     sys.exit(f'{name}: option {option}: {key} is {rules.get(key)!r} in the code '

@@ -61,13 +61,16 @@ QtObject {
     function resetSelection() { record("resetSelection") }
     function undoRemoval() { record("undoRemoval") }
 
-    // Fills the list with n selected rows.
-    function addRows(n) {
-        for (let i = 0; i < n; ++i)
+    // Fills the list with n selected rows, then offered ones unselected, as the list model
+    // orders them.
+    function addRows(n, offered) {
+        for (let i = 0; i < n + (offered || 0); ++i)
             files.append({ fileId: "id" + i, path: "/home/u/Library/Caches/item" + i,
                            fileName: "item" + i, parentPath: "/home/u/Library/Caches",
                            category: "Caches", categoryName: "Caches", safety: "Safe",
-                           sizeInBytes: 1000 * (i + 1),
-                           isSelected: true })
+                           safetyName: "Safe", sizeInBytes: 1000 * (i + 1), isSelected: i < n,
+                           startsReviewGroup: i === n,
+                           evidence: i < n ? "Named by the app's identifier."
+                                           : "Only part of its name matches the app's." })
     }
 }

@@ -21,6 +21,9 @@ TestCase {
             property string categoryName: "Preferences"
             property double sizeInBytes: 0
             property bool sizeComplete: true
+            property string safety: "Safe"
+            property string safetyName: "Safe"
+            property string evidence: "Named by the app's identifier."
             property bool isSelected: true
             property int writes: 0
             onIsSelectedChanged: ++writes
@@ -74,13 +77,33 @@ TestCase {
         row.file.sizeComplete = data.complete
         const size = findChild(row, "rowSize")
         compare(size.text, data.text)
-        compare(row.Accessible.name, "Tool.plist, " + data.text + ", Preferences")
-        compare(row.Accessible.description, data.note === "" ? row.file.path
-                                                             : row.file.path + ". " + data.note)
+        compare(row.Accessible.name, "Tool.plist, " + data.text + ", Preferences, Safe")
+        compare(row.Accessible.description,
+                "Named by the app's identifier. " + row.file.path
+                + (data.note === "" ? "" : " " + data.note))
         mouseMove(size, size.width - 4, size.height / 2)
         tryCompare(size.ToolTip, "visible", data.note !== "")
         if (data.note !== "")
             compare(size.ToolTip.text, data.note)
         mouseMove(row, 20, row.height / 2)
+    }
+
+    // The safety level shows as a symbol and a word, and the reason as the second line.
+    function test_rowShowsSafetyAndReason_data() {
+        return [ { tag: "safe", safety: "Safe", symbol: "checkmark.circle.fill" },
+                 { tag: "optional", safety: "Optional", symbol: "info.circle" },
+                 { tag: "risky", safety: "Risky", symbol: "exclamationmark.triangle.fill" } ]
+    }
+    function test_rowShowsSafetyAndReason(data) {
+        const row = makeRow()
+        row.file.safety = data.safety
+        row.file.safetyName = data.safety
+        row.file.evidence = "Lies among your own files: check that it is not your work."
+        const safety = findChild(row, "rowSafety")
+        compare(safety.children[0].name, data.symbol)
+        compare(findChild(row, "rowSafetyName").text, data.safety)
+        compare(findChild(row, "rowEvidence").text, row.file.evidence)
+        verify(row.Accessible.name.endsWith(", " + data.safety))
+        verify(row.Accessible.description.startsWith(row.file.evidence))
     }
 }

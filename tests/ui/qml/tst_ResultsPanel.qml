@@ -20,9 +20,9 @@ TestCase {
     Component { id: permissionsDouble; PermissionsDouble {} }
     Component { id: resultsPanel; ResultsPanelView { anchors.fill: parent } }
 
-    function makePanel(rows) {
+    function makePanel(rows, offered) {
         const viewModel = viewModelDouble.createObject(testCase)
-        viewModel.addRows(rows)
+        viewModel.addRows(rows, offered)
         return createTemporaryObject(resultsPanel, testCase, {
             viewModel: viewModel, permissionManager: permissionsDouble.createObject(testCase) })
     }
@@ -61,6 +61,33 @@ TestCase {
         compare(remove.text, row.label)
         compare(findChild(panel, "selectAllCheckbox").enabled, row.selectAll)
         tryCompare(findChild(panel, "dashboard"), "visible", row.dashboard)
+    }
+
+    // The offered rows follow the certain ones under their own heading; without offered rows
+    // there is no heading.
+    function test_reviewGroup_data() {
+        return [ { tag: "certain and offered", offered: 2, heading: true },
+                 { tag: "certain only", offered: 0, heading: false } ]
+    }
+    function test_reviewGroup(data) {
+        const panel = makePanel(2, data.offered)
+        const list = findChild(panel, "fileList")
+        tryCompare(list, "count", 2 + data.offered)
+        // One heading, over the first offered row: every row above it certain, every row below
+        // it offered.
+        const headings = []
+        for (let index = 0; index < list.count; ++index) {
+            list.positionViewAtIndex(index, ListView.Contain)
+            const heading = findChild(list.itemAtIndex(index), "reviewHeading")
+            if (heading.visible)
+                headings.push(index)
+        }
+        compare(headings, data.heading ? [2] : [])
+        if (data.heading) {
+            const heading = findChild(list.itemAtIndex(2), "reviewHeading")
+            compare(heading.Accessible.name, "Review before removing")
+            verify(heading.height > 0)
+        }
     }
 
     function test_selectAll_data() {
