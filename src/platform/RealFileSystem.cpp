@@ -11,6 +11,7 @@
 #include <QByteArrayView>
 #include <QDir>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -39,29 +40,46 @@ QStringView lastComponent(const QString& path) {
 // Folders a permanent removal keeps open at once, however deep the tree.
 constexpr int removalDescriptorBudget = 64;
 
-FileOperationResult removalFailure(int errnoValue) {
+// folder: where the failing call acted, when it is known.
+FileOperationResult removalFailure(int errnoValue, const QByteArray& folder = {}) {
     // A component that is a link (ELOOP, or ENOTDIR for a link to a file) is never followed.
     if (errnoValue == ELOOP || errnoValue == ENOTDIR)
         return {LinkInPathError, errnoMessage(errnoValue)};
-    return {fileErrorCode(errnoValue, FileAccess::writing), errnoMessage(errnoValue)};
+    return {fileErrorCode(errnoValue, FileAccess::writing),
+            errnoMessage(errnoValue),
+            {},
+            refusingFolder(errnoValue, folder)};
 }
 
 // The folder holding path, reached without following a link, and the item's name in it.
 struct VerifiedItem {
     linkfree::FolderHandle parent;
+    QByteArray parentPath;
     QByteArray name;
     int error = 0;
+    QByteArray failedIn = {}; // the folder that refused a look inside, when it was one
 };
 
 VerifiedItem verifiedItem(const QString& path) {
     // Without a trailing slash: "link/" names the folder a link points to.
+    const QByteArray itemPath = encodedPath(QDir::cleanPath(path));
     VerifiedItem item;
-    item.parent = linkfree::openParent(encodedPath(QDir::cleanPath(path)), item.name);
+    item.parent = linkfree::openParent(itemPath, item.name);
+    item.parentPath = itemPath.first(std::max(itemPath.lastIndexOf('/'), qsizetype(1)));
     struct stat info;
     if (!item.parent.isOpen() ||
         ::fstatat(item.parent.fd(), item.name.constData(), &info, AT_SYMLINK_NOFOLLOW) != 0)
         item.error = errno;
+    if (item.error == EACCES)
+        item.failedIn = linkfree::unsearchableFolderOn(itemPath);
     return item;
+}
+
+// The path of folder, given relative to base ("" for base itself).
+QByteArray joined(const QByteArray& base, const QByteArray& folder) {
+    if (folder.isEmpty())
+        return base;
+    return base.endsWith('/') ? base + folder : base + '/' + folder;
 }
 
 RealFileSystem& sharedInstance() {
@@ -136,7 +154,7 @@ FileOperationResult RealFileSystem::moveToTrash(const QString& path) {
     // The item leaves the verified parent itself, as in a permanent removal.
     const VerifiedItem item = verifiedItem(path);
     if (item.error != 0)
-        return removalFailure(item.error);
+        return removalFailure(item.error, item.failedIn);
     return trash::moveToTrash(item.parent.fd(), item.name, QDir::cleanPath(path), m_ownDataFolder,
                               m_trashOwner ? &*m_trashOwner : nullptr);
 }
@@ -146,9 +164,12 @@ FileOperationResult RealFileSystem::removePermanently(const QString& path) {
     // is never entered.
     const VerifiedItem item = verifiedItem(path);
     if (item.error != 0)
-        return removalFailure(item.error);
-    const int error = linkfree::removeEntry(item.parent.fd(), item.name, removalDescriptorBudget);
-    return error == 0 ? FileOperationResult{} : removalFailure(error);
+        return removalFailure(item.error, item.failedIn);
+    const linkfree::Failure failure =
+        linkfree::removeEntry(item.parent.fd(), item.name, removalDescriptorBudget);
+    if (failure.error == 0)
+        return {};
+    return removalFailure(failure.error, joined(item.parentPath, failure.folder));
 }
 
 bool RealFileSystem::isInTrash(const TrashEntry& entry) const {

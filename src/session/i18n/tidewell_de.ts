@@ -999,6 +999,10 @@ Summen des Ausgewählten:
         <source>The removal stopped: its record could no longer be written (%1).</source>
         <translation>Die Entfernung wurde angehalten: Ihr Protokoll konnte nicht mehr geschrieben werden (%1).</translation>
     </message>
+    <message>
+        <source>Permission denied: the folder “%1” cannot be changed. Check its permissions.</source>
+        <translation>Zugriff verweigert: Der Ordner „%1“ kann nicht geändert werden. Prüfen Sie seine Berechtigungen.</translation>
+    </message>
 </context>
 <context>
     <name>FileRowView</name>

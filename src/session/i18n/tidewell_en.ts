@@ -972,6 +972,10 @@ Totals of what is selected:
         <source>The removal stopped: its record could no longer be written (%1).</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Permission denied: the folder “%1” cannot be changed. Check its permissions.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FileRowView</name>
