@@ -15,6 +15,7 @@
 #include "removal/RemovalPlan.h"
 #include "scanner/DefaultSpotlightService.h"
 #include "scanner/LeftoverScannerService.h"
+#include "scanner/PackagedAppSize.h"
 
 #include <QDir>
 #include <QtConcurrent/QtConcurrentRun>
@@ -64,6 +65,8 @@ CleanerViewModel::Collaborators withDefaults(CleanerViewModel::Collaborators giv
         given.descriptorReader = std::move(onHost.descriptorReader);
     if (!given.uninstallLookup)
         given.uninstallLookup = std::move(onHost.uninstallLookup);
+    if (!given.packagedSizeLookup)
+        given.packagedSizeLookup = std::move(onHost.packagedSizeLookup);
     if (!given.journal)
         given.journal = std::move(onHost.journal);
     return given;
@@ -86,6 +89,11 @@ CleanerViewModel::collaboratorsOn(const Host& host, std::shared_ptr<const Progra
     collaborators.uninstallLookup = [host, programs](const AppDescriptor& app) {
         return uninstallCommand(app, host, *programs);
     };
+    collaborators.packagedSizeLookup = [host, programs](const AppDescriptor& app) {
+        return QtConcurrent::run([app, host, programs] {
+            return packagedAppSize(app, host, *programs, FileSystem::real());
+        });
+    };
     return collaborators;
 }
 
@@ -107,7 +115,8 @@ CleanerViewModel::CleanerViewModel(Collaborators collaborators, QObject* parent)
     m_preferences = collaborators.preferences;
     m_permissions = collaborators.permissions;
     m_app = new HeldApp(std::move(collaborators.descriptorReader),
-                        std::move(collaborators.sizeEstimator), this);
+                        std::move(collaborators.sizeEstimator),
+                        std::move(collaborators.packagedSizeLookup), this);
     m_uninstaller = new PackageUninstaller(std::move(collaborators.uninstallLookup), this);
 
     connect(m_app, &HeldApp::taken, this, &CleanerViewModel::takeIn);

@@ -9,9 +9,11 @@
 
 namespace tidewell {
 
-HeldApp::HeldApp(DescriptorReader descriptorReader, SizeEstimator sizeEstimator, QObject* parent)
+HeldApp::HeldApp(DescriptorReader descriptorReader, SizeEstimator sizeEstimator,
+                 PackagedSizeLookup packagedSizeLookup, QObject* parent)
     : QObject(parent), m_descriptorReader(std::move(descriptorReader)),
-      m_sizeEstimator(std::move(sizeEstimator)) {}
+      m_sizeEstimator(std::move(sizeEstimator)),
+      m_packagedSizeLookup(std::move(packagedSizeLookup)) {}
 
 QString HeldApp::displayName() const {
     return m_app ? m_app->displayName : QString();
@@ -40,11 +42,10 @@ QString HeldApp::kindName() const {
 }
 
 QString HeldApp::sizeText() const {
-    if (itselfPath().isEmpty())
-        return {};
-    if (!m_sizeMeasured)
-        return tr("Calculating...");
-    return SharedByteFormatter::localized(m_sizeInBytes);
+    if (m_sizeMeasured)
+        return SharedByteFormatter::localized(m_sizeInBytes);
+    // A package manager's app shows its size only once told: many are never.
+    return isHeld() && !itselfPath().isEmpty() ? tr("Calculating...") : QString();
 }
 
 void HeldApp::read(const QUrl& url) {
@@ -70,12 +71,21 @@ void HeldApp::hold(const AppDescriptor& app) {
     // A package manager's app is measured by its package manager, not here.
     if (const std::optional<QString> itself = appItselfPath(app))
         m_sizeEstimator(QUrl::fromLocalFile(*itself)).then(this, [this, taskID](qint64 size) {
-            if (taskID == m_activeSizeTaskID) {
-                m_sizeMeasured = true;
-                setSizeInBytes(size);
-            }
+            takeSize(taskID, size);
+        });
+    else if (m_packagedSizeLookup)
+        m_packagedSizeLookup(app).then(this, [this, taskID](std::optional<qint64> size) {
+            if (size)
+                takeSize(taskID, *size);
         });
     emit taken();
+}
+
+void HeldApp::takeSize(const QUuid& taskID, qint64 size) {
+    if (taskID != m_activeSizeTaskID)
+        return;
+    m_sizeMeasured = true;
+    setSizeInBytes(size);
 }
 
 void HeldApp::clear() {

@@ -12,6 +12,7 @@
 #include "session/CleanerViewModel.h"
 #include "session/PreferenceStore.h"
 #include "session/RemovalHistoryModel.h"
+#include "session/SharedByteFormatter.h"
 
 #include <QAbstractItemModelTester>
 #include <QDir>
@@ -228,7 +229,8 @@ private slots:
     }
 
     // A dropped desktop entry of a system-wide Flatpak: its leftovers go, the entry itself
-    // stays with its package manager, whose command is offered.
+    // stays with its package manager, whose command is offered; the header gives the size of
+    // what Flatpak deployed, which the removal does not free.
     void linuxAppKeepsItsPackagedEntry() {
         if (!TrashSandbox::instance().isActive())
             QSKIP("the Trash was fixed before the sandbox could take its place");
@@ -237,6 +239,8 @@ private slots:
                                                           {.name = "Tide",
                                                            .exec = "flatpak run org.example.Tide",
                                                            .flatpak = "org.example.Tide"});
+        root.createFileOfSize("var/lib/flatpak/app/org.example.Tide/current/active/files/tide",
+                              30000);
         const QString home = QDir::homePath(); // the Trash sandbox's home
         QVERIFY(QDir().mkpath(home + "/.config/tide") &&
                 QDir().mkpath(home + "/.config/tidewater"));
@@ -251,6 +255,10 @@ private slots:
         QCOMPARE(model.selectedCount(), 1);
         PackageUninstaller& uninstaller = *model.uninstaller();
         QTRY_COMPARE(uninstaller.command(), "flatpak uninstall -- org.example.Tide");
+        QTRY_VERIFY(model.app()->sizeInBytes() >= 30000);
+        QCOMPARE(model.app()->sizeText(),
+                 SharedByteFormatter::localized(model.app()->sizeInBytes()));
+        QVERIFY(model.selectedSize() < 30000);
         const QStringList before = trashed();
         model.deleteSelectedFiles();
         QTRY_COMPARE(model.phase(), CleanerViewModel::Outcome);
