@@ -32,6 +32,8 @@ Dialog {
     function chooseInstalled(index) {
         if (index < 0 || index >= apps.count)
             return
+        // The chosen app's scan comes first.
+        installedApps.stopMeasuring()
         chosen(installedApps.entryUrlAt(index))
         close()
     }
