@@ -120,6 +120,10 @@
         <source>Installed by the system</source>
         <translation>Installiert durch das System</translation>
     </message>
+    <message>
+        <source>Installed Size</source>
+        <translation>Installierte Größe</translation>
+    </message>
 </context>
 <context>
     <name>AppIntake</name>

@@ -120,6 +120,10 @@
         <source>Installed by the system</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Installed Size</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>AppIntake</name>
