@@ -139,17 +139,14 @@ private slots:
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("kde rc files, data, cache, launchers, icon; the user's Kate folder offered")
             << m_installed.at(0)
-            << QStringList{".cache/kate identifier",
-                           ".config/katerc identifier",
+            << QStringList{".cache/kate identifier", ".config/katerc identifier",
                            // Runs a kate by a path the app's own Exec does not name.
                            ".config/systemd/user/kate-sync.service launcherByName",
                            ".local/share/applications/kate-session.desktop launcher",
                            ".local/share/dbus-1/services/org.kde.kate.service launcherByName",
                            ".local/share/icons/hicolor/48x48/apps/kate.png icon",
-                           ".local/share/kate identifier",
-                           ".local/share/kxmlgui5/kate identifier",
-                           ".local/state/katestaterc identifier",
-                           "Kate userWork"};
+                           ".local/share/kate identifier", ".local/share/kxmlgui5/kate identifier",
+                           ".local/state/katestaterc identifier", "Kate userWork"};
         QTest::newRow("flatpak: its folders by exact id, dot folder by first piece, autostart")
             << m_installed.at(1)
             << QStringList{
@@ -241,6 +238,24 @@ private slots:
         row("another edition by prefix", {community}, ".config/Threadworks/LoomPro2026.1",
             "partialName");
         row("another edition installed", {community, pro}, ".config/Threadworks/LoomPro2026.1",
+            "none");
+        // An edition's own name may abbreviate the other words of its name ("LoomWC" of
+        // "Weaver-Loom-Community"); a sibling's abbreviation shares only the word.
+        const AppDescriptor weaverCommunity =
+            edition("com.threadworks.Weaver-Loom-Community", "loom", {});
+        const AppDescriptor weaverClassic =
+            edition("com.threadworks.Weaver-Loom-Classic", "loom", {});
+        const AppDescriptor weaverUltimate =
+            edition("com.threadworks.Weaver-Loom-Ultimate", "loom", {});
+        row("abbreviated edition name", {weaverCommunity}, ".config/Threadworks/LoomWC2026.1",
+            "fullName");
+        row("abbreviation another installed edition shares", {weaverCommunity, weaverClassic},
+            ".config/Threadworks/LoomWC2026.1", "claimedByInstalledApp");
+        row("sibling's abbreviation, sibling gone", {weaverCommunity},
+            ".config/Threadworks/LoomWU2026.1", "partialName");
+        row("sibling's abbreviation, sibling installed", {weaverCommunity, weaverUltimate},
+            ".config/Threadworks/LoomWU2026.1", "none");
+        row("abbreviation outside the vendor's folder", {weaverCommunity}, ".config/LoomWC2026.1",
             "none");
         row("xfconf channel", {loom}, ".config/xfce4/xfconf/xfce-perchannel-xml/loom.xml",
             "fullName");
