@@ -32,13 +32,18 @@ void addRecordedBundles(const QVariant& value, QSet<QString>& bundles) {
         addRecordedBundles(nested, bundles);
 }
 
-// The bundle a container's metadata or a preference file records for its app, as Chromium-based
-// apps write where they last ran: the one bundle path written there, empty when there is none or
-// several (a launcher's or an updater's list of apps).
-QString recordedBundle(const QVariantMap& propertyList) {
+QSet<QString> recordedBundles(const std::optional<QVariantMap>& propertyList) {
     QSet<QString> bundles;
-    addRecordedBundles(propertyList, bundles);
-    return bundles.size() == 1 ? *bundles.cbegin() : QString();
+    if (propertyList)
+        addRecordedBundles(*propertyList, bundles);
+    return bundles;
+}
+
+// The name of the app that a container's metadata or a preference file records, as
+// Chromium-based apps write where they last ran: that of the one bundle written there, empty
+// when there is none or several (a launcher's or an updater's apps).
+QString recordedAppName(const QSet<QString>& bundles) {
+    return bundles.size() == 1 ? QFileInfo(*bundles.cbegin()).completeBaseName() : QString();
 }
 
 // A file's name without its extension, a folder's whole name, in compact form.
@@ -80,21 +85,22 @@ QList<RemovedApp> BundleOrphanFinder::find() const {
     return found;
 }
 
-bool BundleOrphanFinder::standsWhereRecorded(const QString& bundle) const {
-    return !bundle.isEmpty() && m_fileSystem.exists(m_host.systemPath(bundle));
+bool BundleOrphanFinder::anyStandsWhereRecorded(const QSet<QString>& bundles) const {
+    return std::any_of(bundles.cbegin(), bundles.cend(), [this](const QString& bundle) {
+        return m_fileSystem.exists(m_host.systemPath(bundle));
+    });
 }
 
 void BundleOrphanFinder::readRecordedBundles(QList<NamedEntry>& entries) const {
     QList<NamedEntry> kept;
     for (NamedEntry& entry : entries) {
         if (entry.place == Place::preferences) {
-            const std::optional<QVariantMap> preferences =
-                m_fileSystem.readPropertyList(entry.path);
-            const QString bundle = preferences ? recordedBundle(*preferences) : QString();
-            // Preferences of an app that still stands where they say are that app's.
-            if (standsWhereRecorded(bundle))
+            const QSet<QString> bundles =
+                recordedBundles(m_fileSystem.readPropertyList(entry.path));
+            // Preferences that name an app still standing where they say may be that app's.
+            if (anyStandsWhereRecorded(bundles))
                 continue;
-            entry.bundleName = QFileInfo(bundle).completeBaseName();
+            entry.bundleName = recordedAppName(bundles);
         }
         kept.append(entry);
     }
@@ -190,13 +196,12 @@ void BundleOrphanFinder::addContainersIn(const QString& relative, Place place,
         const QString identifier = bundleids::withoutGroupPrefix(
             metadata ? metadata->value(QStringLiteral("MCMMetadataIdentifier")).toString()
                      : QString());
-        const QString bundle = metadata ? recordedBundle(*metadata) : QString();
+        const QSet<QString> bundles = recordedBundles(metadata);
         // A container whose app still stands where it was recorded is that app's, whatever
         // its identifier says.
-        if (!bundleids::isReverseDns(identifier) || standsWhereRecorded(bundle))
+        if (!bundleids::isReverseDns(identifier) || anyStandsWhereRecorded(bundles))
             continue;
-        entries.append(
-            {entry.path, identifier, place, false, QFileInfo(bundle).completeBaseName()});
+        entries.append({entry.path, identifier, place, false, recordedAppName(bundles)});
     }
 }
 

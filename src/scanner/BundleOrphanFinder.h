@@ -23,7 +23,7 @@ namespace tidewell {
 //   container's metadata or its preference file records, as apps built on Chromium record where
 //   they last ran), and those named for its vendor when none of the vendor's apps is installed.
 // An identifier the installed apps or the system claim (InstalledBundleClaims) is never taken,
-// nor a container or preference file that records a bundle still standing where it says.
+// nor a container or preference file that records an app bundle still standing where it says.
 // A removed app is one identifier with those that begin with it; it is taken only when the
 // system named something by it (an app's own settings, windows, storage or container), and,
 // when its vendor has an installed app, only when it shows an app of its own (saved windows or
@@ -65,10 +65,10 @@ private:
     void addNamedIn(const QString& relative, Naming naming, Place place, bool offered,
                     QList<NamedEntry>& entries) const;
     void addContainersIn(const QString& relative, Place place, QList<NamedEntry>& entries) const;
-    // Whether a bundle recorded for an entry's app is still where it was recorded.
-    bool standsWhereRecorded(const QString& bundle) const;
-    // Names the preference files' apps by the bundles they record, and drops those of an app
-    // that still stands there.
+    // Whether one of the bundles recorded for an entry's app is still where it was recorded.
+    bool anyStandsWhereRecorded(const QSet<QString>& bundles) const;
+    // Names the preference files' apps by the bundle they record, and drops those that record
+    // an app still standing there.
     void readRecordedBundles(QList<NamedEntry>& entries) const;
     QList<FoundApp> groupedByRoot(const QList<NamedEntry>& entries) const;
     void addNameLikeItems(QList<FoundApp>& found) const;

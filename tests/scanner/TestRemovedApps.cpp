@@ -247,6 +247,11 @@ private slots:
         QTest::newRow("an installed app's name")
             << preferences << QVariantMap{{"LastRunAppBundlePath", "/Volumes/Old/Keep.app"}}
             << "Keep: Preferences/com.gone.ab.plist";
+        QTest::newRow("one of two still there")
+            << preferences
+            << QVariantMap{{"LastRunAppBundlePath", "/Applications/Harbor Lights.app"},
+                           {"Helper", "/Applications/Keep.app"}}
+            << "";
         QTest::newRow("the app still there")
             << preferences << QVariantMap{{"LastRunAppBundlePath", "/Applications/Keep.app"}} << "";
     }
