@@ -177,6 +177,9 @@ def run_playbook(cli, environment, work):
     write(os.path.join(leftovers[0], 'cache.db'), 'cache')
     write(leftovers[1], plist('io.inkwell.writer', 'Ink'))
     write(os.path.join(home, 'Documents', 'ink-notes.txt'), 'mine')
+    # Risky, so only offered: it neither goes nor counts as going with the default leftovers.
+    write(os.path.join(home, 'Library', 'LaunchAgents', 'io.inkwell.writer.plist'),
+          plist('io.inkwell.writer', 'Ink'))
     results, printed = play(PLAYBOOK, environment, work, dict(app=app, cli=cli))
     return results, leftovers + [app], home, printed
 
@@ -199,8 +202,9 @@ def check_playbook(cli, environment):
         trash = os.listdir(os.path.join(work, 'data', 'Trash', 'files'))
         if sorted(trash) != sorted(os.path.basename(path) for path in gone):
             sys.exit(f'the Trash holds {trash}')
-        if not os.path.exists(os.path.join(home, 'Documents', 'ink-notes.txt')):
-            sys.exit('the user\'s own file went')
+        for kept in ('Documents/ink-notes.txt', 'Library/LaunchAgents/io.inkwell.writer.plist'):
+            if not os.path.exists(os.path.join(home, kept)):
+                sys.exit(f'{kept} went, which was not selected')
         again = results['again']
         if again['changed'] or again['apps_not_found'][0]['name'] != gone[-1]:
             sys.exit(f'the second run was not idempotent: {again}')
