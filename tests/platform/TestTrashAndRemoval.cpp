@@ -2,7 +2,7 @@
 #include "TrashSandbox.h"
 #include "Unprivileged.h"
 #include "platform/FileErrors.h"
-#include "platform/FileSystem.h"
+#include "platform/RealFileSystem.h"
 
 #include <QDir>
 #include <QFile>
@@ -61,6 +61,20 @@ private slots:
         // A link goes as the link itself; what it points to stays.
         QCOMPARE(QFileInfo(trashed[2]).symLinkTarget(), home + "/Kept");
         QVERIFY(QFileInfo(home + "/Kept/content").isDir());
+    }
+
+    // The Trash is the one below the data folder the file system was given, whatever the
+    // process environment says.
+    void trashesBelowTheDataFolderItWasGiven() {
+        const QString home = TrashSandbox::instance().homePath();
+        const QString data = home + "/.other-data";
+        QVERIFY(QFile(home + "/Notes").open(QIODevice::WriteOnly));
+        RealFileSystem fileSystem(data);
+        const FileOperationResult result = fileSystem.moveToTrash(home + "/Notes");
+        QVERIFY2(result.ok(), qPrintable(result.message));
+        QCOMPARE(result.trashEntry.filesPath, data + "/Trash/files/Notes");
+        QVERIFY(QFileInfo(data + "/Trash/files/Notes").isFile());
+        QVERIFY(!QFileInfo::exists(TrashSandbox::instance().trashFilesPath() + "/Notes"));
     }
 
     void removalTakesAFolderTreeOrJustALink() {
