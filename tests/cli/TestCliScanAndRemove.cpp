@@ -2,6 +2,7 @@
 #include "TestDir.h"
 #include "TreeSnapshot.h"
 #include "TypedTerminal.h"
+#include "Unprivileged.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -10,11 +11,27 @@
 #include <QScopeGuard>
 #include <QTest>
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-// Two apps in one library: a scan lists only its app's leftovers, removal moves only those.
+namespace {
+
+QJsonObject json(const CliRun& run) {
+    return QJsonDocument::fromJson(run.out).object();
+}
+
+// The paths of items given as objects with a path, or as paths.
+QStringList pathsOf(const QJsonValue& list) {
+    QStringList paths;
+    for (const QJsonValue& item : list.toArray())
+        paths.append(item.isObject() ? item["path"].toString() : item.toString());
+    return paths;
+}
+
+} // namespace
+
+// Two apps in one library: a scan lists only its app's leftovers, removal moves only those,
+// history lists it and undo puts it back. Runs unprivileged, so that locked folders stay locked.
 class TestCliScanAndRemove : public QObject {
     Q_OBJECT
 
@@ -35,8 +52,22 @@ private slots:
     void removeAsksAgainWhenTheTrashRefuses_data();
     void removeAsksAgainWhenTheTrashRefuses();
     void removeStopsCleanlyWhenTerminated();
+    void scanJsonFlagsEachIncompleteMatch();
+    void scanTextSaysAtLeastAndWhy();
+    void removeTextAndJsonSayAtLeast_data();
+    void removeTextAndJsonSayAtLeast();
+    void scanListsASharedItemUnderTheFirstApp();
+    void removeTakesEveryAppAfterOneQuestion_data();
+    void removeTakesEveryAppAfterOneQuestion();
+    void removalsAreListedAndPutBack();
+    void removalNeedsAJournalUnlessToldOtherwise_data();
+    void removalNeedsAJournalUnlessToldOtherwise();
 
 private:
+    QStringList lockTwoLeftovers(); // the leftovers: with a locked folder, locked, whole
+    // A copy of Ink in the home, which finds the same leftovers as Ink, and the apps of the
+    // library after it: the copy, Ink and Harbor Notes.
+    QStringList addInkCopy();
     std::unique_ptr<TestDir> m_dir, m_data; // the library, and the user's data with the Trash
     QStringList m_harbor;                   // the leftovers of one app, then its bundle
     QStringList m_remove;                   // the command that removes that app
@@ -221,15 +252,9 @@ void TestCliScanAndRemove::removeMovesLeftoversAndBundleToTheTrash() {
 }
 
 void TestCliScanAndRemove::removeReportsItemsThatCouldNotBeRemoved() {
+    TIDEWELL_REQUIRE_UNPRIVILEGED();
     const QString stuck = m_dir->path(m_harbor[1]);
-    const QString folder = QFileInfo(stuck).path();
-    const bool root = ::geteuid() == 0; // root ignores permission bits: it gets the immutable flag
-    const QString tool = root ? "chattr" : "chmod";
-    if (QProcess::execute(tool, {root ? "+i" : "555", folder}) != 0)
-        QSKIP("cannot make a folder unwritable here (no immutable flag for root)");
-    const auto unlock = qScopeGuard([&] {
-        QProcess::execute(tool, {root ? "-i" : "755", folder});
-    });
+    m_dir->setMode(QFileInfo(m_harbor[1]).path(), 0555);
 
     const CliRun run = CliRun::of(m_remove + QStringList{"--yes"});
 
@@ -369,6 +394,214 @@ void TestCliScanAndRemove::removeStopsCleanlyWhenTerminated() {
     QVERIFY2(out.endsWith("Moved " + QString::number(trashed.size()) +
                           " items to Trash.\nTo put it back: tidewell-cli undo 1\n"),
              qPrintable(out.right(300)));
+}
+
+// Two leftovers the command line cannot read whole: one with a locked folder inside, one
+// locked itself. Their sizes say so, and so do the totals that hold them.
+QStringList TestCliScanAndRemove::lockTwoLeftovers() {
+    m_dir->createFileOfSize(m_harbor[0] + "/locked/big.bin", 1'600'000);
+    m_dir->setMode(m_harbor[0] + "/locked", 0);
+    m_dir->createFileOfSize(m_harbor[2] + "/notes.sqlite", 200'000);
+    m_dir->setMode(m_harbor[2], 0);
+    return {m_dir->path(m_harbor[0]), m_dir->path(m_harbor[2]), m_dir->path(m_harbor[1])};
+}
+
+void TestCliScanAndRemove::scanJsonFlagsEachIncompleteMatch() {
+    TIDEWELL_REQUIRE_UNPRIVILEGED();
+    const QStringList leftovers = lockTwoLeftovers(); // partial, locked, whole
+    const CliRun run =
+        CliRun::of({"scan", "--json", "--no-index", "--root", "root", m_harbor.last()});
+    QHash<QString, QJsonObject> matches;
+    for (const QJsonValue& match : json(run)["matches"].toArray())
+        matches.insert(match["path"].toString(), match.toObject());
+    QCOMPARE(matches.size(), 3);
+    QCOMPARE(matches[leftovers[2]]["sizeComplete"], QJsonValue(true));
+    QCOMPARE(matches[leftovers[0]]["sizeComplete"], QJsonValue(false));
+    QCOMPARE(matches[leftovers[1]]["sizeComplete"], QJsonValue(false));
+    // What could be read is counted, what could not is not, nor the locked folder's own entry.
+    const qint64 partial = matches[leftovers[0]]["sizeInBytes"].toInteger();
+    QVERIFY2(partial >= 5000 && partial < 1'600'000, qPrintable(QString::number(partial)));
+    QCOMPARE(matches[leftovers[1]]["sizeInBytes"].toInteger(), 0);
+}
+
+void TestCliScanAndRemove::scanTextSaysAtLeastAndWhy() {
+    TIDEWELL_REQUIRE_UNPRIVILEGED();
+    const QStringList leftovers = lockTwoLeftovers();
+    const CliRun run = CliRun::of({"scan", "--no-index", "--root", "root", m_harbor.last()});
+    const QStringList lines = QString::fromUtf8(run.out).split(u'\n', Qt::SkipEmptyParts);
+    const auto lineOf = [&lines](const QString& ending) {
+        return lines.filter(QRegularExpression(QRegularExpression::escape(ending) + "$")).value(0);
+    };
+    QVERIFY2(lineOf(leftovers[0]).contains(QRegularExpression("^ *at least [0-9]+ KB  Caches")),
+             run.out);
+    QVERIFY(
+        lineOf(leftovers[1]).contains(QRegularExpression("^ *size unknown  Application Support")));
+    QVERIFY(!lineOf(leftovers[2]).contains("at least") &&
+            !lineOf(leftovers[2]).contains("unknown"));
+    QCOMPARE(lines.filter("could not be sized whole"),
+             QStringList("2 items could not be sized whole: some folders inside them could not "
+                         "be read."));
+    // A category of whole items keeps its plain total.
+    QCOMPARE(lines.filter(QRegularExpression("^  Preferences +1 +item +[0-9]+ KB$")).size(), 1);
+    QVERIFY(lines.last().contains(QRegularExpression("^  Total +3 +items +at least [0-9]+ KB$")));
+}
+
+void TestCliScanAndRemove::removeTextAndJsonSayAtLeast_data() {
+    QTest::addColumn<bool>("json");
+    QTest::newRow("text") << false;
+    QTest::newRow("json") << true;
+}
+
+void TestCliScanAndRemove::removeTextAndJsonSayAtLeast() {
+    QFETCH(bool, json);
+    TIDEWELL_REQUIRE_UNPRIVILEGED();
+    const QString partial = lockTwoLeftovers().value(0);
+    const CliRun run =
+        CliRun::of(m_remove + (json ? QStringList{"--yes", "--json"} : QStringList{"--yes"}));
+    // The locked leftover cannot be moved; the others and the bundle go, one not sized whole.
+    QCOMPARE(run.exitCode, 1);
+    if (json) {
+        QCOMPARE(::json(run)["deleted"].toArray().size(), 3);
+        QCOMPARE(::json(run)["reclaimedSizeComplete"], QJsonValue(false));
+    } else {
+        const QString out = QString::fromUtf8(run.out);
+        QVERIFY2(out.startsWith("Removed (at least "), run.out);
+        QVERIFY(out.contains(
+            QRegularExpression("\n  at least [0-9]+ KB  " + QRegularExpression::escape(partial))));
+        QVERIFY(out.contains("\n1 item could not be sized whole:"));
+    }
+}
+
+QStringList TestCliScanAndRemove::addInkCopy() {
+    return {m_dir->createAppBundle(
+                "home/Applications/Ink Writer.app",
+                {{"CFBundleIdentifier", "io.inkwell.writer"}, {"CFBundleName", "Ink"}}),
+            m_dir->path("root/Applications/Ink Writer.app"), m_dir->path(m_harbor.last())};
+}
+
+// A shared item is listed once, under the first app of the command that has it.
+void TestCliScanAndRemove::scanListsASharedItemUnderTheFirstApp() {
+    const QStringList apps = addInkCopy();
+    const CliRun run =
+        CliRun::of(QStringList{"scan", "--json", "--no-index", "--root", "root"} + apps);
+    QCOMPARE(run.exitCode, 0);
+    const QJsonArray scanned = json(run)["apps"].toArray();
+    QCOMPARE(scanned.size(), 3);
+    QCOMPARE(scanned[1]["app"]["appPath"].toString(), apps[1]);
+    QStringList ink;
+    for (const QString& leftover : m_ink)
+        ink.append(m_dir->path(leftover.section('|', 0, 0)));
+    QCOMPARE(pathsOf(scanned[0]["matches"]), ink);
+    QCOMPARE(pathsOf(scanned[1]["matches"]), QStringList());
+    QStringList harbor = pathsOf(scanned[2]["matches"]);
+    harbor.sort();
+    QCOMPARE(harbor, (QStringList{m_dir->path(m_harbor[2]), m_dir->path(m_harbor[0]),
+                                  m_dir->path(m_harbor[1])}));
+}
+
+void TestCliScanAndRemove::removeTakesEveryAppAfterOneQuestion_data() {
+    QTest::addColumn<QByteArray>("typed"); // the answer; null: --yes, no terminal
+    QTest::addColumn<int>("exitCode");
+    QTest::newRow("--yes") << QByteArray() << 0;
+    QTest::newRow("yes") << QByteArray("y\n") << 0;
+    QTest::newRow("no") << QByteArray("n\n") << 1;
+}
+
+void TestCliScanAndRemove::removeTakesEveryAppAfterOneQuestion() {
+    QFETCH(QByteArray, typed);
+    QFETCH(int, exitCode);
+    const TypedTerminal terminal(typed);
+    if (!typed.isNull() && terminal.name().isEmpty())
+        QSKIP("no pseudo-terminal available");
+    const QStringList apps = addInkCopy();
+    const QStringList yes = typed.isNull() ? QStringList{"--yes"} : QStringList{};
+
+    const CliRun run =
+        CliRun::of(QStringList{"remove", "--json", "--no-index", "--root", "root"} + yes + apps,
+                   typed.isNull() ? QString() : terminal.name());
+
+    QCOMPARE(run.exitCode, exitCode);
+    const QString shared = m_dir->path(m_ink[1].section('|', 0, 0));
+    QStringList gone = apps + QStringList{shared, m_dir->path(m_ink[2].section('|', 0, 0))};
+    for (const QString& leftover : m_harbor.first(3))
+        gone.append(m_dir->path(leftover));
+    for (const QString& path : gone)
+        QVERIFY2(QFileInfo::exists(path) == (exitCode != 0), qPrintable(path));
+    if (!typed.isNull()) // one question names every app and lists their items
+        QVERIFY2(run.err.count("Move them to Trash?") == 1 && run.err.contains("Ink (") &&
+                     run.err.contains("Harbor Notes (") && run.err.contains(gone.last().toUtf8()),
+                 run.err);
+    if (exitCode != 0)
+        return;
+    QStringList trashed;
+    for (const QJsonValue& app : json(run)["apps"].toArray())
+        trashed += pathsOf(app["trashed"]);
+    QCOMPARE(trashed.count(shared), 1);
+    for (const QString& path : gone)
+        QVERIFY2(trashed.contains(path), qPrintable(path));
+    QCOMPARE(QDir(m_data->path("Trash/files")).count() - 2, uint(gone.size()));
+}
+
+// history and undo as scripts use them: their JSON and exit codes, and the library put back
+// exactly as it was, links and empty folders included.
+void TestCliScanAndRemove::removalsAreListedAndPutBack() {
+    m_dir->createDirectory(m_harbor[2] + "/Empty");
+    const TreeSnapshot before = snapshotOf(m_dir->path());
+    const CliRun removed = CliRun::of(m_remove + QStringList{"--yes", "--json"});
+    QCOMPARE(removed.exitCode, 0);
+    QCOMPARE(json(removed)["journalId"].toInteger(), 1);
+
+    const QJsonObject listed = json(CliRun::of({"history", "--json"}));
+    QCOMPARE(listed["removals"].toArray().size(), 1);
+    QJsonObject removal = listed["removals"][0].toObject();
+    const QDateTime date = QDateTime::fromString(removal.take("date").toString(), Qt::ISODate);
+    QVERIFY(qAbs(date.secsTo(QDateTime::currentDateTimeUtc())) < 60);
+    const QJsonObject app{{"displayName", "Harbor Notes"},
+                          {"appPath", m_dir->path(m_harbor.last())},
+                          {"kind", "bundle"}};
+    QCOMPARE(removal, (QJsonObject{{"id", 1},
+                                   {"app", app},
+                                   {"trashed", 4},
+                                   {"removedPermanently", 0},
+                                   {"failed", 0},
+                                   {"bytes", json(removed)["reclaimedBytes"]},
+                                   {"sizeComplete", true},
+                                   {"undoable", true}}));
+
+    const CliRun undone = CliRun::of({"undo", "--json", "--yes"});
+    QCOMPARE(undone.exitCode, 0);
+    QCOMPARE(json(undone), (QJsonObject{{"id", 1},
+                                        {"restored", json(removed)["deleted"]},
+                                        {"conflicts", QJsonArray()},
+                                        {"gone", QJsonArray()},
+                                        {"notRestorable", QJsonArray()},
+                                        {"failures", QJsonArray()}}));
+    QCOMPARE(snapshotOf(m_dir->path()), before);
+    QVERIFY(!json(CliRun::of({"history", "--json"}))["removals"][0]["undoable"].toBool());
+
+    const CliRun again = CliRun::of({"undo", "1", "--json", "--yes"});
+    QCOMPARE(again.exitCode, 1);
+    QCOMPARE(json(again)["gone"], json(removed)["deleted"]);
+}
+
+void TestCliScanAndRemove::removalNeedsAJournalUnlessToldOtherwise_data() {
+    QTest::addColumn<bool>("withoutJournal");
+    QTest::newRow("journal asked for") << false;
+    QTest::newRow("--no-journal") << true;
+}
+
+// A removal that could not be undone must not look as if it could: it does not start.
+void TestCliScanAndRemove::removalNeedsAJournalUnlessToldOtherwise() {
+    QFETCH(bool, withoutJournal);
+    m_data->createFile("state", "a file where the state folder would be");
+    const QStringList option = withoutJournal ? QStringList{"--no-journal"} : QStringList{};
+
+    const CliRun run = CliRun::of(m_remove + QStringList{"--yes"} + option);
+
+    QCOMPARE(run.exitCode, withoutJournal ? 0 : 1);
+    QCOMPARE(QFileInfo::exists(m_harbor.last()), !withoutJournal);
+    QCOMPARE(run.err.contains("Pass --no-journal"), !withoutJournal);
+    QCOMPARE(run.out.contains("tidewell-cli undo"), false);
 }
 
 QTEST_GUILESS_MAIN(TestCliScanAndRemove)
