@@ -102,13 +102,6 @@ private slots:
         QCOMPARE(sandboxOrphans({}), (QStringList{m_home + "/.var/app/org.example.Gone",
                                                   m_home + "/.var/app/org.example.Tidepool"}));
     }
-
-    void rejectsArguments() {
-        const CliRun run = CliRun::of({"list", "extra"});
-        QCOMPARE(run.exitCode, 2);
-        QVERIFY(run.err.contains("expected no arguments"));
-        QCOMPARE(CliRun::of({"list", "--root", m_dir.path("missing")}).exitCode, 2);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestListCommand)
