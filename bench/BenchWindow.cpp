@@ -5,7 +5,9 @@
 //
 // start to first frame, intake of APP to its header and to its first row, the longest stall
 // of the GUI thread while that scan runs, select-all, deselect-all and removal of N made-up
-// rows, and quitting while a scan of APP runs.
+// rows, and quitting while a scan of APP runs. APP is a bundle, or a Linux application's
+// desktop entry or AppImage, taken in as the chooser takes it (Return on its row): the window
+// then asks the host's programs as it does for a user.
 #include "platform/RealProgramRunner.h"
 #include "removal/PermissionManager.h"
 #include "scanner/DefaultSpotlightService.h"
@@ -85,6 +87,11 @@ QList<ScannedFile> madeUpRows(int count) {
     return rows;
 }
 
+bool isLinuxApp(const QString& path) {
+    return path.endsWith(QStringLiteral(".desktop")) ||
+           path.endsWith(QStringLiteral(".AppImage"), Qt::CaseInsensitive);
+}
+
 struct Window {
     std::unique_ptr<CleanerViewModel> viewModel;
     std::unique_ptr<InstalledAppsModel> installedApps;
@@ -100,11 +107,18 @@ Window openWindow(QQmlEngine& engine, const QCommandLineParser& options, Prefere
     std::shared_ptr<const SpotlightSearching> index = makeDefaultSpotlightService(host);
     if (options.isSet("index-db"))
         index = std::make_shared<LocateIndexSearch>(host.programPath, options.value("index-db"));
-    auto scanner = std::make_shared<LeftoverScannerService>(
-        options.isSet("no-index") ? nullptr : index, host, nullptr);
+    CleanerViewModel::Collaborators collaborators;
+    if (isLinuxApp(options.value("bundle")))
+        collaborators = CleanerViewModel::collaboratorsOn(
+            host, std::make_shared<RealProgramRunner>(host.programPath));
+    collaborators.scanner = std::make_shared<LeftoverScannerService>(
+        options.isSet("no-index") ? nullptr : index, host,
+        isLinuxApp(options.value("bundle")) ? std::make_shared<RealProgramRunner>(host.programPath)
+                                            : nullptr);
+    collaborators.preferences = &prefs;
+    collaborators.permissions = &permissions;
     Window opened;
-    opened.viewModel = std::make_unique<CleanerViewModel>(
-        CleanerViewModel::Collaborators{scanner, {}, &prefs, &permissions, {}, {}});
+    opened.viewModel = std::make_unique<CleanerViewModel>(std::move(collaborators));
     opened.installedApps = std::make_unique<InstalledAppsModel>(host);
     opened.orphans = std::make_unique<OrphansModel>(host);
     QQmlComponent component(&engine, QUrl("qrc:/qt/qml/Tidewell/qml/MainWindow.qml"));
@@ -119,6 +133,15 @@ Window openWindow(QQmlEngine& engine, const QCommandLineParser& options, Prefere
         qFatal("%s", qPrintable(component.errorString()));
     opened.window->show();
     return opened;
+}
+
+// As opening the chooser does: the installed applications are read, then measured while the
+// user picks one.
+void openChooser(Window& main) {
+    InstalledAppsModel& apps = *main.installedApps;
+    apps.reload();
+    spinUntil([&apps] { return !apps.loading(); }, 10000);
+    std::printf("%-34s %9d\n", "apps in the chooser", apps.rowCount());
 }
 
 void measureIntake(Window& main, const QUrl& bundle) {
@@ -207,6 +230,8 @@ int main(int argc, char** argv) {
     Window main = openWindow(engine, options, prefs, permissions);
     report("start to first frame", untilNextFrame(*main.window, processClock));
     const QUrl bundle = QUrl::fromLocalFile(options.value("bundle"));
+    if (isLinuxApp(bundle.toLocalFile()))
+        openChooser(main);
     measureIntake(main, bundle);
     measureSelection(main, options.value("rows").toInt());
     main.viewModel->resetSelection();

@@ -10,7 +10,7 @@ namespace tidewell {
 
 std::unique_ptr<FileSystem> WorkHome::fileSystem() const {
     if (!account)
-        return std::make_unique<RealFileSystem>();
+        return std::make_unique<RealFileSystem>(host.data);
     return std::make_unique<RealFileSystem>(
         TrashOwner{host.home, host.data, account->uid, account->gid});
 }

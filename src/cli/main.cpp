@@ -6,6 +6,7 @@
 #include "RemoveCommand.h"
 #include "ScanCommand.h"
 #include "UndoCommand.h"
+#include "platform/RealFileSystem.h"
 #include "session/HostFromProcess.h"
 #include "session/Translations.h"
 
@@ -20,5 +21,7 @@ int main(int argc, char* argv[]) {
         describeCommand(), scanCommand(),    removeCommand(), listCommand(),
         orphansCommand(),  historyCommand(), undoCommand(),
     };
-    return runCli(QCoreApplication::arguments(), commands, hostFromProcess());
+    const Host host = hostFromProcess();
+    RealFileSystem::setOwnDataFolder(host.data);
+    return runCli(QCoreApplication::arguments(), commands, host);
 }

@@ -102,6 +102,8 @@ void insertIfLongEnough(QSet<QString>& tokens, const std::optional<QString>& tok
 
 QString errorDescription(AppDescriptorError error) {
     switch (error) {
+    case AppDescriptorError::notFound:
+        return QCoreApplication::translate("AppDescriptor", "This item does not exist.");
     case AppDescriptorError::notAnAppBundle:
         return QCoreApplication::translate("AppDescriptor", "Drop a valid .app file to continue.");
     case AppDescriptorError::invalidBundle:

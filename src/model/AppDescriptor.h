@@ -15,6 +15,7 @@ namespace tidewell {
 class FileSystem;
 
 enum class AppDescriptorError {
+    notFound,
     notAnAppBundle,
     invalidBundle,
     missingBundleIdentifier,

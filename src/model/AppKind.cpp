@@ -1,5 +1,7 @@
 #include "AppKind.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace tidewell {
@@ -8,23 +10,36 @@ namespace {
 
 const std::array<AppKindTraits, 5>& traitsTable() {
     static const std::array<AppKindTraits, 5> table{{
-        {QStringLiteral("bundle"), QStringLiteral(".app"), Qt::CaseInsensitive, true, {}},
+        {QStringLiteral("bundle"),
+         QStringLiteral(".app"),
+         Qt::CaseInsensitive,
+         true,
+         {},
+         QT_TRANSLATE_NOOP("AppKind", "App bundle")},
         {QStringLiteral("desktop"),
          QStringLiteral(".desktop"),
          Qt::CaseSensitive,
          false,
-         {QStringLiteral("sudo"), QStringLiteral("apt"), QStringLiteral("remove")}},
+         {QStringLiteral("sudo"), QStringLiteral("apt"), QStringLiteral("remove")},
+         QT_TRANSLATE_NOOP("AppKind", "Application")},
         {QStringLiteral("flatpak"),
          {},
          Qt::CaseSensitive,
          false,
-         {QStringLiteral("flatpak"), QStringLiteral("uninstall")}},
+         {QStringLiteral("flatpak"), QStringLiteral("uninstall")},
+         QT_TRANSLATE_NOOP("AppKind", "Flatpak")},
         {QStringLiteral("snap"),
          {},
          Qt::CaseSensitive,
          false,
-         {QStringLiteral("snap"), QStringLiteral("remove")}},
-        {QStringLiteral("appimage"), QStringLiteral(".AppImage"), Qt::CaseInsensitive, true, {}},
+         {QStringLiteral("snap"), QStringLiteral("remove")},
+         QT_TRANSLATE_NOOP("AppKind", "Snap")},
+        {QStringLiteral("appimage"),
+         QStringLiteral(".AppImage"),
+         Qt::CaseInsensitive,
+         true,
+         {},
+         QT_TRANSLATE_NOOP("AppKind", "AppImage")},
     }};
     return table;
 }
@@ -37,6 +52,10 @@ const AppKindTraits& traitsOf(AppKind kind) {
 
 QString kindName(AppKind kind) {
     return traitsOf(kind).name;
+}
+
+QString displayName(AppKind kind) {
+    return QCoreApplication::translate("AppKind", traitsOf(kind).shownName);
 }
 
 bool appGoesWithLeftovers(AppKind kind) {

@@ -26,6 +26,8 @@ struct AppKindTraits {
     // The command that removes the app, before its options and its id; empty when the user
     // removes it by moving it to the Trash.
     QStringList uninstallCommand;
+    // What the window calls the kind, in English (displayName() translates it).
+    const char* shownName = nullptr;
 };
 
 const AppKindTraits& traitsOf(AppKind kind);
@@ -33,6 +35,8 @@ const AppKindTraits& traitsOf(AppKind kind);
 // "bundle", "desktop", "flatpak", "snap", "appimage".
 QString kindName(AppKind kind);
 bool appGoesWithLeftovers(AppKind kind);
+// The kind's name in the user's language: "App bundle", "Application", "Flatpak", ...
+QString displayName(AppKind kind);
 
 // The kind a file's name alone tells: a bundle, a desktop entry (which may turn out a
 // Flatpak's or a snap's once read) or an AppImage; nothing for other names.

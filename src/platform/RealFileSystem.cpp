@@ -64,11 +64,19 @@ VerifiedItem verifiedItem(const QString& path) {
     return item;
 }
 
+RealFileSystem& sharedInstance() {
+    static RealFileSystem instance;
+    return instance;
+}
+
 } // namespace
 
 FileSystem& FileSystem::real() {
-    static RealFileSystem instance;
-    return instance;
+    return sharedInstance();
+}
+
+void RealFileSystem::setOwnDataFolder(const QString& dataFolder) {
+    sharedInstance().m_ownDataFolder = dataFolder;
 }
 
 bool RealFileSystem::exists(const QString& path) const {
@@ -129,7 +137,7 @@ FileOperationResult RealFileSystem::moveToTrash(const QString& path) {
     const VerifiedItem item = verifiedItem(path);
     if (item.error != 0)
         return removalFailure(item.error);
-    return trash::moveToTrash(item.parent.fd(), item.name, QDir::cleanPath(path),
+    return trash::moveToTrash(item.parent.fd(), item.name, QDir::cleanPath(path), m_ownDataFolder,
                               m_trashOwner ? &*m_trashOwner : nullptr);
 }
 

@@ -12,9 +12,16 @@ namespace tidewell {
 // state but whose Trash it uses, so one instance serves every thread at once.
 class RealFileSystem final : public FileSystem {
 public:
-    // Items go to the process's own user's Trash, or to trashOwner's.
-    explicit RealFileSystem(std::optional<TrashOwner> trashOwner = std::nullopt)
-        : m_trashOwner(std::move(trashOwner)) {}
+    // Items go to the Trash below the process's own user's data folder ($XDG_DATA_HOME).
+    explicit RealFileSystem(QString ownDataFolder = {})
+        : m_ownDataFolder(std::move(ownDataFolder)) {}
+    // Items go to another account's Trash.
+    explicit RealFileSystem(TrashOwner trashOwner) : m_trashOwner(std::move(trashOwner)) {}
+
+    // Gives the shared instance (FileSystem::real()) the user's data folder, whose Trash takes
+    // what it moves there; until then it has no home Trash. Call it once, before any thread
+    // uses the file system.
+    static void setOwnDataFolder(const QString& dataFolder);
 
     bool exists(const QString& path) const override;
     bool existsNoFollow(const QString& path) const override;
@@ -34,6 +41,7 @@ public:
     FileOperationResult restoreFromTrash(const TrashEntry& entry) override;
 
 private:
+    QString m_ownDataFolder;
     std::optional<TrashOwner> m_trashOwner;
 };
 

@@ -33,7 +33,8 @@ namespace tidewell::trash {
 
 #ifdef __APPLE__
 
-FileOperationResult moveToTrash(int, const QByteArray&, const QString& path, const TrashOwner*) {
+FileOperationResult moveToTrash(int, const QByteArray&, const QString& path, const QString&,
+                                const TrashOwner*) {
     QFile file(path);
     // The Trash here keeps no record: the item's new name is all there is to find it by.
     if (file.moveToTrash())
@@ -120,14 +121,14 @@ bool isOnDevice(int fd, dev_t device) {
     return ::fstat(fd, &info) == 0 && info.st_dev == device;
 }
 
-// The user's data folder as GLib reads it ($XDG_DATA_HOME, else ~/.local/share), made with its
-// missing parents as the home trash always was, then opened after resolving the user's own links
-// in it: only the Trash below it must be free of links. path receives the resolved path.
-FolderHandle openDataFolder(QByteArray& path) {
-    const char* folder = g_get_user_data_dir();
+// The process's own user's data folder, made with its missing parents as the home trash always
+// was, then opened after resolving the user's own links in it: only the Trash below it must be
+// free of links. path receives the resolved path.
+FolderHandle openDataFolder(const QString& dataFolder, QByteArray& path) {
+    const QByteArray folder = encodedPath(dataFolder);
     char resolved[PATH_MAX];
-    if (!g_path_is_absolute(folder) || g_mkdir_with_parents(folder, 0700) != 0 ||
-        !::realpath(folder, resolved))
+    if (!folder.startsWith('/') || g_mkdir_with_parents(folder.constData(), 0700) != 0 ||
+        !::realpath(folder.constData(), resolved))
         return {};
     path = resolved;
     return linkfree::openFolder(path);
@@ -203,11 +204,11 @@ int openVolumeTrash(const QByteArray& folderPath, dev_t device, TrashFolders& tr
 // Another account's data folder that cannot be reached without a link is an error of its own:
 // its items never go elsewhere instead.
 int openTrashFor(const QByteArray& folderPath, dev_t device, TrashFolders& trash,
-                 const TrashOwner* owner) {
+                 const QString& ownDataFolder, const TrashOwner* owner) {
     FolderHandle data;
     QByteArray dataPath;
     if (!owner)
-        data = openDataFolder(dataPath);
+        data = openDataFolder(ownDataFolder, dataPath);
     else if (const int error = openOwnerDataFolder(*owner, data, dataPath))
         return error;
     if (!data.isOpen() || !isOnDevice(data.fd(), device))
@@ -230,20 +231,20 @@ bool isStillLinked(const FolderHandle& folder) {
 struct OpenTrash {
     dev_t device = 0;
     uid_t uid = 0;
-    QString dataFolder; // the owner's, empty for the process's own user
+    QString dataFolder;
     TrashFolders folders;
 };
 
-int trashFor(const QByteArray& folderPath, dev_t device, const TrashOwner* owner,
-             const TrashFolders*& trash) {
+int trashFor(const QByteArray& folderPath, dev_t device, const QString& ownDataFolder,
+             const TrashOwner* owner, const TrashFolders*& trash) {
     thread_local std::optional<OpenTrash> open;
-    const QString dataFolder = owner ? owner->dataFolder : QString();
+    const QString dataFolder = owner ? owner->dataFolder : ownDataFolder;
     if (!open || open->device != device || open->uid != ownerUid(owner) ||
         open->dataFolder != dataFolder || !isStillLinked(open->folders.files) ||
         !isStillLinked(open->folders.info)) {
         open.reset();
         TrashFolders folders;
-        if (const int error = openTrashFor(folderPath, device, folders, owner))
+        if (const int error = openTrashFor(folderPath, device, folders, ownDataFolder, owner))
             return error;
         open = OpenTrash{device, ownerUid(owner), dataFolder, std::move(folders)};
     }
@@ -295,14 +296,14 @@ TrashEntry entryOf(const TrashFolders& trash, const QByteArray& trashName, const
 } // namespace
 
 FileOperationResult moveToTrash(int parentFd, const QByteArray& name, const QString& path,
-                                const TrashOwner* owner) {
+                                const QString& ownDataFolder, const TrashOwner* owner) {
     const QByteArray itemPath = encodedPath(path);
     const QByteArray folderPath = itemPath.first(std::max(itemPath.lastIndexOf('/'), qsizetype(1)));
     struct stat folder;
     if (::fstat(parentFd, &folder) != 0)
         return trashFailure(errno);
     const TrashFolders* opened = nullptr;
-    if (const int error = trashFor(folderPath, folder.st_dev, owner, opened))
+    if (const int error = trashFor(folderPath, folder.st_dev, ownDataFolder, owner, opened))
         return trashFailure(error);
     const TrashFolders& trash = *opened;
     // The record reserves the name: it is written first, and goes again if the item cannot move.

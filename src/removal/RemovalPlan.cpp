@@ -40,11 +40,11 @@ QList<QUrl> RemovalPlan::urls() const {
     return urls;
 }
 
-MeasuredSize RemovalPlan::reclaimedSize(const DeletionReport& report) const {
-    MeasuredSize reclaimed;
-    for (const QUrl& url : report.deleted)
-        reclaimed += sizeOf(url);
-    return reclaimed;
+MeasuredSize RemovalPlan::sizeOf(const QList<QUrl>& urls) const {
+    MeasuredSize total;
+    for (const QUrl& url : urls)
+        total += sizeOf(url);
+    return total;
 }
 
 QList<QUrl> RemovalPlan::keepOnly(const std::function<bool(const QUrl&)>& keep) {

@@ -38,9 +38,12 @@ public:
     const RemovalSubject& subject() const { return m_subject; }
     // The planned size of the item at url (as planned), nothing for any other.
     MeasuredSize sizeOf(const QUrl& url) const { return m_sizes.value(url); }
-    // The bytes freed by the items the report counts as deleted; incomplete when one of them was
-    // not sized whole.
-    MeasuredSize reclaimedSize(const DeletionReport& report) const;
+    // The planned sizes of urls together; incomplete when one of them was not sized whole.
+    MeasuredSize sizeOf(const QList<QUrl>& urls) const;
+    // The bytes freed by the items the report counts as deleted.
+    MeasuredSize reclaimedSize(const DeletionReport& report) const {
+        return sizeOf(report.deleted);
+    }
 
     // Keeps only the items keep answers true for; returns the others, left out.
     QList<QUrl> keepOnly(const std::function<bool(const QUrl&)>& keep);

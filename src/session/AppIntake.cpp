@@ -5,7 +5,9 @@
 #include "platform/AppImageReading.h"
 #include "platform/AppStreamMetadata.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 namespace tidewell::AppIntake {
 
@@ -48,6 +50,27 @@ AppDescriptor::Result read(const QUrl& url, const ProgramRunner& programs) {
     if (const auto defect = linuxapp::defectOf(*entry))
         return *defect;
     return describeEntry(*entry);
+}
+
+AppDescriptor::Result readDropped(const QUrl& url, const ProgramRunner& programs) {
+    if (url.isLocalFile() && !QFileInfo::exists(QDir::cleanPath(url.toLocalFile())))
+        return AppDescriptorError::notFound;
+    return read(url, programs);
+}
+
+QString errorText(AppDescriptorError error, const QUrl& url) {
+    const QString name = QFileInfo(QDir::cleanPath(url.toLocalFile())).fileName();
+    switch (error) {
+    case AppDescriptorError::notFound:
+        return QCoreApplication::translate("AppIntake", "“%1” does not exist.").arg(name);
+    case AppDescriptorError::notAnAppBundle:
+        return QCoreApplication::translate("AppIntake",
+                                           "“%1” is not an app. Choose an app bundle, a "
+                                           "desktop entry or an AppImage.")
+            .arg(name);
+    default:
+        return errorDescription(error);
+    }
 }
 
 } // namespace tidewell::AppIntake

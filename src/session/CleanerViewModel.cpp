@@ -5,6 +5,7 @@
 #include "HostFromProcess.h"
 #include "ItemSize.h"
 #include "PreferenceStore.h"
+#include "model/ItemGroup.h"
 #include "platform/FileSystem.h"
 #include "platform/RealProgramRunner.h"
 #include "removal/DeletionReport.h"
@@ -79,7 +80,8 @@ CleanerViewModel::collaboratorsOn(const Host& host, std::shared_ptr<const Progra
     collaborators.deletion =
         std::make_shared<FileDeletionService>(host, FileSystem::real(), collaborators.journal);
     collaborators.descriptorReader = [programs](const QUrl& url) {
-        return QtConcurrent::run([url, programs] { return AppIntake::read(url, *programs); });
+        return QtConcurrent::run(
+            [url, programs] { return AppIntake::readDropped(url, *programs); });
     };
     collaborators.uninstallLookup = [host, programs](const AppDescriptor& app) {
         return uninstallCommand(app, host, *programs);
@@ -215,16 +217,24 @@ qint64 CleanerViewModel::selectedCount() const {
     return m_files->selectedCount() + (appGoesWithSelection() ? 1 : 0);
 }
 
+// A bundle's leftovers by their five categories; a Linux application's by the groups they fill.
 QVariantList CleanerViewModel::categoryBreakdown() const {
     QVariantList breakdown;
-    for (const CategoryTotal& total : m_files->totalsByCategory()) {
+    const auto add = [&breakdown](const QString& key, const QString& name, const auto& total) {
         breakdown.append(QVariantMap{
-            {QStringLiteral("category"), rawValue(total.category)},
-            {QStringLiteral("categoryName"), displayName(total.category)},
+            {QStringLiteral("category"), key},
+            {QStringLiteral("categoryName"), name},
             {QStringLiteral("totalBytes"), total.totalBytes},
             {QStringLiteral("itemCount"), total.itemCount},
             {QStringLiteral("sizeComplete"), total.sizeComplete},
         });
+    };
+    if (m_files->owner().kind != AppKind::bundle) {
+        for (const ItemGroupTotal& total : itemGroupTotals(selectedFiles(), m_files->owner()))
+            add(rawValue(total.group), displayName(total.group), total);
+    } else {
+        for (const CategoryTotal& total : m_files->totalsByCategory())
+            add(rawValue(total.category), displayName(total.category), total);
     }
     return breakdown;
 }
@@ -238,6 +248,7 @@ void CleanerViewModel::takeIn() {
     abandonScan();
     m_activeDeletionID = QUuid::createUuid();
     clearScanResults();
+    m_files->setOwner(app);
     m_uninstaller->lookUp(app);
     if (m_preferences->boolValue(AppPreferences::autoScanAfterDroppingApp)) {
         setStatusMessage(tr("Scanning leftovers for %1...").arg(app.displayName));

@@ -124,8 +124,9 @@ public:
     qint64 selectedSize() const;
     bool selectedSizeComplete() const { return m_files->selectedSizeComplete(); }
     qint64 selectedCount() const;
-    // One map per category of the selected files: {category: raw text, categoryName: its
-    // translation, totalBytes, itemCount, sizeComplete}.
+    // One map per category of the selected files: all five categories for a bundle's leftovers,
+    // per group (ItemGroup) for a Linux application's: {category: raw value or group key,
+    // categoryName: its name in the user's language, totalBytes, itemCount, sizeComplete}.
     QVariantList categoryBreakdown() const;
 
     // Operations; each returns at once.

@@ -1,6 +1,7 @@
 #include "FileListModel.h"
 
 #include "model/FileSafetyLevel.h"
+#include "model/ItemGroup.h"
 
 #include <QFileInfo>
 
@@ -38,7 +39,7 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const {
     case IsSelectedRole:
         return file.isSelected;
     case CategoryNameRole:
-        return displayName(file.category);
+        return itemKindName(file, m_owner);
     case SafetyNameRole:
         return displayName(file.safety);
     case SizeCompleteRole:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/AppDescriptor.h"
 #include "model/CategoryTotal.h"
 #include "model/ScannedFile.h"
 
@@ -29,7 +30,7 @@ public:
         SafetyRole,
         SizeInBytesRole,
         IsSelectedRole,
-        CategoryNameRole, // the category in the user's language
+        CategoryNameRole, // what the item is, in the user's language (itemKindName)
         SafetyNameRole,
         SizeCompleteRole, // false when sizeInBytes is only a part (or nothing) of the item
         EvidenceCodeRole, // the stable code of why the item is listed
@@ -52,6 +53,10 @@ public:
     // Row of the file with this id, or -1.
     int rowOfId(const QString& id) const;
 
+    // The app the rows belong to, which decides what their kinds are called; set it before the
+    // rows.
+    void setOwner(const AppDescriptor& app) { m_owner = app; }
+    const AppDescriptor& owner() const { return m_owner; }
     // Replaces every row (an empty list empties the model).
     void setFiles(const QList<ScannedFile>& files);
     // Takes out every row whose id is in ids; the others keep their order and selection.
@@ -96,6 +101,7 @@ private:
     void recountCategoryTotals();
 
     QList<ScannedFile> m_files;
+    AppDescriptor m_owner;
     qint64 m_selectedCount = 0;
     qint64 m_selectedBytes = 0;
     qint64 m_selectedIncompleteCount = 0;

@@ -1,6 +1,8 @@
 #include "HeldApp.h"
 
+#include "AppIntake.h"
 #include "SharedByteFormatter.h"
+#include "model/ItemGroup.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -29,20 +31,30 @@ QString HeldApp::fileName() const {
     return m_app->kind == AppKind::bundle ? QFileInfo(path()).fileName() : m_app->displayName;
 }
 
+QString HeldApp::itselfPath() const {
+    return m_app ? appItselfPath(*m_app).value_or(QString()) : QString();
+}
+
+QString HeldApp::kindName() const {
+    return m_app ? tidewell::displayName(m_app->kind) : QString();
+}
+
 QString HeldApp::sizeText() const {
-    if (m_sizeInBytes == 0)
+    if (itselfPath().isEmpty())
+        return {};
+    if (!m_sizeMeasured)
         return tr("Calculating...");
-    return SharedByteFormatter::string(m_sizeInBytes);
+    return SharedByteFormatter::localized(m_sizeInBytes);
 }
 
 void HeldApp::read(const QUrl& url) {
     const QUuid readID = QUuid::createUuid();
     m_activeReadID = readID;
-    m_descriptorReader(url).then(this, [this, readID](const AppDescriptor::Result& result) {
+    m_descriptorReader(url).then(this, [this, readID, url](const AppDescriptor::Result& result) {
         if (readID != m_activeReadID)
             return;
         if (const auto* error = std::get_if<AppDescriptorError>(&result))
-            emit rejected(errorDescription(*error));
+            emit rejected(AppIntake::errorText(*error, url));
         else
             hold(std::get<AppDescriptor>(result));
     });
@@ -51,13 +63,18 @@ void HeldApp::read(const QUrl& url) {
 void HeldApp::hold(const AppDescriptor& app) {
     m_app = app;
     emit changed();
+    m_sizeMeasured = false;
     setSizeInBytes(0);
     const QUuid taskID = QUuid::createUuid();
     m_activeSizeTaskID = taskID;
-    m_sizeEstimator(app.appURL).then(this, [this, taskID](qint64 size) {
-        if (taskID == m_activeSizeTaskID)
-            setSizeInBytes(size);
-    });
+    // A package manager's app is measured by its package manager, not here.
+    if (const std::optional<QString> itself = appItselfPath(app))
+        m_sizeEstimator(QUrl::fromLocalFile(*itself)).then(this, [this, taskID](qint64 size) {
+            if (taskID == m_activeSizeTaskID) {
+                m_sizeMeasured = true;
+                setSizeInBytes(size);
+            }
+        });
     emit taken();
 }
 
@@ -66,6 +83,7 @@ void HeldApp::clear() {
     m_activeSizeTaskID = QUuid::createUuid();
     m_app.reset();
     emit changed();
+    m_sizeMeasured = false;
     setSizeInBytes(0);
 }
 

@@ -26,8 +26,14 @@ class HeldApp : public QObject {
     // What the header calls it: a bundle by its file name; a Linux application by its name, as
     // its entry's file name is an id.
     Q_PROPERTY(QString fileName READ fileName NOTIFY changed)
-    // 0 until the estimate is in.
+    // The app's own file or folder (appItselfPath): what the header names and measures; empty
+    // for an app a package manager installed.
+    Q_PROPERTY(QString itselfPath READ itselfPath NOTIFY changed)
+    // How it was installed, in the user's language: "Flatpak", "Snap", "Application", ...
+    Q_PROPERTY(QString kindName READ kindName NOTIFY changed)
+    // The size of itselfPath; 0 until the estimate is in, and without one.
     Q_PROPERTY(qint64 sizeInBytes READ sizeInBytes NOTIFY sizeChanged)
+    // "Calculating..." until the estimate is in; empty without one.
     Q_PROPERTY(QString sizeText READ sizeText NOTIFY sizeChanged)
 
 public:
@@ -45,6 +51,8 @@ public:
     QString identifier() const;
     QString path() const;
     QString fileName() const;
+    QString itselfPath() const;
+    QString kindName() const;
     qint64 sizeInBytes() const { return m_sizeInBytes; }
     QString sizeText() const;
 
@@ -68,6 +76,7 @@ private:
     SizeEstimator m_sizeEstimator;
     std::optional<AppDescriptor> m_app;
     qint64 m_sizeInBytes = 0;
+    bool m_sizeMeasured = false;
     QUuid m_activeReadID;
     QUuid m_activeSizeTaskID;
 };

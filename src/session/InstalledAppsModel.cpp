@@ -5,6 +5,7 @@
 #include "scanner/AppCatalogue.h"
 #include "scanner/LinuxAppData.h"
 
+#include <QFileInfo>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
@@ -12,6 +13,14 @@
 namespace tidewell {
 
 namespace {
+
+// The AppImage integration names its entry after a hash of the file ("appimagekit_<md5>-Name"):
+// the file itself says more.
+QString shownId(const AppDescriptor& app) {
+    if (app.kind == AppKind::appImage && !app.linuxFacts.programPath.isEmpty())
+        return QFileInfo(app.linuxFacts.programPath).fileName();
+    return app.identifier;
+}
 
 QList<qint64> measureData(const Host& host, const QList<AppDescriptor>& apps) {
     const LinuxAppData data(host, FileSystem::real());
@@ -50,10 +59,14 @@ QVariant InstalledAppsModel::data(const QModelIndex& index, int role) const {
         return app.descriptor.identifier;
     case KindRole:
         return kindName(app.descriptor.kind);
+    case KindNameRole:
+        return displayName(app.descriptor.kind);
+    case ShownIdRole:
+        return shownId(app.descriptor);
     case EntryUrlRole:
         return app.descriptor.appURL;
     case DataSizeTextRole:
-        return app.dataSize < 0 ? QString() : SharedByteFormatter::string(app.dataSize);
+        return app.dataSize > 0 ? SharedByteFormatter::localized(app.dataSize) : QString();
     default:
         return {};
     }
@@ -63,6 +76,8 @@ QHash<int, QByteArray> InstalledAppsModel::roleNames() const {
     return {{NameRole, "name"},
             {AppIdRole, "appId"},
             {KindRole, "kind"},
+            {KindNameRole, "kindName"},
+            {ShownIdRole, "shownId"},
             {EntryUrlRole, "entryUrl"},
             {DataSizeTextRole, "dataSizeText"}};
 }

@@ -24,8 +24,10 @@ public:
         NameRole = Qt::UserRole + 1,
         AppIdRole,
         KindRole,         // "flatpak", "snap", "appimage" or "desktop"
+        KindNameRole,     // the kind in the user's language
+        ShownIdRole,      // the id, or an AppImage's file name in place of its hash-like id
         EntryUrlRole,     // the desktop entry, as dropped or chosen
-        DataSizeTextRole, // empty until measured
+        DataSizeTextRole, // empty until measured, and for an app without data
     };
     Q_ENUM(Role)
 

@@ -121,7 +121,7 @@ QVariant OrphansModel::data(const QModelIndex& index, int role) const {
     case ReasonRole:
         return isApp ? appSummaryText(app) : reasonText(*item);
     case SizeTextRole:
-        return SharedByteFormatter::string(isApp ? totalSize(app) : item->sizeInBytes);
+        return SharedByteFormatter::localized(isApp ? totalSize(app) : item->sizeInBytes);
     case IsSelectedRole:
         return isApp ? selectionStateOf(row.app) == u"on" : m_selected[row.app][row.item];
     case IsAppRole:
@@ -161,7 +161,7 @@ QString OrphansModel::selectedSizeText() const {
         for (qsizetype item = 0; item < m_apps[app].items.size(); ++item)
             bytes += m_selected[app][item] ? m_apps[app].items[item].sizeInBytes : 0;
     }
-    return SharedByteFormatter::string(bytes);
+    return SharedByteFormatter::localized(bytes);
 }
 
 QString OrphansModel::selectionStateOf(qsizetype app) const {

@@ -82,7 +82,7 @@ public:
     // An app's row checks all its items but the offered ones, or unchecks all of them when
     // those are checked already; an item's row toggles that item.
     Q_INVOKABLE void toggle(int row);
-    // Checks every app (not the offered items).
+    // Checks every app (Ctrl+A) (not the offered items).
     Q_INVOKABLE void selectAll();
     // Moves the selected items to the Trash, then looks again.
     Q_INVOKABLE void removeSelected();

@@ -3,6 +3,7 @@
 #include "model/LinuxAppIdentity.h"
 #include "platform/DebianPackages.h"
 
+#include <QCoreApplication>
 #include <QProcess>
 #include <QRegularExpression>
 
@@ -18,6 +19,14 @@ bool isBelow(const QString& path, const QString& folder) {
 bool isValidDebianPackageName(const QString& name) {
     static const QRegularExpression package(QStringLiteral("^[a-z0-9][a-z0-9+.-]+$"));
     return package.match(name).hasMatch();
+}
+
+QString startErrorOf(const QProcess& process) {
+    if (process.error() == QProcess::FailedToStart)
+        return QCoreApplication::translate("PackageRemoval", "%1 was not found")
+            .arg(process.program());
+    return QCoreApplication::translate("PackageRemoval", "%1 stopped unexpectedly")
+        .arg(process.program());
 }
 
 QString lastLineOf(const QByteArray& output) {
@@ -60,6 +69,14 @@ UninstallCommand uninstallCommand(const AppDescriptor& app, const Host& host,
     return {};
 }
 
+QString UninstallCommand::managerName() const {
+    if (isEmpty())
+        return {};
+    if (arguments.first() == u"flatpak")
+        return QStringLiteral("Flatpak");
+    return arguments.first() == u"sudo" ? arguments.value(1) : arguments.first();
+}
+
 bool UninstallCommand::uninstallsExactly(const AppDescriptor& app) const {
     const bool validId =
         app.kind == AppKind::flatpak ? linuxapp::isValidFlatpakId(app.linuxFacts.packageId)
@@ -95,7 +112,7 @@ UninstallOutcome runUninstallCommandUnattended(const UninstallCommand& command) 
     process.start(command.arguments.first(), arguments);
     process.closeWriteChannel();
     if (!process.waitForFinished(-1) || process.exitStatus() != QProcess::NormalExit)
-        return {-1, lastLineOf(process.readAll())};
+        return {-1, lastLineOf(process.readAll()), startErrorOf(process)};
     return {process.exitCode(), lastLineOf(process.readAll())};
 }
 

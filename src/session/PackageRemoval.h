@@ -26,6 +26,8 @@ struct UninstallCommand {
     // accepts: only then may a window run it without asking again.
     bool uninstallsExactly(const AppDescriptor& app) const;
     QString text() const { return arguments.join(u' '); }
+    // The package manager it asks: "Flatpak", "snap" or "apt"; empty for none.
+    QString managerName() const;
 
     friend bool operator==(const UninstallCommand&, const UninstallCommand&) = default;
 };
@@ -40,6 +42,8 @@ int runUninstallCommand(const UninstallCommand& command);
 struct UninstallOutcome {
     int exitCode = -1; // -1 when it could not be started or crashed
     QString lastLine;  // the last line it printed, to tell why it failed
+    // Why it could not be started or did not finish, in the user's language.
+    QString startError = {};
 };
 
 // Runs a runnable command with no terminal, for a window: the user's click is the answer to its

@@ -73,7 +73,9 @@ QString PackageUninstaller::outcomeText(const UninstallOutcome& outcome) {
     if (outcome.exitCode == 0)
         return tr("Uninstalled.");
     if (outcome.exitCode < 0)
-        return tr("The command could not be run.");
+        return outcome.startError.isEmpty()
+                   ? tr("The command could not be run.")
+                   : tr("The command could not be run: %1.").arg(outcome.startError);
     if (outcome.lastLine.isEmpty())
         return tr("The command failed with exit code %1.").arg(outcome.exitCode);
     return tr("The command failed: %1").arg(outcome.lastLine);

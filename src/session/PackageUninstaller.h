@@ -19,6 +19,8 @@ class PackageUninstaller : public QObject {
     Q_OBJECT
     // Empty for a bundle or an application no package manager owns.
     Q_PROPERTY(QString command READ command NOTIFY commandChanged)
+    // The package manager it asks ("Flatpak", "snap", "apt").
+    Q_PROPERTY(QString managerName READ managerName NOTIFY commandChanged)
     // Whether the window may run it (Flatpak, snap: no administrator rights through a terminal).
     Q_PROPERTY(bool canRun READ canRun NOTIFY commandChanged)
     // While it runs and after: what became of it; empty before it is run.
@@ -34,6 +36,7 @@ public:
     explicit PackageUninstaller(Lookup lookup, QObject* parent = nullptr);
 
     QString command() const { return m_command.text(); }
+    QString managerName() const { return m_command.managerName(); }
     bool canRun() const { return m_command.runnable; }
     bool isRunning() const { return m_isRunning; }
     QString status() const { return m_status; }

@@ -14,15 +14,18 @@ RemovalOutcome::RemovalOutcome(Undoer undoer, QObject* parent)
     : QObject(parent), m_undoer(std::move(undoer)) {}
 
 bool RemovalOutcome::canUndo() const {
-    return m_journalId != 0 && m_trashedAny && !m_isUndoing && !m_undone;
+    return m_journalId != 0 && m_trashedCount > 0 && !m_isUndoing && !m_undone;
 }
 
 void RemovalOutcome::show(const DeletionReport& report, const RemovalPlan& plan) {
     forget();
     m_removedCount = report.deleted.size();
     m_reclaimed = plan.reclaimedSize(report);
+    m_trashedCount = report.trashed.size();
+    m_trashed = plan.sizeOf(report.trashed);
+    m_deletedInPlaceCount = report.removedPermanently.size();
+    m_deletedInPlace = plan.sizeOf(report.removedPermanently);
     m_journalId = report.journalId;
-    m_trashedAny = !report.trashed.isEmpty();
     for (const DeletionFailure& failure : report.failures) {
         const QString path = QDir::cleanPath(failure.url.toLocalFile());
         m_failures.append(QVariantMap{{QStringLiteral("path"), path},
@@ -42,9 +45,12 @@ void RemovalOutcome::clear() {
 void RemovalOutcome::forget() {
     m_removedCount = 0;
     m_reclaimed = {};
+    m_trashedCount = 0;
+    m_trashed = {};
+    m_deletedInPlaceCount = 0;
+    m_deletedInPlace = {};
     m_failures.clear();
     m_journalId = 0;
-    m_trashedAny = false;
     m_isUndoing = false;
     m_undone = false;
     m_undoStatus.clear();

@@ -12,14 +12,22 @@ namespace tidewell {
 class RemovalPlan;
 struct DeletionReport;
 
-// What the last removal did: how many items went, the bytes that freed, and every item it left
-// in place with the reason; and, once asked, what undoing it did.
+// What the last removal did: how many items went, the bytes that freed (in the Trash, where
+// they still take their space, and removed in place), and every item it left in place with the
+// reason; and, once asked, what undoing it did.
 class RemovalOutcome : public QObject {
     Q_OBJECT
     Q_PROPERTY(qint64 removedCount READ removedCount NOTIFY changed)
     Q_PROPERTY(qint64 reclaimedBytes READ reclaimedBytes NOTIFY changed)
     // False when an item that went was not sized whole: reclaimedBytes is then a lower bound.
     Q_PROPERTY(bool reclaimedSizeComplete READ reclaimedSizeComplete NOTIFY changed)
+    Q_PROPERTY(qint64 trashedCount READ trashedCount NOTIFY changed)
+    Q_PROPERTY(qint64 trashedBytes READ trashedBytes NOTIFY changed)
+    Q_PROPERTY(bool trashedSizeComplete READ trashedSizeComplete NOTIFY changed)
+    // The items the Trash refused, removed for good.
+    Q_PROPERTY(qint64 deletedInPlaceCount READ deletedInPlaceCount NOTIFY changed)
+    Q_PROPERTY(qint64 deletedInPlaceBytes READ deletedInPlaceBytes NOTIFY changed)
+    Q_PROPERTY(bool deletedInPlaceSizeComplete READ deletedInPlaceSizeComplete NOTIFY changed)
     // {path, fileName, reason} for each item left in place, in the report's order.
     Q_PROPERTY(QVariantList failures READ failures NOTIFY changed)
     // Whether undo() may put the removal back: it is in the journal, something went to the
@@ -35,6 +43,12 @@ public:
     qint64 removedCount() const { return m_removedCount; }
     qint64 reclaimedBytes() const { return m_reclaimed.bytes; }
     bool reclaimedSizeComplete() const { return m_reclaimed.complete; }
+    qint64 trashedCount() const { return m_trashedCount; }
+    qint64 trashedBytes() const { return m_trashed.bytes; }
+    bool trashedSizeComplete() const { return m_trashed.complete; }
+    qint64 deletedInPlaceCount() const { return m_deletedInPlaceCount; }
+    qint64 deletedInPlaceBytes() const { return m_deletedInPlace.bytes; }
+    bool deletedInPlaceSizeComplete() const { return m_deletedInPlace.complete; }
     QVariantList failures() const { return m_failures; }
     bool canUndo() const;
     bool isUndoing() const { return m_isUndoing; }
@@ -58,9 +72,12 @@ private:
     Undoer m_undoer;
     qint64 m_removedCount = 0;
     MeasuredSize m_reclaimed;
+    qint64 m_trashedCount = 0;
+    MeasuredSize m_trashed;
+    qint64 m_deletedInPlaceCount = 0;
+    MeasuredSize m_deletedInPlace;
     QVariantList m_failures;
     qint64 m_journalId = 0;
-    bool m_trashedAny = false;
     bool m_isUndoing = false;
     bool m_undone = false;
     QString m_undoStatus;

@@ -5,11 +5,11 @@
 namespace tidewell {
 
 QString ByteFormatter::string(qint64 byteCount) const {
-    return SharedByteFormatter::string(byteCount);
+    return SharedByteFormatter::localized(byteCount);
 }
 
 QString ByteFormatter::sizeText(qint64 byteCount, bool complete) const {
-    return SharedByteFormatter::sizeText(byteCount, complete);
+    return SharedByteFormatter::localizedSizeText(byteCount, complete);
 }
 
 } // namespace tidewell

@@ -6,7 +6,7 @@
 
 namespace tidewell {
 
-// The shared byte-count text for the views.
+// The shared byte-count text for the views, in the user's locale.
 class ByteFormatter : public QObject {
     Q_OBJECT
     QML_ELEMENT

@@ -4,7 +4,7 @@
 #include "DesktopIntegration.h"
 #include "FileIconProvider.h"
 #include "WindowOptions.h"
-#include "platform/FileSystem.h"
+#include "platform/RealFileSystem.h"
 #include "platform/RealProgramRunner.h"
 #include "session/AppPreferences.h"
 #include "session/CleanerViewModel.h"
@@ -15,6 +15,7 @@
 #include "session/Translations.h"
 
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QQmlApplicationEngine>
@@ -57,6 +58,7 @@ int TidewellApp::run(int argc, char** argv) {
     AppPreferences::registerDefaults();
 
     const Host host = hostFromProcess(options.rootPath);
+    RealFileSystem::setOwnDataFolder(host.data);
     const auto programs = std::make_shared<RealProgramRunner>(host.programPath);
     PermissionManager permissions(FileSystem::real(), host.home);
     permissions.setSettingsOpener(settingsOpener());
@@ -92,6 +94,15 @@ void TidewellApp::prepareApplication() {
     QGuiApplication::setWindowIcon(
         QIcon(QStringLiteral(":/qt/qml/Tidewell/assets/AdaptiveAppMark.svg")));
     QQuickStyle::setStyle(QStringLiteral("Basic"));
+    // A session whose XDG_DATA_DIRS leaves out the system's own folders (a made-up home, a
+    // sandbox) still finds the installed themes there, as with the variable unset.
+    QStringList searchPaths = QIcon::themeSearchPaths();
+    for (const QString& folder :
+         {QStringLiteral("/usr/local/share/icons"), QStringLiteral("/usr/share/icons")}) {
+        if (!searchPaths.contains(folder) && QFileInfo(folder).isDir())
+            searchPaths.append(folder);
+    }
+    QIcon::setThemeSearchPaths(searchPaths);
     // Without a desktop session no icon theme is configured and only the resources are
     // searched; the file-type icons come from the installed Adwaita theme then.
     if (QIcon::themeName().isEmpty() || QIcon::themeName() == QLatin1String("hicolor")) {

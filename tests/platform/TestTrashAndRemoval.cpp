@@ -2,7 +2,7 @@
 #include "TrashSandbox.h"
 #include "Unprivileged.h"
 #include "platform/FileErrors.h"
-#include "platform/FileSystem.h"
+#include "platform/RealFileSystem.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,13 +16,28 @@
 
 using namespace tidewell;
 
-// Removal in place, and the refusals that removal and the Trash share.
+// Removal in place, the Trash a file system was given, and the refusals that removal and the
+// Trash share.
 class TestTrashAndRemoval : public QObject {
     Q_OBJECT
 
 private slots:
     // Whatever a refusal fails to stop goes to the sandbox's Trash, not the user's.
     void initTestCase() { QVERIFY(TrashSandbox::instance().isActive()); }
+
+    // The Trash is the one below the data folder the file system was given, whatever the
+    // process environment says.
+    void trashesBelowTheDataFolderItWasGiven() {
+        const QString home = TrashSandbox::instance().homePath();
+        const QString data = home + "/.other-data";
+        QVERIFY(QFile(home + "/Notes").open(QIODevice::WriteOnly));
+        RealFileSystem fileSystem(data);
+        const FileOperationResult result = fileSystem.moveToTrash(home + "/Notes");
+        QVERIFY2(result.ok(), qPrintable(result.message));
+        QCOMPARE(result.trashEntry.filesPath, data + "/Trash/files/Notes");
+        QVERIFY(QFileInfo(data + "/Trash/files/Notes").isFile());
+        QVERIFY(!QFileInfo::exists(TrashSandbox::instance().trashFilesPath() + "/Notes"));
+    }
 
     void removalTakesAFolderTreeOrJustALink() {
         TestDir dir;

@@ -139,17 +139,14 @@ private slots:
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("kde rc files, data, cache, launchers, icon; the user's Kate folder offered")
             << m_installed.at(0)
-            << QStringList{".cache/kate identifier",
-                           ".config/katerc identifier",
+            << QStringList{".cache/kate identifier", ".config/katerc identifier",
                            // Runs a kate by a path the app's own Exec does not name.
                            ".config/systemd/user/kate-sync.service launcherByName",
                            ".local/share/applications/kate-session.desktop launcher",
                            ".local/share/dbus-1/services/org.kde.kate.service launcherByName",
                            ".local/share/icons/hicolor/48x48/apps/kate.png icon",
-                           ".local/share/kate identifier",
-                           ".local/share/kxmlgui5/kate identifier",
-                           ".local/state/katestaterc identifier",
-                           "Kate userWork"};
+                           ".local/share/kate identifier", ".local/share/kxmlgui5/kate identifier",
+                           ".local/state/katestaterc identifier", "Kate userWork"};
         QTest::newRow("flatpak: its folders by exact id, dot folder by first piece, autostart")
             << m_installed.at(1)
             << QStringList{

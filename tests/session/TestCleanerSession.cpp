@@ -324,10 +324,13 @@ private slots:
         if (reset)
             model.resetSelection();
         DeletionReport report;
+        // The Trash takes the leftovers and refuses the bundle, which is removed in place.
+        const QString bundle = "Harbor Notes.app";
         for (const QUrl& url : session.deleter->request(0)) {
-            if (!refused.contains(url.fileName()))
+            if (!refused.contains(url.fileName())) {
                 report.deleted.append(url);
-            else // the first failure's reason is the one shown
+                (url.fileName() == bundle ? report.removedPermanently : report.trashed).append(url);
+            } else // the first failure's reason is the one shown
                 report.failures.append(
                     {QUuid::createUuid(), url,
                      report.failures.isEmpty() ? permissionReason : "File no longer exists."});
@@ -341,6 +344,11 @@ private slots:
         QCOMPARE(model.outcome()->removedCount(), reset ? 0 : qint64(4 - refused.size()));
         QCOMPARE(model.outcome()->reclaimedBytes(), reclaimed);
         QVERIFY(model.outcome()->reclaimedSizeComplete()); // d, not sized whole, stayed
+        const bool bundleRemoved = !reset && !refused.contains(bundle);
+        QCOMPARE(model.outcome()->deletedInPlaceCount(), bundleRemoved ? 1LL : 0LL);
+        QCOMPARE(model.outcome()->deletedInPlaceBytes(), bundleRemoved ? 1000LL : 0LL);
+        QCOMPARE(model.outcome()->trashedBytes() + model.outcome()->deletedInPlaceBytes(),
+                 reclaimed);
         QStringList failures;
         for (const QVariant& failure : model.outcome()->failures())
             failures.append(failure.toMap()["fileName"].toString() + ": " +

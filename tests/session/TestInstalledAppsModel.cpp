@@ -71,9 +71,9 @@ private slots:
         QVERIFY(!model.loading());
         releaseFirst.release();
         measured.release();
-        QTRY_COMPARE(shownNames(model), QStringList({"Tidepool 2 KB", "Driftnote 2 KB"}));
+        QTRY_COMPARE(shownNames(model), QStringList({"Tidepool 2 kB", "Driftnote 2 kB"}));
         model.setFilter("DRIFT");
-        QCOMPARE(shownNames(model), QStringList({"Driftnote 2 KB"}));
+        QCOMPARE(shownNames(model), QStringList({"Driftnote 2 kB"}));
         model.setFilter("harborlight");
         QCOMPARE(model.entryUrlAt(0),
                  QUrl::fromLocalFile("/apps/com.harborlight.Tidepool.desktop"));

@@ -88,7 +88,7 @@ private slots:
         QCOMPARE(selectionStates(model), QStringList({"on", "on", "on", "on", "on"}));
         model.toggle(3);
         QCOMPARE(model.selectedCount(), 2);
-        QCOMPARE(model.selectedSizeText(), "5 KB");
+        QCOMPARE(model.selectedSizeText(), "5 kB");
 
         model.removeSelected();
         QCOMPARE(deleter->count(), 1);

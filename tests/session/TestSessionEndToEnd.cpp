@@ -67,6 +67,31 @@ class TestSessionEndToEnd : public QObject {
     TestDir m_system;
 
 private slots:
+    // A refused item is named, with what would do instead or that it is not there at all.
+    void refusalsNameTheItem_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("not an app")
+            << "hostname"
+            << u"\u201chostname\u201d is not an app. Choose an app bundle, a "
+               u"desktop entry or an AppImage."_qs;
+        QTest::newRow("missing entry") << "" << u"\u201cgone.desktop\u201d does not exist."_qs;
+    }
+    void refusalsNameTheItem() {
+        QFETCH(QString, file);
+        QFETCH(QString, message);
+        TestDir home, root;
+        PreferenceStore preferences(home.path("settings.ini"));
+        PermissionManager permissions(FileSystem::real(), home.path());
+        const std::unique_ptr<CleanerViewModel> model =
+            makeModel(home.path(), root.path(), preferences, permissions);
+        const QString path =
+            file.isEmpty() ? home.path("gone.desktop") : home.createFile(file, "x");
+        model->handleDroppedApp(QUrl::fromLocalFile(path));
+        QTRY_VERIFY(model->showErrorAlert());
+        QCOMPARE(model->errorMessage(), message);
+    }
+
     // The Trash receives exactly the selected leftovers and the bundle; everything else stays.
     void wholeSession() {
         if (!TrashSandbox::instance().isActive())

@@ -14,6 +14,8 @@ private slots:
     void formats();
     void saysWhenASizeIsNotWhole_data();
     void saysWhenASizeIsNotWhole();
+    void followsTheLocale_data();
+    void followsTheLocale();
 };
 
 void TestSharedByteFormatter::formats_data() {
@@ -54,6 +56,39 @@ void TestSharedByteFormatter::saysWhenASizeIsNotWhole() {
     QFETCH(bool, complete);
     QFETCH(QString, text);
     QCOMPARE(SharedByteFormatter::sizeText(bytes, complete), text);
+}
+
+// The window's sizes: the same rounding, in the locale's words and digits.
+void TestSharedByteFormatter::followsTheLocale_data() {
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<qint64>("bytes");
+    QTest::addColumn<bool>("complete");
+    QTest::addColumn<QString>("text");
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    const QLocale german(QLocale::German, QLocale::Germany);
+    QTest::newRow("nothing") << english << qint64(0) << true << QString("0 bytes");
+    QTest::newRow("one byte") << english << qint64(1) << true << QString("1 byte");
+    QTest::newRow("kilobytes") << english << qint64(193'400) << true << QString("193 kB");
+    QTest::newRow("megabytes") << english << qint64(6'240'000) << true << QString("6.2 MB");
+    QTest::newRow("trailing zero dropped")
+        << english << qint64(1'201'000'000) << true << QString("1.2 GB");
+    QTest::newRow("rounds up into the next unit")
+        << english << qint64(999'999) << true << QString("1 MB");
+    QTest::newRow("negative") << english << qint64(-1500) << true << QString("-2 kB");
+    QTest::newRow("German decimal comma")
+        << german << qint64(6'240'000) << true << QString("6,2 MB");
+    QTest::newRow("past terabytes")
+        << german << qint64(1'234'000'000'000'000) << true << QString("1,23 PB");
+    QTest::newRow("German not whole")
+        << german << qint64(6'240'000) << false << QString("at least 6,2 MB");
+}
+
+void TestSharedByteFormatter::followsTheLocale() {
+    QFETCH(QLocale, locale);
+    QFETCH(qint64, bytes);
+    QFETCH(bool, complete);
+    QFETCH(QString, text);
+    QCOMPARE(SharedByteFormatter::localizedSizeText(bytes, complete, locale), text);
 }
 
 QTEST_APPLESS_MAIN(TestSharedByteFormatter)

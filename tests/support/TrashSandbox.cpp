@@ -1,8 +1,8 @@
 #include "TrashSandbox.h"
 
-#include <QDir>
+#include "platform/RealFileSystem.h"
 
-#include <glib.h>
+#include <QDir>
 
 const TrashSandbox& TrashSandbox::instance() {
     static const TrashSandbox sandbox;
@@ -12,12 +12,12 @@ const TrashSandbox& TrashSandbox::instance() {
 TrashSandbox::TrashSandbox() {
     const QString home = m_root.createDirectory(QStringLiteral("home"));
     const QString dataHome = m_root.createDirectory(QStringLiteral("data"));
+    // The shared file system trashes below dataHome; programs the tests start find it in
+    // their environment.
+    tidewell::RealFileSystem::setOwnDataFolder(dataHome);
     qputenv("HOME", QFile::encodeName(home));
     qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome));
-    // The first calls fix both folders for the rest of the process; they answer what GLib will
-    // use from now on.
-    m_active = QDir(QString::fromUtf8(g_get_home_dir())) == QDir(home) &&
-               QDir(QString::fromUtf8(g_get_user_data_dir())) == QDir(dataHome);
+    m_active = QDir(dataHome).exists();
 }
 
 QString TrashSandbox::homePath() const {

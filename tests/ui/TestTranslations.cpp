@@ -1,8 +1,10 @@
 #include "../session/SessionFixture.h"
 #include "HostVariables.h"
 #include "model/AppDescriptor.h"
+#include "model/ItemGroup.h"
 #include "model/ScanCategory.h"
 #include "platform/Host.h"
+#include "session/AppIntake.h"
 #include "session/SharedByteFormatter.h"
 #include "session/Translations.h"
 
@@ -40,6 +42,15 @@ private slots:
         QCOMPARE(SharedByteFormatter::sizeText(0, false), u"unbekannt");
         QCOMPARE(errorDescription(AppDescriptorError::invalidBundle),
                  u"Dieses App-Bundle konnte nicht gelesen werden.");
+        // The window's words: a Linux app's groups, sizes in German digits and units.
+        QCOMPARE(displayName(ItemGroup::launchersAndIcons), u"Starter und Symbole");
+        QCOMPARE(displayName(AppKind::desktopEntry), u"Anwendung");
+        const QLocale german(QLocale::German, QLocale::Germany);
+        QCOMPARE(SharedByteFormatter::localized(1, german), u"1 Byte");
+        QCOMPARE(SharedByteFormatter::localizedSizeText(6'240'000, false, german), u"mind. 6,2 MB");
+        QCOMPARE(AppIntake::errorText(AppDescriptorError::notFound,
+                                      QUrl::fromLocalFile("/a/gone.desktop")),
+                 u"\u201egone.desktop\u201c existiert nicht."_qs);
         // A text of the platform layer: the host's warning about an ignored variable.
         const Host host =
             Host::resolve("/home/u", {}, hostVariables({{"XDG_CACHE_HOME", "cache"}}));

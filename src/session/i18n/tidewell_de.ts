@@ -8,12 +8,12 @@
         <translation>Apps und ihre Restdateien vollständig entfernen.</translation>
     </message>
     <message>
-        <source>Version </source>
-        <translation>Version </translation>
-    </message>
-    <message>
         <source>Copyright © 2026 The Tidewell developers.</source>
         <translation>Copyright © 2026 Die Tidewell-Entwickler.</translation>
+    </message>
+    <message>
+        <source>Version %1 (%2)</source>
+        <translation>Version %1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -23,44 +23,12 @@
         <translation>App auswählen</translation>
     </message>
     <message>
-        <source>Up</source>
-        <translation>Nach oben</translation>
-    </message>
-    <message>
-        <source>Enclosing folder</source>
-        <translation>Übergeordneter Ordner</translation>
-    </message>
-    <message>
-        <source>Folders</source>
-        <translation>Ordner</translation>
-    </message>
-    <message>
-        <source>%1, application</source>
-        <translation>%1, Programm</translation>
-    </message>
-    <message>
-        <source>%1, folder</source>
-        <translation>%1, Ordner</translation>
-    </message>
-    <message>
-        <source>No folders here</source>
-        <translation>Keine Ordner hier</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Select</source>
         <translation>Auswählen</translation>
-    </message>
-    <message>
-        <source>Installed Apps</source>
-        <translation>Installierte Apps</translation>
-    </message>
-    <message>
-        <source>Files</source>
-        <translation>Dateien</translation>
     </message>
     <message>
         <source>Filter by name or id</source>
@@ -81,6 +49,18 @@
     <message>
         <source>No application matches.</source>
         <translation>Keine Anwendung passt.</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation>Durchsuchen …</translation>
+    </message>
+    <message>
+        <source>Choose an app bundle, a desktop entry or an AppImage in the file dialog</source>
+        <translation>Ein App-Bundle, einen Desktop-Eintrag oder ein AppImage im Dateidialog auswählen</translation>
     </message>
 </context>
 <context>
@@ -117,12 +97,62 @@
         <source>This desktop entry is malformed: its X-SnapInstanceName value is not a valid snap name.</source>
         <translation>Dieser Desktop-Eintrag ist fehlerhaft: Sein X-SnapInstanceName-Wert ist kein gültiger Snap-Name.</translation>
     </message>
+    <message>
+        <source>This item does not exist.</source>
+        <translation>Dieses Objekt existiert nicht.</translation>
+    </message>
 </context>
 <context>
     <name>AppHeaderView</name>
     <message>
         <source>App Size</source>
         <translation>App-Größe</translation>
+    </message>
+    <message>
+        <source>Installed by a Debian package</source>
+        <translation>Installiert durch ein Debian-Paket</translation>
+    </message>
+    <message>
+        <source>Installed by %1</source>
+        <translation>Installiert durch %1</translation>
+    </message>
+    <message>
+        <source>Installed by the system</source>
+        <translation>Installiert durch das System</translation>
+    </message>
+</context>
+<context>
+    <name>AppIntake</name>
+    <message>
+        <source>“%1” does not exist.</source>
+        <translation>„%1“ existiert nicht.</translation>
+    </message>
+    <message>
+        <source>“%1” is not an app. Choose an app bundle, a desktop entry or an AppImage.</source>
+        <translation>„%1“ ist keine App. Wählen Sie ein App-Bundle, einen Desktop-Eintrag oder ein AppImage.</translation>
+    </message>
+</context>
+<context>
+    <name>AppKind</name>
+    <message>
+        <source>App bundle</source>
+        <translation>App-Bundle</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>Anwendung</translation>
+    </message>
+    <message>
+        <source>Flatpak</source>
+        <translation>Flatpak</translation>
+    </message>
+    <message>
+        <source>Snap</source>
+        <translation>Snap</translation>
+    </message>
+    <message>
+        <source>AppImage</source>
+        <translation>AppImage</translation>
     </message>
 </context>
 <context>
@@ -165,24 +195,15 @@
         <translation>%1</translation>
     </message>
     <message>
-        <source>Application Support</source>
-        <translation>Programmdaten</translation>
+        <source>%1: %2, %3</source>
+        <translation>%1: %2, %3</translation>
     </message>
-    <message>
-        <source>Preferences</source>
-        <translation>Einstellungen</translation>
-    </message>
-    <message>
-        <source>Caches</source>
-        <translation>Caches</translation>
-    </message>
-    <message>
-        <source>Logs</source>
-        <translation>Protokolle</translation>
-    </message>
-    <message>
-        <source>Other</source>
-        <translation>Sonstiges</translation>
+    <message numerus="yes">
+        <source>%n item(s)</source>
+        <translation>
+            <numerusform>%n Objekt</numerusform>
+            <numerusform>%n Objekte</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -841,10 +862,6 @@ Summen des Ausgewählten:
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <source>Remove</source>
-        <translation>Entfernen</translation>
-    </message>
-    <message>
         <source>Total selected size: %1</source>
         <translation>Ausgewählte Gesamtgröße: %1</translation>
     </message>
@@ -885,6 +902,22 @@ Summen des Ausgewählten:
             <numerusform>%n ausgewähltes Objekt in den Papierkorb legen?</numerusform>
             <numerusform>%n ausgewählte Objekte in den Papierkorb legen?</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Choose App</source>
+        <translation>App auswählen</translation>
+    </message>
+    <message>
+        <source>Apps (*.app *.desktop *.AppImage *.appimage)</source>
+        <translation>Apps (*.app *.desktop *.AppImage *.appimage)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Move to Trash</source>
+        <translation>In den Papierkorb</translation>
     </message>
 </context>
 <context>
@@ -970,14 +1003,6 @@ Summen des Ausgewählten:
 <context>
     <name>FileRowView</name>
     <message>
-        <source>selected</source>
-        <translation>ausgewählt</translation>
-    </message>
-    <message>
-        <source>not selected</source>
-        <translation>nicht ausgewählt</translation>
-    </message>
-    <message>
         <source>This item could not be read, so its size is unknown.</source>
         <translation>Dieses Objekt konnte nicht gelesen werden, daher ist seine Größe unbekannt.</translation>
     </message>
@@ -986,12 +1011,12 @@ Summen des Ausgewählten:
         <translation>Einige Ordner darin konnten nicht gelesen werden; die Größe zählt nur, was gelesen werden konnte.</translation>
     </message>
     <message>
-        <source>%1, %2, %3, %4, %5</source>
-        <translation>%1, %2, %3, %4, %5</translation>
-    </message>
-    <message>
         <source>%1 %2</source>
         <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3, %4</source>
+        <translation>%1, %2, %3, %4</translation>
     </message>
 </context>
 <context>
@@ -1103,6 +1128,37 @@ Summen des Ausgewählten:
     </message>
 </context>
 <context>
+    <name>ItemGroup</name>
+    <message>
+        <source>App data</source>
+        <translation>App-Daten</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Cache</source>
+        <translation>Cache</translation>
+    </message>
+    <message>
+        <source>Logs and state</source>
+        <translation>Protokolle und Zustand</translation>
+    </message>
+    <message>
+        <source>Launchers and icons</source>
+        <translation>Starter und Symbole</translation>
+    </message>
+    <message>
+        <source>Autostart</source>
+        <translation>Autostart</translation>
+    </message>
+    <message>
+        <source>The app itself</source>
+        <translation>Die App selbst</translation>
+    </message>
+</context>
+<context>
     <name>LeftAloneNotice</name>
     <message numerus="yes">
         <source>%n item with a name that is not valid UTF-8 was left alone:</source>
@@ -1195,6 +1251,17 @@ Summen des Ausgewählten:
     <message>
         <source>Offered: %1</source>
         <translation>Angeboten: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PackageRemoval</name>
+    <message>
+        <source>%1 was not found</source>
+        <translation>%1 wurde nicht gefunden</translation>
+    </message>
+    <message>
+        <source>%1 stopped unexpectedly</source>
+        <translation>%1 wurde unerwartet beendet</translation>
     </message>
 </context>
 <context>
@@ -1518,16 +1585,26 @@ Summen des Ausgewählten:
         <source>at least %1</source>
         <translation>mind. %1</translation>
     </message>
+    <message numerus="yes">
+        <source>%n byte</source>
+        <translation>
+            <numerusform>%n Byte</numerusform>
+            <numerusform>%n Byte</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation>
+            <numerusform>%n Byte</numerusform>
+            <numerusform>%n Byte</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>SuccessPanelView</name>
     <message>
         <source>Leftovers Cleared</source>
         <translation>Restdateien entfernt</translation>
-    </message>
-    <message>
-        <source>Reclaimed %1</source>
-        <translation>%1 freigegeben</translation>
     </message>
     <message>
         <source>Done</source>
@@ -1570,10 +1647,6 @@ Summen des Ausgewählten:
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>%1 itself belongs to its package manager. To uninstall it, run:</source>
-        <translation>%1 selbst gehört zu seiner Paketverwaltung. Zum Deinstallieren führen Sie aus:</translation>
-    </message>
-    <message>
         <source>Copy</source>
         <translation>Kopieren</translation>
     </message>
@@ -1596,6 +1669,22 @@ Summen des Ausgewählten:
     <message>
         <source>Puts the removed items back from the Trash</source>
         <translation>Legt die entfernten Objekte aus dem Papierkorb zurück</translation>
+    </message>
+    <message>
+        <source>Moved to the Trash: %1. Empty the Trash to free the space.</source>
+        <translation>In den Papierkorb verschoben: %1. Leeren Sie den Papierkorb, um den Platz freizugeben.</translation>
+    </message>
+    <message>
+        <source>Deleted: %1.</source>
+        <translation>Gelöscht: %1.</translation>
+    </message>
+    <message>
+        <source>%1 itself is still installed: remove it with %2 or Software.</source>
+        <translation>%1 selbst ist noch installiert: Entfernen Sie es mit %2 oder mit „Software“.</translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <translation>Kopiert</translation>
     </message>
 </context>
 <context>
@@ -1794,6 +1883,10 @@ Summen des Ausgewählten:
     <message>
         <source>The command failed: %1</source>
         <translation>Der Befehl ist fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>The command could not be run: %1.</source>
+        <translation>Der Befehl konnte nicht ausgeführt werden: %1.</translation>
     </message>
 </context>
 <context>

@@ -8,11 +8,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Version </source>
+        <source>Copyright © 2026 The Tidewell developers.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Copyright © 2026 The Tidewell developers.</source>
+        <source>Version %1 (%2)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -23,43 +23,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Up</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Enclosing folder</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Folders</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1, application</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1, folder</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No folders here</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Select</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Installed Apps</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Files</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -80,6 +48,18 @@
     </message>
     <message>
         <source>No application matches.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Browse…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose an app bundle, a desktop entry or an AppImage in the file dialog</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -117,11 +97,61 @@
         <source>This desktop entry is malformed: its X-SnapInstanceName value is not a valid snap name.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>This item does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>AppHeaderView</name>
     <message>
         <source>App Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Installed by a Debian package</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Installed by %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Installed by the system</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AppIntake</name>
+    <message>
+        <source>“%1” does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” is not an app. Choose an app bundle, a desktop entry or an AppImage.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AppKind</name>
+    <message>
+        <source>App bundle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flatpak</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Snap</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AppImage</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -165,24 +195,15 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Application Support</source>
+        <source>%1: %2, %3</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>Preferences</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Caches</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Logs</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Other</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <source>%n item(s)</source>
+        <translation>
+            <numerusform>%n item</numerusform>
+            <numerusform>%n items</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -814,10 +835,6 @@ Totals of what is selected:
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Remove</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Total selected size: %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -858,6 +875,22 @@ Totals of what is selected:
             <numerusform></numerusform>
             <numerusform></numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Choose App</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apps (*.app *.desktop *.AppImage *.appimage)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move to Trash</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -943,14 +976,6 @@ Totals of what is selected:
 <context>
     <name>FileRowView</name>
     <message>
-        <source>selected</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>not selected</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>This item could not be read, so its size is unknown.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -959,11 +984,11 @@ Totals of what is selected:
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1, %2, %3, %4, %5</source>
+        <source>%1 %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 %2</source>
+        <source>%1, %2, %3, %4</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1076,6 +1101,37 @@ Totals of what is selected:
     </message>
 </context>
 <context>
+    <name>ItemGroup</name>
+    <message>
+        <source>App data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cache</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Logs and state</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Launchers and icons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Autostart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The app itself</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>LeftAloneNotice</name>
     <message numerus="yes">
         <source>%n item with a name that is not valid UTF-8 was left alone:</source>
@@ -1167,6 +1223,17 @@ Totals of what is selected:
     </message>
     <message>
         <source>Offered: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PackageRemoval</name>
+    <message>
+        <source>%1 was not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 stopped unexpectedly</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1491,15 +1558,25 @@ Totals of what is selected:
         <source>at least %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message numerus="yes">
+        <source>%n byte</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>SuccessPanelView</name>
     <message>
         <source>Leftovers Cleared</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Reclaimed %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1543,10 +1620,6 @@ Totals of what is selected:
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 itself belongs to its package manager. To uninstall it, run:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Copy</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1568,6 +1641,22 @@ Totals of what is selected:
     </message>
     <message>
         <source>Puts the removed items back from the Trash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moved to the Trash: %1. Empty the Trash to free the space.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deleted: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 itself is still installed: remove it with %2 or Software.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copied</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1766,6 +1855,10 @@ Totals of what is selected:
     </message>
     <message>
         <source>The command failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The command could not be run: %1.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

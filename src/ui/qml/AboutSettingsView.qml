@@ -25,24 +25,24 @@ ColumnLayout {
             }
             ColumnLayout {
                 spacing: 4
-                Text {
+                LabelText {
                     text: AppInfo.displayName
                     font.pixelSize: 13
                     font.bold: true
                     color: Appearance.primary
                 }
-                Text {
+                LabelText {
                     text: qsTr("Completely remove apps and leftover files.")
                     font.pixelSize: 11
                     color: Appearance.secondary
                 }
-                Text {
+                LabelText {
                     objectName: "versionLine"
-                    text: qsTr("Version ") + AppInfo.versionString + " (" + AppInfo.buildString + ")"
+                    text: qsTr("Version %1 (%2)").arg(AppInfo.versionString).arg(AppInfo.buildString)
                     font.pixelSize: 10
                     color: Appearance.secondary
                 }
-                Text {
+                LabelText {
                     text: qsTr("Copyright \u00A9 2026 The Tidewell developers.")
                     font.pixelSize: 10
                     color: Appearance.secondary

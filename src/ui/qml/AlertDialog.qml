@@ -37,13 +37,19 @@ Dialog {
     onShownChanged: sync()
     Component.onCompleted: sync()
     onClosed: dismissed()
+    // Every opening starts on the prompt itself, where Return presses the main button, whatever
+    // button the keyboard was on when it last closed.
+    onOpened: contentItem.forceActiveFocus()
+
+    // What assistive technology calls the dialog.
+    title: titleText
 
     modal: true
     focus: true
     dim: true
     closePolicy: Popup.CloseOnEscape
     anchors.centerIn: parent
-    width: 300
+    width: 340
     padding: 20
     topPadding: 20
 
@@ -62,7 +68,7 @@ Dialog {
 
     background: Rectangle {
         radius: 12
-        color: Appearance.isDark ? Qt.rgba(0.19, 0.19, 0.20, 0.98) : Qt.rgba(0.96, 0.96, 0.96, 0.98)
+        color: Appearance.popupBackground
         border.width: 0.8
         border.color: Appearance.faded(Appearance.primary, Appearance.pick(0.18, 0.10))
     }
@@ -71,6 +77,7 @@ Dialog {
     footer: null
 
     contentItem: ColumnLayout {
+        objectName: "alertContent"
         spacing: 14
         focus: true
         Keys.onReturnPressed: alert.acceptDefault()
@@ -79,7 +86,7 @@ Dialog {
         Accessible.name: alert.titleText
         Accessible.description: alert.messageText
 
-        Text {
+        LabelText {
             objectName: "alertTitle"
             Layout.fillWidth: true
             text: alert.titleText
@@ -89,7 +96,7 @@ Dialog {
             horizontalAlignment: Text.AlignHCenter
             wrapMode: Text.Wrap
         }
-        Text {
+        LabelText {
             objectName: "alertMessage"
             Layout.fillWidth: true
             visible: text !== ""

@@ -2,13 +2,20 @@ import QtQuick
 import QtQuick.Layouts
 import Tidewell
 
-// The held application: its icon, file name, full path and size on disk.
+// The held application: its icon, name, the app itself (its bundle, AppImage or program
+// folder, or who installed it) and that one's size on disk.
 RowLayout {
     id: header
 
-    property string fileName
-    property string appPath
-    property string sizeText
+    // The held app: fileName, path (what was dropped or chosen), itselfPath, kindName, sizeText.
+    required property var app
+    // The package manager that installed it, when known ("apt", "Flatpak", "snap").
+    property string managerName
+
+    readonly property string installedBy: app.kindName === "" ? ""
+        : managerName === "apt" ? qsTr("Installed by a Debian package")
+        : managerName !== "" ? qsTr("Installed by %1").arg(managerName)
+        : qsTr("Installed by the system")
 
     spacing: 12
 
@@ -16,13 +23,24 @@ RowLayout {
         Layout.preferredWidth: 44
         Layout.preferredHeight: 44
         Image {
+            id: appIcon
             anchors.fill: parent
-            source: header.appPath ? "image://appicon/" + encodeURIComponent(header.appPath) : ""
+            source: header.app.path ? "image://appicon/" + encodeURIComponent(header.app.path) : ""
             sourceSize.width: 88
             sourceSize.height: 88
             fillMode: Image.PreserveAspectFit
+            asynchronous: true
             smooth: true
             mipmap: true
+        }
+        // The chooser's mark for an app whose icon cannot be found.
+        SymbolImage {
+            objectName: "appFallbackIcon"
+            anchors.centerIn: parent
+            visible: appIcon.status !== Image.Ready || appIcon.implicitWidth <= 0
+            name: "app"
+            pointSize: 30
+            color: Appearance.accent
         }
         Rectangle {
             anchors.fill: parent
@@ -39,38 +57,39 @@ RowLayout {
         ElidedText {
             objectName: "appFileName"
             Layout.fillWidth: true
-            text: header.fileName
+            text: header.app.fileName
+            elide: Text.ElideMiddle
             font.pixelSize: 17
             font.weight: Font.DemiBold
             color: Appearance.primary
-            fontSizeMode: Text.HorizontalFit
-            minimumPixelSize: Math.floor(17 * 0.85)
         }
         ElidedText {
             objectName: "appPath"
             Layout.fillWidth: true
-            text: header.appPath
+            text: header.app.itselfPath !== "" ? DesktopIntegration.shortPath(header.app.itselfPath)
+                                               : header.installedBy
+            fullText: header.app.itselfPath
+            elide: Text.ElideMiddle
             font.pixelSize: 12
             color: Appearance.secondary
-            fontSizeMode: Text.HorizontalFit
-            minimumPixelSize: Math.floor(12 * 0.8)
         }
     }
 
     ColumnLayout {
         Layout.preferredWidth: 112
+        visible: header.app.sizeText !== ""
         spacing: 4
-        Text {
+        LabelText {
             Layout.alignment: Qt.AlignRight
             text: qsTr("App Size")
             font.pixelSize: 12
             font.weight: Font.Medium
             color: Appearance.secondary
         }
-        Text {
+        LabelText {
             objectName: "appSizeText"
             Layout.alignment: Qt.AlignRight
-            text: header.sizeText
+            text: header.app.sizeText
             font.pixelSize: 17
             font.weight: Font.DemiBold
             color: Appearance.primary

@@ -10,20 +10,26 @@ RowLayout {
     // One entry per category, in drawing order: {category, totalBytes, itemCount, sizeComplete}.
     property var breakdown: []
 
-    // The titles are marked here so the translation tools see them; qsTr() looks them up.
+    // The symbol and colour of each category of a bundle's leftovers and each group of a Linux
+    // application's.
     readonly property var looks: ({
-        "Application Support": { title: QT_TR_NOOP("Application Support"), symbol: "folder.fill",
-                                 accent: Appearance.blue },
-        "Preferences": { title: QT_TR_NOOP("Preferences"), symbol: "slider.horizontal.3",
-                         accent: Appearance.purple },
-        "Caches": { title: QT_TR_NOOP("Caches"), symbol: "bolt.square.fill",
-                    accent: Appearance.orange },
-        "Logs": { title: QT_TR_NOOP("Logs"), symbol: "doc.text.fill", accent: Appearance.green },
-        "Other": { title: QT_TR_NOOP("Other"), symbol: "square.grid.2x2.fill",
-                   accent: Appearance.gray }
+        "Application Support": { symbol: "folder.fill", accent: Appearance.blue },
+        "Preferences": { symbol: "slider.horizontal.3", accent: Appearance.purple },
+        "Caches": { symbol: "bolt.square.fill", accent: Appearance.orange },
+        "Logs": { symbol: "doc.text.fill", accent: Appearance.green },
+        "Other": { symbol: "square.grid.2x2.fill", accent: Appearance.gray },
+        "appData": { symbol: "folder.fill", accent: Appearance.blue },
+        "settings": { symbol: "slider.horizontal.3", accent: Appearance.purple },
+        "cache": { symbol: "bolt.square.fill", accent: Appearance.orange },
+        "logsAndState": { symbol: "doc.text.fill", accent: Appearance.green },
+        "launchersAndIcons": { symbol: "app", accent: Appearance.blue },
+        "autostart": { symbol: "power", accent: Appearance.purple },
+        "appItself": { symbol: "square.grid.2x2.fill", accent: Appearance.gray }
     })
 
     spacing: 8
+    // The cards are as tall as the tallest one; the row itself stays as tall as that.
+    Layout.fillHeight: false
 
     Repeater {
         model: dashboard.breakdown
@@ -33,9 +39,14 @@ RowLayout {
             required property var modelData
             readonly property var look: dashboard.looks[modelData.category] || dashboard.looks["Other"]
 
+            Accessible.role: Accessible.StaticText
+            Accessible.name: qsTr("%1: %2, %3").arg(modelData.categoryName)
+                .arg(qsTr("%n item(s)", "", modelData.itemCount))
+                .arg(ByteFormatter.sizeText(modelData.totalBytes, modelData.sizeComplete))
+
             Layout.fillWidth: true
+            Layout.fillHeight: true
             Layout.preferredWidth: 1
-            Layout.alignment: Qt.AlignVCenter
             implicitHeight: cardContent.implicitHeight + 16
 
             GlassPanel {
@@ -75,10 +86,15 @@ RowLayout {
                         }
                     }
                 }
-                ElidedText {
+                // Long names (German ones) take a second line rather than being cut.
+                LabelText {
+                    objectName: "categoryTitle"
                     Layout.fillWidth: true
                     Layout.topMargin: 2
-                    text: qsTr(card.look.title)
+                    text: card.modelData.categoryName
+                    wrapMode: Text.Wrap
+                    maximumLineCount: 2
+                    elide: Text.ElideRight
                     font.pixelSize: 10
                     font.weight: Font.DemiBold
                     color: Appearance.secondary

@@ -1,4 +1,5 @@
 import QtQuick
+import QtQuick.Dialogs
 import Tidewell
 
 // The main window's content: the empty drop zone, the results or the success summary, and
@@ -28,15 +29,43 @@ Item {
                                   : viewModel.phase === CleanerViewModel.Empty ? "empty"
                                   : "results"
 
-    // Opens the application chooser; a choice goes through the same intake as a drop.
+    // Opens the application chooser (the installed applications on Linux, the file dialog on
+    // macOS); a choice goes through the same intake as a drop.
     function chooseApp() {
-        appChooser.openIn(DesktopIntegration.appChooserStartFolder())
+        if (appChooser.installedApps)
+            appChooser.openChooser()
+        else
+            browseForApp()
+    }
+    function browseForApp() {
+        rememberFocus()
+        appFileDialog.currentFolder = DesktopIntegration.appChooserStartFolder()
+        appFileDialog.open()
+    }
+
+    // The control that had the keyboard when a prompt opened gets it back when the prompt
+    // closes, or the panel's first control when that one is gone or disabled by then.
+    property Item focusBeforePrompt: null
+    function rememberFocus() {
+        if (!focusBeforePrompt)
+            focusBeforePrompt = Window.activeFocusItem
+    }
+    function restoreFocus() {
+        const target = focusBeforePrompt
+        focusBeforePrompt = null
+        if (promptOpen)
+            return
+        if (target && target.visible && target.enabled)
+            target.forceActiveFocus()
+        else
+            focusPanel()
     }
 
     readonly property bool removeEnabled: results.removeEnabled
 
     // Whether a prompt or the chooser holds the keyboard, so window shortcuts stay quiet.
-    readonly property bool promptOpen: appChooser.visible || orphansDialog.visible
+    readonly property bool promptOpen: appChooser.visible || appFileDialog.visible
+                                       || orphansDialog.visible
                                        || deleteConfirmation.visible
                                        || permissionPrompt.visible || errorAlert.visible
 
@@ -65,11 +94,11 @@ Item {
     // The window background: a frosted fill, darkened under the page in dark appearance.
     MaterialFill {
         anchors.fill: parent
-        thickness: Appearance.isDark ? "regular" : "ultraThin"
+        thickness: Appearance.windowThickness
     }
     Rectangle {
         anchors.fill: parent
-        color: Appearance.faded(Appearance.underPageBackground, Appearance.isDark ? 0.24 : 0)
+        color: Appearance.windowShade
         Behavior on color { ColorAnimation { duration: 220; easing.type: Easing.InOutQuad } }
     }
     Rectangle {
@@ -152,24 +181,52 @@ Item {
         id: orphansDialog
         objectName: "orphansDialog"
         orphans: root.orphans
+        onAboutToShow: root.rememberFocus()
+        onClosed: root.restoreFocus()
     }
 
     AppChooserDialog {
         id: appChooser
         objectName: "appChooser"
-        // Linux applications are chosen by name; bundles only as folders.
+        // Linux applications are chosen by name; bundles through the file dialog.
         installedApps: Host.isMac ? null : root.installedApps
         onChosen: (bundleURL) => root.viewModel.handleDroppedApp(bundleURL)
+        onBrowseRequested: root.browseForApp()
+        onAboutToShow: root.rememberFocus()
+        onClosed: root.restoreFocus()
+    }
+
+    // The desktop's own file dialog (or Qt's where the desktop has none): an app bundle, a
+    // desktop entry or an AppImage.
+    FileDialog {
+        id: appFileDialog
+        objectName: "appFileDialog"
+        title: qsTr("Choose App")
+        nameFilters: [qsTr("Apps (*.app *.desktop *.AppImage *.appimage)"),
+                      qsTr("All files (*)")]
+        onAccepted: root.viewModel.handleDroppedApp(selectedFile)
+        // Its window closes after it says it is hidden; the keyboard goes back after that.
+        onVisibleChanged: {
+            if (!visible)
+                afterFileDialog.start()
+        }
+    }
+    Timer {
+        id: afterFileDialog
+        interval: 0
+        onTriggered: root.restoreFocus()
     }
 
     AlertDialog {
         id: deleteConfirmation
         objectName: "deleteConfirmation"
+        onClosed: root.restoreFocus()
         shown: root.viewModel.showDeleteConfirmation
         buttons: [{ text: qsTr("Cancel"), role: "cancel" },
-                  { text: qsTr("Remove"), role: "destructive" }]
+                  { text: qsTr("Move to Trash"), role: "destructive" }]
         // The totals are taken when the prompt opens, so they include the held bundle then.
         onAboutToShow: {
+            root.rememberFocus()
             const count = root.viewModel.selectedCount
             titleText = count === 1 ? qsTr("Move %n selected item to Trash?", "", 1)
                                     : qsTr("Move %n selected items to Trash?", "", count)
@@ -187,6 +244,8 @@ Item {
     AlertDialog {
         id: permissionPrompt
         objectName: "permissionPrompt"
+        onAboutToShow: root.rememberFocus()
+        onClosed: root.restoreFocus()
         shown: Host.asksForFullDiskAccess && root.permissionManager.showPermissionPromptAlert
         titleText: qsTr("Allow Full Disk Access")
         messageText: qsTr("To find all related files, this app needs Full Disk Access.")
@@ -202,6 +261,8 @@ Item {
     AlertDialog {
         id: errorAlert
         objectName: "errorAlert"
+        onAboutToShow: root.rememberFocus()
+        onClosed: root.restoreFocus()
         shown: root.viewModel.showErrorAlert
         titleText: qsTr("Couldn't complete action")
         messageText: root.viewModel.errorMessage

@@ -115,14 +115,14 @@ Item {
             ColumnLayout {
                 Layout.alignment: Qt.AlignHCenter
                 spacing: 8
-                Text {
+                LabelText {
                     Layout.alignment: Qt.AlignHCenter
                     text: qsTr("Drop your apps here")
                     font.pixelSize: 15
                     font.weight: Font.DemiBold
                     color: Appearance.primary
                 }
-                Text {
+                LabelText {
                     Layout.alignment: Qt.AlignHCenter
                     Layout.maximumWidth: 290
                     text: Host.dropHint

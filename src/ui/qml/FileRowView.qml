@@ -10,7 +10,7 @@ Item {
     id: row
     objectName: "fileRow"
 
-    // The item's list entry: fileName, parentPath, path, category, safety, safetyName,
+    // The item's list entry: fileName, parentPath, path, categoryName, safety, safetyName,
     // evidence, sizeInBytes, sizeComplete and a writable isSelected.
     property var file
     // The row is the list's current one while the list has the keyboard focus.
@@ -20,7 +20,7 @@ Item {
     readonly property string fileName: row?.file?.fileName ?? ""
     readonly property string parentPath: row?.file?.parentPath ?? ""
     readonly property string path: row?.file?.path ?? ""
-    readonly property string category: row?.file?.category ?? ""
+    readonly property string categoryName: row?.file?.categoryName ?? ""
     readonly property string safety: row?.file?.safety ?? ""
     readonly property string safetyName: row?.file?.safetyName ?? ""
     // Why the item is listed, and for an item only offered, why it is not selected.
@@ -45,6 +45,9 @@ Item {
     property real horizontalPadding: 14
     property real rowHeight: 44
 
+    // The context menu closed; the owner gives the keyboard back.
+    signal menuClosed()
+
     function toggleSelection() {
         file.isSelected = !file.isSelected
     }
@@ -57,12 +60,13 @@ Item {
     height: rowHeight
 
     Accessible.role: Accessible.CheckBox
-    Accessible.name: qsTr("%1, %2, %3, %4, %5").arg(row.fileName)
-        .arg(row.sizeText).arg(row.category).arg(row.safetyName)
-        .arg(row.isSelected ? qsTr("selected") : qsTr("not selected"))
+    // The checked state says whether it is selected, so the name stays as it is when toggled.
+    Accessible.name: qsTr("%1, %2, %3, %4").arg(row.fileName).arg(row.sizeText)
+        .arg(row.categoryName).arg(row.safetyName)
     Accessible.description: qsTr("%1 %2").arg(row.evidence).arg(row.path)
         + (row.sizeNote === "" ? "" : " " + row.sizeNote)
     Accessible.checkable: true
+    Accessible.focusable: true
     Accessible.checked: row.isSelected
     Accessible.onToggleAction: toggleSelection()
     Accessible.onPressAction: toggleSelection()
@@ -121,6 +125,7 @@ Item {
                 objectName: "rowFileName"
                 width: parent.width
                 text: row.fileName
+                elide: Text.ElideMiddle
                 font.pixelSize: 13
                 font.weight: Font.DemiBold
                 color: Appearance.primary
@@ -154,7 +159,9 @@ Item {
             ElidedText {
                 objectName: "rowParentPath"
                 width: parent.width
-                text: row.parentPath
+                text: DesktopIntegration.shortPath(row.parentPath)
+                fullText: row.parentPath
+                elide: Text.ElideMiddle
                 font.pixelSize: 12
                 color: Appearance.secondary
             }
@@ -186,10 +193,11 @@ Item {
         }
     }
 
-    Menu {
+    ContextMenu {
         id: contextMenu
         objectName: "rowContextMenu"
-        MenuItem {
+        onClosed: row.menuClosed()
+        ContextMenuItem {
             text: Host.revealLabel
             onTriggered: row.revealer.reveal(row.file.path)
         }

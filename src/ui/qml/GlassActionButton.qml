@@ -29,7 +29,9 @@ T.Button {
     topPadding: compact ? 5 : 7
     bottomPadding: topPadding
 
-    focusPolicy: Qt.StrongFocus
+    // A disabled button is skipped by Tab and not offered to assistive technology as focusable.
+    focusPolicy: enabled ? Qt.StrongFocus : Qt.NoFocus
+    Accessible.focusable: enabled
     Accessible.name: text
     Keys.onReturnPressed: clicked()
     Keys.onEnterPressed: clicked()
@@ -42,7 +44,7 @@ T.Button {
         text: control.text
         font.pixelSize: control.compact ? 12 : 13
         font.weight: Font.DemiBold
-        color: control.isPrimary ? "white" : Appearance.primary
+        color: control.isPrimary ? Appearance.onAccent : Appearance.primary
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
         elide: Text.ElideNone
@@ -51,7 +53,7 @@ T.Button {
     background: GlassPanel {
         radius: control.plateRadius
         thickness: control.isPrimary ? "none" : "thin"
-        tint: control.isPrimary ? Appearance.accent
+        tint: control.isPrimary ? Appearance.accentPlate
                                 : Appearance.faded(Appearance.windowBackground,
                                                    Appearance.pick(0.2, 0.34))
         borderColor: control.isPrimary

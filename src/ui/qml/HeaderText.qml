@@ -8,4 +8,6 @@ Text {
     font.weight: Font.Medium
     color: Appearance.secondary
     elide: Text.ElideRight
+    Accessible.role: Accessible.ColumnHeader
+    Accessible.name: text
 }

@@ -59,7 +59,8 @@ ColumnLayout {
             ElidedText {
                 objectName: "noticePath"
                 Layout.fillWidth: true
-                text: line.modelData.paths[0]
+                text: DesktopIntegration.shortPath(line.modelData.paths[0])
+                fullText: line.modelData.paths[0]
                 elide: Text.ElideMiddle
                 font.pixelSize: 12
                 color: Appearance.secondary

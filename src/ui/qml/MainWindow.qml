@@ -62,10 +62,18 @@ Window {
         onSettingsRequested: mainWindow.openSettings()
     }
 
+    // Another app can be chosen from any view, except while a removal runs.
     Shortcut {
         sequence: "Ctrl+O"
-        enabled: mainWindow.shortcutsEnabled && content.panel === "empty"
+        enabled: mainWindow.shortcutsEnabled
+                 && mainWindow.viewModel.phase !== CleanerViewModel.Removing
         onActivated: content.chooseApp()
+    }
+    // Escape backs out of the results or the outcome to the empty window, as Cancel and Done.
+    Shortcut {
+        sequence: "Escape"
+        enabled: mainWindow.shortcutsEnabled && content.panel !== "empty"
+        onActivated: mainWindow.viewModel.resetSelection()
     }
     Shortcut {
         sequence: "Ctrl+,"

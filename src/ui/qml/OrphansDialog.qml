@@ -32,9 +32,15 @@ Dialog {
     closePolicy: Popup.CloseOnEscape
     onOpened: list.forceActiveFocus()
 
+    Shortcut {
+        sequence: "Ctrl+A"
+        enabled: dialog.visible
+        onActivated: dialog.orphans.selectAll()
+    }
+
     background: Rectangle {
         radius: 12
-        color: Appearance.isDark ? Qt.rgba(0.19, 0.19, 0.20, 1) : Qt.rgba(0.96, 0.96, 0.96, 1)
+        color: Appearance.popupBackground
         border.width: 0.8
         border.color: Appearance.faded(Appearance.primary, Appearance.pick(0.18, 0.10))
     }
@@ -45,14 +51,14 @@ Dialog {
         anchors.fill: parent
         spacing: 10
 
-        Text {
+        LabelText {
             Layout.fillWidth: true
             text: dialog.title
             font.pixelSize: 13
             font.bold: true
             color: Appearance.primary
         }
-        Text {
+        LabelText {
             Layout.fillWidth: true
             text: qsTr("Found by the names the removed apps went by. Nothing is selected; choose what should go. Items named only like an app are offered, not checked with it.")
             wrapMode: Text.WordWrap
@@ -77,12 +83,6 @@ Dialog {
             Accessible.name: dialog.title
 
             Keys.onSpacePressed: dialog.orphans.toggle(currentIndex)
-            Keys.onPressed: event => {
-                if (event.matches(StandardKey.SelectAll)) {
-                    dialog.orphans.selectAll()
-                    event.accepted = true
-                }
-            }
 
             delegate: Rectangle {
                 id: row
@@ -114,6 +114,8 @@ Dialog {
                     spacing: 10
                     SelectionCheckbox {
                         objectName: row.isApp ? "orphanAppCheckbox" : "orphanCheckbox"
+                        // The row is the check box assistive technology knows.
+                        Accessible.ignored: true
                         selectionState: row.selectionState
                         onClicked: dialog.orphans.toggle(row.index)
                     }
@@ -122,7 +124,8 @@ Dialog {
                         spacing: 0
                         ElidedText {
                             Layout.fillWidth: true
-                            text: row.isApp ? row.name : row.path
+                            text: row.isApp ? row.name : DesktopIntegration.shortPath(row.path)
+                            fullText: row.isApp ? "" : row.path
                             elide: Text.ElideMiddle
                             font.pixelSize: row.isApp ? 13 : 12
                             font.weight: row.isApp ? Font.Bold : Font.DemiBold
@@ -154,7 +157,7 @@ Dialog {
             }
         }
 
-        Text {
+        LabelText {
             objectName: "orphansEmpty"
             Layout.fillWidth: true
             visible: dialog.orphans.count === 0
@@ -163,7 +166,7 @@ Dialog {
             font.pixelSize: 11
             color: Appearance.secondary
         }
-        Text {
+        LabelText {
             objectName: "orphansProblems"
             Layout.fillWidth: true
             visible: text !== "" && !dialog.orphans.loading
@@ -172,7 +175,7 @@ Dialog {
             font.pixelSize: 11
             color: Appearance.secondary
         }
-        Text {
+        LabelText {
             objectName: "orphansResult"
             Layout.fillWidth: true
             visible: text !== ""
@@ -185,7 +188,7 @@ Dialog {
         RowLayout {
             Layout.fillWidth: true
             spacing: 8
-            Text {
+            LabelText {
                 Layout.fillWidth: true
                 text: qsTr("Selected: %1").arg(dialog.orphans.selectedSizeText)
                 font.pixelSize: 12
@@ -204,7 +207,11 @@ Dialog {
                 role: "primary"
                 frameWidth: 120
                 enabled: dialog.orphans.selectedCount > 0 && !dialog.orphans.removing
-                onClicked: dialog.orphans.removeSelected()
+                // The button is disabled while they go: the keyboard stays in the list.
+                onClicked: {
+                    list.forceActiveFocus()
+                    dialog.orphans.removeSelected()
+                }
             }
         }
     }

@@ -106,8 +106,8 @@ Item {
                 text: banner.listShown ? qsTr("Hide List") : qsTr("Show List")
                 role: "secondary"
                 compact: true
-                Accessible.name: banner.listShown ? qsTr("Hide the unreadable folders")
-                                                  : qsTr("List the unreadable folders")
+                Accessible.description: banner.listShown ? qsTr("Hide the unreadable folders")
+                                                         : qsTr("List the unreadable folders")
                 onClicked: banner.listShown = !banner.listShown
             }
             GlassActionButton {
@@ -116,8 +116,8 @@ Item {
                 role: "secondary"
                 compact: !Host.asksForFullDiskAccess
                 frameWidth: Host.asksForFullDiskAccess ? 136 : 0
-                Accessible.name: Host.asksForFullDiskAccess
-                                 ? text : qsTr("Show the first unreadable folder in the file manager")
+                Accessible.description: Host.asksForFullDiskAccess
+                                        ? "" : qsTr("Show the first unreadable folder in the file manager")
                 onClicked: banner.openSettings()
             }
         }
@@ -130,7 +130,8 @@ Item {
                 objectName: "bannerFolder"
                 Layout.fillWidth: true
                 Layout.leftMargin: 34
-                text: modelData
+                text: DesktopIntegration.shortPath(modelData)
+                fullText: modelData
                 elide: Text.ElideMiddle
                 font.pixelSize: 11
                 color: Appearance.secondary

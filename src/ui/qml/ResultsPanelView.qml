@@ -60,9 +60,8 @@ ColumnLayout {
         Layout.topMargin: 2
         Layout.bottomMargin: 2
         visible: panel.viewModel.app.isHeld
-        fileName: panel.viewModel.app.fileName
-        appPath: panel.viewModel.app.path
-        sizeText: panel.viewModel.app.sizeText
+        app: panel.viewModel.app
+        managerName: panel.viewModel.uninstaller.managerName
     }
 
     CategoryDashboardView {
@@ -82,8 +81,7 @@ ColumnLayout {
         GlassPanel {
             anchors.fill: parent
             radius: panel.panelCornerRadius
-            tint: Appearance.faded(Appearance.isDark ? Appearance.underPageBackground
-                                                     : Appearance.windowBackground, 0.18)
+            tint: Appearance.cardTint
             borderWidth: 0
         }
 
@@ -105,7 +103,7 @@ ColumnLayout {
                     anchors.left: parent.left
                     anchors.right: parent.right
                     anchors.bottom: parent.bottom
-                    height: 0.5
+                    height: 1
                     color: Appearance.faded(Appearance.primary, Appearance.pick(0.10, 0.08))
                 }
                 Row {
@@ -153,7 +151,7 @@ ColumnLayout {
                         implicitWidth: 28
                         implicitHeight: 28
                     }
-                    Text {
+                    LabelText {
                         anchors.horizontalCenter: parent.horizontalCenter
                         text: qsTr("Scanning...")
                         font.pixelSize: 12
@@ -166,14 +164,14 @@ ColumnLayout {
                     anchors.centerIn: parent
                     visible: panel.cardBody === "awaitingManualScan"
                     spacing: 8
-                    Text {
+                    LabelText {
                         anchors.horizontalCenter: parent.horizontalCenter
                         text: qsTr("Ready to scan leftovers")
                         font.pixelSize: 12
                         font.weight: Font.DemiBold
                         color: Appearance.primary
                     }
-                    Text {
+                    LabelText {
                         anchors.horizontalCenter: parent.horizontalCenter
                         text: qsTr("Auto-scan is off. Start a scan when you're ready.")
                         font.pixelSize: 10
@@ -194,13 +192,13 @@ ColumnLayout {
                     anchors.centerIn: parent
                     visible: panel.cardBody === "noResults"
                     spacing: 4
-                    Text {
+                    LabelText {
                         anchors.horizontalCenter: parent.horizontalCenter
                         text: qsTr("No related files found")
                         font.pixelSize: 12
                         color: Appearance.primary
                     }
-                    Text {
+                    LabelText {
                         anchors.horizontalCenter: parent.horizontalCenter
                         text: qsTr("Try another app")
                         font.pixelSize: 10
@@ -229,8 +227,13 @@ ColumnLayout {
                         required property var model
                         required property int index
                         width: fileList.width
-                        // The current row holds the list's keyboard focus.
+                        // The current row holds the list's keyboard focus, and hands it to its
+                        // view: assistive technology hears of the row it is on.
                         focus: true
+                        onActiveFocusChanged: {
+                            if (activeFocus)
+                                rowView.forceActiveFocus()
+                        }
                         Keys.onSpacePressed: rowView.toggleSelection()
                         Keys.onMenuPressed: rowView.openContextMenu()
                         Keys.onPressed: (event) => {
@@ -283,7 +286,8 @@ ColumnLayout {
                             id: rowView
                             width: parent.width
                             file: entry.model
-                            showsFocus: entry.activeFocus
+                            showsFocus: activeFocus
+                            onMenuClosed: fileList.forceActiveFocus()
                             checkboxColumnWidth: panel.columns.checkbox
                             iconColumnWidth: panel.columns.icon
                             fileColumnWidth: panel.columns.file
@@ -297,9 +301,9 @@ ColumnLayout {
                             objectName: "rowSeparator"
                             visible: entry.index < panel.fileCount - 1
                             width: parent.width
-                            height: 0.5
-                            opacity: 0.55
-                            color: Appearance.faded(Appearance.primary, Appearance.pick(0.10, 0.08))
+                            // A whole pixel: half a pixel draws on every second row only.
+                            height: 1
+                            color: Appearance.faded(Appearance.primary, Appearance.pick(0.06, 0.05))
                         }
                     }
                 }
@@ -354,13 +358,13 @@ ColumnLayout {
 
         ColumnLayout {
             spacing: 3
-            Text {
+            LabelText {
                 text: qsTr("Total selected size")
                 font.pixelSize: 12
                 font.weight: Font.Medium
                 color: Appearance.secondary
             }
-            Text {
+            LabelText {
                 objectName: "selectedSizeText"
                 text: ByteFormatter.sizeText(panel.viewModel.selectedSize,
                                              panel.viewModel.selectedSizeComplete)

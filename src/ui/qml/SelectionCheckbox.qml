@@ -23,7 +23,8 @@ T.CheckBox {
     checkState: selectionState === "on" ? Qt.Checked
               : selectionState === "mixed" ? Qt.PartiallyChecked : Qt.Unchecked
     nextCheckState: function() { return checkState }
-    focusPolicy: takesFocus ? Qt.StrongFocus : Qt.NoFocus
+    focusPolicy: takesFocus && enabled ? Qt.StrongFocus : Qt.NoFocus
+    Accessible.focusable: takesFocus && enabled
     Keys.onReturnPressed: clicked()
 
     FocusRing {

@@ -29,7 +29,7 @@ Item {
         ColumnLayout {
             Layout.fillWidth: true
             spacing: 3
-            Text {
+            LabelText {
                 Layout.fillWidth: true
                 text: row.title
                 font.pixelSize: 11
@@ -37,7 +37,7 @@ Item {
                 color: Appearance.primary
                 wrapMode: Text.Wrap
             }
-            Text {
+            LabelText {
                 Layout.fillWidth: true
                 text: row.description
                 font.pixelSize: 10

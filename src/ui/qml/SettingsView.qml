@@ -31,7 +31,7 @@ Item {
             MaterialFill {
                 anchors.fill: parent
                 thickness: "thin"
-                color: Appearance.isDark ? Qt.rgba(0.12, 0.12, 0.13, 0.6) : Qt.rgba(0.9, 0.9, 0.91, 0.7)
+                color: Appearance.sidebarTint
             }
             ColumnLayout {
                 anchors.fill: parent

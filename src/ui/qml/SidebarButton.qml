@@ -25,7 +25,7 @@ T.AbstractButton {
 
     background: Rectangle {
         radius: 8
-        color: button.selected ? Appearance.accent : "transparent"
+        color: button.selected ? Appearance.accentPlate : "transparent"
         Behavior on color { ColorAnimation { duration: 280; easing.type: Easing.OutCubic } }
     }
     leftPadding: 10
@@ -36,14 +36,14 @@ T.AbstractButton {
             width: 18
             name: button.symbol
             pointSize: 15
-            color: button.selected ? "white" : Appearance.secondary
+            color: button.selected ? Appearance.onAccent : Appearance.secondary
         }
         Text {
             anchors.verticalCenter: parent.verticalCenter
             text: button.title
             font.pixelSize: 13
             font.weight: button.selected ? Font.Medium : Font.Normal
-            color: button.selected ? "white" : Appearance.primary
+            color: button.selected ? Appearance.onAccent : Appearance.primary
         }
     }
 }

@@ -23,6 +23,17 @@ Item {
     readonly property string countText: movedCount === 1
         ? qsTr("Successfully moved %n item to the Trash.", "", 1)
         : qsTr("Successfully moved %n items to the Trash.", "", movedCount)
+    readonly property string titleText: hasFailures ? qsTr("Some Items Were Not Removed")
+                                                    : qsTr("Leftovers Cleared")
+    // Items in the Trash still take their space until it is emptied.
+    readonly property string trashedText: outcome.trashedCount > 0
+        ? qsTr("Moved to the Trash: %1. Empty the Trash to free the space.")
+              .arg(ByteFormatter.sizeText(outcome.trashedBytes, outcome.trashedSizeComplete))
+        : ""
+    readonly property string deletedText: outcome.deletedInPlaceCount > 0
+        ? qsTr("Deleted: %1.").arg(ByteFormatter.sizeText(outcome.deletedInPlaceBytes,
+                                                          outcome.deletedInPlaceSizeComplete))
+        : ""
     readonly property string failureText: failures.length === 1
         ? qsTr("%n item could not be removed:", "", 1)
         : qsTr("%n items could not be removed:", "", failures.length)
@@ -61,31 +72,50 @@ Item {
             }
         }
 
+        // Long lines (German ones) wrap rather than run off the window.
         ColumnLayout {
-            Layout.alignment: Qt.AlignHCenter
+            Layout.fillWidth: true
             spacing: 0
-            Text {
+            LabelText {
                 objectName: "outcomeTitle"
-                Layout.alignment: Qt.AlignHCenter
-                text: success.hasFailures ? qsTr("Some Items Were Not Removed")
-                                          : qsTr("Leftovers Cleared")
+                Layout.fillWidth: true
+                horizontalAlignment: Text.AlignHCenter
+                wrapMode: Text.WordWrap
+                Accessible.role: Accessible.Heading
+                text: success.titleText
                 font.pixelSize: 17
                 font.bold: true
                 color: Appearance.primary
             }
-            Text {
+            LabelText {
                 objectName: "successCountText"
-                Layout.alignment: Qt.AlignHCenter
+                Layout.fillWidth: true
+                horizontalAlignment: Text.AlignHCenter
+                wrapMode: Text.WordWrap
                 text: success.countText
                 font.pixelSize: 11
                 color: Appearance.secondary
             }
-            Text {
+            LabelText {
                 objectName: "successSizeText"
-                Layout.alignment: Qt.AlignHCenter
+                Layout.fillWidth: true
+                horizontalAlignment: Text.AlignHCenter
+                wrapMode: Text.WordWrap
                 Layout.topMargin: 4
-                text: qsTr("Reclaimed %1").arg(ByteFormatter.sizeText(
-                    success.outcome.reclaimedBytes, success.outcome.reclaimedSizeComplete))
+                visible: text !== ""
+                text: success.trashedText
+                font.pixelSize: 13
+                font.weight: Font.DemiBold
+                color: Appearance.primary
+            }
+            LabelText {
+                objectName: "deletedSizeText"
+                Layout.fillWidth: true
+                horizontalAlignment: Text.AlignHCenter
+                wrapMode: Text.WordWrap
+                Layout.topMargin: 4
+                visible: text !== ""
+                text: success.deletedText
                 font.pixelSize: 13
                 font.weight: Font.DemiBold
                 color: Appearance.primary
@@ -98,21 +128,27 @@ Item {
             visible: success.uninstaller.command !== ""
             Layout.fillWidth: true
             spacing: 6
-            Text {
+            LabelText {
                 objectName: "uninstallText"
                 Layout.fillWidth: true
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.WordWrap
-                text: qsTr("%1 itself belongs to its package manager. To uninstall it, run:")
-                      .arg(success.viewModel.app.displayName)
+                text: qsTr("%1 itself is still installed: remove it with %2 or Software.")
+                      .arg(success.viewModel.app.displayName).arg(success.uninstaller.managerName)
                 font.pixelSize: 12
                 color: Appearance.secondary
             }
             RowLayout {
                 Layout.alignment: Qt.AlignHCenter
+                Layout.fillWidth: true
+                Layout.maximumWidth: implicitWidth
                 spacing: 8
                 TextEdit {
                     id: commandText
+                    // A long command breaks anywhere: it is copied whole all the same.
+                    Layout.fillWidth: true
+                    Layout.preferredWidth: implicitWidth
+                    wrapMode: TextEdit.WrapAnywhere
                     objectName: "uninstallCommand"
                     text: success.uninstaller.command
                     readOnly: true
@@ -126,13 +162,21 @@ Item {
                 }
                 GlassActionButton {
                     objectName: "copyUninstallButton"
-                    text: qsTr("Copy")
+                    // Says so for a moment once the command is on the clipboard.
+                    text: copiedFeedback.running ? qsTr("Copied") : qsTr("Copy")
                     role: "secondary"
                     compact: true
+                    Accessible.name: qsTr("Copy")
+                    Accessible.description: copiedFeedback.running ? qsTr("Copied") : ""
                     onClicked: {
                         commandText.selectAll()
                         commandText.copy()
                         commandText.deselect()
+                        copiedFeedback.restart()
+                    }
+                    Timer {
+                        id: copiedFeedback
+                        interval: 2000
                     }
                 }
                 GlassActionButton {
@@ -151,7 +195,7 @@ Item {
                     }
                 }
             }
-            Text {
+            LabelText {
                 objectName: "uninstallStatus"
                 visible: text !== ""
                 Layout.fillWidth: true
@@ -169,7 +213,7 @@ Item {
             Layout.fillWidth: true
             Layout.fillHeight: true
             spacing: 6
-            Text {
+            LabelText {
                 objectName: "failureCountText"
                 Layout.fillWidth: true
                 text: success.failureText
@@ -198,7 +242,7 @@ Item {
                     width: ListView.view.width
                     height: failureColumn.implicitHeight + 12
                     radius: 8
-                    color: Appearance.faded(Appearance.primary, Appearance.pick(0.06, 0.04))
+                    color: Appearance.rowTint
                     Accessible.role: Accessible.ListItem
                     Accessible.name: qsTr("%1: %2").arg(modelData.fileName).arg(modelData.reason)
                     Accessible.description: modelData.path
@@ -215,6 +259,7 @@ Item {
                         ElidedText {
                             objectName: "failureName"
                             Layout.fillWidth: true
+                            elide: Text.ElideMiddle
                             text: failure.modelData.fileName
                             font.pixelSize: 12
                             font.weight: Font.DemiBold
@@ -222,17 +267,18 @@ Item {
                         }
                         ElidedText {
                             Layout.fillWidth: true
-                            text: failure.modelData.path
+                            text: DesktopIntegration.shortPath(failure.modelData.path)
+                            fullText: failure.modelData.path
                             elide: Text.ElideMiddle
                             font.pixelSize: 11
                             color: Appearance.secondary
                         }
-                        Text {
+                        LabelText {
                             objectName: "failureReason"
                             Layout.fillWidth: true
                             text: failure.modelData.reason
                             font.pixelSize: 11
-                            color: Appearance.orange
+                            color: Appearance.warningText
                             wrapMode: Text.Wrap
                         }
                     }
@@ -240,7 +286,7 @@ Item {
             }
         }
 
-        Text {
+        LabelText {
             objectName: "undoStatus"
             visible: text !== ""
             Layout.fillWidth: true
@@ -274,6 +320,10 @@ Item {
                 text: qsTr("Done")
                 role: "primary"
                 frameWidth: 120
+                // Heard with the button as the keyboard lands on it when the outcome appears.
+                Accessible.description: success.titleText + " " + success.countText
+                    + (success.trashedText === "" ? "" : " " + success.trashedText)
+                    + (success.deletedText === "" ? "" : " " + success.deletedText)
                 onClicked: success.viewModel.resetSelection()
             }
         }

@@ -26,6 +26,7 @@ QtObject {
         "xmark": 0xe5cd,
         "minimize": 0xe931,
         "app": 0xe5c3,
+        "power": 0xe8ac,
         "folder": 0xe2c7,
         "doc": 0xe24d,
         "exclamationmark.triangle.fill": 0xe002,

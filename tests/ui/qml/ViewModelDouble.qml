@@ -12,6 +12,8 @@ QtObject {
         property string displayName: ""
         property string path: "/Applications/Harbor Notes.app"
         property string fileName: "Harbor Notes.app"
+        property string itselfPath: "/Applications/Harbor Notes.app"
+        property string kindName: "App bundle"
         property string sizeText: "Calculating..."
     }
     property ListModel files: ListModel {}
@@ -22,6 +24,12 @@ QtObject {
         property double removedCount: 0
         property double reclaimedBytes: 0
         property bool reclaimedSizeComplete: true
+        property double trashedCount: 0
+        property double trashedBytes: 0
+        property bool trashedSizeComplete: true
+        property double deletedInPlaceCount: 0
+        property double deletedInPlaceBytes: 0
+        property bool deletedInPlaceSizeComplete: true
         property var failures: []
         property bool canUndo: false
         property bool isUndoing: false
@@ -29,6 +37,7 @@ QtObject {
     }
     property QtObject uninstaller: QtObject {
         property string command: ""
+        property string managerName: ""
         property bool canRun: false
         property bool isRunning: false
         property string status: ""
@@ -58,8 +67,8 @@ QtObject {
         for (let i = 0; i < n + (offered || 0); ++i)
             files.append({ fileId: "id" + i, path: "/home/u/Library/Caches/item" + i,
                            fileName: "item" + i, parentPath: "/home/u/Library/Caches",
-                           category: "Caches", safety: "Safe", safetyName: "Safe",
-                           sizeInBytes: 1000 * (i + 1), isSelected: i < n,
+                           category: "Caches", categoryName: "Caches", safety: "Safe",
+                           safetyName: "Safe", sizeInBytes: 1000 * (i + 1), isSelected: i < n,
                            startsReviewGroup: i === n,
                            evidence: i < n ? "Named by the app's identifier."
                                            : "Only part of its name matches the app's." })

@@ -11,32 +11,28 @@ TestCase {
     height: 460
 
     Component { id: chooserComponent; AppChooserDialog {} }
+    // Read only when the chooser opens: the test's own empty host.
+    Component { id: installedAppsModel; InstalledAppsModel {} }
+    SignalSpy { id: browseSpy; signalName: "browseRequested" }
 
-    // Every opening starts where it is told, whatever folder the last one ended in.
-    function test_opensWhereItIsTold() {
-        const chooser = createTemporaryObject(chooserComponent, testCase)
-        const start = DesktopIntegration.appChooserStartFolder()
-        chooser.openIn(start)
+    // Every opening starts with an empty filter in the keyboard's hands; Browse hands over to
+    // the file dialog and closes the chooser.
+    function test_opensOnTheFilterAndHandsOverToTheFileDialog() {
+        const chooser = createTemporaryObject(chooserComponent, testCase,
+                                              { installedApps: installedAppsModel.createObject(testCase) })
+        chooser.openChooser()
         tryVerify(() => chooser.opened)
-        compare(findChild(chooser.contentItem, "chooserFolder").text, chooser.localPath(start))
-        chooser.goUp()
-        verify(chooser.folder.toString() !== start.toString())
+        const filter = findChild(chooser.contentItem, "chooserFilter")
+        tryVerify(() => filter.activeFocus)
+        compare(filter.Accessible.name, "Filter by name or id")
+        filter.text = "tide"
         chooser.close()
         tryVerify(() => !chooser.visible)
-        chooser.openIn(start)
-        compare(chooser.folder, start)
-    }
-
-    function test_bundleNames_data() {
-        return [
-            { tag: "bundle", name: "Ink.app", bundle: true },
-            { tag: "upper case", name: "INK.APP", bundle: true },
-            { tag: "folder", name: "Applications", bundle: false },
-            { tag: "app inside the name", name: "app.backup", bundle: false },
-        ]
-    }
-    function test_bundleNames(data) {
-        const chooser = createTemporaryObject(chooserComponent, testCase)
-        compare(chooser.isBundle(data.name), data.bundle)
+        chooser.openChooser()
+        compare(filter.text, "")
+        browseSpy.target = chooser
+        mouseClick(findChild(chooser.contentItem, "chooserBrowseButton"))
+        compare(browseSpy.count, 1)
+        tryVerify(() => !chooser.visible)
     }
 }

@@ -44,17 +44,35 @@ TestCase {
             tryCompare(findChild(view, name), "visible", name === data.panel)
     }
 
-    // A removal that freed an item not sized whole reclaimed at least what was counted.
-    function test_reclaimedSize_data() {
-        return [ { tag: "whole", complete: true, text: "Reclaimed 4 KB" },
-                 { tag: "not whole", complete: false, text: "Reclaimed at least 4 KB" } ]
+    // Items in the Trash still take their space; items the Trash refused are gone. A size not
+    // counted whole is at least what was counted.
+    function test_freedSpace_data() {
+        const trashed = "Moved to the Trash: 4 kB. Empty the Trash to free the space."
+        return [
+            { tag: "trashed", trashed: 1, deleted: 0, complete: true, trashText: trashed,
+              deletedText: "" },
+            { tag: "not whole", trashed: 1, deleted: 0, complete: false,
+              trashText: trashed.replace("4 kB", "at least 4 kB"), deletedText: "" },
+            { tag: "removed in place", trashed: 0, deleted: 2, complete: true, trashText: "",
+              deletedText: "Deleted: 4 kB." },
+        ]
     }
-    function test_reclaimedSize(data) {
+    function test_freedSpace(data) {
         const view = makeView()
-        Object.assign(view.viewModel.outcome, { removedCount: 1, reclaimedBytes: 4000,
-                                                reclaimedSizeComplete: data.complete })
+        Object.assign(view.viewModel.outcome, {
+            removedCount: data.trashed + data.deleted, trashedCount: data.trashed,
+            trashedBytes: 4000, trashedSizeComplete: data.complete,
+            deletedInPlaceCount: data.deleted, deletedInPlaceBytes: 4000 })
         view.viewModel.phase = CleanerViewModel.Outcome
-        tryCompare(findChild(view, "successSizeText"), "text", data.text)
+        for (const [name, text] of [["successSizeText", data.trashText],
+                                    ["deletedSizeText", data.deletedText]]) {
+            const line = findChild(view, name)
+            tryCompare(line, "visible", text !== "")
+            compare(line.text, text)
+        }
+        // Heard as the keyboard lands on Done.
+        verify(findChild(view, "doneButton").Accessible.description.endsWith(
+            data.trashText + (data.trashText && data.deletedText ? " " : "") + data.deletedText))
     }
 
     // The outcome of a Linux application tells the command that uninstalls it, ready to copy.
@@ -64,10 +82,11 @@ TestCase {
         view.viewModel.phase = CleanerViewModel.Outcome
         const panel = findChild(view, "uninstallPanel")
         verify(!panel.visible)
+        view.viewModel.uninstaller.managerName = "Flatpak"
         view.viewModel.uninstaller.command = "flatpak uninstall org.example.Tidepool"
         tryCompare(panel, "visible", true)
         compare(findChild(view, "uninstallText").text,
-                "Tidepool itself belongs to its package manager. To uninstall it, run:")
+                "Tidepool itself is still installed: remove it with Flatpak or Software.")
         compare(findChild(view, "uninstallCommand").text, "flatpak uninstall org.example.Tidepool")
         // Run shows only for a command the window may run, and once at a time.
         const run = findChild(view, "runUninstallButton")

@@ -108,8 +108,8 @@ TestCase {
 
     // A total that holds an item not sized whole is a lower bound, and says so.
     function test_totalsSayAtLeast_data() {
-        return [ { tag: "whole", complete: true, text: "4 KB" },
-                 { tag: "not whole", complete: false, text: "at least 4 KB" } ]
+        return [ { tag: "whole", complete: true, text: "4 kB" },
+                 { tag: "not whole", complete: false, text: "at least 4 kB" } ]
     }
     function test_totalsSayAtLeast(data) {
         const panel = makePanel(1)
