@@ -125,7 +125,8 @@ apps_not_found:
 
 from ansible.module_utils.basic import AnsibleModule
 from ansible_collections.tidewell.desktop.plugins.module_utils.tidewell_cli import (
-    APP_REJECTED, COMMON_ARGUMENT_SPEC, TidewellCli, diff_of, per_app, per_user)
+    APP_REJECTED, COMMON_ARGUMENT_SPEC, TidewellCli, diff_of, per_app, per_user,
+    removal_failures)
 
 
 def is_inside(path, home):
@@ -168,15 +169,6 @@ def scan(cli, names, options):
             for app in per_app(per_user_document):
                 merge(users, user, home, scanned_items(app, home, 'users' in document))
     return users, found, not_found
-
-
-def removal_failures(document):
-    failures = []
-    for user, _, per_user_document in per_user(document):
-        for app in per_app(per_user_document):
-            failures += ['%s: %s: %s' % (user, failure['path'], failure['reason'])
-                         for failure in app['failures']]
-    return failures
 
 
 def remove(cli, names, options):
