@@ -138,16 +138,6 @@ Window openWindow(QQmlEngine& engine, const QCommandLineParser& options, Prefere
     return opened;
 }
 
-QQuickItem* itemNamed(QQuickItem* root, const QString& name) {
-    if (root->objectName() == name)
-        return root;
-    for (QQuickItem* child : root->childItems()) {
-        if (QQuickItem* found = itemNamed(child, name))
-            return found;
-    }
-    return nullptr;
-}
-
 // Opens the chooser and types the app's name into its filter, leaving app the current row;
 // the installed applications are read, and measured while the user types.
 void pickInChooser(Window& main, const QUrl& app) {
@@ -162,7 +152,7 @@ void pickInChooser(Window& main, const QUrl& app) {
         if (apps.entryUrlAt(row) == app)
             name = apps.data(apps.index(row), InstalledAppsModel::NameRole).toString();
     }
-    QQuickItem* filter = itemNamed(main.window->contentItem(), "chooserFilter");
+    auto* filter = main.window->findChild<QQuickItem*>("chooserFilter");
     if (name.isEmpty() || !filter)
         qFatal("the chooser does not list %s", qPrintable(app.toLocalFile()));
     spinUntil([filter] { return filter->hasActiveFocus(); }, 5000);
