@@ -236,7 +236,7 @@ FolderHandle openStepwise(const QList<QByteArray>& components, QByteArray& reach
             return {};
         FolderHandle next = openSubfolder(folder.fd(), component);
         if (next.isOpen())
-            reached = reached.endsWith('/') ? reached + component : reached + '/' + component;
+            reached = joinedPath(reached, component);
         folder = std::move(next);
     }
     return folder;
@@ -253,6 +253,10 @@ FolderHandle openFromRoot(const QList<QByteArray>& components) {
 }
 
 } // namespace
+
+QByteArray joinedPath(const QByteArray& folderPath, const QByteArray& name) {
+    return folderPath.endsWith('/') ? folderPath + name : folderPath + '/' + name;
+}
 
 FolderHandle openParent(const QByteArray& absolutePath, QByteArray& name) {
     std::optional<QList<QByteArray>> components = componentsOf(absolutePath);

@@ -30,6 +30,9 @@ struct Failure {
     QByteArray folder;
 };
 
+// The path of the entry name in the folder at folderPath, "/" not doubled for the root.
+QByteArray joinedPath(const QByteArray& folderPath, const QByteArray& name);
+
 // The parent folder of the absolute path, opened from "/" one component at a time, none of
 // them followed if it is a link; name receives the last component. On failure the handle is
 // closed and errno tells why (ELOOP or ENOTDIR when a component is a link).

@@ -40,15 +40,15 @@ QStringView lastComponent(const QString& path) {
 // Folders a permanent removal keeps open at once, however deep the tree.
 constexpr int removalDescriptorBudget = 64;
 
-// folder: where the failing call acted, when it is known.
-FileOperationResult removalFailure(int errnoValue, const QByteArray& folder = {}) {
+FileOperationResult removalFailure(const linkfree::Failure& failure) {
+    const int errnoValue = failure.error;
     // A component that is a link (ELOOP, or ENOTDIR for a link to a file) is never followed.
     if (errnoValue == ELOOP || errnoValue == ENOTDIR)
         return {LinkInPathError, errnoMessage(errnoValue)};
     return {fileErrorCode(errnoValue, FileAccess::writing),
             errnoMessage(errnoValue),
             {},
-            refusingFolder(errnoValue, folder)};
+            refusingFolder(errnoValue, failure.folder)};
 }
 
 // The folder holding path, reached without following a link, and the item's name in it.
@@ -56,8 +56,8 @@ struct VerifiedItem {
     linkfree::FolderHandle parent;
     QByteArray parentPath;
     QByteArray name;
-    int error = 0;
-    QByteArray failedIn = {}; // the folder that refused a look inside, when it was one
+    // Its folder: the one that refused a look inside, when one did.
+    linkfree::Failure failure = {};
 };
 
 VerifiedItem verifiedItem(const QString& path) {
@@ -69,17 +69,10 @@ VerifiedItem verifiedItem(const QString& path) {
     struct stat info;
     if (!item.parent.isOpen() ||
         ::fstatat(item.parent.fd(), item.name.constData(), &info, AT_SYMLINK_NOFOLLOW) != 0)
-        item.error = errno;
-    if (item.error == EACCES)
-        item.failedIn = linkfree::unsearchableFolderOn(itemPath);
+        item.failure.error = errno;
+    if (item.failure.error == EACCES)
+        item.failure.folder = linkfree::unsearchableFolderOn(itemPath);
     return item;
-}
-
-// The path of folder, given relative to base ("" for base itself).
-QByteArray joined(const QByteArray& base, const QByteArray& folder) {
-    if (folder.isEmpty())
-        return base;
-    return base.endsWith('/') ? base + folder : base + '/' + folder;
 }
 
 RealFileSystem& sharedInstance() {
@@ -153,8 +146,8 @@ QString RealFileSystem::resolvedPath(const QString& path) const {
 FileOperationResult RealFileSystem::moveToTrash(const QString& path) {
     // The item leaves the verified parent itself, as in a permanent removal.
     const VerifiedItem item = verifiedItem(path);
-    if (item.error != 0)
-        return removalFailure(item.error, item.failedIn);
+    if (item.failure.error != 0)
+        return removalFailure(item.failure);
     return trash::moveToTrash(item.parent.fd(), item.name, QDir::cleanPath(path), m_ownDataFolder,
                               m_trashOwner ? &*m_trashOwner : nullptr);
 }
@@ -163,13 +156,16 @@ FileOperationResult RealFileSystem::removePermanently(const QString& path) {
     // Everything happens relative to the verified parent: a folder swapped for a link later
     // is never entered.
     const VerifiedItem item = verifiedItem(path);
-    if (item.error != 0)
-        return removalFailure(item.error, item.failedIn);
-    const linkfree::Failure failure =
+    if (item.failure.error != 0)
+        return removalFailure(item.failure);
+    linkfree::Failure failure =
         linkfree::removeEntry(item.parent.fd(), item.name, removalDescriptorBudget);
     if (failure.error == 0)
         return {};
-    return removalFailure(failure.error, joined(item.parentPath, failure.folder));
+    failure.folder = failure.folder.isEmpty()
+                         ? item.parentPath
+                         : linkfree::joinedPath(item.parentPath, failure.folder);
+    return removalFailure(failure);
 }
 
 bool RealFileSystem::isInTrash(const TrashEntry& entry) const {

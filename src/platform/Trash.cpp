@@ -304,7 +304,7 @@ QByteArray refusingMoveFolder(int parentFd, const QByteArray& name, const QByteA
         return folderPath;
     const FolderHandle item = linkfree::openSubfolder(parentFd, name);
     if (item.isOpen() && !mayChange(item.fd()))
-        return folderPath.endsWith('/') ? folderPath + name : folderPath + '/' + name;
+        return linkfree::joinedPath(folderPath, name);
     return mayChange(trash.files.fd()) ? QByteArray() : trash.path + "/files";
 }
 
@@ -339,20 +339,19 @@ FileOperationResult moveToTrash(int parentFd, const QByteArray& name, const QStr
     for (int attempt = 1;; ++attempt) {
         const QByteArray trashName = candidateName(name, attempt);
         const QByteArray infoName = trashName + ".trashinfo";
-        Failure failure{writeRecord(trash.info.fd(), infoName, record, owner),
-                        trash.path + "/info"};
-        if (failure.error == 0) {
-            failure = {linkfree::moveWithoutReplacing(parentFd, name, trash.files.fd(), trashName),
-                       {}};
-            if (failure.error != 0)
+        int error = writeRecord(trash.info.fd(), infoName, record, owner);
+        const bool recorded = error == 0;
+        if (recorded) {
+            error = linkfree::moveWithoutReplacing(parentFd, name, trash.files.fd(), trashName);
+            if (error != 0)
                 ::unlinkat(trash.info.fd(), infoName.constData(), 0);
-            if (failure.error == EACCES || failure.error == EPERM)
-                failure.folder = refusingMoveFolder(parentFd, name, folderPath, trash);
         }
-        if (failure.error == 0)
+        if (error == 0)
             return {NoError, {}, entryOf(trash, trashName, path, date)};
-        if (failure.error != EEXIST)
-            return trashFailure(failure);
+        if (error != EEXIST)
+            return trashFailure({error, recorded
+                                            ? refusingMoveFolder(parentFd, name, folderPath, trash)
+                                            : trash.path + "/info"});
     }
 }
 
