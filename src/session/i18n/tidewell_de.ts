@@ -213,7 +213,7 @@
 <context>
     <name>AppsHeaderView</name>
     <message numerus="yes">
-        <source>%n apps</source>
+        <source>%n Apps</source>
         <translation>
             <numerusform>%n App</numerusform>
             <numerusform>%n Apps</numerusform>

@@ -213,10 +213,10 @@
 <context>
     <name>AppsHeaderView</name>
     <message numerus="yes">
-        <source>%n apps</source>
+        <source>%n Apps</source>
         <translation>
-            <numerusform>%n app</numerusform>
-            <numerusform>%n apps</numerusform>
+            <numerusform>%n App</numerusform>
+            <numerusform>%n Apps</numerusform>
         </translation>
     </message>
 </context>

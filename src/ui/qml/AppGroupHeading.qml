@@ -20,7 +20,7 @@ Item {
     readonly property string selectedText: qsTr("%1 selected")
         .arg(ByteFormatter.sizeText(group.selectedBytes ?? 0, group.selectedSizeComplete ?? true))
 
-    implicitHeight: 40
+    implicitHeight: 34
     Accessible.role: Accessible.Heading
     Accessible.name: qsTr("%1, %2, %3").arg(group.name ?? "").arg(countText).arg(selectedText)
 
@@ -63,7 +63,8 @@ Item {
         ElidedText {
             objectName: "appHeadingName"
             Layout.fillWidth: true
-            Layout.maximumWidth: implicitWidth
+            // Whole pixels: a width rounded down would cut the name short.
+            Layout.maximumWidth: Math.ceil(implicitWidth)
             text: heading.group.name ?? ""
             font.pixelSize: 13
             font.weight: Font.DemiBold

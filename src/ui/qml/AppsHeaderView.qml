@@ -54,7 +54,7 @@ RowLayout {
         LabelText {
             objectName: "appsCount"
             Layout.fillWidth: true
-            text: qsTr("%n apps", "", header.groups.length)
+            text: qsTr("%n Apps", "", header.groups.length)
             font.pixelSize: 17
             font.weight: Font.DemiBold
             color: Appearance.primary
