@@ -208,6 +208,7 @@ class Tally:
     def __init__(self):
         self.totals = new_totals()
         self.foreign_apps, self.foreign_selected_apps, self.missed = {}, {}, {}
+        self.unselected = {}
 
     def add(self, app, reported, selected, is_own, listed, counted, unnamed=()):
         """One app's scan: reported and selected paths, is_own(item) for a reported item, its
@@ -235,6 +236,10 @@ class Tally:
         missed = [path for path in counted if not covered(path, reported)]
         if missed:
             self.missed[app] = missed
+        unselected = [path for path in counted
+                      if covered(path, reported) and not covered(path, selected)]
+        if unselected:
+            self.unselected[app] = unselected
 
 
 def measure(cli, casks, home, root, listed, owners):
@@ -317,6 +322,7 @@ def report(tally, work, app_count, verbose):
     print_items("foreign selected", tally.foreign_selected_apps, work)
     if verbose:
         print_items("missed", tally.missed, work, most=1000)
+        print_items("offered, not selected", tally.unselected, work, most=1000)
     return {"recall": recall, "ownRecall": unnamed, **figures, **totals}
 
 
@@ -326,7 +332,8 @@ def argument_parser(description):
     parser.add_argument("--cli", required=True)
     parser.add_argument("--work", help="folder for the generated home (default: a temporary one)")
     parser.add_argument("--json", help="also write the figures to this file")
-    parser.add_argument("--missed", action="store_true", help="list the leftovers not found")
+    parser.add_argument("--missed", action="store_true",
+                        help="list the leftovers not found and those only offered")
     return parser
 
 

@@ -193,6 +193,7 @@ def report(tally, work, app_count, verbose):
     print_items("foreign selected", tally.foreign_selected_apps, work)
     if verbose:
         print_items("missed", tally.missed, work, most=1000)
+        print_items("offered, not selected", tally.unselected, work, most=1000)
     return {"recall": recall, **figures, **totals}
 
 

@@ -91,8 +91,11 @@ bool RemovalJournal::makeFolder() const {
         return true;
     // Only the user may read what was removed where.
     const QDir parent(folder.path());
-    return parent.mkpath(QStringLiteral(".")) &&
-           parent.mkdir(folder.fileName(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (parent.mkpath(QStringLiteral(".")) &&
+        parent.mkdir(folder.fileName(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
+        return true;
+    // Another removal may have made it meanwhile.
+    return QFileInfo(m_folder).isDir();
 }
 
 std::variant<JournalEntry, QString> RemovalJournal::begin(RemovalRecord removal) const {

@@ -19,18 +19,31 @@ QString vendorOf(const QString& identifier) {
     return QString::fromStdU32String(MatchNeedles::vendorOf(text::lowercased(identifier)));
 }
 
-// The path of the bundle a container's metadata records for its app, wherever in the
-// metadata's nested dictionaries it is written.
-QString recordedBundle(const QVariant& value) {
+// Every bundle path written in a property list: string values, in its dictionaries at any depth,
+// that are absolute paths of an ".app". Lists are left out: they hold other apps, such as
+// recent or favourite ones.
+void addRecordedBundles(const QVariant& value, QSet<QString>& bundles) {
     if (value.typeId() == QMetaType::QString) {
         const QString path = value.toString();
-        return path.startsWith(u'/') && path.endsWith(QStringLiteral(".app")) ? path : QString();
+        if (path.startsWith(u'/') && path.endsWith(QStringLiteral(".app")))
+            bundles.insert(path);
     }
-    for (const QVariant& nested : value.toMap()) {
-        if (QString path = recordedBundle(nested); !path.isEmpty())
-            return path;
-    }
-    return {};
+    for (const QVariant& nested : value.toMap())
+        addRecordedBundles(nested, bundles);
+}
+
+QSet<QString> recordedBundles(const std::optional<QVariantMap>& propertyList) {
+    QSet<QString> bundles;
+    if (propertyList)
+        addRecordedBundles(*propertyList, bundles);
+    return bundles;
+}
+
+// The name of the app that a container's metadata or a preference file records, as
+// Chromium-based apps write where they last ran: that of the one bundle written there, empty
+// when there is none or several (a launcher's or an updater's apps).
+QString recordedAppName(const QSet<QString>& bundles) {
+    return bundles.size() == 1 ? QFileInfo(*bundles.cbegin()).completeBaseName() : QString();
 }
 
 // A file's name without its extension, a folder's whole name, in compact form.
@@ -57,33 +70,65 @@ QList<RemovedApp> BundleOrphanFinder::find() const {
     QList<NamedEntry> entries = namedEntries();
     entries.removeIf(
         [this](const NamedEntry& entry) { return m_claims.claimsIdentifier(entry.identifier); });
-    QList<RemovedApp> found = groupedByRoot(entries);
-    addNameLikeItems(found);
-    for (RemovedApp& app : found)
-        std::sort(app.items.begin(), app.items.end(),
+    readRecordedBundles(entries);
+    QList<FoundApp> apps = groupedByRoot(entries);
+    addNameLikeItems(apps);
+    QList<RemovedApp> found;
+    for (FoundApp& app : apps) {
+        std::sort(app.app.items.begin(), app.app.items.end(),
                   [](const Orphan& a, const Orphan& b) { return a.path < b.path; });
+        found.append(app.app);
+    }
     std::sort(found.begin(), found.end(), [](const RemovedApp& a, const RemovedApp& b) {
         return a.name.compare(b.name, Qt::CaseInsensitive) < 0;
     });
     return found;
 }
 
-QList<RemovedApp> BundleOrphanFinder::groupedByRoot(const QList<NamedEntry>& entries) const {
+bool BundleOrphanFinder::anyStandsWhereRecorded(const QSet<QString>& bundles) const {
+    return std::any_of(bundles.cbegin(), bundles.cend(), [this](const QString& bundle) {
+        return m_fileSystem.exists(m_host.systemPath(bundle));
+    });
+}
+
+void BundleOrphanFinder::readRecordedBundles(QList<NamedEntry>& entries) const {
+    QList<NamedEntry> kept;
+    for (NamedEntry& entry : entries) {
+        if (entry.place == Place::preferences) {
+            const QSet<QString> bundles =
+                recordedBundles(m_fileSystem.readPropertyList(entry.path));
+            // Preferences that name an app still standing where they say may be that app's.
+            if (anyStandsWhereRecorded(bundles))
+                continue;
+            entry.bundleName = recordedAppName(bundles);
+        }
+        kept.append(entry);
+    }
+    entries = kept;
+}
+
+QList<BundleOrphanFinder::FoundApp>
+BundleOrphanFinder::groupedByRoot(const QList<NamedEntry>& entries) const {
     QStringList identifiers;
     for (const NamedEntry& entry : entries)
         identifiers.append(entry.identifier);
     const QHash<QString, QString> roots = bundleids::rootsOf(identifiers);
-    QMap<QString, RemovedApp> apps;
+    QMap<QString, FoundApp> apps;
     QSet<QString> showingAnApp;  // roots with a container or saved windows of their own
     QSet<QString> namedBySystem; // roots the system named something by
     for (const NamedEntry& entry : entries) {
         const QString root = roots.value(text::lowercased(entry.identifier));
-        RemovedApp& app = apps[root];
+        FoundApp& found = apps[root];
+        RemovedApp& app = found.app;
         app.kind = RemovedAppKind::bundle;
         if (app.identifier.isEmpty() || text::lowercased(entry.identifier) == root)
             app.identifier = entry.identifier;
-        if (!entry.appName.isEmpty())
-            app.name = entry.appName;
+        if (!entry.bundleName.isEmpty()) {
+            // The first entries are containers: the system's record goes before the app's own.
+            if (app.name.isEmpty())
+                app.name = entry.bundleName;
+            found.bundleNames.insert(text::compactForm(entry.bundleName));
+        }
         const bool inContainer =
             entry.place == Place::container || entry.place == Place::groupContainer;
         app.items.append(
@@ -95,14 +140,14 @@ QList<RemovedApp> BundleOrphanFinder::groupedByRoot(const QList<NamedEntry>& ent
         if (entry.place != Place::groupContainer && entry.place != Place::appNamed)
             namedBySystem.insert(root);
     }
-    QList<RemovedApp> found;
+    QList<FoundApp> found;
     for (auto app = apps.begin(); app != apps.end(); ++app) {
         const bool ownApp =
             showingAnApp.contains(app.key()) && bundleids::namesProductAfterVendor(app.key());
         if (!namedBySystem.contains(app.key()) || (m_claims.claimsVendorOf(app.key()) && !ownApp))
             continue;
-        if (app->name.isEmpty())
-            app->name = app->identifier;
+        if (app->app.name.isEmpty())
+            app->app.name = app->app.identifier;
         found.append(*app);
     }
     return found;
@@ -110,21 +155,22 @@ QList<RemovedApp> BundleOrphanFinder::groupedByRoot(const QList<NamedEntry>& ent
 
 QList<BundleOrphanFinder::NamedEntry> BundleOrphanFinder::namedEntries() const {
     QList<NamedEntry> entries;
+    addContainersIn(QStringLiteral("Containers"), Place::container, entries);
+    addContainersIn(QStringLiteral("Group Containers"), Place::groupContainer, entries);
     for (const QString& folder :
          {QStringLiteral("Caches"), QStringLiteral("Application Support"), QStringLiteral("Logs")})
         addNamedIn(folder, Naming::wholeName, Place::appNamed, false, entries);
-    for (const QString& folder :
-         {QStringLiteral("Preferences"), QStringLiteral("HTTPStorages"), QStringLiteral("WebKit")})
+    addNamedIn(QStringLiteral("Preferences"), Naming::wholeName, Place::preferences, false,
+               entries);
+    addNamedIn(QStringLiteral("Preferences/ByHost"), Naming::hostSuffixed, Place::preferences,
+               false, entries);
+    for (const QString& folder : {QStringLiteral("HTTPStorages"), QStringLiteral("WebKit")})
         addNamedIn(folder, Naming::wholeName, Place::systemNamed, false, entries);
     addNamedIn(QStringLiteral("Saved Application State"), Naming::wholeName, Place::windows, false,
                entries);
-    addNamedIn(QStringLiteral("Preferences/ByHost"), Naming::hostSuffixed, Place::systemNamed,
-               false, entries);
     addNamedIn(QStringLiteral("Application Scripts"), Naming::wholeName, Place::systemNamed, true,
                entries);
     addNamedIn(QStringLiteral("Cookies"), Naming::wholeName, Place::systemNamed, true, entries);
-    addContainersIn(QStringLiteral("Containers"), Place::container, entries);
-    addContainersIn(QStringLiteral("Group Containers"), Place::groupContainer, entries);
     return entries;
 }
 
@@ -150,30 +196,32 @@ void BundleOrphanFinder::addContainersIn(const QString& relative, Place place,
         const QString identifier = bundleids::withoutGroupPrefix(
             metadata ? metadata->value(QStringLiteral("MCMMetadataIdentifier")).toString()
                      : QString());
-        const QString bundle = metadata ? recordedBundle(*metadata) : QString();
+        const QSet<QString> bundles = recordedBundles(metadata);
         // A container whose app still stands where it was recorded is that app's, whatever
         // its identifier says.
-        if (!bundleids::isReverseDns(identifier) ||
-            (!bundle.isEmpty() && m_fileSystem.exists(m_host.systemPath(bundle))))
+        if (!bundleids::isReverseDns(identifier) || anyStandsWhereRecorded(bundles))
             continue;
-        entries.append(
-            {entry.path, identifier, place, false, QFileInfo(bundle).completeBaseName()});
+        entries.append({entry.path, identifier, place, false, recordedAppName(bundles)});
     }
 }
 
-void BundleOrphanFinder::addNameLikeItems(QList<RemovedApp>& apps) const {
+void BundleOrphanFinder::addNameLikeItems(QList<FoundApp>& found) const {
     // Each name and vendor to the first removed app that goes by it.
     QHash<QString, qsizetype> names;
     QHash<QString, qsizetype> vendors;
-    for (qsizetype index = 0; index < apps.size(); ++index) {
-        const QString element = bundleids::nameElementOf(apps[index].identifier);
-        const QString vendor = vendorOf(apps[index].identifier);
-        for (const QString& name : {element, element.isEmpty() ? QString() : vendor + element,
-                                    text::compactForm(apps[index].name)}) {
+    for (qsizetype index = 0; index < found.size(); ++index) {
+        const QString& identifier = found[index].app.identifier;
+        const QString element = bundleids::nameElementOf(identifier);
+        const QString vendor = vendorOf(identifier);
+        QStringList appNames = found[index].bundleNames.values();
+        std::sort(appNames.begin(), appNames.end());
+        if (!element.isEmpty())
+            appNames << element << vendor + element;
+        for (const QString& name : std::as_const(appNames)) {
             if (!m_claims.claimsName(name) && !names.contains(name))
                 names.insert(name, index);
         }
-        if (!m_claims.claimsName(vendor) && !m_claims.claimsVendorOf(apps[index].identifier) &&
+        if (!m_claims.claimsName(vendor) && !m_claims.claimsVendorOf(identifier) &&
             !vendors.contains(vendor))
             vendors.insert(vendor, index);
     }
@@ -184,10 +232,10 @@ void BundleOrphanFinder::addNameLikeItems(QList<RemovedApp>& apps) const {
             if (!bundleids::identifierInName(entry.name).isEmpty())
                 continue;
             if (names.contains(compact)) {
-                RemovedApp& app = apps[names.value(compact)];
+                RemovedApp& app = found[names.value(compact)].app;
                 app.items.append({entry.path, OrphanCause::nameOfRemovedApp, app.name, true});
             } else if (vendors.contains(compact)) {
-                RemovedApp& app = apps[vendors.value(compact)];
+                RemovedApp& app = found[vendors.value(compact)].app;
                 app.items.append({entry.path, OrphanCause::vendorAppsGone,
                                   app.identifier.section(u'.', 1, 1), true});
             }

@@ -70,6 +70,33 @@ QString withoutVendorPiece(const QString& name, const std::u32string& vendor) {
     return name.mid(end + 1);
 }
 
+// The names, in compact form, a vendor gives the folders of one edition of a product: one word
+// of a name of the app, then the first letters of its other words in their order ("IdeaIC" of
+// "IntelliJ-IDEA-Community", "PyCharmCE" of "PyCharm Community Edition"). Every word of the
+// name is in it, so it names this edition only, never a sibling that merely shares a word.
+QStringList editionNamesOf(const QString& name) {
+    static const QRegularExpression separators(QStringLiteral("[\\s._-]+"));
+    QStringList words;
+    for (const QString& word : text::strippingTrailingVersionSuffix(name).split(separators)) {
+        if (const QString compact = text::compactForm(word); !compact.isEmpty())
+            words.append(compact);
+    }
+    QStringList editions;
+    for (qsizetype stem = 0; words.size() > 1 && stem < words.size(); ++stem) {
+        // The word it starts with is a name of its own, not a role ("Editor").
+        if (text::characterCount(words[stem]) < minimumKeyLength ||
+            MatchNeedles::isGenericWord(words[stem]))
+            continue;
+        QString edition = words[stem];
+        for (qsizetype other = 0; other < words.size(); ++other) {
+            if (other != stem)
+                edition += words[other].front();
+        }
+        editions.append(edition);
+    }
+    return editions;
+}
+
 } // namespace
 
 bool KeyMatch::isStrongerThan(const KeyMatch& other) const {
@@ -96,6 +123,13 @@ LinuxAppKeys LinuxAppKeys::of(const AppDescriptor& app) {
     }
     if (!text::isPlainWord(app.displayName))
         keys.add(app.displayName, 1, app.displayName);
+    for (const QString& name :
+         {linuxapp::reverseDnsTailOf(app.linuxFacts.packageId),
+          linuxapp::reverseDnsTailOf(app.linuxFacts.desktopFileId),
+          linuxapp::reverseDnsTailOf(app.linuxFacts.appStreamId), app.displayName}) {
+        for (const QString& edition : editionNamesOf(name))
+            keys.m_editions.insert(edition, app.displayName);
+    }
     return keys;
 }
 
@@ -109,6 +143,8 @@ LinuxAppKeys LinuxAppKeys::ofAll(const QList<AppDescriptor>& apps) {
                 all.m_owners.insert(key.key(), app.displayName);
             }
         }
+        for (auto edition = keys.m_editions.cbegin(); edition != keys.m_editions.cend(); ++edition)
+            all.m_editions.insert(edition.key(), edition.value());
     }
     return all;
 }
@@ -158,8 +194,11 @@ namespace tidewell {
 std::optional<KeyMatch> LinuxAppKeys::matchEdition(const QString& name) const {
     static const QRegularExpression version(QStringLiteral("[\\s._-]*\\d+([._-]\\d+)*$"));
     const QString stem = QString(name).remove(version);
-    if (auto whole = match(text::compactForm(stem)); whole && !stem.isEmpty())
+    const QString compactStem = text::compactForm(stem);
+    if (auto whole = match(compactStem); whole && !stem.isEmpty())
         return whole;
+    if (const auto edition = m_editions.constFind(compactStem); edition != m_editions.cend())
+        return KeyMatch{edition.key(), 1, KeyMatch::Fit::exact, edition.value()};
     return matchPrefix(name);
 }
 

@@ -55,8 +55,10 @@ public:
     std::optional<KeyMatch> matchName(const QString& name, bool isFile, bool allowRc,
                                       bool allowPrefix) const;
     // Whether name, a vendor's folder of one edition and version ("PyCharmCE2024.3"), names the
-    // application: wholly when the name without its version is a key, only by a prefix when a
-    // key of four or more characters merely starts it (the longest such key).
+    // application: wholly when the name without its version is a key or the app's edition name
+    // (a word of its name, then the first letters of the others: "IdeaIC" of
+    // "IntelliJ-IDEA-Community"), only by a prefix when a key of four or more characters merely
+    // starts it (the longest such key).
     std::optional<KeyMatch> matchEdition(const QString& name) const;
 
 private:
@@ -65,6 +67,9 @@ private:
 
     QHash<QString, int> m_tiers;
     QHash<QString, QString> m_owners;
+    // Edition names (see matchEdition) with the display name of their application: names of
+    // folders below the vendor's only, full-name evidence.
+    QHash<QString, QString> m_editions;
 };
 
 // The evidence a name is found by, from our key match and the strongest match of the other

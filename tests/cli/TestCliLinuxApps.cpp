@@ -1,53 +1,32 @@
+#include "CliHome.h"
 #include "CliRun.h"
 #include "FakeAppImage.h"
 #include "JsonPaths.h"
-#include "TestDir.h"
 
-#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QStandardPaths>
 #include <QTest>
 
-namespace {
-
-// dpkg-query -S answers for vim's entry and for gimp in the cache folder (which lies outside
-// the home here), which a package claims.
-const QByteArray fakeProgram = "#!/bin/sh\necho \"$0 $*\" >> \"$TIDEWELL_TEST_RAN\"\n"
-                               "[ \"$1\" = -S ] || exit 0\nshift\nfor path; do case $path in\n"
-                               "*/vim.desktop) echo \"vim-gtk3: $path\" ;;\n"
-                               "*/cache/gimp) echo \"gimp-data: $path\" ;;\nesac; done\n";
-
-} // namespace
-
 // scan and remove of Linux apps on a home of their own, with fake package managers on PATH
-// that only record that they ran (dpkg-query answers for one package).
+// that only record that they ran, but for dpkg-query's answers about vim's entry and about
+// gimp in the cache folder (which lies outside the home here), which a package claims.
 class TestCliLinuxApps : public QObject {
     Q_OBJECT
 
-    TestDir m_dir;
+    CliHome m_dir;
     QString m_gimpEntry;
     bool m_dconfRead = false;
 
 private slots:
     void initTestCase() {
-        const QString home = m_dir.path("home");
-        qputenv("HOME", home.toUtf8());
-        for (const char* name : {"XDG_CONFIG_HOME", "XDG_STATE_HOME"})
-            qunsetenv(name);
         qputenv("XDG_CACHE_HOME", m_dir.path("cache").toUtf8());
-        qputenv("XDG_DATA_HOME", (home + "/.local/share").toUtf8());
-        qputenv(
-            "XDG_DATA_DIRS",
-            (m_dir.path("system") + ':' + home + "/.local/share/flatpak/exports/share").toUtf8());
-        qputenv("TIDEWELL_TEST_RAN", m_dir.path("ran.log").toUtf8());
-        for (const char* program : {"flatpak", "snap", "dpkg-query", "apt"}) {
-            const QString path = m_dir.createFile(QStringLiteral("bin/") + program, fakeProgram);
-            QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        }
-        qputenv("PATH", m_dir.path("bin").toUtf8() + ':' + qgetenv("PATH"));
+        m_dir.fakePrograms({"flatpak", "snap", "dpkg-query", "apt"},
+                           "#!/bin/sh\necho \"$0 $*\" >> \"$TIDEWELL_TEST_RAN\"\n"
+                           "[ \"$1\" = -S ] || exit 0\nshift\nfor path; do case $path in\n"
+                           "*/vim.desktop) echo \"vim-gtk3: $path\" ;;\n"
+                           "*/cache/gimp) echo \"gimp-data: $path\" ;;\nesac; done\n");
         m_gimpEntry = m_dir.createFlatpakInstallation(
             {}, "org.gimp.GIMP",
             {.name = "GIMP", .exec = "flatpak run --command=gimp-2.10 org.gimp.GIMP %U"},
@@ -63,13 +42,8 @@ private slots:
                          "[Default Applications]\nimage/png=org.gimp.GIMP.desktop;eog.desktop;\n"
                          "image/x-xcf=org.gimp.GIMP.Extra.desktop\n");
         // GIMP's settings in dconf beside a look-alike's, when the dconf tool is here to read them.
-        m_dir.createFile("dconf-keyfiles/user", "[org/gimp/GIMP/state]\nmaximized=true\n\n"
-                                                "[org/gimp/GIMPish]\nx=1\n");
-        m_dconfRead = !QStandardPaths::findExecutable(QStringLiteral("dconf")).isEmpty() &&
-                      QDir().mkpath(home + "/.config/dconf") &&
-                      QProcess::execute(QStringLiteral("dconf"),
-                                        {QStringLiteral("compile"), home + "/.config/dconf/user",
-                                         m_dir.path("dconf-keyfiles")}) == 0;
+        m_dconfRead = m_dir.writeDconf("[org/gimp/GIMP/state]\nmaximized=true\n\n"
+                                       "[org/gimp/GIMPish]\nx=1\n");
         // Named for GIMP but never offered: a package's path, and a link out of the home.
         m_dir.createSymlink("home/.local/share/gimp", m_dir.path("elsewhere"));
     }
@@ -85,8 +59,7 @@ private slots:
         const CliRun run = CliRun::of({"scan", argument, "--json", "--no-index"});
         QCOMPARE(run.exitCode, 0);
         // dpkg is asked about the cache folder's gimp, never about anything in the home.
-        QFile ran(m_dir.path("ran.log"));
-        const QByteArray log = ran.open(QIODevice::ReadOnly) ? ran.readAll() : QByteArray();
+        const QByteArray log = m_dir.ranLog();
         QVERIFY2(log.contains("dpkg-query -S " + m_dir.path("cache/gimp").toUtf8()) &&
                      !log.contains(m_dir.path("home/").toUtf8()),
                  log.constData());
@@ -148,8 +121,7 @@ private slots:
         QVERIFY(QFile::exists(m_dir.path("system/applications/vim.desktop")));
         QVERIFY(QFile::exists(m_dir.path("home/.config/kate/x")));
         QVERIFY(QFile::exists(m_dir.path("home/GIMP/art.xcf")));
-        QFile ran(m_dir.path("ran.log"));
-        const QByteArray log = ran.open(QIODevice::ReadOnly) ? ran.readAll() : QByteArray();
+        const QByteArray log = m_dir.ranLog();
         QVERIFY2(!log.contains("flatpak") && !log.contains("apt ") && !log.contains("snap"),
                  log.constData());
     }
@@ -164,15 +136,11 @@ private slots:
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(QJsonDocument::fromJson(run.out)["uninstallExitCode"].toInt(-1), 0);
         QVERIFY(!QFile::exists(m_dir.path("home/.config/GIMP")));
-        const auto ranLog = [this] {
-            QFile ran(m_dir.path("ran.log"));
-            return ran.open(QIODevice::ReadOnly) ? ran.readAll() : QByteArray();
-        };
-        QVERIFY(ranLog().contains("bin/flatpak uninstall --user -- org.gimp.GIMP"));
+        QVERIFY(m_dir.ranLog().contains("bin/flatpak uninstall --user -- org.gimp.GIMP"));
         const CliRun apt = CliRun::of({"remove", m_dir.path("system/applications/vim.desktop"),
                                        "--yes", "--uninstall", "--no-index"});
         QVERIFY2(apt.out.contains("To uninstall it, run: sudo apt remove -- vim-gtk3"), apt.out);
-        QVERIFY(!ranLog().contains("bin/apt ") && !ranLog().contains("bin/sudo"));
+        QVERIFY(!m_dir.ranLog().contains("bin/apt ") && !m_dir.ranLog().contains("bin/sudo"));
     }
 
     // An AppImage is read by the entry it carries; its integration's launcher and its data are

@@ -1,6 +1,6 @@
+#include "CliHome.h"
 #include "CliRun.h"
 #include "JsonPaths.h"
-#include "TestDir.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -13,17 +13,13 @@
 class TestCliOrphans : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<TestDir> m_dir;
+    std::unique_ptr<CliHome> m_dir;
     QStringList m_root;
 
 private slots:
     void init() {
-        m_dir = std::make_unique<TestDir>();
+        m_dir = std::make_unique<CliHome>();
         m_root = {"--root", m_dir->path("root")};
-        qputenv("HOME", QFile::encodeName(m_dir->path("home")));
-        qputenv("XDG_DATA_HOME", QFile::encodeName(m_dir->path("home/.local/share")));
-        for (const char* variable : {"XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"})
-            qunsetenv(variable);
         m_dir->createFile("root/var/log/apt/history.log",
                           "Start-Date: 2024-06-01  10:22:33\nRemove: mousepad:amd64 (0.5)\n\n"
                           "Start-Date: 2024-06-02  11:00:00\nPurge: zathura:amd64 (0.5)\n");

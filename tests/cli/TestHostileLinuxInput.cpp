@@ -1,8 +1,9 @@
+#include "CliHome.h"
 #include "CliRun.h"
 #include "FakeAppImage.h"
 #include "JsonPaths.h"
-#include "TestDir.h"
 #include "TreeSnapshot.h"
+#include "Unprivileged.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -11,38 +12,66 @@
 #include <QTest>
 
 #include <memory>
+#include <sys/stat.h>
 
 namespace {
-
-// A fake package manager that only records how it was called.
-const QByteArray recordingProgram = "#!/bin/sh\necho \"$0 $*\" >> \"$TIDEWELL_TEST_RAN\"\n";
 
 // The matches that start selected.
 QStringList matchedPaths(const QByteArray& json) {
     return matchPaths(json, true);
 }
 
+DesktopEntryFields entryOf(const QString& name, const QByteArray& extraLines = {}) {
+    return {.name = name, .exec = name.toLower(), .extraLines = extraLines};
+}
+
+// A comment line that makes an entry size bytes larger, and compresses to almost nothing.
+QByteArray commentOf(qsizetype size) {
+    return "# " + QByteArray(size - 3, 'x') + "\n";
+}
+
+// Processes whose command line names path, such as a reader's child left running.
+QStringList processesNaming(const QString& path) {
+    QStringList found;
+    for (const QString& pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+        QFile commandLine(QStringLiteral("/proc/") + pid + QStringLiteral("/cmdline"));
+        if (commandLine.open(QIODevice::ReadOnly) && commandLine.readAll().contains(path.toUtf8()))
+            found.append(pid);
+    }
+    return found;
+}
+
+QStringList listedNames(const QByteArray& json) {
+    QStringList names;
+    for (const QJsonValue& app : QJsonDocument::fromJson(json)["apps"].toArray())
+        names.append(app["name"].toString());
+    return names;
+}
+
+// A run that may meet a FIFO: one that blocks is killed and fails its test. The timeout is far
+// above the second each run takes, yet low enough that every run blocking stays within Qt
+// Test's limit of five minutes per test function.
+CliRun cli(const QStringList& arguments) {
+    return CliRun::of(arguments, {}, 20000);
+}
+
 } // namespace
 
-// Desktop entries, ids and variables written by anyone: an id is never a path, an argument
-// never an option, a general tool's launcher never claims that tool's folder. Each case gets
-// a home of its own, and whatever is refused leaves that home exactly as it was.
+// Desktop entries, ids, variables and files written by anyone: an id is never a path, an
+// argument never an option, a general tool's launcher never claims that tool's folder, a FIFO
+// is never waited on, an oversized entry is refused without being read whole, and a folder
+// the user cannot read is reported. Each case gets a home of its own, and whatever is refused
+// leaves that home exactly as it was. Runs unprivileged, so that permission bits apply.
 class TestHostileLinuxInput : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<TestDir> m_dir;
+    std::unique_ptr<CliHome> m_dir;
 
-    QString home(const QString& relative = {}) const {
-        return m_dir->path(relative.isEmpty() ? QStringLiteral("home") : "home/" + relative);
-    }
+    QString home(const QString& relative = {}) const { return m_dir->home(relative); }
     // Driftnote's entry in the user's applications folder.
     QString userEntry(const QString& file, DesktopEntryFields fields) {
         fields.name = QStringLiteral("Driftnote");
         return m_dir->createDesktopEntry("home/.local/share/applications/" + file, fields);
-    }
-    QByteArray ranLog() const {
-        QFile log(m_dir->path("ran.log"));
-        return log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
     }
     // The home as it stands, its Trash and the journal of removals (in the state folder) left
     // out.
@@ -54,23 +83,16 @@ class TestHostileLinuxInput : public QObject {
         });
         return tree;
     }
+    QString makeFifo(const QString& relative) {
+        const QString path = m_dir->path(relative);
+        QDir().mkpath(QFileInfo(path).path());
+        return ::mkfifo(QFile::encodeName(path).constData(), 0644) == 0 ? path : QString();
+    }
 
 private slots:
     void init() {
-        m_dir = std::make_unique<TestDir>();
-        qputenv("HOME", home().toUtf8());
-        for (const char* name : {"XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"})
-            qunsetenv(name);
-        qputenv("XDG_DATA_HOME", home(".local/share").toUtf8());
-        qputenv("XDG_DATA_DIRS", m_dir->path("system").toUtf8());
-        qputenv("TIDEWELL_TEST_RAN", m_dir->path("ran.log").toUtf8());
-        for (const char* program : {"flatpak", "snap", "dpkg-query"}) {
-            const QString path =
-                m_dir->createFile(QStringLiteral("bin/") + program, recordingProgram);
-            QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        }
-        static const QByteArray path = qgetenv("PATH");
-        qputenv("PATH", m_dir->path("bin").toUtf8() + ':' + path);
+        m_dir = std::make_unique<CliHome>();
+        m_dir->fakePrograms({"flatpak", "snap", "dpkg-query"});
         for (const char* file : {"thesis/chapter1.tex", ".var/app/org.example.Other/x",
                                  "snap/other/x", ".ssh/id_ed25519", ".gnupg/pubring.kbx",
                                  ".git/config", ".config/driftnote/settings.ini"})
@@ -114,19 +136,11 @@ private slots:
         const CliRun list = CliRun::of({"list", "--json"});
         QVERIFY2(!list.out.contains("driftnote.desktop"), list.out);
         QCOMPARE(homeSnapshot(), before);
-        QCOMPARE(ranLog(), QByteArray());
+        QCOMPARE(m_dir->ranLog(), QByteArray());
     }
 
-    // An operand that looks like an option never reaches a package manager, and the window's
-    // command names the id after "--".
+    // The window's command names the id after "--", where no id can pass for an option.
     void argumentsAreNeverOptions() {
-        for (const QStringList& arguments :
-             {QStringList{"remove", "--yes", "--uninstall", "--", "--all"},
-              QStringList{"scan", "--", "-y"}}) {
-            const CliRun run = CliRun::of(arguments);
-            QCOMPARE(run.exitCode, 2);
-            QVERIFY2(run.err.contains("looks like an option"), run.err);
-        }
         const QString entry =
             userEntry("org.example.Driftnote.desktop", {.exec = "flatpak run org.example.Driftnote",
                                                         .flatpak = "org.example.Driftnote"});
@@ -137,8 +151,8 @@ private slots:
         const CliRun run = CliRun::of(
             {"remove", "org.example.Driftnote.desktop", "--yes", "--uninstall", "--no-index"});
         QCOMPARE(run.exitCode, 0);
-        QVERIFY2(ranLog().endsWith("flatpak uninstall --user -- org.example.Driftnote\n"),
-                 ranLog());
+        QVERIFY2(m_dir->ranLog().endsWith("flatpak uninstall --user -- org.example.Driftnote\n"),
+                 m_dir->ranLog());
         QCOMPARE(homeSnapshot(), expected);
     }
 
@@ -212,9 +226,6 @@ private slots:
         m_dir->createFile("home/Documents/Driftnote/draft.txt", "mine");
         qputenv(variable.constData(), value.toUtf8());
         const CliRun run = CliRun::of({"scan", entry, "--json", "--no-index"});
-        qputenv("XDG_DATA_HOME", home(".local/share").toUtf8());
-        qunsetenv("XDG_CONFIG_HOME");
-        qunsetenv("XDG_CACHE_HOME");
         QCOMPARE(run.exitCode, 0);
         QVERIFY2(run.err.contains("Ignoring " + variable + '='), run.err);
         QCOMPARE(matchedPaths(run.out), (QStringList{home(".config/driftnote"), entry}));
@@ -234,6 +245,128 @@ private slots:
         QCOMPARE(run.exitCode, 0);
         QVERIFY2(run.err.contains(image.toUtf8()), run.err);
         QVERIFY(!QFileInfo(link).isSymLink() && QFile::exists(image));
+    }
+
+    void fifosAreNeverWaitedOn_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("scan") << QStringList{"scan", "gullwing", "--no-index"};
+        QTest::newRow("list") << QStringList{"list"};
+        QTest::newRow("orphans") << QStringList{"orphans"};
+        QTest::newRow("remove") << QStringList{"remove", "gullwing", "--yes", "--no-index"};
+    }
+    void fifosAreNeverWaitedOn() {
+        QFETCH(QStringList, arguments);
+        // Where the Linux rules read a desktop entry, unit, D-Bus service or mimeapps.list.
+        for (const char* fifo :
+             {"home/.local/share/applications/fifo.desktop", "system/applications/fifo.desktop",
+              "home/.config/autostart/fifo.desktop", "home/.config/systemd/user/fifo.service",
+              "home/.local/share/dbus-1/services/fifo.service", "home/.config/mimeapps.list",
+              "home/.local/share/applications/mimeapps.list"})
+            QVERIFY(!makeFifo(fifo).isEmpty());
+        m_dir->createDesktopEntry("home/.local/share/applications/gullwing.desktop",
+                                  entryOf("Gullwing"));
+        m_dir->createFile("home/.config/gullwing/settings.ini", "x");
+        const CliRun run = cli(arguments);
+        QVERIFY2(run.exitCode == 0, run.err.constData());
+    }
+
+    void fifosGivenAsAppsAreRefused_data() {
+        QTest::addColumn<QStringList>("command");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("error");
+        for (const QStringList& command : {QStringList{"scan"}, QStringList{"remove", "--yes"}}) {
+            QTest::addRow("%s desktop entry", qPrintable(command.first()))
+                << command << "fifo/x.desktop"
+                << QByteArray("This desktop entry could not be read.");
+            QTest::addRow("%s AppImage", qPrintable(command.first()))
+                << command << "fifo/x.AppImage" << QByteArray("This AppImage could not be read.");
+        }
+    }
+    void fifosGivenAsAppsAreRefused() {
+        QFETCH(QStringList, command);
+        QFETCH(QString, file);
+        QFETCH(QByteArray, error);
+        const CliRun run = cli(command + QStringList{makeFifo(file), "--no-index"});
+        QCOMPARE(run.exitCode, 3);
+        QCOMPARE(run.err.trimmed(), error);
+    }
+
+    // An entry past the size limit is refused whole, never cut to a readable start.
+    void oversizedDesktopEntriesAreRefused() {
+        const QString bulky = m_dir->createDesktopEntry(
+            "home/.local/share/applications/bulky.desktop", entryOf("Bulky", commentOf(2 << 20)));
+        m_dir->createDesktopEntry("home/.local/share/applications/gullwing.desktop",
+                                  entryOf("Gullwing"));
+        const CliRun scan = cli({"scan", bulky, "--no-index"});
+        QCOMPARE(scan.exitCode, 3);
+        QCOMPARE(scan.err.trimmed(), QByteArray("This desktop entry could not be read."));
+        const CliRun list = cli({"list", "--json"});
+        QCOMPARE(list.exitCode, 0);
+        QVERIFY(listedNames(list.out).contains("Gullwing"));
+        QVERIFY(!listedNames(list.out).contains("Bulky"));
+    }
+
+    // unsquashfs is stopped once the entry outgrows the limit, and waited for.
+    void oversizedAppImageEntriesAreRefused() {
+        m_dir->createDesktopEntry("image/gullwing.desktop",
+                                  entryOf("Gullwing", commentOf(50 << 20)));
+        const QString appImage = makeFakeAppImage(*m_dir, "image", "Big.AppImage");
+        if (appImage.isEmpty())
+            QSKIP("mksquashfs (squashfs-tools) is not installed; scripts/setup installs it");
+        const CliRun run = cli({"scan", appImage, "--no-index"});
+        QCOMPARE(run.exitCode, 3);
+        QCOMPARE(run.err.trimmed(), QByteArray("This AppImage could not be read."));
+        QCOMPARE(processesNaming(appImage), QStringList());
+    }
+
+    void dconfWritesNothingIntoTheHome() {
+        if (!m_dir->writeDconf("[org/example/Gullwing]\nx=1\n"))
+            QSKIP("the dconf tool (dconf-cli) is not installed; scripts/setup installs it");
+        const QString entry = m_dir->createDesktopEntry(
+            "home/.local/share/applications/org.example.Gullwing.desktop", entryOf("Gullwing"));
+        const CliRun run = cli({"scan", entry, "--json", "--no-index"});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(QJsonDocument::fromJson(run.out)["keptDconfFolders"].toArray().toVariantList(),
+                 QVariantList{"/org/example/Gullwing/"});
+        QVERIFY(!QFileInfo::exists(home(".cache/dconf")));
+    }
+
+    void scanJsonListsLockedFolders_data() {
+        QTest::addColumn<QString>("locked");
+        QTest::addColumn<QStringList>("unreadable");
+        QTest::addColumn<QStringList>("matches");
+        QTest::newRow("XDG cache folder")
+            << "home/.cache" << QStringList{"home/.cache"} << QStringList{"home/.config/textedit"};
+        QTest::newRow("vendor folder")
+            << "home/.config/Vendor" << QStringList{"home/.config/Vendor"}
+            << QStringList{"home/.cache/textedit", "home/.config/textedit"};
+        QTest::newRow("nothing locked")
+            << QString() << QStringList{}
+            << QStringList{"home/.cache/textedit", "home/.config/textedit"};
+    }
+    // What lies in a locked folder is not found, and the folder is reported instead of
+    // silently missed.
+    void scanJsonListsLockedFolders() {
+        QFETCH(QString, locked);
+        QFETCH(QStringList, unreadable);
+        QFETCH(QStringList, matches);
+        TIDEWELL_REQUIRE_UNPRIVILEGED();
+        for (const char* file : {"home/.config/textedit/settings", "home/.cache/textedit/c",
+                                 "home/.config/Vendor/other/x"})
+            m_dir->createFile(file, "x");
+        if (!locked.isEmpty())
+            m_dir->setMode(locked, 0);
+        const QString entry = m_dir->createDesktopEntry(
+            "system/applications/textedit.desktop", {.name = "TextEdit", .exec = "textedit %F"});
+        const CliRun run = CliRun::of({"scan", entry, "--json", "--no-index"});
+        QCOMPARE(run.exitCode, 0);
+        const auto absolute = [this](QStringList paths) {
+            for (QString& path : paths)
+                path = m_dir->path(path);
+            return paths;
+        };
+        QCOMPARE(jsonPaths(run.out, "permissionDeniedPaths"), absolute(unreadable));
+        QCOMPARE(jsonPaths(run.out, "matches"), absolute(matches));
     }
 };
 

@@ -1,5 +1,5 @@
+#include "CliHome.h"
 #include "CliRun.h"
-#include "TestDir.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -11,7 +11,7 @@
 class TestSampleLinuxHome : public QObject {
     Q_OBJECT
 
-    TestDir m_dir;
+    CliHome m_dir;
 
     QStringList scannedLeftovers(const QString& app) const {
         const CliRun run = CliRun::of({"scan", app, "--json", "--no-index"});
@@ -28,13 +28,6 @@ private slots:
     void initTestCase() {
         QCOMPARE(QProcess::execute(QStringLiteral(TIDEWELL_LINUX_SAMPLE_SCRIPT), {m_dir.path()}),
                  0);
-        qputenv("HOME", m_dir.path("home").toUtf8());
-        for (const char* name :
-             {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"})
-            qunsetenv(name);
-        qputenv("XDG_DATA_DIRS",
-                (m_dir.path("system") + ':' + m_dir.path("home/.local/share/flatpak/exports/share"))
-                    .toUtf8());
     }
 
     void scansFindOwnLeftoversOnly_data() {

@@ -26,38 +26,28 @@ private slots:
         QTest::addColumn<QStringList>("exec");
         QTest::addColumn<QString>("program");
         QTest::addColumn<QString>("programPath");
-        QTest::newRow("plain") << QStringList{"kate", "-b", "%U"} << "kate"
-                               << "kate";
-        QTest::newRow("absolute") << QStringList{"/usr/lib/firefox/firefox", "%u"} << "firefox"
-                                  << "/usr/lib/firefox/firefox";
-        QTest::newRow("env assignments")
-            << QStringList{"env", "GDK_BACKEND=x11", "/opt/Signal/signal-desktop"}
-            << "signal-desktop"
-            << "/opt/Signal/signal-desktop";
-        QTest::newRow("interpreter script")
-            << QStringList{"python3", "-O", "/usr/share/meld/meld.py"} << "meld.py"
-            << "/usr/share/meld/meld.py";
+        const auto row = [](const char* tag, const QStringList& exec, const char* program,
+                            const char* programPath) {
+            QTest::newRow(tag) << exec << QString(program) << QString(programPath);
+        };
+        row("plain", {"kate", "-b", "%U"}, "kate", "kate");
+        row("absolute", {"/usr/lib/firefox/firefox", "%u"}, "firefox", "/usr/lib/firefox/firefox");
+        row("env assignments", {"env", "GDK_BACKEND=x11", "/opt/Signal/signal-desktop"},
+            "signal-desktop", "/opt/Signal/signal-desktop");
+        row("interpreter script", {"python3", "-O", "/usr/share/meld/meld.py"}, "meld.py",
+            "/usr/share/meld/meld.py");
         // The launcher is no program of the app's own.
-        QTest::newRow("flatpak run")
-            << QStringList{"/usr/bin/flatpak", "run",           "--branch=stable",
-                           "--command=gimp",   "org.gimp.GIMP", "%U"}
-            << "org.gimp.GIMP"
-            << "";
-        QTest::newRow("flatpak without run") << QStringList{"flatpak", "--version"} << ""
-                                             << "";
-        QTest::newRow("flatpak run of no valid id")
-            << QStringList{"flatpak", "run", "../../thesis"} << ""
-            << "";
+        row("flatpak run",
+            {"/usr/bin/flatpak", "run", "--branch=stable", "--command=gimp", "org.gimp.GIMP", "%U"},
+            "org.gimp.GIMP", "");
+        row("flatpak without run", {"flatpak", "--version"}, "", "");
+        row("flatpak run of no valid id", {"flatpak", "run", "../../thesis"}, "", "");
         // General tools say nothing of the app, nor does what they are given.
-        QTest::newRow("ssh") << QStringList{"ssh", "-X", "host", "xterm"} << ""
-                             << "";
-        QTest::newRow("terminal through env")
-            << QStringList{"env", "TERM=xterm", "/usr/bin/gnome-terminal", "--", "htop"} << ""
-            << "";
-        QTest::newRow("shell running git") << QStringList{"sh", "-c", "git"} << ""
-                                           << "";
-        QTest::newRow("empty") << QStringList{} << ""
-                               << "";
+        row("ssh", {"ssh", "-X", "host", "xterm"}, "", "");
+        row("terminal through env", {"env", "TERM=xterm", "/usr/bin/gnome-terminal", "--", "htop"},
+            "", "");
+        row("shell running git", {"sh", "-c", "git"}, "", "");
+        row("empty", {}, "", "");
     }
     void programName() {
         QFETCH(QStringList, exec);

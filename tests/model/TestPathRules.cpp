@@ -14,32 +14,22 @@ private slots:
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("folder");
         QTest::addColumn<bool>("inside");
-        QTest::newRow("child") << "/a/b/c"
-                               << "/a/b" << true;
-        QTest::newRow("deeper") << "/a/b/c/d"
-                                << "/a/b/" << true;
-        QTest::newRow("itself") << "/a/b"
-                                << "/a/b" << false;
-        QTest::newRow("itself with slash") << "/a/b/"
-                                           << "/a/b" << false;
-        QTest::newRow("sibling sharing a prefix") << "/a/bc"
-                                                  << "/a/b" << false;
-        QTest::newRow("parent") << "/a"
-                                << "/a/b" << false;
-        QTest::newRow("climbs out") << "/a/b/../c"
-                                    << "/a/b" << false;
-        QTest::newRow("climbs back in") << "/a/c/../b/x"
-                                        << "/a/b" << true;
-        QTest::newRow("doubled slashes") << "/a//b///c"
-                                         << "/a/b" << true;
-        QTest::newRow("under the root") << "/a"
-                                        << "/" << true;
-        QTest::newRow("the root itself") << "/"
-                                         << "/" << false;
-        QTest::newRow("relative path") << "a/b/c"
-                                       << "/a/b" << false;
-        QTest::newRow("relative folder") << "/a/b/c"
-                                         << "a/b" << false;
+        const auto row = [](const char* tag, const char* path, const char* folder, bool inside) {
+            QTest::newRow(tag) << QString(path) << QString(folder) << inside;
+        };
+        row("child", "/a/b/c", "/a/b", true);
+        row("deeper", "/a/b/c/d", "/a/b/", true);
+        row("itself", "/a/b", "/a/b", false);
+        row("itself with slash", "/a/b/", "/a/b", false);
+        row("sibling sharing a prefix", "/a/bc", "/a/b", false);
+        row("parent", "/a", "/a/b", false);
+        row("climbs out", "/a/b/../c", "/a/b", false);
+        row("climbs back in", "/a/c/../b/x", "/a/b", true);
+        row("doubled slashes", "/a//b///c", "/a/b", true);
+        row("under the root", "/a", "/", true);
+        row("the root itself", "/", "/", false);
+        row("relative path", "a/b/c", "/a/b", false);
+        row("relative folder", "/a/b/c", "a/b", false);
     }
     void liesInside() {
         QFETCH(QString, path);
@@ -51,20 +41,14 @@ private slots:
     void joinedInside_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("joined");
-        QTest::newRow("an id") << "org.example.App"
-                               << "/h/.var/app/org.example.App";
-        QTest::newRow("parent") << ".."
-                                << "";
-        QTest::newRow("dot") << "."
-                             << "";
-        QTest::newRow("empty") << ""
-                               << "";
-        QTest::newRow("a path") << "../../thesis"
-                                << "";
-        QTest::newRow("absolute") << "/etc"
-                                  << "";
-        QTest::newRow("NUL") << QString("a") + QChar(u'\0') + "b"
-                             << "";
+        QTest::newRow("an id") << "org.example.App" << QString("/h/.var/app/org.example.App");
+        for (const auto& [tag, name] : {std::pair<const char*, QString>{"parent", ".."},
+                                        {"dot", "."},
+                                        {"empty", ""},
+                                        {"a path", "../../thesis"},
+                                        {"absolute", "/etc"},
+                                        {"NUL", QString("a") + QChar(u'\0') + "b"}})
+            QTest::newRow(tag) << name << QString();
     }
     void joinedInside() {
         QFETCH(QString, name);

@@ -11,22 +11,9 @@ using namespace tidewell;
 
 namespace {
 
-// An ELF header whose section header table has count entries of entrySize bytes at offset.
-QByteArray elf64(quint64 offset, quint16 entrySize, quint16 count) {
-    QByteArray header(64, '\0');
-    header.replace(0, 4,
-                   "\x7f"
-                   "ELF");
-    header[4] = 2;
-    header[5] = 1;
-    qToLittleEndian<quint64>(offset, header.data() + 0x28);
-    qToLittleEndian<quint16>(entrySize, header.data() + 0x3A);
-    qToLittleEndian<quint16>(count, header.data() + 0x3C);
-    return header;
-}
-
+// The same header, 32-bit.
 QByteArray elf32(quint32 offset, quint16 entrySize, quint16 count) {
-    QByteArray header = elf64(0, 0, 0);
+    QByteArray header = elf64Header(0, 0, 0);
     header[4] = 1;
     qToLittleEndian<quint32>(offset, header.data() + 0x20);
     qToLittleEndian<quint16>(entrySize, header.data() + 0x2E);
@@ -44,19 +31,19 @@ private slots:
         QTest::addColumn<QByteArray>("header");
         QTest::addColumn<std::optional<qint64>>("offset");
         constexpr quint64 int64Max = std::numeric_limits<qint64>::max();
-        QTest::newRow("64-bit") << elf64(1000, 64, 3) << std::optional<qint64>(1000 + 64 * 3);
+        QTest::newRow("64-bit") << elf64Header(1000, 64, 3) << std::optional<qint64>(1000 + 64 * 3);
         QTest::newRow("32-bit") << elf32(500, 40, 2) << std::optional<qint64>(580);
         QTest::newRow("32-bit, largest table")
             << elf32(0xFFFFFFFF, 0xFFFF, 0xFFFF)
             << std::optional<qint64>(0xFFFFFFFFLL + 0xFFFFLL * 0xFFFF);
         QTest::newRow("64-bit, table ending at the largest offset")
-            << elf64(int64Max - 64 * 3, 64, 3) << std::optional<qint64>(int64Max);
+            << elf64Header(int64Max - 64 * 3, 64, 3) << std::optional<qint64>(int64Max);
         QTest::newRow("64-bit, table ending past it")
-            << elf64(int64Max - 64 * 3 + 1, 64, 3) << std::optional<qint64>();
+            << elf64Header(int64Max - 64 * 3 + 1, 64, 3) << std::optional<qint64>();
         QTest::newRow("64-bit, huge table offset")
-            << elf64(~quint64(0), 0xFFFF, 0xFFFF) << std::optional<qint64>();
+            << elf64Header(~quint64(0), 0xFFFF, 0xFFFF) << std::optional<qint64>();
         QTest::newRow("script") << QByteArray("#!/bin/sh\necho hello\n") << std::optional<qint64>();
-        QByteArray bigEndian = elf64(1000, 64, 3);
+        QByteArray bigEndian = elf64Header(1000, 64, 3);
         bigEndian[5] = 2;
         QTest::newRow("big-endian") << bigEndian << std::optional<qint64>();
     }

@@ -14,24 +14,18 @@ private slots:
     void honoursXdgVariables_data() {
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("config");
-        QTest::newRow("set") << "/elsewhere/conf"
-                             << "/elsewhere/conf";
-        QTest::newRow("trailing slash") << "/elsewhere/conf/"
-                                        << "/elsewhere/conf";
-        QTest::newRow("relative is ignored") << "conf"
-                                             << "/home/u/.config";
-        QTest::newRow("the home is ignored") << "/home/u/"
-                                             << "/home/u/.config";
-        QTest::newRow("a folder above is ignored") << "/home"
-                                                   << "/home/u/.config";
-        QTest::newRow("the root is ignored") << "/"
-                                             << "/home/u/.config";
-        QTest::newRow("a user folder is ignored") << "/home/u/Documents"
-                                                  << "/home/u/.config";
-        QTest::newRow("inside a user folder is taken") << "/home/u/Documents/conf"
-                                                       << "/home/u/Documents/conf";
-        QTest::newRow("unset") << ""
-                               << "/home/u/.config";
+        const auto row = [](const char* tag, const char* value, const char* config) {
+            QTest::newRow(tag) << QString(value) << QString(config);
+        };
+        row("set", "/elsewhere/conf", "/elsewhere/conf");
+        row("trailing slash", "/elsewhere/conf/", "/elsewhere/conf");
+        row("relative is ignored", "conf", "/home/u/.config");
+        row("the home is ignored", "/home/u/", "/home/u/.config");
+        row("a folder above is ignored", "/home", "/home/u/.config");
+        row("the root is ignored", "/", "/home/u/.config");
+        row("a user folder is ignored", "/home/u/Documents", "/home/u/.config");
+        row("inside a user folder is taken", "/home/u/Documents/conf", "/home/u/Documents/conf");
+        row("unset", "", "/home/u/.config");
     }
     void honoursXdgVariables() {
         QFETCH(QString, value);

@@ -14,33 +14,27 @@ private slots:
         QTest::addColumn<QString>("infoPath");
         QTest::addColumn<QString>("place"); // empty: no record
         QTest::addColumn<QString>("date");
-        const QString home = "/home/ada/.local/share/Trash/info/x.trashinfo";
-        QTest::newRow("written here")
-            << trashinfo::record("/home/ada/My Notes/ü%.txt", "2024-05-01T12:30:45") << home
-            << "/home/ada/My Notes/ü%.txt"
-            << "2024-05-01T12:30:45";
-        QTest::newRow("keys in another order, another group after")
-            << QByteArray("[Trash Info]\nDeletionDate=2024-01-02T03:04:05\nPath=/h/a%20b\n"
-                          "[Other]\nPath=/elsewhere\n")
-            << home << "/h/a b"
-            << "2024-01-02T03:04:05";
-        QTest::newRow("a volume's own trash")
-            << QByteArray("[Trash Info]\nPath=photos/a.jpg\nDeletionDate=2024-01-02T03:04:05\n")
-            << "/media/usb/.Trash-1000/info/a.jpg.trashinfo"
-            << "/media/usb/photos/a.jpg"
-            << "2024-01-02T03:04:05";
-        QTest::newRow("a volume's shared trash")
-            << QByteArray("[Trash Info]\nPath=a\nDeletionDate=2024-01-02T03:04:05\n")
-            << "/mnt/disk/.Trash/1000/info/a.trashinfo"
-            << "/mnt/disk/a"
-            << "2024-01-02T03:04:05";
-        QTest::newRow("relative place in the home trash")
-            << QByteArray("[Trash Info]\nPath=a\nDeletionDate=2024-01-02T03:04:05\n") << home
-            << QString() << "2024-01-02T03:04:05";
-        QTest::newRow("no group") << QByteArray("Path=/h/a\nDeletionDate=2024-01-02T03:04:05\n")
-                                  << home << QString() << QString();
-        QTest::newRow("no date") << QByteArray("[Trash Info]\nPath=/h/a\n") << home << QString()
-                                 << QString();
+        const auto row = [](const char* tag, const QByteArray& record, const char* infoPath,
+                            const char* place, const char* date) {
+            QTest::newRow(tag) << record << QString(infoPath) << QString(place) << QString(date);
+        };
+        const char* home = "/home/ada/.local/share/Trash/info/x.trashinfo";
+        const char* date = "2024-01-02T03:04:05";
+        row("written here", trashinfo::record("/home/ada/My Notes/ü%.txt", "2024-05-01T12:30:45"),
+            home, "/home/ada/My Notes/ü%.txt", "2024-05-01T12:30:45");
+        row("keys in another order, another group after",
+            "[Trash Info]\nDeletionDate=2024-01-02T03:04:05\nPath=/h/a%20b\n"
+            "[Other]\nPath=/elsewhere\n",
+            home, "/h/a b", date);
+        row("a volume's own trash",
+            "[Trash Info]\nPath=photos/a.jpg\nDeletionDate=2024-01-02T03:04:05\n",
+            "/media/usb/.Trash-1000/info/a.jpg.trashinfo", "/media/usb/photos/a.jpg", date);
+        const QByteArray relative = "[Trash Info]\nPath=a\nDeletionDate=2024-01-02T03:04:05\n";
+        row("a volume's shared trash", relative, "/mnt/disk/.Trash/1000/info/a.trashinfo",
+            "/mnt/disk/a", date);
+        row("relative place in the home trash", relative, home, "", date);
+        row("no group", "Path=/h/a\nDeletionDate=2024-01-02T03:04:05\n", home, "", "");
+        row("no date", "[Trash Info]\nPath=/h/a\n", home, "", "");
     }
 
     void readsThePlaceARecordNames() {

@@ -239,6 +239,24 @@ private slots:
             "partialName");
         row("another edition installed", {community, pro}, ".config/Threadworks/LoomPro2026.1",
             "none");
+        // An edition's own name may abbreviate the other words of its name ("LoomWC" of
+        // "Weaver-Loom-Community"); a sibling's abbreviation shares only the word.
+        const AppDescriptor weaverCommunity =
+            edition("com.threadworks.Weaver-Loom-Community", "loom", {});
+        const AppDescriptor weaverClassic =
+            edition("com.threadworks.Weaver-Loom-Classic", "loom", {});
+        const AppDescriptor weaverUltimate =
+            edition("com.threadworks.Weaver-Loom-Ultimate", "loom", {});
+        row("abbreviated edition name", {weaverCommunity}, ".config/Threadworks/LoomWC2026.1",
+            "fullName");
+        row("abbreviation another installed edition shares", {weaverCommunity, weaverClassic},
+            ".config/Threadworks/LoomWC2026.1", "claimedByInstalledApp");
+        row("sibling's abbreviation, sibling gone", {weaverCommunity},
+            ".config/Threadworks/LoomWU2026.1", "partialName");
+        row("sibling's abbreviation, sibling installed", {weaverCommunity, weaverUltimate},
+            ".config/Threadworks/LoomWU2026.1", "none");
+        row("abbreviation outside the vendor's folder", {weaverCommunity}, ".config/LoomWC2026.1",
+            "none");
         row("xfconf channel", {loom}, ".config/xfce4/xfconf/xfce-perchannel-xml/loom.xml",
             "fullName");
         row("home folder of the user's", {loom}, "Loom", "userWork");

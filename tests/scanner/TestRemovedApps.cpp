@@ -214,6 +214,75 @@ private slots:
                     .isEmpty());
     }
 
+    // The bundle that a removed app's preference file or container records names it, and
+    // folders named like that bundle are offered; not when the record is ambiguous, the name an
+    // installed app's, or the bundle still there.
+    void namesAnAppByTheBundleItRecords_data() {
+        const QString preferences = "Preferences/com.gone.ab.plist";
+        const QString container = "Containers/4F1A" + metadata;
+        const QVariantMap sandbox{
+            {"SandboxProfileDataValidationInfo",
+             QVariantMap{{"SandboxProfileDataValidationParametersKey",
+                          QVariantMap{{"application_bundle", "/Applications/Harbor Lights.app"},
+                                      {"_HOME", "/Users/alice"}}}}}};
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QVariantMap>("contents");
+        QTest::addColumn<QString>("app");
+        QTest::newRow("where it last ran")
+            << preferences
+            << QVariantMap{{"LastRunAppBundlePath", "/Applications/Harbor Lights.app"}}
+            << "Harbor Lights: Application Support/Harbor Lights?,Preferences/com.gone.ab.plist";
+        QTest::newRow("a container's metadata")
+            << container << QVariantMap{{"MCMMetadataIdentifier", "com.gone.ab"}, {"Info", sandbox}}
+            << "Harbor Lights: Application Support/Harbor Lights?,Containers/4F1A";
+        QTest::newRow("two bundles")
+            << preferences
+            << QVariantMap{{"LastRunAppBundlePath", "/Applications/Harbor Lights.app"},
+                           {"Helper", "/Applications/Other.app"}}
+            << "com.gone.ab: Preferences/com.gone.ab.plist";
+        QTest::newRow("a list of apps")
+            << preferences
+            << QVariantMap{{"Recent", QVariantList{"/Applications/Harbor Lights.app"}}}
+            << "com.gone.ab: Preferences/com.gone.ab.plist";
+        QTest::newRow("an installed app's name")
+            << preferences << QVariantMap{{"LastRunAppBundlePath", "/Volumes/Old/Keep.app"}}
+            << "Keep: Preferences/com.gone.ab.plist";
+        QTest::newRow("one of two still there")
+            << preferences
+            << QVariantMap{{"LastRunAppBundlePath", "/Applications/Harbor Lights.app"},
+                           {"Helper", "/Applications/Keep.app"}}
+            << "";
+        QTest::newRow("the app still there")
+            << preferences << QVariantMap{{"LastRunAppBundlePath", "/Applications/Keep.app"}} << "";
+    }
+    void namesAnAppByTheBundleItRecords() {
+        QFETCH(QString, file);
+        QFETCH(QVariantMap, contents);
+        QFETCH(QString, app);
+        TestDir d;
+        const Host host = Host::withDefaults(d.path("home"), d.path("root"));
+        d.createAppBundle("root/Applications/Keep.app",
+                          {{"CFBundleIdentifier", "com.keep.Keep"}, {"CFBundleName", "Keep"}});
+        d.createPlist("home/Library/" + file, contents);
+        for (const char* folder : {"Application Support/Harbor Lights", "Caches/Keep"})
+            d.createFile(QStringLiteral("home/Library/%1/x").arg(folder), "x");
+        QThreadPool pool;
+        const QList<RemovedApp> apps =
+            BundleOrphanFinder(host,
+                               AppCatalogue::readBundles(host, FileSystem::real(), pool).apps(),
+                               FileSystem::real())
+                .find();
+        QStringList found;
+        for (const RemovedApp& removed : apps) {
+            QStringList items;
+            for (const Orphan& item : removed.items)
+                items.append(item.path.mid(d.path("home/Library/").size()) +
+                             (item.offered ? "?" : ""));
+            found.append(removed.name + ": " + items.join(u','));
+        }
+        QCOMPARE(found.join(u'\n'), app);
+    }
+
     void claimsOfTheInstalledApps_data() {
         QTest::addColumn<QString>("identifier");
         QTest::addColumn<bool>("claimed");

@@ -31,26 +31,22 @@ private slots:
         QTest::addColumn<QString>("id");
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("command");
-        QTest::newRow("user's flatpak")
-            << AppKind::flatpak << "org.gimp.GIMP"
-            << "/home/u/.local/share/flatpak/exports/share/applications/org.gimp.GIMP.desktop"
-            << "flatpak uninstall --user -- org.gimp.GIMP";
-        QTest::newRow("system flatpak")
-            << AppKind::flatpak << "org.gimp.GIMP"
-            << "/var/lib/flatpak/exports/share/applications/org.gimp.GIMP.desktop"
-            << "flatpak uninstall -- org.gimp.GIMP";
-        QTest::newRow("snap") << AppKind::snap << "firefox"
-                              << "/var/lib/snapd/desktop/applications/firefox_firefox.desktop"
-                              << "snap remove -- firefox";
-        QTest::newRow("flatpak option") << AppKind::flatpak << "--all"
-                                        << "/var/lib/flatpak/x.desktop"
-                                        << "";
-        QTest::newRow("flatpak path") << AppKind::flatpak << "../../thesis"
-                                      << "/var/lib/flatpak/x.desktop"
-                                      << "";
-        QTest::newRow("snap option") << AppKind::snap << "--purge"
-                                     << "/var/lib/snapd/x.desktop"
-                                     << "";
+        const auto row = [](const char* tag, AppKind kind, const char* id, const char* entry,
+                            const char* command) {
+            QTest::newRow(tag) << kind << QString(id) << QString(entry) << QString(command);
+        };
+        row("user's flatpak", AppKind::flatpak, "org.gimp.GIMP",
+            "/home/u/.local/share/flatpak/exports/share/applications/org.gimp.GIMP.desktop",
+            "flatpak uninstall --user -- org.gimp.GIMP");
+        row("system flatpak", AppKind::flatpak, "org.gimp.GIMP",
+            "/var/lib/flatpak/exports/share/applications/org.gimp.GIMP.desktop",
+            "flatpak uninstall -- org.gimp.GIMP");
+        row("snap", AppKind::snap, "firefox",
+            "/var/lib/snapd/desktop/applications/firefox_firefox.desktop",
+            "snap remove -- firefox");
+        row("flatpak option", AppKind::flatpak, "--all", "/var/lib/flatpak/x.desktop", "");
+        row("flatpak path", AppKind::flatpak, "../../thesis", "/var/lib/flatpak/x.desktop", "");
+        row("snap option", AppKind::snap, "--purge", "/var/lib/snapd/x.desktop", "");
     }
     void commands() {
         QFETCH(AppKind, kind);

@@ -12,48 +12,39 @@ class TestPreferences : public QObject {
     Q_OBJECT
 
 private slots:
-    void firstLaunchReadsEverySettingOn();
-    void storedChoiceSurvivesRegistrationAtNextLaunch();
+    // The first launch reads every setting on; registration lives in memory only, so the
+    // user's file holds only the choice they made, which survives the next launch's.
+    void storedChoiceSurvivesRegistrationAtNextLaunch() {
+        const QString file = m_dir.path("settings.ini");
+        {
+            PreferenceStore firstLaunch(file);
+            AppPreferences::registerDefaults(firstLaunch);
+            // Each key is also the name of the store's property.
+            for (const char* key : {"confirmBeforeRemovingFiles", "autoScanAfterDroppingApp",
+                                    "showCategoryDashboard"})
+                QVERIFY2(firstLaunch.boolValue(key) && firstLaunch.property(key).toBool(), key);
+            QVERIFY(!firstLaunch.boolValue("neverRegistered"));
+            firstLaunch.setShowCategoryDashboard(false);
+        }
+        QCOMPARE(QSettings(file, QSettings::IniFormat).allKeys(),
+                 QStringList{"showCategoryDashboard"});
+        PreferenceStore nextLaunch(file);
+        QSignalSpy changes(&nextLaunch, &PreferenceStore::valueChanged);
+        AppPreferences::registerDefaults(nextLaunch);
+        QCOMPARE(nextLaunch.boolValue("showCategoryDashboard"), false);
+        // Registration announces the values it changes; the stored false is not one of them.
+        QCOMPARE(changes.size(), 2);
+        QVERIFY(!changes.contains({"showCategoryDashboard"}));
+        // Only a write that changes the value announces it, through both signals.
+        QSignalSpy dashboardSpy(&nextLaunch, &PreferenceStore::showCategoryDashboardChanged);
+        nextLaunch.setShowCategoryDashboard(false);
+        QVERIFY(nextLaunch.setProperty("showCategoryDashboard", true));
+        QCOMPARE(changes.size() + dashboardSpy.size(), 4);
+    }
 
 private:
     TestDir m_dir;
 };
-
-void TestPreferences::firstLaunchReadsEverySettingOn() {
-    const QString file = m_dir.path("first.ini");
-    {
-        PreferenceStore store(file);
-        AppPreferences::registerDefaults(store);
-        // Each key is also the name of the store's property.
-        for (const char* key :
-             {"confirmBeforeRemovingFiles", "autoScanAfterDroppingApp", "showCategoryDashboard"})
-            QVERIFY2(store.boolValue(key) && store.property(key).toBool(), key);
-        QVERIFY(!store.boolValue("neverRegistered"));
-    }
-    // Registration lives in memory only; the user's file stays empty.
-    QVERIFY(QSettings(file, QSettings::IniFormat).allKeys().isEmpty());
-}
-
-void TestPreferences::storedChoiceSurvivesRegistrationAtNextLaunch() {
-    const QString file = m_dir.path("next.ini");
-    {
-        PreferenceStore firstLaunch(file);
-        AppPreferences::registerDefaults(firstLaunch);
-        firstLaunch.setShowCategoryDashboard(false);
-    }
-    PreferenceStore nextLaunch(file);
-    QSignalSpy changes(&nextLaunch, &PreferenceStore::valueChanged);
-    AppPreferences::registerDefaults(nextLaunch);
-    QCOMPARE(nextLaunch.boolValue("showCategoryDashboard"), false);
-    // Registration announces the values it changes; the stored false is not one of them.
-    QCOMPARE(changes.size(), 2);
-    QVERIFY(!changes.contains({"showCategoryDashboard"}));
-    // Only a write that changes the value announces it, through both signals.
-    QSignalSpy dashboardSpy(&nextLaunch, &PreferenceStore::showCategoryDashboardChanged);
-    nextLaunch.setShowCategoryDashboard(false);
-    QVERIFY(nextLaunch.setProperty("showCategoryDashboard", true));
-    QCOMPARE(changes.size() + dashboardSpy.size(), 4);
-}
 
 QTEST_GUILESS_MAIN(TestPreferences)
 #include "TestPreferences.moc"

@@ -1,4 +1,3 @@
-#include "FaultInjectingFileSystem.h"
 #include "HostVariables.h"
 #include "TableProgramRunner.h"
 #include "TestDir.h"
@@ -7,7 +6,6 @@
 #include "removal/FileDeletionService.h"
 #include "removal/PermissionManager.h"
 #include "removal/RemovalJournal.h"
-#include "scanner/LeftoverScannerService.h"
 #include "session/AppPreferences.h"
 #include "session/CleanerViewModel.h"
 #include "session/PreferenceStore.h"
@@ -28,18 +26,15 @@ class TestSessionEndToEnd : public QObject {
 
     // A session with the real scanner, removal and intake on home, the system folders under
     // root. The host has no program path: neither the file index nor the package database
-    // plays a part, the walk alone must find the leftovers. A scanner given takes the real
-    // one's place.
+    // plays a part, the walk alone must find the leftovers. A deletion service given takes
+    // the real one's place.
     std::unique_ptr<CleanerViewModel> makeModel(const QString& home, const QString& root,
                                                 PreferenceStore& preferences,
                                                 PermissionManager& permissions,
-                                                std::shared_ptr<LeftoverScanning> scanner = {},
                                                 std::shared_ptr<FileDeleting> deletion = {}) {
         AppPreferences::registerDefaults(preferences);
         CleanerViewModel::Collaborators collaborators = CleanerViewModel::collaboratorsOn(
             hostOn(home, root), std::make_shared<TableProgramRunner>());
-        if (scanner)
-            collaborators.scanner = std::move(scanner);
         if (deletion)
             collaborators.deletion = std::move(deletion);
         collaborators.preferences = &preferences;
@@ -187,7 +182,7 @@ private slots:
         PreferenceStore preferences(root.path("settings.ini"));
         PermissionManager permissions(FileSystem::real(), home.path());
         const auto session =
-            makeModel(home.path(), root.path(), preferences, permissions, {},
+            makeModel(home.path(), root.path(), preferences, permissions,
                       std::make_shared<FileDeletionService>(
                           hostOn(home.path(), root.path()), FileSystem::real(),
                           std::make_shared<RemovalJournal>(root.path("state/tidewell"))));
@@ -202,29 +197,6 @@ private slots:
         QCOMPARE(model.phase(), CleanerViewModel::Results);
         QCOMPARE(model.files()->count(), 2);
         QVERIFY(QFileInfo::exists(bundle));
-    }
-
-    // A Linux app's scan that is refused a folder shows it in the banner of unreadable folders.
-    void linuxScanShowsRefusedFolder() {
-        TestDir home, root;
-        home.createFile(".config/quill/settings", "x");
-        const QString entry = m_system.createDesktopEntry("applications/quill.desktop",
-                                                          {.name = "Quill", .exec = "quill"});
-        const Host host = hostOn(home.path(), root.path());
-        FaultInjectingFileSystem fileSystem;
-        fileSystem.failListing(host.cache, NoReadPermissionError);
-        PreferenceStore preferences(root.path("settings.ini"));
-        PermissionManager permissions(FileSystem::real(), home.path());
-        const auto session =
-            makeModel(home.path(), root.path(), preferences, permissions,
-                      std::make_shared<LeftoverScannerService>(nullptr, host, nullptr, fileSystem));
-        CleanerViewModel& model = *session;
-
-        QVERIFY(model.unreadableFolders().isEmpty());
-        model.handleDroppedApp(QUrl::fromLocalFile(entry));
-        QTRY_COMPARE(model.phase(), CleanerViewModel::Results);
-        QCOMPARE(model.unreadableFolders(), QStringList{host.cache});
-        QCOMPARE(model.selectedCount(), 1);
     }
 
     // A dropped desktop entry of a system-wide Flatpak: its leftovers go, the entry itself

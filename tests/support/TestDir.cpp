@@ -75,10 +75,6 @@ TestDir::~TestDir() {
     }
 }
 
-bool TestDir::isValid() const {
-    return m_dir.isValid();
-}
-
 QString TestDir::path() const {
     return m_dir.path();
 }

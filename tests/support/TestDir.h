@@ -16,7 +16,6 @@ public:
     TestDir();
     ~TestDir();
 
-    bool isValid() const;
     QString path() const;                        // absolute path of the folder itself
     QString path(const QString& relative) const; // absolute path below it
 

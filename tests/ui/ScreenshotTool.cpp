@@ -6,6 +6,7 @@
 #include "FaultInjectingFileSystem.h"
 #include "TableProgramRunner.h"
 #include "TestDir.h"
+#include "platform/RealFileSystem.h"
 #include "removal/DeletionReport.h"
 #include "removal/FileDeletionService.h"
 #include "removal/PermissionManager.h"
@@ -61,6 +62,7 @@ public:
           m_preferences(QDir(m_home).filePath(QStringLiteral(".screenshots.ini"))),
           m_openPermissions(FileSystem::real(), m_home),
           m_blockedPermissions(blockFolders(), m_home) {
+        RealFileSystem::setOwnDataFolder(m_host.data);
         AppPreferences::registerDefaults(m_preferences);
         TidewellApp::prepareEngine(m_engine, std::make_shared<TableProgramRunner>());
         m_component.loadUrl(QUrl(QStringLiteral("qrc:/qt/qml/Tidewell/qml/MainWindow.qml")));

@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """Checks the tidewell.desktop Ansible collection against a built tidewell-cli: its Python
 compiles, ansible-doc renders each module, each module's DOCUMENTATION agrees with the options
-it declares, and a playbook run on localhost removes an app (check mode changes nothing and reports
-the items, the real run removes them and is idempotent, the diff lists the paths).
+it declares, a playbook run on localhost removes an app (check mode changes nothing and reports
+the items, the real run removes them and is idempotent, the diff lists the paths), and another
+removes one removed app's leftovers and leaves another's.
 
 usage: check-collection.py TIDEWELL_CLI COLLECTIONS_PATH
 Exits 77 (skipped) when ansible-core is not installed.
@@ -147,6 +148,25 @@ PLAYBOOK = '''
 '''
 
 
+def play(playbook, environment, work, variables):
+    """(the results the playbook registered, what ansible-playbook printed) of a run on
+    localhost with the home, Trash and variables given."""
+    write(os.path.join(work, 'playbook.yml'), playbook)
+    results = os.path.join(work, 'results.json')
+    environment = dict(environment, HOME=os.path.join(work, 'home'),
+                       XDG_DATA_HOME=os.path.join(work, 'data'),
+                       ANSIBLE_LOCALHOST_WARNING='false', ANSIBLE_HOME=os.path.join(work, 'ansible'))
+    extra = [option for name, value in dict(variables, results=results).items()
+             for option in ('-e', f'{name}={value}')]
+    run = subprocess.run(['ansible-playbook', '-i', 'localhost,', '-c', 'local', '--diff'] + extra
+                         + ['playbook.yml'], cwd=work, env=environment, capture_output=True,
+                         text=True)
+    if run.returncode != 0:
+        sys.exit(f'ansible-playbook failed:\n{run.stdout}\n{run.stderr}')
+    with open(results, encoding='utf-8') as file:
+        return json.load(file), run.stdout
+
+
 def run_playbook(cli, environment, work):
     """(the registered results, the paths that go, the home, what ansible-playbook printed)."""
     home = os.path.join(work, 'home')
@@ -157,18 +177,11 @@ def run_playbook(cli, environment, work):
     write(os.path.join(leftovers[0], 'cache.db'), 'cache')
     write(leftovers[1], plist('io.inkwell.writer', 'Ink'))
     write(os.path.join(home, 'Documents', 'ink-notes.txt'), 'mine')
-    write(os.path.join(work, 'playbook.yml'), PLAYBOOK)
-    results = os.path.join(work, 'results.json')
-    environment = dict(environment, HOME=home, XDG_DATA_HOME=os.path.join(work, 'data'),
-                       ANSIBLE_LOCALHOST_WARNING='false', ANSIBLE_HOME=os.path.join(work, 'ansible'))
-    run = subprocess.run(['ansible-playbook', '-i', 'localhost,', '-c', 'local', '--diff',
-                          '-e', f'app={app}', '-e', f'cli={cli}', '-e', f'results={results}',
-                          'playbook.yml'],
-                         cwd=work, env=environment, capture_output=True, text=True)
-    if run.returncode != 0:
-        sys.exit(f'ansible-playbook failed:\n{run.stdout}\n{run.stderr}')
-    with open(results, encoding='utf-8') as file:
-        return json.load(file), leftovers + [app], home, run.stdout
+    # Risky, so only offered: it neither goes nor counts as going with the default leftovers.
+    write(os.path.join(home, 'Library', 'LaunchAgents', 'io.inkwell.writer.plist'),
+          plist('io.inkwell.writer', 'Ink'))
+    results, printed = play(PLAYBOOK, environment, work, dict(app=app, cli=cli))
+    return results, leftovers + [app], home, printed
 
 
 def check_playbook(cli, environment):
@@ -189,13 +202,78 @@ def check_playbook(cli, environment):
         trash = os.listdir(os.path.join(work, 'data', 'Trash', 'files'))
         if sorted(trash) != sorted(os.path.basename(path) for path in gone):
             sys.exit(f'the Trash holds {trash}')
-        if not os.path.exists(os.path.join(home, 'Documents', 'ink-notes.txt')):
-            sys.exit('the user\'s own file went')
+        for kept in ('Documents/ink-notes.txt', 'Library/LaunchAgents/io.inkwell.writer.plist'):
+            if not os.path.exists(os.path.join(home, kept)):
+                sys.exit(f'{kept} went, which was not selected')
         again = results['again']
         if again['changed'] or again['apps_not_found'][0]['name'] != gone[-1]:
             sys.exit(f'the second run was not idempotent: {again}')
         if results['orphans']['changed'] or results['orphans']['users'][0]['home'] != home:
             sys.exit(f'the orphans report: {results["orphans"]}')
+
+
+ORPHANS_PLAYBOOK = '''
+- hosts: localhost
+  gather_facts: false
+  vars:
+    ink: {name: "bundle:io.inkwell.Writer", state: absent, root: "{{ root }}", cli: "{{ cli }}"}
+  tasks:
+    - name: what would go, the items only offered too
+      tidewell.desktop.tidewell_orphans: "{{ ink | combine({'leftovers': 'all'}) }}"
+      check_mode: true
+      register: offered
+    - name: what would go
+      tidewell.desktop.tidewell_orphans: "{{ ink }}"
+      check_mode: true
+      register: would
+    - name: remove
+      tidewell.desktop.tidewell_orphans: "{{ ink }}"
+      register: removed
+    - name: again
+      tidewell.desktop.tidewell_orphans: "{{ ink }}"
+      register: again
+    - name: what is left
+      tidewell.desktop.tidewell_orphans: {root: "{{ root }}", cli: "{{ cli }}"}
+      register: left
+    - name: results
+      copy:
+        dest: "{{ results }}"
+        content: "{{ {'would': would, 'removed': removed, 'again': again, 'offered': offered,
+                      'left': left} | to_json }}"
+      diff: false
+'''
+
+
+def check_orphans_playbook(cli, environment):
+    """A deleted bundle's leftovers go, its folder only named like it stays (no longer listed
+    without them), and a removed Flatpak's are untouched."""
+    with tempfile.TemporaryDirectory() as work:
+        home, root = os.path.join(work, 'home'), os.path.join(work, 'root')
+        os.makedirs(os.path.join(root, 'Applications'))
+        library = os.path.join(home, 'Library')
+        ink = [os.path.join(library, 'Containers', 'AB12'),
+               os.path.join(library, 'Preferences', 'io.inkwell.Writer.plist')]
+        write(os.path.join(ink[0], '.com.apple.containermanagerd.metadata.plist'),
+              plist('io.inkwell.Writer', 'Ink').replace('CFBundleIdentifier',
+                                                        'MCMMetadataIdentifier'))
+        write(ink[1], plist('io.inkwell.Writer', 'Ink'))
+        named_like_ink = os.path.join(library, 'Caches', 'Writer')
+        quill = os.path.join(home, '.var', 'app', 'org.example.Quill')
+        for folder in (named_like_ink, quill):
+            write(os.path.join(folder, 'data'), 'x')
+        results, _ = play(ORPHANS_PLAYBOOK, environment, work, dict(cli=cli, root=root))
+        for run in ('would', 'removed'):
+            items = sorted(results[run]['users'][0]['items'])
+            if not results[run]['changed'] or items != ink:
+                sys.exit(f'{run}: the leftovers of Ink that go are {items}, not {ink}')
+        if results['again']['changed'] or any(os.path.lexists(path) for path in ink):
+            sys.exit(f'Ink\'s leftovers are still there: {results["again"]}')
+        offered = sorted(results['offered']['users'][0]['items'])
+        if offered != sorted(ink + [named_like_ink]):
+            sys.exit(f'with leftovers=all, would go: {offered}')
+        left = results['left']['users'][0]['items']
+        if results['left']['changed'] or left != [quill] or not os.path.exists(named_like_ink):
+            sys.exit(f'what is left is {left}')
 
 
 def ansible_python():
@@ -217,6 +295,7 @@ def main():
     check_documentation_agrees(collections)
     check_ansible_doc(environment)
     check_playbook(cli, environment)
+    check_orphans_playbook(cli, environment)
 
 
 if __name__ == '__main__':

@@ -77,6 +77,16 @@ def per_app(document):
     return document['apps'] if 'apps' in document else [document]
 
 
+def removal_failures(document):
+    """One line per item a removal could not take: user, path and reason."""
+    failures = []
+    for user, _, per_user_document in per_user(document):
+        for app in per_app(per_user_document):
+            failures += ['%s: %s: %s' % (user, failure['path'], failure['reason'])
+                         for failure in app['failures']]
+    return failures
+
+
 def diff_of(users):
     """Ansible's diff: per user, the paths that go, as lines that disappear."""
     return [dict(before_header='%s (%s)' % (user['user'], user['home']),

@@ -125,16 +125,19 @@ apps_not_found:
 
 from ansible.module_utils.basic import AnsibleModule
 from ansible_collections.tidewell.desktop.plugins.module_utils.tidewell_cli import (
-    APP_REJECTED, COMMON_ARGUMENT_SPEC, TidewellCli, diff_of, per_app, per_user)
+    APP_REJECTED, COMMON_ARGUMENT_SPEC, TidewellCli, diff_of, per_app, per_user,
+    removal_failures)
 
 
 def is_inside(path, home):
     return path.startswith(home.rstrip('/') + '/')
 
 
-def scanned_items(app, home, in_users_homes):
-    """What removing one scanned app takes in one home: paths and their sizes."""
-    items = [(match['path'], match['sizeInBytes']) for match in app['matches']]
+def scanned_items(app, home, in_users_homes, offered_too):
+    """What removing one scanned app takes in one home: paths and their sizes. Items only
+    offered go only when offered_too."""
+    items = [(match['path'], match['sizeInBytes']) for match in app['matches']
+             if offered_too or match.get('selected', True)]
     app_path = app['app']['appPath']
     if app['appGoesWithLeftovers'] and (not in_users_homes or is_inside(app_path, home)):
         items.append((app_path, 0))
@@ -156,6 +159,7 @@ def merge(users, user, home, items):
 def scan(cli, names, options):
     """(users with what would go, the names found, the names not found)."""
     users, found, not_found = [], [], []
+    offered_too = cli.module.params['leftovers'] == 'all'
     for name in names:
         rc, document, err = cli.run(['scan'] + options + ['--', name])
         if rc == APP_REJECTED:
@@ -166,17 +170,9 @@ def scan(cli, names, options):
         found.append(name)
         for user, home, per_user_document in per_user(document):
             for app in per_app(per_user_document):
-                merge(users, user, home, scanned_items(app, home, 'users' in document))
+                merge(users, user, home,
+                      scanned_items(app, home, 'users' in document, offered_too))
     return users, found, not_found
-
-
-def removal_failures(document):
-    failures = []
-    for user, _, per_user_document in per_user(document):
-        for app in per_app(per_user_document):
-            failures += ['%s: %s: %s' % (user, failure['path'], failure['reason'])
-                         for failure in app['failures']]
-    return failures
 
 
 def remove(cli, names, options):
