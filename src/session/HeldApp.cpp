@@ -1,6 +1,5 @@
 #include "HeldApp.h"
 
-#include "AppIntake.h"
 #include "SharedByteFormatter.h"
 #include "model/ItemGroup.h"
 
@@ -9,9 +8,8 @@
 
 namespace tidewell {
 
-HeldApp::HeldApp(DescriptorReader descriptorReader, SizeEstimator sizeEstimator, QObject* parent)
-    : QObject(parent), m_descriptorReader(std::move(descriptorReader)),
-      m_sizeEstimator(std::move(sizeEstimator)) {}
+HeldApp::HeldApp(SizeEstimator sizeEstimator, QObject* parent)
+    : QObject(parent), m_sizeEstimator(std::move(sizeEstimator)) {}
 
 QString HeldApp::displayName() const {
     return m_app ? m_app->displayName : QString();
@@ -47,19 +45,6 @@ QString HeldApp::sizeText() const {
     return SharedByteFormatter::localized(m_sizeInBytes);
 }
 
-void HeldApp::read(const QUrl& url) {
-    const QUuid readID = QUuid::createUuid();
-    m_activeReadID = readID;
-    m_descriptorReader(url).then(this, [this, readID, url](const AppDescriptor::Result& result) {
-        if (readID != m_activeReadID)
-            return;
-        if (const auto* error = std::get_if<AppDescriptorError>(&result))
-            emit rejected(AppIntake::errorText(*error, url));
-        else
-            hold(std::get<AppDescriptor>(result));
-    });
-}
-
 void HeldApp::hold(const AppDescriptor& app) {
     m_app = app;
     emit changed();
@@ -75,11 +60,9 @@ void HeldApp::hold(const AppDescriptor& app) {
                 setSizeInBytes(size);
             }
         });
-    emit taken();
 }
 
 void HeldApp::clear() {
-    m_activeReadID = QUuid::createUuid();
     m_activeSizeTaskID = QUuid::createUuid();
     m_app.reset();
     emit changed();
