@@ -8,9 +8,10 @@ XDG_DATA_DIRS) left ITEMS settings files in its vendor's folder (~/.config/quill
 driftnote-N.conf), and a bundle left ITEMS caches named by its identifier
 (~/Library/Caches/com.quillfield.harbor-notes.N): each file is an item of its own. Times
 `tidewell-cli scan --json --no-index` of both apps (median of RUNS after one warm-up), then
-`tidewell-cli remove --yes --json --no-index` of the Linux app once. HOME and every XDG folder
-point into the sandbox, so the removal fills the sandbox's own Trash, and it only runs when every
-scanned item lies in the sandbox.
+`tidewell-cli remove --yes --all --json --no-index` of the Linux app once (its items are named
+only in part by the app, so they are offered rather than selected: --all takes them). HOME and
+every XDG folder point into the sandbox, so the removal fills the sandbox's own Trash, and it
+only runs when every scanned item lies in the sandbox.
 """
 
 import argparse
@@ -99,7 +100,7 @@ def time_removal(cli, app, environment, work, report, items):
     if outside:
         print(f"removal skipped: {len(outside)} scanned items lie outside {work}")
         return False
-    seconds, removal = run_cli(cli, ["remove", "--yes", "--json", "--no-index", *app], environment)
+    seconds, removal = run_cli(cli, ["remove", "--yes", "--all", "--json", "--no-index", *app], environment)
     trash = Path(environment["XDG_DATA_HOME"]) / "Trash/files"
     trashed, in_trash = len(removal["trashed"]), len(os.listdir(trash)) if trash.is_dir() else 0
     print(f"removal of {items} items: {seconds:.2f} s, {trashed} moved to the sandbox's Trash "

@@ -3,10 +3,8 @@
 #include "CliOutput.h"
 #include "CliText.h"
 #include "ScanCommand.h"
-#include "model/AppKind.h"
 
 #include <QJsonArray>
-#include <QSet>
 
 namespace tidewell {
 
@@ -22,14 +20,9 @@ std::variant<QList<AppDescriptor>, int> readApps(const QStringList& operands,
                         .arg(CliOutput::escaped(operand), CliOutput::escaped(home.account->name)));
             return *exitCode;
         }
-        AppDescriptor& app = std::get<AppDescriptor>(read);
-        const bool named = std::any_of(apps.cbegin(), apps.cend(), [&app](const auto& other) {
-            return other.appURL == app.appURL;
-        });
-        if (!named)
-            apps.append(std::move(app));
+        apps.append(std::get<AppDescriptor>(std::move(read)));
     }
-    return apps;
+    return eachAppOnce(apps);
 }
 
 QList<ScannedApp> scanApps(const QList<AppDescriptor>& apps, const WorkHome& home, bool useIndex) {
@@ -38,18 +31,6 @@ QList<ScannedApp> scanApps(const QList<AppDescriptor>& apps, const WorkHome& hom
         scanned.append({app, scanShowingProgress(app, home.host, useIndex)});
     keepSharedItemsOnce(scanned);
     return scanned;
-}
-
-void keepSharedItemsOnce(QList<ScannedApp>& apps) {
-    QSet<QUrl> taken;
-    for (ScannedApp& scanned : apps) {
-        QList<ScannedFile>& matches = scanned.report.matches;
-        matches.removeIf([&taken](const ScannedFile& file) { return taken.contains(file.url); });
-        for (const ScannedFile& file : std::as_const(matches))
-            taken.insert(file.url);
-        if (appGoesWithLeftovers(scanned.app.kind))
-            taken.insert(scanned.app.appURL);
-    }
 }
 
 QJsonObject appsJson(const QList<QJsonObject>& documents) {

@@ -2,7 +2,7 @@
 
 #include "WorkHome.h"
 #include "model/AppDescriptor.h"
-#include "scanner/ScanReport.h"
+#include "session/ScannedApp.h"
 
 #include <QJsonObject>
 #include <QList>
@@ -12,12 +12,6 @@
 
 namespace tidewell {
 
-// One of the apps a command was given, with its scan.
-struct ScannedApp {
-    AppDescriptor app;
-    ScanReport report;
-};
-
 // The apps the operands name, each read as scan reads one (readScannedApp) on the home's host;
 // an app named twice is taken once. On rejection, the exit code (the reason is on stderr, and
 // whose home it was read for).
@@ -26,10 +20,6 @@ std::variant<QList<AppDescriptor>, int> readApps(const QStringList& operands, co
 // Scans the home for every app, in order. An item that two of them share goes with the first
 // only (keepSharedItemsOnce), so that it is shown and removed once.
 QList<ScannedApp> scanApps(const QList<AppDescriptor>& apps, const WorkHome& home, bool useIndex);
-
-// Leaves out of each app's report the items that an earlier app's report holds, and an earlier
-// app itself where it goes with its leftovers.
-void keepSharedItemsOnce(QList<ScannedApp>& apps);
 
 // The document of a command given several apps, one document each: the one document itself
 // when there is one app, else {"apps": [...]}.

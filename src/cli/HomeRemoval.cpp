@@ -89,10 +89,7 @@ HomeRemoval HomeRemoval::plan(const WorkHome& home, const QList<ScannedApp>& sca
     QSet<QUrl> planned; // an item two apps share goes once, with the first
     for (const ScannedApp& app : scanned) {
         removal.apps.append(planApp(app, home, withOffered));
-        removal.apps.last().plan.keepOnly(
-            [&planned](const QUrl& url) { return !planned.contains(url); });
-        for (const QUrl& url : removal.apps.last().plan.urls())
-            planned.insert(url);
+        removal.apps.last().plan.keepUnplanned(planned);
     }
     return removal;
 }

@@ -59,6 +59,12 @@ QList<QUrl> RemovalPlan::keepOnly(const std::function<bool(const QUrl&)>& keep) 
     return leftOut;
 }
 
+void RemovalPlan::keepUnplanned(QSet<QUrl>& planned) {
+    keepOnly([&planned](const QUrl& url) { return !planned.contains(url); });
+    for (const Item& item : std::as_const(m_items))
+        planned.insert(item.url);
+}
+
 QList<QUrl> RemovalPlan::confineTo(const QString& home) {
     m_scope.confinement = home;
     return keepOnly(

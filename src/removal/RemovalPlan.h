@@ -9,6 +9,7 @@
 
 #include <QHash>
 #include <QList>
+#include <QSet>
 #include <QStringList>
 #include <QUrl>
 
@@ -47,6 +48,10 @@ public:
 
     // Keeps only the items keep answers true for; returns the others, left out.
     QList<QUrl> keepOnly(const std::function<bool(const QUrl&)>& keep);
+    // Leaves out the items already in planned (an earlier plan of the same removal takes them)
+    // and adds the ones kept to it, so that an item several plans hold goes once, with the
+    // first.
+    void keepUnplanned(QSet<QUrl>& planned);
     // Keeps only the items strictly inside home and confines the removal to it (see
     // RemovalScope::confinement); returns the items left out.
     QList<QUrl> confineTo(const QString& home);

@@ -51,6 +51,15 @@ bool UndoReport::isComplete() const {
     return conflicts.isEmpty() && gone.isEmpty() && notRestorable.isEmpty() && failures.isEmpty();
 }
 
+void UndoReport::append(const UndoReport& later) {
+    restored += later.restored;
+    conflicts += later.conflicts;
+    gone += later.gone;
+    notRestorable += later.notRestorable;
+    failures += later.failures;
+    packageRuns += later.packageRuns;
+}
+
 UndoReport RemovalUndo::undo(const RemovalRecord& removal, FileSystem& fileSystem) {
     UndoReport report;
     report.id = removal.id;

@@ -31,6 +31,8 @@ struct UndoReport {
 
     // Whether every item that left its place is back.
     bool isComplete() const;
+    // Adds what undoing a later removal did; the id stays this one's.
+    void append(const UndoReport& later);
 };
 
 // Puts the items of a recorded removal back from the Trash: each from its own Trash entry,

@@ -37,10 +37,10 @@ bool isReadByOwnRules(const QString& name) {
 } // namespace
 
 void LinuxLeftoverFinder::Search::add(const QString& path, const ItemEvidence& evidence) {
-    const bool isNew = std::none_of(found.items.cbegin(), found.items.cend(),
-                                    [&](const FoundItem& item) { return item.path == path; });
-    if (isNew)
+    if (!foundPaths.contains(path)) {
+        foundPaths.insert(path);
         found.items.append({path, evidence});
+    }
 }
 
 LinuxLeftoverFinder::LinuxLeftoverFinder(const AppDescriptor& app,
@@ -61,7 +61,7 @@ LinuxLeftoverFinder::LinuxLeftoverFinder(const AppDescriptor& app,
 }
 
 LinuxLeftovers LinuxLeftoverFinder::find(const CancellationToken& cancel) const {
-    Search search{cancel, {}};
+    Search search{cancel, {}, {}};
     addXdgEntries(m_host.config, true, search);
     addXdgEntries(m_host.data, false, search);
     addXdgEntries(m_host.cache, false, search);

@@ -69,6 +69,7 @@ private:
     struct Search {
         const CancellationToken& cancel;
         LinuxLeftovers found;
+        QSet<QString> foundPaths; // each found path once, looked up in constant time
 
         void add(const QString& path, const ItemEvidence& evidence);
     };

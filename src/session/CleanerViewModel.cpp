@@ -2,6 +2,8 @@
 
 #include "AppIntake.h"
 #include "AppPreferences.h"
+#include "AppScans.h"
+#include "AppsRemoval.h"
 #include "HostFromProcess.h"
 #include "ItemSize.h"
 #include "PreferenceStore.h"
@@ -19,6 +21,8 @@
 
 #include <QDir>
 #include <QtConcurrent/QtConcurrentRun>
+
+#include <algorithm>
 
 namespace tidewell {
 
@@ -106,24 +110,23 @@ CleanerViewModel::CleanerViewModel(std::shared_ptr<LeftoverScanning> scanner,
 
 CleanerViewModel::CleanerViewModel(Collaborators collaborators, QObject* parent)
     : QObject(parent), m_files(new FileListModel(this)), m_statusMessage(tr("Drop your apps here")),
-      m_activeScanID(QUuid::createUuid()), m_activeDeletionID(QUuid::createUuid()) {
+      m_activeDeletionID(QUuid::createUuid()) {
     collaborators = withDefaults(std::move(collaborators));
-    m_scanner = std::move(collaborators.scanner);
     m_deletion = std::move(collaborators.deletion);
     m_journal = std::move(collaborators.journal);
     m_outcome = new RemovalOutcome(undoerOf(m_journal), this);
     m_preferences = collaborators.preferences;
     m_permissions = collaborators.permissions;
-    m_app = new HeldApp(std::move(collaborators.descriptorReader),
-                        std::move(collaborators.sizeEstimator),
-                        std::move(collaborators.packagedSizeLookup), this);
-    m_uninstaller = new PackageUninstaller(std::move(collaborators.uninstallLookup), this);
+    m_reader = new AppReader(std::move(collaborators.descriptorReader), this);
+    m_apps = new HeldApps(std::move(collaborators.sizeEstimator),
+                          std::move(collaborators.packagedSizeLookup),
+                          std::move(collaborators.uninstallLookup), this);
+    m_scans = new AppScans(std::move(collaborators.scanner), this);
 
-    connect(m_app, &HeldApp::taken, this, &CleanerViewModel::takeIn);
-    connect(m_app, &HeldApp::rejected, this, &CleanerViewModel::reportError);
-    // The held app and its size count in the selection's totals.
-    connect(m_app, &HeldApp::changed, this, &CleanerViewModel::selectionChanged);
-    connect(m_app, &HeldApp::sizeChanged, this, &CleanerViewModel::selectionChanged);
+    connect(m_reader, &AppReader::finished, this, &CleanerViewModel::takeIn);
+    connect(m_scans, &AppScans::finished, this, &CleanerViewModel::applyScanReports);
+    // The held apps and their sizes count in the selection's totals.
+    connect(m_apps, &HeldApps::sizesChanged, this, &CleanerViewModel::selectionChanged);
     // A row's checkbox writes its flag straight into the list; the totals follow it.
     // The dashboard counts what is selected, so it follows the selection too.
     connect(m_files, &FileListModel::selectionChanged, this, [this] {
@@ -134,10 +137,6 @@ CleanerViewModel::CleanerViewModel(Collaborators collaborators, QObject* parent)
         emit selectionChanged();
         emit categoryBreakdownChanged();
     });
-}
-
-CleanerViewModel::~CleanerViewModel() {
-    abandonScan();
 }
 
 void CleanerViewModel::setPhase(Phase phase) {
@@ -179,7 +178,7 @@ void CleanerViewModel::setItemsLeftAlone(const QList<LeftAloneItem>& items) {
 }
 
 void CleanerViewModel::clearScanResults() {
-    m_files->setFiles({});
+    m_files->setAppFiles({});
     m_permissions->setPermissionDeniedPaths({});
     setItemsLeftAlone({});
 }
@@ -214,16 +213,45 @@ bool CleanerViewModel::isAnySelected() const {
 // A held bundle or AppImage always goes along with the selection, so it counts as one more
 // item. Another Linux application's own files belong to its package manager; the scan lists
 // the ones the user installed among the leftovers.
-bool CleanerViewModel::appGoesWithSelection() const {
-    return m_app->isHeld() && appGoesWithLeftovers(m_app->descriptor()->kind);
+QList<const HeldApp*> CleanerViewModel::appsGoingWithSelection() const {
+    QList<const HeldApp*> going;
+    for (qsizetype index = 0; index < m_apps->count(); ++index) {
+        if (appGoesWithLeftovers(m_apps->app(index)->descriptor()->kind))
+            going.append(m_apps->app(index));
+    }
+    return going;
 }
 
 qint64 CleanerViewModel::selectedSize() const {
-    return m_files->selectedBytes() + (appGoesWithSelection() ? m_app->sizeInBytes() : 0);
+    qint64 size = m_files->selectedBytes();
+    for (const HeldApp* app : appsGoingWithSelection())
+        size += app->sizeInBytes();
+    return size;
 }
 
 qint64 CleanerViewModel::selectedCount() const {
-    return m_files->selectedCount() + (appGoesWithSelection() ? 1 : 0);
+    return m_files->selectedCount() + appsGoingWithSelection().size();
+}
+
+QVariantList CleanerViewModel::appGroups() const {
+    QVariantList groups;
+    const QList<const HeldApp*> going = appsGoingWithSelection();
+    for (qsizetype index = 0; index < m_apps->count(); ++index) {
+        const HeldApp* app = m_apps->app(index);
+        // Before a scan has been applied the apps have no rows yet.
+        const FileListModel::AppTotals totals = index < m_files->owners().size()
+                                                    ? m_files->totalsOfApp(index)
+                                                    : FileListModel::AppTotals{};
+        groups.append(QVariantMap{
+            {QStringLiteral("name"), app->displayName()},
+            {QStringLiteral("path"), app->path()},
+            {QStringLiteral("itemCount"), totals.rowCount},
+            {QStringLiteral("selectedBytes"),
+             totals.selectedBytes + (going.contains(app) ? app->sizeInBytes() : 0)},
+            {QStringLiteral("selectedSizeComplete"), totals.selectedNotSizedWhole == 0},
+        });
+    }
+    return groups;
 }
 
 // A bundle's leftovers by their five categories; a Linux application's by the groups they fill.
@@ -238,8 +266,10 @@ QVariantList CleanerViewModel::categoryBreakdown() const {
             {QStringLiteral("sizeComplete"), total.sizeComplete},
         });
     };
-    if (m_files->owner().kind != AppKind::bundle) {
-        for (const ItemGroupTotal& total : itemGroupTotals(selectedFiles(), m_files->owner()))
+    const QList<AppDescriptor>& owners = m_files->owners();
+    if (std::any_of(owners.cbegin(), owners.cend(),
+                    [](const AppDescriptor& app) { return app.kind != AppKind::bundle; })) {
+        for (const ItemGroupTotal& total : m_files->selectedGroupTotals())
             add(rawValue(total.group), displayName(total.group), total);
     } else {
         for (const CategoryTotal& total : m_files->totalsByCategory())
@@ -249,27 +279,33 @@ QVariantList CleanerViewModel::categoryBreakdown() const {
 }
 
 void CleanerViewModel::handleDroppedApp(const QUrl& url) {
-    m_app->read(url);
+    handleDroppedApps({url});
 }
 
-void CleanerViewModel::takeIn() {
-    const AppDescriptor& app = *m_app->descriptor();
-    abandonScan();
+void CleanerViewModel::handleDroppedApps(const QList<QUrl>& urls) {
+    m_reader->read(urls);
+}
+
+void CleanerViewModel::takeIn(const QList<AppDescriptor>& apps, const QStringList& refusals) {
+    if (!refusals.isEmpty())
+        reportError(refusals.join(u'\n'));
+    if (apps.isEmpty())
+        return;
+    m_scans->abandon();
     m_activeDeletionID = QUuid::createUuid();
     clearScanResults();
-    m_files->setOwner(app);
-    m_uninstaller->lookUp(app);
+    m_apps->hold(apps);
     if (m_preferences->boolValue(AppPreferences::autoScanAfterDroppingApp)) {
-        setStatusMessage(tr("Scanning leftovers for %1...").arg(app.displayName));
+        setStatusMessage(tr("Scanning leftovers for %1...").arg(m_apps->names()));
         startScan();
     } else {
         setPhase(AwaitingScan);
-        setStatusMessage(tr("Ready to scan leftovers for %1.").arg(app.displayName));
+        setStatusMessage(tr("Ready to scan leftovers for %1.").arg(m_apps->names()));
     }
 }
 
 void CleanerViewModel::scanForLeftovers(bool isUserInitiated) {
-    if (!m_app->isHeld()) {
+    if (m_apps->count() == 0) {
         if (isUserInitiated)
             reportError(tr("Select an app first."));
         return;
@@ -282,43 +318,26 @@ void CleanerViewModel::startScan() {
     setPhase(Scanning);
     clearScanResults();
     setStatusMessage(tr("Scanning library folders..."));
-    abandonScan();
-    const QUuid scanID = QUuid::createUuid();
-    m_activeScanID = scanID;
-    m_activeScan = m_scanner->scan(*m_app->descriptor(), m_useSpotlight);
-    // Access is detected where the scan ends, off the main thread, and travels with its report.
-    m_activeScan
-        .then([probe = m_permissions->statusProbe()](const ScanReport& report) {
-            return std::pair<ScanReport, bool>(report, probe());
-        })
-        .then(this, [this, scanID](const std::pair<ScanReport, bool>& outcome) {
-            applyScanReport(scanID, outcome.first, outcome.second);
-        });
+    // Access is detected where each scan ends, off the main thread, and travels with its report.
+    m_scans->start(m_apps->descriptors(), m_useSpotlight, m_permissions->statusProbe());
 }
 
-void CleanerViewModel::abandonScan() {
-    if (!m_activeScan.isFinished())
-        m_activeScan.cancel();
-    m_activeScan = {};
-}
-
-void CleanerViewModel::applyScanReport(const QUuid& scanID, const ScanReport& report,
-                                       bool accessGranted) {
-    // A newer scan or a reset owns the state now, the phase included.
-    if (scanID != m_activeScanID)
-        return;
+void CleanerViewModel::applyScanReports(const QList<ScannedApp>& scanned, bool accessGranted) {
     m_permissions->applyStatus(accessGranted);
-    m_files->setFiles(report.matches);
-    m_scanRoots = report.roots;
-    const QStringList unreadable = pathsLeftAlone(report.leftAlone, LeftAloneReason::unreadable);
+    m_files->setAppFiles(scanned);
+    m_scanRoots.clear();
+    for (const ScannedApp& app : scanned)
+        m_scanRoots.append(app.report.roots);
+    const QList<LeftAloneItem> leftAlone = leftAloneByAll(scanned);
+    const QStringList unreadable = pathsLeftAlone(leftAlone, LeftAloneReason::unreadable);
     m_permissions->setPermissionDeniedPaths(accessGranted ? QStringList{} : unreadable);
-    setItemsLeftAlone(report.leftAlone);
+    setItemsLeftAlone(leftAlone);
     setPhase(Results);
     m_permissions->applyPromptDecision(!unreadable.isEmpty());
-    if (report.matches.isEmpty())
+    if (m_files->count() == 0)
         setStatusMessage(tr("No leftover files were found."));
     else
-        setStatusMessage(tr("Found %n related items.", "", int(report.matches.size())));
+        setStatusMessage(tr("Found %n related items.", "", m_files->count()));
 }
 
 void CleanerViewModel::toggleSelectAll() {
@@ -336,63 +355,55 @@ void CleanerViewModel::requestDeletion() {
         deleteSelectedFiles();
 }
 
+// Each app's removal is a call of its own, journalled as one removal; the deletion service runs
+// them in turn.
 void CleanerViewModel::deleteSelectedFiles() {
-    if (!m_app->isHeld())
-        return;
-    const RemovalPlan plan(selectedFiles(), m_scanRoots, *m_app->descriptor(),
-                           [this] { return MeasuredSize{m_app->sizeInBytes()}; });
-    if (plan.items().isEmpty())
+    const QList<RemovalPlan> plans = AppsRemoval::plans(*m_apps, *m_files, m_scanRoots);
+    if (plans.isEmpty())
         return;
     setPhase(Removing);
     setStatusMessage(tr("Moving selected files to Trash..."));
     const QUuid deletionID = QUuid::createUuid();
     m_activeDeletionID = deletionID;
-    m_deletion->deleteItems(plan).then(this,
-                                       [this, deletionID, plan](const DeletionReport& report) {
-                                           applyDeletionReport(deletionID, report, plan);
-                                       });
+    AppsRemoval::run(*m_deletion, plans)
+        .then(this, [this, deletionID, plans](const QList<DeletionReport>& reports) {
+            applyDeletionReports(deletionID, reports, plans);
+        });
 }
 
-void CleanerViewModel::applyDeletionReport(const QUuid& deletionID, const DeletionReport& report,
-                                           const RemovalPlan& plan) {
+void CleanerViewModel::applyDeletionReports(const QUuid& deletionID,
+                                            const QList<DeletionReport>& reports,
+                                            const QList<RemovalPlan>& plans) {
     // After a reset or another app the outcome no longer belongs to what the window shows.
-    if (deletionID != m_activeDeletionID)
+    if (deletionID != m_activeDeletionID || reports.size() != plans.size())
         return;
-    if (!report.journalFailure.isEmpty())
-        reportError(report.journalFailure);
-    if (report.journalId == 0 && !report.journalFailure.isEmpty()) {
+    for (const DeletionReport& report : reports) {
+        if (!report.journalFailure.isEmpty()) {
+            reportError(report.journalFailure);
+            break;
+        }
+    }
+    if (AppsRemoval::refusedByJournal(reports)) {
         setPhase(Results);
         setStatusMessage(tr("Nothing was removed."));
         return;
     }
-    QSet<QString> removedPaths;
-    for (const QUrl& url : report.deleted)
-        removedPaths.insert(QDir::cleanPath(url.toLocalFile()));
+    const QSet<QString> removedPaths = AppsRemoval::removedPaths(reports);
     QSet<QString> removedIds;
     for (const ScannedFile& file : m_files->files()) {
         if (removedPaths.contains(QDir::cleanPath(file.url.toLocalFile())))
             removedIds.insert(file.id);
     }
     m_files->removeFilesWithIds(removedIds);
-    m_outcome->show(report, plan);
-    recordUninstallsWith(report.journalId);
+    m_outcome->show(reports, plans);
+    AppsRemoval::recordUninstalls(*m_apps, reports, plans, m_journal);
     // The outcome panel lists every item left in place with its reason.
-    const auto deletedCount = int(report.deleted.size());
-    if (report.failures.isEmpty())
+    const auto deletedCount = int(m_outcome->removedCount());
+    if (m_outcome->failures().isEmpty())
         setStatusMessage(tr("Moved %n items to Trash.", "", deletedCount));
     else
         setStatusMessage(tr("Deleted %n items. Some files failed.", "", deletedCount));
     setPhase(Outcome);
-}
-
-// A package manager's uninstall run from the outcome goes into the removal's journal entry.
-void CleanerViewModel::recordUninstallsWith(qint64 journalId) {
-    if (journalId == 0 || !m_journal)
-        return;
-    m_uninstaller->setRunRecorder(
-        [journal = m_journal, journalId](const QString& command, int exitCode) {
-            journal->recordPackageRun(journalId, {command, exitCode});
-        });
 }
 
 void CleanerViewModel::undoRemoval() {
@@ -401,14 +412,13 @@ void CleanerViewModel::undoRemoval() {
 }
 
 void CleanerViewModel::resetSelection() {
-    abandonScan();
-    m_activeScanID = QUuid::createUuid();
+    m_reader->forget();
+    m_scans->abandon();
     m_activeDeletionID = QUuid::createUuid();
-    m_app->clear();
+    m_apps->clear();
     clearScanResults();
     m_permissions->setShowPermissionPromptAlert(false);
     m_outcome->clear();
-    m_uninstaller->forget();
     setPhase(Empty);
     setStatusMessage(tr("Drop your apps here"));
 }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "AppReader.h"
 #include "FileListModel.h"
 #include "HeldApp.h"
+#include "HeldApps.h"
 #include "PackageUninstaller.h"
 #include "RemovalOutcome.h"
 #include "model/ScannedFile.h"
@@ -9,7 +11,6 @@
 #include "platform/ProgramRunner.h"
 #include "scanner/ScanReport.h"
 
-#include <QFuture>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -21,6 +22,7 @@
 
 namespace tidewell {
 
+class AppScans;
 class FileDeleting;
 class LeftoverScanning;
 class PermissionManager;
@@ -29,15 +31,17 @@ class RemovalJournal;
 class RemovalPlan;
 struct DeletionReport;
 
-// The state of the main window and the operations of one cleaning session: the app it holds
-// (app), the scan for its leftovers, the selection, their removal (outcome) and the package
-// manager's command for the app itself (uninstaller). Lives on the main thread; long work runs
-// elsewhere and its results are applied here. The file chooser that picks an app belongs to
-// the window, which hands the chosen app to handleDroppedApp() exactly like a drop.
+// The state of the main window and the operations of one cleaning session: the apps it holds
+// (apps; app is the first), the scans for their leftovers, the selection, their removal
+// (outcome) and the package managers' commands for the apps themselves (uninstaller is the
+// first app's). Lives on the main thread; long work runs elsewhere and its results are applied
+// here. The file chooser that picks apps belongs to the window, which hands the chosen apps to
+// handleDroppedApps() exactly like a drop.
 class CleanerViewModel : public QObject {
     Q_OBJECT
     Q_PROPERTY(Phase phase READ phase NOTIFY phaseChanged)
     Q_PROPERTY(tidewell::HeldApp* app READ app CONSTANT)
+    Q_PROPERTY(tidewell::HeldApps* apps READ apps CONSTANT)
     Q_PROPERTY(tidewell::FileListModel* files READ files CONSTANT)
     Q_PROPERTY(tidewell::RemovalOutcome* outcome READ outcome CONSTANT)
     Q_PROPERTY(tidewell::PackageUninstaller* uninstaller READ uninstaller CONSTANT)
@@ -57,6 +61,10 @@ class CleanerViewModel : public QObject {
     Q_PROPERTY(bool isAnySelected READ isAnySelected NOTIFY selectionChanged)
     Q_PROPERTY(
         QVariantList categoryBreakdown READ categoryBreakdown NOTIFY categoryBreakdownChanged)
+    // One map per held app, in order, for the heading of its rows: {name, path, itemCount (its
+    // rows), selectedBytes (its selected rows and the app itself where it goes with them),
+    // selectedSizeComplete}.
+    Q_PROPERTY(QVariantList appGroups READ appGroups NOTIFY selectionChanged)
     // Every folder the last scan could not read, whatever the permission state.
     Q_PROPERTY(QStringList unreadableFolders READ unreadableFolders NOTIFY itemsLeftAloneChanged)
     // The items the last scan found but leaves alone, one entry per reason in the order they are
@@ -71,7 +79,7 @@ public:
     Q_ENUM(Phase)
 
     using SizeEstimator = HeldApp::SizeEstimator;
-    using DescriptorReader = HeldApp::DescriptorReader;
+    using DescriptorReader = AppReader::DescriptorReader;
 
     // What the view model works with; every empty member is replaced by the real default.
     struct Collaborators {
@@ -100,14 +108,14 @@ public:
                               std::shared_ptr<FileDeleting> deletion = {},
                               PreferenceStore* preferences = nullptr, QObject* parent = nullptr);
     explicit CleanerViewModel(Collaborators collaborators, QObject* parent = nullptr);
-    ~CleanerViewModel() override;
 
     // Published state.
     Phase phase() const { return m_phase; }
-    HeldApp* app() const { return m_app; }
+    HeldApp* app() const { return m_apps->app(0); }
+    HeldApps* apps() const { return m_apps; }
     FileListModel* files() const { return m_files; }
     RemovalOutcome* outcome() const { return m_outcome; }
-    PackageUninstaller* uninstaller() const { return m_uninstaller; }
+    PackageUninstaller* uninstaller() const { return m_apps->uninstaller(0); }
     bool useSpotlight() const { return m_useSpotlight; }
     QString statusMessage() const { return m_statusMessage; }
     bool showDeleteConfirmation() const { return m_showDeleteConfirmation; }
@@ -126,13 +134,18 @@ public:
     qint64 selectedSize() const;
     bool selectedSizeComplete() const { return m_files->selectedSizeComplete(); }
     qint64 selectedCount() const;
-    // One map per category of the selected files: all five categories for a bundle's leftovers,
-    // per group (ItemGroup) for a Linux application's: {category: raw value or group key,
-    // categoryName: its name in the user's language, totalBytes, itemCount, sizeComplete}.
+    // One map per category of the selected files: all five categories for bundles' leftovers,
+    // per group (ItemGroup) where a Linux application is among the apps: {category: raw value
+    // or group key, categoryName: its name in the user's language, totalBytes, itemCount,
+    // sizeComplete}.
     QVariantList categoryBreakdown() const;
+    QVariantList appGroups() const;
 
     // Operations; each returns at once.
     Q_INVOKABLE void handleDroppedApp(const QUrl& url);
+    // Takes in the apps the items at urls name, in place of the ones held; the items that name
+    // none are refused in the error alert.
+    Q_INVOKABLE void handleDroppedApps(const QList<QUrl>& urls);
     // Does nothing while a removal runs or its outcome is on show.
     Q_INVOKABLE void scanForLeftovers(bool isUserInitiated);
     Q_INVOKABLE void toggleSelectAll();
@@ -161,29 +174,28 @@ private:
     void setItemsLeftAlone(const QList<LeftAloneItem>& items);
     // Empties the list and everything the last scan found.
     void clearScanResults();
-    bool appGoesWithSelection() const;
+    // The held apps that go along with the selection, with their sizes.
+    QList<const HeldApp*> appsGoingWithSelection() const;
 
-    void takeIn();
+    void takeIn(const QList<AppDescriptor>& apps, const QStringList& refusals);
     void startScan();
-    void applyScanReport(const QUuid& scanID, const ScanReport& report, bool accessGranted);
-    // Tells the running scan, if any, that its result is no longer wanted.
-    void abandonScan();
-    void applyDeletionReport(const QUuid& deletionID, const DeletionReport& report,
-                             const RemovalPlan& plan);
-    void recordUninstallsWith(qint64 journalId);
+    void applyScanReports(const QList<ScannedApp>& scanned, bool accessGranted);
+    void applyDeletionReports(const QUuid& deletionID, const QList<DeletionReport>& reports,
+                              const QList<RemovalPlan>& plans);
 
-    std::shared_ptr<LeftoverScanning> m_scanner;
     std::shared_ptr<FileDeleting> m_deletion;
     std::shared_ptr<const RemovalJournal> m_journal;
     PreferenceStore* m_preferences = nullptr;
     PermissionManager* m_permissions = nullptr;
 
     Phase m_phase = Empty;
-    HeldApp* m_app = nullptr;
+    AppReader* m_reader = nullptr;
+    HeldApps* m_apps = nullptr;
+    AppScans* m_scans = nullptr;
     FileListModel* m_files = nullptr;
     RemovalOutcome* m_outcome = nullptr;
-    PackageUninstaller* m_uninstaller = nullptr;
-    QStringList m_scanRoots; // the last scan's folders: removal stays inside them
+    // Each app's folders of the last scan: the removal of its items stays inside them.
+    QList<QStringList> m_scanRoots;
     QList<LeftAloneItem> m_itemsLeftAlone;
     bool m_useSpotlight = true;
     QString m_statusMessage;
@@ -191,8 +203,6 @@ private:
     bool m_showErrorAlert = false;
     QString m_errorMessage;
 
-    QUuid m_activeScanID;
-    QFuture<ScanReport> m_activeScan;
     QUuid m_activeDeletionID;
 };
 

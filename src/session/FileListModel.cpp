@@ -11,6 +11,12 @@ namespace tidewell {
 
 FileListModel::FileListModel(QObject* parent) : QAbstractListModel(parent) {}
 
+void FileListModel::AppTotals::countSelected(const ScannedFile& file, int sign) {
+    selectedCount += sign;
+    selectedBytes += sign * file.sizeInBytes;
+    selectedNotSizedWhole += file.sizeComplete ? 0 : sign;
+}
+
 int FileListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : count();
 }
@@ -39,7 +45,7 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const {
     case IsSelectedRole:
         return file.isSelected;
     case CategoryNameRole:
-        return itemKindName(file, m_owner);
+        return itemKindName(file, m_owners.at(m_appOfRow.at(index.row())));
     case SafetyNameRole:
         return displayName(file.safety);
     case SizeCompleteRole:
@@ -50,7 +56,12 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const {
         return sentence(file.evidence);
     case StartsReviewGroupRole:
         return !isCertain(file.evidence.code) &&
-               (index.row() == 0 || isCertain(m_files.at(index.row() - 1).evidence.code));
+               (startsAppGroup(index.row()) ||
+                isCertain(m_files.at(index.row() - 1).evidence.code));
+    case AppIndexRole:
+        return m_appOfRow.at(index.row());
+    case StartsAppGroupRole:
+        return startsAppGroup(index.row());
     default:
         return {};
     }
@@ -86,6 +97,8 @@ QHash<int, QByteArray> FileListModel::roleNames() const {
         {EvidenceCodeRole, "evidenceCode"},
         {EvidenceRole, "evidence"},
         {StartsReviewGroupRole, "startsReviewGroup"},
+        {AppIndexRole, "appIndex"},
+        {StartsAppGroupRole, "startsAppGroup"},
     };
 }
 
@@ -97,17 +110,43 @@ int FileListModel::rowOfId(const QString& id) const {
     return -1;
 }
 
-void FileListModel::setFiles(const QList<ScannedFile>& files) {
-    const bool countChanges = files.size() != m_files.size();
+bool FileListModel::startsAppGroup(int row) const {
+    return row == 0 || m_appOfRow.at(row - 1) != m_appOfRow.at(row);
+}
+
+void FileListModel::setAppFiles(const QList<ScannedApp>& apps) {
+    const qsizetype countBefore = m_files.size();
     beginResetModel();
-    m_files = files;
-    std::stable_partition(m_files.begin(), m_files.end(),
-                          [](const ScannedFile& file) { return isCertain(file.evidence.code); });
+    m_files.clear();
+    m_appOfRow.clear();
+    m_owners.clear();
+    for (const ScannedApp& app : apps) {
+        QList<ScannedFile> files = app.report.matches;
+        std::stable_partition(files.begin(), files.end(), [](const ScannedFile& file) {
+            return isCertain(file.evidence.code);
+        });
+        m_files += files;
+        m_appOfRow.insert(m_appOfRow.size(), files.size(), int(m_owners.size()));
+        m_owners.append(app.app);
+    }
     recountTotals();
     endResetModel();
-    if (countChanges)
+    if (m_files.size() != countBefore)
         emit countChanged();
     emit filesChanged();
+}
+
+void FileListModel::setFiles(const QList<ScannedFile>& files, const AppDescriptor& owner) {
+    setAppFiles({{owner, {files, {}}}});
+}
+
+QList<ScannedFile> FileListModel::filesOfApp(qsizetype index) const {
+    QList<ScannedFile> files;
+    for (qsizetype row = 0; row < m_files.size(); ++row) {
+        if (m_appOfRow.at(row) == index)
+            files.append(m_files.at(row));
+    }
+    return files;
 }
 
 void FileListModel::removeFilesWithIds(const QSet<QString>& ids) {
@@ -116,19 +155,23 @@ void FileListModel::removeFilesWithIds(const QSet<QString>& ids) {
         return;
     if (runs.size() > maximumRemovalSteps) {
         beginResetModel();
-        m_files.removeIf([&ids](const ScannedFile& file) { return ids.contains(file.id); });
+        for (const RowRun& run : runs) {
+            m_files.remove(run.first, run.last - run.first + 1);
+            m_appOfRow.remove(run.first, run.last - run.first + 1);
+        }
         endResetModel();
     } else {
         for (const RowRun& run : runs) {
             beginRemoveRows({}, run.first, run.last);
             m_files.remove(run.first, run.last - run.first + 1);
+            m_appOfRow.remove(run.first, run.last - run.first + 1);
             endRemoveRows();
         }
     }
     recountTotals();
-    // The review group may now start at another row.
+    // The groups may now start at other rows.
     if (count() > 0)
-        emit dataChanged(index(0), index(count() - 1), {StartsReviewGroupRole});
+        emit dataChanged(index(0), index(count() - 1), {StartsReviewGroupRole, StartsAppGroupRole});
     emit countChanged();
     emit filesChanged();
 }
@@ -153,10 +196,7 @@ bool FileListModel::setSelected(int row, bool selected) {
     ScannedFile& file = m_files[row];
     if (file.isSelected != selected) {
         file.isSelected = selected;
-        const int sign = selected ? 1 : -1;
-        m_selectedCount += sign;
-        m_selectedBytes += sign * file.sizeInBytes;
-        m_selectedIncompleteCount += file.sizeComplete ? 0 : sign;
+        m_appTotals[m_appOfRow.at(row)].countSelected(file, selected ? 1 : -1);
         recountCategoryTotals();
     }
     const QModelIndex changed = index(row);
@@ -170,24 +210,48 @@ void FileListModel::setAllSelected(bool selected) {
         return;
     for (ScannedFile& file : m_files)
         file.isSelected = selected;
-    m_selectedCount = selected ? count() : 0;
-    m_selectedBytes = selected ? totalSize(m_files) : 0;
-    m_selectedIncompleteCount = selected ? notSizedWholeCount(m_files) : 0;
-    recountCategoryTotals();
+    recountTotals();
     emit dataChanged(index(0), index(count() - 1), {IsSelectedRole});
     emit selectionChanged();
 }
 
 void FileListModel::recountTotals() {
-    const QList<ScannedFile> selected = filesWithSelection(m_files, true);
-    m_selectedCount = selected.size();
-    m_selectedBytes = totalSize(selected);
-    m_selectedIncompleteCount = notSizedWholeCount(selected);
-    m_categoryTotals = categoryTotals(selected);
+    m_appTotals = QList<AppTotals>(m_owners.size());
+    for (qsizetype row = 0; row < m_files.size(); ++row) {
+        AppTotals& totals = m_appTotals[m_appOfRow.at(row)];
+        ++totals.rowCount;
+        if (m_files.at(row).isSelected)
+            totals.countSelected(m_files.at(row), 1);
+    }
+    recountCategoryTotals();
+}
+
+qint64 FileListModel::sumOfApps(qint64 AppTotals::*member) const {
+    qint64 sum = 0;
+    for (const AppTotals& totals : m_appTotals)
+        sum += totals.*member;
+    return sum;
 }
 
 void FileListModel::recountCategoryTotals() {
     m_categoryTotals = categoryTotals(filesWithSelection(m_files, true));
+}
+
+QList<ItemGroupTotal> FileListModel::selectedGroupTotals() const {
+    QList<ItemGroupTotal> totals;
+    for (const ItemGroup group : allItemGroups())
+        totals.append({group});
+    for (qsizetype app = 0; app < m_owners.size(); ++app) {
+        for (const ItemGroupTotal& total :
+             itemGroupTotals(filesWithSelection(filesOfApp(app), true), m_owners.at(app))) {
+            ItemGroupTotal& sum = totals[allItemGroups().indexOf(total.group)];
+            sum.itemCount += total.itemCount;
+            sum.totalBytes += total.totalBytes;
+            sum.sizeComplete = sum.sizeComplete && total.sizeComplete;
+        }
+    }
+    totals.removeIf([](const ItemGroupTotal& total) { return total.itemCount == 0; });
+    return totals;
 }
 
 qint64 FileListModel::totalSize(const QList<ScannedFile>& files) {

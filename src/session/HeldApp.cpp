@@ -1,6 +1,5 @@
 #include "HeldApp.h"
 
-#include "AppIntake.h"
 #include "SharedByteFormatter.h"
 #include "model/ItemGroup.h"
 
@@ -9,10 +8,9 @@
 
 namespace tidewell {
 
-HeldApp::HeldApp(DescriptorReader descriptorReader, SizeEstimator sizeEstimator,
-                 PackagedSizeLookup packagedSizeLookup, QObject* parent)
-    : QObject(parent), m_descriptorReader(std::move(descriptorReader)),
-      m_sizeEstimator(std::move(sizeEstimator)),
+HeldApp::HeldApp(SizeEstimator sizeEstimator, PackagedSizeLookup packagedSizeLookup,
+                 QObject* parent)
+    : QObject(parent), m_sizeEstimator(std::move(sizeEstimator)),
       m_packagedSizeLookup(std::move(packagedSizeLookup)) {}
 
 QString HeldApp::displayName() const {
@@ -48,19 +46,6 @@ QString HeldApp::sizeText() const {
     return isHeld() && !itselfPath().isEmpty() ? tr("Calculating...") : QString();
 }
 
-void HeldApp::read(const QUrl& url) {
-    const QUuid readID = QUuid::createUuid();
-    m_activeReadID = readID;
-    m_descriptorReader(url).then(this, [this, readID, url](const AppDescriptor::Result& result) {
-        if (readID != m_activeReadID)
-            return;
-        if (const auto* error = std::get_if<AppDescriptorError>(&result))
-            emit rejected(AppIntake::errorText(*error, url));
-        else
-            hold(std::get<AppDescriptor>(result));
-    });
-}
-
 void HeldApp::hold(const AppDescriptor& app) {
     m_app = app;
     emit changed();
@@ -78,7 +63,6 @@ void HeldApp::hold(const AppDescriptor& app) {
             if (size)
                 takeSize(taskID, *size);
         });
-    emit taken();
 }
 
 void HeldApp::takeSize(const QUuid& taskID, qint64 size) {
@@ -89,7 +73,6 @@ void HeldApp::takeSize(const QUuid& taskID, qint64 size) {
 }
 
 void HeldApp::clear() {
-    m_activeReadID = QUuid::createUuid();
     m_activeSizeTaskID = QUuid::createUuid();
     m_app.reset();
     emit changed();

@@ -13,9 +13,8 @@
 
 namespace tidewell {
 
-// The application the window holds: read from a dropped or chosen item off the main thread,
-// with its size on disk estimated in the background. Only the latest intake is taken in, and
-// a reset drops whatever is still being read or measured.
+// An application the window holds, with its size on disk estimated in the background. Only the
+// latest app's estimate is taken in, and a reset drops one still under way.
 class HeldApp : public QObject {
     Q_OBJECT
     Q_PROPERTY(bool isHeld READ isHeld NOTIFY changed)
@@ -41,14 +40,12 @@ class HeldApp : public QObject {
 public:
     // Starts the size estimate of an app; the future delivers its on-disk size in bytes.
     using SizeEstimator = std::function<QFuture<qint64>(const QUrl& appURL)>;
-    // Starts reading an app's descriptor.
-    using DescriptorReader = std::function<QFuture<AppDescriptor::Result>(const QUrl& appURL)>;
     // Starts asking a package manager's app's size (packagedAppSize); nothing when not known.
     using PackagedSizeLookup = std::function<QFuture<std::optional<qint64>>(const AppDescriptor&)>;
 
     // packagedSizeLookup may be empty: a package manager's app shows no size.
-    HeldApp(DescriptorReader descriptorReader, SizeEstimator sizeEstimator,
-            PackagedSizeLookup packagedSizeLookup, QObject* parent = nullptr);
+    HeldApp(SizeEstimator sizeEstimator, PackagedSizeLookup packagedSizeLookup,
+            QObject* parent = nullptr);
 
     const std::optional<AppDescriptor>& descriptor() const { return m_app; }
     bool isHeld() const { return m_app.has_value(); }
@@ -61,31 +58,25 @@ public:
     qint64 sizeInBytes() const { return m_sizeInBytes; }
     QString sizeText() const;
 
-    // Reads the item at url. Once read, the app is held, its size estimate starts and taken()
-    // follows; an item that is no app leaves the held one as it was and says why in rejected().
-    void read(const QUrl& url);
-    // Lets go of the app and of every read or estimate still under way.
+    // Holds app in place of the one held, and starts its size estimate.
+    void hold(const AppDescriptor& app);
+    // Lets go of the app and of the estimate still under way.
     void clear();
 
 signals:
     void changed();
     void sizeChanged();
-    void taken();
-    void rejected(const QString& reason);
 
 private:
-    void hold(const AppDescriptor& app);
     void setSizeInBytes(qint64 size);
     // Takes in the size of the task taskID unless a later one has started.
     void takeSize(const QUuid& taskID, qint64 size);
 
-    DescriptorReader m_descriptorReader;
     SizeEstimator m_sizeEstimator;
     PackagedSizeLookup m_packagedSizeLookup;
     std::optional<AppDescriptor> m_app;
     qint64 m_sizeInBytes = 0;
     bool m_sizeMeasured = false;
-    QUuid m_activeReadID;
     QUuid m_activeSizeTaskID;
 };
 

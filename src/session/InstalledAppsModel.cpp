@@ -87,6 +87,8 @@ QVariant InstalledAppsModel::data(const QModelIndex& index, int role) const {
         return app.descriptor.appURL;
     case DataSizeTextRole:
         return app.dataSize > 0 ? SharedByteFormatter::localized(app.dataSize) : QString();
+    case CheckedRole:
+        return m_checked.contains(app.descriptor.appURL);
     default:
         return {};
     }
@@ -99,7 +101,8 @@ QHash<int, QByteArray> InstalledAppsModel::roleNames() const {
             {KindNameRole, "kindName"},
             {ShownIdRole, "shownId"},
             {EntryUrlRole, "entryUrl"},
-            {DataSizeTextRole, "dataSizeText"}};
+            {DataSizeTextRole, "dataSizeText"},
+            {CheckedRole, "checked"}};
 }
 
 void InstalledAppsModel::setFilter(const QString& filter) {
@@ -129,6 +132,48 @@ QUrl InstalledAppsModel::entryUrlAt(int row) const {
     return row >= 0 && row < m_shown.size() ? m_apps[m_shown[row]].descriptor.appURL : QUrl();
 }
 
+int InstalledAppsModel::checkedCount() const {
+    return int(checkedUrls().size());
+}
+
+void InstalledAppsModel::toggleChecked(int row) {
+    const QUrl url = entryUrlAt(row);
+    if (url.isEmpty())
+        return;
+    if (!m_checked.remove(url))
+        m_checked.insert(url);
+    announceChecks();
+}
+
+void InstalledAppsModel::checkOnly(int first, int last) {
+    m_checked.clear();
+    for (int row = std::min(first, last); row <= std::max(first, last); ++row) {
+        if (const QUrl url = entryUrlAt(row); !url.isEmpty())
+            m_checked.insert(url);
+    }
+    announceChecks();
+}
+
+void InstalledAppsModel::uncheckAll() {
+    m_checked.clear();
+    announceChecks();
+}
+
+QList<QUrl> InstalledAppsModel::checkedUrls() const {
+    QList<QUrl> urls;
+    for (const App& app : m_apps) {
+        if (m_checked.contains(app.descriptor.appURL))
+            urls.append(app.descriptor.appURL);
+    }
+    return urls;
+}
+
+void InstalledAppsModel::announceChecks() {
+    if (!m_shown.isEmpty())
+        emit dataChanged(index(0), index(int(m_shown.size()) - 1), {CheckedRole});
+    emit checkedChanged();
+}
+
 void InstalledAppsModel::applyApps(const QUuid& loadID, const QList<AppDescriptor>& apps) {
     if (loadID != m_activeLoadID)
         return;
@@ -136,6 +181,7 @@ void InstalledAppsModel::applyApps(const QUuid& loadID, const QList<AppDescripto
     for (const AppDescriptor& app : apps)
         m_apps.append({app, -1});
     refilter();
+    emit checkedChanged(); // a checked app may be gone
     m_loading = false;
     emit loadingChanged();
     auto abandoned = std::make_shared<std::atomic<bool>>(false);

@@ -11,6 +11,7 @@ PackageUninstaller::PackageUninstaller(Lookup lookup, QObject* parent)
 void PackageUninstaller::lookUp(const AppDescriptor& app) {
     forget();
     m_app = app;
+    emit commandChanged(); // names another app now
     if (app.kind == AppKind::bundle)
         return;
     const QUuid appID = m_activeAppID;

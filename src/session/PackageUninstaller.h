@@ -21,6 +21,8 @@ class PackageUninstaller : public QObject {
     Q_PROPERTY(QString command READ command NOTIFY commandChanged)
     // The package manager it asks ("Flatpak", "snap", "apt").
     Q_PROPERTY(QString managerName READ managerName NOTIFY commandChanged)
+    // The name of the app it uninstalls.
+    Q_PROPERTY(QString appName READ appName NOTIFY commandChanged)
     // Whether the window may run it (Flatpak, snap: no administrator rights through a terminal).
     Q_PROPERTY(bool canRun READ canRun NOTIFY commandChanged)
     // While it runs and after: what became of it; empty before it is run.
@@ -37,6 +39,7 @@ public:
 
     QString command() const { return m_command.text(); }
     QString managerName() const { return m_command.managerName(); }
+    QString appName() const { return m_app ? m_app->displayName : QString(); }
     bool canRun() const { return m_command.runnable; }
     bool isRunning() const { return m_isRunning; }
     QString status() const { return m_status; }

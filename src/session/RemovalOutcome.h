@@ -12,9 +12,9 @@ namespace tidewell {
 class RemovalPlan;
 struct DeletionReport;
 
-// What the last removal did: how many items went, the bytes that freed (in the Trash, where
-// they still take their space, and removed in place), and every item it left in place with the
-// reason; and, once asked, what undoing it did.
+// What the last removal did, over all the apps it was of (a journal entry each): how many items
+// went, the bytes that freed (in the Trash, where they still take their space, and removed in
+// place), and every item it left in place with the reason; and, once asked, what undoing it did.
 class RemovalOutcome : public QObject {
     Q_OBJECT
     Q_PROPERTY(qint64 removedCount READ removedCount NOTIFY changed)
@@ -53,12 +53,12 @@ public:
     bool canUndo() const;
     bool isUndoing() const { return m_isUndoing; }
     QString undoStatus() const { return m_undoStatus; }
-    qint64 journalId() const { return m_journalId; }
 
-    // Takes in the report of the removal that plan describes.
-    void show(const DeletionReport& report, const RemovalPlan& plan);
+    // Takes in the reports of the removals that plans describe, one report per plan.
+    void show(const QList<DeletionReport>& reports, const QList<RemovalPlan>& plans);
     void clear();
-    // Puts back in the background what the shown removal moved to the Trash, once.
+    // Puts back in the background what the shown removals moved to the Trash, once, one
+    // removal after the other.
     void undo();
 
 signals:
@@ -68,6 +68,10 @@ signals:
 private:
     void setUndoState(bool undoing, const QString& status);
     void forget();
+    void add(const DeletionReport& report, const RemovalPlan& plan);
+    // Undoes the shown removals from the one at index on; done holds what undoing the earlier
+    // ones did.
+    void undoFrom(qsizetype index, const std::optional<UndoReport>& done);
 
     Undoer m_undoer;
     qint64 m_removedCount = 0;
@@ -77,7 +81,7 @@ private:
     qint64 m_deletedInPlaceCount = 0;
     MeasuredSize m_deletedInPlace;
     QVariantList m_failures;
-    qint64 m_journalId = 0;
+    QList<qint64> m_journalIds; // of the removals that have an entry
     bool m_isUndoing = false;
     bool m_undone = false;
     QString m_undoStatus;

@@ -21,7 +21,6 @@ std::optional<QUrl> fileURLFromText(const QString& text) {
     return QUrl::fromLocalFile(trimmed);
 }
 
-// Whether the location's last component ends in extension and has a name before it.
 } // namespace
 
 std::optional<QUrl> DroppedItemDecoder::decodeFileURL(const QVariant& item) {
@@ -52,6 +51,15 @@ QUrl DroppedItemDecoder::appURL(const QVariant& item) const {
     if (!url || !appKindOfFileName(QDir::cleanPath(url->toLocalFile())))
         return {};
     return *url;
+}
+
+QList<QUrl> DroppedItemDecoder::appURLs(const QVariantList& items) const {
+    QList<QUrl> urls;
+    for (const QVariant& item : items) {
+        if (const QUrl url = appURL(item); !url.isEmpty())
+            urls.append(url);
+    }
+    return urls;
 }
 
 } // namespace tidewell

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QUrl>
 #include <QVariant>
@@ -9,8 +10,8 @@
 
 namespace tidewell {
 
-// Turns the first item of a drop into the location of an application: a bundle, a Linux
-// application's desktop entry or an AppImage.
+// Turns the items of a drop into the locations of applications: bundles, Linux applications'
+// desktop entries or AppImages.
 class DroppedItemDecoder : public QObject {
     Q_OBJECT
     QML_ELEMENT
@@ -25,6 +26,8 @@ public:
     // The bundle, desktop entry or AppImage a dropped item names, or an empty URL when it
     // names no application.
     Q_INVOKABLE QUrl appURL(const QVariant& item) const;
+    // The applications that items name, in their order, leaving out the items that name none.
+    Q_INVOKABLE QList<QUrl> appURLs(const QVariantList& items) const;
 };
 
 } // namespace tidewell

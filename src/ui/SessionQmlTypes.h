@@ -4,6 +4,7 @@
 #include "session/CleanerViewModel.h"
 #include "session/FileListModel.h"
 #include "session/HeldApp.h"
+#include "session/HeldApps.h"
 #include "session/InstalledAppsModel.h"
 #include "session/OrphansModel.h"
 #include "session/PackageUninstaller.h"
@@ -38,6 +39,13 @@ struct HeldAppQmlType {
     QML_FOREIGN(tidewell::HeldApp)
     QML_NAMED_ELEMENT(HeldApp)
     QML_UNCREATABLE("The view model provides the held app.")
+};
+
+struct HeldAppsQmlType {
+    Q_GADGET
+    QML_FOREIGN(tidewell::HeldApps)
+    QML_NAMED_ELEMENT(HeldApps)
+    QML_UNCREATABLE("The view model provides the held apps.")
 };
 
 struct InstalledAppsModelQmlType {

@@ -49,8 +49,6 @@ int TidewellApp::run(int argc, char** argv) {
     if (const auto* exit = std::get_if<WindowOptions::Exit>(&parsed))
         return exitWith(*exit);
     const WindowOptions& options = std::get<WindowOptions>(parsed);
-    if (!options.notice.isEmpty())
-        std::fprintf(stderr, "%s\n", qPrintable(options.notice));
 
     QGuiApplication application(argc, argv);
     Translations::install();
@@ -81,8 +79,12 @@ int TidewellApp::run(int argc, char** argv) {
     engine.load(QUrl(QStringLiteral("qrc:/qt/qml/Tidewell/qml/MainWindow.qml")));
     if (engine.rootObjects().isEmpty())
         return 1;
-    if (!options.appPath.isEmpty())
-        viewModel.handleDroppedApp(QUrl::fromLocalFile(options.appPath));
+    if (!options.appPaths.isEmpty()) {
+        QList<QUrl> apps;
+        for (const QString& path : options.appPaths)
+            apps.append(QUrl::fromLocalFile(path));
+        viewModel.handleDroppedApps(apps);
+    }
     return application.exec();
 }
 

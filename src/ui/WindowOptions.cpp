@@ -21,11 +21,11 @@ WindowOptions::Exit usageError(const QString& message) {
 
 QString WindowOptions::helpText() {
     return QStringLiteral(
-        "Usage: tidewell [--root DIR] [APP]\n\n"
+        "Usage: tidewell [--root DIR] [APP...]\n\n"
         "Opens the Tidewell window, which removes an app together with the leftovers it keeps\n"
         "in the user's folders, moving them to the Trash.\n\n"
         "Arguments:\n"
-        "  APP            The app to open at start: a bundle (a folder ending in .app); on\n"
+        "  APP            An app to open at start: a bundle (a folder ending in .app); on\n"
         "                 Linux also a desktop entry (.desktop) or an AppImage.\n\n"
         "Options:\n"
         "  --root DIR     Take the system folders (/Library, /Applications, /Users/Shared;\n"
@@ -50,13 +50,8 @@ WindowOptions::parse(const QStringList& arguments) {
         return Exit{0, QStringLiteral("tidewell %1").arg(AppMetadata::versionString())};
 
     WindowOptions options;
-    const QStringList apps = parser.positionalArguments();
-    if (!apps.isEmpty())
-        options.appPath = QDir::cleanPath(QFileInfo(apps.first()).absoluteFilePath());
-    if (apps.size() > 1) {
-        options.notice = QStringLiteral("tidewell: one app is removed at a time; opening %1")
-                             .arg(options.appPath);
-    }
+    for (const QString& app : parser.positionalArguments())
+        options.appPaths.append(QDir::cleanPath(QFileInfo(app).absoluteFilePath()));
     if (parser.isSet(root)) {
         const QFileInfo folder(parser.value(root));
         if (!folder.isDir())

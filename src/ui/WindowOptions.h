@@ -7,14 +7,12 @@
 
 namespace tidewell {
 
-// The window's command line: tidewell [--root DIR] [BUNDLE], plus --help and --version.
+// The window's command line: tidewell [--root DIR] [APP...], plus --help and --version.
 struct WindowOptions {
     // The folder the system folders are taken under; "" for the real root.
     QString rootPath;
-    // The bundle to open at start, as an absolute path; "" for none.
-    QString appPath;
-    // Said on standard error when more than one bundle was given: only the first is opened.
-    QString notice;
+    // The apps to open at start, as absolute paths.
+    QStringList appPaths;
 
     // What to print instead of opening the window, and the exit code.
     struct Exit {

@@ -1,5 +1,8 @@
 #include "SessionFixture.h"
 
+#include "removal/RemovalPlan.h"
+#include "session/RemovalOutcome.h"
+
 #include <QMetaProperty>
 #include <QTest>
 
@@ -376,6 +379,110 @@ private slots:
         session.deleter->finish(0, report);
         QCOMPARE(model.outcome()->reclaimedBytes(), 1130);
         QVERIFY(!model.outcome()->reclaimedSizeComplete());
+    }
+
+    // Several apps at once: each app's rows under it in the order given (its offered ones under
+    // their own heading), an item both scans found only under the first, the totals over every
+    // app and bundle, a removal per app.
+    void severalAppsAtOnce() {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        SessionFixture session;
+        CleanerViewModel& model = *session.model;
+        const QUrl harbor = session.takeInHarborNotes();
+        const QUrl tide = QUrl::fromLocalFile(
+            session.dir.createAppBundle("Apps/Tide.app", {{"CFBundleIdentifier", "org.tide"}}));
+        const QUrl nameless =
+            QUrl::fromLocalFile(session.dir.createAppBundle("N.app", {{"CFBundleName", "N"}}));
+        model.handleDroppedApps({harbor, nameless, tide, harbor});
+        // What names no app is refused aloud; the others are taken, each once.
+        QCOMPARE(model.errorMessage(),
+                 errorDescription(AppDescriptorError::missingBundleIdentifier));
+        QCOMPARE(model.apps()->names(), "Harbor Notes and Tide");
+        QCOMPARE(session.scanner->count(), 3);
+        QVERIFY(session.scanner->isCanceled(0));
+        session.sizes.finish(1, 1000);
+        session.sizes.finish(2, 500);
+        const ScannedFile shared = leftover("/h/Library/Caches/shared", ScanCategory::caches, 7);
+        session.scanner->finish(
+            2, {{leftover("/h/Library/Logs/tide", ScanCategory::logs, 20, false), shared}, {}});
+        QCOMPARE(model.phase(), CleanerViewModel::Scanning); // until every scan is in
+        session.scanner->finish(
+            1, {{shared, leftover("/h/Library/Caches/harbor", ScanCategory::caches, 100)}, {}});
+
+        QStringList rows;
+        for (int row = 0; row < model.files()->count(); ++row) {
+            const QModelIndex index = model.files()->index(row);
+            rows.append(index.data(FileListModel::FileIdRole).toString() + "@" +
+                        index.data(FileListModel::AppIndexRole).toString() +
+                        (index.data(FileListModel::StartsAppGroupRole).toBool() ? "^" : "") +
+                        (index.data(FileListModel::StartsReviewGroupRole).toBool() ? "*" : ""));
+        }
+        QCOMPARE(rows, (QStringList{"/h/Library/Caches/shared@0^", "/h/Library/Caches/harbor@0",
+                                    "/h/Library/Logs/tide@1^*"}));
+        const auto groupText = [&model] {
+            QStringList groups;
+            for (const QVariant& group : model.appGroups())
+                groups.append(QString("%1 %2 %3")
+                                  .arg(group.toMap()["name"].toString(),
+                                       group.toMap()["itemCount"].toString(),
+                                       group.toMap()["selectedBytes"].toString()));
+            return groups;
+        };
+        QCOMPARE(groupText(), (QStringList{"Harbor Notes 2 1107", "Tide 1 500"}));
+        QCOMPARE(model.selectedCount(), 4); // two rows and two bundles
+        QCOMPARE(model.selectedSize(), 1607);
+        model.files()->setSelected(2, true);
+        QCOMPARE(groupText(), (QStringList{"Harbor Notes 2 1107", "Tide 1 520"}));
+
+        model.requestDeletion();
+        QCOMPARE(session.deleter->count(), 2);
+        const auto paths = [](const QList<QUrl>& urls) {
+            QStringList names;
+            for (const QUrl& url : urls)
+                names.append(url.fileName());
+            return names.join(',');
+        };
+        QCOMPARE(paths(session.deleter->request(0)), "shared,harbor,Harbor Notes.app");
+        QCOMPARE(paths(session.deleter->request(1)), "tide,Tide.app");
+        for (qsizetype call = 1; call >= 0; --call) {
+            DeletionReport report{session.deleter->request(call), {}};
+            report.trashed = report.deleted;
+            report.journalId = call + 1;
+            session.deleter->finish(call, report);
+        }
+        QCOMPARE(model.phase(), CleanerViewModel::Outcome);
+        QCOMPARE(model.outcome()->trashedCount(), 5);
+        QCOMPARE(model.outcome()->trashedBytes(), 1627);
+        QCOMPARE(model.statusMessage(), "Moved 5 items to Trash.");
+        QCOMPARE(model.files()->count(), 0);
+        QLocale::setDefault(QLocale::c());
+    }
+
+    // Undoing the removal of several apps puts back each app's removal in turn and tells of
+    // them together.
+    void undoingSeveralRemovals() {
+        QList<qint64> undone;
+        RemovalOutcome outcome([&undone](qint64 id) {
+            undone.append(id);
+            UndoReport report;
+            report.restored = QStringList(int(id), "/h/item");
+            return QtFuture::makeReadyFuture(std::optional<UndoReport>(report));
+        });
+        QList<DeletionReport> reports;
+        QList<RemovalPlan> plans;
+        for (const qint64 id : {2, 0, 3}) { // the middle removal has no journal entry
+            const QUrl url = QUrl::fromLocalFile(QString("/h/item%1").arg(id));
+            reports.append({{url}, {}, {url}, {}, {}, {}, id});
+            plans.append(RemovalPlan({{url, {10, true}}}, {}, {}));
+        }
+        outcome.show(reports, plans);
+        QCOMPARE(outcome.trashedBytes(), 30);
+        QVERIFY(outcome.canUndo());
+        outcome.undo();
+        QTRY_VERIFY(!outcome.isUndoing());
+        QCOMPARE(undone, (QList<qint64>{2, 3}));
+        QCOMPARE(outcome.undoStatus(), "Put back 5 item(s).");
+        QVERIFY(!outcome.canUndo());
     }
 };
 

@@ -142,20 +142,20 @@ private slots:
     }
 
     // The kept totals, and whether each was counted whole, equal a full recount after any mix of
-    // toggles, select-all and removals of scattered rows.
+    // toggles, select-all and removals of scattered rows, for the whole list and for each app.
     void keptTotalsEqualARecount() {
         FileListModel model;
         QAbstractItemModelTester tester(&model,
                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
         QRandomGenerator random(12);
         const QList<ScanCategory> categories = allScanCategories();
-        QList<ScannedFile> files;
+        QList<ScannedApp> apps(3);
         for (int index = 0; index < 300; ++index)
-            files.append(leftover(QString("/h/Library/x/%1").arg(index),
-                                  categories.at(random.bounded(int(categories.size()))),
-                                  random.bounded(1, 100000), random.bounded(2) == 0,
-                                  random.bounded(100) != 0));
-        model.setFiles(files);
+            apps[random.bounded(3)].report.matches.append(leftover(
+                QString("/h/Library/x/%1").arg(index),
+                categories.at(random.bounded(int(categories.size()))), random.bounded(1, 100000),
+                random.bounded(2) == 0, random.bounded(100) != 0));
+        model.setAppFiles(apps);
         int wholeSelections = 0; // steps after which the selection was sized whole
         for (int step = 0; step < 2000; ++step) {
             const int action = random.bounded(100);
@@ -174,6 +174,14 @@ private slots:
             QCOMPARE(model.selectedBytes(), FileListModel::totalSize(selected));
             QCOMPARE(model.selectedSizeComplete(), notSizedWholeCount(selected) == 0);
             wholeSelections += model.selectedSizeComplete() ? 1 : 0;
+            for (qsizetype app = 0; app < apps.size(); ++app) {
+                const QList<ScannedFile> ofApp = model.filesOfApp(app);
+                QCOMPARE(model.totalsOfApp(app).rowCount, ofApp.size());
+                QCOMPARE(model.totalsOfApp(app).selectedCount,
+                         filesWithSelection(ofApp, true).size());
+                QCOMPARE(model.totalsOfApp(app).selectedBytes,
+                         FileListModel::totalSize(filesWithSelection(ofApp, true)));
+            }
             // The dashboard counts what is selected, after every toggle.
             const auto recount = categoryTotals(selected);
             for (qsizetype index = 0; index < recount.size(); ++index) {

@@ -78,6 +78,21 @@ private slots:
         QCOMPARE(model.entryUrlAt(0),
                  QUrl::fromLocalFile("/apps/com.harborlight.Tidepool.desktop"));
         QCOMPARE(model.entryUrlAt(1), QUrl());
+
+        // A check outlives the filter that hides its row; the checked come in the list's order.
+        const QUrl tidepool = model.entryUrlAt(0);
+        model.toggleChecked(0);
+        model.setFilter("");
+        model.toggleChecked(1);
+        QCOMPARE(model.index(0).data(InstalledAppsModel::CheckedRole), true);
+        QCOMPARE(model.checkedUrls(),
+                 (QList<QUrl>{tidepool, QUrl::fromLocalFile("/apps/io.drift.Note.desktop")}));
+        model.toggleChecked(1);
+        model.checkOnly(1, 0);
+        QCOMPARE(model.checkedCount(), 2);
+        model.setFilter("drift");
+        model.checkOnly(0, 0);
+        QCOMPARE(model.checkedCount(), 1);
     }
 
     // An app chosen, or the model gone, tells the measuring under way to stop.

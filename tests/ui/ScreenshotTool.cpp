@@ -22,6 +22,7 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QQmlComponent>
@@ -72,6 +73,7 @@ public:
         shootEmpty();
         shootScanningAndWaiting();
         shootResults();
+        shootSeveralApps();
         shootRemoval();
         shootError();
         return m_failures == 0;
@@ -235,6 +237,25 @@ private:
         scene.viewModel->requestDeletion();
         require(scene.viewModel->showDeleteConfirmation(), "delete confirmation");
         shoot(scene.window.get(), QStringLiteral("08-delete-confirmation"));
+    }
+
+    // The app with another of the sample's bundles: each one's rows under its heading.
+    void shootSeveralApps() {
+        const QDir folder = QFileInfo(m_appPath).dir();
+        QList<QUrl> apps{QUrl::fromLocalFile(m_appPath)};
+        for (const QString& name : folder.entryList({QStringLiteral("*.app")}, QDir::Dirs)) {
+            if (apps.size() < 2 && folder.filePath(name) != m_appPath)
+                apps.append(QUrl::fromLocalFile(folder.filePath(name)));
+        }
+        Scene scene = open(realScanner(FileSystem::real()));
+        scene.viewModel->handleDroppedApps(apps);
+        require(settle(15000,
+                       [&] {
+                           return scene.viewModel->apps()->count() == 2 &&
+                                  scene.viewModel->phase() == CleanerViewModel::Results;
+                       }),
+                "several apps");
+        shoot(scene.window.get(), QStringLiteral("07b-several-apps"));
     }
 
     void shootRemoval() {

@@ -44,6 +44,10 @@ private slots:
         const std::optional<QUrl> url = DroppedItemDecoder::decodeFileURL(item);
         QCOMPARE(url && url->isLocalFile() ? url->toLocalFile() : QString(), path);
         QCOMPARE(!DroppedItemDecoder().appURL(item).isEmpty(), isApp);
+        // In a drop of several, the items that name no app are left out.
+        const QList<QUrl> apps = DroppedItemDecoder().appURLs({QUrl("file:///B/Ink.app"), item});
+        QCOMPARE(apps.size(), isApp ? 2 : 1);
+        QCOMPARE(apps.first(), QUrl("file:///B/Ink.app"));
     }
 };
 

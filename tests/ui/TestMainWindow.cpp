@@ -74,6 +74,13 @@ class TestMainWindow : public QObject {
         QTRY_COMPARE(visibleItems("fileRow").size(), 2);
     }
 
+    // Opens the chooser of the window on the test's two installed applications.
+    void openChooser() const {
+        QObject* content = m_window->property("contentView").value<QObject*>();
+        QVERIFY(QMetaObject::invokeMethod(content, "chooseApp"));
+        QTRY_COMPARE(visibleItems("chooserAppRow").size(), 2);
+    }
+
     QQuickItem* only(const QString& name) const {
         const QList<QQuickItem*> items = visibleItems(name);
         return items.size() == 1 ? items.first() : nullptr;
@@ -109,12 +116,12 @@ class TestMainWindow : public QObject {
     }
 
     // Clicks the centre of the visible item of that name at index.
-    void click(const QString& name, int index = 0) const {
+    void click(const QString& name, int index = 0, Qt::KeyboardModifiers modifiers = {}) const {
         const QList<QQuickItem*> items = visibleItems(name);
         QVERIFY2(items.size() > index, qPrintable(name));
         QQuickItem* item = items.at(index);
         const QPointF centre(item->width() / 2, item->height() / 2);
-        QTest::mouseClick(m_window, Qt::LeftButton, {}, item->mapToScene(centre).toPoint());
+        QTest::mouseClick(m_window, Qt::LeftButton, modifiers, item->mapToScene(centre).toPoint());
     }
 
     // The item of that name below root, shown or not.
@@ -283,16 +290,14 @@ private slots:
     }
 
     // On Linux the chooser opens on the installed applications: typing narrows the list, Return
-    // takes the one that is left.
-    void chooserPicksAnInstalledAppByName() {
+    // takes the one that is left; several are checked and taken together.
+    void chooserPicksInstalledApps() {
         if (isMacHost())
             QSKIP("bundles are chosen as folders on macOS");
         SessionFixture session;
         const std::unique_ptr<QQuickWindow> window = makeActiveWindow(session);
         QVERIFY(window);
-        QObject* content = window->property("contentView").value<QObject*>();
-        QVERIFY(QMetaObject::invokeMethod(content, "chooseApp"));
-        QTRY_COMPARE(visibleItems("chooserAppRow").size(), 2);
+        CHECK(openChooser());
         QTRY_VERIFY(only("chooserFilter")->hasActiveFocus());
         for (const char key : {'t', 'i', 'd', 'e'})
             QTest::keyClick(m_window, key);
@@ -301,6 +306,43 @@ private slots:
         QTRY_VERIFY(session.model->app()->isHeld());
         QCOMPARE(session.model->app()->path(), m_tidepoolEntry);
         QCOMPARE(session.model->app()->fileName(), "Tidepool");
+
+        // Opened again, it lists every app. A click checks one, Shift a run, Space and Ctrl one
+        // more or one less, each row heard as a check box; Return takes the checked ones in the
+        // list's order, and their leftovers are listed app by app under a heading each.
+        CHECK(openChooser());
+        const auto checks = [this] {
+            QString marks;
+            for (QQuickItem* row : visibleItems("chooserAppRow")) {
+                QAccessibleInterface* box = QAccessible::queryAccessibleInterface(row);
+                marks += box->role() != QAccessible::CheckBox ? '?'
+                         : box->state().checked               ? 'x'
+                                                              : '-';
+            }
+            return marks;
+        };
+        click("chooserAppRow", 1);
+        QCOMPARE(checks(), "-x");
+        click("chooserAppRow", 0, Qt::ShiftModifier);
+        QCOMPARE(checks(), "xx");
+        QTRY_VERIFY(only("chooserApps")->hasActiveFocus());
+        press(Qt::Key_Space); // the row clicked last
+        QCOMPARE(checks(), "-x");
+        click("chooserAppRow", 0, Qt::ControlModifier);
+        QCOMPARE(checks(), "xx");
+        QCOMPARE(only("chooserSelectButton")->property("text").toString(), u"Select 2 Apps");
+        press(Qt::Key_Return);
+
+        QTRY_COMPARE(session.model->apps()->count(), 2);
+        QCOMPARE(session.model->app()->fileName(), "Driftnote");
+        QCOMPARE(session.scanner->count(), 3);
+        session.scanner->finish(2, {{leftover("/h/.config/tidepool", ScanCategory::other, 9)}, {}});
+        session.scanner->finish(1, {{}, {}});
+        // The app without leftovers is headed too, after the others.
+        QTRY_COMPARE(visibleItems("appHeadingName").size(), 2);
+        QCOMPARE(visibleItems("appHeadingName").at(0)->property("text").toString(), u"Tidepool");
+        QCOMPARE(visibleItems("appHeadingName").at(1)->property("text").toString(), u"Driftnote");
+        QVERIFY(only("appsHeader") && !only("appFileName"));
     }
 
     // Deselect, select all, remove through the confirmation and finish, all without a mouse;

@@ -12,20 +12,19 @@ private slots:
     void arguments_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("exitCode");     // -1: the window opens
-        QTest::addColumn<QString>("expected"); // the printed text's start, or root|bundle|notice
-        QTest::newRow("nothing") << QStringList{} << -1 << "||";
+        QTest::addColumn<QString>("expected"); // the printed text's start, or root|apps
+        QTest::newRow("nothing") << QStringList{} << -1 << "|";
         QTest::newRow("help") << QStringList{"--help"} << 0 << "Usage: tidewell [--root DIR]";
         QTest::newRow("version") << QStringList{"-v"} << 0 << "tidewell 1.";
         QTest::newRow("unknown option")
             << QStringList{"--rot", "/"} << 2 << "tidewell: Unknown option 'rot'.";
         QTest::newRow("root missing") << QStringList{"--root", "/no/such/folder"} << 2
                                       << "tidewell: no folder at '/no/such/folder'";
-        QTest::newRow("root is /") << QStringList{"--root", "/"} << -1 << "||";
+        QTest::newRow("root is /") << QStringList{"--root", "/"} << -1 << "|";
         QTest::newRow("root and bundle")
-            << QStringList{"--root", "/tmp/../tmp/", "/a/X.app"} << -1 << "/tmp|/a/X.app|";
+            << QStringList{"--root", "/tmp/../tmp/", "/a/X.app"} << -1 << "/tmp|/a/X.app";
         QTest::newRow("several bundles")
-            << QStringList{"/a/X.app", "/a/Y.app"} << -1
-            << "|/a/X.app|tidewell: one app is removed at a time; opening /a/X.app";
+            << QStringList{"/a/X.app", "/a/./Y.app"} << -1 << "|/a/X.app,/a/Y.app";
     }
 
     void arguments() {
@@ -41,8 +40,7 @@ private slots:
         }
         QCOMPARE(exitCode, -1);
         const WindowOptions& options = std::get<WindowOptions>(parsed);
-        QCOMPARE(QStringList({options.rootPath, options.appPath, options.notice}).join('|'),
-                 expected);
+        QCOMPARE(QStringList({options.rootPath, options.appPaths.join(',')}).join('|'), expected);
     }
 };
 

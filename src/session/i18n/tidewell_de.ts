@@ -62,6 +62,13 @@
         <source>Choose an app bundle, a desktop entry or an AppImage in the file dialog</source>
         <translation>Ein App-Bundle, einen Desktop-Eintrag oder ein AppImage im Dateidialog auswählen</translation>
     </message>
+    <message numerus="yes">
+        <source>Select %n Apps</source>
+        <translation>
+            <numerusform>%n App auswählen</numerusform>
+            <numerusform>%n Apps auswählen</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>AppDescriptor</name>
@@ -100,6 +107,35 @@
     <message>
         <source>This item does not exist.</source>
         <translation>Dieses Objekt existiert nicht.</translation>
+    </message>
+</context>
+<context>
+    <name>AppGroupHeading</name>
+    <message>
+        <source>No leftovers found</source>
+        <translation>Keine Restdateien gefunden</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item</source>
+        <translation>
+            <numerusform>%n Objekt</numerusform>
+            <numerusform>%n Objekte</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n items</source>
+        <translation>
+            <numerusform>%n Objekt</numerusform>
+            <numerusform>%n Objekte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 selected</source>
+        <translation>%1 ausgewählt</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation>%1, %2, %3</translation>
     </message>
 </context>
 <context>
@@ -176,6 +212,16 @@
     <message>
         <source>Settings</source>
         <translation>Einstellungen</translation>
+    </message>
+</context>
+<context>
+    <name>AppsHeaderView</name>
+    <message numerus="yes">
+        <source>%n Apps</source>
+        <translation>
+            <numerusform>%n App</numerusform>
+            <numerusform>%n Apps</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -889,10 +935,6 @@ Summen des Ausgewählten:
         <source>OK</source>
         <translation>OK</translation>
     </message>
-    <message>
-        <source>One app is removed at a time: %1 was taken.</source>
-        <translation>Es wird jeweils eine App entfernt: %1 wurde übernommen.</translation>
-    </message>
     <message numerus="yes">
         <source>Move %n selected item to Trash?</source>
         <translation>
@@ -922,6 +964,20 @@ Summen des Ausgewählten:
     <message>
         <source>Move to Trash</source>
         <translation>In den Papierkorb</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dropped item is no app and was left out.</source>
+        <translation>
+            <numerusform>%n abgelegtes Objekt ist keine App und wurde übergangen.</numerusform>
+            <numerusform>%n abgelegte Objekte sind keine Apps und wurden übergangen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dropped items are no apps and were left out.</source>
+        <translation>
+            <numerusform>%n abgelegtes Objekt ist keine App und wurde übergangen.</numerusform>
+            <numerusform>%n abgelegte Objekte sind keine Apps und wurden übergangen.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1655,18 +1711,6 @@ Summen des Ausgewählten:
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Copy</source>
-        <translation>Kopieren</translation>
-    </message>
-    <message>
-        <source>Run</source>
-        <translation>Ausführen</translation>
-    </message>
-    <message>
-        <source>Runs the command above</source>
-        <translation>Führt den Befehl oben aus</translation>
-    </message>
-    <message>
         <source>Undoing…</source>
         <translation>Wird zurückgelegt …</translation>
     </message>
@@ -1687,12 +1731,31 @@ Summen des Ausgewählten:
         <translation>Gelöscht: %1.</translation>
     </message>
     <message>
+        <source>Apps: %1</source>
+        <translation>Apps: %1</translation>
+    </message>
+</context>
+<context>
+    <name>UninstallPanel</name>
+    <message>
         <source>%1 itself is still installed: remove it with %2 or Software.</source>
         <translation>%1 selbst ist noch installiert: Entfernen Sie es mit %2 oder mit „Software“.</translation>
     </message>
     <message>
         <source>Copied</source>
         <translation>Kopiert</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Ausführen</translation>
+    </message>
+    <message>
+        <source>Runs the command above</source>
+        <translation>Führt den Befehl oben aus</translation>
     </message>
 </context>
 <context>

@@ -62,6 +62,13 @@
         <source>Choose an app bundle, a desktop entry or an AppImage in the file dialog</source>
         <translation type="unfinished"></translation>
     </message>
+    <message numerus="yes">
+        <source>Select %n Apps</source>
+        <translation>
+            <numerusform>Select %n App</numerusform>
+            <numerusform>Select %n Apps</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>AppDescriptor</name>
@@ -99,6 +106,35 @@
     </message>
     <message>
         <source>This item does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AppGroupHeading</name>
+    <message>
+        <source>No leftovers found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n item</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n items</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -176,6 +212,16 @@
     <message>
         <source>Settings</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AppsHeaderView</name>
+    <message numerus="yes">
+        <source>%n Apps</source>
+        <translation>
+            <numerusform>%n App</numerusform>
+            <numerusform>%n Apps</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -862,10 +908,6 @@ Totals of what is selected:
         <source>OK</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>One app is removed at a time: %1 was taken.</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message numerus="yes">
         <source>Move %n selected item to Trash?</source>
         <translation type="unfinished">
@@ -895,6 +937,20 @@ Totals of what is selected:
     <message>
         <source>Move to Trash</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dropped item is no app and was left out.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dropped items are no apps and were left out.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1628,18 +1684,6 @@ Totals of what is selected:
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Copy</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Run</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Runs the command above</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Undoing…</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1660,11 +1704,30 @@ Totals of what is selected:
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Apps: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UninstallPanel</name>
+    <message>
         <source>%1 itself is still installed: remove it with %2 or Software.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Copied</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Runs the command above</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -4,13 +4,15 @@ import QtQuick.Controls
 import QtQuick.Layouts
 import Tidewell
 
-// Chooses one of the installed Linux applications, filtered as the user types; "Browse…"
-// hands over to the file dialog for an app bundle, a desktop entry or an AppImage anywhere.
+// Chooses installed Linux applications, filtered as the user types: a click checks one, a click
+// with Ctrl or on its box one more, a click with Shift a run of them, and Space the current one;
+// Return or "Select" opens the checked ones (or else the current one). "Browse…" hands over to
+// the file dialog for app bundles, desktop entries or AppImages anywhere.
 Dialog {
     id: chooser
 
-    // The chosen application's desktop entry.
-    signal chosen(url bundleURL)
+    // The chosen applications' desktop entries, in the list's order.
+    signal chosen(var appURLs)
     // The user asked for the file dialog instead.
     signal browseRequested()
 
@@ -22,20 +24,48 @@ Dialog {
         return decodeURIComponent(text.startsWith("file://") ? text.substring(7) : text)
     }
 
+    // The row a click with Shift checks the run from.
+    property int anchorRow: 0
+
     function openChooser() {
         filterField.text = ""
+        installedApps.filter = ""
+        installedApps.uncheckAll()
         installedApps.reload()
         apps.currentIndex = 0
+        anchorRow = 0
         open()
     }
 
-    function chooseInstalled(index) {
-        if (index < 0 || index >= apps.count)
+    function chooseChecked() {
+        if (installedApps.checkedCount > 0)
+            chosen(installedApps.checkedUrls())
+        else if (apps.currentIndex >= 0 && apps.currentIndex < apps.count)
+            chosen([installedApps.entryUrlAt(apps.currentIndex)])
+        else
             return
-        // The chosen app's scan comes first.
+        // The chosen apps' scans come first.
         installedApps.stopMeasuring()
-        chosen(installedApps.entryUrlAt(index))
         close()
+    }
+
+    function clickRow(index, modifiers) {
+        apps.currentIndex = index
+        apps.forceActiveFocus()
+        if (modifiers & Qt.ShiftModifier) {
+            installedApps.checkOnly(anchorRow, index)
+            return
+        }
+        if (modifiers & Qt.ControlModifier)
+            toggleRow(index)
+        else
+            installedApps.checkOnly(index, index)
+        anchorRow = index
+    }
+
+    function toggleRow(index) {
+        installedApps.toggleChecked(index)
+        anchorRow = index
     }
 
     function browse() {
@@ -98,8 +128,8 @@ Dialog {
                 apps.currentIndex = 0
             }
             Keys.onDownPressed: apps.forceActiveFocus()
-            Keys.onReturnPressed: chooser.chooseInstalled(apps.currentIndex)
-            Keys.onEnterPressed: chooser.chooseInstalled(apps.currentIndex)
+            Keys.onReturnPressed: chooser.chooseChecked()
+            Keys.onEnterPressed: chooser.chooseChecked()
         }
 
         ListView {
@@ -117,8 +147,12 @@ Dialog {
             Accessible.role: Accessible.List
             Accessible.name: qsTr("Installed applications")
 
-            Keys.onReturnPressed: chooser.chooseInstalled(currentIndex)
-            Keys.onEnterPressed: chooser.chooseInstalled(currentIndex)
+            Keys.onReturnPressed: chooser.chooseChecked()
+            Keys.onEnterPressed: chooser.chooseChecked()
+            Keys.onSpacePressed: {
+                if (currentIndex >= 0)
+                    chooser.toggleRow(currentIndex)
+            }
 
             delegate: Rectangle {
                 id: appRow
@@ -128,6 +162,7 @@ Dialog {
                 required property string kindName
                 required property url entryUrl
                 required property string dataSizeText
+                required property bool checked
                 readonly property bool current: ListView.isCurrentItem
                 objectName: "chooserAppRow"
                 width: ListView.view.width
@@ -136,16 +171,27 @@ Dialog {
                 color: !current ? "transparent"
                        : apps.activeFocus || filterField.activeFocus ? Appearance.selectionTint
                        : Appearance.faded(Appearance.accent, 0.14)
-                Accessible.role: Accessible.ListItem
+                // A check box named by its row, its checked state telling whether it is chosen.
+                Accessible.role: Accessible.CheckBox
                 Accessible.name: qsTr("%1, %2, %3").arg(name).arg(kindName).arg(shownId)
                                  + (dataSizeText === "" ? "" : ", " + dataSizeText)
+                Accessible.checkable: true
+                Accessible.checked: checked
                 Accessible.selected: current
+                Accessible.onToggleAction: chooser.toggleRow(index)
+                Accessible.onPressAction: chooser.toggleRow(index)
 
                 RowLayout {
                     anchors.fill: parent
                     anchors.leftMargin: 8
                     anchors.rightMargin: 8
                     spacing: 8
+                    SelectionCheckbox {
+                        objectName: "chooserAppCheckbox"
+                        Accessible.ignored: true
+                        selectionState: appRow.checked ? "on" : "off"
+                        onClicked: chooser.toggleRow(appRow.index)
+                    }
                     Item {
                         implicitWidth: 22
                         implicitHeight: 22
@@ -193,8 +239,10 @@ Dialog {
                 }
                 MouseArea {
                     anchors.fill: parent
-                    onClicked: apps.currentIndex = appRow.index
-                    onDoubleClicked: chooser.chooseInstalled(appRow.index)
+                    // The box takes its own clicks.
+                    anchors.leftMargin: 30
+                    onClicked: (mouse) => chooser.clickRow(appRow.index, mouse.modifiers)
+                    onDoubleClicked: chooser.chooseChecked()
                 }
             }
         }
@@ -230,11 +278,13 @@ Dialog {
             }
             GlassActionButton {
                 objectName: "chooserSelectButton"
-                text: qsTr("Select")
+                readonly property int checkedCount: chooser.installedApps
+                                                    ? chooser.installedApps.checkedCount : 0
+                text: checkedCount > 1 ? qsTr("Select %n Apps", "", checkedCount) : qsTr("Select")
                 role: "primary"
                 frameWidth: 84
-                enabled: apps.currentIndex >= 0 && apps.count > 0
-                onClicked: chooser.chooseInstalled(apps.currentIndex)
+                enabled: checkedCount > 0 || (apps.currentIndex >= 0 && apps.count > 0)
+                onClicked: chooser.chooseChecked()
             }
         }
     }

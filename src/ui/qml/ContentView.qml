@@ -30,7 +30,7 @@ Item {
                                   : "results"
 
     // Opens the application chooser (the installed applications on Linux, the file dialog on
-    // macOS); a choice goes through the same intake as a drop.
+    // macOS); the apps chosen go through the same intake as a drop.
     function chooseApp() {
         if (appChooser.installedApps)
             appChooser.openChooser()
@@ -127,12 +127,12 @@ Item {
             cornerRadius: 20
             panelWidth: 460
             panelHeight: 280
-            onDropApp: (bundleURL) => root.viewModel.handleDroppedApp(bundleURL)
+            onDropApps: (appURLs) => root.viewModel.handleDroppedApps(appURLs)
             onSelectApp: root.chooseApp()
             onFindOrphans: orphansDialog.openAndRead()
-            onDroppedSeveral: (takenURL) => notice.show(
-                qsTr("One app is removed at a time: %1 was taken.")
-                    .arg(decodeURIComponent(takenURL.toString().split("/").pop())))
+            onDroppedNonApps: (count) => notice.show(count === 1
+                ? qsTr("%n dropped item is no app and was left out.", "", 1)
+                : qsTr("%n dropped items are no apps and were left out.", "", count))
         }
     }
 
@@ -190,21 +190,22 @@ Item {
         objectName: "appChooser"
         // Linux applications are chosen by name; bundles through the file dialog.
         installedApps: Host.isMac ? null : root.installedApps
-        onChosen: (bundleURL) => root.viewModel.handleDroppedApp(bundleURL)
+        onChosen: (appURLs) => root.viewModel.handleDroppedApps(appURLs)
         onBrowseRequested: root.browseForApp()
         onAboutToShow: root.rememberFocus()
         onClosed: root.restoreFocus()
     }
 
-    // The desktop's own file dialog (or Qt's where the desktop has none): an app bundle, a
-    // desktop entry or an AppImage.
+    // The desktop's own file dialog (or Qt's where the desktop has none): app bundles, desktop
+    // entries or AppImages.
     FileDialog {
         id: appFileDialog
         objectName: "appFileDialog"
         title: qsTr("Choose App")
+        fileMode: FileDialog.OpenFiles
         nameFilters: [qsTr("Apps (*.app *.desktop *.AppImage *.appimage)"),
                       qsTr("All files (*)")]
-        onAccepted: root.viewModel.handleDroppedApp(selectedFile)
+        onAccepted: root.viewModel.handleDroppedApps(selectedFiles)
         // Its window closes after it says it is hidden; the keyboard goes back after that.
         onVisibleChanged: {
             if (!visible)

@@ -2,7 +2,7 @@ import QtQuick
 import QtQuick.Layouts
 import Tidewell
 
-// The empty window's panel: drop an application bundle on it, or click it to choose one.
+// The empty window's panel: drop application bundles on it, or click it to choose them.
 Item {
     id: zone
 
@@ -12,10 +12,10 @@ Item {
     property bool isDropTargeted: false
     readonly property bool isHovering: hover.hovered
 
-    // A dropped application bundle's location.
-    signal dropApp(url bundleURL)
-    // Several items were dropped; only the first is taken.
-    signal droppedSeveral(url takenURL)
+    // The dropped applications' locations, in the order dropped.
+    signal dropApps(var appURLs)
+    // Some of the items dropped with applications name none; they were left out.
+    signal droppedNonApps(int count)
     // The user asked to choose an application.
     signal selectApp()
     // The user asked what removed applications left behind (Linux).
@@ -25,16 +25,17 @@ Item {
     readonly property string lookState: isDropTargeted ? "dropTargeted"
                                       : isHovering ? "hovering" : "idle"
 
-    // Accepts a drop that carries file locations and hands on the first one when it names an
-    // application; anything else is ignored without a message.
+    // Accepts a drop that carries file locations and hands on the ones that name applications;
+    // a drop that names none is ignored without a message.
     function acceptDrop(urls) {
         if (!urls || urls.length === 0)
             return false
-        const bundle = DroppedItemDecoder.appURL(urls[0])
-        if (bundle.toString() !== "")
-            Qt.callLater(zone.dropApp, bundle)
-        if (urls.length > 1)
-            zone.droppedSeveral(urls[0])
+        const apps = DroppedItemDecoder.appURLs(urls)
+        if (apps.length > 0) {
+            Qt.callLater(zone.dropApps, apps)
+            if (apps.length < urls.length)
+                zone.droppedNonApps(urls.length - apps.length)
+        }
         return true
     }
 

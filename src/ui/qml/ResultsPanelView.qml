@@ -5,7 +5,8 @@ import QtQuick.Layouts
 import Tidewell
 
 // The held application, its leftovers (or the scan's progress in their place), the blocked
-// folders banner and the bottom bar with the selection total and the two actions.
+// folders banner and the bottom bar with the selection total and the two actions. Several apps'
+// leftovers are listed app by app, each under a heading of its own.
 ColumnLayout {
     id: panel
 
@@ -19,6 +20,8 @@ ColumnLayout {
 
     readonly property var files: viewModel.files
     readonly property int fileCount: files ? files.count : 0
+    readonly property var appGroups: viewModel.appGroups
+    readonly property bool severalApps: appGroups.length > 1
     readonly property bool scanning: viewModel.phase === CleanerViewModel.Scanning
     readonly property bool removing: viewModel.phase === CleanerViewModel.Removing
     // "scanning", "awaitingManualScan", "noResults" or "rows": what the list card shows.
@@ -59,9 +62,21 @@ ColumnLayout {
         Layout.rightMargin: 6
         Layout.topMargin: 2
         Layout.bottomMargin: 2
-        visible: panel.viewModel.app.isHeld
+        visible: panel.viewModel.app.isHeld && !panel.severalApps
         app: panel.viewModel.app
         managerName: panel.viewModel.uninstaller.managerName
+    }
+
+    AppsHeaderView {
+        objectName: "appsHeader"
+        Layout.fillWidth: true
+        Layout.leftMargin: 6
+        Layout.rightMargin: 6
+        Layout.topMargin: 2
+        Layout.bottomMargin: 2
+        visible: panel.severalApps
+        groups: panel.appGroups
+        names: panel.viewModel.apps.names
     }
 
     CategoryDashboardView {
@@ -209,7 +224,10 @@ ColumnLayout {
                 ListView {
                     id: fileList
                     objectName: "fileList"
-                    anchors.fill: parent
+                    anchors.left: parent.left
+                    anchors.right: parent.right
+                    anchors.top: parent.top
+                    anchors.bottom: appsWithoutRows.visible ? appsWithoutRows.top : parent.bottom
                     visible: panel.cardBody === "rows"
                     clip: true
                     boundsBehavior: Flickable.StopAtBounds
@@ -243,8 +261,15 @@ ColumnLayout {
                             }
                         }
 
-                        // The items only offered follow the certain ones under a heading of
-                        // their own.
+                        AppGroupHeading {
+                            visible: panel.severalApps && entry.model.startsAppGroup
+                            width: parent.width
+                            height: visible ? implicitHeight : 0
+                            horizontalPadding: panel.columns.rowPadding
+                            group: panel.appGroups[entry.model.appIndex] ?? ({})
+                        }
+                        // An app's items only offered follow its certain ones under a heading
+                        // of their own.
                         Item {
                             objectName: "reviewHeading"
                             visible: entry.model.startsReviewGroup
@@ -304,6 +329,26 @@ ColumnLayout {
                             // A whole pixel: half a pixel draws on every second row only.
                             height: 1
                             color: Appearance.faded(Appearance.primary, Appearance.pick(0.06, 0.05))
+                        }
+                    }
+                }
+
+                // An app without rows still gets its heading, below the others'.
+                Column {
+                    id: appsWithoutRows
+                    objectName: "appsWithoutRows"
+                    anchors.left: parent.left
+                    anchors.right: parent.right
+                    anchors.bottom: parent.bottom
+                    visible: fileList.visible
+                    Repeater {
+                        model: panel.severalApps
+                               ? panel.appGroups.filter(group => group.itemCount === 0) : []
+                        delegate: AppGroupHeading {
+                            required property var modelData
+                            width: appsWithoutRows.width
+                            horizontalPadding: panel.columns.rowPadding
+                            group: modelData
                         }
                     }
                 }

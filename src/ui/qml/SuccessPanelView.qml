@@ -4,7 +4,7 @@ import QtQuick.Controls
 import QtQuick.Layouts
 import Tidewell
 
-// The outcome of a removal: how many items went to the Trash and the space reclaimed, and
+// The outcome of a removal, of one app or several: how many items went to the Trash and the space reclaimed, and
 // every item that stayed in place with its reason. "Undo" puts the removal back from the Trash
 // and says here how that went; "Done" starts over.
 Item {
@@ -13,7 +13,6 @@ Item {
     required property var viewModel
 
     readonly property var outcome: viewModel.outcome
-    readonly property var uninstaller: viewModel.uninstaller
     readonly property var failures: outcome.failures
     readonly property bool hasFailures: failures.length > 0
     readonly property int movedCount: outcome.removedCount
@@ -97,6 +96,16 @@ Item {
                 color: Appearance.secondary
             }
             LabelText {
+                objectName: "outcomeAppsText"
+                Layout.fillWidth: true
+                horizontalAlignment: Text.AlignHCenter
+                wrapMode: Text.WordWrap
+                visible: success.viewModel.apps.count > 1
+                text: qsTr("Apps: %1").arg(success.viewModel.apps.names)
+                font.pixelSize: 11
+                color: Appearance.secondary
+            }
+            LabelText {
                 objectName: "successSizeText"
                 Layout.fillWidth: true
                 horizontalAlignment: Text.AlignHCenter
@@ -122,88 +131,13 @@ Item {
             }
         }
 
-        // A Linux application's own files stay with its package manager; say how to remove it.
-        ColumnLayout {
-            objectName: "uninstallPanel"
-            visible: success.uninstaller.command !== ""
-            Layout.fillWidth: true
-            spacing: 6
-            LabelText {
-                objectName: "uninstallText"
-                Layout.fillWidth: true
-                horizontalAlignment: Text.AlignHCenter
-                wrapMode: Text.WordWrap
-                text: qsTr("%1 itself is still installed: remove it with %2 or Software.")
-                      .arg(success.viewModel.app.displayName).arg(success.uninstaller.managerName)
-                font.pixelSize: 12
-                color: Appearance.secondary
-            }
-            RowLayout {
-                Layout.alignment: Qt.AlignHCenter
-                Layout.fillWidth: true
-                Layout.maximumWidth: implicitWidth
-                spacing: 8
-                TextEdit {
-                    id: commandText
-                    // A long command breaks anywhere: it is copied whole all the same.
-                    Layout.fillWidth: true
-                    Layout.preferredWidth: implicitWidth
-                    wrapMode: TextEdit.WrapAnywhere
-                    objectName: "uninstallCommand"
-                    text: success.uninstaller.command
-                    readOnly: true
-                    selectByMouse: true
-                    font.family: "monospace"
-                    font.pixelSize: 12
-                    color: Appearance.primary
-                    selectionColor: Appearance.faded(Appearance.accent, 0.4)
-                    Accessible.role: Accessible.StaticText
-                    Accessible.name: text
-                }
-                GlassActionButton {
-                    objectName: "copyUninstallButton"
-                    // Says so for a moment once the command is on the clipboard.
-                    text: copiedFeedback.running ? qsTr("Copied") : qsTr("Copy")
-                    role: "secondary"
-                    compact: true
-                    Accessible.name: qsTr("Copy")
-                    Accessible.description: copiedFeedback.running ? qsTr("Copied") : ""
-                    onClicked: {
-                        commandText.selectAll()
-                        commandText.copy()
-                        commandText.deselect()
-                        copiedFeedback.restart()
-                    }
-                    Timer {
-                        id: copiedFeedback
-                        interval: 2000
-                    }
-                }
-                GlassActionButton {
-                    objectName: "runUninstallButton"
-                    visible: success.uninstaller.canRun
-                    enabled: !success.uninstaller.isRunning
-                    text: qsTr("Run")
-                    role: "secondary"
-                    compact: true
-                    Accessible.description: qsTr("Runs the command above")
-                    // The button is disabled while the command runs and gone once it
-                    // succeeds: the keyboard goes on to "Done".
-                    onClicked: {
-                        success.focusDone()
-                        success.uninstaller.run()
-                    }
-                }
-            }
-            LabelText {
-                objectName: "uninstallStatus"
-                visible: text !== ""
-                Layout.fillWidth: true
-                horizontalAlignment: Text.AlignHCenter
-                wrapMode: Text.WordWrap
-                text: success.uninstaller.status
-                font.pixelSize: 12
-                color: Appearance.secondary
+        // A Linux application's own files stay with its package manager; say how to remove each.
+        Repeater {
+            model: success.viewModel.apps.uninstallers
+            delegate: UninstallPanel {
+                required property var modelData
+                uninstaller: modelData
+                onRunRequested: success.focusDone()
             }
         }
 

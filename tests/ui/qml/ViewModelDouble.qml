@@ -16,6 +16,14 @@ QtObject {
         property string kindName: "App bundle"
         property string sizeText: "Calculating..."
     }
+    property QtObject apps: QtObject {
+        property int count: stand.app.isHeld ? 1 : 0
+        property string names: stand.app.displayName
+        property var uninstallers: [stand.uninstaller]
+    }
+    // One entry per app, as the view model's: {name, path, itemCount, selectedBytes,
+    // selectedSizeComplete}.
+    property var appGroups: []
     property ListModel files: ListModel {}
     property bool showDeleteConfirmation: false
     property bool showErrorAlert: false
@@ -36,6 +44,7 @@ QtObject {
         property string undoStatus: ""
     }
     property QtObject uninstaller: QtObject {
+        property string appName: ""
         property string command: ""
         property string managerName: ""
         property bool canRun: false
@@ -57,7 +66,7 @@ QtObject {
     function scanForLeftovers(isUserInitiated) { record("scanForLeftovers " + isUserInitiated) }
     function toggleSelectAll() { record("toggleSelectAll") }
     function requestDeletion() { record("requestDeletion") }
-    function handleDroppedApp(url) { record("handleDroppedApp " + url) }
+    function handleDroppedApps(urls) { record("handleDroppedApps " + Array.from(urls, String).join(" ")) }
     function resetSelection() { record("resetSelection") }
     function undoRemoval() { record("undoRemoval") }
 
@@ -69,7 +78,7 @@ QtObject {
                            fileName: "item" + i, parentPath: "/home/u/Library/Caches",
                            category: "Caches", categoryName: "Caches", safety: "Safe",
                            safetyName: "Safe", sizeInBytes: 1000 * (i + 1), isSelected: i < n,
-                           startsReviewGroup: i === n,
+                           startsReviewGroup: i === n, appIndex: 0, startsAppGroup: i === 0,
                            evidence: i < n ? "Named by the app's identifier."
                                            : "Only part of its name matches the app's." })
     }

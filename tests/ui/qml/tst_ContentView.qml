@@ -78,7 +78,7 @@ TestCase {
     // The outcome of a Linux application tells the command that uninstalls it, ready to copy.
     function test_uninstallCommandAfterRemoval() {
         const view = makeView()
-        view.viewModel.app.displayName = "Tidepool"
+        view.viewModel.uninstaller.appName = "Tidepool"
         view.viewModel.phase = CleanerViewModel.Outcome
         const panel = findChild(view, "uninstallPanel")
         verify(!panel.visible)
@@ -139,18 +139,22 @@ TestCase {
         verify(!view.permissionManager.shouldRecheckPermissionAfterSettings)
     }
 
-    // A drop of several bundles takes the first and says that one app goes at a time.
+    // A drop of several apps takes them all, in their order; what names no app is left out,
+    // and the notice says so.
     function test_dropOfSeveral_data() {
         return [
             { tag: "one", urls: ["file:///a/Ink.app"], notice: "" },
-            { tag: "two", urls: ["file:///a/Ink.app", "file:///a/Zed.app"],
-              notice: "One app is removed at a time: Ink.app was taken." },
+            { tag: "two", urls: ["file:///a/Ink.app", "file:///a/Zed.desktop"], notice: "" },
+            { tag: "with a document",
+              urls: ["file:///a/Ink.app", "file:///a/notes.txt", "file:///a/Zed.desktop"],
+              notice: "1 dropped item is no app and was left out." },
         ]
     }
     function test_dropOfSeveral(data) {
         const view = makeView()
         verify(findChild(view, "dropZone").acceptDrop(data.urls))
-        tryCompare(view.viewModel, "calls", ["handleDroppedApp file:///a/Ink.app"])
+        const apps = data.urls.filter(url => !url.endsWith(".txt"))
+        tryCompare(view.viewModel, "calls", ["handleDroppedApps " + apps.join(" ")])
         const notice = findChild(view, "notice")
         tryCompare(notice, "visible", data.notice !== "")
         if (data.notice !== "")

@@ -90,6 +90,55 @@ TestCase {
         }
     }
 
+    // Several apps' rows come app by app, each app under a heading with its count and selected
+    // size, an app without rows below the list; one app is shown as always, without a heading.
+    function test_appGroups_data() {
+        const harbor = { name: "Harbor Notes", path: "/a/Harbor Notes.app", itemCount: 2,
+                         selectedBytes: 3000, selectedSizeComplete: true }
+        const tide = { name: "Tide", path: "/a/Tide.app", itemCount: 1, selectedBytes: 3000,
+                       selectedSizeComplete: false }
+        const bare = { name: "Zed", path: "/a/Zed.app", itemCount: 0, selectedBytes: 500,
+                       selectedSizeComplete: true }
+        return [
+            { tag: "one app", groups: [harbor], apps: [0, 0, 0], headings: [] },
+            { tag: "two apps", groups: [harbor, tide], apps: [0, 0, 1],
+              headings: ["Harbor Notes, 2 items, 3 kB selected",
+                         "Tide, 1 item, at least 3 kB selected"] },
+            { tag: "an app without rows", groups: [harbor, bare], apps: [0, 0, 0],
+              headings: ["Harbor Notes, 2 items, 3 kB selected",
+                         "Zed, No leftovers found, 500 bytes selected"] },
+        ]
+    }
+    function test_appGroups(data) {
+        const panel = makePanel(3)
+        const files = panel.viewModel.files
+        for (let row = 0; row < 3; ++row)
+            files.setProperty(row, "appIndex", data.apps[row])
+        files.setProperty(2, "startsAppGroup", data.apps[2] !== data.apps[1])
+        panel.viewModel.appGroups = data.groups
+        panel.viewModel.apps.names = data.groups.map(group => group.name).join(" and ")
+        const list = findChild(panel, "fileList")
+        tryCompare(list, "count", 3)
+        const headings = []
+        for (let index = 0; index < list.count; ++index) {
+            list.positionViewAtIndex(index, ListView.Contain)
+            const heading = findChild(list.itemAtIndex(index), "appHeading")
+            if (heading.visible)
+                headings.push(heading.Accessible.name)
+        }
+        const below = findChild(panel, "appsWithoutRows")
+        for (let index = 0; index < below.children.length; ++index) {
+            if (below.children[index].objectName === "appHeading")
+                headings.push(below.children[index].Accessible.name)
+        }
+        compare(headings, data.headings)
+        const several = data.groups.length > 1
+        tryCompare(findChild(panel, "appsHeader"), "visible", several)
+        compare(findChild(panel, "appFileName").visible, !several)
+        if (several)
+            compare(findChild(panel, "appsNames").text, panel.viewModel.apps.names)
+    }
+
     function test_selectAll_data() {
         return [
             { tag: "all", all: true, any: true, state: "on" },
