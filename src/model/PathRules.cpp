@@ -40,4 +40,15 @@ bool liesInsideAny(const QString& path, const QStringList& folders) {
                        [&path](const QString& folder) { return liesInside(path, folder); });
 }
 
+QString homeAbbreviated(const QString& path, const QString& home) {
+    const QString cleanHome = QDir::cleanPath(home);
+    if (cleanHome.isEmpty() || cleanHome == u"/")
+        return path;
+    if (path == cleanHome)
+        return QStringLiteral("~");
+    if (path.startsWith(cleanHome + u'/'))
+        return u'~' + path.mid(cleanHome.size());
+    return path;
+}
+
 } // namespace tidewell::pathrules

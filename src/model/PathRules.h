@@ -23,6 +23,10 @@ bool liesInside(const QString& path, const QString& folder);
 // not valid UTF-8; such a path can be shown but may name no file.
 bool hasUndecodableName(QStringView path);
 
+// path with the home folder written "~", as a shell and the file managers show it; path as it
+// is when it lies outside home (or home is empty or "/").
+QString homeAbbreviated(const QString& path, const QString& home);
+
 // Whether path lies strictly below one of folders.
 bool liesInsideAny(const QString& path, const QStringList& folders);
 

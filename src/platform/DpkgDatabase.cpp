@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include <limits>
+
 namespace tidewell::debian {
 
 namespace {
@@ -101,6 +103,26 @@ DpkgRecords readPackageStates(const Host& host, const ProgramRunner& programs) {
                                     "", records.states->malformedLines)
                                     .arg(databaseFolder(host)));
     return records;
+}
+
+std::optional<qint64> installedSize(const Host& host, const QString& package,
+                                    const ProgramRunner& programs) {
+    if (!isPackageName(package))
+        return std::nullopt;
+    const auto answer = programs.outputOf(
+        {.program = QStringLiteral("dpkg-query"),
+         .arguments =
+             adminDirArguments(host) +
+             QStringList{QStringLiteral("-W"), QStringLiteral("--showformat=${Installed-Size}\\n"),
+                         QStringLiteral("--"), package},
+         .maximumOutput = 1024,
+         .timeoutMs = dpkgTimeoutMs});
+    // One line per architecture the package is installed for; they are one build.
+    bool isNumber = false;
+    const qint64 kibibytes = answer ? answer->split('\n').first().toLongLong(&isNumber) : 0;
+    if (!isNumber || kibibytes < 0 || kibibytes > std::numeric_limits<qint64>::max() / 1024)
+        return std::nullopt;
+    return kibibytes * 1024;
 }
 
 QStringList listedFiles(const Host& host, const QString& package) {

@@ -40,6 +40,12 @@ struct DpkgRecords {
 };
 DpkgRecords readPackageStates(const Host& host, const ProgramRunner& programs);
 
+// The bytes package takes once installed, by its record's Installed-Size (in KiB), asked of
+// dpkg-query through programs about the database under the host's root; nothing when dpkg does
+// not know the package or its size.
+std::optional<qint64> installedSize(const Host& host, const QString& package,
+                                    const ProgramRunner& programs);
+
 // The paths dpkg's file list still holds for package (its conffiles and folders once it is
 // removed), from the database under the host's root; empty when there is none.
 QStringList listedFiles(const Host& host, const QString& package);

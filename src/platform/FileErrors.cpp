@@ -19,6 +19,12 @@ int fileErrorCode(int errnoValue, FileAccess access) {
     }
 }
 
+QString refusingFolder(int errnoValue, const QByteArray& folder) {
+    if ((errnoValue != EACCES && errnoValue != EPERM) || folder.isEmpty())
+        return {};
+    return decodeFileName(folder.constData(), folder.size());
+}
+
 QString errnoMessage(int errnoValue) {
     // std::generic_category is thread-safe, unlike strerror.
     return QString::fromStdString(std::generic_category().message(errnoValue));

@@ -24,6 +24,10 @@ enum class FileAccess { reading, writing };
 // reading and 513 when writing, a missing item 4, anything else the unknown code of the access.
 int fileErrorCode(int errnoValue, FileAccess access);
 
+// The folder to name for a change that failed with errnoValue in folder (its path as the kernel
+// sees it): folder when a permission was refused, else nothing.
+QString refusingFolder(int errnoValue, const QByteArray& folder);
+
 // The system's one-line description of errnoValue.
 QString errnoMessage(int errnoValue);
 

@@ -79,6 +79,9 @@ struct FileOperationResult {
     int errorCode = NoError;
     QString message; // the system's own one-line description of the error, empty on success
     TrashEntry trashEntry = {}; // after a successful move to the Trash: where the item went
+    // When a permission was refused: the folder whose permissions refused it (the item's own
+    // folder, the folder holding it, a folder deep inside, or the Trash's), where known.
+    QString refusingFolder = {};
     bool ok() const { return errorCode == NoError; }
 };
 

@@ -52,9 +52,9 @@ class TreeRemoval {
 public:
     TreeRemoval(int parentFd, int budget) : m_parentFd(parentFd), m_budget(std::max(budget, 3)) {}
 
-    int run(const char* name) {
+    Failure run(const char* name) {
         if (!enter(name))
-            return m_firstError;
+            return m_failure;
         while (!m_levels.empty()) {
             Level& level = m_levels.back();
             if (level.pending.empty()) {
@@ -65,13 +65,22 @@ public:
             level.pending.pop_back();
             removeOrEnter(next.c_str());
         }
-        return m_firstError;
+        return m_failure;
     }
 
 private:
-    void fail(int error) {
-        if (m_firstError == 0)
-            m_firstError = error;
+    // Keeps the first failure: depth counts the levels down to the folder it happened in, name
+    // an entry of that folder when it happened in that entry instead.
+    void fail(int error, size_t depth, const char* name = nullptr) {
+        if (m_failure.error != 0)
+            return;
+        m_failure.error = error;
+        QByteArrayList path;
+        for (size_t index = 0; index < depth; ++index)
+            path.append(QByteArray(m_levels[index].name.c_str()));
+        if (name)
+            path.append(name);
+        m_failure.folder = path.join('/');
     }
 
     // The folder holding m_levels[depth] (the caller's folder for depth 0); open by then.
@@ -89,7 +98,7 @@ private:
             FolderHandle reopened(
                 openChild(folderFd(depth), m_levels[depth].name.c_str(), O_RDONLY));
             if (!reopened.isOpen()) {
-                fail(errno);
+                fail(errno, depth + 1);
                 return -1;
             }
             keepWithinBudget();
@@ -118,7 +127,7 @@ private:
         keepWithinBudget();
         Level level{name, FolderHandle(openChild(parent, name, O_RDONLY)), {}};
         if (!level.folder.isOpen() || !readNames(level.folder.fd(), level.pending)) {
-            fail(errno);
+            fail(errno, m_levels.size(), name);
             return false;
         }
         ++m_open;
@@ -133,12 +142,12 @@ private:
         struct stat info;
         if (::fstatat(fd, name, &info, AT_SYMLINK_NOFOLLOW) != 0) {
             if (errno != ENOENT)
-                fail(errno);
+                fail(errno, m_levels.size());
             return;
         }
         if (!S_ISDIR(info.st_mode)) {
             if (::unlinkat(fd, name, 0) != 0 && errno != ENOENT)
-                fail(errno);
+                fail(errno, m_levels.size());
             return;
         }
         enter(name);
@@ -151,13 +160,13 @@ private:
         m_levels.pop_back();
         const int parent = m_levels.empty() ? m_parentFd : descriptorOf(m_levels.size() - 1);
         if (parent >= 0 && ::unlinkat(parent, name.c_str(), AT_REMOVEDIR) != 0 && errno != ENOENT)
-            fail(errno);
+            fail(errno, m_levels.size());
     }
 
     int m_parentFd;
     int m_budget;
     int m_open = 0;
-    int m_firstError = 0;
+    Failure m_failure;
     std::vector<Level> m_levels;
 };
 
@@ -217,22 +226,37 @@ FolderHandle openResolvingNoLinks(const QList<QByteArray>&) {
 }
 #endif
 
+// Opens the components one at a time from "/"; reached receives the path of the last folder
+// that opened. On failure errno tells why the next one did not.
+FolderHandle openStepwise(const QList<QByteArray>& components, QByteArray& reached) {
+    FolderHandle folder(::open("/", pathOnly | O_DIRECTORY | O_CLOEXEC));
+    reached = "/";
+    for (const QByteArray& component : components) {
+        if (!folder.isOpen())
+            return {};
+        FolderHandle next = openSubfolder(folder.fd(), component);
+        if (next.isOpen())
+            reached = joinedPath(reached, component);
+        folder = std::move(next);
+    }
+    return folder;
+}
+
 FolderHandle openFromRoot(const QList<QByteArray>& components) {
     // One system call instead of two for every component: a removal of many items opens the
     // folders of each.
     FolderHandle resolved = openResolvingNoLinks(components);
     if (resolved.isOpen() || errno != ENOSYS)
         return resolved;
-    FolderHandle folder(::open("/", pathOnly | O_DIRECTORY | O_CLOEXEC));
-    for (const QByteArray& component : components) {
-        if (!folder.isOpen())
-            return {};
-        folder = openSubfolder(folder.fd(), component);
-    }
-    return folder;
+    QByteArray reached;
+    return openStepwise(components, reached);
 }
 
 } // namespace
+
+QByteArray joinedPath(const QByteArray& folderPath, const QByteArray& name) {
+    return folderPath.endsWith('/') ? folderPath + name : folderPath + '/' + name;
+}
 
 FolderHandle openParent(const QByteArray& absolutePath, QByteArray& name) {
     std::optional<QList<QByteArray>> components = componentsOf(absolutePath);
@@ -247,6 +271,15 @@ FolderHandle openParent(const QByteArray& absolutePath, QByteArray& name) {
 FolderHandle openFolder(const QByteArray& absolutePath) {
     const std::optional<QList<QByteArray>> components = componentsOf(absolutePath);
     return components ? openFromRoot(*components) : FolderHandle();
+}
+
+QByteArray unsearchableFolderOn(const QByteArray& absolutePath) {
+    const std::optional<QList<QByteArray>> components = componentsOf(absolutePath);
+    QByteArray reached;
+    // A look inside a folder needs its search permission: the last folder reached refused it.
+    if (!components || openStepwise(*components, reached).isOpen() || errno != EACCES)
+        return {};
+    return reached;
 }
 
 FolderHandle openSubfolder(int folderFd, const QByteArray& name) {
@@ -267,12 +300,12 @@ int moveWithoutReplacing(int fromFd, const QByteArray& name, int toFd, const QBy
     return ::renameat(fromFd, name.constData(), toFd, newName.constData()) == 0 ? 0 : errno;
 }
 
-int removeEntry(int parentFd, const QByteArray& name, int descriptorBudget) {
+Failure removeEntry(int parentFd, const QByteArray& name, int descriptorBudget) {
     struct stat info;
     if (::fstatat(parentFd, name.constData(), &info, AT_SYMLINK_NOFOLLOW) != 0)
-        return errno;
+        return {errno, {}};
     if (!S_ISDIR(info.st_mode))
-        return ::unlinkat(parentFd, name.constData(), 0) == 0 ? 0 : errno;
+        return {::unlinkat(parentFd, name.constData(), 0) == 0 ? 0 : errno, {}};
     return TreeRemoval(parentFd, descriptorBudget).run(name.constData());
 }
 

@@ -23,6 +23,16 @@ private:
     int m_fd = -1;
 };
 
+// A change that failed: the errno of its first failing call, and the folder that call changed or
+// read.
+struct Failure {
+    int error = 0;
+    QByteArray folder;
+};
+
+// The path of the entry name in the folder at folderPath, "/" not doubled for the root.
+QByteArray joinedPath(const QByteArray& folderPath, const QByteArray& name);
+
 // The parent folder of the absolute path, opened from "/" one component at a time, none of
 // them followed if it is a link; name receives the last component. On failure the handle is
 // closed and errno tells why (ELOOP or ENOTDIR when a component is a link).
@@ -30,6 +40,10 @@ FolderHandle openParent(const QByteArray& absolutePath, QByteArray& name);
 
 // The folder at the absolute path itself, opened the same way.
 FolderHandle openFolder(const QByteArray& absolutePath);
+
+// The folder on the absolute path whose permissions refuse a look inside (EACCES), found by
+// opening the path's folders one at a time from "/"; empty when none refuses.
+QByteArray unsearchableFolderOn(const QByteArray& absolutePath);
 
 // The folder name in folderFd, opened without following it if it is a link (ELOOP or ENOTDIR).
 FolderHandle openSubfolder(int folderFd, const QByteArray& name);
@@ -40,8 +54,9 @@ int moveWithoutReplacing(int fromFd, const QByteArray& name, int toFd, const QBy
 
 // Removes the entry name of the folder parentFd: a link or file by itself, a folder with
 // everything below it, depth first, never following a link and never holding more than
-// descriptorBudget descriptors at once. Returns 0, or the errno of the first failure (the rest
-// of the tree is still removed as far as it can be).
-int removeEntry(int parentFd, const QByteArray& name, int descriptorBudget);
+// descriptorBudget descriptors at once. Returns the first failure, its folder relative to
+// parentFd's ("" for that folder itself), or error 0 when there was none (the rest of the tree is
+// still removed as far as it can be).
+Failure removeEntry(int parentFd, const QByteArray& name, int descriptorBudget);
 
 } // namespace tidewell::linkfree

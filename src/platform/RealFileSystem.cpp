@@ -11,6 +11,7 @@
 #include <QByteArrayView>
 #include <QDir>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -39,28 +40,38 @@ QStringView lastComponent(const QString& path) {
 // Folders a permanent removal keeps open at once, however deep the tree.
 constexpr int removalDescriptorBudget = 64;
 
-FileOperationResult removalFailure(int errnoValue) {
+FileOperationResult removalFailure(const linkfree::Failure& failure) {
+    const int errnoValue = failure.error;
     // A component that is a link (ELOOP, or ENOTDIR for a link to a file) is never followed.
     if (errnoValue == ELOOP || errnoValue == ENOTDIR)
         return {LinkInPathError, errnoMessage(errnoValue)};
-    return {fileErrorCode(errnoValue, FileAccess::writing), errnoMessage(errnoValue)};
+    return {fileErrorCode(errnoValue, FileAccess::writing),
+            errnoMessage(errnoValue),
+            {},
+            refusingFolder(errnoValue, failure.folder)};
 }
 
 // The folder holding path, reached without following a link, and the item's name in it.
 struct VerifiedItem {
     linkfree::FolderHandle parent;
+    QByteArray parentPath;
     QByteArray name;
-    int error = 0;
+    // Its folder: the one that refused a look inside, when one did.
+    linkfree::Failure failure = {};
 };
 
 VerifiedItem verifiedItem(const QString& path) {
     // Without a trailing slash: "link/" names the folder a link points to.
+    const QByteArray itemPath = encodedPath(QDir::cleanPath(path));
     VerifiedItem item;
-    item.parent = linkfree::openParent(encodedPath(QDir::cleanPath(path)), item.name);
+    item.parent = linkfree::openParent(itemPath, item.name);
+    item.parentPath = itemPath.first(std::max(itemPath.lastIndexOf('/'), qsizetype(1)));
     struct stat info;
     if (!item.parent.isOpen() ||
         ::fstatat(item.parent.fd(), item.name.constData(), &info, AT_SYMLINK_NOFOLLOW) != 0)
-        item.error = errno;
+        item.failure.error = errno;
+    if (item.failure.error == EACCES)
+        item.failure.folder = linkfree::unsearchableFolderOn(itemPath);
     return item;
 }
 
@@ -135,8 +146,8 @@ QString RealFileSystem::resolvedPath(const QString& path) const {
 FileOperationResult RealFileSystem::moveToTrash(const QString& path) {
     // The item leaves the verified parent itself, as in a permanent removal.
     const VerifiedItem item = verifiedItem(path);
-    if (item.error != 0)
-        return removalFailure(item.error);
+    if (item.failure.error != 0)
+        return removalFailure(item.failure);
     return trash::moveToTrash(item.parent.fd(), item.name, QDir::cleanPath(path), m_ownDataFolder,
                               m_trashOwner ? &*m_trashOwner : nullptr);
 }
@@ -145,10 +156,16 @@ FileOperationResult RealFileSystem::removePermanently(const QString& path) {
     // Everything happens relative to the verified parent: a folder swapped for a link later
     // is never entered.
     const VerifiedItem item = verifiedItem(path);
-    if (item.error != 0)
-        return removalFailure(item.error);
-    const int error = linkfree::removeEntry(item.parent.fd(), item.name, removalDescriptorBudget);
-    return error == 0 ? FileOperationResult{} : removalFailure(error);
+    if (item.failure.error != 0)
+        return removalFailure(item.failure);
+    linkfree::Failure failure =
+        linkfree::removeEntry(item.parent.fd(), item.name, removalDescriptorBudget);
+    if (failure.error == 0)
+        return {};
+    failure.folder = failure.folder.isEmpty()
+                         ? item.parentPath
+                         : linkfree::joinedPath(item.parentPath, failure.folder);
+    return removalFailure(failure);
 }
 
 bool RealFileSystem::isInTrash(const TrashEntry& entry) const {

@@ -49,6 +49,7 @@ FileOperationResult moveToTrash(int, const QByteArray&, const QString& path, con
 
 namespace {
 
+using linkfree::Failure;
 using linkfree::FolderHandle;
 
 // The two folders of one trash with its own path, and what its records leave out of an item's
@@ -61,7 +62,8 @@ struct TrashFolders {
 };
 
 // EXDEV stands for "no trash on this file system", as a move there would fail with it.
-FileOperationResult trashFailure(int error) {
+FileOperationResult trashFailure(const Failure& failure) {
+    const int error = failure.error;
     switch (error) {
     case ELOOP:
     case ENOTDIR:
@@ -69,7 +71,10 @@ FileOperationResult trashFailure(int error) {
     case EXDEV:
         return {NoTrashOnVolumeError, errnoMessage(error)};
     default:
-        return {fileErrorCode(error, FileAccess::writing), errnoMessage(error)};
+        return {fileErrorCode(error, FileAccess::writing),
+                errnoMessage(error),
+                {},
+                refusingFolder(error, failure.folder)};
     }
 }
 
@@ -105,10 +110,11 @@ int openOrMake(int folderFd, const QByteArray& name, FolderHandle& folder,
     return error;
 }
 
-int openFilesAndInfo(int trashFd, TrashFolders& trash, const TrashOwner* owner) {
-    if (const int error = openOrMake(trashFd, "files", trash.files, owner))
-        return error;
-    return openOrMake(trashFd, "info", trash.info, owner);
+Failure openFilesAndInfo(int trashFd, TrashFolders& trash, const TrashOwner* owner) {
+    int error = openOrMake(trashFd, "files", trash.files, owner);
+    if (error == 0)
+        error = openOrMake(trashFd, "info", trash.info, owner);
+    return {error, trash.path};
 }
 
 bool ownedBy(int fd, uid_t uid) {
@@ -137,27 +143,28 @@ FolderHandle openDataFolder(const QString& dataFolder, QByteArray& path) {
 // Another account's data folder, reached from its home (its own links resolved, as the
 // administrator named it) one component at a time, never through a link, each missing folder
 // made as that account's. path receives the folder's path with the home resolved.
-int openOwnerDataFolder(const TrashOwner& owner, FolderHandle& folder, QByteArray& path) {
+Failure openOwnerDataFolder(const TrashOwner& owner, FolderHandle& folder, QByteArray& path) {
     const QByteArray home = encodedPath(owner.home);
     const QByteArray data = encodedPath(owner.dataFolder);
     char resolved[PATH_MAX];
     if (!data.startsWith(home + '/'))
-        return EXDEV;
+        return {EXDEV, {}};
     if (!::realpath(home.constData(), resolved))
-        return errno;
-    folder = linkfree::openFolder(resolved);
+        return {errno, home};
+    path = resolved;
+    folder = linkfree::openFolder(path);
     if (!folder.isOpen())
-        return errno;
-    path = resolved + data.sliced(home.size());
+        return {errno, path};
     for (const QByteArray& component : data.sliced(home.size() + 1).split('/')) {
         if (component.isEmpty())
             continue;
         FolderHandle next;
         if (const int error = openOrMake(folder.fd(), component, next, &owner))
-            return error;
+            return {error, path};
         folder = std::move(next);
+        path += '/' + component;
     }
-    return 0;
+    return {};
 }
 
 // $topdir/.Trash/$uid, used only when $topdir/.Trash is a real folder with the sticky bit and
@@ -175,27 +182,27 @@ FolderHandle sharedTrash(int topFd, const QByteArray& uid, const TrashOwner* own
 
 // The trash at the top of the volume holding folderPath: .Trash/$uid, else .Trash-$uid. The
 // system's own mounts (the root, /tmp, a tmpfs, ...) have none, as in the desktop's file managers.
-int openVolumeTrash(const QByteArray& folderPath, dev_t device, TrashFolders& trash,
-                    const TrashOwner* owner) {
+Failure openVolumeTrash(const QByteArray& folderPath, dev_t device, TrashFolders& trash,
+                        const TrashOwner* owner) {
     const std::unique_ptr<GUnixMountEntry, decltype(&g_unix_mount_free)> mount(
         g_unix_mount_for(folderPath.constData(), nullptr), g_unix_mount_free);
     if (!mount || g_unix_mount_is_system_internal(mount.get()))
-        return EXDEV;
+        return {EXDEV, {}};
     const QByteArray topdir = g_unix_mount_get_mount_path(mount.get());
     trash.placePrefix = topdir.endsWith('/') ? topdir : topdir + '/';
     const FolderHandle top = linkfree::openFolder(topdir);
     if (!(folderPath + '/').startsWith(trash.placePrefix) || !top.isOpen() ||
         !isOnDevice(top.fd(), device))
-        return EXDEV;
+        return {EXDEV, {}};
     const QByteArray uid = QByteArray::number(ownerUid(owner));
     FolderHandle folder = sharedTrash(top.fd(), uid, owner);
     trash.path = trash.placePrefix + ".Trash/" + uid;
     if (!folder.isOpen()) {
         trash.path = trash.placePrefix + ".Trash-" + uid;
         if (const int error = openOrMake(top.fd(), ".Trash-" + uid, folder, owner))
-            return error;
+            return {error, topdir};
         if (!ownedBy(folder.fd(), ownerUid(owner)))
-            return EXDEV;
+            return {EXDEV, {}};
     }
     return openFilesAndInfo(folder.fd(), trash, owner);
 }
@@ -203,20 +210,20 @@ int openVolumeTrash(const QByteArray& folderPath, dev_t device, TrashFolders& tr
 // The home trash when the user's data folder lies on the item's file system, else the volume's.
 // Another account's data folder that cannot be reached without a link is an error of its own:
 // its items never go elsewhere instead.
-int openTrashFor(const QByteArray& folderPath, dev_t device, TrashFolders& trash,
-                 const QString& ownDataFolder, const TrashOwner* owner) {
+Failure openTrashFor(const QByteArray& folderPath, dev_t device, TrashFolders& trash,
+                     const QString& ownDataFolder, const TrashOwner* owner) {
     FolderHandle data;
     QByteArray dataPath;
     if (!owner)
         data = openDataFolder(ownDataFolder, dataPath);
-    else if (const int error = openOwnerDataFolder(*owner, data, dataPath))
-        return error;
+    else if (Failure failure = openOwnerDataFolder(*owner, data, dataPath); failure.error != 0)
+        return failure;
     if (!data.isOpen() || !isOnDevice(data.fd(), device))
         return openVolumeTrash(folderPath, device, trash, owner);
     trash.path = dataPath + "/Trash";
     FolderHandle home;
     if (const int error = openOrMake(data.fd(), "Trash", home, owner))
-        return error;
+        return {error, dataPath};
     return openFilesAndInfo(home.fd(), trash, owner);
 }
 
@@ -235,8 +242,8 @@ struct OpenTrash {
     TrashFolders folders;
 };
 
-int trashFor(const QByteArray& folderPath, dev_t device, const QString& ownDataFolder,
-             const TrashOwner* owner, const TrashFolders*& trash) {
+Failure trashFor(const QByteArray& folderPath, dev_t device, const QString& ownDataFolder,
+                 const TrashOwner* owner, const TrashFolders*& trash) {
     thread_local std::optional<OpenTrash> open;
     const QString dataFolder = owner ? owner->dataFolder : ownDataFolder;
     if (!open || open->device != device || open->uid != ownerUid(owner) ||
@@ -244,12 +251,13 @@ int trashFor(const QByteArray& folderPath, dev_t device, const QString& ownDataF
         !isStillLinked(open->folders.info)) {
         open.reset();
         TrashFolders folders;
-        if (const int error = openTrashFor(folderPath, device, folders, ownDataFolder, owner))
-            return error;
+        Failure failure = openTrashFor(folderPath, device, folders, ownDataFolder, owner);
+        if (failure.error != 0)
+            return failure;
         open = OpenTrash{device, ownerUid(owner), dataFolder, std::move(folders)};
     }
     trash = &open->folders;
-    return 0;
+    return {};
 }
 
 // The name of the attempt-th try, as file managers number them: "notes.txt", "notes.2.txt", ...
@@ -282,6 +290,24 @@ int writeRecord(int infoFd, const QByteArray& infoName, const QByteArray& record
     return error;
 }
 
+// Whether the process may add and remove the entries of the folder open at folderFd.
+bool mayChange(int folderFd) {
+    return ::faccessat(folderFd, ".", W_OK | X_OK, AT_EACCESS) == 0;
+}
+
+// The folder whose permissions refused to move name out of parentFd (the folder at folderPath)
+// into the trash: that folder, the item itself when it is a folder (its ".." entry changes as it
+// moves), or the trash's files folder; empty when none of them refuses.
+QByteArray refusingMoveFolder(int parentFd, const QByteArray& name, const QByteArray& folderPath,
+                              const TrashFolders& trash) {
+    if (!mayChange(parentFd))
+        return folderPath;
+    const FolderHandle item = linkfree::openSubfolder(parentFd, name);
+    if (item.isOpen() && !mayChange(item.fd()))
+        return linkfree::joinedPath(folderPath, name);
+    return mayChange(trash.files.fd()) ? QByteArray() : trash.path + "/files";
+}
+
 QString decoded(const QByteArray& path) {
     return decodeFileName(path.constData(), path.size());
 }
@@ -301,10 +327,11 @@ FileOperationResult moveToTrash(int parentFd, const QByteArray& name, const QStr
     const QByteArray folderPath = itemPath.first(std::max(itemPath.lastIndexOf('/'), qsizetype(1)));
     struct stat folder;
     if (::fstat(parentFd, &folder) != 0)
-        return trashFailure(errno);
+        return trashFailure({errno, {}});
     const TrashFolders* opened = nullptr;
-    if (const int error = trashFor(folderPath, folder.st_dev, ownDataFolder, owner, opened))
-        return trashFailure(error);
+    if (Failure failure = trashFor(folderPath, folder.st_dev, ownDataFolder, owner, opened);
+        failure.error != 0)
+        return trashFailure(failure);
     const TrashFolders& trash = *opened;
     // The record reserves the name: it is written first, and goes again if the item cannot move.
     const QString date = trashinfo::deletionDate(QDateTime::currentDateTime());
@@ -313,7 +340,8 @@ FileOperationResult moveToTrash(int parentFd, const QByteArray& name, const QStr
         const QByteArray trashName = candidateName(name, attempt);
         const QByteArray infoName = trashName + ".trashinfo";
         int error = writeRecord(trash.info.fd(), infoName, record, owner);
-        if (error == 0) {
+        const bool recorded = error == 0;
+        if (recorded) {
             error = linkfree::moveWithoutReplacing(parentFd, name, trash.files.fd(), trashName);
             if (error != 0)
                 ::unlinkat(trash.info.fd(), infoName.constData(), 0);
@@ -321,7 +349,9 @@ FileOperationResult moveToTrash(int parentFd, const QByteArray& name, const QStr
         if (error == 0)
             return {NoError, {}, entryOf(trash, trashName, path, date)};
         if (error != EEXIST)
-            return trashFailure(error);
+            return trashFailure({error, recorded
+                                            ? refusingMoveFolder(parentFd, name, folderPath, trash)
+                                            : trash.path + "/info"});
     }
 }
 

@@ -141,7 +141,7 @@ int copyBack(const OpenEntry& open, int placeFd, const QByteArray& placeName) {
         return error;
     }
     // The item is back; a Trash copy that cannot go keeps its record, and the Trash stays whole.
-    return linkfree::removeEntry(open.files.fd(), open.name, descriptorBudget) == 0 ? 0 : -1;
+    return linkfree::removeEntry(open.files.fd(), open.name, descriptorBudget).error == 0 ? 0 : -1;
 }
 
 FileOperationResult restoreFailure(int error) {

@@ -88,7 +88,8 @@ QFuture<DeletionReport> FileDeletionService::deleteItems(const RemovalPlan& plan
                              [this, plan, options] { return deleteNow(plan, options); });
 }
 
-QString FileDeletionService::failureReason(const FileOperationResult& removal) {
+QString FileDeletionService::failureReason(const FileOperationResult& removal,
+                                           const QString& home) {
     switch (removal.errorCode) {
     case NoWritePermissionError:
     case NoReadPermissionError:
@@ -96,7 +97,12 @@ QString FileDeletionService::failureReason(const FileOperationResult& removal) {
         return text(QT_TRANSLATE_NOOP("FileDeletionService",
                                       "Permission denied. Grant Full Disk Access and try again."));
 #else
-        // Linux has no Full Disk Access: the folder's own permissions decide.
+        // Linux has no Full Disk Access: the permissions of the folder that refused decide.
+        if (!removal.refusingFolder.isEmpty())
+            return text(QT_TRANSLATE_NOOP("FileDeletionService",
+                                          "Permission denied: the folder “%1” cannot be changed. "
+                                          "Check its permissions."))
+                .arg(pathrules::homeAbbreviated(removal.refusingFolder, home));
         return text(QT_TRANSLATE_NOOP(
             "FileDeletionService",
             "Permission denied. Check the permissions of the folder that holds it."));
@@ -235,12 +241,12 @@ FileDeletionService::ItemOutcome FileDeletionService::removeItem(const QUrl& url
         // place would fail the same.
         if (method == RemovalOptions::Method::trashOnly)
             return {isItemFault(trashing.errorCode) ? Outcome::failed : Outcome::refusedByTrash,
-                    failureReason(trashing)};
+                    failureReason(trashing, m_host.home)};
     }
     const FileOperationResult removal = m_fileSystem.removePermanently(path);
     if (removal.ok())
         return {Outcome::removedPermanently};
-    return {Outcome::failed, failureReason(removal)};
+    return {Outcome::failed, failureReason(removal, m_host.home)};
 }
 
 bool FileDeletionService::staysConfined(const QString& verified, const RemovalScope& scope) const {

@@ -28,8 +28,9 @@ public:
     QFuture<DeletionReport> deleteItems(const RemovalPlan& plan) override;
     QFuture<DeletionReport> deleteItems(const RemovalPlan& plan, const RemovalOptions& options);
 
-    // The text shown for a failed permanent removal.
-    static QString failureReason(const FileOperationResult& removal);
+    // The text shown for a failed move to the Trash or permanent removal; a folder inside home
+    // is written from "~".
+    static QString failureReason(const FileOperationResult& removal, const QString& home);
     // Why a location must not be touched at all, or nothing when it may be removed: not a
     // local absolute path; the root, the host's home folder, its standard and XDG folders, a
     // scan root, or a folder holding one of them; or neither inside a scan root nor the bundle

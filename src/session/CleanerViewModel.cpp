@@ -17,6 +17,7 @@
 #include "removal/RemovalPlan.h"
 #include "scanner/DefaultSpotlightService.h"
 #include "scanner/LeftoverScannerService.h"
+#include "scanner/PackagedAppSize.h"
 
 #include <QDir>
 #include <QtConcurrent/QtConcurrentRun>
@@ -68,6 +69,8 @@ CleanerViewModel::Collaborators withDefaults(CleanerViewModel::Collaborators giv
         given.descriptorReader = std::move(onHost.descriptorReader);
     if (!given.uninstallLookup)
         given.uninstallLookup = std::move(onHost.uninstallLookup);
+    if (!given.packagedSizeLookup)
+        given.packagedSizeLookup = std::move(onHost.packagedSizeLookup);
     if (!given.journal)
         given.journal = std::move(onHost.journal);
     return given;
@@ -90,6 +93,11 @@ CleanerViewModel::collaboratorsOn(const Host& host, std::shared_ptr<const Progra
     collaborators.uninstallLookup = [host, programs](const AppDescriptor& app) {
         return uninstallCommand(app, host, *programs);
     };
+    collaborators.packagedSizeLookup = [host, programs](const AppDescriptor& app) {
+        return QtConcurrent::run([app, host, programs] {
+            return packagedAppSize(app, host, *programs, FileSystem::real());
+        });
+    };
     return collaborators;
 }
 
@@ -111,6 +119,7 @@ CleanerViewModel::CleanerViewModel(Collaborators collaborators, QObject* parent)
     m_permissions = collaborators.permissions;
     m_reader = new AppReader(std::move(collaborators.descriptorReader), this);
     m_apps = new HeldApps(std::move(collaborators.sizeEstimator),
+                          std::move(collaborators.packagedSizeLookup),
                           std::move(collaborators.uninstallLookup), this);
     m_scans = new AppScans(std::move(collaborators.scanner), this);
 

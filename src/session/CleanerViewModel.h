@@ -91,14 +91,16 @@ public:
         DescriptorReader descriptorReader; // by default on a worker thread
         // By default on this process's host.
         PackageUninstaller::Lookup uninstallLookup = {};
+        // By default on a worker thread, on this process's host.
+        HeldApp::PackagedSizeLookup packagedSizeLookup = {};
         // Where the deletion service records removals, undone from here; by default this
         // process's host's.
         std::shared_ptr<const RemovalJournal> journal = {};
     };
 
-    // The scanner, removal with its journal, intake and uninstall command's lookup that work on
-    // host, asking its programs through programs; the preferences, permissions and size
-    // estimate are left to their defaults.
+    // The scanner, removal with its journal, intake, uninstall command's and package size's
+    // lookups that work on host, asking its programs through programs; the preferences,
+    // permissions and size estimate are left to their defaults.
     static Collaborators collaboratorsOn(const Host& host,
                                          std::shared_ptr<const ProgramRunner> programs);
 

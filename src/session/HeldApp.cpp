@@ -8,8 +8,10 @@
 
 namespace tidewell {
 
-HeldApp::HeldApp(SizeEstimator sizeEstimator, QObject* parent)
-    : QObject(parent), m_sizeEstimator(std::move(sizeEstimator)) {}
+HeldApp::HeldApp(SizeEstimator sizeEstimator, PackagedSizeLookup packagedSizeLookup,
+                 QObject* parent)
+    : QObject(parent), m_sizeEstimator(std::move(sizeEstimator)),
+      m_packagedSizeLookup(std::move(packagedSizeLookup)) {}
 
 QString HeldApp::displayName() const {
     return m_app ? m_app->displayName : QString();
@@ -38,11 +40,10 @@ QString HeldApp::kindName() const {
 }
 
 QString HeldApp::sizeText() const {
-    if (itselfPath().isEmpty())
-        return {};
-    if (!m_sizeMeasured)
-        return tr("Calculating...");
-    return SharedByteFormatter::localized(m_sizeInBytes);
+    if (m_sizeMeasured)
+        return SharedByteFormatter::localized(m_sizeInBytes);
+    // A package manager's app shows its size only once told: many are never.
+    return isHeld() && !itselfPath().isEmpty() ? tr("Calculating...") : QString();
 }
 
 void HeldApp::hold(const AppDescriptor& app) {
@@ -55,11 +56,20 @@ void HeldApp::hold(const AppDescriptor& app) {
     // A package manager's app is measured by its package manager, not here.
     if (const std::optional<QString> itself = appItselfPath(app))
         m_sizeEstimator(QUrl::fromLocalFile(*itself)).then(this, [this, taskID](qint64 size) {
-            if (taskID == m_activeSizeTaskID) {
-                m_sizeMeasured = true;
-                setSizeInBytes(size);
-            }
+            takeSize(taskID, size);
         });
+    else if (m_packagedSizeLookup)
+        m_packagedSizeLookup(app).then(this, [this, taskID](std::optional<qint64> size) {
+            if (size)
+                takeSize(taskID, *size);
+        });
+}
+
+void HeldApp::takeSize(const QUuid& taskID, qint64 size) {
+    if (taskID != m_activeSizeTaskID)
+        return;
+    m_sizeMeasured = true;
+    setSizeInBytes(size);
 }
 
 void HeldApp::clear() {

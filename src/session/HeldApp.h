@@ -30,16 +30,22 @@ class HeldApp : public QObject {
     Q_PROPERTY(QString itselfPath READ itselfPath NOTIFY changed)
     // How it was installed, in the user's language: "Flatpak", "Snap", "Application", ...
     Q_PROPERTY(QString kindName READ kindName NOTIFY changed)
-    // The size of itselfPath; 0 until the estimate is in, and without one.
+    // The size of itselfPath, or of a package manager's app as its package manager tells; 0
+    // until the estimate is in, and without one.
     Q_PROPERTY(qint64 sizeInBytes READ sizeInBytes NOTIFY sizeChanged)
-    // "Calculating..." until the estimate is in; empty without one.
+    // "Calculating..." until the estimate of itselfPath is in; a package manager's app's size
+    // once told; empty without either.
     Q_PROPERTY(QString sizeText READ sizeText NOTIFY sizeChanged)
 
 public:
     // Starts the size estimate of an app; the future delivers its on-disk size in bytes.
     using SizeEstimator = std::function<QFuture<qint64>(const QUrl& appURL)>;
+    // Starts asking a package manager's app's size (packagedAppSize); nothing when not known.
+    using PackagedSizeLookup = std::function<QFuture<std::optional<qint64>>(const AppDescriptor&)>;
 
-    explicit HeldApp(SizeEstimator sizeEstimator, QObject* parent = nullptr);
+    // packagedSizeLookup may be empty: a package manager's app shows no size.
+    HeldApp(SizeEstimator sizeEstimator, PackagedSizeLookup packagedSizeLookup,
+            QObject* parent = nullptr);
 
     const std::optional<AppDescriptor>& descriptor() const { return m_app; }
     bool isHeld() const { return m_app.has_value(); }
@@ -63,8 +69,11 @@ signals:
 
 private:
     void setSizeInBytes(qint64 size);
+    // Takes in the size of the task taskID unless a later one has started.
+    void takeSize(const QUuid& taskID, qint64 size);
 
     SizeEstimator m_sizeEstimator;
+    PackagedSizeLookup m_packagedSizeLookup;
     std::optional<AppDescriptor> m_app;
     qint64 m_sizeInBytes = 0;
     bool m_sizeMeasured = false;

@@ -2,13 +2,23 @@
 
 #include <QLocale>
 
+#include <algorithm>
+
 namespace tidewell {
 
-HeldApps::HeldApps(HeldApp::SizeEstimator sizeEstimator, PackageUninstaller::Lookup uninstallLookup,
-                   QObject* parent)
+HeldApps::HeldApps(HeldApp::SizeEstimator sizeEstimator,
+                   HeldApp::PackagedSizeLookup packagedSizeLookup,
+                   PackageUninstaller::Lookup uninstallLookup, QObject* parent)
     : QObject(parent), m_sizeEstimator(std::move(sizeEstimator)),
+      m_packagedSizeLookup(std::move(packagedSizeLookup)),
       m_uninstallLookup(std::move(uninstallLookup)) {
     resize(1);
+}
+
+int HeldApps::count() const {
+    const auto held = std::find_if(m_apps.cbegin(), m_apps.cend(),
+                                   [](const HeldApp* app) { return !app->isHeld(); });
+    return int(held - m_apps.cbegin());
 }
 
 QList<AppDescriptor> HeldApps::descriptors() const {
@@ -55,7 +65,7 @@ void HeldApps::resize(qsizetype count) {
         m_uninstallers.takeLast()->deleteLater();
     }
     while (m_apps.size() < count) {
-        m_apps.append(new HeldApp(m_sizeEstimator, this));
+        m_apps.append(new HeldApp(m_sizeEstimator, m_packagedSizeLookup, this));
         m_uninstallers.append(new PackageUninstaller(m_uninstallLookup, this));
         connect(m_apps.last(), &HeldApp::changed, this, &HeldApps::sizesChanged);
         connect(m_apps.last(), &HeldApp::sizeChanged, this, &HeldApps::sizesChanged);

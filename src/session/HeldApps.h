@@ -23,11 +23,12 @@ class HeldApps : public QObject {
     Q_PROPERTY(QList<QObject*> uninstallers READ uninstallers NOTIFY changed)
 
 public:
-    HeldApps(HeldApp::SizeEstimator sizeEstimator, PackageUninstaller::Lookup uninstallLookup,
-             QObject* parent = nullptr);
+    HeldApps(HeldApp::SizeEstimator sizeEstimator, HeldApp::PackagedSizeLookup packagedSizeLookup,
+             PackageUninstaller::Lookup uninstallLookup, QObject* parent = nullptr);
 
-    // How many apps are held; 0 when none is.
-    int count() const { return m_apps.constFirst()->isHeld() ? int(m_apps.size()) : 0; }
+    // How many apps are held; 0 when none is. While hold() takes them in one by one, and views
+    // hear of each, the ones not yet held are not counted.
+    int count() const;
     HeldApp* app(qsizetype index) const { return m_apps.at(index); }
     PackageUninstaller* uninstaller(qsizetype index) const { return m_uninstallers.at(index); }
     QList<AppDescriptor> descriptors() const;
@@ -50,6 +51,7 @@ private:
     void resize(qsizetype count);
 
     HeldApp::SizeEstimator m_sizeEstimator;
+    HeldApp::PackagedSizeLookup m_packagedSizeLookup;
     PackageUninstaller::Lookup m_uninstallLookup;
     QList<HeldApp*> m_apps;
     QList<PackageUninstaller*> m_uninstallers;

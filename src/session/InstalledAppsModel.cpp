@@ -1,9 +1,11 @@
 #include "InstalledAppsModel.h"
 
+#include "FileListModel.h"
 #include "HostFromProcess.h"
 #include "SharedByteFormatter.h"
+#include "platform/RealProgramRunner.h"
 #include "scanner/AppCatalogue.h"
-#include "scanner/LinuxAppData.h"
+#include "scanner/LeftoverScannerService.h"
 
 #include <QFileInfo>
 #include <QtConcurrent/QtConcurrentRun>
@@ -22,11 +24,22 @@ QString shownId(const AppDescriptor& app) {
     return app.identifier;
 }
 
-QList<qint64> measureData(const Host& host, const QList<AppDescriptor>& apps) {
-    const LinuxAppData data(host, FileSystem::real());
+// What a scan of each app selects, in bytes: the figure the window shows once it has scanned
+// that app, found by the same scan.
+QList<qint64> measureSelectedLeftovers(const Host& host, const QList<AppDescriptor>& apps,
+                                       const std::function<bool()>& abandoned) {
+    LeftoverScannerService scanner(nullptr, host,
+                                   std::make_shared<RealProgramRunner>(host.programPath));
     QList<qint64> sizes;
-    for (const AppDescriptor& app : apps)
-        sizes.append(data.sizeOf(app));
+    for (const AppDescriptor& app : apps) {
+        if (abandoned())
+            break;
+        QFuture<ScanReport> scan = scanner.scan(app, false);
+        scan.waitForFinished();
+        sizes.append(scan.resultCount() == 0 ? 0
+                                             : FileListModel::totalSize(filesWithSelection(
+                                                   scan.result().matches, true)));
+    }
     return sizes;
 }
 
@@ -35,13 +48,20 @@ QList<qint64> measureData(const Host& host, const QList<AppDescriptor>& apps) {
 InstalledAppsModel::InstalledAppsModel(const Host& host, QObject* parent)
     : InstalledAppsModel(
           [host] { return AppCatalogue::readLinuxApps(host, FileSystem::real()).apps(); },
-          [host](const QList<AppDescriptor>& apps) { return measureData(host, apps); }, parent) {}
+          [host](const QList<AppDescriptor>& apps, const std::function<bool()>& abandoned) {
+              return measureSelectedLeftovers(host, apps, abandoned);
+          },
+          parent) {}
 
 InstalledAppsModel::InstalledAppsModel(QObject* parent)
     : InstalledAppsModel(hostFromProcess(), parent) {}
 
 InstalledAppsModel::InstalledAppsModel(Reader reader, Measurer measurer, QObject* parent)
     : QAbstractListModel(parent), m_reader(std::move(reader)), m_measurer(std::move(measurer)) {}
+
+InstalledAppsModel::~InstalledAppsModel() {
+    stopMeasuring();
+}
 
 int InstalledAppsModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : int(m_shown.size());
@@ -94,12 +114,18 @@ void InstalledAppsModel::setFilter(const QString& filter) {
 }
 
 void InstalledAppsModel::reload() {
+    stopMeasuring();
     const QUuid loadID = QUuid::createUuid();
     m_activeLoadID = loadID;
     m_loading = true;
     emit loadingChanged();
     QtConcurrent::run(m_reader).then(
         this, [this, loadID](const QList<AppDescriptor>& apps) { applyApps(loadID, apps); });
+}
+
+void InstalledAppsModel::stopMeasuring() {
+    if (m_measuringAbandoned)
+        *m_measuringAbandoned = true;
 }
 
 QUrl InstalledAppsModel::entryUrlAt(int row) const {
@@ -158,9 +184,11 @@ void InstalledAppsModel::applyApps(const QUuid& loadID, const QList<AppDescripto
     emit checkedChanged(); // a checked app may be gone
     m_loading = false;
     emit loadingChanged();
-    QtConcurrent::run(m_measurer, apps).then(this, [this, loadID](const QList<qint64>& sizes) {
-        applySizes(loadID, sizes);
-    });
+    auto abandoned = std::make_shared<std::atomic<bool>>(false);
+    m_measuringAbandoned = abandoned;
+    QtConcurrent::run([measurer = m_measurer, apps, abandoned] {
+        return measurer(apps, [abandoned] { return abandoned->load(); });
+    }).then(this, [this, loadID](const QList<qint64>& sizes) { applySizes(loadID, sizes); });
 }
 
 void InstalledAppsModel::applySizes(const QUuid& loadID, const QList<qint64>& sizes) {

@@ -9,12 +9,16 @@
 #include <QSet>
 #include <QUuid>
 
+#include <atomic>
+#include <memory>
+
 namespace tidewell {
 
 // The installed Linux applications for the window's chooser, sorted by name and narrowed by a
 // filter on name and id, each checked or not: the apps chosen together. A check stays while the
-// filter hides its row. Reading the desktop entries and measuring each application's data run
-// off the main thread; the rows come first, their sizes when measured.
+// filter hides its row. Each row has the size of what a scan of its app selects. Reading the
+// desktop entries and scanning each application run off the main thread; the rows come first,
+// their sizes when measured.
 class InstalledAppsModel : public QAbstractListModel {
     Q_OBJECT
     Q_PROPERTY(int count READ rowCount NOTIFY countChanged)
@@ -31,7 +35,7 @@ public:
         KindNameRole,     // the kind in the user's language
         ShownIdRole,      // the id, or an AppImage's file name in place of its hash-like id
         EntryUrlRole,     // the desktop entry, as dropped or chosen
-        DataSizeTextRole, // empty until measured, and for an app without data
+        DataSizeTextRole, // empty until measured, and for an app without leftovers
         CheckedRole,
     };
     Q_ENUM(Role)
@@ -42,14 +46,18 @@ public:
         qint64 dataSize = -1;
     };
     using Reader = std::function<QList<AppDescriptor>()>;
-    using Measurer = std::function<QList<qint64>(const QList<AppDescriptor>&)>;
+    // Measures each app in order; once abandoned() answers yes, it may stop early: a shorter
+    // list is dropped.
+    using Measurer = std::function<QList<qint64>(const QList<AppDescriptor>&,
+                                                 const std::function<bool()>& abandoned)>;
 
-    // The installed desktop entries of host and the data their exact identities name.
+    // The installed desktop entries of host and what a scan of each finds.
     explicit InstalledAppsModel(const Host& host, QObject* parent = nullptr);
     // The same on this process's host, as QML makes it.
     explicit InstalledAppsModel(QObject* parent = nullptr);
     // The rows reader reads, their sizes as measurer measures them.
     InstalledAppsModel(Reader reader, Measurer measurer, QObject* parent = nullptr);
+    ~InstalledAppsModel() override;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -62,6 +70,9 @@ public:
 
     // Reads the installed applications anew; rows already shown stay until the new ones come.
     Q_INVOKABLE void reload();
+    // Gives up measuring, so that the scan of an app the user chose has the machine to itself;
+    // sizes not yet shown stay blank until the next reload.
+    Q_INVOKABLE void stopMeasuring();
     // The desktop entry of the row on show at row, empty when there is none.
     Q_INVOKABLE QUrl entryUrlAt(int row) const;
     // Checks the row on show at row, or unchecks it when it was checked.
@@ -95,6 +106,8 @@ private:
     QSet<QUrl> m_checked; // by desktop entry, so that checks outlive the filter and a reload
     bool m_loading = false;
     QUuid m_activeLoadID;
+    // Set to abandon the measuring under way.
+    std::shared_ptr<std::atomic<bool>> m_measuringAbandoned;
 };
 
 } // namespace tidewell

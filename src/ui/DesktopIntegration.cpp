@@ -1,5 +1,7 @@
 #include "DesktopIntegration.h"
 
+#include "model/PathRules.h"
+
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -28,19 +30,8 @@ QUrl DesktopIntegration::chooserStartFolder(const QString& homePath) {
     return QUrl::fromLocalFile(QFileInfo(applications).isDir() ? applications : homePath);
 }
 
-QString DesktopIntegration::homeAbbreviated(const QString& path, const QString& homePath) {
-    const QString home = QDir::cleanPath(homePath);
-    if (home.isEmpty() || home == u"/")
-        return path;
-    if (path == home)
-        return QStringLiteral("~");
-    if (path.startsWith(home + u'/'))
-        return u'~' + path.mid(home.size());
-    return path;
-}
-
 QString DesktopIntegration::shortPath(const QString& path) const {
-    return homeAbbreviated(path, QDir::homePath());
+    return pathrules::homeAbbreviated(path, QDir::homePath());
 }
 
 QUrl DesktopIntegration::appChooserStartFolder() const {

@@ -19,8 +19,6 @@ public:
 
     // The folder that holds path; a trailing slash is ignored.
     static QString parentFolder(const QString& path);
-    // path with the home folder written "~", as a shell and the file managers show it.
-    static QString homeAbbreviated(const QString& path, const QString& homePath);
     // homePath/Applications when that folder exists, else the home folder.
     static QUrl chooserStartFolder(const QString& homePath);
 
@@ -30,7 +28,7 @@ public:
 
     Q_INVOKABLE void reveal(const QString& path) const { revealPath(path); }
     Q_INVOKABLE QUrl appChooserStartFolder() const;
-    // homeAbbreviated() for the user's home.
+    // The path with the user's home written "~" (pathrules::homeAbbreviated).
     Q_INVOKABLE QString shortPath(const QString& path) const;
 };
 

@@ -185,8 +185,10 @@ private slots:
         const CliRun run = CliRun::of(m_remove + QStringList{"--yes"});
 
         QCOMPARE(run.exitCode, 1);
-        QVERIFY2(run.out.contains(stuck.toUtf8() + "\n    Permission denied. Check the permissions "
-                                                   "of the folder that holds it."),
+        // The folder that refused, named from the home.
+        QVERIFY2(run.out.contains(stuck.toUtf8() + "\n    Permission denied: the folder “~/" +
+                                  QFileInfo(m_harbor[1]).path().sliced(5).toUtf8() +
+                                  "” cannot be changed. Check its permissions."),
                  run.out);
         QVERIFY2(run.out.endsWith("Moved 3 items to Trash. 1 item could not be removed.\n"
                                   "To put it back: tidewell-cli undo 1\n"),

@@ -87,22 +87,58 @@ private slots:
         QVERIFY(QFile::exists(outside));
     }
 
-    void refusedRemovalReportsNoWritePermission() {
-        TIDEWELL_REQUIRE_UNPRIVILEGED();
-        TestDir dir;
-        dir.createFile("parent/item/file");
-        dir.createFile("outer/inner/item/file");
-        dir.setMode("parent", 0555);
-        dir.setMode("outer/inner", 0555);
-        // An item in a locked folder, and a folder holding a locked folder.
-        for (const char* removed : {"parent/item", "outer"}) {
-            const FileOperationResult result =
-                FileSystem::real().removePermanently(dir.path(QString::fromUtf8(removed)));
-            QCOMPARE(result.errorCode, int(NoWritePermissionError));
-            QVERIFY(!result.message.isEmpty() && !result.message.contains(u'\n'));
+    void refusalNamesTheFolderThatRefused_data() {
+        QTest::addColumn<bool>("toTrash");
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("locked"); // made read-only; "Trash" for the Trash's files
+        QTest::addColumn<unsigned>("mode");
+        QTest::addColumn<QString>("refusing"); // relative to the test folder, or "Trash"
+        for (const bool toTrash : {false, true}) {
+            const char* how = toTrash ? "trash" : "removal";
+            QTest::addRow("%s: the folder holding it", how) << toTrash << "parent/item"
+                                                            << "parent" << 0555u << "parent";
+            QTest::addRow("%s: a folder it lies in cannot be searched", how)
+                << toTrash << "closed/inner/item"
+                << "closed" << 0666u << "closed";
         }
-        QVERIFY(QFileInfo(dir.path("parent/item")).isDir());
-        QVERIFY(QFileInfo(dir.path("outer/inner/item")).isDir());
+        QTest::addRow("removal: a folder deep inside") << false << "outer"
+                                                       << "outer/inner" << 0555u << "outer/inner";
+        QTest::addRow("removal: its own folder") << false << "own"
+                                                 << "own" << 0555u << "own";
+        // A folder that moves to another folder has its ".." entry rewritten.
+        QTest::addRow("trash: its own folder") << true << "own"
+                                               << "own" << 0555u << "own";
+        QTest::addRow("trash: the Trash") << true << "plain"
+                                          << "Trash" << 0555u << "Trash";
+    }
+
+    void refusalNamesTheFolderThatRefused() {
+        TIDEWELL_REQUIRE_UNPRIVILEGED();
+        QFETCH(bool, toTrash);
+        QFETCH(QString, item);
+        QFETCH(QString, locked);
+        QFETCH(unsigned, mode);
+        QFETCH(QString, refusing);
+        TestDir dir;
+        dir.createFile(item + "/item/file");
+        if (locked != u"Trash")
+            dir.createFile(locked + "/kept");
+        const QString trashFiles = TrashSandbox::instance().trashFilesPath();
+        QVERIFY(QDir().mkpath(trashFiles));
+        const auto lockedPath = [&](const QString& name) {
+            return name == u"Trash" ? QFileInfo(trashFiles).canonicalFilePath() : dir.path(name);
+        };
+        QCOMPARE(::chmod(QFile::encodeName(lockedPath(locked)), mode_t(mode)), 0);
+        FileSystem& fs = FileSystem::real();
+        const FileOperationResult result =
+            toTrash ? fs.moveToTrash(dir.path(item)) : fs.removePermanently(dir.path(item));
+        ::chmod(QFile::encodeName(trashFiles), 0700);
+
+        QCOMPARE(result.errorCode, int(NoWritePermissionError));
+        QVERIFY(!result.message.isEmpty() && !result.message.contains(u'\n'));
+        QCOMPARE(result.refusingFolder, lockedPath(refusing));
+        dir.setMode(locked, 0700);
+        QVERIFY(QFileInfo(dir.path(item)).isDir());
     }
 };
 

@@ -212,6 +212,42 @@ private slots:
                  refused.isEmpty() ? QString() : "Its volume has no Trash that can be used.");
     }
 
+    void permissionFailureNamesTheFolderThatRefused_data() {
+        QTest::addColumn<QString>("refusing");
+        QTest::addColumn<QString>("reason");
+        const QString home = TrashSandbox::instance().homePath();
+        const QString hint = "Permission denied: the folder “%1” cannot be changed. Check its "
+                             "permissions.";
+        QTest::newRow("in the home") << home + "/.config/app" << hint.arg("~/.config/app");
+        QTest::newRow("the home") << home << hint.arg("~");
+        QTest::newRow("outside the home") << "/srv/shared" << hint.arg("/srv/shared");
+        QTest::newRow("beside the home") << home + "-old/app" << hint.arg(home + "-old/app");
+        QTest::newRow("not known") << QString() << permissionReason;
+    }
+
+    // The Trash and the removal in place both refused; the hint names the folder the removal
+    // met, from "~" when it lies in the home.
+    void permissionFailureNamesTheFolderThatRefused() {
+#ifdef Q_OS_MACOS
+        QSKIP("macOS asks for Full Disk Access instead");
+#endif
+        QFETCH(QString, refusing);
+        QFETCH(QString, reason);
+        TestDir dir;
+        const QString item = dir.createFile("item");
+        FaultInjectingFileSystem fileSystem;
+        fileSystem.failTrash(item, NoWritePermissionError, {}, "/trash/refused");
+        fileSystem.failRemoval(item, NoWritePermissionError, {}, refusing);
+
+        const DeletionReport report =
+            FileDeletionService(sandboxHost(), fileSystem)
+                .deleteItems(planOf({QUrl::fromLocalFile(item)}, {{dir.path()}, {}}))
+                .result();
+
+        QCOMPARE(report.failures.size(), 1);
+        QCOMPARE(report.failures.first().reason, reason);
+    }
+
     // Asked to stop, the service finishes the item in hand and leaves the rest untouched.
     void stopsBetweenItemsWhenAsked() {
         TestDir dir;

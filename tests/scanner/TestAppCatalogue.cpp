@@ -1,7 +1,9 @@
 #include "scanner/AppCatalogue.h"
 
 #include "HostVariables.h"
+#include "TableProgramRunner.h"
 #include "TestDir.h"
+#include "scanner/PackagedAppSize.h"
 
 #include <QTest>
 
@@ -96,6 +98,57 @@ private slots:
         QCOMPARE(idOf("bad"), errorDescription(AppDescriptorError::invalidFlatpakId));
         QCOMPARE(idOf("gone"), "none");
         QCOMPARE(idOf(".desktop"), "none");
+    }
+
+    void packagedAppsTellTheirInstalledSize_data() {
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<qint64>("least"); // -1: no size
+        QTest::addColumn<qint64>("most");
+        QTest::newRow("system Flatpak") << "org.a.System" << 40000LL << 60000LL;
+        QTest::newRow("user Flatpak") << "org.a.User" << 20000LL << 32000LL;
+        QTest::newRow("snap") << "present" << 12345LL << 20000LL;
+        QTest::newRow("snap without its image") << "imageless" << -1LL << -1LL;
+        QTest::newRow("Debian package") << "lumen" << 2048LL * 1024 << 2048LL * 1024;
+        QTest::newRow("package dpkg does not know") << "stray" << -1LL << -1LL;
+        QTest::newRow("the user's own program") << "mine" << -1LL << -1LL;
+    }
+
+    // What the package manager keeps of each: the deployed Flatpak of its installation, the
+    // snap's image of its current revision, dpkg's Installed-Size in KiB.
+    void packagedAppsTellTheirInstalledSize() {
+        QFETCH(QString, id);
+        QFETCH(qint64, least);
+        QFETCH(qint64, most);
+        TestDir d;
+        d.createFlatpakInstallation("root", "org.a.System", {.name = "System"});
+        d.createFileOfSize("root/var/lib/flatpak/app/org.a.System/current/active/files/a", 40000);
+        d.createFlatpakInstallation({}, "org.a.User", {.name = "User"},
+                                    TestDir::FlatpakScope::user);
+        d.createFileOfSize("home/.local/share/flatpak/app/org.a.User/current/active/files/b",
+                           20000);
+        d.createSnap("root", "present", {.name = "Present"});
+        d.createFileOfSize("root/var/lib/snapd/snaps/present_1.snap", 12345);
+        d.createFileOfSize("root/var/lib/snapd/snaps/present_0.snap", 90000); // an older one
+        d.createSnap("root", "imageless", {.name = "Imageless"});
+        for (const char* name : {"lumen", "stray"})
+            d.createDesktopEntry(QString("root/usr/share/applications/%1.desktop").arg(name),
+                                 {.name = name, .exec = name});
+        d.createFile("home/Apps/Mine/mine");
+        d.createDesktopEntry("home/.local/share/applications/mine.desktop",
+                             {.name = "Mine", .exec = d.path("home/Apps/Mine/mine")});
+        TableProgramRunner programs;
+        programs.answer("dpkg-query", "lumen-data, lumen: /usr/share/applications/lumen.desktop\n",
+                        {"-S"}, 1);
+        programs.answer("dpkg-query", "2048\n", {"-W", "lumen-data"});
+        const Host host = Host::withDefaults(d.path("home"), d.path("root"));
+        const auto found = AppCatalogue::readLinuxApps(host, FileSystem::real()).find(id);
+        QVERIFY(found && std::holds_alternative<AppDescriptor>(*found));
+
+        const std::optional<qint64> size =
+            packagedAppSize(std::get<AppDescriptor>(*found), host, programs, FileSystem::real());
+
+        QCOMPARE(size.has_value(), least >= 0);
+        QVERIFY2(!size || (*size >= least && *size <= most), qPrintable(QString::number(*size)));
     }
 };
 

@@ -53,7 +53,7 @@ private slots:
                 return QList<AppDescriptor>{linuxApp("Tidepool", "com.harborlight.Tidepool"),
                                             linuxApp("Driftnote", "io.drift.Note")};
             },
-            [&](const QList<AppDescriptor>& apps) {
+            [&](const QList<AppDescriptor>& apps, const std::function<bool()>&) {
                 measured.tryAcquire(1, 10000);
                 return QList<qint64>(apps.size(), 2048);
             });
@@ -93,6 +93,30 @@ private slots:
         model.setFilter("drift");
         model.checkOnly(0, 0);
         QCOMPARE(model.checkedCount(), 1);
+    }
+
+    // An app chosen, or the model gone, tells the measuring under way to stop.
+    void measuringStopsWhenAsked() {
+        for (const bool destroyModel : {false, true}) {
+            QSemaphore started, release;
+            std::atomic<bool> toldToStop = false;
+            auto model = std::make_unique<InstalledAppsModel>(
+                [] { return QList<AppDescriptor>{linuxApp("Tidepool", "org.example.Tidepool")}; },
+                [&](const QList<AppDescriptor>& apps, const std::function<bool()>& abandoned) {
+                    started.release();
+                    release.tryAcquire(1, 10000);
+                    toldToStop = abandoned();
+                    return QList<qint64>(apps.size(), 2048);
+                });
+            model->reload();
+            QTRY_COMPARE(started.available(), 1);
+            if (destroyModel)
+                model.reset();
+            else
+                model->stopMeasuring();
+            release.release();
+            QTRY_VERIFY(toldToStop);
+        }
     }
 };
 

@@ -8,11 +8,14 @@
 #include "removal/RemovalJournal.h"
 #include "session/AppPreferences.h"
 #include "session/CleanerViewModel.h"
+#include "session/InstalledAppsModel.h"
 #include "session/PreferenceStore.h"
 #include "session/RemovalHistoryModel.h"
+#include "session/SharedByteFormatter.h"
 
 #include <QAbstractItemModelTester>
 #include <QDir>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace tidewell;
@@ -199,8 +202,47 @@ private slots:
         QVERIFY(QFileInfo::exists(bundle));
     }
 
+    // The chooser gives each app the size the window shows once it has scanned that app, and
+    // none to an app that left nothing.
+    void chooserSizeIsTheScansFigure() {
+        TestDir home, root;
+        home.createFile("Apps/Drift/drift");
+        home.createDesktopEntry(".local/share/applications/drift.desktop",
+                                {.name = "Drift", .exec = home.path("Apps/Drift/drift")});
+        home.createDesktopEntry(".config/autostart/drift.desktop",
+                                {.name = "Drift", .exec = home.path("Apps/Drift/drift --tray")});
+        home.createFileOfSize(".config/Drift/settings.json", 30000);
+        home.createFileOfSize(".cache/drift/blob", 9000);
+        // A system entry: the data folders lie under the root.
+        root.createDesktopEntry(m_system.path("applications/bare.desktop").mid(1),
+                                {.name = "Bare", .exec = "/bin/sh"});
+        InstalledAppsModel chooser(hostOn(home.path(), root.path()));
+        QSignalSpy measured(&chooser, &QAbstractItemModel::dataChanged);
+        chooser.reload();
+        QTRY_COMPARE(measured.size(), 1);
+        PreferenceStore preferences(root.path("settings.ini"));
+        PermissionManager permissions(FileSystem::real(), home.path());
+        const auto session = makeModel(home.path(), root.path(), preferences, permissions);
+
+        QHash<QString, QString> shown; // by name
+        for (int row = 0; row < chooser.rowCount(); ++row) {
+            const QModelIndex index = chooser.index(row);
+            const QString text = index.data(InstalledAppsModel::DataSizeTextRole).toString();
+            shown.insert(index.data(InstalledAppsModel::NameRole).toString(), text);
+            session->handleDroppedApp(chooser.entryUrlAt(row));
+            QTRY_COMPARE(session->phase(), CleanerViewModel::Results);
+            QCOMPARE(text, session->selectedSize() > 0
+                               ? SharedByteFormatter::localized(session->selectedSize())
+                               : QString());
+            session->resetSelection();
+        }
+        QCOMPARE(shown.value("Bare", "missing"), QString());
+        QVERIFY(!shown.value("Drift").isEmpty());
+    }
+
     // A dropped desktop entry of a system-wide Flatpak: its leftovers go, the entry itself
-    // stays with its package manager, whose command is offered.
+    // stays with its package manager, whose command is offered; the header gives the size of
+    // what Flatpak deployed, which the removal does not free.
     void linuxAppKeepsItsPackagedEntry() {
         if (!TrashSandbox::instance().isActive())
             QSKIP("the Trash was fixed before the sandbox could take its place");
@@ -209,6 +251,8 @@ private slots:
                                                           {.name = "Tide",
                                                            .exec = "flatpak run org.example.Tide",
                                                            .flatpak = "org.example.Tide"});
+        root.createFileOfSize("var/lib/flatpak/app/org.example.Tide/current/active/files/tide",
+                              30000);
         const QString home = QDir::homePath(); // the Trash sandbox's home
         QVERIFY(QDir().mkpath(home + "/.config/tide") &&
                 QDir().mkpath(home + "/.config/tidewater"));
@@ -223,6 +267,10 @@ private slots:
         QCOMPARE(model.selectedCount(), 1);
         PackageUninstaller& uninstaller = *model.uninstaller();
         QTRY_COMPARE(uninstaller.command(), "flatpak uninstall -- org.example.Tide");
+        QTRY_VERIFY(model.app()->sizeInBytes() >= 30000);
+        QCOMPARE(model.app()->sizeText(),
+                 SharedByteFormatter::localized(model.app()->sizeInBytes()));
+        QVERIFY(model.selectedSize() < 30000);
         const QStringList before = trashed();
         model.deleteSelectedFiles();
         QTRY_COMPARE(model.phase(), CleanerViewModel::Outcome);

@@ -18,10 +18,12 @@ bool isSameOrBelow(const QString& path, const QString& ancestor) {
     return path == ancestor || path.startsWith(ancestor + u'/') || ancestor == u"/";
 }
 
-FileOperationResult failure(int errorCode, const QString& message) {
-    return {errorCode, message.isEmpty()
-                           ? QStringLiteral("Injected failure (code %1)").arg(errorCode)
-                           : message};
+FileOperationResult failure(int errorCode, const QString& message, const QString& refusingFolder) {
+    return {errorCode,
+            message.isEmpty() ? QStringLiteral("Injected failure (code %1)").arg(errorCode)
+                              : message,
+            {},
+            refusingFolder};
 }
 
 } // namespace
@@ -43,16 +45,16 @@ void FaultInjectingFileSystem::vanish(const QString& path, int existenceChecksLe
     m_vanishing.insert(key(path), qMax(0, existenceChecksLeft));
 }
 
-void FaultInjectingFileSystem::failTrash(const QString& path, int errorCode,
-                                         const QString& message) {
+void FaultInjectingFileSystem::failTrash(const QString& path, int errorCode, const QString& message,
+                                         const QString& refusingFolder) {
     const QMutexLocker lock(&m_mutex);
-    m_trashFailures.insert(key(path), failure(errorCode, message));
+    m_trashFailures.insert(key(path), failure(errorCode, message, refusingFolder));
 }
 
 void FaultInjectingFileSystem::failRemoval(const QString& path, int errorCode,
-                                           const QString& message) {
+                                           const QString& message, const QString& refusingFolder) {
     const QMutexLocker lock(&m_mutex);
-    m_removalFailures.insert(key(path), failure(errorCode, message));
+    m_removalFailures.insert(key(path), failure(errorCode, message, refusingFolder));
 }
 
 QStringList FaultInjectingFileSystem::listedPaths() const {

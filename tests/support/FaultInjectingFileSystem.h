@@ -26,9 +26,12 @@ public:
     // when 0. A vanished item does not exist, is left out of listings and walks, cannot be
     // listed, read or measured, and trashing or removing it fails with code 4.
     void vanish(const QString& path, int existenceChecksLeft = 0);
-    // moveToTrash(path) / removePermanently(path) fail with errorCode and message.
-    void failTrash(const QString& path, int errorCode, const QString& message = {});
-    void failRemoval(const QString& path, int errorCode, const QString& message = {});
+    // moveToTrash(path) / removePermanently(path) fail with errorCode and message, naming
+    // refusingFolder as the folder whose permissions refused.
+    void failTrash(const QString& path, int errorCode, const QString& message = {},
+                   const QString& refusingFolder = {});
+    void failRemoval(const QString& path, int errorCode, const QString& message = {},
+                     const QString& refusingFolder = {});
 
     // hook(path) runs on the calling thread before every listing, or every property list read;
     // set them before sharing.

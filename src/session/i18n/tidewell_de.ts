@@ -156,6 +156,10 @@
         <source>Installed by the system</source>
         <translation>Installiert durch das System</translation>
     </message>
+    <message>
+        <source>Installed Size</source>
+        <translation>Installierte Größe</translation>
+    </message>
 </context>
 <context>
     <name>AppIntake</name>
@@ -1054,6 +1058,10 @@ Summen des Ausgewählten:
     <message>
         <source>The removal stopped: its record could no longer be written (%1).</source>
         <translation>Die Entfernung wurde angehalten: Ihr Protokoll konnte nicht mehr geschrieben werden (%1).</translation>
+    </message>
+    <message>
+        <source>Permission denied: the folder “%1” cannot be changed. Check its permissions.</source>
+        <translation>Zugriff verweigert: Der Ordner „%1“ kann nicht geändert werden. Prüfen Sie seine Berechtigungen.</translation>
     </message>
 </context>
 <context>

@@ -156,6 +156,10 @@
         <source>Installed by the system</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Installed Size</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>AppIntake</name>
@@ -1026,6 +1030,10 @@ Totals of what is selected:
     </message>
     <message>
         <source>The removal stopped: its record could no longer be written (%1).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Permission denied: the folder “%1” cannot be changed. Check its permissions.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -44,6 +44,8 @@ Dialog {
             chosen([installedApps.entryUrlAt(apps.currentIndex)])
         else
             return
+        // The chosen apps' scans come first.
+        installedApps.stopMeasuring()
         close()
     }
 

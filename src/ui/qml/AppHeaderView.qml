@@ -24,6 +24,7 @@ RowLayout {
         Layout.preferredHeight: 44
         Image {
             id: appIcon
+            objectName: "appIcon"
             anchors.fill: parent
             source: header.app.path ? "image://appicon/" + encodeURIComponent(header.app.path) : ""
             sourceSize.width: 88
@@ -80,8 +81,10 @@ RowLayout {
         visible: header.app.sizeText !== ""
         spacing: 4
         LabelText {
+            objectName: "appSizeLabel"
             Layout.alignment: Qt.AlignRight
-            text: qsTr("App Size")
+            // A package manager's app: what its package keeps, which no removal here frees.
+            text: header.app.itselfPath !== "" ? qsTr("App Size") : qsTr("Installed Size")
             font.pixelSize: 12
             font.weight: Font.Medium
             color: Appearance.secondary

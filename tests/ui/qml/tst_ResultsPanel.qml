@@ -155,6 +155,36 @@ TestCase {
         compare(panel.viewModel.calls, ["toggleSelectAll"])
     }
 
+    // The header names the app itself, or who installed it with the size its package keeps;
+    // an app without an icon of its own still shows one.
+    function test_header_data() {
+        return [
+            { tag: "bundle", itself: "/Applications/Harbor Notes.app", manager: "",
+              line: "/Applications/Harbor Notes.app", label: "App Size", size: "12 MB" },
+            { tag: "Flatpak", itself: "", manager: "Flatpak", line: "Installed by Flatpak",
+              label: "Installed Size", size: "2.4 MB" },
+            { tag: "Debian package", itself: "", manager: "apt",
+              line: "Installed by a Debian package", label: "Installed Size", size: "251 kB" },
+            { tag: "size not told", itself: "", manager: "snap", line: "Installed by snap",
+              label: "", size: "" },
+        ]
+    }
+    function test_header(data) {
+        const panel = makePanel(1)
+        Object.assign(panel.viewModel.app, { path: "/nowhere/Harbor Notes.app",
+                                             itselfPath: data.itself, sizeText: data.size })
+        panel.viewModel.uninstaller.managerName = data.manager
+        compare(findChild(panel, "appPath").text, data.line)
+        compare(findChild(panel, "appSizeText").visible, data.size !== "")
+        compare(findChild(panel, "appSizeText").text, data.size)
+        if (data.label !== "")
+            compare(findChild(panel, "appSizeLabel").text, data.label)
+        // Never an empty square: once loaded, the theme's generic icon or the chooser's mark.
+        const icon = findChild(panel, "appIcon")
+        tryVerify(() => icon.status !== Image.Loading)
+        verify(icon.implicitWidth > 0 || findChild(panel, "appFallbackIcon").visible)
+    }
+
     // A total that holds an item not sized whole is a lower bound, and says so.
     function test_totalsSayAtLeast_data() {
         return [ { tag: "whole", complete: true, text: "4 kB" },
