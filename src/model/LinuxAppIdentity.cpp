@@ -276,6 +276,10 @@ AppDescriptor describe(const DesktopEntry& entry) {
     app.pathComponentName = text::compactForm(entry.desktopFileId);
     app.searchTokens = QSet<QString>(facts.rankedTokens.cbegin(), facts.rankedTokens.cend());
     app.linuxFacts = std::move(facts);
+    // An AppImage's launcher stands for the image it runs: that file is the app itself, and
+    // the launcher one of its leftovers.
+    if (app.kind == AppKind::appImage && isAppImagePath(app.linuxFacts.programPath))
+        app.appURL = QUrl::fromLocalFile(app.linuxFacts.programPath);
     return app;
 }
 

@@ -29,10 +29,16 @@ AppDescriptor::Result readAppImage(const QString& path, const ProgramRunner& pro
     return linuxapp::describeAppImage(*entry, path);
 }
 
-// A dropped entry, with the AppStream id of its metainfo.
+// A dropped entry, with the AppStream id of its metainfo. A launcher whose AppImage is gone
+// leaves only itself and the image's leftovers: it is read as a plain entry.
 AppDescriptor describeEntry(DesktopEntry entry) {
     entry.appStreamId = appstream::componentIdFor(entry.filePath);
-    return linuxapp::describe(entry);
+    AppDescriptor app = linuxapp::describe(entry);
+    if (app.kind == AppKind::appImage && !QFileInfo::exists(app.appURL.toLocalFile())) {
+        app.appURL = QUrl::fromLocalFile(entry.filePath);
+        app.kind = AppKind::desktopEntry;
+    }
+    return app;
 }
 
 } // namespace

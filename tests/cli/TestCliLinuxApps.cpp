@@ -160,6 +160,17 @@ private slots:
         QCOMPARE(QJsonDocument::fromJson(scan.out)["app"]["kind"].toString(), "appimage");
         QCOMPARE(jsonPaths(scan.out, "matches"),
                  (QStringList{m_dir.path("home/.config/Gullwing"), launcher}));
+        // Its launcher stands for it; with the image gone, the launcher is a plain entry that
+        // is listed once and does not go as the app as well.
+        const CliRun viaLauncher = CliRun::of({"scan", launcher, "--json", "--no-index"});
+        QCOMPARE(QJsonDocument::fromJson(viaLauncher.out)["app"]["appPath"].toString(), appImage);
+        QVERIFY(jsonPaths(viaLauncher.out, "matches").contains(launcher));
+        QVERIFY(!jsonPaths(viaLauncher.out, "matches").contains(appImage));
+        QVERIFY(QFile::rename(appImage, appImage + ".moved"));
+        const CliRun imageGone = CliRun::of({"scan", launcher, "--json", "--no-index"});
+        QVERIFY(QFile::rename(appImage + ".moved", appImage));
+        QVERIFY(!QJsonDocument::fromJson(imageGone.out)["appGoesWithLeftovers"].toBool());
+        QCOMPARE(jsonPaths(imageGone.out, "matches").count(launcher), 1);
         QCOMPARE(CliRun::of({"remove", appImage, "--yes", "--no-index"}).exitCode, 0);
         QVERIFY(!QFile::exists(appImage) && !QFile::exists(launcher) && !QFile::exists(data));
         QCOMPARE(CliRun::of({"scan", m_dir.path("home/.config/Gullwing.AppImage")}).err.trimmed(),

@@ -153,6 +153,10 @@ private slots:
         const AppDescriptor app = linuxapp::describe(entry);
         QCOMPARE(app.kind, kind);
         QCOMPARE(app.identifier, identifier);
+        // An AppImage's launcher stands for the image it runs; any other entry for itself.
+        QCOMPARE(app.appURL.toLocalFile(), kind == AppKind::appImage
+                                               ? linuxapp::programPathOf(entry.execArguments)
+                                               : entry.filePath);
         QCOMPARE(app.displayName, QStringLiteral("Some Name"));
         QVERIFY(!app.searchTokens.contains(QStringLiteral("some name")));
         QCOMPARE(app.searchTokens, QSet<QString>(tokens.cbegin(), tokens.cend()));

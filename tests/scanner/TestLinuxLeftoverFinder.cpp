@@ -167,12 +167,12 @@ private slots:
             << app("tool", {m_home.path("Applications/bin/tool")}) << QStringList{};
         QTest::newRow("another installer's program in ~/.local/bin stays")
             << app("pipthing", {"pipthing"}) << QStringList{};
-        QTest::newRow("AppImage launcher: the AppImage anywhere, its link, launcher and icon")
+        // The AppImage it runs, wherever it lies, is the app itself, not a leftover.
+        QTest::newRow("AppImage launcher: its link, launcher and icon")
             << app("appimagekit_ab-Gull", {m_home.path("Downloads/Gull.AppImage")})
             << QStringList{".local/bin/gull fullName",
                            ".local/share/applications/appimagekit_ab-Gull.desktop identifier",
-                           ".local/share/icons/hicolor/64x64/apps/appimagekit_ab_gull.png icon",
-                           "Downloads/Gull.AppImage fullName"};
+                           ".local/share/icons/hicolor/64x64/apps/appimagekit_ab_gull.png icon"};
         QTest::newRow("an icon another app uses claims neither its folders nor the icon")
             << app("kate-viewer", {"kate-viewer"}, {}, {}, "kate") << QStringList{};
     }
