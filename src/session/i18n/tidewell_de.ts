@@ -1734,6 +1734,20 @@ Summen des Ausgewählten:
         <source>Apps: %1</source>
         <translation>Apps: %1</translation>
     </message>
+    <message numerus="yes">
+        <source>Successfully removed %n item.</source>
+        <translation>
+            <numerusform>%n Objekt wurde entfernt.</numerusform>
+            <numerusform>%n Objekte wurden entfernt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Successfully removed %n items.</source>
+        <translation>
+            <numerusform>%n Objekt wurde entfernt.</numerusform>
+            <numerusform>%n Objekte wurden entfernt.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>UninstallPanel</name>

@@ -1707,6 +1707,20 @@ Totals of what is selected:
         <source>Apps: %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message numerus="yes">
+        <source>Successfully removed %n item.</source>
+        <translation>
+            <numerusform>Successfully removed %n item.</numerusform>
+            <numerusform>Successfully removed %n items.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Successfully removed %n items.</source>
+        <translation>
+            <numerusform>Successfully removed %n item.</numerusform>
+            <numerusform>Successfully removed %n items.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>UninstallPanel</name>

@@ -18,10 +18,14 @@ Item {
     readonly property int movedCount: outcome.removedCount
 
     // Singular and plural are separate source texts so that English reads right without a
-    // catalogue; both carry %n for languages with more forms.
-    readonly property string countText: movedCount === 1
-        ? qsTr("Successfully moved %n item to the Trash.", "", 1)
-        : qsTr("Successfully moved %n items to the Trash.", "", movedCount)
+    // catalogue; both carry %n for languages with more forms. Items the Trash refused were
+    // deleted in place, so then the count says removed, and the lines below say where.
+    readonly property bool someDeletedInPlace: outcome.deletedInPlaceCount > 0
+    readonly property string countText: someDeletedInPlace
+        ? (movedCount === 1 ? qsTr("Successfully removed %n item.", "", 1)
+                            : qsTr("Successfully removed %n items.", "", movedCount))
+        : (movedCount === 1 ? qsTr("Successfully moved %n item to the Trash.", "", 1)
+                            : qsTr("Successfully moved %n items to the Trash.", "", movedCount))
     readonly property string titleText: hasFailures ? qsTr("Some Items Were Not Removed")
                                                     : qsTr("Leftovers Cleared")
     // Items in the Trash still take their space until it is emptied.

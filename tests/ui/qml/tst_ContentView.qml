@@ -50,11 +50,12 @@ TestCase {
         const trashed = "Moved to the Trash: 4 kB. Empty the Trash to free the space."
         return [
             { tag: "trashed", trashed: 1, deleted: 0, complete: true, trashText: trashed,
-              deletedText: "" },
+              deletedText: "", count: "Successfully moved 1 item to the Trash." },
             { tag: "not whole", trashed: 1, deleted: 0, complete: false,
-              trashText: trashed.replace("4 kB", "at least 4 kB"), deletedText: "" },
-            { tag: "removed in place", trashed: 0, deleted: 2, complete: true, trashText: "",
-              deletedText: "Deleted: 4 kB." },
+              trashText: trashed.replace("4 kB", "at least 4 kB"), deletedText: "",
+              count: "Successfully moved 1 item to the Trash." },
+            { tag: "removed in place", trashed: 1, deleted: 2, complete: true, trashText: trashed,
+              deletedText: "Deleted: 4 kB.", count: "Successfully removed 3 items." },
         ]
     }
     function test_freedSpace(data) {
@@ -64,7 +65,8 @@ TestCase {
             trashedBytes: 4000, trashedSizeComplete: data.complete,
             deletedInPlaceCount: data.deleted, deletedInPlaceBytes: 4000 })
         view.viewModel.phase = CleanerViewModel.Outcome
-        for (const [name, text] of [["successSizeText", data.trashText],
+        for (const [name, text] of [["successCountText", data.count],
+                                    ["successSizeText", data.trashText],
                                     ["deletedSizeText", data.deletedText]]) {
             const line = findChild(view, name)
             tryCompare(line, "visible", text !== "")
