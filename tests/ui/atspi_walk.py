@@ -136,7 +136,8 @@ def main():
         if not found:
             fail("the two found items never showed as check boxes")
         names = [node.get_name() for node in walk(app)]
-        for text in ("App Size", "Total selected size", "Found items", "Remove", "Cancel"):
+        for text in ("Brinewater", "Installed by the system", "Total selected size", "Found items",
+                     "Remove", "Cancel"):
             if not any(name == text for name in names):
                 fail(f"nothing on the bus is named \"{text}\"")
         for node in walk(app):
